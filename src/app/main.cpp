@@ -1,0 +1,61 @@
+#include "core/app_context.h"
+#include "core/qt_ui.h"
+#include "core/startup.h"
+#include "database/schema.h"
+#include "main_window/f_main.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+int usage(QTextStream& err) {
+    err << "usage: sentara [--create-database PATH [--with-samples]]\n";
+    return 2;
+}
+
+// Options for scripts: they do their work and end without opening a window.
+int run_option(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    const QStringList args = app.arguments().mid(1);
+    if (args.value(0) == QLatin1String("--create-database")) {
+        const QString path = args.value(1);
+        const bool samples = args.value(2) == QLatin1String("--with-samples");
+        if (path.isEmpty() || args.size() > (samples ? 3 : 2)) return usage(err);
+        try {
+            schema::create_database(path, samples);
+        } catch (const DbError& e) {
+            err << "sentara: " << e.description() << '\n';
+            return 1;
+        }
+        out << "Created the database " << path << '\n';
+        return 0;
+    }
+    return usage(err);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1) return run_option(argc, argv);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sentara"));
+    QApplication::setOrganizationName(QStringLiteral("Sentara"));
+
+    QtUi ui;
+    AppContext ctx(ui);
+    ctx.program_folder = QCoreApplication::applicationDirPath();
+    ctx.rng.seed(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
+    std::unique_ptr<f_main> main_window;
+    ctx.show_main_window = [&] {
+        main_window = std::make_unique<f_main>(ctx);
+        main_window->show();
+    };
+    if (!Main(ctx)) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,192 @@
+#include "common.h"
+
+#include "database/db_error.h"
+#include "ui.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
+
+void show_error(Ui& ui, int number, const QString& description) {
+    ui.message(QStringLiteral("Error ") + QString::number(number) + QStringLiteral(" - ") + description, Ui::ok_only);
+}
+
+void show_error(Ui& ui, const DbError& error) { show_error(ui, error.number(), error.description()); }
+
+// ------------------------------------------------------------------ files and paths
+
+bool Path_exist(const QString& path) {
+    if (path.trimmed().isEmpty()) return false;
+    if (path.contains(u'*') || path.contains(u'?')) {
+        const QString folder = folder_of(path);
+        const QDir dir(folder.isEmpty() && path.startsWith(u'/') ? QStringLiteral("/")
+                       : folder.isEmpty()                         ? QStringLiteral(".")
+                                                                  : folder);
+        return !dir.entryList({file_name_of(path)}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                    .isEmpty();
+    }
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+namespace {
+qsizetype last_separator(const QString& path) {
+    return std::max({path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'), path.lastIndexOf(u':')});
+}
+}  // namespace
+
+QString folder_of(const QString& path) {
+    const qsizetype i = last_separator(path);
+    return i < 0 ? QString() : path.left(i);
+}
+
+QString file_name_of(const QString& path) {
+    const qsizetype i = last_separator(path);
+    return i < 0 ? path : path.mid(i + 1);
+}
+
+QString temp_folder() {
+    // Under the user's own cache folder, never a fixed name in the shared temporary folder,
+    // where another local user could plant a link in its place.
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.cache");
+    const QString folder = base + QStringLiteral("/Sentara/temp");
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return folder;
+}
+
+void show_text_file(Ui& ui, const QString& text) {
+    const QString path = temp_folder() + QStringLiteral("/TMP.txt");
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write((text + u'\n').toUtf8()) < 0 || !f.commit()) {
+        ui.message(QStringLiteral("The report file '%1' cannot be written: %2").arg(path, f.errorString()), Ui::icon_exclamation);
+        return;
+    }
+    open_path(ui, path);
+}
+
+// ------------------------------------------------------------------ SQL text
+
+QString sql_escape(const QString& text) {
+    if (text.isEmpty()) return text;
+    const auto only = [&](QChar c) { return std::all_of(text.cbegin(), text.cend(), [c](QChar x) { return x == c; }); };
+    if (only(u'?') || only(u'*')) return u'[' + text + u']';
+    return sql_escape_text(text);
+}
+
+QString sql_escape_text(const QString& text) {
+    QString out = text;
+    out.replace(u'\'', QLatin1String("''"));
+    return out;
+}
+
+QString sql_escape_pattern(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (QChar c : text) {
+        if (c == u'*' || c == u'?' || c == u'#' || c == u'[') {
+            out += u'[';
+            out += c;
+            out += u']';
+        } else if (c == u'\'') {
+            out += QLatin1String("''");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// ------------------------------------------------------------------ desktop shell
+
+bool is_url(const QString& text) {
+    for (const char* prefix : {"https://", "ftp://", "http://", "www."})
+        if (text.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+namespace {
+QString first_line(const QString& text) {
+    const qsizetype cr = text.indexOf(u'\r');
+    const qsizetype lf = text.indexOf(u'\n');
+    qsizetype cut = cr < 0 ? lf : (lf < 0 ? cr : std::min(cr, lf));
+    return cut < 0 ? text : text.left(cut);
+}
+}  // namespace
+
+bool open_url(Ui& ui, const QString& text) {
+    const QString url = first_line(text);
+    if (!is_url(url)) return false;
+    return ui.open_target(url);
+}
+
+QString web_search_address(const QString& text) {
+    // The query is encoded as a whole, so that "&", "#" or "+" in it reach the search intact.
+    return QStringLiteral("https://www.google.com/search?q=") + QString::fromLatin1(QUrl::toPercentEncoding(text)) +
+           QStringLiteral("&sourceid=ie7&rls=com.microsoft:en-US&ie=utf8&oe=utf8");
+}
+
+void open_path(Ui& ui, const QString& text) {
+    const QString path = first_line(text);
+    if (!Path_exist(path)) {
+        if (is_url(path)) {
+            if (!open_url(ui, path)) ui.message(QStringLiteral("Path not found: ") + path);
+            return;
+        }
+        if (!open_url(ui, web_search_address(path))) ui.message(QStringLiteral("Path not found: ") + path);
+        return;
+    }
+    if (path.contains(u'*')) return;  // a pattern that matches something is left alone
+    if (!ui.open_target(path)) ui.message(QStringLiteral("No program could open '%1'.").arg(path));
+}
+
+void wait_seconds(Ui& ui, float seconds) {
+    QElapsedTimer clock;  // monotonic: does not jump back at midnight
+    clock.start();
+    const qint64 total = qint64(double(seconds) * 1000.0);
+    while (clock.elapsed() < total) {
+        ui.yield();
+        const qint64 left = total - clock.elapsed();
+        if (left > 0) QThread::msleep(std::min<qint64>(left, 10));
+    }
+}
+
+// ------------------------------------------------------------------ screen
+
+ScreenArea primary_screen_area() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return {QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768)};
+    return {s->geometry(), s->availableGeometry()};
+}
+
+int screen_width(const ScreenArea& s) { return to_twips(s.screen.width()); }
+int screen_height(const ScreenArea& s) { return to_twips(s.screen.height()); }
+
+bool taskbar_vertical(const ScreenArea& s) {
+    const int dw = s.screen.width() - s.available.width();
+    const int dh = s.screen.height() - s.available.height();
+    return dw > 0 && dh == 0;
+}
+
+int taskbar_height(const ScreenArea& s) {
+    return taskbar_vertical(s) ? screen_height(s) : to_twips(s.screen.height() - s.available.height());
+}
+
+int taskbar_width(const ScreenArea& s) {
+    if (taskbar_vertical(s)) return to_twips(s.screen.width() - s.available.width());
+    return s.screen.height() == s.available.height() ? 0 : screen_width(s);
+}
+
+bool taskbar_at_left(const ScreenArea& s) { return !taskbar_vertical(s) || s.available.left() > s.screen.left(); }
+
+int usable_screen_width(const ScreenArea& s) { return screen_width(s) - (taskbar_vertical(s) ? taskbar_width(s) : 0); }
+
+int usable_screen_height(const ScreenArea& s) { return screen_height(s) - (taskbar_vertical(s) ? 0 : taskbar_height(s)); }

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class Ui;
+class DbError;
+
+// The common error report: "Error " + number + " - " + description, OK only.
+void show_error(Ui& ui, int number, const QString& description);
+void show_error(Ui& ui, const DbError& error);
+
+// ------------------------------------------------------------------ files and paths
+
+// True when a file, a folder, or something matching a pattern with "*" or "?" exists at `path`.
+bool Path_exist(const QString& path);
+// The part before the last "\", "/" or ":"; empty text when there is none.
+QString folder_of(const QString& path);
+// The part after the last "\", "/" or ":"; the whole path when there is none.
+QString file_name_of(const QString& path);
+// A private per-user folder for report files, created when missing.
+QString temp_folder();
+// Writes `text` to a ".txt" file in the temporary folder and opens it in the text viewer.
+void show_text_file(Ui& ui, const QString& text);
+
+// ------------------------------------------------------------------ SQL text
+
+// Text between single quotes in SQL: every "'" doubled. A text made only of "?" or only of "*"
+// comes back bracketed, so that inside a like pattern it matches those characters literally.
+QString sql_escape(const QString& text);
+// Text between single quotes where it is compared with "=" or stored: quotes doubled, nothing
+// else changed, so that what is stored is what was typed.
+QString sql_escape_text(const QString& text);
+// Text placed inside a like pattern to be found literally: the pattern characters *, ?, #
+// and [ are bracketed, quotes doubled.
+QString sql_escape_pattern(const QString& text);
+
+// ------------------------------------------------------------------ desktop shell
+
+bool is_url(const QString& text);
+// Opens a web address in the browser; false (and nothing done) when `text` is not one.
+bool open_url(Ui& ui, const QString& text);
+// Opens a file or folder; a web address in the browser; anything else as a web search.
+void open_path(Ui& ui, const QString& text);
+// The web-search address open_path uses for a text that is neither a path nor an address.
+QString web_search_address(const QString& text);
+
+// Waits while keeping the windows alive.
+void wait_seconds(Ui& ui, float seconds);
+
+// ------------------------------------------------------------------ screen, in twips
+
+constexpr int twips_per_pixel = 15;
+inline int to_twips(int pixels) { return pixels * twips_per_pixel; }
+inline int to_pixels(int twips) { return twips / twips_per_pixel; }
+
+// The screen and the part of it that windows may use; what is left over is the "taskbar".
+struct ScreenArea {
+    QRect screen;
+    QRect available;
+};
+ScreenArea primary_screen_area();
+
+int screen_width(const ScreenArea& s);
+int screen_height(const ScreenArea& s);
+int taskbar_height(const ScreenArea& s);
+int taskbar_width(const ScreenArea& s);
+bool taskbar_vertical(const ScreenArea& s);
+bool taskbar_at_left(const ScreenArea& s);
+int usable_screen_width(const ScreenArea& s);
+int usable_screen_height(const ScreenArea& s);

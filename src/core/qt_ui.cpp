@@ -1,0 +1,95 @@
+#include "qt_ui.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+int QtUi::message(const QString& text, int code, const QString& title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Sentara") : title);
+    box.setText(text);
+    switch (code & 0x70) {
+    case icon_stop: box.setIcon(QMessageBox::Critical); break;
+    case icon_question: box.setIcon(QMessageBox::Question); break;
+    case icon_exclamation: box.setIcon(QMessageBox::Warning); break;
+    case icon_information: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon);
+    }
+    QPushButton* ok_button = box.addButton(QMessageBox::Ok);
+    QPushButton* cancel_button = nullptr;
+    if ((code & 7) == ok_cancel) {
+        cancel_button = box.addButton(QMessageBox::Cancel);
+        box.setEscapeButton(cancel_button);
+        box.setDefaultButton((code & default_second) ? cancel_button : ok_button);
+    } else {
+        box.setEscapeButton(ok_button);
+        box.setDefaultButton(ok_button);
+    }
+    // A message must be readable even while the hourglass is up.
+    const bool busy = hourglass_depth_ > 0;
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (busy) QApplication::restoreOverrideCursor();
+    if (cancel_button && box.clickedButton() != ok_button) return cancel;  // Cancel, Esc or the close box
+    return ok;
+}
+
+QString QtUi::input(const QString& prompt, const QString& title, const QString& default_text) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? QStringLiteral("Sentara") : title,
+                                               prompt, QLineEdit::Normal, default_text, &accepted);
+    return accepted ? text : QString();
+}
+
+QStringList QtUi::name_filters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        out << parts[i] + QStringLiteral(" (") + patterns + u')';
+    }
+    if (out.isEmpty() && !filter.isEmpty()) out << filter;
+    return out;
+}
+
+QString QtUi::open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);  // a name that does not exist yet may be typed
+    dialog.setNameFilters(name_filters(filter));
+    if (!folder.isEmpty()) dialog.setDirectory(folder);
+    else if (!file.isEmpty()) dialog.setDirectory(QFileInfo(file).absolutePath());
+    if (!file.isEmpty()) dialog.selectFile(QFileInfo(file).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().first();
+}
+
+bool QtUi::open_target(const QString& url_or_path) {
+    QUrl url;
+    if (QFileInfo::exists(url_or_path)) url = QUrl::fromLocalFile(QFileInfo(url_or_path).absoluteFilePath());
+    else url = QUrl::fromUserInput(url_or_path);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+void QtUi::yield() { QCoreApplication::processEvents(); }
+
+void QtUi::set_hourglass(bool on) {
+    if (on) {
+        ++hourglass_depth_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (hourglass_depth_ > 0) {
+        --hourglass_depth_;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtUi::end_program() {
+    while (hourglass_depth_ > 0) set_hourglass(false);
+    QCoreApplication::quit();
+}

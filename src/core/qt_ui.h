@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui.h"
+
+// The user-interface services on Qt Widgets.
+class QtUi : public Ui {
+public:
+    int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
+    QString input(const QString& prompt, const QString& title, const QString& default_text) override;
+    QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
+    bool open_target(const QString& url_or_path) override;
+    void yield() override;
+    void set_hourglass(bool on) override;
+    void end_program() override;
+
+    // "description|patterns|description|patterns" as Qt name filters.
+    static QStringList name_filters(const QString& filter);
+
+private:
+    int hourglass_depth_ = 0;
+};

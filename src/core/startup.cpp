@@ -1,0 +1,297 @@
+#include "startup.h"
+
+#include "app_context.h"
+#include "common.h"
+#include "database/recordset.h"
+#include "database/schema.h"
+#include "settings.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+const char* const database_file_filter = "Access database (*.mdb;*.sqo|*.mdb;*.sqo";
+
+namespace {
+
+const QString dialog_title = QStringLiteral("Select database file");
+
+[[noreturn]] void fail(const QString& what) { throw DbError(errno ? errno : 1, what); }
+
+void sync_path(const QString& path, bool directory) {
+    const int fd = ::open(QFile::encodeName(path).constData(), directory ? O_RDONLY | O_DIRECTORY : O_RDWR);
+    if (fd < 0) fail(QStringLiteral("'%1' cannot be opened: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    const int rc = ::fsync(fd);
+    ::close(fd);
+    if (rc != 0 && !directory)
+        fail(QStringLiteral("'%1' cannot be written to disk: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+// Replaces `target` by `source` in one step: at every moment one whole file has the name.
+void replace_file(const QString& source, const QString& target) {
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0)
+        fail(QStringLiteral("'%1' cannot be renamed to '%2': %3")
+                 .arg(source, target, QString::fromLocal8Bit(std::strerror(errno))));
+    sync_path(QFileInfo(target).absolutePath(), true);
+}
+
+void remove_if_exists(const QString& path) {
+    if (QFileInfo::exists(path) && !QFile::remove(path)) fail(QStringLiteral("'%1' cannot be deleted.").arg(path));
+}
+
+void rename_if_exists(const QString& from, const QString& to) {
+    if (QFileInfo::exists(from) && !QFile::rename(from, to))
+        fail(QStringLiteral("'%1' cannot be renamed to '%2'.").arg(from, to));
+}
+
+// A copy written under a temporary name and renamed when complete, so that a crash never
+// leaves a half-written copy under the final name.
+void copy_file_safely(const QString& from, const QString& to) {
+    const QString part = to + QStringLiteral(".part");
+    remove_if_exists(part);
+    {
+        QFile in(from), out(part);
+        if (!in.open(QIODevice::ReadOnly)) fail(QStringLiteral("'%1' cannot be read: %2").arg(from, in.errorString()));
+        if (!out.open(QIODevice::WriteOnly)) fail(QStringLiteral("'%1' cannot be written: %2").arg(part, out.errorString()));
+        QByteArray buffer;
+        while (!(buffer = in.read(1 << 20)).isEmpty())
+            if (out.write(buffer) != buffer.size()) {
+                out.close();
+                QFile::remove(part);
+                fail(QStringLiteral("'%1' cannot be written: %2").arg(part, out.errorString()));
+            }
+        if (in.error() != QFileDevice::NoError) {
+            out.close();
+            QFile::remove(part);
+            fail(QStringLiteral("'%1' cannot be read: %2").arg(from, in.errorString()));
+        }
+    }
+    sync_path(part, false);
+    replace_file(part, to);
+}
+
+QHash<QString, qint64> row_counts(Database& db) {
+    QHash<QString, qint64> counts;
+    for (const QString& t : schema::table_names())
+        if (db.is_table(t)) counts.insert(t, db.scalar(QStringLiteral("SELECT count(*) FROM ") + t).toLongLong());
+    return counts;
+}
+
+// Compacts the file into ".tmp", checks the copy, then puts it in place of the file.
+void compact_database(const QString& path) {
+    const QString tmp = path + QStringLiteral(".tmp");
+    QHash<QString, qint64> before;
+    {
+        auto source = Database::open(path);
+        before = row_counts(*source);
+        source->compact_to(tmp);
+    }  // the last handle closes: the write-ahead log is folded into the file and removed
+    try {
+        {
+            auto copy = Database::open(tmp, Database::Options{true, true});
+            const QString check = copy->scalar(QStringLiteral("PRAGMA quick_check")).toString();
+            if (check != QLatin1String("ok")) fail(QStringLiteral("the compacted copy is damaged (%1)").arg(check));
+            if (row_counts(*copy) != before) fail(QStringLiteral("the compacted copy does not hold the same rows"));
+        }
+        if (QFileInfo::exists(path + QStringLiteral("-wal")) && QFileInfo(path + QStringLiteral("-wal")).size() > 0)
+            fail(QStringLiteral("the database is still being written by another program"));
+        sync_path(tmp, false);
+        replace_file(tmp, path);
+    } catch (...) {
+        QFile::remove(tmp);
+        throw;
+    }
+}
+
+void rotate_backups(AppContext& ctx, bool exclusive) {
+    const QString& p = ctx.database_path;
+    const QString old = p + QStringLiteral(".old");
+    const QFileInfo old_info(old);
+    if (old_info.exists() && old_info.lastModified().secsTo(QDateTime::currentDateTime()) < 12 * 3600) return;
+    remove_if_exists(p + QStringLiteral(".old.old.old"));
+    rename_if_exists(p + QStringLiteral(".old.old"), p + QStringLiteral(".old.old.old"));
+    rename_if_exists(old, p + QStringLiteral(".old.old"));
+    if (exclusive) {
+        copy_file_safely(p, old);
+    } else {
+        // Another program may be writing: take a consistent copy through the engine.
+        const QString part = old + QStringLiteral(".part");
+        remove_if_exists(part);
+        auto db = Database::open(p);
+        db->compact_to(part);
+        db.reset();
+        sync_path(part, false);
+        replace_file(part, old);
+    }
+}
+
+bool ask_for_database_file(AppContext& ctx, const QString& default_path) {
+    const bool have_default = Path_exist(default_path);
+    const QString chosen = ctx.ui.open_file(dialog_title, QString::fromLatin1(database_file_filter),
+                                            have_default ? folder_of(default_path) : QString(),
+                                            have_default ? default_path : QString());
+    if (chosen.trimmed().isEmpty()) return false;
+    if (!QFileInfo::exists(chosen)) {
+        try {
+            schema::create_database(chosen, false);
+        } catch (const DbError& e) {
+            ctx.ui.message(QStringLiteral("A new database cannot be created at '%1'.\n%2").arg(chosen, e.description()),
+                           Ui::icon_stop);
+            return false;
+        }
+    }
+    ctx.database_path = chosen;
+    save_setting(QStringLiteral("last_db_file"), chosen);
+    return true;
+}
+
+}  // namespace
+
+QString default_database_path(const QString& program_folder) {
+    if (QFileInfo::exists(program_folder + QStringLiteral("/sentara-portable")))
+        return program_folder + QStringLiteral("/quotes.mdb");
+    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty()) docs = QDir::homePath();
+    return docs + QStringLiteral("/Sentara_db/quotes.mdb");
+}
+
+bool backup_database(AppContext& ctx, bool may_compact) {
+    ctx.ui.set_hourglass(true);
+    const QString tmp = ctx.database_path + QStringLiteral(".tmp");
+    try {
+        remove_if_exists(tmp);
+    } catch (const DbError& e) {
+        ctx.ui.set_hourglass(false);
+        ctx.ui.message(QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description());
+        return true;
+    }
+    if (!may_compact) {
+        ctx.ui.set_hourglass(false);
+        const int answer =
+            ctx.ui.message(QStringLiteral("Database '") + file_name_of(ctx.database_path) +
+                               QStringLiteral("' is already open by another instance of this program or by Access.") +
+                               u'\n' + QStringLiteral("Press OK to continue, Cancel to quit."),
+                           Ui::ok_cancel);
+        if (answer != Ui::ok) return false;
+        ctx.ui.set_hourglass(true);
+    } else {
+        try {
+            compact_database(ctx.database_path);
+        } catch (const DbError& e) {
+            // The file itself is untouched: report and go on with it uncompacted.
+            ctx.ui.set_hourglass(false);
+            ctx.ui.message(QStringLiteral("The database could not be compacted; it is used as it is.\nerror ") +
+                           QString::number(e.number()) + QStringLiteral(" - ") + e.description());
+            ctx.ui.set_hourglass(true);
+        }
+    }
+    try {
+        rotate_backups(ctx, may_compact);
+    } catch (const DbError& e) {
+        ctx.ui.set_hourglass(false);
+        ctx.ui.message(QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description());
+        return true;
+    }
+    ctx.ui.set_hourglass(false);
+    return true;
+}
+
+void check_default_language(AppContext& ctx) {
+    ctx.default_language.clear();
+    const auto rs = ctx.database->open_recordset(QStringLiteral("Select * from languages"));
+    while (!rs->eof()) {
+        if (rs->text(QStringLiteral("def")).compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0 &&
+            ctx.default_language.isEmpty()) {
+            ctx.default_language = rs->text(QStringLiteral("code"));
+        } else if (rs->text(QStringLiteral("def")) != QLatin1String("No")) {
+            rs->edit();
+            rs->set_value(QStringLiteral("def"), QStringLiteral("No"));
+            rs->update();
+        }
+        rs->move_next();
+    }
+}
+
+bool change_database(AppContext& ctx) {
+    const QString chosen = ctx.ui.open_file(dialog_title, QString::fromLatin1(database_file_filter), QString(), ctx.database_path);
+    if (chosen.trimmed().isEmpty()) return false;
+    save_setting(QStringLiteral("last_db_file"), chosen);
+    return true;
+}
+
+bool Main(AppContext& ctx) {
+    if (ctx.program_folder.isEmpty()) ctx.program_folder = QDir::currentPath();
+    QDir::setCurrent(ctx.program_folder);
+    const QString default_path = default_database_path(ctx.program_folder);
+
+    ctx.database_path = get_setting(QStringLiteral("last_db_file"));
+    if (ctx.database_path.isEmpty() && Path_exist(default_path)) {
+        ctx.database_path = default_path;
+        save_setting(QStringLiteral("last_db_file"), default_path);
+    }
+    if (!Path_exist(ctx.database_path)) {
+        bool created = false;
+        if (!Path_exist(default_path)) {
+            // First run: offer a new collection, with a few quotations to look at.
+            const int answer = ctx.ui.message(
+                QStringLiteral("No quotation database was found.\n\nCreate a new database at '%1'?\n"
+                               "(Cancel lets you choose an existing database file.)")
+                    .arg(QDir::toNativeSeparators(default_path)),
+                Ui::ok_cancel | Ui::icon_question);
+            if (answer == Ui::ok) {
+                try {
+                    schema::create_database(default_path, true);
+                    ctx.database_path = default_path;
+                    save_setting(QStringLiteral("last_db_file"), default_path);
+                    created = true;
+                } catch (const DbError& e) {
+                    ctx.ui.message(QStringLiteral("A new database cannot be created at '%1'.\n%2").arg(default_path, e.description()),
+                                   Ui::icon_stop);
+                }
+            }
+        }
+        if (!created && !ask_for_database_file(ctx, default_path)) return false;
+    }
+
+    // A file that is not a database of ours is refused before anything touches it.
+    try {
+        Database::open(ctx.database_path, Database::Options{true, true});
+    } catch (const DbError& e) {
+        ctx.ui.message(QStringLiteral("The database cannot be opened.\n\n%1").arg(e.description()), Ui::icon_stop);
+        return false;
+    }
+
+    ctx.database_lock = std::make_unique<QLockFile>(ctx.database_path + QStringLiteral(".lock"));
+    ctx.database_lock->setStaleLockTime(0);  // a lock left by a program that died is taken over
+    bool exclusive = ctx.database_lock->tryLock(0);
+    if (!exclusive && ctx.database_lock->error() != QLockFile::LockFailedError) {
+        ctx.ui.message(QStringLiteral("The database '%1' cannot be used: its folder is not writable.").arg(ctx.database_path),
+                       Ui::icon_stop);
+        return false;
+    }
+    if (!backup_database(ctx, exclusive)) return false;
+
+    try {
+        ctx.database = Database::open(ctx.database_path);
+        random_order::fill_missing_random(*ctx.database, ctx.rng);
+        check_default_language(ctx);
+        ctx.list_database = Database::open(ctx.database_path);
+    } catch (const DbError& e) {
+        ctx.ui.message(QStringLiteral("The database cannot be opened.\n\nThe file '%1': %2").arg(ctx.database_path, e.description()),
+                       Ui::icon_stop);
+        ctx.database.reset();
+        ctx.list_database.reset();
+        return false;
+    }
+    if (ctx.show_main_window) ctx.show_main_window();
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// Every modal thing a window does goes through this seam: message and input boxes, the file
+// dialog, the shell's "Open", yielding to pending events, the hourglass and the end of the
+// program. The program runs on the Qt implementation; tests run on a scripted one.
+class Ui {
+public:
+    // Message-box codes: buttons in the low bits, icon and default button above them.
+    enum Code {
+        ok_only = 0,
+        ok_cancel = 1,
+        icon_stop = 16,
+        icon_question = 32,
+        icon_exclamation = 48,
+        icon_information = 64,
+        default_second = 256,
+    };
+    // Results.
+    enum Answer { ok = 1, cancel = 2 };
+
+    virtual ~Ui() = default;
+
+    // Shows `text` with the buttons and icon of `code`; the title is the application's unless
+    // given. Returns 1 for OK, 2 for Cancel (also when the box is closed with Esc).
+    virtual int message(const QString& text, int code = ok_only, const QString& title = QString()) = 0;
+    // The text typed; empty text on Cancel.
+    virtual QString input(const QString& prompt, const QString& title, const QString& default_text) = 0;
+    // `filter` is "description|patterns" (patterns separated by ";"); returns the full path
+    // chosen, which may name a file that does not exist yet, or empty text on Cancel.
+    virtual QString open_file(const QString& title, const QString& filter, const QString& folder,
+                              const QString& file) = 0;
+    // The desktop's "Open" on a web address, file or folder; false when nothing could open it.
+    virtual bool open_target(const QString& url_or_path) = 0;
+    virtual void yield() = 0;
+    virtual void set_hourglass(bool on) = 0;
+    virtual void end_program() = 0;
+};

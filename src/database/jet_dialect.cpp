@@ -1,0 +1,401 @@
+#include "jet_dialect.h"
+
+#include "sql_text.h"
+
+#include <QChar>
+#include <QSet>
+#include <sqlite3.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace jet {
+
+namespace {
+
+// ---------------------------------------------------------------- folding tables
+
+struct Tables {
+    std::vector<char16_t> fold;     // simple case folding, BMP
+    std::vector<char16_t> primary;  // folded base letter (accents dropped)
+    Tables() : fold(0x10000), primary(0x10000) {
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            char32_t f = QChar::toCaseFolded(c);
+            fold[c] = f < 0x10000 ? char16_t(f) : char16_t(c);
+        }
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            char32_t p = fold[c];
+            for (int guard = 0; guard < 4 && QChar::decompositionTag(p) == QChar::Canonical; ++guard) {
+                const QString d = QChar::decomposition(p);
+                if (d.isEmpty()) break;
+                const char32_t first = d.at(0).isHighSurrogate() && d.size() > 1
+                                           ? QChar::surrogateToUcs4(d.at(0), d.at(1))
+                                           : d.at(0).unicode();
+                p = first < 0x10000 ? fold[first] : first;
+            }
+            primary[c] = p < 0x10000 ? char16_t(p) : char16_t(fold[c]);
+        }
+    }
+};
+
+const Tables& tables() {
+    static const Tables t;
+    return t;
+}
+
+inline char32_t fold_fast(char32_t c, const Tables& t) {
+    if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+    if (c < 0x10000) return t.fold[c];
+    return QChar::toCaseFolded(c);
+}
+
+inline char32_t primary_of(char32_t c, const Tables& t) {
+    if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+    if (c < 0x10000) return t.primary[c];
+    return QChar::toCaseFolded(c);
+}
+
+// Decodes one UTF-8 code point at s[i]; malformed bytes read as U+FFFD, one byte each.
+inline char32_t decode(const unsigned char* s, int n, int& i) {
+    const unsigned char b = s[i];
+    if (b < 0x80) {
+        ++i;
+        return b;
+    }
+    int len = 0;
+    char32_t c = 0;
+    if ((b & 0xE0) == 0xC0) { len = 2; c = b & 0x1F; }
+    else if ((b & 0xF0) == 0xE0) { len = 3; c = b & 0x0F; }
+    else if ((b & 0xF8) == 0xF0) { len = 4; c = b & 0x07; }
+    else { ++i; return 0xFFFD; }
+    if (i + len > n) { ++i; return 0xFFFD; }
+    for (int k = 1; k < len; ++k) {
+        if ((s[i + k] & 0xC0) != 0x80) { ++i; return 0xFFFD; }
+        c = (c << 6) | (s[i + k] & 0x3F);
+    }
+    i += len;
+    return c;
+}
+
+void decode_folded(const unsigned char* s, int n, std::u32string& out) {
+    const Tables& t = tables();
+    out.clear();
+    int i = 0;
+    while (i < n) {
+        // ASCII runs need no decoding.
+        if (s[i] < 0x80) {
+            const unsigned char b = s[i++];
+            out.push_back((b >= 'A' && b <= 'Z') ? b + 32 : b);
+            continue;
+        }
+        out.push_back(fold_fast(decode(s, n, i), t));
+    }
+}
+
+// ---------------------------------------------------------------- Jet patterns
+
+struct Item {
+    enum Kind : unsigned char { literal, any_run, any_one, digit, set } kind;
+    bool negate = false;
+    char32_t ch = 0;
+    unsigned first_range = 0, end_range = 0;
+};
+
+struct Pattern {
+    std::vector<Item> items;
+    std::vector<std::pair<char32_t, char32_t>> ranges;
+    // Patterns of the shapes *abc*, abc*, *abc and abc are matched by plain searches.
+    enum Shape { general, contains, prefix, suffix, exact } shape = general;
+    std::u32string literal;
+};
+
+Pattern compile(const unsigned char* p, int n) {
+    Pattern pat;
+    std::u32string chars;
+    decode_folded(p, n, chars);
+    const size_t m = chars.size();
+    for (size_t i = 0; i < m; ++i) {
+        const char32_t c = chars[i];
+        Item it;
+        if (c == U'*') {
+            if (!pat.items.empty() && pat.items.back().kind == Item::any_run) continue;
+            it.kind = Item::any_run;
+        } else if (c == U'?') {
+            it.kind = Item::any_one;
+        } else if (c == U'#') {
+            it.kind = Item::digit;
+        } else if (c == U'[') {
+            size_t j = i + 1;
+            it.kind = Item::set;
+            if (j < m && chars[j] == U'!') {
+                it.negate = true;
+                ++j;
+            }
+            it.first_range = unsigned(pat.ranges.size());
+            bool closed = false;
+            bool first = true;
+            while (j < m) {
+                char32_t a = chars[j];
+                if (a == U']' && !first) {
+                    closed = true;
+                    break;
+                }
+                first = false;
+                if (a == U']') {  // "[]" matches nothing, as an empty set
+                    closed = true;
+                    break;
+                }
+                char32_t b = a;
+                if (j + 2 < m && chars[j + 1] == U'-' && chars[j + 2] != U']') {
+                    b = chars[j + 2];
+                    j += 2;
+                    if (b < a) throw std::invalid_argument("Invalid pattern string");
+                }
+                pat.ranges.emplace_back(a, b);
+                ++j;
+            }
+            if (!closed) throw std::invalid_argument("Invalid pattern string");
+            it.end_range = unsigned(pat.ranges.size());
+            // A bracket holding one character and no "!" stands for that character.
+            if (!it.negate && it.end_range - it.first_range == 1 &&
+                pat.ranges[it.first_range].first == pat.ranges[it.first_range].second) {
+                it.kind = Item::literal;
+                it.ch = pat.ranges[it.first_range].first;
+                pat.ranges.pop_back();
+            }
+            i = j;
+        } else {
+            it.kind = Item::literal;
+            it.ch = c;
+        }
+        pat.items.push_back(it);
+    }
+    // Recognise the plain shapes.
+    const auto& items = pat.items;
+    size_t a = 0, b = items.size();
+    const bool lead = b > 0 && items[0].kind == Item::any_run;
+    const bool trail = b > (lead ? 1u : 0u) && items[b - 1].kind == Item::any_run;
+    if (lead) ++a;
+    if (trail) --b;
+    bool plain = true;
+    for (size_t i = a; i < b; ++i)
+        if (items[i].kind != Item::literal) plain = false;
+    if (plain) {
+        for (size_t i = a; i < b; ++i) pat.literal.push_back(items[i].ch);
+        pat.shape = lead && trail ? Pattern::contains : lead ? Pattern::suffix : trail ? Pattern::prefix : Pattern::exact;
+    }
+    return pat;
+}
+
+inline bool item_matches(const Pattern& pat, const Item& it, char32_t c) {
+    switch (it.kind) {
+    case Item::literal: return c == it.ch;
+    case Item::any_one: return true;
+    case Item::digit: return c >= U'0' && c <= U'9';
+    case Item::set: {
+        bool in = false;
+        for (unsigned r = it.first_range; r < it.end_range && !in; ++r)
+            in = c >= pat.ranges[r].first && c <= pat.ranges[r].second;
+        return in != it.negate;
+    }
+    case Item::any_run: return false;
+    }
+    return false;
+}
+
+bool match(const Pattern& pat, const std::u32string& s) {
+    switch (pat.shape) {
+    case Pattern::contains: return pat.literal.empty() || s.find(pat.literal) != std::u32string::npos;
+    case Pattern::prefix: return s.compare(0, pat.literal.size(), pat.literal) == 0;
+    case Pattern::suffix:
+        return s.size() >= pat.literal.size() &&
+               s.compare(s.size() - pat.literal.size(), pat.literal.size(), pat.literal) == 0;
+    case Pattern::exact: return s == pat.literal;
+    case Pattern::general: break;
+    }
+    const auto& items = pat.items;
+    const size_t m = items.size(), n = s.size();
+    size_t i = 0, j = 0, star_i = size_t(-1), star_j = 0;
+    while (j < n) {
+        if (i < m && items[i].kind == Item::any_run) {
+            star_i = i++;
+            star_j = j;
+        } else if (i < m && item_matches(pat, items[i], s[j])) {
+            ++i;
+            ++j;
+        } else if (star_i != size_t(-1)) {
+            i = star_i + 1;
+            j = ++star_j;
+        } else {
+            return false;
+        }
+    }
+    while (i < m && items[i].kind == Item::any_run) ++i;
+    return i == m;
+}
+
+void delete_pattern(void* p) { delete static_cast<Pattern*>(p); }
+
+// like(pattern, value): SQLite calls it for "value LIKE pattern".
+void like_function(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    auto* pat = static_cast<Pattern*>(sqlite3_get_auxdata(ctx, 0));
+    if (!pat) {
+        const auto* p = sqlite3_value_text(argv[0]);
+        const int pn = sqlite3_value_bytes(argv[0]);
+        try {
+            auto compiled = std::make_unique<Pattern>(compile(p, pn));
+            pat = compiled.get();
+            sqlite3_set_auxdata(ctx, 0, compiled.release(), delete_pattern);
+            // SQLite may drop auxiliary data at once for a non-constant pattern: read it back.
+            if (sqlite3_get_auxdata(ctx, 0) != pat) {
+                // Already freed by SQLite; compile a private copy for this call.
+                static thread_local Pattern scratch;
+                scratch = compile(p, pn);
+                pat = &scratch;
+            }
+        } catch (const std::invalid_argument& e) {
+            sqlite3_result_error(ctx, e.what(), -1);
+            return;
+        }
+    }
+    static thread_local std::u32string value;
+    decode_folded(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), value);
+    sqlite3_result_int(ctx, match(*pat, value) ? 1 : 0);
+}
+
+void like_escape_refused(sqlite3_context* ctx, int, sqlite3_value**) {
+    sqlite3_result_error(ctx, "LIKE ... ESCAPE is not part of this SQL dialect; bracket the character instead", -1);
+}
+
+int nocase_collation(void*, int na, const void* a, int nb, const void* b) {
+    return compare_nocase(static_cast<const char*>(a), na, static_cast<const char*>(b), nb);
+}
+
+}  // namespace
+
+char32_t fold(char32_t c) { return fold_fast(c, tables()); }
+
+bool like(QStringView pattern, QStringView value) {
+    const QByteArray p = pattern.toUtf8();
+    const QByteArray v = value.toUtf8();
+    const Pattern pat = compile(reinterpret_cast<const unsigned char*>(p.constData()), int(p.size()));
+    std::u32string s;
+    decode_folded(reinterpret_cast<const unsigned char*>(v.constData()), int(v.size()), s);
+    return match(pat, s);
+}
+
+int compare_nocase(const char* a_, int na, const char* b_, int nb) {
+    const auto* a = reinterpret_cast<const unsigned char*>(a_);
+    const auto* b = reinterpret_cast<const unsigned char*>(b_);
+    const int n = na < nb ? na : nb;
+    int i = 0;
+    // ASCII fast path: where both texts are plain ASCII, folded bytes decide at once.
+    for (; i < n; ++i) {
+        const unsigned char x = a[i], y = b[i];
+        if ((x | y) & 0x80) break;
+        const unsigned char fx = (x >= 'A' && x <= 'Z') ? x + 32 : x;
+        const unsigned char fy = (y >= 'A' && y <= 'Z') ? y + 32 : y;
+        if (fx != fy) return int(fx) - int(fy);
+    }
+    if (i == n) return na - nb;
+    // From the first non-ASCII character: compare base letters first, so that accented letters
+    // sort beside their base letter, then the folded letters, so that equality means "equal but
+    // for letter case".
+    const Tables& t = tables();
+    int ia = i, ib = i;
+    int secondary = 0;
+    while (ia < na && ib < nb) {
+        const char32_t ca = decode(a, na, ia);
+        const char32_t cb = decode(b, nb, ib);
+        const char32_t pa = primary_of(ca, t), pb = primary_of(cb, t);
+        if (pa != pb) return pa < pb ? -1 : 1;
+        if (secondary == 0) {
+            const char32_t fa = fold_fast(ca, t), fb = fold_fast(cb, t);
+            if (fa != fb) secondary = fa < fb ? -1 : 1;
+        }
+    }
+    if (ia < na) return 1;
+    if (ib < nb) return -1;
+    return secondary;
+}
+
+void register_dialect(sqlite3* db) {
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function(db, "like", 2, flags, nullptr, like_function, nullptr, nullptr);
+    sqlite3_create_function(db, "like", 3, flags, nullptr, like_escape_refused, nullptr, nullptr);
+    sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, nocase_collation, nullptr);
+}
+
+QString resolve_qualifiers(const QString& sql, const QHash<QString, QString>& views) {
+    using namespace sql_text;
+    const std::vector<Token> all = tokenize(sql);
+    std::vector<Token> toks;
+    toks.reserve(all.size());
+    for (const Token& t : all)
+        if (t.kind != Token::space) toks.push_back(t);
+
+    // Names (and aliases) that FROM and JOIN bring into the statement, at any depth.
+    QHash<QString, QString> named;  // lower case -> as written
+    const qsizetype n = qsizetype(toks.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString k = keyword(sql, toks[i]);
+        if (k != "FROM" && k != "JOIN") continue;
+        qsizetype j = i + 1;
+        while (j < n) {
+            if (toks[j].kind != Token::word && toks[j].kind != Token::quoted_name) break;
+            const QString name = name_of(sql, toks[j]);
+            named.insert(name.toLower(), name);
+            ++j;
+            if (j < n && keyword(sql, toks[j]) == "AS") ++j;
+            if (j < n && (toks[j].kind == Token::word || toks[j].kind == Token::quoted_name)) {
+                static const QSet<QString> stop = {"INNER", "LEFT", "RIGHT", "OUTER", "CROSS", "JOIN", "ON",
+                                                   "WHERE", "GROUP", "ORDER", "HAVING", "LIMIT", "UNION",
+                                                   "USING", "NATURAL", "SET", "VALUES", "EXCEPT", "INTERSECT"};
+                if (!stop.contains(keyword(sql, toks[j]))) {
+                    named.insert(name_of(sql, toks[j]).toLower(), name_of(sql, toks[j]));
+                    ++j;
+                }
+            }
+            if (j < n && toks[j].kind == Token::punct && sql[toks[j].begin] == u',') {
+                ++j;
+                continue;
+            }
+            break;
+        }
+    }
+    // Which base table each named saved query stands for.
+    QHash<QString, QString> through;  // base table (lower) -> saved query as written
+    for (auto it = named.cbegin(); it != named.cend(); ++it) {
+        const auto v = views.constFind(it.key());
+        if (v != views.cend() && !named.contains(*v)) through.insert(*v, it.value());
+    }
+    if (through.isEmpty()) return sql;
+
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        const Token& t = toks[i];
+        if (t.kind != Token::word && t.kind != Token::quoted_name) continue;
+        const Token& dot = toks[i + 1];
+        if (dot.kind != Token::punct || sql[dot.begin] != u'.' || dot.begin != t.end) continue;
+        if (i > 0 && toks[i - 1].kind == Token::punct && sql[toks[i - 1].begin] == u'.' &&
+            toks[i - 1].end == t.begin)
+            continue;  // the middle of a.b.c
+        const auto hit = through.constFind(name_of(sql, t).toLower());
+        if (hit == through.cend()) continue;
+        out += QStringView(sql).mid(copied, t.begin - copied);
+        out += *hit;
+        copied = t.end;
+    }
+    if (copied == 0) return sql;
+    out += QStringView(sql).mid(copied);
+    return out;
+}
+
+}  // namespace jet

@@ -1,0 +1,66 @@
+#include "random_order.h"
+
+#include "database.h"
+#include "recordset.h"
+
+#include <cmath>
+#include <vector>
+
+namespace random_order {
+
+namespace {
+
+float fresh_nonzero(Generator& rng) {
+    float r = rng.next();
+    while (r == 0.0f) r = rng.next();  // 0 means "no number yet"
+    return r;
+}
+
+void renumber(Database& db, Generator& rng, const QString& select_keys) {
+    std::vector<qint64> keys;
+    {
+        Statement st = db.prepare(select_keys);
+        while (st.step()) keys.push_back(st.column_int64(0));
+    }
+    if (keys.empty()) return;
+    Database::Transaction t(db);
+    Statement upd = db.prepare(QStringLiteral("UPDATE quotes SET random = ? WHERE key = ?"));
+    for (qint64 k : keys) {
+        upd.bind(1, double(fresh_nonzero(rng)));
+        upd.bind(2, k);
+        upd.step();
+        upd.reset();
+    }
+    t.commit();
+}
+
+}  // namespace
+
+void fill_missing_random(Database& db, Generator& rng) {
+    renumber(db, rng, QStringLiteral("SELECT key FROM quotes WHERE random IS NULL OR random = 0"));
+}
+
+void randomize_all(Database& db, Generator& rng) { renumber(db, rng, QStringLiteral("SELECT key FROM quotes")); }
+
+QString sql_number(double value) {
+    QString text = QString::number(value, 'g', 17);
+    const qsizetype comma = text.indexOf(u',');
+    if (comma >= 0) text[comma] = u'.';
+    return text.isEmpty() ? QStringLiteral("0") : text;
+}
+
+Rotation rotate_quote(Database& db, Generator& rng, const QString& current_quotes_sql, qint32 key) {
+    if (!current_quotes_sql.contains(QLatin1String("order by quotes.random"), Qt::CaseInsensitive))
+        return Rotation::not_in_random_order;
+    const auto rs = db.open_recordset(QStringLiteral("select * from quotes where key =") + QString::number(key));
+    if (rs->eof()) return Rotation::quote_missing;
+    const QVariant old = rs->value(QStringLiteral("random"));
+    // A quotation without a number is written 0 ("none yet"): the next start-up gives it one.
+    const QString text = old.isNull() ? QStringLiteral("0")
+                                      : sql_number(double(rng.next()) + (1.0 + std::floor(old.toDouble())));
+    db.execute(QStringLiteral("update quotes set random = ") + text + QStringLiteral(" where key = ") +
+               QString::number(key));
+    return Rotation::rotated;
+}
+
+}  // namespace random_order

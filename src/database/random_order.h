@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <random>
+
+class Database;
+
+// The random order of quotations: every quotation carries a number in `random`; fresh numbers are
+// uniform in [0, 1), and each quotation shown moves one whole unit further back, so the ones seen
+// most recently sort last.
+namespace random_order {
+
+// Uniform single-precision numbers in [0, 1).
+class Generator {
+public:
+    explicit Generator(std::uint32_t seed = 1) : engine_(seed) {}
+    void seed(std::uint32_t s) { engine_.seed(s); }
+    float next() { return float(engine_() >> 8) * (1.0f / 16777216.0f); }
+
+private:
+    std::mt19937 engine_;
+};
+
+// Gives every quotation without a number (null or 0) a fresh one.
+void fill_missing_random(Database& db, Generator& rng);
+
+// Draws a fresh number for every quotation.
+void randomize_all(Database& db, Generator& rng);
+
+enum class Rotation { not_in_random_order, rotated, quote_missing };
+
+// Moves the quotation to the back of the random order, when `current_quotes_sql` sorts by it.
+Rotation rotate_quote(Database& db, Generator& rng, const QString& current_quotes_sql, qint32 key);
+
+// A number as SQL text: always with a decimal point, whatever the user's locale.
+QString sql_number(double value);
+
+}  // namespace random_order

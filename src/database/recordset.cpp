@@ -1,0 +1,430 @@
+#include "recordset.h"
+
+#include "database.h"
+#include "jet_dialect.h"
+#include "sql_text.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+[[noreturn]] void no_current_record() { throw DbError(db_errors::no_current_record, QStringLiteral("No current record.")); }
+
+QString quoted(const QString& name) {
+    QString n = name;
+    n.replace(u'"', QLatin1String("\"\""));
+    return u'"' + n + u'"';
+}
+
+constexpr int cache_limit = 4096;
+
+}  // namespace
+
+RecordSet::RecordSet(Database& db, const QString& sql) : db_(db), sql_(sql) { classify(); }
+
+RecordSet::~RecordSet() = default;
+
+void RecordSet::classify() {
+    const QString translated = db_.translate(sql_);
+    const sql_text::SelectParts parts = sql_text::split_select(translated);
+    if (parts.ok && parts.simple) {
+        for (const QString& n : parts.from_names)
+            if (n.compare(QLatin1String("Quotes_with_sortable_text"), Qt::CaseInsensitive) == 0)
+                key_expr_ = n + QStringLiteral(".key");
+        if (key_expr_.isEmpty() && parts.from_names.size() == 1 && db_.is_table(parts.from_names.first())) {
+            key_expr_ = parts.from_names.first() + QStringLiteral(".rowid");
+            table_ = parts.from_names.first();
+        }
+    }
+    if (!key_expr_.isEmpty()) {
+        from_ = parts.from;
+        where_ = parts.where;
+        order_ = parts.order_by;
+        select_list_ = parts.select_list;
+        try {
+            fetch_ = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 = ?")
+                                                                 .arg(key_expr_, select_list_, from_)));
+            for (int i = 1; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
+            // Prepared only to learn at once whether the statement is sound.
+            (void)db_.prepare(QStringLiteral("SELECT %1 FROM %2%3%4")
+                                  .arg(key_expr_, from_,
+                                       where_.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where_,
+                                       order_.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order_));
+        } catch (const DbError&) {
+            // Not a statement whose rows a key can name (an ORDER BY on an alias, say): read it whole.
+            fetch_.reset();
+            fields_.clear();
+            key_expr_.clear();
+            table_.clear();
+        }
+    }
+    if (key_expr_.isEmpty()) materialize();
+}
+
+void RecordSet::materialize() const {
+    rows_.clear();
+    Statement st = db_.prepare(sql_);
+    if (fields_.isEmpty()) {
+        auto* self = const_cast<RecordSet*>(this);
+        for (int i = 0; i < st.column_count(); ++i) self->fields_ << st.column_name(i);
+    }
+    const int n = st.column_count();
+    while (st.step()) {
+        Row r(n);
+        for (int i = 0; i < n; ++i) r[i] = st.column(i);
+        rows_.push_back(std::move(r));
+    }
+    loaded_ = true;
+    current_ = rows_.empty() ? -1 : 0;
+}
+
+void RecordSet::load_keys() const {
+    if (loaded_) return;
+    if (key_expr_.isEmpty()) {
+        materialize();
+        return;
+    }
+    keys_.clear();
+    cache_.clear();
+    Statement st = db_.prepare(QStringLiteral("SELECT %1 FROM %2%3%4")
+                                   .arg(key_expr_, from_,
+                                        where_.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where_,
+                                        order_.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order_));
+    while (st.step()) keys_.push_back(st.column_int64(0));
+    loaded_ = true;
+    current_ = keys_.empty() ? -1 : 0;
+}
+
+int RecordSet::count() const { return key_expr_.isEmpty() ? int(rows_.size()) : int(keys_.size()); }
+
+bool RecordSet::eof() const {
+    load_keys();
+    return count() == 0 || current_ >= count();
+}
+
+bool RecordSet::bof() const {
+    load_keys();
+    return count() == 0 || current_ < 0;
+}
+
+int RecordSet::record_count() const {
+    load_keys();
+    return count();
+}
+
+int RecordSet::absolute_position() const {
+    load_keys();
+    if (on_deleted_ || current_ < 0 || current_ >= count()) return -1;
+    return current_;
+}
+
+void RecordSet::set_current(int index) {
+    current_ = index;
+    on_deleted_ = false;
+    emit current_changed(index);
+}
+
+void RecordSet::set_absolute_position(int position) {
+    load_keys();
+    if (position < 0 || position >= count())
+        throw DbError(db_errors::invalid_argument, QStringLiteral("Invalid argument."));
+    set_current(position);
+}
+
+void RecordSet::move_first() {
+    load_keys();
+    if (count() == 0) no_current_record();
+    set_current(0);
+}
+
+void RecordSet::move_last() {
+    load_keys();
+    if (count() == 0) no_current_record();
+    set_current(count() - 1);
+}
+
+void RecordSet::move_next() {
+    load_keys();
+    if (on_deleted_) {  // the row after a deleted one has taken its place
+        set_current(current_);
+        return;
+    }
+    if (count() == 0 || current_ >= count()) no_current_record();
+    set_current(current_ + 1);
+}
+
+void RecordSet::move_previous() {
+    load_keys();
+    if (count() == 0 || current_ < 0) no_current_record();
+    set_current(current_ - 1);
+}
+
+void RecordSet::require_current() const {
+    load_keys();
+    if (on_deleted_) throw DbError(db_errors::record_is_deleted, QStringLiteral("Record is deleted."));
+    if (current_ < 0 || current_ >= count()) no_current_record();
+}
+
+int RecordSet::field_index(const QString& name) const {
+    for (int i = 0; i < fields_.size(); ++i)
+        if (fields_[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    // "quotes.notes" names the field "notes".
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0) return field_index(name.mid(dot + 1));
+    return -1;
+}
+
+const RecordSet::Row* RecordSet::row(int index) const {
+    load_keys();
+    if (index < 0 || index >= count()) return nullptr;
+    if (key_expr_.isEmpty()) return &rows_[size_t(index)];
+    auto hit = cache_.constFind(index);
+    if (hit == cache_.cend()) {
+        fetch_rows(std::max(0, index - 8), std::min(count() - 1, index + 40));
+        hit = cache_.constFind(index);
+        if (hit == cache_.cend()) return nullptr;
+    }
+    return &*hit;
+}
+
+void RecordSet::fetch_rows(int first, int last) const {
+    if (cache_.size() > cache_limit) cache_.clear();
+    const int n = fetch_->column_count();
+    for (int i = first; i <= last; ++i) {
+        if (cache_.contains(i)) continue;
+        fetch_->bind(1, keys_[size_t(i)]);
+        if (fetch_->step()) {
+            Row r(n - 1);
+            for (int c = 1; c < n; ++c) r[c - 1] = fetch_->column(c);
+            cache_.insert(i, std::move(r));
+        }
+        fetch_->reset();
+    }
+}
+
+QVariant RecordSet::value(const QString& name) const {
+    const int idx = field_index(name);
+    if (idx < 0) throw DbError(3265, QStringLiteral("Item '%1' not found in this collection.").arg(name));
+    if (edit_mode_ != EditMode::none && pending_.contains(idx)) return pending_.value(idx);
+    if (edit_mode_ == EditMode::adding) return QVariant();
+    require_current();
+    const Row* r = row(current_);
+    if (!r) throw DbError(db_errors::record_is_deleted, QStringLiteral("Record is deleted."));
+    return r->value(idx);
+}
+
+QString RecordSet::text(const QString& name) const { return to_text(value(name)); }
+
+QString RecordSet::to_text(const QVariant& v) {
+    if (!v.isValid() || v.isNull()) return QString();
+    if (v.typeId() == QMetaType::Double) return QString::number(v.toDouble(), 'g', 15);
+    return v.toString();
+}
+
+QVariant RecordSet::value_at(int r, int field) const {
+    const Row* p = row(r);
+    return p ? p->value(field) : QVariant();
+}
+
+QVariant RecordSet::key_at(int r) const {
+    load_keys();
+    if (r < 0 || r >= count()) return QVariant();
+    if (key_expr_.isEmpty()) return QVariant(r);
+    return QVariant(keys_[size_t(r)]);
+}
+
+QVariant RecordSet::bookmark() const {
+    require_current();
+    return key_at(current_);
+}
+
+int RecordSet::position_of(const QVariant& bm) const {
+    load_keys();
+    if (!bm.isValid()) return -1;
+    if (key_expr_.isEmpty()) {
+        const int r = bm.toInt();
+        return r >= 0 && r < count() ? r : -1;
+    }
+    const qint64 k = bm.toLongLong();
+    const auto it = std::find(keys_.begin(), keys_.end(), k);
+    return it == keys_.end() ? -1 : int(it - keys_.begin());
+}
+
+bool RecordSet::has_bookmark(const QVariant& bm) const { return position_of(bm) >= 0; }
+
+void RecordSet::set_bookmark(const QVariant& bm) {
+    const int p = position_of(bm);
+    if (p < 0) throw DbError(3159, QStringLiteral("Not a valid bookmark."));
+    set_current(p);
+}
+
+int RecordSet::find_in_memory(const QString& condition, bool& understood) const {
+    // The conditions windows search with: a field, "=" or "like", and one literal.
+    static const QRegularExpression simple(
+        QStringLiteral(R"(^\s*(?:[\w\[\]]+\.)?\[?(\w+)\]?\s*(=|like)\s*('(?:[^']|'')*'|-?\d+(?:\.\d+)?)\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = simple.match(condition);
+    understood = m.hasMatch() && field_index(m.captured(1)) >= 0;
+    if (!understood) return -1;
+    const int f = field_index(m.captured(1));
+    const bool is_like = m.captured(2).compare(QLatin1String("like"), Qt::CaseInsensitive) == 0;
+    QString lit = m.captured(3);
+    const bool is_text = lit.startsWith(u'\'');
+    if (is_text) lit = lit.mid(1, lit.size() - 2).replace(QLatin1String("''"), QLatin1String("'"));
+    const QByteArray lit8 = lit.toUtf8();
+    for (int i = 0; i < count(); ++i) {
+        const QVariant v = rows_[size_t(i)].value(f);
+        if (v.isNull()) continue;
+        bool hit;
+        if (is_like) {
+            try {
+                hit = jet::like(lit, to_text(v));
+            } catch (const std::invalid_argument&) {
+                throw DbError(1, QStringLiteral("Invalid pattern string"));
+            }
+        } else if (!is_text || v.typeId() != QMetaType::QString) {
+            bool ok1 = false, ok2 = false;
+            const double a = v.toDouble(&ok1), b = lit.toDouble(&ok2);
+            hit = ok1 && ok2 ? a == b : false;
+        } else {
+            const QByteArray s = v.toString().toUtf8();
+            hit = jet::compare_nocase(s.constData(), int(s.size()), lit8.constData(), int(lit8.size())) == 0;
+        }
+        if (hit) return i;
+    }
+    return -1;
+}
+
+bool RecordSet::find_first(const QString& condition) {
+    load_keys();
+    no_match_ = true;
+    int found = -1;
+    if (key_expr_.isEmpty()) {
+        bool understood = false;
+        found = find_in_memory(condition, understood);
+        if (!understood) {
+            // Let the engine judge the condition on the same rows, then find that row here.
+            Statement st = db_.prepare(QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(sql_, condition));
+            std::vector<Row> hits;
+            while (st.step()) {
+                Row r(st.column_count());
+                for (int i = 0; i < st.column_count(); ++i) r[i] = st.column(i);
+                hits.push_back(std::move(r));
+            }
+            for (int i = 0; i < count() && found < 0; ++i)
+                if (std::find(hits.begin(), hits.end(), rows_[size_t(i)]) != hits.end()) found = i;
+        }
+    } else {
+        Statement st = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE (%3)").arg(key_expr_, from_, condition));
+        std::vector<qint64> hits;
+        while (st.step()) hits.push_back(st.column_int64(0));
+        if (hits.size() == 1) {
+            found = position_of(QVariant(hits.front()));
+        } else if (!hits.empty()) {
+            std::sort(hits.begin(), hits.end());
+            for (int i = 0; i < count() && found < 0; ++i)
+                if (std::binary_search(hits.begin(), hits.end(), keys_[size_t(i)])) found = i;
+        }
+    }
+    if (found < 0) return false;
+    no_match_ = false;
+    set_current(found);
+    return true;
+}
+
+void RecordSet::add_new() {
+    if (!updatable()) throw DbError(db_errors::not_updatable, QStringLiteral("Cannot update. Database or object is read-only."));
+    edit_mode_ = EditMode::adding;
+    pending_.clear();
+}
+
+void RecordSet::edit() {
+    if (!updatable()) throw DbError(db_errors::not_updatable, QStringLiteral("Cannot update. Database or object is read-only."));
+    require_current();
+    edit_mode_ = EditMode::editing;
+    pending_.clear();
+}
+
+void RecordSet::set_value(const QString& name, const QVariant& v) {
+    if (edit_mode_ == EditMode::none)
+        throw DbError(3020, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    const int idx = field_index(name);
+    if (idx < 0) throw DbError(3265, QStringLiteral("Item '%1' not found in this collection.").arg(name));
+    pending_.insert(idx, v);
+}
+
+void RecordSet::cancel_update() {
+    edit_mode_ = EditMode::none;
+    pending_.clear();
+}
+
+void RecordSet::update() {
+    if (edit_mode_ == EditMode::none)
+        throw DbError(3020, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    QList<int> cols = pending_.keys();
+    std::sort(cols.begin(), cols.end());
+    if (edit_mode_ == EditMode::editing) {
+        if (!cols.isEmpty()) {
+            QStringList sets;
+            for (int c : cols) sets << quoted(fields_[c]) + QStringLiteral(" = ?");
+            Statement st = db_.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(table_), sets.join(u',')));
+            int i = 1;
+            for (int c : cols) st.bind(i++, pending_.value(c));
+            st.bind(i, keys_[size_t(current_)]);
+            st.step();
+            cache_.remove(current_);
+        }
+        last_modified_ = QVariant(keys_[size_t(current_)]);
+        edit_mode_ = EditMode::none;
+        pending_.clear();
+        emit row_changed(current_);
+        return;
+    }
+    QStringList names, marks;
+    for (int c : cols) {
+        names << quoted(fields_[c]);
+        marks << QStringLiteral("?");
+    }
+    Statement st = db_.prepare(cols.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table_))
+                                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                    .arg(quoted(table_), names.join(u','), marks.join(u',')));
+    int i = 1;
+    for (int c : cols) st.bind(i++, pending_.value(c));
+    st.step();
+    const qint64 rowid = db_.last_insert_rowid();
+    last_modified_ = QVariant(rowid);
+    edit_mode_ = EditMode::none;
+    pending_.clear();
+    if (loaded_) {
+        // A new row joins the set at its end, as in a dynaset.
+        keys_.push_back(rowid);
+        if (current_ < 0) current_ = 0;
+        emit row_appended(count() - 1);
+    }
+}
+
+void RecordSet::delete_current() {
+    if (!updatable()) throw DbError(db_errors::not_updatable, QStringLiteral("Cannot update. Database or object is read-only."));
+    require_current();
+    Statement st = db_.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)));
+    st.bind(1, keys_[size_t(current_)]);
+    st.step();
+    keys_.erase(keys_.begin() + current_);
+    cache_.clear();
+    on_deleted_ = true;
+    emit row_removed(current_);
+}
+
+void RecordSet::requery() {
+    loaded_ = false;
+    cache_.clear();
+    rows_.clear();
+    pending_.clear();
+    edit_mode_ = EditMode::none;
+    on_deleted_ = false;
+    no_match_ = false;
+    load_keys();
+    emit reset();
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Database;
+class Statement;
+
+// A Jet-style record set over one SELECT.
+//
+// Where the rows of the statement can be named by a key (the rowid of a single table, the key of
+// the quotations' saved query), the record set holds only the keys, in the statement's order, and
+// reads a row's fields when they are asked for: a million quotations cost a few megabytes, and
+// opening the set costs what the engine needs to find and order them. Other statements (counts,
+// groupings, the reference saved queries) are read whole.
+//
+// A set over a single table is updatable: add new, edit, update, delete.
+class RecordSet : public QObject {
+    Q_OBJECT
+public:
+    RecordSet(Database& db, const QString& sql);
+    ~RecordSet() override;
+
+    const QString& sql() const { return sql_; }
+    Database& database() const { return db_; }
+
+    // Navigation. Moving past either end is an error 3021, as is reading with no current row.
+    bool eof() const;
+    bool bof() const;
+    int record_count() const;
+    int absolute_position() const;  // -1 when there is no current row
+    void set_absolute_position(int position);
+    void move_first();
+    void move_last();
+    void move_next();
+    void move_previous();
+    // Makes the first row that meets the SQL condition current; returns false (and leaves the
+    // current row alone) when none does.
+    bool find_first(const QString& condition);
+    bool no_match() const { return no_match_; }
+
+    QVariant bookmark() const;
+    void set_bookmark(const QVariant& bookmark);
+    bool has_bookmark(const QVariant& bookmark) const;
+    int position_of(const QVariant& bookmark) const;  // -1 when not in the set
+    QVariant last_modified() const { return last_modified_; }
+
+    // Fields of the current row.
+    int field_count() const { return int(fields_.size()); }
+    QString field_name(int i) const { return fields_.value(i); }
+    int field_index(const QString& name) const;
+    QVariant value(const QString& name) const;  // null stays null
+    QString text(const QString& name) const;    // null reads as empty text
+
+    // Any row, for grids: no current-row change, no error for a row that has gone.
+    QVariant value_at(int row, int field) const;
+    QVariant key_at(int row) const;
+
+    // Editing (single-table sets only).
+    bool updatable() const { return !table_.isEmpty(); }
+    void add_new();
+    void edit();
+    void set_value(const QString& name, const QVariant& value);
+    void update();
+    void cancel_update();
+    void delete_current();
+    bool editing() const { return edit_mode_ != EditMode::none; }
+
+    void requery();
+
+    // Converts a field value to the text a control shows.
+    static QString to_text(const QVariant& v);
+
+signals:
+    void reset();
+    void row_removed(int row);
+    void row_appended(int row);
+    void row_changed(int row);
+    void current_changed(int row);
+
+private:
+    enum class EditMode { none, adding, editing };
+    using Row = QVector<QVariant>;
+
+    void classify();
+    void load_keys() const;
+    void materialize() const;
+    const Row* row(int index) const;
+    void fetch_rows(int first, int last) const;
+    int find_in_memory(const QString& condition, bool& understood) const;
+    void require_current() const;
+    void set_current(int index);
+    int count() const;
+
+    Database& db_;
+    QString sql_;
+    QString key_expr_;          // empty: rows are read whole
+    QString table_;             // the single table of an updatable set
+    QString from_;
+    QString where_;
+    QString order_;
+    QString select_list_;
+    QStringList fields_;
+
+    mutable bool loaded_ = false;
+    mutable std::vector<qint64> keys_;
+    mutable std::vector<Row> rows_;         // sets read whole
+    mutable QHash<int, Row> cache_;         // sets read by key
+    mutable std::unique_ptr<Statement> fetch_;
+
+    mutable int current_ = -1;  // index of the current row; count() past the last row
+    bool on_deleted_ = false;   // the current row was just deleted
+    bool no_match_ = false;
+    EditMode edit_mode_ = EditMode::none;
+    QHash<int, QVariant> pending_;  // field index -> new value
+    QVariant last_modified_;
+};

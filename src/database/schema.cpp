@@ -1,0 +1,206 @@
+#include "schema.h"
+
+#include "database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <sqlite3.h>
+
+// Resources of a static library are registered by hand.
+static void register_sample_resources() { Q_INIT_RESOURCE(samples); }
+
+namespace schema {
+
+namespace {
+
+// Every text column compares and sorts under NOCASE, which the program replaces with a
+// collation that ignores letter case for all Unicode letters. No index is built on those
+// columns: an index ordered by the program's NOCASE would look out of order to other SQLite
+// tools, whose NOCASE knows only ASCII letters.
+const char* const create_sql = R"SQL(
+PRAGMA application_id = 1397642322;
+PRAGMA user_version = 1;
+BEGIN;
+CREATE TABLE quotes (
+    key INTEGER PRIMARY KEY AUTOINCREMENT,
+    text TEXT COLLATE NOCASE,
+    author TEXT COLLATE NOCASE,
+    subject TEXT COLLATE NOCASE,
+    language TEXT COLLATE NOCASE,
+    notes TEXT COLLATE NOCASE,
+    rate INTEGER,
+    random REAL
+);
+CREATE INDEX quotes_by_random ON quotes(random);
+CREATE TABLE authors (
+    name TEXT COLLATE NOCASE,
+    notes TEXT COLLATE NOCASE,
+    picture TEXT COLLATE NOCASE,
+    random REAL
+);
+CREATE TABLE subjects (
+    subject TEXT COLLATE NOCASE,
+    quantity INTEGER DEFAULT 0
+);
+CREATE TABLE languages (
+    code TEXT COLLATE NOCASE,
+    description TEXT COLLATE NOCASE,
+    def TEXT COLLATE NOCASE
+);
+CREATE TABLE websites (
+    name TEXT COLLATE NOCASE,
+    address TEXT COLLATE NOCASE,
+    language TEXT COLLATE NOCASE,
+    note TEXT COLLATE NOCASE
+);
+CREATE TABLE rating (
+    rate INTEGER
+);
+-- text2 is the text as it sorts: without the quotation marks, dashes and blanks it begins with.
+CREATE VIEW Quotes_with_sortable_text AS
+    SELECT quotes.*,
+           ltrim(text, ' "''-' || char(9, 10, 13, 0x2013, 0x2014, 0xAB, 0xBB, 0x201C, 0x201D, 0x201E,
+                                        0x2018, 0x2019, 0x201A, 0x2039, 0x203A)) COLLATE NOCASE AS text2
+    FROM quotes;
+CREATE VIEW authors_with_quote_quantity AS
+    SELECT authors.name, authors.notes, authors.picture, coalesce(q.n, 0) AS quotes, authors.random
+    FROM authors LEFT JOIN (SELECT author, count(*) AS n FROM quotes GROUP BY author) AS q
+         ON q.author = authors.name;
+CREATE VIEW subjects_with_quote_quantity AS
+    SELECT subjects.subject, coalesce(q.n, 0) AS quotes
+    FROM subjects LEFT JOIN (SELECT subject, count(*) AS n FROM quotes GROUP BY subject) AS q
+         ON q.subject = subjects.subject;
+CREATE VIEW languages_with_quote_quantity AS
+    SELECT languages.code, languages.description, languages.def AS "default", coalesce(q.n, 0) AS quotes
+    FROM languages LEFT JOIN (SELECT language, count(*) AS n FROM quotes GROUP BY language) AS q
+         ON q.language = languages.code;
+INSERT INTO rating VALUES (1), (2), (3);
+INSERT INTO subjects VALUES ('-', 0);
+INSERT INTO languages VALUES ('EN', 'English', 'Yes'), ('IT', 'Italiano', 'No'), ('FR', 'Français', 'No'),
+                             ('DE', 'Deutsch', 'No'), ('ES', 'Español', 'No');
+COMMIT;
+)SQL";
+
+void add_samples(Database& db) {
+    register_sample_resources();
+    QFile f(QStringLiteral(":/samples/sample_quotes.tsv"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+    QTextStream in(&f);
+    in.setEncoding(QStringConverter::Utf8);
+    Statement add_quote = db.prepare(QStringLiteral(
+        "INSERT INTO quotes (text, author, subject, language, notes, rate) VALUES (?, ?, ?, ?, ?, ?)"));
+    Statement has_author = db.prepare(QStringLiteral("SELECT 1 FROM authors WHERE name = ?"));
+    Statement add_author = db.prepare(QStringLiteral("INSERT INTO authors VALUES (?, NULL, NULL, NULL)"));
+    Statement has_subject = db.prepare(QStringLiteral("SELECT 1 FROM subjects WHERE subject = ?"));
+    Statement add_subject = db.prepare(QStringLiteral("INSERT INTO subjects VALUES (?, 0)"));
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        if (line.startsWith(u'#') || line.trimmed().isEmpty()) continue;
+        const QStringList f6 = line.split(u'\t');
+        if (f6.size() != 6) continue;
+        has_author.bind(1, f6[0]);
+        const bool author_known = has_author.step();
+        has_author.reset();
+        if (!author_known) {
+            add_author.bind(1, f6[0]);
+            add_author.step();
+            add_author.reset();
+        }
+        has_subject.bind(1, f6[1]);
+        const bool subject_known = has_subject.step();
+        has_subject.reset();
+        if (!subject_known) {
+            add_subject.bind(1, f6[1]);
+            add_subject.step();
+            add_subject.reset();
+        }
+        add_quote.bind(1, f6[5]);
+        add_quote.bind(2, f6[0]);
+        add_quote.bind(3, f6[1]);
+        add_quote.bind(4, f6[2]);
+        add_quote.bind(5, f6[4].isEmpty() ? QVariant() : QVariant(f6[4]));
+        add_quote.bind(6, f6[3].isEmpty() ? QVariant() : QVariant(f6[3].toInt()));
+        add_quote.step();
+        add_quote.reset();
+    }
+}
+
+}  // namespace
+
+void create_database(const QString& path, bool with_samples) {
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+        throw DbError(db_errors::file_exists,
+                      QStringLiteral("The file '%1' already exists; a new database is created only where no file is.")
+                          .arg(path));
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath()))
+        throw DbError(db_errors::cannot_open, QStringLiteral("The folder '%1' cannot be created.").arg(info.absolutePath()));
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString why = raw ? QString::fromUtf8(sqlite3_errmsg(raw)) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close_v2(raw);
+        QFile::remove(path);
+        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be created: %2.").arg(path, why));
+    }
+    char* err = nullptr;
+    const int rc2 = sqlite3_exec(raw, create_sql, nullptr, nullptr, &err);
+    const QString why = err ? QString::fromUtf8(err) : QString();
+    sqlite3_free(err);
+    sqlite3_close_v2(raw);
+    if (rc2 != SQLITE_OK) {
+        QFile::remove(path);
+        throw DbError(rc2, QStringLiteral("The new database '%1' cannot be written: %2.").arg(path, why));
+    }
+    if (with_samples) {
+        try {
+            auto db = Database::open(path);
+            Database::Transaction t(*db);
+            add_samples(*db);
+            t.commit();
+        } catch (...) {
+            QFile::remove(path);
+            QFile::remove(path + QStringLiteral("-wal"));
+            QFile::remove(path + QStringLiteral("-shm"));
+            throw;
+        }
+    }
+}
+
+QStringList missing_objects(Database& db) {
+    QStringList missing;
+    for (const QString& t : table_names())
+        if (!db.is_table(t)) missing << QStringLiteral("the table %1").arg(t);
+    for (const char* v : {"Quotes_with_sortable_text", "authors_with_quote_quantity", "subjects_with_quote_quantity",
+                          "languages_with_quote_quantity"})
+        if (!db.is_view(QString::fromLatin1(v))) missing << QStringLiteral("the saved query %1").arg(QString::fromLatin1(v));
+    return missing;
+}
+
+void prepare_for_use(Database& db) {
+    // An index that another tool built under its own NOCASE is ordered differently from ours:
+    // rebuild such indexes so that lookups through them find what they should.
+    bool nocase_index = false;
+    {
+        Statement idx = db.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
+        QStringList names;
+        while (idx.step()) names << idx.column_text(0);
+        for (const QString& name : names) {
+            Statement info = db.prepare(QStringLiteral("SELECT coll FROM pragma_index_xinfo(?) WHERE key = 1"));
+            info.bind(1, name);
+            while (info.step())
+                if (info.column_text(0).compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0) nocase_index = true;
+        }
+    }
+    if (nocase_index) db.execute(QStringLiteral("REINDEX NOCASE"));
+}
+
+QStringList table_names() {
+    return {QStringLiteral("quotes"), QStringLiteral("authors"), QStringLiteral("subjects"),
+            QStringLiteral("languages"), QStringLiteral("websites"), QStringLiteral("rating")};
+}
+
+}  // namespace schema

@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+QObject* make_core_tests();
+QObject* make_startup_tests();
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int failed = 0;
+    for (auto make : {make_core_tests, make_startup_tests}) {
+        std::unique_ptr<QObject> tests(make());
+        failed += QTest::qExec(tests.get(), argc, argv);
+    }
+    return failed;
+}

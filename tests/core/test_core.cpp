@@ -1,0 +1,133 @@
+// Settings, the common utilities and the user-interface seam.
+#include "core/common.h"
+#include "core/qt_ui.h"
+#include "core/settings.h"
+#include "core/window_utils.h"
+#include "support/fixture.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+
+class TestCore : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { isolate_user_files(); }
+
+    void sql_escape_rules() {
+        QCOMPARE(sql_escape(""), QString(""));
+        QCOMPARE(sql_escape("D'Annunzio"), QString("D''Annunzio"));
+        QCOMPARE(sql_escape("''"), QString("''''"));
+        QCOMPARE(sql_escape("???"), QString("[???]"));
+        QCOMPARE(sql_escape("**"), QString("[**]"));
+        QCOMPARE(sql_escape("a*b?c"), QString("a*b?c"));
+        // Stored and compared text keeps what was typed; patterns find it literally.
+        QCOMPARE(sql_escape_text("???"), QString("???"));
+        QCOMPARE(sql_escape_pattern("50% [it] *a?#'"), QString("50% [[]it] [*]a[?][#]''"));
+    }
+
+    void paths() {
+        QCOMPARE(Path_exist("   "), false);
+        QCOMPARE(Path_exist(QDir::tempPath()), true);
+        QTemporaryDir dir;
+        QFile f(dir.path() + "/quotes.mdb");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QCOMPARE(Path_exist(dir.path() + "/*.mdb"), true);
+        QCOMPARE(Path_exist(dir.path() + "/*.txt"), false);
+        QCOMPARE(Path_exist(dir.path() + "/quotes.md?"), true);
+        QCOMPARE(folder_of("c:\\Sentara_db\\quotes.mdb"), QString("c:\\Sentara_db"));
+        QCOMPARE(folder_of("/home/me/quotes.mdb"), QString("/home/me"));
+        QCOMPARE(folder_of("quotes.mdb"), QString());
+        QCOMPARE(file_name_of("c:\\Sentara_db\\quotes.mdb"), QString("quotes.mdb"));
+        QCOMPARE(file_name_of("/home/me/quotes.mdb"), QString("quotes.mdb"));
+        QCOMPARE(file_name_of("quotes.mdb"), QString("quotes.mdb"));
+    }
+
+    void settings_round_trip() {
+        QCOMPARE(get_setting("never_written"), QString());
+        save_setting("formheight", "9000");
+        QCOMPARE(get_setting("formheight"), QString("9000"));
+        // A settings file written by hand with a [general] section is read as it stands.
+        const QString file = QSettings(QStringLiteral("Sentara"), QStringLiteral("Sentara")).fileName();
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[general]\nlast_db_file=/data/my quotes.mdb\n");
+        f.close();
+        QCOMPARE(get_setting("last_db_file"), QString("/data/my quotes.mdb"));
+        save_setting("last_db_file", "/data/other.mdb");
+        QCOMPARE(get_setting("last_db_file"), QString("/data/other.mdb"));
+    }
+
+    void shell_opening() {
+        QVERIFY(is_url("WWW.example.org"));
+        QVERIFY(is_url("ftp://example.org"));
+        QVERIFY(!is_url("mailto:someone@example.org"));
+
+        ScriptedUi ui;
+        QVERIFY(!open_url(ui, "not an address"));
+        QVERIFY(open_url(ui, "https://example.org/a\r\nsecond line"));
+        QCOMPARE(ui.opened().last(), QString("https://example.org/a"));
+
+        // A text that is neither a path nor an address becomes a web search, encoded whole.
+        open_path(ui, "Tom & Jerry #1");
+        const QUrl search(ui.opened().last());
+        QCOMPARE(search.host(), QString("www.google.com"));
+        QVERIFY(search.query(QUrl::FullyEncoded).startsWith("q=Tom%20%26%20Jerry%20%231&sourceid=ie7"));
+
+        // A missing read-me goes the same way, without an error.
+        open_path(ui, QString(SENTARA_PROGRAM_FOLDER) + "/no-such-readme.txt");
+        QVERIFY(ui.opened().last().startsWith("https://www.google.com/search?q="));
+        QVERIFY(ui.messages().isEmpty());
+
+        open_path(ui, QDir::tempPath());
+        QCOMPARE(ui.opened().last(), QDir::tempPath());
+
+        ui.open_target_result = false;
+        ui.expect_message("Path not found: ");
+        open_path(ui, "something to search");
+    }
+
+    void report_files_are_private_utf8_text() {
+        ScriptedUi ui;
+        show_text_file(ui, "Città – «quote»");
+        const QString path = ui.opened().last();
+        QVERIFY(path.endsWith(".txt"));
+        QVERIFY(!path.startsWith(QDir::tempPath() + "/TMP"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), QString("Città – «quote»\n"));
+        QCOMPARE(QFileInfo(folder_of(path)).permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup),
+                 QFile::Permissions());
+    }
+
+    void screen_and_placement() {
+        // A taskbar 100 pixels wide at the left edge of a 1280 × 1024 screen.
+        const ScreenArea left_bar{QRect(0, 0, 1280, 1024), QRect(100, 0, 1180, 1024)};
+        QVERIFY(taskbar_vertical(left_bar));
+        QVERIFY(taskbar_at_left(left_bar));
+        QCOMPARE(taskbar_width(left_bar), 1500);
+        QCOMPARE(usable_screen_width(left_bar), 1180 * 15);
+        QCOMPARE(usable_screen_height(left_bar), 1024 * 15);
+        QWidget w;
+        w.resize(1250, 300);
+        center_window(w, left_bar);
+        QVERIFY(w.frameGeometry().left() >= 100);
+
+        const ScreenArea bottom_bar{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 984)};
+        QVERIFY(!taskbar_vertical(bottom_bar));
+        QCOMPARE(taskbar_height(bottom_bar), 40 * 15);
+        QCOMPARE(usable_screen_height(bottom_bar), 984 * 15);
+    }
+
+    void file_dialog_filters() {
+        QCOMPARE(QtUi::name_filters("Access database (*.mdb;*.sqo|*.mdb;*.sqo"),
+                 QStringList{"Access database (*.mdb;*.sqo (*.mdb *.sqo)"});
+        QCOMPARE(QtUi::name_filters("Text|*.txt|All|*.*"), (QStringList{"Text (*.txt)", "All (*.*)"}));
+    }
+};
+
+QObject* make_core_tests() { return new TestCore; }
+#include "test_core.moc"

@@ -1,0 +1,221 @@
+// Start-up: choosing, creating, checking, compacting and backing up the database file.
+#include "core/app_context.h"
+#include "core/common.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "database/recordset.h"
+#include "database/schema.h"
+#include "support/fixture.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QLockFile>
+#include <QTest>
+
+namespace {
+
+QByteArray digest(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
+}
+
+void age(const QString& path, int hours) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-hours * 3600), QFileDevice::FileModificationTime));
+}
+
+}  // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir* folder_ = nullptr;
+    QString program_;  // a portable program folder: the default database lives in it
+
+    // One start of the program; the context is closed again afterwards, as at program end.
+    bool start(ScriptedUi& ui, bool* shown = nullptr) {
+        AppContext ctx(ui);
+        ctx.program_folder = program_;
+        bool was_shown = false;
+        ctx.show_main_window = [&] { was_shown = true; };
+        const bool ok = Main(ctx);
+        if (shown) *shown = was_shown;
+        if (ok && (!ctx.database || !ctx.list_database)) return false;
+        return ok;
+    }
+    QString default_path() const { return program_ + "/quotes.mdb"; }
+
+private slots:
+    void initTestCase() { isolate_user_files(); }
+
+    void init() {
+        folder_ = new QTemporaryDir;
+        program_ = folder_->path() + "/program";
+        QDir().mkpath(program_);
+        QFile marker(program_ + "/sentara-portable");
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        save_setting("last_db_file", "");
+    }
+    void cleanup() {
+        delete folder_;
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    void first_run_offers_a_new_database_with_samples() {
+        ScriptedUi ui;
+        ui.expect_message("No quotation database was found", Ui::ok);
+        bool shown = false;
+        QVERIFY(start(ui, &shown));
+        QVERIFY(shown);
+        QCOMPARE(get_setting("last_db_file"), default_path());
+        auto db = Database::open(default_path());
+        QVERIFY(db->scalar("select count(*) from quotes").toInt() >= 30);
+        QCOMPARE(db->scalar("select count(*) from quotes where random is null or random = 0").toInt(), 0);
+        QVERIFY(QFile::exists(default_path() + ".old"));
+        QVERIFY(ui.all_answers_used());
+    }
+
+    void first_run_cancel_leads_to_the_file_dialog() {
+        ScriptedUi ui;
+        ui.expect_message("No quotation database was found", Ui::cancel);
+        ui.expect_open_file(QString());
+        QVERIFY(!start(ui));  // cancelled: the program ends without a message
+        QCOMPARE(ui.messages().size(), 1);
+        QCOMPARE(ui.last_open_file_title, QString("Select database file"));
+        QCOMPARE(ui.last_open_file_filter, QString("Access database (*.mdb;*.sqo|*.mdb;*.sqo"));
+        QCOMPARE(ui.last_open_file_folder, QString());
+        QCOMPARE(ui.last_open_file_file, QString());
+
+        // A name that does not exist yet becomes a new, empty database.
+        ScriptedUi ui2;
+        const QString mine = folder_->path() + "/mine.mdb";
+        ui2.expect_message("No quotation database was found", Ui::cancel);
+        ui2.expect_open_file(mine);
+        QVERIFY(start(ui2));
+        QCOMPARE(get_setting("last_db_file"), mine);
+        QCOMPARE(Database::open(mine)->scalar("select count(*) from quotes").toInt(), 0);
+        QVERIFY(!QFile::exists(default_path()));
+    }
+
+    void deleted_setting_file_presets_the_dialog_to_the_default() {
+        schema::create_database(default_path(), false);
+        save_setting("last_db_file", folder_->path() + "/gone.mdb");
+        ScriptedUi ui;
+        ui.expect_open_file(default_path());
+        QVERIFY(start(ui));
+        QCOMPARE(ui.last_open_file_file, default_path());
+        QCOMPARE(ui.last_open_file_folder, program_);
+    }
+
+    void compaction_and_the_backup_chain() {
+        const QString path = make_fixture_database(folder_->path(), "collection.mdb");
+        {
+            auto db = Database::open(path);
+            db->execute("create table filler (x); insert into filler select randomblob(1000) from "
+                        "(with recursive n(i) as (select 1 union all select i + 1 from n where i < 2000) select i from n);"
+                        "drop table filler");
+        }
+        const qint64 bloated = QFileInfo(path).size();
+        save_setting("last_db_file", path);
+
+        ScriptedUi ui;
+        QVERIFY(start(ui));
+        QVERIFY(QFileInfo(path).size() < bloated / 4);
+        QVERIFY(!QFile::exists(path + ".tmp"));
+        QVERIFY(QFile::exists(path + ".old"));
+        QVERIFY(!QFile::exists(path + ".old.old"));
+        QCOMPARE(Database::open(path)->scalar("PRAGMA integrity_check").toString(), QString("ok"));
+        QCOMPARE(Database::open(path + ".old")->scalar("select count(*) from quotes").toInt(), 8);
+        QVERIFY(ui.messages().isEmpty());
+
+        // A second start within twelve hours leaves the chain alone.
+        const QByteArray first_old = digest(path + ".old");
+        Database::open(path)->execute("insert into authors values ('Seneca', null, null, 0)");
+        QVERIFY(start(ui));
+        QCOMPARE(digest(path + ".old"), first_old);
+        QVERIFY(!QFile::exists(path + ".old.old"));
+
+        // Twelve hours later the chain shifts and a fresh copy is taken.
+        age(path + ".old", 13);
+        QVERIFY(start(ui));
+        QCOMPARE(digest(path + ".old.old"), first_old);
+        QCOMPARE(Database::open(path + ".old")->scalar("select count(*) from authors where name = 'Seneca'").toInt(), 1);
+        age(path + ".old", 13);
+        QVERIFY(start(ui));
+        QCOMPARE(digest(path + ".old.old.old"), first_old);
+        age(path + ".old", 13);
+        QVERIFY(start(ui));
+        QVERIFY(digest(path + ".old.old.old") != first_old);  // the oldest generation goes
+        QVERIFY(!QFile::exists(path + ".old.part"));
+    }
+
+    void a_file_held_by_another_program() {
+        const QString path = make_fixture_database(folder_->path(), "held.mdb");
+        save_setting("last_db_file", path);
+        QLockFile other(path + ".lock");
+        QVERIFY(other.tryLock(0));
+
+        ScriptedUi ui;
+        ui.expect_message("Database 'held.mdb' is already open by another instance of this program or by Access.\n"
+                          "Press OK to continue, Cancel to quit.",
+                          Ui::cancel);
+        QVERIFY(!start(ui));
+        QVERIFY(!ui.last_message().contains(folder_->path()));
+
+        const QByteArray before = digest(path);
+        ui.expect_message("is already open", Ui::ok);
+        QVERIFY(start(ui));
+        QVERIFY(QFile::exists(path + ".old"));  // the backup still runs
+        QCOMPARE(Database::open(path + ".old")->scalar("select count(*) from quotes").toInt(), 8);
+        Q_UNUSED(before);
+    }
+
+    void a_file_that_is_not_a_database_is_refused() {
+        const QString path = folder_->path() + "/letter.mdb";
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Dear friend, ...");
+        f.close();
+        save_setting("last_db_file", path);
+        ScriptedUi ui;
+        ui.expect_message("letter.mdb", Ui::ok);
+        bool shown = true;
+        QVERIFY(!start(ui, &shown));
+        QVERIFY(!shown);
+        QVERIFY(ui.last_message().contains("not a Sentara database"));
+        QCOMPARE(digest(path), QCryptographicHash::hash("Dear friend, ...", QCryptographicHash::Sha1));
+        QVERIFY(!QFile::exists(path + ".old"));
+    }
+
+    void default_language_is_normalised() {
+        Fixture f;
+        f.exec("delete from languages; insert into languages values ('IT','Italiano','yes'), ('EN','English','Yes'),"
+               " ('FR','Français',''), ('DE','Deutsch',null)");
+        check_default_language(*f.ctx);
+        QCOMPARE(f.ctx->default_language, QString("IT"));
+        QCOMPARE(f.scalar("select count(*) from languages where def = 'No'").toInt(), 3);
+
+        f.exec("update languages set def = 'No'");
+        check_default_language(*f.ctx);
+        QCOMPARE(f.ctx->default_language, QString());
+        QCOMPARE(f.scalar("select count(*) from languages where def = 'No'").toInt(), 4);
+    }
+
+    void changing_the_database_for_the_next_start() {
+        Fixture f;
+        save_setting("last_db_file", f.path());
+        f.ui.expect_open_file(QString());
+        QVERIFY(!change_database(*f.ctx));
+        QCOMPARE(get_setting("last_db_file"), f.path());
+        f.ui.expect_open_file("/somewhere/else.mdb");
+        QVERIFY(change_database(*f.ctx));
+        QCOMPARE(get_setting("last_db_file"), QString("/somewhere/else.mdb"));
+        QCOMPARE(f.ui.last_open_file_file, f.path());
+    }
+};
+
+QObject* make_startup_tests() { return new TestStartup; }
+#include "test_startup.moc"

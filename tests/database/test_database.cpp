@@ -1,0 +1,301 @@
+// The engine adapter: the Jet dialect on SQLite, record sets, the file format, random order.
+#include "database/database.h"
+#include "database/jet_dialect.h"
+#include "database/random_order.h"
+#include "database/recordset.h"
+#include "database/schema.h"
+#include "support/fixture.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+
+    static QStringList column(Database& db, const QString& sql) {
+        QStringList out;
+        Statement st = db.prepare(sql);
+        while (st.step()) out << st.column_text(0);
+        return out;
+    }
+
+private slots:
+    void initTestCase() { isolate_user_files(); }
+
+    void jet_like_patterns_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("star anywhere") << "*resist*" << "I can RESIST everything" << true;
+        QTest::newRow("star no match") << "*absent*" << "I can resist" << false;
+        QTest::newRow("question one char") << "c?t" << "cat" << true;
+        QTest::newRow("question not two") << "c?t" << "coat" << false;
+        QTest::newRow("hash digit") << "r#d" << "r2d" << true;
+        QTest::newRow("hash not letter") << "r#d" << "rad" << false;
+        QTest::newRow("set") << "[bc]at" << "Cat" << true;
+        QTest::newRow("negated set") << "[!bc]at" << "cat" << false;
+        QTest::newRow("negated set other") << "[!bc]at" << "hat" << true;
+        QTest::newRow("range") << "[a-f]*" << "Dante" << true;
+        QTest::newRow("bracketed star literal") << "*[*]*" << "a*b" << true;
+        QTest::newRow("bracketed star needs star") << "*[*]*" << "ab" << false;
+        QTest::newRow("bracketed question literal") << "[?][?][?]" << "???" << true;
+        QTest::newRow("bracketed question not letters") << "[?][?][?]" << "abc" << false;
+        QTest::newRow("bracket literal") << "*[[]it]*" << "50% of [it]" << true;
+        QTest::newRow("percent is plain") << "50%*" << "50% of it" << true;
+        QTest::newRow("percent not a wildcard") << "5%" << "50" << false;
+        QTest::newRow("underscore is plain") << "a_b" << "axb" << false;
+        QTest::newRow("accented case") << "*È*" << "caffè" << true;
+        QTest::newRow("greek case") << "*ΣΟΦΊΑ*" << "η σοφία" << true;
+        QTest::newRow("accent is not case") << "*e*" << "è" << false;
+        QTest::newRow("empty pattern") << "" << "" << true;
+        QTest::newRow("star matches empty") << "*" << "" << true;
+        QTest::newRow("backtracking") << "*a*b*c" << "xaxbxaxbxc" << true;
+    }
+    void jet_like_patterns() {
+        QFETCH(QString, pattern);
+        QFETCH(QString, value);
+        QFETCH(bool, matches);
+        QCOMPARE(jet::like(pattern, value), matches);
+    }
+
+    void like_and_equality_in_sql() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        // Unicode letters compare without regard to case, in = and in like.
+        QCOMPARE(db.scalar("Select count (0) from quotes where author = 'ÉMILE ZOLA'").toInt(), 1);
+        QCOMPARE(db.scalar("Select count(*) from authors where name like '*zola*'").toInt(), 1);
+        QCOMPARE(db.scalar("Select count(*) from authors where name like '*[?]*'").toInt(), 1);
+        QCOMPARE(db.scalar("Select count(*) from authors where name like '[???]'").toInt(), 0);  // one "?" only
+        QCOMPARE(db.scalar("select count(*) from quotes where rate = '2'").toInt(), 2);
+        QCOMPARE(db.scalar("select count(*) from quotes where (rate >= '1' and rate <= '2')").toInt(), 4);
+        QCOMPARE(db.scalar("select text from quotes where key = 4").toString(), QString("Io ho quel che ho donato."));
+        // A malformed pattern is an engine error, and SQLite's own ASCII LIKE never answers instead.
+        QVERIFY_THROWS_EXCEPTION(DbError, db.scalar("select count(*) from quotes where text like '*[a*'"));
+        QVERIFY_THROWS_EXCEPTION(DbError, db.scalar("select count(*) from quotes where text like '%a' escape '\\'"));
+        // Positional insert into the four columns of authors.
+        db.execute("insert into authors values('Seneca',null,null,0)");
+        QCOMPARE(db.scalar("select count(*) from authors where name = 'seneca'").toInt(), 1);
+    }
+
+    void sort_order_puts_accented_letters_beside_their_base() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        db.execute("delete from authors; insert into authors (name) values ('Zeno'), ('élan'), ('Elan'), ('Eden'), "
+                   "('ÉLAN'), ('Ezra'), ('apple'), ('Émile')");
+        const QStringList sorted = column(db, "select name from authors order by name");
+        QCOMPARE(sorted.first(), QString("apple"));
+        QCOMPARE(sorted.last(), QString("Zeno"));
+        const qsizetype e = sorted.indexOf("Elan"), a = sorted.indexOf("élan"), b = sorted.indexOf("ÉLAN");
+        QVERIFY(std::abs(e - a) <= 2 && std::abs(e - b) <= 2);
+        QVERIFY(sorted.indexOf("Eden") < e && e < sorted.indexOf("Émile") && sorted.indexOf("Émile") < sorted.indexOf("Ezra"));
+        // The sortable text drops leading quotation marks, dashes and blanks.
+        QCOMPARE(db.scalar("select text2 from Quotes_with_sortable_text where key = 5").toString().left(7), QString("L'art e"));
+        db.execute("insert into quotes (text, author, subject, language) values ('— “Ah”', 'Smith', '-', 'EN')");
+        QCOMPARE(db.scalar("select text2 from Quotes_with_sortable_text where text like '*ah*'").toString(), QString("Ah”"));
+    }
+
+    void qualifiers_resolve_through_saved_queries() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        const QString grid = "SELECT Quotes_with_sortable_text.*, Authors.picture FROM Authors INNER JOIN "
+                             "Quotes_with_sortable_text ON Authors.name = Quotes_with_sortable_text.Author";
+        QCOMPARE(column(db, grid + " where  quotes.notes like '*windermere*' order by quotes.random"), QStringList{"2"});
+        QCOMPARE(column(db, grid + " order by quotes.random").size(), 8);
+        QCOMPARE(column(db, grid + " order by quotes.notes DESC , author, text2").first(), QString("6"));
+        // The qualifier stays where the table itself is named.
+        QCOMPARE(db.scalar("select count(*) from quotes where quotes.notes like '*odd*'").toInt(), 1);
+        QCOMPARE(column(db, "SELECT * FROM authors_with_quote_quantity  order by authors.random ASC, name").size(), 8);
+        QCOMPARE(db.scalar("select quotes from authors_with_quote_quantity where name = 'oscar wilde'").toInt(), 2);
+        // Literals are never rewritten.
+        QCOMPARE(db.scalar("select 'quotes.random' from Quotes_with_sortable_text where key = 1").toString(),
+                 QString("quotes.random"));
+    }
+
+    void recordset_navigation_and_fields() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        auto empty = db.open_recordset("select * from quotes where key = 999");
+        QVERIFY(empty->eof() && empty->bof());
+        QCOMPARE(empty->record_count(), 0);
+        QCOMPARE(empty->absolute_position(), -1);
+        try {
+            empty->value("text");
+            QFAIL("read with no current record");
+        } catch (const DbError& e) {
+            QCOMPARE(e.number(), 3021);
+        }
+
+        auto rs = db.open_recordset("select * from quotes order by key desc");
+        QCOMPARE(rs->record_count(), 8);
+        QCOMPARE(rs->text("key"), QString("8"));
+        QCOMPARE(rs->text("rate"), QString());  // null reads as empty text
+        rs->move_last();
+        QCOMPARE(rs->absolute_position(), 7);
+        rs->move_next();
+        QVERIFY(rs->eof());
+        QVERIFY_THROWS_EXCEPTION(DbError, rs->move_next());
+        rs->set_absolute_position(3);
+        QCOMPARE(rs->text("key"), QString("5"));
+        QVERIFY_THROWS_EXCEPTION(DbError, rs->set_absolute_position(8));
+
+        QVERIFY(rs->find_first("author = 'oscar wilde'"));
+        QCOMPARE(rs->text("key"), QString("3"));  // the first in the set's order
+        const QVariant mark = rs->bookmark();
+        QVERIFY(!rs->find_first("author = 'Nobody'"));
+        QVERIFY(rs->no_match());
+        QCOMPARE(rs->text("key"), QString("3"));
+        rs->move_first();
+        rs->set_bookmark(mark);
+        QCOMPARE(rs->text("key"), QString("3"));
+
+        // Sets that are not a single table are read whole, and still searchable.
+        auto grouped = db.open_recordset("SELECT * FROM subjects_with_quote_quantity");
+        QVERIFY(grouped->find_first("subject = 'WISDOM'"));
+        QCOMPARE(grouped->text("quotes"), QString("2"));
+        QVERIFY(grouped->find_first("quotes = 4"));
+        QCOMPARE(grouped->text("subject"), QString("Life"));
+        QVERIFY(!grouped->updatable());
+    }
+
+    void recordset_editing() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        auto rs = db.open_recordset("Select * from quotes");
+        QCOMPARE(rs->record_count(), 8);
+        QSignalSpy appended(rs.get(), &RecordSet::row_appended);
+        rs->add_new();
+        rs->set_value("text", "New\nquote with ' and \" marks");
+        rs->set_value("author", "Smith");
+        rs->set_value("rate", QVariant());
+        rs->update();
+        QCOMPARE(appended.count(), 1);
+        const qint64 key = rs->last_modified().toLongLong();
+        QCOMPARE(db.scalar(QString("select text from quotes where key = %1").arg(key)).toString(),
+                 QString("New\nquote with ' and \" marks"));
+        QCOMPARE(rs->record_count(), 9);
+
+        rs->find_first(QString("key = %1").arg(key));
+        rs->edit();
+        rs->set_value("subject", "Life");
+        QCOMPARE(rs->text("subject"), QString("Life"));  // the edit buffer reads back
+        rs->update();
+        QCOMPARE(db.scalar(QString("select subject from quotes where key = %1").arg(key)).toString(), QString("Life"));
+
+        rs->move_first();
+        rs->delete_current();
+        QVERIFY_THROWS_EXCEPTION(DbError, rs->value("text"));
+        rs->move_next();  // the row after the deleted one
+        QCOMPARE(rs->text("key"), QString("2"));
+        QCOMPARE(rs->record_count(), 8);
+        QCOMPARE(db.scalar("select count(*) from quotes where key = 1").toInt(), 0);
+
+        auto view = db.open_recordset("SELECT Quotes_with_sortable_text.*, Authors.picture FROM Authors INNER JOIN "
+                                      "Quotes_with_sortable_text ON Authors.name = Quotes_with_sortable_text.Author");
+        QVERIFY(!view->updatable());
+        QVERIFY_THROWS_EXCEPTION(DbError, view->edit());
+    }
+
+    void two_handles_see_each_others_commits() {
+        Fixture f;
+        auto rs = f.ctx->list_database->open_recordset("select * from authors where name = 'Seneca'");
+        QVERIFY(rs->eof());
+        f.ctx->database->execute("insert into authors values('Seneca',null,null,0)");
+        rs->requery();
+        QVERIFY(!rs->eof());
+        QCOMPARE(f.ctx->list_database->scalar("select count(*) from authors").toInt(), 9);
+    }
+
+    void database_files_are_created_and_checked() {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/new.mdb";
+        schema::create_database(path, true);
+        QVERIFY_THROWS_EXCEPTION(DbError, schema::create_database(path, false));
+        auto db = Database::open(path);
+        QVERIFY(db->scalar("select count(*) from quotes").toInt() >= 30);
+        QCOMPARE(db->scalar("select count(*) from rating").toInt(), 3);
+        QCOMPARE(db->scalar("select count(*) from languages where def = 'yes'").toInt(), 1);
+        QCOMPARE(db->scalar("select count(*) from subjects where subject = '-'").toInt(), 1);
+        db->execute("update authors set name = 'Émile' where name = 'Voltaire'");
+        db.reset();
+
+        // Other tools read what the program wrote, and find it sound.
+        const QString tool = QStandardPaths::findExecutable("sqlite3");
+        if (tool.isEmpty()) QSKIP("the sqlite3 tool is not installed");
+        QProcess p;
+        p.start(tool, {path, "PRAGMA integrity_check; select count(*) from Quotes_with_sortable_text;"});
+        QVERIFY(p.waitForFinished());
+        QVERIFY2(p.readAllStandardOutput().startsWith("ok\n"), "integrity check failed");
+    }
+
+    void files_that_are_not_databases_are_refused_untouched() {
+        QTemporaryDir dir;
+        const QString text_file = dir.path() + "/notes.mdb";
+        QFile t(text_file);
+        QVERIFY(t.open(QIODevice::WriteOnly));
+        t.write("These are my notes, not a database.\n");
+        t.close();
+        try {
+            Database::open(text_file);
+            QFAIL("a text file was opened as a database");
+        } catch (const DbError& e) {
+            QVERIFY(e.description().contains("notes.mdb"));
+        }
+        QFile back(text_file);
+        QVERIFY(back.open(QIODevice::ReadOnly));
+        QCOMPARE(back.readAll(), QByteArray("These are my notes, not a database.\n"));
+        QVERIFY(!QFile::exists(text_file + "-wal"));
+
+        const QString other = dir.path() + "/other.db";
+        Database::open(make_fixture_database(dir.path(), "seed.mdb"))->execute("VACUUM INTO '" + other + "'");
+        Database::open(other)->execute("DROP VIEW Quotes_with_sortable_text");
+        try {
+            Database::open(other);
+            QFAIL("a database without the saved query was accepted");
+        } catch (const DbError& e) {
+            QVERIFY(e.description().contains("Quotes_with_sortable_text"));
+        }
+    }
+
+    void random_order() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        random_order::Generator rng(7);
+        db.execute("update quotes set random = null where key = 1; update quotes set random = 0 where key = 2");
+        random_order::fill_missing_random(db, rng);
+        QCOMPARE(db.scalar("select count(*) from quotes where random is null or random = 0").toInt(), 0);
+        QVERIFY(db.scalar("select random from quotes where key = 1").toDouble() < 1.0);
+
+        // In random order a quotation shown moves one whole unit back each time.
+        const QString random_sql = "SELECT * FROM Quotes_with_sortable_text order by quotes.random";
+        db.execute("update quotes set random = 0.42 where key = 3");
+        QCOMPARE(random_order::rotate_quote(db, rng, random_sql, 3), random_order::Rotation::rotated);
+        const double once = db.scalar("select random from quotes where key = 3").toDouble();
+        QVERIFY(once >= 1.0 && once < 2.0);
+        random_order::rotate_quote(db, rng, random_sql, 3);
+        const double twice = db.scalar("select random from quotes where key = 3").toDouble();
+        QVERIFY(twice >= 2.0 && twice < 3.0);
+        // Not in random order: nothing moves.
+        QCOMPARE(random_order::rotate_quote(db, rng, random_sql.left(43) + " order by author ASC , text2", 3),
+                 random_order::Rotation::not_in_random_order);
+        QCOMPARE(db.scalar("select random from quotes where key = 3").toDouble(), twice);
+        QCOMPARE(random_order::rotate_quote(db, rng, random_sql, 999), random_order::Rotation::quote_missing);
+
+        // Numbers always carry a decimal point, whatever the user's locale.
+        const QLocale saved;
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        QCOMPARE(random_order::sql_number(1.5), QString("1.5"));
+        random_order::rotate_quote(db, rng, random_sql, 3);
+        QVERIFY(db.scalar("select random from quotes where key = 3").toDouble() >= 3.0);
+        QLocale::setDefault(saved);
+
+        random_order::randomize_all(db, rng);
+        QCOMPARE(db.scalar("select count(*) from quotes where random >= 1 or random <= 0").toInt(), 0);
+    }
+};
+
+QTEST_MAIN(TestDatabase)
+#include "test_database.moc"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/app_context.h"
+#include "scripted_ui.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Points the settings store and the standard folders of this test process at a temporary
+// folder, so that no test reads or writes the user's own files. Call once per process.
+void isolate_user_files();
+
+// A new database file with the tables and starting rows, plus these known rows:
+//   key 1  Mark Twain           Life    EN  2  "Courage is resistance to fear, not absence of fear."
+//   key 2  Oscar Wilde          Love    EN  3  "I can resist everything except temptation."   notes "Lady Windermere"
+//   key 3  Oscar Wilde          Wisdom  EN  1  "Experience is the name we give our mistakes."
+//   key 4  Gabriele D'Annunzio  Life    IT     "Io ho quel che ho donato."
+//   key 5  Émile Zola           -       FR  2  "« L'art est un coin de la création vu à travers un tempérament. »"
+//   key 6  Smith                Wisdom  EN  1  "50% of [it] is *luck* #1_ or what?"                notes "odd characters"
+//   key 7  John Smithson        Life    EN  3  "Who's there? - it's me."
+//   key 8  ???                  Life    EN     "??? marks the spot"
+// random is 0.1 × key; authors also holds "Nobody Yet" (no quotation).
+QString make_fixture_database(const QString& folder, const QString& file_name = QStringLiteral("quotes.mdb"));
+
+// A database file and an application context opened on it, as start-up leaves them.
+struct Fixture {
+    Fixture();
+    ~Fixture();
+    QString path() const { return db_path; }
+    // Runs SQL on a separate handle, as another program would.
+    void exec(const QString& sql) const;
+    QVariant scalar(const QString& sql) const;
+
+    QTemporaryDir dir;
+    QString db_path;
+    ScriptedUi ui;
+    std::unique_ptr<AppContext> ctx;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/ui.h"
+
+#include <QStringList>
+#include <QVector>
+
+#include <deque>
+
+// The user-interface services for tests: answers are queued beforehand, every text shown is
+// logged, and a dialog the test did not expect fails the test at once (it is answered with
+// Cancel or empty text, so nothing waits).
+class ScriptedUi : public Ui {
+public:
+    struct Shown {
+        QString kind;  // "message", "input", "open_file", "open_target"
+        QString text;
+        int code = 0;
+    };
+
+    // The next message box: `answer` is Ui::ok or Ui::cancel; when `containing` is given the
+    // message must contain it.
+    void expect_message(const QString& containing = QString(), int answer = ok);
+    void expect_input(const QString& answer, const QString& containing = QString());
+    void expect_open_file(const QString& answer);
+
+    int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
+    QString input(const QString& prompt, const QString& title, const QString& default_text) override;
+    QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
+    bool open_target(const QString& url_or_path) override;
+    void yield() override;
+    void set_hourglass(bool on) override;
+    void end_program() override;
+
+    // Every queued answer was used.
+    bool all_answers_used() const { return expected_.empty(); }
+    QString pending_answers() const;
+    void clear();
+
+    QStringList messages() const;
+    QString last_message() const { return messages().value(messages().size() - 1); }
+    QStringList opened() const;
+
+    QVector<Shown> log;
+    QString last_open_file_title, last_open_file_filter, last_open_file_folder, last_open_file_file;
+    bool open_target_result = true;
+    bool ended = false;
+    int hourglass_depth = 0;
+
+private:
+    struct Expected {
+        QString kind;
+        QString containing;
+        int answer = ok;
+        QString text;
+    };
+    bool take(const QString& kind, const QString& shown, Expected& out);
+    std::deque<Expected> expected_;
+};
