@@ -1,0 +1,1 @@
+#include "f_msgbox.h"
