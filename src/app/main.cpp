@@ -1,4 +1,5 @@
 #include "core/app_context.h"
+#include "core/help.h"
 #include "core/qt_ui.h"
 #include "core/startup.h"
 #include "database/schema.h"
@@ -13,7 +14,7 @@
 namespace {
 
 int usage(QTextStream& err) {
-    err << "usage: sentara [--create-database PATH [--with-samples]]\n";
+    err << "usage: sentara [--version | --create-database PATH [--with-samples]]\n";
     return 2;
 }
 
@@ -22,6 +23,10 @@ int run_option(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
     const QStringList args = app.arguments().mid(1);
+    if (args == QStringList{QStringLiteral("--version")}) {
+        out << "Sentara version " << current_version() << '\n';
+        return 0;
+    }
     if (args.value(0) == QLatin1String("--create-database")) {
         const QString path = args.value(1);
         const bool samples = args.value(2) == QLatin1String("--with-samples");

@@ -1,2 +1,165 @@
-#include <QObject>
-QObject* make_help_tests() { return new QObject; }
+// The Help menu's texts and the text window.
+#include "core/f_msgbox.h"
+#include "core/help.h"
+#include "core/help_menu.h"
+#include "core/window_utils.h"
+#include "support/fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+f_msgbox* open_text_window() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<f_msgbox*>(w); window && window->isVisible()) return window;
+    return nullptr;
+}
+
+}  // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { isolate_user_files(); }
+
+    void version_comes_from_the_newest_entry() {
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(version_text(history_lines(), english), QString("1.18 (20/Jan/2009)"));
+        QCOMPARE(version_text(history_lines(), QLocale(QLocale::Italian, QLocale::Italy)), QString("1.18 (20/gen/2009)"));
+
+        // One new entry at the top raises the version everywhere it is shown.
+        QStringList newer = history_lines();
+        newer.prepend("19^100315.1) N: Something new");
+        QCOMPARE(version_text(newer, english), QString("1.19 (15/Mar/2010)"));
+        QVERIFY(version_history_window_text(newer, english).contains("\r\nCurrent version is 1.19 (15/Mar/2010)\r\n"));
+
+        // The program follows the user's locale.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        const QString italian = current_version();
+        QLocale::setDefault(before);
+        QCOMPARE(italian, QString("1.18 (20/gen/2009)"));
+
+        Fixture f;
+        f.ui.expect_message("Sentara version " + current_version() + "\n\n");
+        show_about(*f.ctx);
+        f.ui.expect_message("- Send e-mail to support@sentara.example.org with your questions");
+        show_support(*f.ctx);
+        QVERIFY(f.ui.last_message().contains("- Call telephone # not available\n"));
+        show_web_site(*f.ctx);
+        QCOMPARE(f.ui.opened().last(), web_site_address());
+    }
+
+    void history_text() {
+        const QStringList lines = version_history(false).split("\r\n");
+        QCOMPARE(lines.size(), 20);
+        QCOMPARE(lines.first(), QString("18^090120.1) I: Quote database can now be placed in any folder"));
+        QCOMPARE(lines.at(4), QString::fromUtf8("14^080203.1) I: Import of quotes - parenthesis may contain text other "
+                                                "than the author\xc3\xacs name"));
+        QCOMPARE(lines.last(), QString("[end of version history]"));
+
+        const QString window = version_history_window_text();
+        QVERIFY(window.startsWith("SENTARA VERSION HISTORY \r\n\r\nCurrent version is " + current_version() + "\r\n\r\n"));
+        QVERIFY(window.endsWith("\r\n" + version_history(false)));
+    }
+
+    void text_window_shows_and_keeps_its_text() {
+        Fixture f;
+        show_version_history(*f.ctx);
+        QPointer<f_msgbox> window = open_text_window();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString("Sentara - Version history"));
+        QCOMPARE(f.ctx->text_window_text, version_history_window_text());
+        auto* text = window->findChild<QPlainTextEdit*>("Text1");
+        QVERIFY(text);
+        const QString shown = text->toPlainText();
+        QVERIFY(shown.startsWith("SENTARA VERSION HISTORY \n\nCurrent version is"));
+        // Coming back to the window puts the focus on the text, ready for the keyboard.
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->findChild<QPushButton*>("b_ok")->setFocus();
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), text);
+
+        // Typing, deleting, cutting and pasting change nothing; nor does a change made by code.
+        QApplication::clipboard()->setText("pasted");
+        QTest::keyClicks(text, "typed");
+        QTest::keyClick(text, Qt::Key_Backspace);
+        QTest::keyClick(text, Qt::Key_Delete);
+        QTest::keyClick(text, Qt::Key_Return);
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text->toPlainText(), shown);
+        text->insertPlainText("inserted");
+        QCOMPARE(text->toPlainText(), shown);
+
+        // A second text replaces the first in the same window.
+        show_text_window(*f.ctx, "line 1\r\nline 2", "Other");
+        QCOMPARE(open_text_window(), window.data());
+        QCOMPARE(text->toPlainText(), QString("line 1\nline 2"));
+        QCOMPARE(window->windowTitle(), QString("Other"));
+
+        // Esc closes it, whichever control has the focus, and the window goes away.
+        window->findChild<QPushButton*>("b_ok")->setFocus();
+        QTest::keyClick(window->findChild<QPushButton*>("b_ok"), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+
+        show_text_window(*f.ctx, "again", "Again");
+        window = open_text_window();
+        QTest::keyClick(window->findChild<QPlainTextEdit*>("Text1"), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void text_window_is_never_lower_than_2000_twips() {
+        Fixture f;
+        show_text_window(*f.ctx, "short", "Small");
+        QPointer<f_msgbox> window = open_text_window();
+        QVERIFY(window);
+        window->resize(400, 10);
+        QTest::qWait(0);
+        QVERIFY(inner_height(*window) >= 2000);
+        QVERIFY(inner_height(*window) < 2000 + twips_per_pixel);
+        // Text and button still fit one above the other.
+        const QRect text = window->findChild<QPlainTextEdit*>("Text1")->geometry();
+        const QRect ok = window->findChild<QPushButton*>("b_ok")->geometry();
+        QVERIFY(text.height() > 0);
+        QVERIFY(ok.top() > text.bottom());
+        QVERIFY(ok.bottom() < window->height());
+        QCOMPARE(ok.center().x(), text.center().x());
+
+        window->findChild<QPushButton*>("b_ok")->click();
+        QVERIFY(!window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void readme() {
+        Fixture f;
+        // The read-me the build puts beside the program is opened as a file.
+        show_readme(*f.ctx);
+        QCOMPARE(f.ui.opened().last(), QString(SENTARA_PROGRAM_FOLDER) + "/readme.txt");
+
+        // A missing one becomes a web search for it, without an error message.
+        QTemporaryDir empty;
+        f.ctx->program_folder = empty.path();
+        show_readme(*f.ctx);
+        QCOMPARE(f.ui.opened().last(), web_search_address(empty.path() + "/readme.txt"));
+        QVERIFY(f.ui.messages().isEmpty());
+    }
+};
+
+QObject* make_help_tests() { return new TestHelp; }
+#include "test_help.moc"
