@@ -31,8 +31,12 @@ void RecordSet::classify() {
     const sql_text::SelectParts parts = sql_text::split_select(translated);
     if (parts.ok && parts.simple) {
         for (const QString& n : parts.from_names)
-            if (n.compare(QLatin1String("Quotes_with_sortable_text"), Qt::CaseInsensitive) == 0)
+            if (n.compare(QLatin1String("Quotes_with_sortable_text"), Qt::CaseInsensitive) == 0) {
+                // Rows of the quotations' saved query are rows of quotes: they can be edited
+                // and deleted through it, as through a dynaset.
                 key_expr_ = n + QStringLiteral(".key");
+                table_ = QStringLiteral("quotes");
+            }
         if (key_expr_.isEmpty() && parts.from_names.size() == 1 && db_.is_table(parts.from_names.first())) {
             key_expr_ = parts.from_names.first() + QStringLiteral(".rowid");
             table_ = parts.from_names.first();

@@ -1,0 +1,62 @@
+#include "author_picture.h"
+
+#include "core/common.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPixmap>
+#include <QPixmapCache>
+
+QString author_picture_file(const QString& program_folder, const QString& path) {
+    QString p = path.trimmed();
+    p.replace(u'\\', u'/');
+    QString found;
+    if (!p.isEmpty()) {
+        const QString ext = p.right(4).toLower();
+        if (ext == QLatin1String(".jpg") || ext == QLatin1String(".gif") || ext == QLatin1String(".bmp")) {
+            if (QDir::isAbsolutePath(p)) {
+                if (QFileInfo(p).isFile()) found = p;
+            } else {
+                for (const QString& base : {program_folder, program_folder + QStringLiteral("/images")})
+                    if (found.isEmpty() && QFileInfo(base + u'/' + p).isFile()) found = base + u'/' + p;
+            }
+        }
+    }
+    if (found.isEmpty()) {
+        const QString fallback = program_folder + QStringLiteral("/default.jpg");
+        if (QFileInfo(fallback).isFile()) found = fallback;
+    }
+    return found;
+}
+
+void show_author_picture(QWidget* pic_author, QLabel* image, const QString& program_folder, const QString& path) {
+    image->hide();
+    const QString file = author_picture_file(program_folder, path);
+    // Decoded pictures are kept, so that stepping through one author's quotations costs nothing.
+    const QFileInfo info(file);
+    const QString cache_key = file + u'|' + QString::number(info.lastModified().toMSecsSinceEpoch());
+    QPixmap picture;
+    if (!file.isEmpty() && !QPixmapCache::find(cache_key, &picture)) {
+        picture.load(file);
+        if (!picture.isNull()) QPixmapCache::insert(cache_key, picture);
+    }
+    if (picture.isNull() || picture.height() == 0) {
+        image->clear();
+        return;
+    }
+    const int box_w = pic_author->width(), box_h = pic_author->height();
+    const double r = double(picture.width()) / picture.height();
+    int w, h;
+    if (r >= 1.0) {
+        w = box_w;
+        h = int(box_w / r);
+    } else {
+        h = box_h;
+        w = int(r * box_h);
+    }
+    image->setPixmap(picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    image->setGeometry((box_w - w) / 2, (box_h - h) / 2, w, h);
+    image->show();
+}

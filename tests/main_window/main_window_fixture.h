@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/common.h"
+#include "core/settings.h"
+#include "database/recordset.h"
+#include "main_window/f_main.h"
+#include "support/fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+// The real main window on a fixture database, driven through the scripted user interface.
+struct MainWindowFixture : Fixture {
+    MainWindowFixture() { window = std::make_unique<f_main>(*ctx); }
+    ~MainWindowFixture() { window.reset(); }
+
+    // Shows the window and lets its first activation (a random row) happen.
+    void show() {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QApplication::processEvents();
+    }
+    f_main& w() { return *window; }
+    QString sql() const { return ctx->current_quotes_sql; }
+    QString condition() const {
+        const QString s = ctx->current_quotes_sql;
+        const qsizetype where = s.indexOf(" where ");
+        const qsizetype order = s.indexOf(" order by ");
+        return where < 0 ? QString() : s.mid(where + 7, order - where - 7);
+    }
+    // Makes the quotation with this key the grid's current row.
+    void go_to(int key) { QVERIFY(window->Data1()->find_first(QStringLiteral("key = %1").arg(key))); }
+    int current_key() const { return window->t_key->text().toInt(); }
+    QList<int> grid_keys() const {
+        QList<int> keys;
+        RecordSet* rs = window->Data1();
+        for (int r = 0; r < rs->record_count(); ++r) keys << rs->key_at(r).toInt();
+        return keys;
+    }
+    std::unique_ptr<f_main> window;
+};
+
+inline const QString grid_select =
+    "SELECT Quotes_with_sortable_text.*, Authors.picture FROM Authors INNER JOIN Quotes_with_sortable_text ON "
+    "Authors.name = Quotes_with_sortable_text.Author";
