@@ -224,29 +224,26 @@ int f_main::count_quotes_where(const QString& column, const QString& value) {
 }
 
 void f_main::refresh_shortcut_captions() {
+    // "Filter on current author (12)" and "Author 12 q ", or the bare captions with no value.
+    const auto caption = [this](QComboBox* box, const QString& column, QPushButton* shortcut, QLabel* label,
+                                const QString& button_text, const QString& label_text) {
+        const QString value = box->currentText();
+        if (value.isEmpty()) {
+            shortcut->setText(button_text);
+            shortcut->setEnabled(false);
+            label->setText(label_text);
+            return;
+        }
+        const QString n = QString::number(count_quotes_where(column, value));
+        shortcut->setText(button_text + QStringLiteral(" (") + n + u')');
+        shortcut->setEnabled(true);
+        label->setText(label_text + u' ' + n + QStringLiteral(" q "));
+    };
     try {
-        const QString author = cb_author->currentText();
-        if (!author.isEmpty()) {
-            const int n = count_quotes_where(QStringLiteral("author"), author);
-            b_filter_current_author->setText(QStringLiteral("Filter on current author (") + QString::number(n) + u')');
-            b_filter_current_author->setEnabled(true);
-            l_author->setText(QStringLiteral("Author ") + QString::number(n) + QStringLiteral(" q "));
-        } else {
-            b_filter_current_author->setText(QStringLiteral("Filter on current author"));
-            b_filter_current_author->setEnabled(false);
-            l_author->setText(QStringLiteral("Author"));
-        }
-        const QString subject = cb_subject->currentText();
-        if (!subject.isEmpty()) {
-            const int n = count_quotes_where(QStringLiteral("subject"), subject);
-            b_filter_current_subject->setText(QStringLiteral("Filter on current subject (") + QString::number(n) + u')');
-            b_filter_current_subject->setEnabled(true);
-            l_subject->setText(QStringLiteral("Subject ") + QString::number(n) + QStringLiteral(" q "));
-        } else {
-            b_filter_current_subject->setText(QStringLiteral("Filter on current subject"));
-            b_filter_current_subject->setEnabled(false);
-            l_subject->setText(QStringLiteral("Subject"));
-        }
+        caption(cb_author, QStringLiteral("author"), b_filter_current_author, l_author,
+                QStringLiteral("Filter on current author"), QStringLiteral("Author"));
+        caption(cb_subject, QStringLiteral("subject"), b_filter_current_subject, l_subject,
+                QStringLiteral("Filter on current subject"), QStringLiteral("Subject"));
     } catch (const DbError& e) {
         show_error(ctx_.ui, e);
     }
