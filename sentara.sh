@@ -2,7 +2,7 @@
 # Sets up what Sentara needs on Debian 12, builds it, then runs it.
 #   ./sentara.sh run     start the program on its default database
 #   ./sentara.sh test    run the whole test suite
-#   ./sentara.sh bench   run the benchmark
+#   ./sentara.sh bench   run the benchmark (options follow: ./sentara.sh bench --sizes 20k,100k)
 set -eu
 cd "$(dirname "$0")"
 
@@ -18,8 +18,12 @@ install_missing() {
     echo "Installing:$missing"
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    log=$(mktemp)
+    if ! { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
+            --no-install-recommends $missing; } >"$log" 2>&1; then
+        cat "$log"; rm -f "$log"; exit 1
+    fi
+    rm -f "$log"
 }
 
 build() {
@@ -33,8 +37,9 @@ build() {
 command="${1:-run}"
 case "$command" in
 run|test|bench) ;;
-*) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+*) echo "usage: $0 run|test|bench [benchmark options]" >&2; exit 2 ;;
 esac
+[ $# -gt 0 ] && shift  # what follows the command goes to the benchmark
 
 install_missing
 build
