@@ -6,9 +6,12 @@
 #include <QSet>
 #include <sqlite3.h>
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace jet {
@@ -20,10 +23,14 @@ namespace {
 struct Tables {
     std::vector<char16_t> fold;     // simple case folding, BMP
     std::vector<char16_t> primary;  // folded base letter (accents dropped)
+    // ASCII characters that some other character folds to (k for the Kelvin sign, s for the
+    // long s): a search for them must look at every character, not only at ASCII bytes.
+    bool folded_into[128] = {};
     Tables() : fold(0x10000), primary(0x10000) {
         for (char32_t c = 0; c < 0x10000; ++c) {
             char32_t f = QChar::toCaseFolded(c);
             fold[c] = f < 0x10000 ? char16_t(f) : char16_t(c);
+            if (c >= 0x80 && fold[c] < 0x80) folded_into[fold[c]] = true;
         }
         for (char32_t c = 0; c < 0x10000; ++c) {
             char32_t p = fold[c];
@@ -109,6 +116,10 @@ struct Pattern {
     // Patterns of the shapes *abc*, abc*, *abc and abc are matched by plain searches.
     enum Shape { general, contains, prefix, suffix, exact } shape = general;
     std::u32string literal;
+    // The literal of a plain shape as folded ASCII bytes, when it is ASCII; empty otherwise.
+    std::string ascii;
+    bool ascii_literal = false;
+    bool needs_all_characters = false;  // the literal holds a letter some non-ASCII letter folds to
 };
 
 Pattern compile(const unsigned char* p, int n) {
@@ -185,6 +196,16 @@ Pattern compile(const unsigned char* p, int n) {
     if (plain) {
         for (size_t i = a; i < b; ++i) pat.literal.push_back(items[i].ch);
         pat.shape = lead && trail ? Pattern::contains : lead ? Pattern::suffix : trail ? Pattern::prefix : Pattern::exact;
+        pat.ascii_literal = true;
+        for (const char32_t c : pat.literal) {
+            if (c >= 0x80) {
+                pat.ascii_literal = false;
+                pat.ascii.clear();
+                break;
+            }
+            pat.ascii.push_back(char(c));
+            if (tables().folded_into[c]) pat.needs_all_characters = true;
+        }
     }
     return pat;
 }
@@ -236,6 +257,48 @@ bool match(const Pattern& pat, const std::u32string& s) {
     return i == m;
 }
 
+inline unsigned char ascii_lower(unsigned char b) { return (b >= 'A' && b <= 'Z') ? b + 32 : b; }
+
+bool has_non_ascii(const unsigned char* s, int n) {
+    for (int i = 0; i < n; ++i)
+        if (s[i] & 0x80) return true;
+    return false;
+}
+
+// A plain-shaped pattern with an ASCII literal, matched on the UTF-8 bytes themselves: the bytes
+// of other characters are all 0x80 and above, so they never equal a byte of the literal. Returns
+// false in `decided` when the value must be decoded after all.
+bool match_ascii(const Pattern& pat, const unsigned char* s, int n, bool& decided) {
+    decided = !pat.needs_all_characters || !has_non_ascii(s, n);
+    if (!decided) return false;
+    const std::string& lit = pat.ascii;
+    const int m = int(lit.size());
+    auto equal_at = [&](int at) {
+        for (int k = 0; k < m; ++k)
+            if (ascii_lower(s[at + k]) != static_cast<unsigned char>(lit[size_t(k)])) return false;
+        return true;
+    };
+    switch (pat.shape) {
+    case Pattern::exact: {
+        // An exact match has as many characters as the literal: with ASCII bytes, as many bytes.
+        return n == m && equal_at(0);
+    }
+    case Pattern::prefix: return n >= m && equal_at(0);
+    case Pattern::suffix: return n >= m && equal_at(n - m);
+    case Pattern::contains: {
+        if (m == 0) return true;
+        // Fold the value into a buffer, then let the library's search (memchr underneath) run.
+        static thread_local std::string folded;
+        folded.resize(size_t(n));
+        for (int i = 0; i < n; ++i) folded[size_t(i)] = char(ascii_lower(s[i]));
+        return std::string_view(folded).find(lit) != std::string_view::npos;
+    }
+    case Pattern::general: break;
+    }
+    decided = false;
+    return false;
+}
+
 void delete_pattern(void* p) { delete static_cast<Pattern*>(p); }
 
 // like(pattern, value): SQLite calls it for "value LIKE pattern".
@@ -264,8 +327,18 @@ void like_function(sqlite3_context* ctx, int, sqlite3_value** argv) {
             return;
         }
     }
+    const auto* text = sqlite3_value_text(argv[1]);
+    const int bytes = sqlite3_value_bytes(argv[1]);
+    if (pat->ascii_literal) {
+        bool decided = false;
+        const bool hit = match_ascii(*pat, text, bytes, decided);
+        if (decided) {
+            sqlite3_result_int(ctx, hit ? 1 : 0);
+            return;
+        }
+    }
     static thread_local std::u32string value;
-    decode_folded(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), value);
+    decode_folded(text, bytes, value);
     sqlite3_result_int(ctx, match(*pat, value) ? 1 : 0);
 }
 
@@ -285,6 +358,11 @@ bool like(QStringView pattern, QStringView value) {
     const QByteArray p = pattern.toUtf8();
     const QByteArray v = value.toUtf8();
     const Pattern pat = compile(reinterpret_cast<const unsigned char*>(p.constData()), int(p.size()));
+    if (pat.ascii_literal) {
+        bool decided = false;
+        const bool hit = match_ascii(pat, reinterpret_cast<const unsigned char*>(v.constData()), int(v.size()), decided);
+        if (decided) return hit;
+    }
     std::u32string s;
     decode_folded(reinterpret_cast<const unsigned char*>(v.constData()), int(v.size()), s);
     return match(pat, s);
@@ -294,7 +372,25 @@ int compare_nocase(const char* a_, int na, const char* b_, int nb) {
     const auto* a = reinterpret_cast<const unsigned char*>(a_);
     const auto* b = reinterpret_cast<const unsigned char*>(b_);
     const int n = na < nb ? na : nb;
+    // Most comparisons in a search or a sort are decided by the first letter.
+    if (n > 0 && ((a[0] | b[0]) & 0x80) == 0) {
+        const unsigned char fx = (a[0] >= 'A' && a[0] <= 'Z') ? a[0] + 32 : a[0];
+        const unsigned char fy = (b[0] >= 'A' && b[0] <= 'Z') ? b[0] + 32 : b[0];
+        if (fx != fy) return int(fx) - int(fy);
+    }
+    // Identical bytes are identical letters: skip the common beginning eight bytes at a time.
+    // Names and texts compared in a join or a sort often share a long one.
     int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y) break;
+    }
+    while (i < n && a[i] == b[i]) ++i;
+    if (i == n) return na - nb;
+    // Back to the first byte of the character the texts differ in.
+    while (i > 0 && ((a[i] & 0xC0) == 0x80 || (b[i] & 0xC0) == 0x80)) --i;
     // ASCII fast path: where both texts are plain ASCII, folded bytes decide at once.
     for (; i < n; ++i) {
         const unsigned char x = a[i], y = b[i];
@@ -311,8 +407,18 @@ int compare_nocase(const char* a_, int na, const char* b_, int nb) {
     int ia = i, ib = i;
     int secondary = 0;
     while (ia < na && ib < nb) {
+        const unsigned char x = a[ia], y = b[ib];
+        if (((x | y) & 0x80) == 0) {  // two ASCII characters: their folded forms are their base letters
+            const unsigned char fx = (x >= 'A' && x <= 'Z') ? x + 32 : x;
+            const unsigned char fy = (y >= 'A' && y <= 'Z') ? y + 32 : y;
+            if (fx != fy) return fx < fy ? -1 : 1;
+            ++ia;
+            ++ib;
+            continue;
+        }
         const char32_t ca = decode(a, na, ia);
         const char32_t cb = decode(b, nb, ib);
+        if (ca == cb) continue;
         const char32_t pa = primary_of(ca, t), pb = primary_of(cb, t);
         if (pa != pb) return pa < pb ? -1 : 1;
         if (secondary == 0) {

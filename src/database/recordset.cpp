@@ -5,8 +5,10 @@
 #include "sql_text.h"
 
 #include <QRegularExpression>
+#include <sqlite3.h>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -19,6 +21,170 @@ QString quoted(const QString& name) {
 }
 
 constexpr int cache_limit = 4096;
+
+// The order terms with a unary plus before each: the same order, but no index may serve it.
+QString unindexed_order(const QString& order) {
+    using namespace sql_text;
+    QString out;
+    int depth = 0;
+    bool term_start = true;
+    for (const Token& t : tokenize(order)) {
+        const QStringView text = QStringView(order).mid(t.begin, t.end - t.begin);
+        if (t.kind == Token::punct) {
+            if (text == u"(") ++depth;
+            else if (text == u")") --depth;
+        }
+        if (term_start && t.kind != Token::space) {
+            // A number stands for a column of the select list: it keeps its meaning only bare.
+            if (t.kind != Token::number) out += u'+';
+            term_start = false;
+        }
+        out += text;
+        if (t.kind == Token::punct && text == u"," && depth == 0) term_start = true;
+    }
+    return out;
+}
+
+// The statement that collects the keys of a set, in its order.
+//
+// With a condition, the engine is kept from walking an index in the order's sequence (the random
+// order's, or the keys'): it would read every row of the table at random to test the condition,
+// a disk read for most of them once the table outgrows the cache. Reading the table (or a
+// covering index) straight through and sorting the keys that meet the condition costs a
+// fraction of that, however many rows meet it.
+QString key_query(const QString& key, const QString& from, const QString& where, const QString& order) {
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(key, from);
+    if (!where.isEmpty()) sql += QStringLiteral(" WHERE ") + where;
+    if (!order.isEmpty()) sql += QStringLiteral(" ORDER BY ") + (where.isEmpty() ? order : unindexed_order(order));
+    return sql;
+}
+
+// ---------------------------------------------------------------- the main grid's join
+//
+// The main grid joins every quotation to its author:
+//   FROM Authors INNER JOIN Quotes_with_sortable_text ON Authors.name = Quotes_with_sortable_text.Author
+// The engine answers it with a search of a temporary index of the authors for every quotation, a
+// dozen comparisons each: most of the time a grid of a million quotations takes to open. The keys
+// of such a set are collected from the quotations alone instead (the random order's index holds
+// their authors, so that order reads nothing else), and each distinct author text is then matched
+// once against the authors, under the comparison the join itself uses (NOCASE of Authors.name).
+// A quotation meets as many authors as the join would give it rows: none for an author without a
+// row, two for a name entered twice.
+
+struct NocaseLess {
+    bool operator()(const QByteArray& a, const QByteArray& b) const {
+        return jet::compare_nocase(a.constData(), int(a.size()), b.constData(), int(b.size())) < 0;
+    }
+};
+
+bool same_name(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// True when `from` is "<authors> [INNER] JOIN <quotes> ON <authors>.name = <quotes>.author".
+bool is_author_join(const QString& from, const QString& quotes) {
+    using namespace sql_text;
+    std::vector<QString> t;
+    for (const Token& tok : tokenize(from)) {
+        if (tok.kind == Token::space) continue;
+        if (tok.kind == Token::string || tok.kind == Token::number) return false;
+        t.push_back(tok.kind == Token::punct ? from.mid(tok.begin, tok.end - tok.begin) : name_of(from, tok));
+    }
+    if (t.size() == 12 && same_name(t[1], u"INNER")) t.erase(t.begin() + 1);
+    static const char16_t* const shape[] = {u"authors", u"JOIN", nullptr, u"ON", u"authors", u".", u"name",
+                                            u"=",       nullptr, u".",  u"author"};
+    if (t.size() != 11) return false;
+    for (size_t i = 0; i < t.size(); ++i)
+        if (!same_name(t[i], shape[i] ? QStringView(shape[i]) : QStringView(quotes))) return false;
+    return true;
+}
+
+// True when the condition or the order names, unqualified, a column that authors has too: the
+// join would read it as ambiguous or as the author's, so only the engine may answer.
+bool mentions_author_column(sqlite3* db, const QString& text) {
+    using namespace sql_text;
+    const std::vector<Token> all = tokenize(text);
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i].kind != Token::word && all[i].kind != Token::quoted_name) continue;
+        const bool after_dot = i > 0 && all[i - 1].kind == Token::punct && text[all[i - 1].begin] == u'.';
+        const bool before_dot = i + 1 < all.size() && all[i + 1].kind == Token::punct && text[all[i + 1].begin] == u'.';
+        if (after_dot || before_dot) continue;
+        const QByteArray name = name_of(text, all[i]).toUtf8();
+        if (sqlite3_table_column_metadata(db, "main", "authors", name.constData(), nullptr, nullptr, nullptr, nullptr,
+                                          nullptr) == SQLITE_OK)
+            return true;
+    }
+    return false;
+}
+
+// Collects the keys of an author join; false (keys untouched) when the engine must do it.
+bool collect_joined_keys(Database& db, const QString& quotes, const QString& where, const QString& order,
+                         std::vector<qint64>& keys) {
+    sqlite3* h = db.handle();
+    const char* type = nullptr;
+    const char* collation = nullptr;
+    if (sqlite3_table_column_metadata(h, "main", "authors", "name", &type, &collation, nullptr, nullptr, nullptr) != SQLITE_OK ||
+        !type || !collation || qstricmp(type, "TEXT") != 0 || qstricmp(collation, "NOCASE") != 0)
+        return false;
+    if (mentions_author_column(h, where) || mentions_author_column(h, order)) return false;
+
+    std::unique_ptr<Statement> st;
+    try {
+        st = std::make_unique<Statement>(db.prepare(key_query(quotes + QStringLiteral(".key, ") + quotes + QStringLiteral(".author"),
+                                                              quotes, where, order)));
+    } catch (const DbError&) {
+        return false;  // the condition or the order needs the authors after all
+    }
+    std::vector<qint64> found;
+    std::vector<int> author_of;   // per row found: its author text, as an index into `texts`
+    std::vector<QByteArray> texts;
+    QHash<QByteArray, int> index;
+    while (st->step()) {
+        sqlite3_stmt* s = st->handle();
+        const int kind = sqlite3_column_type(s, 1);
+        if (kind == SQLITE_NULL) continue;  // equal to no name
+        if (kind != SQLITE_TEXT) return false;
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
+        const int n = sqlite3_column_bytes(s, 1);
+        auto hit = index.constFind(QByteArray::fromRawData(p, n));
+        if (hit == index.cend()) {
+            texts.emplace_back(p, n);
+            hit = index.insert(texts.back(), int(texts.size()) - 1);
+        }
+        found.push_back(sqlite3_column_int64(s, 0));
+        author_of.push_back(*hit);
+    }
+    st.reset();
+
+    // How many authors rows each distinct text meets.
+    std::vector<int> rows_met(texts.size(), 0);
+    if (texts.size() <= 4) {
+        // A few: the engine compares them, each in one pass over the authors.
+        Statement probe = db.prepare(QStringLiteral("SELECT count(*) FROM authors WHERE name = ?"));
+        for (size_t i = 0; i < texts.size(); ++i) {
+            sqlite3_bind_text(probe.handle(), 1, texts[i].constData(), int(texts[i].size()), SQLITE_STATIC);
+            rows_met[i] = probe.step() ? int(probe.column_int64(0)) : 0;
+            probe.reset();
+        }
+    } else {
+        std::map<QByteArray, int, NocaseLess> names;
+        Statement all = db.prepare(QStringLiteral("SELECT name FROM authors"));
+        while (all.step()) {
+            sqlite3_stmt* s = all.handle();
+            const int kind = sqlite3_column_type(s, 0);
+            if (kind == SQLITE_NULL) continue;
+            if (kind != SQLITE_TEXT) return false;
+            ++names[QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)), sqlite3_column_bytes(s, 0))];
+        }
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const auto it = names.find(texts[i]);
+            rows_met[i] = it == names.end() ? 0 : it->second;
+        }
+    }
+    keys.clear();
+    keys.reserve(found.size());
+    for (size_t r = 0; r < found.size(); ++r)
+        for (int k = rows_met[size_t(author_of[r])]; k > 0; --k) keys.push_back(found[r]);
+    return true;
+}
 
 }  // namespace
 
@@ -51,11 +217,9 @@ void RecordSet::classify() {
             fetch_ = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 = ?")
                                                                  .arg(key_expr_, select_list_, from_)));
             for (int i = 1; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
-            // Prepared only to learn at once whether the statement is sound.
-            (void)db_.prepare(QStringLiteral("SELECT %1 FROM %2%3%4")
-                                  .arg(key_expr_, from_,
-                                       where_.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where_,
-                                       order_.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order_));
+            // Collected at once: a set is opened to be read, and a statement that is not sound
+            // fails here, where a set read whole would fail too.
+            load_keys();
         } catch (const DbError&) {
             // Not a statement whose rows a key can name (an ORDER BY on an alias, say): read it whole.
             fetch_.reset();
@@ -92,10 +256,14 @@ void RecordSet::load_keys() const {
     }
     keys_.clear();
     cache_.clear();
-    Statement st = db_.prepare(QStringLiteral("SELECT %1 FROM %2%3%4")
-                                   .arg(key_expr_, from_,
-                                        where_.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where_,
-                                        order_.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order_));
+    const QString quotes = key_expr_.chopped(4);  // "<saved query>.key"
+    if (key_expr_.endsWith(QLatin1String(".key")) && is_author_join(from_, quotes) &&
+        collect_joined_keys(db_, quotes, where_, order_, keys_)) {
+        loaded_ = true;
+        current_ = keys_.empty() ? -1 : 0;
+        return;
+    }
+    Statement st = db_.prepare(key_query(key_expr_, from_, where_, order_));
     while (st.step()) keys_.push_back(st.column_int64(0));
     loaded_ = true;
     current_ = keys_.empty() ? -1 : 0;

@@ -8,6 +8,8 @@
 #include <QTextStream>
 #include <sqlite3.h>
 
+#include <algorithm>
+
 // Resources of a static library are registered by hand.
 static void register_sample_resources() { Q_INIT_RESOURCE(samples); }
 
@@ -17,8 +19,15 @@ namespace {
 
 // Every text column compares and sorts under NOCASE, which the program replaces with a
 // collation that ignores letter case for all Unicode letters. No index is built on those
-// columns: an index ordered by the program's NOCASE would look out of order to other SQLite
-// tools, whose NOCASE knows only ASCII letters.
+// columns under NOCASE: an index ordered by the program's NOCASE would look out of order to
+// other SQLite tools, whose NOCASE knows only ASCII letters.
+//
+// The index of the random order also holds each quotation's author, byte for byte (BINARY, the
+// same for every tool): the main grid in random order, which joins every quotation to its
+// author, then reads this index alone instead of a million rows in random order, and a filter
+// on the author is decided there too.
+const char* const random_index_sql = "CREATE INDEX quotes_by_random_author ON quotes(random, author COLLATE BINARY)";
+
 const char* const create_sql = R"SQL(
 PRAGMA application_id = 1397642322;
 PRAGMA user_version = 1;
@@ -33,7 +42,7 @@ CREATE TABLE quotes (
     rate INTEGER,
     random REAL
 );
-CREATE INDEX quotes_by_random ON quotes(random);
+CREATE INDEX quotes_by_random_author ON quotes(random, author COLLATE BINARY);
 CREATE TABLE authors (
     name TEXT COLLATE NOCASE,
     notes TEXT COLLATE NOCASE,
@@ -180,6 +189,41 @@ QStringList missing_objects(Database& db) {
     return missing;
 }
 
+namespace {
+
+bool has_object(Database& db, const char* name) {
+    Statement st = db.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = ?"));
+    st.bind(1, QString::fromLatin1(name));
+    return st.step();
+}
+
+// Rows of `table` when the statistics were last gathered; -1 when they say nothing about it.
+qint64 rows_in_statistics(Database& db, const char* table) {
+    Statement st = db.prepare(QStringLiteral("SELECT stat FROM sqlite_stat1 WHERE tbl = ?"));
+    st.bind(1, QString::fromLatin1(table));
+    qint64 rows = -1;
+    while (st.step()) rows = std::max(rows, st.column_text(0).section(u' ', 0, 0).toLongLong());
+    return rows;
+}
+
+// The query planner's statistics. Without them SQLite takes every table for a large one and
+// may join the few authors to the many quotations the wrong way round, building a temporary
+// index over every quotation for each grid query. Gathered (on a sample, so it takes a moment
+// even for a million quotations) when missing, and again when a table has since grown well
+// beyond what they say; the highest rowid stands for the row count, which costs nothing to read.
+void refresh_statistics(Database& db) {
+    bool stale = !has_object(db, "sqlite_stat1");
+    for (const char* table : {"quotes", "authors"}) {
+        if (stale) break;
+        const qint64 known = rows_in_statistics(db, table);
+        const qint64 now = db.scalar(QStringLiteral("SELECT max(rowid) FROM %1").arg(QLatin1String(table))).toLongLong();
+        stale = now > 2 * std::max<qint64>(known, 0) + 1000;
+    }
+    if (stale) db.execute(QStringLiteral("PRAGMA analysis_limit=1000; ANALYZE"));
+}
+
+}  // namespace
+
 void prepare_for_use(Database& db) {
     // An index that another tool built under its own NOCASE is ordered differently from ours:
     // rebuild such indexes so that lookups through them find what they should.
@@ -196,6 +240,20 @@ void prepare_for_use(Database& db) {
         }
     }
     if (nocase_index) db.execute(QStringLiteral("REINDEX NOCASE"));
+
+    // The rest only makes the file faster to use. Another program may hold the file's write
+    // lock meanwhile: the file is then used as it is, and the work is done at a later opening.
+    try {
+        if (db.is_table(QStringLiteral("quotes")) && !has_object(db, "quotes_by_random_author")) {
+            // A file made before the random order's index held the author.
+            Database::Transaction t(db);
+            db.execute(QString::fromLatin1(random_index_sql));
+            db.execute(QStringLiteral("DROP INDEX IF EXISTS quotes_by_random"));
+            t.commit();
+        }
+        if (db.is_table(QStringLiteral("quotes")) && db.is_table(QStringLiteral("authors"))) refresh_statistics(db);
+    } catch (const DbError&) {
+    }
 }
 
 QStringList table_names() {
