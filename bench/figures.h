@@ -1,0 +1,61 @@
+#pragma once
+
+#include "generator.h"
+#include "report.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class Database;
+class RecordSet;
+
+namespace bench {
+
+// One collection copied where the program may write: a portable program folder holding
+// "sentara-portable", the database file and a recent ".old" beside it.
+struct Workspace {
+    CollectionFacts facts;
+    QString program_folder;
+    QString db_path;
+    int repeats = 3;
+    QString self;             // this executable, for measurements in a child process
+    QString settings_folder;  // the settings store the program reads
+    QString only;             // when set, only the grid figures whose name holds it
+};
+
+// Makes the workspace for `facts` under `root` and points the settings at its database.
+Workspace make_workspace(const CollectionFacts& facts, const QString& root, const QString& settings_folder);
+
+// The main grid's SELECT: the filter condition (without "where") and the order text.
+QString grid_sql(const QString& condition, const QString& order);
+// The same statement as the stock sqlite3 tool must read it: SQLite's own LIKE wildcards and
+// the saved query's name where the program writes the table's.
+QString engine_sql(const QString& program_sql);
+
+// What the main window does to show a grid: open the record set, move last and first so that
+// the count is complete, read the first page of rows, count the quotations for the counters.
+struct GridPage {
+    std::unique_ptr<RecordSet> rows;
+    int count = 0;
+    qint64 total = 0;
+    qint64 text_read = 0;
+};
+constexpr int grid_page_rows = 40;
+GridPage show_grid(Database& db, const QString& sql);
+// Reads one page of the grid from `first` on, as scrolling there would.
+qint64 read_page(RecordSet& rows, int first);
+
+// Figures.
+Figure startup(const Workspace& ws, bool new_backup);
+std::vector<Figure> requery(const Workspace& ws);
+Figure peak_memory(const Workspace& ws);
+// Figures of the main window, measured once it exists.
+Figure row_change(const Workspace& ws);
+Figure grid_scroll(const Workspace& ws);
+
+// The child process of peak_memory(): "program" or "engine".
+int memory_child(const QStringList& args);
+
+}  // namespace bench

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace bench {
+
+// What a figure is held to.
+struct Target {
+    enum Kind { none, at_most_ms, times_floor, at_most_mb } kind = none;
+    double value = 0;
+
+    static Target ms(double v) { return {at_most_ms, v}; }
+    static Target ratio(double v) { return {times_floor, v}; }
+    static Target mb(double v) { return {at_most_mb, v}; }
+    QString text() const;
+};
+
+// One line of the table: the program's runs and, beside them, the engine's on the same file.
+struct Figure {
+    QString name;
+    QString size;
+    QString unit = QStringLiteral("ms");   // "ms" or "MB"
+    std::vector<double> runs;              // the program
+    std::vector<double> floor_runs;        // the engine alone
+    Target target;
+    QString failure;                       // a reason the figure fails whatever the numbers
+    QString not_measured;                  // why there is no number yet
+    QString note;
+
+    double median() const;
+    double max() const;
+    double floor() const;  // median of the engine's runs; 0 when there are none
+    double ratio() const;  // median / floor; 0 without a floor
+    bool passed() const;
+    QString verdict() const;  // PASS, FAIL, "-" (no target) or "n/a"
+};
+
+double median_of(std::vector<double> v);
+
+void print_header();
+void print_line(const Figure& f);
+
+}  // namespace bench
