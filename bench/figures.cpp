@@ -7,9 +7,15 @@
 #include "database/database.h"
 #include "database/recordset.h"
 #include "engine.h"
+#include "main_window/f_main.h"
 #include "silent_ui.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -46,26 +52,66 @@ QString shown_text(const SilentUi& ui) {
     return QStringLiteral("%1 message(s) shown: \"%2\"").arg(ui.shown.size()).arg(first.left(120));
 }
 
-// One start-up as the program does it, ending with the first page of the grid on screen.
-double timed_startup(const Workspace& ws, QString& failure) {
+// The program as a user starts it: start-up, then the real main window, shown (offscreen)
+// and painted, its first activation (a random row) done.
+struct RunningProgram {
     SilentUi ui;
-    GridPage page;
+    std::unique_ptr<AppContext> ctx;
+    std::unique_ptr<f_main> window;
+    bool started = false;
+
+    explicit RunningProgram(const Workspace& ws) {
+        ctx = std::make_unique<AppContext>(ui);
+        ctx->program_folder = ws.program_folder;
+        ctx->rng.seed(20240601);
+        ctx->show_main_window = [this] {
+            window = std::make_unique<f_main>(*ctx);
+            window->show();
+            QApplication::processEvents();  // painted, and the first activation's random row
+        };
+        started = Main(*ctx) && window;
+    }
+    ~RunningProgram() {
+        window.reset();
+        ctx.reset();
+    }
+};
+
+// One start-up as the program does it, ending with the main window and its first grid page on
+// screen.
+double timed_startup(const Workspace& ws, QString& failure) {
     double ms = 0;
+    SilentUi* ui = nullptr;
     {
-        AppContext ctx(ui);
-        ctx.program_folder = ws.program_folder;
-        ctx.rng.seed(20240601);
-        ctx.show_main_window = [&] { page = show_grid(*ctx.database, grid_sql(QString(), QStringLiteral("quotes.random"))); };
         QElapsedTimer timer;
         timer.start();
-        const bool went_on = Main(ctx);
+        RunningProgram program(ws);
         ms = ms_since(timer);
-        if (!went_on) failure = QStringLiteral("start-up ended the program");
-        else if (page.count == 0) failure = QStringLiteral("the grid is empty");
-        page.rows.reset();
+        ui = &program.ui;
+        if (!program.started) failure = QStringLiteral("start-up ended the program");
+        else if (program.window->Data1()->record_count() == 0) failure = QStringLiteral("the grid is empty");
+        if (!program.ui.shown.isEmpty()) failure = shown_text(program.ui);
     }
-    if (!ui.shown.isEmpty()) failure = shown_text(ui);
+    Q_UNUSED(ui);
     return ms;
+}
+
+// Pictures for the authors that name one, so that rows show real pictures of several sizes.
+void make_author_pictures(const Workspace& ws) {
+    const QString folder = ws.program_folder + QStringLiteral("/images");
+    QDir().mkpath(folder);
+    auto db = Database::open(ws.db_path, Database::Options{true, true});
+    Statement st = db->prepare(QStringLiteral("SELECT picture FROM authors WHERE picture IS NOT NULL"));
+    int i = 0;
+    while (st.step()) {
+        const QString name = st.column_text(0);
+        QImage picture(160 + (i % 5) * 40, 200 + (i % 3) * 50, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv((i * 37) % 360, 80, 220));
+        picture.save(folder + u'/' + name, name.endsWith(QLatin1String(".gif")) ? "GIF" : "JPG");
+        ++i;
+    }
+    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/default.jpg"),
+                ws.program_folder + QStringLiteral("/default.jpg"));
 }
 
 }  // namespace
@@ -229,7 +275,7 @@ Figure peak_memory(const Workspace& ws) {
     f.runs.push_back(child(QStringLiteral("program"), failure));
     f.floor_runs.push_back(child(QStringLiteral("engine"), failure));
     f.failure = failure;
-    f.note = QStringLiteral("start-up, grid by random order then by text, pages read at top, middle, end");
+    f.note = QStringLiteral("the main window on every quotation, in random order then by text, scrolled to the middle and the end");
     return f;
 }
 
@@ -246,17 +292,21 @@ int memory_child(const QStringList& args) {
         read += engine.run(engine_sql(by_text), true);
     } else {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, args[2]);
-        SilentUi ui;
-        AppContext ctx(ui);
-        ctx.program_folder = args[3];
-        GridPage page;
-        ctx.show_main_window = [&] { page = show_grid(*ctx.database, by_random); };
-        if (!Main(ctx) || !ui.shown.isEmpty()) return 1;
-        for (const QString& sql : {by_random, by_text}) {
-            if (sql != by_random) page = show_grid(*ctx.database, sql);
-            read += page.text_read + read_page(*page.rows, page.count / 2) + read_page(*page.rows, page.count - grid_page_rows);
+        Workspace ws;
+        ws.program_folder = args[3];
+        RunningProgram program(ws);
+        if (!program.started || !program.ui.shown.isEmpty()) return 1;
+        f_main& w = *program.window;
+        // The grid in random order, then sorted by text, each scrolled to the middle and the end.
+        for (int pass = 0; pass < 2; ++pass) {
+            if (pass == 1) emit w.grid->horizontalHeader()->sectionClicked(2);
+            QScrollBar* bar = w.grid->verticalScrollBar();
+            for (int at : {bar->maximum() / 2, bar->maximum()}) {
+                bar->setValue(at);
+                w.grid->viewport()->repaint();
+            }
+            read += w.Data1()->record_count();
         }
-        page.rows.reset();
     }
     std::printf("peak_kb=%lld read=%lld\n", static_cast<long long>(peak_memory_kb()), static_cast<long long>(read));
     return 0;
@@ -267,7 +317,53 @@ Figure row_change(const Workspace& ws) {
     f.name = QStringLiteral("row change in random order");
     f.size = size_name(ws.facts.quotes);
     f.target = Target::ms(16);
-    f.not_measured = QStringLiteral("not measured yet: needs the main window");
+    make_author_pictures(ws);
+    RunningProgram program(ws);
+    if (!program.started) {
+        f.failure = QStringLiteral("start-up ended the program");
+        return f;
+    }
+    f_main& w = *program.window;
+    RecordSet& rows = *w.Data1();
+    const int count = rows.record_count();
+    PlainEngine engine(ws.db_path);
+    quint32 seed = 7;
+    auto next_row = [&] {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 8) % quint32(count));
+    };
+    const int runs = std::max(60, ws.repeats * 40);
+    QStringList keys;
+    for (int i = 0; i < runs + 5; ++i) {
+        const int row = next_row();
+        QElapsedTimer timer;
+        timer.start();
+        // A click on another row: the edit area is filled, the picture shown, the row rotated,
+        // and the window painted.
+        w.grid->setCurrentIndex(w.grid->model()->index(row, 1));
+        QApplication::processEvents();
+        const double ms = ms_since(timer);
+        if (i < 5) continue;  // the first rows warm the caches
+        f.runs.push_back(ms);
+        keys << w.t_key->text();
+        if (w.t_key->text().toLongLong() != rows.key_at(row).toLongLong())
+            f.failure = QStringLiteral("the edit area does not show the row clicked");
+    }
+    // The engine's own work for the same rows, afterwards (its writes would empty the program's
+    // page cache): the row by key, the two counts, the rotation.
+    for (const QString& key : keys) {
+        QElapsedTimer timer;
+        timer.start();
+        engine.run(QStringLiteral("SELECT * FROM quotes WHERE key = ") + key, true);
+        engine.run(QStringLiteral("SELECT count(0) FROM quotes WHERE author = (SELECT author FROM quotes WHERE key = %1)").arg(key));
+        engine.run(QStringLiteral("SELECT count(0) FROM quotes WHERE subject = (SELECT subject FROM quotes WHERE key = %1)").arg(key));
+        engine.exec(QStringLiteral("UPDATE quotes SET random = random + 1 WHERE key = ") + key);
+        f.floor_runs.push_back(ms_since(timer));
+    }
+    const double rotated = program.ctx->database->scalar(QStringLiteral("SELECT random FROM quotes WHERE key = ") + w.t_key->text()).toDouble();
+    if (rotated < 1.0) f.failure = QStringLiteral("the row shown was not rotated");
+    if (!program.ui.shown.isEmpty()) f.failure = shown_text(program.ui);
+    f.note = QStringLiteral("%1 rows clicked at random; floor: the engine's statements for one row").arg(runs);
     return f;
 }
 
@@ -276,7 +372,31 @@ Figure grid_scroll(const Workspace& ws) {
     f.name = QStringLiteral("grid scroll by one page");
     f.size = size_name(ws.facts.quotes);
     f.target = Target::ms(16);
-    f.not_measured = QStringLiteral("not measured yet: needs the main window");
+    RunningProgram program(ws);
+    if (!program.started) {
+        f.failure = QStringLiteral("start-up ended the program");
+        return f;
+    }
+    f_main& w = *program.window;
+    QScrollBar* bar = w.grid->verticalScrollBar();
+    const int page = bar->pageStep();
+    quint32 seed = 11;
+    const int runs = std::max(60, ws.repeats * 40);
+    for (int i = 0; i < runs + 5; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        // Somewhere in the list, then one page further down, as Page Down or the scroll bar does.
+        const int at = int((seed >> 8) % quint32(std::max(1, bar->maximum() - page)));
+        bar->setValue(at);
+        w.grid->viewport()->repaint();
+        QElapsedTimer timer;
+        timer.start();
+        bar->setValue(at + page);
+        w.grid->viewport()->repaint();
+        QApplication::processEvents();
+        if (i >= 5) f.runs.push_back(ms_since(timer));
+    }
+    if (!program.ui.shown.isEmpty()) f.failure = shown_text(program.ui);
+    f.note = QStringLiteral("%1 pages of %2 rows, at random places").arg(runs).arg(page);
     return f;
 }
 

@@ -260,7 +260,7 @@ private:
     sqlite3* db_;
 };
 
-void bind_text(sqlite3_stmt* st, int i, const std::string& s) { sqlite3_bind_text(st, i, s.data(), int(s.size()), SQLITE_STATIC); }
+void bind_text(sqlite3_stmt* st, int i, const std::string& s) { sqlite3_bind_text(st, i, s.data(), int(s.size()), SQLITE_TRANSIENT); }
 
 void generate(const QString& path, qint64 quotes) {
     schema::create_database(path, false);

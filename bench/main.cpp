@@ -7,7 +7,7 @@
 #include "generator.h"
 #include "report.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
@@ -165,11 +165,13 @@ int run(const Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The main window is measured offscreen, whatever display there is.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 1 && std::string(argv[1]) == "--memory-child") {
-        QCoreApplication app(argc, argv);
+        QApplication app(argc, argv);
         return memory_child(app.arguments().mid(2));
     }
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     Options options;
     QString error;
     const QStringList args = app.arguments().mid(1);

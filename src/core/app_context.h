@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 #include <memory>
 
 class QLockFile;
@@ -49,4 +50,12 @@ struct AppContext {
     // Moves a quotation to the back of the random order when the grid is in random order;
     // reports a quotation that has vanished.
     void rotate_quote(qint32 key);
+
+    // The same value as long as no quotation, author or other row has been added, changed or
+    // deleted, through either handle or by another program; moving quotations in the random
+    // order does not change it. Counts of quotations can be kept while it holds.
+    std::pair<qint64, qint64> content_version();
+
+private:
+    qint64 rotation_changes_ = 0;  // rows written by rotations through `database`
 };

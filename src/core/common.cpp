@@ -85,6 +85,7 @@ QString sql_escape(const QString& text) {
 QString sql_escape_text(const QString& text) {
     QString out = text;
     out.replace(u'\'', QLatin1String("''"));
+    out.remove(QChar(0));  // a NUL would end the statement text; no one types one
     return out;
 }
 
@@ -98,6 +99,8 @@ QString sql_escape_pattern(const QString& text) {
             out += u']';
         } else if (c == u'\'') {
             out += QLatin1String("''");
+        } else if (c.unicode() == 0) {
+            continue;  // a NUL would end the statement text
         } else {
             out += c;
         }

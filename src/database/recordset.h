@@ -95,6 +95,8 @@ private:
     void materialize() const;
     const Row* row(int index) const;
     void fetch_rows(int first, int last) const;
+    void prepare_quote_fetch();
+    QString natural_order() const;
     int find_in_memory(const QString& condition, bool& understood) const;
     void require_current() const;
     void set_current(int index);
@@ -115,6 +117,11 @@ private:
     mutable std::vector<Row> rows_;         // sets read whole
     mutable QHash<int, Row> cache_;         // sets read by key
     mutable std::unique_ptr<Statement> fetch_;
+    // The main grid's rows, read from the quotations alone, with each author's picture from a
+    // table of the authors read once (see quote_fetch in the source).
+    mutable std::unique_ptr<Statement> quote_fetch_;
+    mutable QHash<QString, QVariant> author_pictures_;  // case-folded name -> picture
+    mutable bool pictures_loaded_ = false;
 
     mutable int current_ = -1;  // index of the current row; count() past the last row
     bool on_deleted_ = false;   // the current row was just deleted

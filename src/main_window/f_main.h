@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 
@@ -181,6 +182,11 @@ private:
     int sort_column_ = -1;
     std::array<QString, 10> sort_directions_;
     bool filter_active_ = false;
+
+    // Quotations per author and per subject, kept while the content stays the same (visiting
+    // quotations in random order changes only their places).
+    QHash<QString, int> counts_;
+    std::pair<qint64, qint64> counts_version_{-1, -1};
 
     QString initial_text_, initial_author_, initial_subject_, initial_language_, initial_rate_, initial_note_;
 };

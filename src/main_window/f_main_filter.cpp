@@ -205,9 +205,9 @@ void f_main::sort_by_column(int column) {
 }
 
 void f_main::Update_record_count() {
-    qint64 total = 0;
+    qint64 total = 0;  // counted where the random order is written (see count_quotes_where)
     try {
-        total = ctx_.list_database->scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
+        total = ctx_.database->scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
     } catch (const DbError& e) {
         show_error(ctx_.ui, e);
     }
@@ -217,10 +217,23 @@ void f_main::Update_record_count() {
 }
 
 int f_main::count_quotes_where(const QString& column, const QString& value) {
-    return ctx_.list_database
-        ->scalar(QStringLiteral("Select count (0) from quotes where ") + column + QStringLiteral(" = '") +
-                 sql_escape_text(value) + u'\'')
-        .toInt();
+    const auto version = ctx_.content_version();
+    if (version != counts_version_) {
+        counts_.clear();
+        counts_version_ = version;
+    }
+    // Values equal but for letter case count the same quotations.
+    const QString key = column + u'\n' + value.toCaseFolded();
+    const auto hit = counts_.constFind(key);
+    if (hit != counts_.cend()) return *hit;
+    // Counted on the handle that writes the random order: a handle's own writes leave its page
+    // cache warm, while a write through the other handle empties it.
+    const int n = ctx_.database
+                      ->scalar(QStringLiteral("Select count (0) from quotes where ") + column + QStringLiteral(" = '") +
+                               sql_escape_text(value) + u'\'')
+                      .toInt();
+    counts_.insert(key, n);
+    return n;
 }
 
 void f_main::refresh_shortcut_captions() {

@@ -26,6 +26,9 @@ private slots:
         // Stored and compared text keeps what was typed; patterns find it literally.
         QCOMPARE(sql_escape_text("???"), QString("???"));
         QCOMPARE(sql_escape_pattern("50% [it] *a?#'"), QString("50% [[]it] [*]a[?][#]''"));
+        // A NUL read from a damaged file cannot cut a statement short.
+        QCOMPARE(sql_escape_text(QString::fromUtf8("a\0'b", 4)), QString("a''b"));
+        QCOMPARE(sql_escape_pattern(QString::fromUtf8("a\0b", 3)), QString("ab"));
     }
 
     void paths() {
