@@ -87,11 +87,19 @@ QHash<QString, qint64> row_counts(Database& db) {
 }
 
 // Compacts the file into ".tmp", checks the copy, then puts it in place of the file.
+// Files from this size on are rewritten only when compaction would give space back: for a large
+// collection the rewrite, its check and its trip to the disk take seconds, and a file with next
+// to no free pages comes out of it the same.
+constexpr qint64 rewrite_always_below = 32 * 1024 * 1024;
+
 void compact_database(const QString& path) {
     const QString tmp = path + QStringLiteral(".tmp");
     QHash<QString, qint64> before;
     {
         auto source = Database::open(path);
+        const qint64 pages = source->scalar(QStringLiteral("PRAGMA page_count")).toLongLong();
+        const qint64 free_pages = source->scalar(QStringLiteral("PRAGMA freelist_count")).toLongLong();
+        if (QFileInfo(path).size() >= rewrite_always_below && free_pages * 100 < pages) return;
         before = row_counts(*source);
         source->compact_to(tmp);
     }  // the last handle closes: the write-ahead log is folded into the file and removed

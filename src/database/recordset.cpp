@@ -393,7 +393,13 @@ void RecordSet::prepare_quote_fetch() {
 void RecordSet::fetch_rows(int first, int last) const {
     if (cache_.size() > cache_limit) cache_.clear();
     if (quote_fetch_) {
-        if (!pictures_loaded_) {
+        // A set of a few rows asks for its authors' pictures one by one; a larger one reads
+        // every author once.
+        std::unique_ptr<Statement> probe;
+        if (!pictures_loaded_ && count() <= 64) {
+            probe = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT picture FROM authors WHERE name = ?")));
+        } else if (!pictures_loaded_) {
+            author_pictures_.clear();
             Statement all = db_.prepare(QStringLiteral("SELECT name, picture FROM authors"));
             while (all.step()) {
                 const QString name = all.column_text(0).toCaseFolded();
@@ -409,7 +415,14 @@ void RecordSet::fetch_rows(int first, int last) const {
             if (quote_fetch_->step()) {
                 Row r(n + 1);
                 for (int c = 0; c < n; ++c) r[c] = quote_fetch_->column(c);
-                r[n] = author_pictures_.value(r.value(author).toString().toCaseFolded());
+                const QString name = r.value(author).toString();
+                const QString folded = name.toCaseFolded();
+                if (probe && !author_pictures_.contains(folded)) {
+                    probe->bind(1, name);
+                    author_pictures_.insert(folded, probe->step() ? probe->column(0) : QVariant());
+                    probe->reset();
+                }
+                r[n] = author_pictures_.value(folded);
                 cache_.insert(i, std::move(r));
             }
             quote_fetch_->reset();

@@ -183,10 +183,13 @@ private:
     std::array<QString, 10> sort_directions_;
     bool filter_active_ = false;
 
-    // Quotations per author and per subject, kept while the content stays the same (visiting
-    // quotations in random order changes only their places).
-    QHash<QString, int> counts_;
+    // Quotations per author and per subject (by case-folded name), read in one pass each and
+    // kept while the content stays the same: visiting quotations in random order changes only
+    // their places.
+    QHash<QString, QHash<QString, int>> counts_;  // column -> name -> quotations
     std::pair<qint64, qint64> counts_version_{-1, -1};
+    qint64 total_quotes_ = -1;
+    std::pair<qint64, qint64> total_version_{-1, -1};
 
     QString initial_text_, initial_author_, initial_subject_, initial_language_, initial_rate_, initial_note_;
 };

@@ -3,6 +3,7 @@
 
 #include "core/app_context.h"
 #include "core/common.h"
+#include "database/jet_dialect.h"
 #include "database/recordset.h"
 #include "grid_model.h"
 
@@ -205,9 +206,20 @@ void f_main::sort_by_column(int column) {
 }
 
 void f_main::Update_record_count() {
-    qint64 total = 0;  // counted where the random order is written (see count_quotes_where)
+    // Counted where the random order is written, and kept like the other counts (see
+    // count_quotes_where).
+    qint64 total = 0;
     try {
-        total = ctx_.database->scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
+        const auto version = ctx_.content_version();
+        if (version != counts_version_) {
+            counts_.clear();
+            counts_version_ = version;
+        }
+        if (total_quotes_ < 0 || total_version_ != version) {
+            total_quotes_ = ctx_.database->scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
+            total_version_ = version;
+        }
+        total = total_quotes_;
     } catch (const DbError& e) {
         show_error(ctx_.ui, e);
     }
@@ -216,24 +228,42 @@ void f_main::Update_record_count() {
     l_records_selected->setText(QStringLiteral("Records Selected:") + QString::number(model_->selection().size()));
 }
 
+namespace {
+// Names equal but for letter case, as the engine's text comparison sees them.
+QString folded(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (char32_t c : text.toUcs4()) {
+        const char32_t f = jet::fold(c);
+        if (QChar::requiresSurrogates(f)) {
+            out += QChar(QChar::highSurrogate(f));
+            out += QChar(QChar::lowSurrogate(f));
+        } else {
+            out += QChar(char16_t(f));
+        }
+    }
+    return out;
+}
+}  // namespace
+
 int f_main::count_quotes_where(const QString& column, const QString& value) {
+    // The same number as "Select count (0) from quotes where <column> = '<value>'", taken from
+    // the counts of every name, which one pass over the column's index gives.
     const auto version = ctx_.content_version();
     if (version != counts_version_) {
         counts_.clear();
         counts_version_ = version;
     }
-    // Values equal but for letter case count the same quotations.
-    const QString key = column + u'\n' + value.toCaseFolded();
-    const auto hit = counts_.constFind(key);
-    if (hit != counts_.cend()) return *hit;
-    // Counted on the handle that writes the random order: a handle's own writes leave its page
-    // cache warm, while a write through the other handle empties it.
-    const int n = ctx_.database
-                      ->scalar(QStringLiteral("Select count (0) from quotes where ") + column + QStringLiteral(" = '") +
-                               sql_escape_text(value) + u'\'')
-                      .toInt();
-    counts_.insert(key, n);
-    return n;
+    auto table = counts_.find(column);
+    if (table == counts_.end()) {
+        QHash<QString, int> per_name;
+        // On the handle that writes the random order: its own writes leave its page cache warm.
+        Statement st = ctx_.database->prepare(QStringLiteral("SELECT %1 COLLATE BINARY, count(*) FROM quotes GROUP BY 1").arg(column));
+        while (st.step())
+            if (!st.column_is_null(0)) per_name[folded(st.column_text(0))] += int(st.column_int64(1));
+        table = counts_.insert(column, per_name);
+    }
+    return table->value(folded(value), 0);
 }
 
 void f_main::refresh_shortcut_captions() {

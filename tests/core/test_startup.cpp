@@ -152,6 +152,25 @@ private slots:
         QVERIFY(!QFile::exists(path + ".old.part"));
     }
 
+    void large_files_are_rewritten_only_to_give_space_back() {
+        const QString path = make_fixture_database(folder_->path(), "large.mdb");
+        Database::open(path)->execute(
+            "create table filler (x); insert into filler select randomblob(4000) from "
+            "(with recursive n(i) as (select 1 union all select i + 1 from n where i < 9000) select i from n)");
+        save_setting("last_db_file", path);
+        ScriptedUi ui;
+        const qint64 size = QFileInfo(path).size();
+        QVERIFY(size > 32 * 1024 * 1024);
+        QVERIFY(start(ui));
+        QCOMPARE(QFileInfo(path).size(), size);  // nothing to give back: left as it is
+        QVERIFY(QFile::exists(path + ".old"));
+
+        Database::open(path)->execute("delete from filler where rowid % 2 = 0");
+        QVERIFY(start(ui));
+        QVERIFY(QFileInfo(path).size() < size * 3 / 4);
+        QCOMPARE(Database::open(path)->scalar("select count(*) from filler").toInt(), 4500);
+    }
+
     void a_file_held_by_another_program() {
         const QString path = make_fixture_database(folder_->path(), "held.mdb");
         save_setting("last_db_file", path);

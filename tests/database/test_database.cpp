@@ -321,7 +321,8 @@ private slots:
         const QStringList indexes = db->scalar("select group_concat(name) from sqlite_master where type = 'index'")
                                         .toString()
                                         .split(',');
-        QVERIFY(indexes.contains("quotes_by_random_author") && indexes.contains("quotes_by_subject"));
+        QVERIFY(indexes.contains("quotes_by_random_author") && indexes.contains("quotes_by_subject") &&
+                indexes.contains("quotes_by_author"));
         QVERIFY(!indexes.contains("quotes_by_random"));
         QCOMPARE(db->scalar("select stat from sqlite_stat1 where tbl = 'authors'").toString(), QString("8"));
         db.reset();
