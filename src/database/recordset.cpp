@@ -116,8 +116,12 @@ bool mentions_author_column(sqlite3* db, const QString& text) {
 }
 
 // Collects the keys of an author join; false (keys untouched) when the engine must do it.
+//
+// The authors' pictures met on the way are handed back (case-folded name -> picture), so that
+// reading the rows need not look for the authors again; `all_pictures` tells whether every
+// author's is there.
 bool collect_joined_keys(Database& db, const QString& quotes, const QString& where, const QString& order,
-                         std::vector<qint64>& keys) {
+                         std::vector<qint64>& keys, QHash<QString, QVariant>& pictures, bool& all_pictures) {
     sqlite3* h = db.handle();
     const char* type = nullptr;
     const char* collation = nullptr;
@@ -158,22 +162,32 @@ bool collect_joined_keys(Database& db, const QString& quotes, const QString& whe
     std::vector<int> rows_met(texts.size(), 0);
     if (texts.size() <= 4) {
         // A few: the engine compares them, each in one pass over the authors.
-        Statement probe = db.prepare(QStringLiteral("SELECT count(*) FROM authors WHERE name = ?"));
+        Statement probe = db.prepare(QStringLiteral("SELECT picture FROM authors WHERE name = ?"));
         for (size_t i = 0; i < texts.size(); ++i) {
             sqlite3_bind_text(probe.handle(), 1, texts[i].constData(), int(texts[i].size()), SQLITE_STATIC);
-            rows_met[i] = probe.step() ? int(probe.column_int64(0)) : 0;
+            QVariant first_picture;
+            while (probe.step()) {
+                if (rows_met[i]++ == 0) first_picture = probe.column(0);
+            }
+            pictures.insert(QString::fromUtf8(texts[i]).toCaseFolded(), first_picture);
             probe.reset();
         }
     } else {
         std::map<QByteArray, int, NocaseLess> names;
-        Statement all = db.prepare(QStringLiteral("SELECT name FROM authors"));
+        QHash<QString, QVariant> every_picture;
+        Statement all = db.prepare(QStringLiteral("SELECT name, picture FROM authors"));
         while (all.step()) {
             sqlite3_stmt* s = all.handle();
             const int kind = sqlite3_column_type(s, 0);
             if (kind == SQLITE_NULL) continue;
             if (kind != SQLITE_TEXT) return false;
-            ++names[QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)), sqlite3_column_bytes(s, 0))];
+            const QByteArray name(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)), sqlite3_column_bytes(s, 0));
+            ++names[name];
+            const QString folded = QString::fromUtf8(name).toCaseFolded();
+            if (!every_picture.contains(folded)) every_picture.insert(folded, all.column(1));
         }
+        pictures = std::move(every_picture);
+        all_pictures = true;
         for (size_t i = 0; i < texts.size(); ++i) {
             const auto it = names.find(texts[i]);
             rows_met[i] = it == names.end() ? 0 : it->second;
@@ -214,14 +228,22 @@ void RecordSet::classify() {
         order_ = parts.order_by;
         select_list_ = parts.select_list;
         try {
-            fetch_ = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 = ?")
-                                                                 .arg(key_expr_, select_list_, from_)));
-            for (int i = 1; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
-            prepare_quote_fetch();
-            // Prepared only to learn at once whether the statement is sound; the keys are read
-            // when the set is first read (a set opened to add a row never reads them).
-            (void)db_.prepare(key_query(key_expr_, from_, where_, natural_order()));
+            if (prepare_quote_fetch()) {
+                // The grid's set: opened to be read, so its keys are read at once (which also
+                // tells whether its condition and order are sound).
+                load_keys();
+            } else {
+                fetch_ = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 = ?")
+                                                                     .arg(key_expr_, select_list_, from_)));
+                for (int i = 1; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
+                // Prepared only to learn at once whether the statement is sound; the keys are read
+                // when the set is first read (a set opened to add a row never reads them).
+                (void)db_.prepare(key_query(key_expr_, from_, where_, natural_order()));
+            }
         } catch (const DbError&) {
+            quote_fetch_.reset();
+            loaded_ = false;
+            keys_.clear();
             // Not a statement whose rows a key can name (an ORDER BY on an alias, say): read it whole.
             fetch_.reset();
             fields_.clear();
@@ -258,8 +280,10 @@ void RecordSet::load_keys() const {
     keys_.clear();
     cache_.clear();
     const QString quotes = key_expr_.chopped(4);  // "<saved query>.key"
+    author_pictures_.clear();
+    pictures_loaded_ = false;
     if (key_expr_.endsWith(QLatin1String(".key")) && is_author_join(from_, quotes) &&
-        collect_joined_keys(db_, quotes, where_, order_, keys_)) {
+        collect_joined_keys(db_, quotes, where_, order_, keys_, author_pictures_, pictures_loaded_)) {
         loaded_ = true;
         current_ = keys_.empty() ? -1 : 0;
         return;
@@ -373,20 +397,24 @@ const RecordSet::Row* RecordSet::row(int index) const {
 // join, every row costs a pass over all the authors (their names have no index the program's
 // NOCASE could use); read from the quotations alone, a row costs one look-up by key, and the
 // pictures come from the authors read once, matched by name under the same comparison.
-void RecordSet::prepare_quote_fetch() {
+bool RecordSet::prepare_quote_fetch() {
     const QString quotes = key_expr_.chopped(4);
     QString list = select_list_;
     list.remove(u' ');
     if (!key_expr_.endsWith(QLatin1String(".key")) || !is_author_join(from_, quotes) ||
         list.compare(quotes + QStringLiteral(".*,Authors.picture"), Qt::CaseInsensitive) != 0)
-        return;
+        return false;
     try {
         auto st = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT * FROM %1 WHERE key = ?").arg(quotes)));
-        if (st->column_count() != fields_.size() - 1) return;
-        for (int i = 0; i < st->column_count(); ++i)
-            if (st->column_name(i).compare(fields_[i], Qt::CaseInsensitive) != 0) return;
+        QStringList fields;
+        for (int i = 0; i < st->column_count(); ++i) fields << st->column_name(i);
+        if (fields.isEmpty() || fields.first().compare(QLatin1String("key"), Qt::CaseInsensitive) != 0) return false;
+        fields_ = fields;
+        fields_ << QStringLiteral("picture");  // the column the join adds
         quote_fetch_ = std::move(st);
+        return true;
     } catch (const DbError&) {
+        return false;
     }
 }
 

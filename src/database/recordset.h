@@ -95,7 +95,7 @@ private:
     void materialize() const;
     const Row* row(int index) const;
     void fetch_rows(int first, int last) const;
-    void prepare_quote_fetch();
+    bool prepare_quote_fetch();
     QString natural_order() const;
     int find_in_memory(const QString& condition, bool& understood) const;
     void require_current() const;
