@@ -193,12 +193,15 @@ void f_main::build_edit_area() {
     for (QComboBox* c : {cb_language, cb_rate}) c->setMaximumWidth(110);
 
     l_key = label("l_key", QStringLiteral("Key"));
+    // Room for the longest counts, so that a new count never moves the fields beside it.
+    const int caption_width = QFontMetrics(font()).horizontalAdvance(QStringLiteral("Subject 999999 q ")) + 4;
     l_author = label("l_author", QStringLiteral("Author "), cb_author);
     l_text = label("l_text", QStringLiteral("Text"), t_text);
     l_subject = label("l_subject", QStringLiteral("Subject"), cb_subject);
     l_language = label("l_language", QStringLiteral("Language"), cb_language);
     l_rate = label("l_rate", QStringLiteral("Rate"), cb_rate);
     Label2 = label("Label2", QStringLiteral("Note"), t_note);
+    for (QLabel* l : {l_key, l_author, l_text, l_subject, l_language}) l->setFixedWidth(caption_width);
 
     pic_author = named(new QFrame, "pic_author");
     pic_author->setFrameShape(QFrame::StyledPanel);
@@ -347,6 +350,7 @@ void f_main::build_filter_area() {
     for (QPushButton* x : {b_filter, b_clear, b_filter_current_author, b_filter_current_subject, b_delete_filtered,
                            b_slide_show, b_export})
         x->setAutoDefault(false);
+
     b->setColumnStretch(2, 1);
     b->setColumnStretch(3, 1);
     b->setColumnMinimumWidth(4, 200);
