@@ -61,22 +61,18 @@ void f_main::b_filter_Click() {
     try {
         // A name picked from the list matches exactly; a typed fragment matches anywhere in the
         // name. Pattern characters typed in a filter are found as themselves.
+        const auto name_clause = [&](const QString& typed, const QString& column, const QString& lookup) {
+            const bool exact = !db.open_recordset(lookup + sql_escape_text(typed) + u'\'')->eof();
+            return exact ? u' ' + column + QStringLiteral(" = '") + sql_escape_text(typed) + u'\''
+                         : u' ' + column + QStringLiteral(" like '*") + sql_escape_pattern(typed) + QStringLiteral("*'");
+        };
         const QString author = cb_author_filter->currentText();
-        if (!author.isEmpty()) {
-            const bool exact = !db.open_recordset(QStringLiteral("Select * from authors where name = '") +
-                                                  sql_escape_text(author) + u'\'')
-                                    ->eof();
-            append(condition, exact ? QStringLiteral(" author = '") + sql_escape_text(author) + u'\''
-                                    : QStringLiteral(" author like '*") + sql_escape_pattern(author) + QStringLiteral("*'"));
-        }
+        if (!author.isEmpty())
+            append(condition, name_clause(author, QStringLiteral("author"), QStringLiteral("Select * from authors where name = '")));
         const QString subject = cb_subject_filter->currentText();
-        if (!subject.isEmpty()) {
-            const bool exact = !db.open_recordset(QStringLiteral("Select * from subjects where subject = '") +
-                                                  sql_escape_text(subject) + u'\'')
-                                    ->eof();
-            append(condition, exact ? QStringLiteral(" subject = '") + sql_escape_text(subject) + u'\''
-                                    : QStringLiteral(" subject like '*") + sql_escape_pattern(subject) + QStringLiteral("*'"));
-        }
+        if (!subject.isEmpty())
+            append(condition,
+                   name_clause(subject, QStringLiteral("subject"), QStringLiteral("Select * from subjects where subject = '")));
         const QString language = cb_language_filter->currentText();
         if (!language.isEmpty())
             append(condition, QStringLiteral(" language like '*") + sql_escape_pattern(language) + QStringLiteral("*'"));
