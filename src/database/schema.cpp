@@ -100,6 +100,17 @@ INSERT INTO languages VALUES ('EN', 'English', 'Yes'), ('IT', 'Italiano', 'No'),
 COMMIT;
 )SQL";
 
+// Runs `add` for `value` unless `has` finds it already.
+void add_if_missing(Statement& has, Statement& add, const QString& value) {
+    has.bind(1, value);
+    const bool known = has.step();
+    has.reset();
+    if (known) return;
+    add.bind(1, value);
+    add.step();
+    add.reset();
+}
+
 void add_samples(Database& db) {
     register_sample_resources();
     QFile f(QStringLiteral(":/samples/sample_quotes.tsv"));
@@ -117,22 +128,8 @@ void add_samples(Database& db) {
         if (line.startsWith(u'#') || line.trimmed().isEmpty()) continue;
         const QStringList f6 = line.split(u'\t');
         if (f6.size() != 6) continue;
-        has_author.bind(1, f6[0]);
-        const bool author_known = has_author.step();
-        has_author.reset();
-        if (!author_known) {
-            add_author.bind(1, f6[0]);
-            add_author.step();
-            add_author.reset();
-        }
-        has_subject.bind(1, f6[1]);
-        const bool subject_known = has_subject.step();
-        has_subject.reset();
-        if (!subject_known) {
-            add_subject.bind(1, f6[1]);
-            add_subject.step();
-            add_subject.reset();
-        }
+        add_if_missing(has_author, add_author, f6[0]);
+        add_if_missing(has_subject, add_subject, f6[1]);
         add_quote.bind(1, f6[5]);
         add_quote.bind(2, f6[0]);
         add_quote.bind(3, f6[1]);
