@@ -69,7 +69,7 @@ struct RunningProgram {
             window->show();
             QApplication::processEvents();  // painted, and the first activation's random row
         };
-        started = Main(*ctx) && window;
+        started = Main(*ctx) == StartResult::started && window;
     }
     ~RunningProgram() {
         window.reset();

@@ -1,4 +1,5 @@
 #include "core/app_context.h"
+#include "core/application.h"
 #include "core/help.h"
 #include "core/qt_ui.h"
 #include "core/startup.h"
@@ -48,11 +49,12 @@ int run_option(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc > 1) return run_option(argc, argv);
 
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentara"));
     QApplication::setOrganizationName(QStringLiteral("Sentara"));
 
     QtUi ui;
+    app.set_ui(&ui);
     AppContext ctx(ui);
     ctx.program_folder = QCoreApplication::applicationDirPath();
     ctx.rng.seed(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
@@ -61,6 +63,8 @@ int main(int argc, char** argv) {
         main_window = std::make_unique<f_main>(ctx);
         main_window->show();
     };
-    if (!Main(ctx)) return 0;
+    const StartResult started = Main(ctx);
+    if (started == StartResult::failed) return 1;
+    if (started == StartResult::cancelled || Application::terminating()) return 0;
     return QApplication::exec();
 }

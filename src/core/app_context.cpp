@@ -5,7 +5,13 @@
 
 AppContext::AppContext(Ui& u) : ui(u) {}
 
-AppContext::~AppContext() = default;
+AppContext::~AppContext() {
+    // The file is closed before its lock is given up, so that a program started meanwhile finds
+    // it in use rather than half closed.
+    database.reset();
+    list_database.reset();
+    database_lock.reset();
+}
 
 void AppContext::rotate_quote(qint32 key) {
     if (!database) return;

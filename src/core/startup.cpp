@@ -18,6 +18,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 const char* const database_file_filter = "Access database (*.mdb;*.sqo|*.mdb;*.sqo";
 
@@ -53,30 +54,47 @@ void rename_if_exists(const QString& from, const QString& to) {
         fail(QStringLiteral("'%1' cannot be renamed to '%2'.").arg(from, to));
 }
 
-// A copy written under a temporary name and renamed when complete, so that a crash never
-// leaves a half-written copy under the final name.
-void copy_file_safely(const QString& from, const QString& to) {
-    const QString part = to + QStringLiteral(".part");
-    remove_if_exists(part);
-    {
-        QFile in(from), out(part);
-        if (!in.open(QIODevice::ReadOnly)) fail(QStringLiteral("'%1' cannot be read: %2").arg(from, in.errorString()));
-        if (!out.open(QIODevice::WriteOnly)) fail(QStringLiteral("'%1' cannot be written: %2").arg(part, out.errorString()));
-        QByteArray buffer;
-        while (!(buffer = in.read(1 << 20)).isEmpty())
-            if (out.write(buffer) != buffer.size()) {
-                out.close();
-                QFile::remove(part);
-                fail(QStringLiteral("'%1' cannot be written: %2").arg(part, out.errorString()));
-            }
-        if (in.error() != QFileDevice::NoError) {
-            out.close();
-            QFile::remove(part);
-            fail(QStringLiteral("'%1' cannot be read: %2").arg(from, in.errorString()));
-        }
+// Copies a file nobody else has open (the checked compacted copy), syncing the copy. The reason
+// of a failure is read at once, before anything else can change it.
+void copy_plain_file(const QString& from, const QString& to) {
+    const auto failure = [&](const QString& path, const char* what, int error) {
+        return DbError(error ? error : 1, QStringLiteral("'%1' cannot be %2: %3")
+                                               .arg(path, QLatin1String(what), QString::fromLocal8Bit(std::strerror(error))));
+    };
+    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) throw failure(from, "read", errno);
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        throw failure(to, "written", error);
     }
-    sync_path(part, false);
-    replace_file(part, to);
+    std::vector<char> buffer(std::size_t(1) << 20);
+    int error = 0;
+    bool reading = false;
+    for (;;) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = errno;
+            reading = true;
+        }
+        if (n <= 0) break;
+        for (ssize_t done = 0; done < n && error == 0;) {
+            const ssize_t w = ::write(out, buffer.data() + done, size_t(n - done));
+            if (w < 0 && errno == EINTR) continue;
+            if (w < 0) error = errno;
+            else done += w;
+        }
+        if (error) break;
+    }
+    if (error == 0 && ::fsync(out) != 0) error = errno;
+    if (::close(out) != 0 && error == 0) error = errno;
+    ::close(in);
+    if (error != 0) {
+        QFile::remove(to);
+        throw failure(reading ? from : to, reading ? "read" : "written", error);
+    }
 }
 
 QHash<QString, qint64> row_counts(Database& db) {
@@ -86,59 +104,95 @@ QHash<QString, qint64> row_counts(Database& db) {
     return counts;
 }
 
-// Compacts the file into ".tmp", checks the copy, then puts it in place of the file.
 // Files from this size on are rewritten only when compaction would give space back: for a large
 // collection the rewrite, its check and its trip to the disk take seconds, and a file with next
 // to no free pages comes out of it the same.
 constexpr qint64 rewrite_always_below = 32 * 1024 * 1024;
 
-void compact_database(const QString& path) {
-    const QString tmp = path + QStringLiteral(".tmp");
-    QHash<QString, qint64> before;
-    {
-        auto source = Database::open(path);
-        const qint64 pages = source->scalar(QStringLiteral("PRAGMA page_count")).toLongLong();
-        const qint64 free_pages = source->scalar(QStringLiteral("PRAGMA freelist_count")).toLongLong();
-        if (QFileInfo(path).size() >= rewrite_always_below && free_pages * 100 < pages) return;
-        before = row_counts(*source);
-        source->compact_to(tmp);
-    }  // the last handle closes: the write-ahead log is folded into the file and removed
+bool worth_compacting(Database& db) {
+    const qint64 pages = db.scalar(QStringLiteral("PRAGMA page_count")).toLongLong();
+    const qint64 free_pages = db.scalar(QStringLiteral("PRAGMA freelist_count")).toLongLong();
+    return QFileInfo(db.path()).size() < rewrite_always_below || free_pages * 100 >= pages;
+}
+
+// Compacts the file into `tmp` and checks the copy: the same rows, and sound.
+void compact_into(Database& source, const QString& tmp) {
+    const QHash<QString, qint64> before = row_counts(source);
     try {
-        {
-            auto copy = Database::open(tmp, Database::Options{true, true});
-            const QString check = copy->scalar(QStringLiteral("PRAGMA quick_check")).toString();
-            if (check != QLatin1String("ok")) fail(QStringLiteral("the compacted copy is damaged (%1)").arg(check));
-            if (row_counts(*copy) != before) fail(QStringLiteral("the compacted copy does not hold the same rows"));
-        }
-        if (QFileInfo::exists(path + QStringLiteral("-wal")) && QFileInfo(path + QStringLiteral("-wal")).size() > 0)
-            fail(QStringLiteral("the database is still being written by another program"));
-        sync_path(tmp, false);
-        replace_file(tmp, path);
+        source.compact_to(tmp);
+        auto copy = Database::open(tmp, Database::Options{true, true});
+        const QString check = copy->scalar(QStringLiteral("PRAGMA quick_check")).toString();
+        if (check != QLatin1String("ok")) fail(QStringLiteral("the compacted copy is damaged (%1)").arg(check));
+        if (row_counts(*copy) != before) fail(QStringLiteral("the compacted copy does not hold the same rows"));
     } catch (...) {
         QFile::remove(tmp);
         throw;
     }
 }
 
-void rotate_backups(AppContext& ctx, bool exclusive) {
-    const QString& p = ctx.database_path;
+bool backup_due(const QString& path) {
+    const QFileInfo old_info(path + QStringLiteral(".old"));
+    return !old_info.exists() || old_info.lastModified().secsTo(QDateTime::currentDateTime()) >= 12 * 3600;
+}
+
+// Shifts the chain of backups one generation down, then lets `write_copy` write the new ".old"
+// under a temporary name, which becomes ".old" once it is whole and on the disk.
+template <typename WriteCopy>
+void rotate_backups(const QString& p, WriteCopy write_copy) {
     const QString old = p + QStringLiteral(".old");
-    const QFileInfo old_info(old);
-    if (old_info.exists() && old_info.lastModified().secsTo(QDateTime::currentDateTime()) < 12 * 3600) return;
+    const QString part = old + QStringLiteral(".part");
+    remove_if_exists(part);
     remove_if_exists(p + QStringLiteral(".old.old.old"));
     rename_if_exists(p + QStringLiteral(".old.old"), p + QStringLiteral(".old.old.old"));
     rename_if_exists(old, p + QStringLiteral(".old.old"));
-    if (exclusive) {
-        copy_file_safely(p, old);
-    } else {
-        // Another program may be writing: take a consistent copy through the engine.
-        const QString part = old + QStringLiteral(".part");
-        remove_if_exists(part);
-        auto db = Database::open(p);
-        db->compact_to(part);
-        db.reset();
-        sync_path(part, false);
-        replace_file(part, old);
+    try {
+        write_copy(part);
+    } catch (...) {
+        QFile::remove(part);
+        throw;
+    }
+    replace_file(part, old);
+}
+
+void report(Ui& ui, const QString& lead, const DbError& e) {
+    ui.set_hourglass(false);
+    ui.message(lead + QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description());
+    ui.set_hourglass(true);
+}
+
+// Compaction and the backup generation while no other connection may touch the file: the
+// compacted copy is checked, the backup is taken from it, then it takes the file's place in one
+// step. Throws DbError (in use) when another program has the file.
+void maintain_exclusively(AppContext& ctx) {
+    const QString& path = ctx.database_path;
+    const QString tmp = path + QStringLiteral(".tmp");
+    auto db = Database::open_exclusive(path);
+    bool compacted = false;
+    try {
+        if (worth_compacting(*db)) {
+            compact_into(*db, tmp);
+            compacted = true;
+        }
+    } catch (const DbError& e) {
+        // The file itself is untouched: it is used as it is.
+        report(ctx.ui, QStringLiteral("The database could not be compacted; it is used as it is.\n"), e);
+    }
+    try {
+        if (backup_due(path))
+            rotate_backups(path, [&](const QString& part) {
+                if (compacted) copy_plain_file(tmp, part);
+                else db->copy_file_to(part);
+            });
+    } catch (const DbError& e) {
+        report(ctx.ui, QString(), e);
+    }
+    if (!compacted) return;
+    try {
+        sync_path(tmp, false);
+        replace_file(tmp, path);
+    } catch (const DbError& e) {
+        QFile::remove(tmp);
+        report(ctx.ui, QStringLiteral("The database could not be compacted; it is used as it is.\n"), e);
     }
 }
 
@@ -178,36 +232,41 @@ bool backup_database(AppContext& ctx, bool may_compact) {
     try {
         remove_if_exists(tmp);
     } catch (const DbError& e) {
+        report(ctx.ui, QString(), e);
         ctx.ui.set_hourglass(false);
-        ctx.ui.message(QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description());
         return true;
     }
-    if (!may_compact) {
-        ctx.ui.set_hourglass(false);
-        const int answer =
-            ctx.ui.message(QStringLiteral("Database '") + file_name_of(ctx.database_path) +
-                               QStringLiteral("' is already open by another instance of this program or by Access.") +
-                               u'\n' + QStringLiteral("Press OK to continue, Cancel to quit."),
-                           Ui::ok_cancel);
-        if (answer != Ui::ok) return false;
-        ctx.ui.set_hourglass(true);
-    } else {
+    if (may_compact) {
         try {
-            compact_database(ctx.database_path);
-        } catch (const DbError& e) {
-            // The file itself is untouched: report and go on with it uncompacted.
+            maintain_exclusively(ctx);
             ctx.ui.set_hourglass(false);
-            ctx.ui.message(QStringLiteral("The database could not be compacted; it is used as it is.\nerror ") +
-                           QString::number(e.number()) + QStringLiteral(" - ") + e.description());
-            ctx.ui.set_hourglass(true);
+            return true;
+        } catch (const DbError& e) {
+            if (e.number() != db_errors::in_use) {
+                report(ctx.ui, QString(), e);
+                ctx.ui.set_hourglass(false);
+                return true;
+            }
+            // Another program has the file, though not through this program's lock.
         }
     }
+    ctx.ui.set_hourglass(false);
+    const int answer =
+        ctx.ui.message(QStringLiteral("Database '") + file_name_of(ctx.database_path) +
+                           QStringLiteral("' is already open by another instance of this program or by Access.") +
+                           u'\n' + QStringLiteral("Press OK to continue, Cancel to quit."),
+                       Ui::ok_cancel);
+    if (answer != Ui::ok) return false;
+    ctx.ui.set_hourglass(true);
     try {
-        rotate_backups(ctx, may_compact);
+        // Another program may be writing: the copy is taken through the engine, consistent.
+        if (backup_due(ctx.database_path))
+            rotate_backups(ctx.database_path, [&](const QString& part) {
+                Database::open(ctx.database_path, Database::Options{true, true})->compact_to(part);
+                sync_path(part, false);
+            });
     } catch (const DbError& e) {
-        ctx.ui.set_hourglass(false);
-        ctx.ui.message(QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description());
-        return true;
+        report(ctx.ui, QString(), e);
     }
     ctx.ui.set_hourglass(false);
     return true;
@@ -236,7 +295,7 @@ bool change_database(AppContext& ctx) {
     return true;
 }
 
-bool Main(AppContext& ctx) {
+StartResult Main(AppContext& ctx) {
     if (ctx.program_folder.isEmpty()) ctx.program_folder = QDir::currentPath();
     QDir::setCurrent(ctx.program_folder);
     const QString default_path = default_database_path(ctx.program_folder);
@@ -267,7 +326,7 @@ bool Main(AppContext& ctx) {
                 }
             }
         }
-        if (!created && !ask_for_database_file(ctx, default_path)) return false;
+        if (!created && !ask_for_database_file(ctx, default_path)) return StartResult::cancelled;
     }
 
     // A file that is not a database of ours is refused before anything touches it.
@@ -275,7 +334,7 @@ bool Main(AppContext& ctx) {
         Database::open(ctx.database_path, Database::Options{true, true});
     } catch (const DbError& e) {
         ctx.ui.message(QStringLiteral("The database cannot be opened.\n\n%1").arg(e.description()), Ui::icon_stop);
-        return false;
+        return StartResult::failed;
     }
 
     ctx.database_lock = std::make_unique<QLockFile>(ctx.database_path + QStringLiteral(".lock"));
@@ -284,9 +343,9 @@ bool Main(AppContext& ctx) {
     if (!exclusive && ctx.database_lock->error() != QLockFile::LockFailedError) {
         ctx.ui.message(QStringLiteral("The database '%1' cannot be used: its folder is not writable.").arg(ctx.database_path),
                        Ui::icon_stop);
-        return false;
+        return StartResult::failed;
     }
-    if (!backup_database(ctx, exclusive)) return false;
+    if (!backup_database(ctx, exclusive)) return StartResult::cancelled;
 
     try {
         ctx.database = Database::open(ctx.database_path);
@@ -298,8 +357,8 @@ bool Main(AppContext& ctx) {
                        Ui::icon_stop);
         ctx.database.reset();
         ctx.list_database.reset();
-        return false;
+        return StartResult::failed;
     }
     if (ctx.show_main_window) ctx.show_main_window();
-    return true;
+    return StartResult::started;
 }

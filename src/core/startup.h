@@ -4,10 +4,13 @@
 
 struct AppContext;
 
+// How a start ended: the main window is shown; the user chose not to go on; the file cannot be used.
+enum class StartResult { started, cancelled, failed };
+
 // The start-up sequence: find or ask for the database file, compact it and rotate its backups,
 // open it twice, give quotations their random numbers, normalise the default language, then
-// show the main window. Returns false when the program must end instead.
-bool Main(AppContext& ctx);
+// show the main window.
+StartResult Main(AppContext& ctx);
 
 // "quotes.mdb" in the user's documents folder, or beside the program in portable mode (a file
 // named "sentara-portable" in the program folder).

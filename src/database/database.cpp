@@ -12,11 +12,11 @@
 
 #include <unordered_map>
 
-#ifdef __linux__
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
-#endif
+#include <vector>
 
 namespace {
 
@@ -129,36 +129,47 @@ Database::Database(const QString& path) : path_(path) {}
 
 Database::~Database() {
     table_counts().erase(this);
-    if (db_) sqlite3_close_v2(db_);
+    if (!db_) return;
+    if (!read_only_ && !maintenance_) {
+        // Refused at once while another connection, here or in another program, is open.
+        sqlite3_busy_timeout(db_, 0);
+        sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close_v2(db_);
 }
 
-std::unique_ptr<Database> Database::open(const QString& path, Options options) {
+std::unique_ptr<Database> Database::open_connection(const QString& path, bool read_only, bool check_schema) {
     const QFileInfo info(path);
     if (!info.exists())
         throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' does not exist.").arg(path));
     if (!info.isFile())
         throw DbError(db_errors::cannot_open, QStringLiteral("'%1' is not a file.").arg(path));
-    {
-        // Look at the header first, so that nothing at all is written to a file of another kind.
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            throw DbError(db_errors::cannot_open,
-                          QStringLiteral("The file '%1' cannot be read: %2.").arg(path, f.errorString()));
-        const QByteArray head = f.read(16);
-        if (head.size() > 0 && head != QByteArray("SQLite format 3\0", 16))
-            throw DbError(db_errors::not_a_database,
-                          QStringLiteral("The file '%1' is not a Sentara database file.").arg(path));
-        if (head.isEmpty() && options.check_schema)
-            throw DbError(db_errors::not_a_database,
-                          QStringLiteral("The file '%1' is empty: it is not a Sentara database file.").arg(path));
-    }
+    if (!info.isReadable())
+        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be read: permission denied.").arg(path));
     std::unique_ptr<Database> db(new Database(path));
-    const int flags = (options.read_only ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    db->read_only_ = read_only;
+    const int flags = (read_only ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db->db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString why = db->db_ ? QString::fromUtf8(sqlite3_errmsg(db->db_)) : QString::fromUtf8(sqlite3_errstr(rc));
         throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be opened: %2.").arg(path, why));
     }
+    if (!read_only && sqlite3_db_readonly(db->db_, "main") == 1) db->read_only_ = true;  // opened read-only after all
+    // Look at the header first, so that nothing at all is written to a file of another kind. It
+    // is read through the engine's own descriptor: see open().
+    char head[16] = {};
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db->db_, "main", SQLITE_FCNTL_FILE_POINTER, &file) == SQLITE_OK && file && file->pMethods) {
+        const int read = file->pMethods->xRead(file, head, int(sizeof head), 0);
+        if (read != SQLITE_OK && read != SQLITE_IOERR_SHORT_READ)
+            throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be read: %2.")
+                                                      .arg(path, QString::fromUtf8(sqlite3_errstr(read))));
+    }
+    if (info.size() > 0 && std::memcmp(head, "SQLite format 3\0", 16) != 0)
+        throw DbError(db_errors::not_a_database, QStringLiteral("The file '%1' is not a Sentara database file.").arg(path));
+    if (info.size() == 0 && check_schema)
+        throw DbError(db_errors::not_a_database,
+                      QStringLiteral("The file '%1' is empty: it is not a Sentara database file.").arg(path));
     sqlite3_extended_result_codes(db->db_, 1);
     sqlite3_busy_timeout(db->db_, 5000);
     jet::register_dialect(db->db_);
@@ -168,19 +179,49 @@ std::unique_ptr<Database> Database::open(const QString& path, Options options) {
         throw DbError(e.number() == SQLITE_NOTADB ? db_errors::not_a_database : e.number(),
                       QStringLiteral("The file '%1' cannot be used: %2.").arg(path, e.description()));
     }
-    if (options.check_schema) {
+    if (check_schema) {
         const QStringList missing = schema::missing_objects(*db);
         if (!missing.isEmpty())
             throw DbError(db_errors::not_a_database,
                           QStringLiteral("The file '%1' is not a Sentara database: it lacks %2.")
                               .arg(path, missing.join(QStringLiteral(", "))));
     }
-    if (!options.read_only) {
-        // Write-ahead logging: commits do not wait for the disk, readers never block the writer,
-        // and both handles of the program see each other's commits at once.
+    return db;
+}
+
+std::unique_ptr<Database> Database::open(const QString& path, Options options) {
+    auto db = open_connection(path, options.read_only, options.check_schema);
+    if (!db->read_only_) {
+        // Write-ahead logging while the program runs: commits do not wait for the disk, readers
+        // never block the writer, and both handles of the program see each other's commits at once.
         db->execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         db->execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
         schema::prepare_for_use(*db);
+    }
+    db->execute(QStringLiteral("PRAGMA cache_size=-32768"));
+    return db;
+}
+
+std::unique_ptr<Database> Database::open_exclusive(const QString& path) {
+    auto db = open_connection(path, false, true);
+    if (db->read_only_)
+        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be written.").arg(path));
+    db->maintenance_ = true;
+    sqlite3_busy_timeout(db->db_, 250);
+    const auto in_use = [&] {
+        return DbError(db_errors::in_use, QStringLiteral("The file '%1' is in use by another program.").arg(path));
+    };
+    try {
+        db->execute(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+        // Leaving write-ahead mode needs every other connection gone; a file in the rollback
+        // journal gives its exclusive lock only when no one reads it.
+        if (db->scalar(QStringLiteral("PRAGMA journal_mode=DELETE")).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+            throw in_use();
+        db->execute(QStringLiteral("BEGIN EXCLUSIVE"));
+        db->execute(QStringLiteral("COMMIT"));  // in exclusive locking mode the lock stays
+    } catch (const DbError& e) {
+        if (e.busy()) throw in_use();
+        throw;
     }
     db->execute(QStringLiteral("PRAGMA cache_size=-32768"));
     return db;
@@ -190,6 +231,7 @@ void Database::load_schema() {
     tables_.clear();
     views_.clear();
     translated_.clear();
+    numeric_columns_.clear();
     Statement st = prepare(QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE type IN ('table','view')"));
     while (st.step()) {
         const QString type = st.column_text(0), name = st.column_text(1), sql = st.column_text(2);
@@ -202,6 +244,23 @@ void Database::load_schema() {
             views_.insert(name.toLower(), parts.from_names.isEmpty() ? QString() : parts.from_names.first().toLower());
         }
     }
+    // Columns that compare as numbers, whose comparisons and orders keep SQLite's own (and its
+    // indexes); a name that is text in any table counts as text.
+    QSet<QString> text_columns;
+    for (const QString& table : tables_) {
+        Statement info = prepare(QStringLiteral("SELECT name, upper(type) FROM pragma_table_info(?1)"));
+        info.bind(1, table);
+        while (info.step()) {
+            const QString column = info.column_text(0).toLower(), declared = info.column_text(1);
+            const bool numeric = declared.contains(QLatin1String("INT")) || declared.contains(QLatin1String("REAL")) ||
+                                 declared.contains(QLatin1String("FLOA")) || declared.contains(QLatin1String("DOUB")) ||
+                                 declared.contains(QLatin1String("NUM")) || declared.contains(QLatin1String("DEC")) ||
+                                 declared.contains(QLatin1String("BOOL"));
+            (numeric ? numeric_columns_ : text_columns).insert(column);
+        }
+    }
+    numeric_columns_.subtract(text_columns);
+    translated_.clear();  // what was translated meanwhile knew only some of the columns
 }
 
 [[noreturn]] void Database::raise(int rc) const {
@@ -210,10 +269,12 @@ void Database::load_schema() {
     throw DbError(rc, msg);
 }
 
+QString Database::resolve(const QString& sql) { return jet::resolve_qualifiers(sql, views_); }
+
 QString Database::translate(const QString& sql) {
     const auto hit = translated_.constFind(sql);
     if (hit != translated_.cend()) return *hit;
-    QString out = jet::resolve_qualifiers(sql, views_);
+    QString out = jet::use_program_collation(jet::resolve_qualifiers(sql, views_), numeric_columns_);
     if (translated_.size() > 512) translated_.clear();
     translated_.insert(sql, out);
     return out;
@@ -284,107 +345,57 @@ qint64 Database::last_insert_rowid() const { return sqlite3_last_insert_rowid(db
 
 int Database::changes() const { return sqlite3_changes(db_); }
 
-namespace {
-
-qint64 pragma_number(Database& db, const char* pragma) {
-    Statement st = db.prepare(QString::fromLatin1(pragma));
-    return st.step() ? st.column_int64(0) : -1;
-}
-
-// Copies a file within the kernel. The copy is not waited for on its way to the disk: the
-// caller syncs it once it has checked it, and the disk has been busy with it meanwhile.
-bool copy_file(const QString& from, const QString& to) {
-#ifdef __linux__
-    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
-    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    struct stat st {};
-    bool ok = ::fstat(in, &st) == 0;
-    off_t left = ok ? st.st_size : 0;
-    while (ok && left > 0) {
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t(left), 0);
-        if (n <= 0) ok = false;
-        else left -= n;
-    }
-    if (ok) ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE);  // start the writing now
-    ::close(in);
-    ok = ::close(out) == 0 && ok;
-    if (ok) return true;
-    ::unlink(QFile::encodeName(to).constData());
-    // copy_file_range may be refused (older kernels, some file systems): the library copies then.
-#endif
-    return QFile::copy(from, to);
-}
-
-// A copy of a file in write-ahead-log mode would come up in that mode too, and a handle that only
-// reads it would leave its "-wal" and "-shm" files behind. Its header is set back to the rollback
-// journal, as a rebuilt copy has it: bytes 18 and 19, the file format's write and read versions,
-// are 1 for a rollback journal and 2 for a write-ahead log. The log is empty, so nothing is lost.
-bool mark_rollback_journal(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadWrite) || !f.seek(18)) return false;
-    const QByteArray versions = f.read(2);
-    if (versions == QByteArray("\x01\x01", 2)) return true;
-    if (versions != QByteArray("\x02\x02", 2) || !f.seek(18)) return false;
-    return f.write("\x01\x01", 2) == 2 && f.flush();
-}
-
-// Copies the file as it stands to `target` when compacting it would reclaim nothing: fewer than
-// one page in a hundred is free. The kernel copies the file in a fraction of the time a rebuild
-// page by page takes (a fifth, for a million quotations). Returns false, having written nothing,
-// when the file has space to give back or when a consistent copy cannot be had at once (another
-// connection is using the write-ahead log); the caller then rebuilds it.
-bool copy_when_nothing_to_reclaim(Database& db, const QString& target) {
-    sqlite3* h = db.handle();
-    if (!sqlite3_get_autocommit(h)) return false;
-    const qint64 pages = pragma_number(db, "PRAGMA page_count");
-    const qint64 free_pages = pragma_number(db, "PRAGMA freelist_count");
-    const qint64 page_size = pragma_number(db, "PRAGMA page_size");
-    if (pages <= 0 || free_pages < 0 || free_pages * 100 >= pages) return false;
-
-    Statement mode = db.prepare(QStringLiteral("PRAGMA journal_mode"));
-    const bool wal = mode.step() && mode.column_text(0).compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
-    if (wal) {
-        // Fold the log into the file, without waiting for anyone.
-        sqlite3_busy_timeout(h, 0);
-        int log = -1, done = -1;
-        const int rc = sqlite3_wal_checkpoint_v2(h, nullptr, SQLITE_CHECKPOINT_TRUNCATE, &log, &done);
-        sqlite3_busy_timeout(h, 5000);
-        if (rc != SQLITE_OK || log != 0) return false;
-    }
-    // A read transaction holds the file still: while it reads the file itself (an empty log),
-    // no checkpoint may write into the file, and without a log no writer can either.
-    db.execute(QStringLiteral("BEGIN"));
-    bool copied = false;
-    try {
-        (void)db.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-        const QString path = db.path();
-        const QFileInfo log(path + QStringLiteral("-wal"));
-        const bool log_empty = !wal || !log.exists() || log.size() == 0;
-        if (log_empty && QFileInfo(path).size() == pages * page_size) {
-            copied = copy_file(path, target) && mark_rollback_journal(target);
-            if (!copied) QFile::remove(target);
-        }
-    } catch (const DbError&) {
-        copied = false;
-    }
-    sqlite3_exec(h, "ROLLBACK", nullptr, nullptr, nullptr);
-    return copied;
-}
-
-}  // namespace
-
 void Database::compact_to(const QString& target) {
     if (QFileInfo::exists(target))
         throw DbError(db_errors::file_exists, QStringLiteral("The file '%1' already exists.").arg(target));
-    if (copy_when_nothing_to_reclaim(*this, target)) return;
     Statement st = prepare(QStringLiteral("VACUUM INTO ?"));
     st.bind(1, target);
     st.step();
+}
+
+void Database::copy_file_to(const QString& target) {
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods)
+        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be read.").arg(path_));
+    sqlite3_int64 size = 0;
+    if (const int rc = file->pMethods->xFileSize(file, &size); rc != SQLITE_OK) raise(rc);
+    const QByteArray name = QFile::encodeName(target);
+    const auto failure = [&](const char* what, int error) {
+        return DbError(error ? error : 1, QStringLiteral("'%1' cannot be %2: %3")
+                                               .arg(target, QLatin1String(what), QString::fromLocal8Bit(std::strerror(error))));
+    };
+    const int out = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) throw failure("written", errno);
+    std::vector<char> buffer(std::size_t(1) << 20);
+    int error = 0;
+    const char* what = "written";
+    for (sqlite3_int64 at = 0; at < size && error == 0;) {
+        const int n = int(std::min<sqlite3_int64>(sqlite3_int64(buffer.size()), size - at));
+        if (const int rc = file->pMethods->xRead(file, buffer.data(), n, at); rc != SQLITE_OK) {
+            ::close(out);
+            ::unlink(name.constData());
+            raise(rc);
+        }
+        for (int done = 0; done < n;) {
+            const ssize_t w = ::write(out, buffer.data() + done, size_t(n - done));
+            if (w < 0) {
+                if (errno == EINTR) continue;
+                error = errno;  // read now: closing and removing the file would change it
+                break;
+            }
+            done += int(w);
+        }
+        at += n;
+    }
+    if (error == 0 && ::fsync(out) != 0) {
+        error = errno;
+        what = "written to disk";
+    }
+    if (::close(out) != 0 && error == 0) error = errno;
+    if (error != 0) {
+        ::unlink(name.constData());
+        throw failure(what, error);
+    }
 }
 
 bool Database::is_table(const QString& name) const { return tables_.contains(name.toLower()); }

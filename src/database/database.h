@@ -3,6 +3,7 @@
 #include "db_error.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -51,8 +52,23 @@ public:
 
     // Opens an existing file; never creates one. Throws DbError with a clear description when
     // the file does not exist, is not a database, or lacks the quotation tables.
+    //
+    // No second descriptor is ever opened on the file (its header is read through the engine's
+    // own): closing one would drop every lock this process holds on it, and another program
+    // ending would then take the write-ahead log of the running one away.
     static std::unique_ptr<Database> open(const QString& path, Options options);
     static std::unique_ptr<Database> open(const QString& path) { return open(path, Options{}); }
+
+    // Opens the file for maintenance (compaction, backup copies): the file is put back in the
+    // rollback journal and the connection takes the engine's exclusive lock on it, kept until
+    // it closes, so that no other connection reads or writes meanwhile. Throws DbError with the
+    // number db_errors::in_use when another connection, of this program or any other, has the
+    // file open in write-ahead mode or is reading or writing it.
+    static std::unique_ptr<Database> open_exclusive(const QString& path);
+
+    // The last connection to close puts the file back in the rollback journal, which every tool
+    // can read, even one that may not write beside the file; while others are open it stays in
+    // write-ahead mode.
     ~Database();
 
     Database(const Database&) = delete;
@@ -72,9 +88,16 @@ public:
 
     // Writes a compacted copy of the whole file to `target`, which must not exist.
     void compact_to(const QString& target);
+    // Writes the file's bytes as they stand to `target` (which must not exist) and syncs it,
+    // reading through the engine's own handle. Only for a connection from open_exclusive(),
+    // whose lock holds the bytes still.
+    void copy_file_to(const QString& target);
 
-    // Statement text as SQLite must read it.
+    // Statement text as SQLite must read it: qualifiers resolved, text compared under the
+    // program's collation.
     QString translate(const QString& sql);
+    // Only the qualifiers resolved: the statement as the program means it, for splitting.
+    QString resolve(const QString& sql);
 
     bool is_table(const QString& name) const;
     bool is_view(const QString& name) const;
@@ -100,10 +123,14 @@ public:
 
 private:
     explicit Database(const QString& path);
+    static std::unique_ptr<Database> open_connection(const QString& path, bool read_only, bool check_schema);
     void load_schema();
 
     QString path_;
     sqlite3* db_ = nullptr;
+    bool read_only_ = false;
+    bool maintenance_ = false;
+    QSet<QString> numeric_columns_;    // lower case: columns that compare as numbers
     QHash<QString, QString> tables_;   // lower case -> as written
     QHash<QString, QString> views_;    // lower case -> base table, lower case
     QHash<QString, QString> translated_;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -435,7 +436,169 @@ void register_dialect(sqlite3* db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(db, "like", 2, flags, nullptr, like_function, nullptr, nullptr);
     sqlite3_create_function(db, "like", 3, flags, nullptr, like_escape_refused, nullptr, nullptr);
-    sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, nocase_collation, nullptr);
+    sqlite3_create_collation_v2(db, collation, SQLITE_UTF8, nullptr, nocase_collation, nullptr);
+}
+
+namespace {
+
+// True when some letter of the text has another case: a comparison with it depends on case.
+bool has_cased_letter(QStringView text) {
+    for (const char32_t c : text.toUcs4()) {
+        if (c < 0x80) {
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+        } else if (QChar::toCaseFolded(c) != c || QChar::toUpper(c) != c || QChar::toLower(c) != c) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+QString use_program_collation(const QString& sql, const QSet<QString>& numeric) {
+    using namespace sql_text;
+    const std::vector<Token> all = tokenize(sql);
+    std::vector<Token> t;
+    t.reserve(all.size());
+    for (const Token& tok : all)
+        if (tok.kind != Token::space) t.push_back(tok);
+    if (t.empty()) return sql;
+    static const QSet<QString> untouched = {"PRAGMA", "CREATE", "DROP", "ALTER", "VACUUM", "ANALYZE", "REINDEX", "BEGIN",
+                                            "COMMIT", "END", "ROLLBACK", "SAVEPOINT", "RELEASE", "ATTACH", "DETACH"};
+    if (untouched.contains(keyword(sql, t[0]))) return sql;
+
+    const qsizetype n = qsizetype(t.size());
+    auto text_of = [&](qsizetype i) { return QStringView(sql).mid(t[i].begin, t[i].end - t[i].begin); };
+    auto is_punct = [&](qsizetype i, QChar c) { return i >= 0 && i < n && t[i].kind == Token::punct && sql[t[i].begin] == c; };
+    auto is_name = [&](qsizetype i) { return i >= 0 && i < n && (t[i].kind == Token::word || t[i].kind == Token::quoted_name); };
+    auto followed_by_collate = [&](qsizetype i) { return i + 1 < n && keyword(sql, t[i + 1]) == "COLLATE"; };
+    static const QSet<QString> not_columns = {"NULL", "TRUE", "FALSE", "NOT", "AND", "OR", "IS", "IN", "LIKE", "SELECT",
+                                              "CASE", "WHEN", "THEN", "ELSE", "END", "EXISTS", "CURRENT_DATE",
+                                              "CURRENT_TIME", "CURRENT_TIMESTAMP", "WHERE", "ON", "SET", "BY"};
+    // The column named by a reference "c", "t.c" or "[t].[c]" ending at token `last`, or empty
+    // text when the tokens there are not one; `first` receives where the reference begins.
+    auto column_ending_at = [&](qsizetype last, qsizetype& first) -> QString {
+        if (!is_name(last) || not_columns.contains(keyword(sql, t[last]))) return {};
+        first = last;
+        if (is_punct(last - 1, u'.') && is_name(last - 2)) first = last - 2;
+        return name_of(sql, t[last]).toLower();
+    };
+    auto column_starting_at = [&](qsizetype at, qsizetype& last) -> QString {
+        if (!is_name(at) || not_columns.contains(keyword(sql, t[at]))) return {};
+        last = at;
+        if (is_punct(at + 1, u'.') && is_name(at + 2)) last = at + 2;
+        return name_of(sql, t[last]).toLower();
+    };
+    auto numeric_column = [&](const QString& name) {
+        return numeric.contains(name) || name == u"rowid" || name == u"oid" || name == u"_rowid_";
+    };
+
+    std::vector<qsizetype> after;  // tokens to follow with " COLLATE JET_NOCASE"
+    int depth = 0;
+    int set_depth = -1;    // inside UPDATE ... SET at this depth: its "=" are assignments
+    int order_depth = -1;  // inside ORDER BY at this depth
+    qsizetype term_start = -1;
+    auto close_order_term = [&](qsizetype end) {  // tokens [term_start, end)
+        if (term_start < 0 || term_start >= end) return;
+        qsizetype i = term_start;
+        if (is_punct(i, u'+') || is_punct(i, u'-')) ++i;
+        qsizetype last = -1;
+        const QString name = column_starting_at(i, last);
+        if (name.isEmpty() || numeric_column(name)) return;
+        qsizetype rest = last + 1;
+        static const QSet<QString> tail = {"ASC", "DESC", "NULLS", "FIRST", "LAST"};
+        for (qsizetype k = rest; k < end; ++k)
+            if (!tail.contains(keyword(sql, t[k]))) return;  // COLLATE already, or an expression
+        after.push_back(last);
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString k = keyword(sql, t[i]);
+        if (t[i].kind == Token::punct) {
+            const QChar c = sql[t[i].begin];
+            if (c == u'(') {
+                ++depth;
+                continue;
+            }
+            if (c == u')' || c == u';') {
+                if (order_depth == depth) {
+                    close_order_term(i);
+                    order_depth = -1;
+                }
+                if (set_depth == depth) set_depth = -1;
+                if (c == u')') --depth;
+                continue;
+            }
+            if (c == u',' && order_depth == depth) {
+                close_order_term(i);
+                term_start = i + 1;
+                continue;
+            }
+            // An operator made of adjacent punctuation: "=", "==", "<>", "!=" compare for equality.
+            if (c != u'=' && c != u'<' && c != u'!') continue;
+            if (i > 0 && t[i - 1].kind == Token::punct && t[i - 1].end == t[i].begin &&
+                QStringLiteral("<>=!").contains(sql[t[i - 1].begin]))
+                continue;  // the second character of an operator seen already
+            qsizetype j = i;
+            QString op = text_of(i).toString();
+            while (j + 1 < n && t[j + 1].kind == Token::punct && t[j + 1].begin == t[j].end &&
+                   QStringLiteral("<>=!").contains(sql[t[j + 1].begin]))
+                op += text_of(++j);
+            if (op != u"=" && op != u"==" && op != u"<>" && op != u"!=") continue;
+            if (set_depth == depth) continue;
+            const qsizetype left = i - 1, right = j + 1;
+            if (left < 0 || right >= n) continue;
+            if (left > 0 && keyword(sql, t[left - 1]) == "COLLATE") {  // rewritten already
+                i = j;
+                continue;
+            }
+            qsizetype first = -1, last = -1;
+            const QString left_column = column_ending_at(left, first);
+            const QString right_column = column_starting_at(right, last);
+            if (t[right].kind == Token::string) {
+                if (!followed_by_collate(right) && has_cased_letter(text_of(right)) && !numeric_column(left_column))
+                    after.push_back(right);
+            } else if (t[left].kind == Token::string) {
+                if (has_cased_letter(text_of(left)) && !numeric_column(right_column)) after.push_back(left);
+            } else if (!left_column.isEmpty() && !numeric_column(left_column) &&
+                       (is_punct(right, u'?') || is_punct(right, u':') || is_punct(right, u'@'))) {
+                qsizetype p = right;
+                if (p + 1 < n && t[p + 1].begin == t[p].end && t[p + 1].kind != Token::punct) ++p;  // ?1, :name
+                if (!followed_by_collate(p)) after.push_back(p);
+            } else if (!left_column.isEmpty() && !right_column.isEmpty() && !numeric_column(left_column) &&
+                       !numeric_column(right_column) && !followed_by_collate(last)) {
+                after.push_back(last);
+            }
+            i = j;
+            continue;
+        }
+        if (k == "SET" && depth >= 0) {
+            set_depth = depth;
+        } else if ((k == "WHERE" || k == "FROM" || k == "RETURNING") && set_depth == depth) {
+            set_depth = -1;
+        } else if (k == "ORDER" && i + 1 < n && keyword(sql, t[i + 1]) == "BY") {
+            order_depth = depth;
+            term_start = i + 2;
+            ++i;
+        } else if ((k == "LIMIT" || k == "UNION" || k == "EXCEPT" || k == "INTERSECT") && order_depth == depth) {
+            close_order_term(i);
+            order_depth = -1;
+        }
+    }
+    if (order_depth >= 0) close_order_term(n);
+    if (after.empty()) return sql;
+    std::sort(after.begin(), after.end());
+    after.erase(std::unique(after.begin(), after.end()), after.end());
+    QString out;
+    out.reserve(sql.size() + int(after.size()) * 20);
+    qsizetype copied = 0;
+    const QString suffix = QStringLiteral(" COLLATE ") + QLatin1String(collation);
+    for (const qsizetype i : after) {
+        out += QStringView(sql).mid(copied, t[i].end - copied);
+        out += suffix;
+        copied = t[i].end;
+    }
+    out += QStringView(sql).mid(copied);
+    return out;
 }
 
 QString resolve_qualifiers(const QString& sql, const QHash<QString, QString>& views) {

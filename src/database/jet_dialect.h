@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringView>
 
@@ -9,12 +10,18 @@ struct sqlite3;
 // The SQL dialect the program's statements are written in, on top of SQLite:
 //  - `like` takes Jet patterns: * any run, ? one character, # one digit, [abc], [a-z], [!abc];
 //    a bracketed character stands for itself; letter case is ignored for every Unicode letter;
-//  - NOCASE (the collation of every text column) ignores letter case for every Unicode letter and
-//    sorts accented letters beside their base letter ("élan" beside "Elan", not after "Z");
+//  - text compares and sorts ignoring letter case for every Unicode letter, accented letters beside
+//    their base letter ("élan" beside "Elan", not after "Z"), whatever collation the file's columns
+//    declare: the collation JET_NOCASE does it, and the statement texts are rewritten to use it
+//    (SQLite's own NOCASE, which knows ASCII letters only, is left as it is for every other tool);
 //  - a table qualifier used through a saved query resolves to that saved query.
 namespace jet {
 
-// Registers like() and the NOCASE collation on a connection.
+// The program's own collation; it exists only on the program's connections, so nothing stored in
+// a file (an index, a view, a column) ever names it.
+inline constexpr const char* collation = "JET_NOCASE";
+
+// Registers like() and the JET_NOCASE collation on a connection.
 void register_dialect(sqlite3* db);
 
 // Simple Unicode case folding of one code point.
@@ -23,12 +30,19 @@ char32_t fold(char32_t c);
 // Matches a Jet pattern against a value; throws std::invalid_argument for a malformed pattern.
 bool like(QStringView pattern, QStringView value);
 
-// Three-way comparison of two UTF-8 texts under NOCASE.
+// Three-way comparison of two UTF-8 texts under JET_NOCASE.
 int compare_nocase(const char* a, int na, const char* b, int nb);
 
 // Rewrites `quotes.random` to `Quotes_with_sortable_text.random` when the statement selects from
 // that saved query and not from the table itself. `views` maps a saved query's name (lower case)
 // to the table it selects from (lower case).
 QString resolve_qualifiers(const QString& sql, const QHash<QString, QString>& views);
+
+// Rewrites the text comparisons of a statement to JET_NOCASE: "=" and "<>" with a text literal,
+// a parameter or another column, and the terms of ORDER BY that are bare columns. Columns named
+// in `numeric` (lower case) compare as numbers and are left alone, so that their indexes still
+// serve; assignments (UPDATE ... SET) and statements that define or maintain the schema are never
+// touched. Running it twice changes nothing more.
+QString use_program_collation(const QString& sql, const QSet<QString>& numeric);
 
 }  // namespace jet

@@ -67,7 +67,7 @@ QString key_query(const QString& key, const QString& from, const QString& where,
 // dozen comparisons each: most of the time a grid of a million quotations takes to open. The keys
 // of such a set are collected from the quotations alone instead (the random order's index holds
 // their authors, so that order reads nothing else), and each distinct author text is then matched
-// once against the authors, under the comparison the join itself uses (NOCASE of Authors.name).
+// once against the authors, under the comparison the join itself uses (the program's collation).
 // A quotation meets as many authors as the join would give it rows: none for an author without a
 // row, two for a name entered twice.
 
@@ -123,10 +123,9 @@ bool mentions_author_column(sqlite3* db, const QString& text) {
 bool collect_joined_keys(Database& db, const QString& quotes, const QString& where, const QString& order,
                          std::vector<qint64>& keys, QHash<QString, QVariant>& pictures, bool& all_pictures) {
     sqlite3* h = db.handle();
-    const char* type = nullptr;
-    const char* collation = nullptr;
-    if (sqlite3_table_column_metadata(h, "main", "authors", "name", &type, &collation, nullptr, nullptr, nullptr) != SQLITE_OK ||
-        !type || !collation || qstricmp(type, "TEXT") != 0 || qstricmp(collation, "NOCASE") != 0)
+    // The join compares names under the program's collation, whatever the columns declare: so
+    // does the matching below.
+    if (sqlite3_table_column_metadata(h, "main", "authors", "name", nullptr, nullptr, nullptr, nullptr, nullptr) != SQLITE_OK)
         return false;
     if (mentions_author_column(h, where) || mentions_author_column(h, order)) return false;
 
@@ -207,7 +206,7 @@ RecordSet::RecordSet(Database& db, const QString& sql) : db_(db), sql_(sql) { cl
 RecordSet::~RecordSet() = default;
 
 void RecordSet::classify() {
-    const QString translated = db_.translate(sql_);
+    const QString translated = db_.resolve(sql_);
     const sql_text::SelectParts parts = sql_text::split_select(translated);
     if (parts.ok && parts.simple) {
         for (const QString& n : parts.from_names)
@@ -286,12 +285,14 @@ void RecordSet::load_keys() const {
         collect_joined_keys(db_, quotes, where_, order_, keys_, author_pictures_, pictures_loaded_)) {
         loaded_ = true;
         current_ = keys_.empty() ? -1 : 0;
+        rows_version_ = current_version();
         return;
     }
     Statement st = db_.prepare(key_query(key_expr_, from_, where_, natural_order()));
     while (st.step()) keys_.push_back(st.column_int64(0));
     loaded_ = true;
     current_ = keys_.empty() ? -1 : 0;
+    rows_version_ = current_version();
 }
 
 // A table read without an order is read in the order its rows were added, as a table is
@@ -418,8 +419,59 @@ bool RecordSet::prepare_quote_fetch() {
     }
 }
 
+qint64 RecordSet::current_version() const {
+    if (version_source_) return version_source_();
+    return db_.data_version();
+}
+
+bool RecordSet::drop_rows_if_changed() {
+    if (key_expr_.isEmpty() || !loaded_) return false;
+    const qint64 now = current_version();
+    if (now == rows_version_) return false;
+    const bool had_rows = !cache_.isEmpty();
+    cache_.clear();
+    author_pictures_.clear();
+    pictures_loaded_ = false;
+    rows_version_ = now;
+    return had_rows;
+}
+
+void RecordSet::reload_row(int row) {
+    load_keys();
+    if (key_expr_.isEmpty() || row < 0 || row >= count()) return;
+    cache_.remove(row);
+    if (!quote_fetch_) {
+        fetch_rows(row, row);
+        return;
+    }
+    Statement probe = db_.prepare(QStringLiteral("SELECT picture FROM authors WHERE name = ?"));
+    fetch_row(row, &probe, true);
+}
+
+void RecordSet::fetch_row(int i, Statement* probe, bool always_probe) const {
+    const int n = quote_fetch_->column_count();
+    const int author = field_index(QStringLiteral("author"));
+    quote_fetch_->bind(1, keys_[size_t(i)]);
+    if (quote_fetch_->step()) {
+        Row r(n + 1);
+        for (int c = 0; c < n; ++c) r[c] = quote_fetch_->column(c);
+        const QString name = r.value(author).toString();
+        const QString folded = name.toCaseFolded();
+        if (probe && (always_probe || !author_pictures_.contains(folded))) {
+            probe->bind(1, name);
+            const QVariant picture = probe->step() ? probe->column(0) : QVariant();
+            probe->reset();
+            author_pictures_.insert(folded, picture);
+        }
+        r[n] = author_pictures_.value(folded);
+        cache_.insert(i, std::move(r));
+    }
+    quote_fetch_->reset();
+}
+
 void RecordSet::fetch_rows(int first, int last) const {
     if (cache_.size() > cache_limit) cache_.clear();
+    if (cache_.isEmpty()) rows_version_ = current_version();
     if (quote_fetch_) {
         // A set of a few rows asks for its authors' pictures one by one; a larger one reads
         // every author once.
@@ -435,26 +487,8 @@ void RecordSet::fetch_rows(int first, int last) const {
             }
             pictures_loaded_ = true;
         }
-        const int n = quote_fetch_->column_count();
-        const int author = field_index(QStringLiteral("author"));
-        for (int i = first; i <= last; ++i) {
-            if (cache_.contains(i)) continue;
-            quote_fetch_->bind(1, keys_[size_t(i)]);
-            if (quote_fetch_->step()) {
-                Row r(n + 1);
-                for (int c = 0; c < n; ++c) r[c] = quote_fetch_->column(c);
-                const QString name = r.value(author).toString();
-                const QString folded = name.toCaseFolded();
-                if (probe && !author_pictures_.contains(folded)) {
-                    probe->bind(1, name);
-                    author_pictures_.insert(folded, probe->step() ? probe->column(0) : QVariant());
-                    probe->reset();
-                }
-                r[n] = author_pictures_.value(folded);
-                cache_.insert(i, std::move(r));
-            }
-            quote_fetch_->reset();
-        }
+        for (int i = first; i <= last; ++i)
+            if (!cache_.contains(i)) fetch_row(i, probe.get(), false);
         return;
     }
     const int n = fetch_->column_count();

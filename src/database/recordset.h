@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -74,7 +75,19 @@ public:
     void delete_current();
     bool editing() const { return edit_mode_ != EditMode::none; }
 
+    // Re-runs the statement. The first row becomes current (none when the set is empty), without
+    // a current_changed: the caller puts the row it wants in place and announces it.
     void requery();
+
+    // Rows are kept once read. They are dropped when the data they came from has changed: this
+    // checks, and returns true when they were dropped. The version is, by default, the
+    // connection's count of commits (its own and other connections'); a caller that knows
+    // better (writes that change nothing shown, such as the rotation of the random order) gives
+    // its own.
+    bool drop_rows_if_changed();
+    void set_version_source(std::function<qint64()> source) { version_source_ = std::move(source); }
+    // Reads one row again from the database, the author's picture too.
+    void reload_row(int row);
 
     // Converts a field value to the text a control shows.
     static QString to_text(const QVariant& v);
@@ -95,6 +108,8 @@ private:
     void materialize() const;
     const Row* row(int index) const;
     void fetch_rows(int first, int last) const;
+    void fetch_row(int i, Statement* picture_probe, bool always_probe) const;
+    qint64 current_version() const;
     bool prepare_quote_fetch();
     QString natural_order() const;
     int find_in_memory(const QString& condition, bool& understood) const;
@@ -122,6 +137,8 @@ private:
     mutable std::unique_ptr<Statement> quote_fetch_;
     mutable QHash<QString, QVariant> author_pictures_;  // case-folded name -> picture
     mutable bool pictures_loaded_ = false;
+    std::function<qint64()> version_source_;
+    mutable qint64 rows_version_ = -1;  // the version the kept rows were read at
 
     mutable int current_ = -1;  // index of the current row; count() past the last row
     bool on_deleted_ = false;   // the current row was just deleted

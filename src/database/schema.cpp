@@ -17,10 +17,10 @@ namespace schema {
 
 namespace {
 
-// Every text column compares and sorts under NOCASE, which the program replaces with a
-// collation that ignores letter case for all Unicode letters. No index is built on those
-// columns under NOCASE: an index ordered by the program's NOCASE would look out of order to
-// other SQLite tools, whose NOCASE knows only ASCII letters.
+// Every text column is declared with SQLite's own NOCASE, so that other tools compare without
+// letter case too (ASCII letters only); the program's statements compare and sort under its own
+// collation, which knows every letter (see the Jet dialect). No index is ever built under the
+// program's collation: other tools could neither use nor update it.
 //
 // The index of the random order also holds each quotation's author, byte for byte (BINARY, the
 // same for every tool): the main grid in random order, which joins every quotation to its
@@ -241,23 +241,7 @@ void refresh_statistics(Database& db) {
 }  // namespace
 
 void prepare_for_use(Database& db) {
-    // An index that another tool built under its own NOCASE is ordered differently from ours:
-    // rebuild such indexes so that lookups through them find what they should.
-    bool nocase_index = false;
-    {
-        Statement idx = db.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
-        QStringList names;
-        while (idx.step()) names << idx.column_text(0);
-        for (const QString& name : names) {
-            Statement info = db.prepare(QStringLiteral("SELECT coll FROM pragma_index_xinfo(?) WHERE key = 1"));
-            info.bind(1, name);
-            while (info.step())
-                if (info.column_text(0).compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0) nocase_index = true;
-        }
-    }
-    if (nocase_index) db.execute(QStringLiteral("REINDEX NOCASE"));
-
-    // The rest only makes the file faster to use. Another program may hold the file's write
+    // This only makes the file faster to use. Another program may hold the file's write
     // lock meanwhile: the file is then used as it is, and the work is done at a later opening.
     try {
         if (db.is_table(QStringLiteral("quotes")) && !has_object(db, "quotes_by_random_author")) {

@@ -370,6 +370,11 @@ void f_main::wire() {
     connect(grid->verticalHeader(), &QHeaderView::sectionClicked, this, &f_main::row_selector_clicked);
     connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &f_main::sort_by_column);
     grid->installEventFilter(this);
+    grid->viewport()->installEventFilter(this);
+    // An engine failure while the grid reads its rows is reported once, after the painting.
+    connect(model_, &QuoteGridModel::engine_error, this,
+            [this](int number, const QString& description) { show_error(ctx_.ui, number, description); },
+            Qt::QueuedConnection);
 
     // The edit area.
     connect(t_text, &QPlainTextEdit::textChanged, this, &f_main::Check_change);
@@ -550,6 +555,8 @@ void f_main::m_exit_Click() {
 }
 
 void f_main::m_change_db_Click() {
+    // The edit is checked first: refused, nothing is chosen and nothing is remembered.
+    if (refuse_while_editing()) return;
     if (!change_database(ctx_)) return;
     ctx_.ui.message(QStringLiteral("The program will now close. When you restart it, the selected database will be used."));
     uscita();
@@ -631,6 +638,7 @@ bool f_main::eventFilter(QObject* watched, QEvent* event) {
             else if (watched == cb_subject && !cb_subject->view()->isVisible()) cb_subject_LostFocus();
         }
     }
+    if (event->type() == QEvent::Paint && watched == grid->viewport()) model_->before_paint();
     if (event->type() == QEvent::MouseButtonRelease && watched == l_help) {
         l_help_Click();
         return true;
@@ -645,6 +653,11 @@ void f_main::bind_grid(std::unique_ptr<RecordSet> rs) {
     data1_ = std::move(rs);
     loaded_row_ = -1;
     if (!data1_) return;
+    // Rows are read again when quotations change, not when they only move in the random order.
+    data1_->set_version_source([this] {
+        const auto v = ctx_.content_version();
+        return (v.first << 32) ^ v.second;
+    });
     connect(data1_.get(), &RecordSet::current_changed, this, &f_main::recordset_moved);
     // When the rows change, the next move reloads the edit area even on the same row.
     for (auto changed : {&RecordSet::row_removed, &RecordSet::row_appended})
@@ -655,7 +668,12 @@ void f_main::bind_grid(std::unique_ptr<RecordSet> rs) {
 void f_main::recordset_moved(int row) {
     // The grid follows the record set's current row, then the edit area is loaded from it;
     // a move onto the row already shown is no row change.
-    if (!data1_ || (row == loaded_row_ && data1_->absolute_position() == row)) return;
+    try {
+        if (!data1_ || (row == loaded_row_ && data1_->absolute_position() == row)) return;
+    } catch (const DbError& e) {
+        show_error(ctx_.ui, e);
+        return;
+    }
     loaded_row_ = data1_->absolute_position();
     const int position = data1_->absolute_position();
     if (position >= 0 && position == row) {
@@ -679,6 +697,7 @@ void f_main::grid_current_changed(int row) {
 }
 
 void f_main::row_selector_clicked(int row) {
+    // (the model reports its own engine errors)
     model_->toggle_selected(row, QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
     check_selections();
 }

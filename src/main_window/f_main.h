@@ -89,6 +89,7 @@ private:
 
     // editing commands
     void grid_row_changed();
+    bool fill_from_current_row();  // false (edit area emptied) when the row could not be read
     void b_add_new_Click();
     void b_save_Click();
     bool save();  // false when the save stopped (validation, question, error)

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -89,18 +90,14 @@ void f_main::Check_change() {
     grid->setEnabled(!changed);
 }
 
-void f_main::grid_row_changed() {
-    if (!data1_ || data1_->absolute_position() < 0) return;
-    if (data1_->record_count() == 0) {
-        Clear_all_text_boxes();
-        return;
-    }
-    // The grid reads its rows from this same record set, so what it shows cannot go stale.
+bool f_main::fill_from_current_row() {
+    // The row is read again from the database: another program, or another window, may have
+    // changed it since the grid read it, and a save must not write the old text back.
     filling_fields_ = true;
     QString picture;
-    qint32 key = 0;
     try {
-        key = qint32(data1_->value(QStringLiteral("key")).toLongLong());
+        data1_->reload_row(data1_->absolute_position());
+        const qint32 key = qint32(data1_->value(QStringLiteral("key")).toLongLong());
         t_key->setText(QString::number(key));
         t_text->setPlainText(data1_->text(QStringLiteral("text")));
         cb_author->setEditText(data1_->text(QStringLiteral("author")));
@@ -109,15 +106,41 @@ void f_main::grid_row_changed() {
         t_note->setText(data1_->text(QStringLiteral("notes")));
         cb_rate->setEditText(data1_->text(QStringLiteral("rate")));
         picture = data1_->text(QStringLiteral("picture"));
-    } catch (const DbError&) {
-        // The quotation has gone since the grid was filled.
+    } catch (const DbError& e) {
         filling_fields_ = false;
         Clear_all_text_boxes();
-        ctx_.ui.message(QStringLiteral("Error 2006-10-30 13:15"));
-        return;
+        if (e.number() == db_errors::no_current_record || e.number() == db_errors::record_is_deleted)
+            ctx_.ui.message(QStringLiteral("Error 2006-10-30 13:15"));  // the quotation has gone
+        else
+            show_error(ctx_.ui, e);
+        return false;
     }
     set_initial_values();
     show_picture(picture);
+    filling_fields_ = false;
+    return true;
+}
+
+void f_main::grid_row_changed() {
+    try {
+        if (!data1_ || data1_->absolute_position() < 0) return;
+        if (data1_->record_count() == 0) {
+            Clear_all_text_boxes();
+            return;
+        }
+    } catch (const DbError& e) {
+        show_error(ctx_.ui, e);
+        return;
+    }
+    // Moving to another row ends an "Add new" that has no change yet (with a change the grid is
+    // disabled): the row chosen is shown, and a save updates it.
+    if (adding_new_) {
+        adding_new_ = false;
+        set_lit(b_add_new, false);
+    }
+    if (!fill_from_current_row()) return;
+    filling_fields_ = true;
+    const qint32 key = qint32(t_key->text().toLongLong());
     try {
         ctx_.rotate_quote(key);  // in random order the quotation just shown moves to the back
     } catch (const DbError& e) {
@@ -229,15 +252,16 @@ bool f_main::save() {
         target->update();
         const qint64 key = target->last_modified().toLongLong();
 
-        // The saved quotation becomes the grid's current row again.
+        // The saved quotation becomes the grid's current row again. When it no longer meets the
+        // filter, the row now at its place does, so that the grid, the record set and the edit
+        // area always show one and the same quotation (or all nothing).
+        const int position = data1_->absolute_position();
+        adding_new_ = false;
         data1_->requery();
-        if (!data1_->find_first(QStringLiteral("key = ") + QString::number(key)) && !adding_new_) {
-            auto pictured = db.open_recordset(QStringLiteral("Select * from authors where name = '") +
-                                              sql_escape_text(cb_author->currentText()) + u'\'');
-            if (pictured->eof()) ctx_.ui.message(QStringLiteral("Error 2006-11-14 08:15"));
-            else show_picture(pictured->text(QStringLiteral("picture")));
+        if (!data1_->find_first(QStringLiteral("key = ") + QString::number(key))) {
+            const int rows = data1_->record_count();
+            if (rows > 0) data1_->set_absolute_position(std::clamp(position, 0, rows - 1));
         }
-        t_key->setText(QString::number(key));
         Set_grid_columns_width();
         Update_record_count();
         if (data1_->record_count() == 0) Clear_all_text_boxes();
@@ -256,6 +280,14 @@ bool f_main::save() {
 
 void f_main::b_delete_Click() {
     if (refuse_while_editing()) return;
+    if (adding_new_) {
+        // Nothing shown can be deleted while adding: the adding is cancelled instead.
+        adding_new_ = false;
+        set_lit(b_add_new, false);
+        if (data1_ && data1_->absolute_position() >= 0) fill_from_current_row();
+        else Clear_all_text_boxes();
+        return;
+    }
     if (!data1_ || data1_->absolute_position() < 0) return;
     if (ctx_.ui.message(QStringLiteral("Do you really want to delete quote '") + t_text->toPlainText().left(30) +
                             QStringLiteral("...") + QStringLiteral("'?"),
@@ -289,9 +321,13 @@ void f_main::b_undo_Click() { Restore_inital_values(); }
 void f_main::b_next_Click() {
     if (refuse_while_editing()) return;
     if (data1_) {
-        const int p = data1_->absolute_position();
-        // On the last row Next stays where it is.
-        if (p >= 0 && p + 1 < data1_->record_count()) data1_->set_absolute_position(p + 1);
+        try {
+            const int p = data1_->absolute_position();
+            // On the last row Next stays where it is.
+            if (p >= 0 && p + 1 < data1_->record_count()) data1_->set_absolute_position(p + 1);
+        } catch (const DbError& e) {
+            show_error(ctx_.ui, e);
+        }
         ctx_.ui.yield();
     }
     if (cb_subject->currentText() == QLatin1String("-")) cb_subject->setFocus();
@@ -300,9 +336,13 @@ void f_main::b_next_Click() {
 
 void f_main::b_random_Click() {
     if (refuse_while_editing()) return;
-    if (data1_ && data1_->record_count() > 0) {
-        const int n = data1_->record_count();
-        data1_->set_absolute_position(std::min(n - 1, int(double(ctx_.rng.next()) * n)));
+    try {
+        if (data1_ && data1_->record_count() > 0) {
+            const int n = data1_->record_count();
+            data1_->set_absolute_position(std::min(n - 1, int(double(ctx_.rng.next()) * n)));
+        }
+    } catch (const DbError& e) {
+        show_error(ctx_.ui, e);
     }
     if (grid->isEnabled()) grid->setFocus();
 }
@@ -317,8 +357,9 @@ void f_main::choice_made(QComboBox* box) {
 }
 
 void f_main::cb_author_LostFocus() {
-    in_lost_focus_ = true;
     const QString typed = cb_author->currentText();
+    if (typed.trimmed().isEmpty()) return;  // an empty name is never completed nor stored
+    in_lost_focus_ = true;
     try {
         Database& db = *ctx_.database;
         auto rs = db.open_recordset(QStringLiteral("Select * from authors where name like '*") + sql_escape_pattern(typed) +
@@ -351,8 +392,9 @@ void f_main::cb_author_LostFocus() {
 }
 
 void f_main::cb_subject_LostFocus() {
-    in_lost_focus_ = true;
     const QString typed = cb_subject->currentText();
+    if (typed.trimmed().isEmpty()) return;  // Save turns an empty subject into "-"
+    in_lost_focus_ = true;
     try {
         Database& db = *ctx_.database;
         const QString sql = QStringLiteral("Select * from subjects where subject like '") + sql_escape_pattern(typed) +

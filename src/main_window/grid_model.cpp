@@ -2,6 +2,8 @@
 
 #include "database/recordset.h"
 
+#include "database/db_error.h"
+
 #include <QColor>
 #include <QPalette>
 
@@ -12,7 +14,24 @@ const QStringList& QuoteGridModel::column_fields() {
     return fields;
 }
 
+void QuoteGridModel::failed(int number, const QString& description) const {
+    if (failing_) return;
+    failing_ = true;
+    emit const_cast<QuoteGridModel*>(this)->engine_error(number, description);
+}
+
+void QuoteGridModel::before_paint() {
+    if (!rs_) return;
+    try {
+        rs_->drop_rows_if_changed();
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+    }
+}
+
 void QuoteGridModel::set_recordset(RecordSet* rs) {
+    failing_ = false;
+    last_rows_ = 0;
     beginResetModel();
     if (rs_) disconnect(rs_, nullptr, this, nullptr);
     rs_ = rs;
@@ -23,6 +42,7 @@ void QuoteGridModel::set_recordset(RecordSet* rs) {
         for (const QString& f : column_fields()) field_of_column_ << rs_->field_index(f);
         // Any change of the set's rows re-reads what the view shows; the selection goes with it.
         auto reset = [this] {
+            failing_ = false;
             beginResetModel();
             selection_.clear();
             selected_keys_.clear();
@@ -42,7 +62,13 @@ void QuoteGridModel::set_recordset(RecordSet* rs) {
 }
 
 int QuoteGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !rs_ ? 0 : rs_->record_count();
+    if (parent.isValid() || !rs_) return 0;
+    try {
+        last_rows_ = rs_->record_count();
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+    }
+    return last_rows_;
 }
 
 int QuoteGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 7; }
@@ -52,7 +78,13 @@ QVariant QuoteGridModel::data(const QModelIndex& index, int role) const {
     const int field = field_of_column_.value(index.column(), -1);
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         if (field < 0) return QVariant();
-        QString text = RecordSet::to_text(rs_->value_at(index.row(), field));
+        QString text;
+        try {
+            text = RecordSet::to_text(rs_->value_at(index.row(), field));
+        } catch (const DbError& e) {
+            failed(e.number(), e.description());
+            return QVariant();
+        }
         if (role == Qt::ToolTipRole) return index.column() == 2 || index.column() == 6 ? text : QVariant();
         // One line per row: line breaks show as blanks.
         text.replace(QLatin1String("\r\n"), QLatin1String(" "));
@@ -82,12 +114,23 @@ QVariant QuoteGridModel::headerData(int section, Qt::Orientation orientation, in
 
 bool QuoteGridModel::is_selected(int row) const {
     if (selected_keys_.isEmpty() || !rs_) return false;
-    return selected_keys_.contains(rs_->key_at(row).toLongLong());
+    try {
+        return selected_keys_.contains(rs_->key_at(row).toLongLong());
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+        return false;
+    }
 }
 
 void QuoteGridModel::toggle_selected(int row, bool add) {
     if (!rs_) return;
-    const QVariant key = rs_->key_at(row);
+    QVariant key;
+    try {
+        key = rs_->key_at(row);
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+        return;
+    }
     if (!key.isValid()) return;
     const bool was = selected_keys_.contains(key.toLongLong());
     if (!add) {

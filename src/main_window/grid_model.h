@@ -29,14 +29,23 @@ public:
 
     static const QStringList& column_fields();
 
+    // Called before the view paints: rows changed elsewhere are read again.
+    void before_paint();
+
 signals:
     void selection_changed();
+    // The engine failed while the view asked for rows; emitted once until the rows are read
+    // well again. The view is shown what was last known (the row count) or nothing (the cells).
+    void engine_error(int number, const QString& description);
 
 private:
     void rebind();
+    void failed(int number, const QString& description) const;
 
     RecordSet* rs_ = nullptr;
     QVector<int> field_of_column_;
     QList<QVariant> selection_;
     QSet<qint64> selected_keys_;
+    mutable int last_rows_ = 0;
+    mutable bool failing_ = false;
 };

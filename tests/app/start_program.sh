@@ -50,7 +50,26 @@ touch -d '13 hours ago' "$db.old"
 run_once
 [ -f "$db.old.old" ] || fail "a start 12 hours later did not shift the chain"
 
+# Ended by the desktop (SIGTERM), the program closes the file properly: no log is left beside
+# it and it is back in the rollback journal every tool can read.
+[ -f "$db-wal" ] && fail "the program left its write-ahead log beside the file"
+
+# A start that cannot use the file ends with status 1 and leaves the file alone.
+printf 'Dear friend,\n' > "$home/letter.mdb"
+printf '[general]\nlast_db_file=%s\n' "$home/letter.mdb" > "$XDG_CONFIG_HOME/Sentara/Sentara.conf"
+"$exe" >"$home/out" 2>&1 &
+pid=$!
+sleep 2
+kill "$pid" 2>/dev/null || true   # its message is on screen: the desktop ends the session
+status=0
+wait "$pid" 2>/dev/null || status=$?
+pid=""
+[ "$status" = 1 ] || fail "a start on a file that is not a database ended with status $status, not 1"
+[ "$(cat "$home/letter.mdb")" = "Dear friend," ] || fail "the file that is not a database was changed"
+[ -f "$home/letter.mdb.old" ] && fail "a backup was taken of a file that is not a database"
+
 if command -v sqlite3 >/dev/null; then
+    [ "$(sqlite3 "$db" 'PRAGMA journal_mode')" = delete ] || fail "the file was left in write-ahead mode"
     for f in "$db" "$db.old" "$db.old.old"; do
         [ "$(sqlite3 "$f" 'PRAGMA integrity_check')" = ok ] || fail "$f does not pass the integrity check"
     done

@@ -13,6 +13,10 @@
 #include <QLockFile>
 #include <QTest>
 
+#include <csignal>
+#include <sqlite3.h>
+#include <sys/resource.h>
+
 namespace {
 
 QByteArray digest(const QString& path) {
@@ -41,7 +45,7 @@ class TestStartup : public QObject {
         ctx.program_folder = program_;
         bool was_shown = false;
         ctx.show_main_window = [&] { was_shown = true; };
-        const bool ok = Main(ctx);
+        const bool ok = Main(ctx) == StartResult::started;
         if (shown) *shown = was_shown;
         if (ok && (!ctx.database || !ctx.list_database)) return false;
         return ok;
@@ -190,6 +194,64 @@ private slots:
         QVERIFY(QFile::exists(path + ".old"));  // the backup still runs
         QCOMPARE(Database::open(path + ".old")->scalar("select count(*) from quotes").toInt(), 8);
         Q_UNUSED(before);
+    }
+
+    void a_file_another_program_uses_is_never_replaced() {
+        const QString path = make_fixture_database(folder_->path(), "shared.mdb");
+        Database::open(path)->execute("create table filler (x); insert into filler select randomblob(1000) from "
+                                      "(with recursive n(i) as (select 1 union all select i + 1 from n where i < 500) "
+                                      "select i from n); drop table filler");
+        save_setting("last_db_file", path);
+        {
+            // Another program has the file open in write-ahead mode.
+            auto other = Database::open(path);
+            ScriptedUi ui;
+            ui.expect_message("Database 'shared.mdb' is already open by another instance of this program or by Access.",
+                              Ui::ok);
+            QVERIFY(start(ui));
+            other->execute("insert into authors values ('Written meanwhile', null, null, 0)");
+        }
+        QCOMPARE(Database::open(path)->scalar("select count(*) from authors where name = 'Written meanwhile'").toInt(), 1);
+
+        // Another program reads the file in rollback mode, in the middle of a transaction.
+        sqlite3* reader = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &reader), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(reader, "PRAGMA journal_mode=DELETE; BEGIN; SELECT count(*) FROM quotes", nullptr, nullptr,
+                              nullptr),
+                 SQLITE_OK);
+        ScriptedUi ui;
+        ui.expect_message("is already open", Ui::cancel);
+        QVERIFY(!start(ui));
+        sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(reader);
+        QVERIFY(!QFile::exists(path + ".tmp"));
+    }
+
+    void a_full_disk_is_reported_with_its_reason_and_leaves_nothing_behind() {
+        const QString path = make_fixture_database(folder_->path(), "full.mdb");
+        Database::open(path)->execute("create table filler (x); insert into filler select randomblob(1000) from "
+                                      "(with recursive n(i) as (select 1 union all select i + 1 from n where i < 200) "
+                                      "select i from n); drop table filler");
+        QVERIFY(QFileInfo(path).size() > 16 * 1024);
+        ScriptedUi ui;
+        AppContext ctx(ui);
+        ctx.database_path = path;
+        ui.expect_message("The database could not be compacted; it is used as it is.");
+        ui.expect_message("File too large");
+        // No file may grow past 8 KiB: the compacted copy and the backup copy both fail.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 8 * 1024;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool went_on = backup_database(ctx, true);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(went_on);
+        QVERIFY(!ui.last_message().contains("Unknown error"));
+        QVERIFY(!QFile::exists(path + ".tmp"));
+        QVERIFY(!QFile::exists(path + ".old.part"));
+        QCOMPARE(Database::open(path)->scalar("select count(*) from quotes").toInt(), 8);
     }
 
     void a_file_that_is_not_a_database_is_refused() {

@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <sqlite3.h>
+
 class TestDatabase : public QObject {
     Q_OBJECT
 
@@ -95,6 +97,48 @@ private slots:
         auto sign_of = [](int v) { return (v > 0) - (v < 0); };
         QCOMPARE(sign_of(jet::compare_nocase(x.constData(), int(x.size()), y.constData(), int(y.size()))), sign);
         QCOMPARE(sign_of(jet::compare_nocase(y.constData(), int(y.size()), x.constData(), int(x.size()))), -sign);
+    }
+
+    void text_comparisons_are_rewritten_to_the_programs_collation_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("expected");
+        const QString c = " COLLATE JET_NOCASE";
+        QTest::newRow("literal") << "select * from authors where name = 'Zola'" << "select * from authors where name = 'Zola'" + c;
+        QTest::newRow("literal first") << "select 1 where 'Zola' = name" << "select 1 where 'Zola'" + c + " = name";
+        QTest::newRow("not equal") << "select 1 from quotes where author <> 'x'" << "select 1 from quotes where author <> 'x'" + c;
+        QTest::newRow("digits keep numbers") << "select 1 from quotes where rate = '2'" << "select 1 from quotes where rate = '2'";
+        QTest::newRow("numeric column") << "select 1 from quotes where key = 5" << "select 1 from quotes where key = 5";
+        QTest::newRow("ranges untouched") << "select 1 from quotes where rate >= '1' and rate <= 'a'"
+                                          << "select 1 from quotes where rate >= '1' and rate <= 'a'";
+        QTest::newRow("assignments untouched")
+            << "update quotes set author = 'New', subject = 'X' where author = 'Old'"
+            << "update quotes set author = 'New', subject = 'X' where author = 'Old'" + c;
+        QTest::newRow("parameter") << "SELECT picture FROM authors WHERE name = ?" << "SELECT picture FROM authors WHERE name = ?" + c;
+        QTest::newRow("rowid parameter") << "UPDATE quotes SET text = ? WHERE rowid = ?" << "UPDATE quotes SET text = ? WHERE rowid = ?";
+        QTest::newRow("join") << "select 1 from authors inner join quotes on authors.name = quotes.author"
+                              << "select 1 from authors inner join quotes on authors.name = quotes.author" + c;
+        QTest::newRow("order of text") << "select * from quotes order by author ASC , text"
+                                       << "select * from quotes order by author" + c + " ASC , text" + c;
+        QTest::newRow("order of numbers") << "select * from quotes order by key DESC, quotes.random"
+                                          << "select * from quotes order by key DESC, quotes.random";
+        QTest::newRow("unary plus") << "select key from quotes where x = 1 order by +author, +random"
+                                    << "select key from quotes where x = 1 order by +author" + c + ", +random";
+        QTest::newRow("order in a subquery") << "select * from (select * from quotes order by notes) where notes = 'a'"
+                                             << "select * from (select * from quotes order by notes" + c + ") where notes = 'a'" + c;
+        QTest::newRow("literals and names are never read inside")
+            << "select 'a = ''b''' from [odd = name] where \"x\" = 'y'"
+            << "select 'a = ''b''' from [odd = name] where \"x\" = 'y'" + c;
+        QTest::newRow("schema statements untouched") << "CREATE VIEW v AS SELECT * FROM quotes WHERE author = 'x' ORDER BY text"
+                                                     << "CREATE VIEW v AS SELECT * FROM quotes WHERE author = 'x' ORDER BY text";
+        QTest::newRow("pragma untouched") << "PRAGMA journal_mode = 'wal'" << "PRAGMA journal_mode = 'wal'";
+    }
+    void text_comparisons_are_rewritten_to_the_programs_collation() {
+        QFETCH(QString, sql);
+        QFETCH(QString, expected);
+        const QSet<QString> numeric = {"key", "rate", "random"};
+        const QString once = jet::use_program_collation(sql, numeric);
+        QCOMPARE(once, expected);
+        QCOMPARE(jet::use_program_collation(once, numeric), once);  // a second pass changes nothing
     }
 
     void like_and_equality_in_sql() {
@@ -393,6 +437,108 @@ private slots:
         } catch (const DbError& e) {
             QVERIFY(e.description().contains("Quotes_with_sortable_text"));
         }
+    }
+
+    void other_programs_reading_the_file_never_lose_a_save() {
+        QTemporaryDir dir;
+        const QString path = make_fixture_database(dir.path());
+        bool shell = false;
+        sqlite_shell(path, "select 1", &shell);
+        if (!shell) QSKIP("the sqlite3 shell is not installed");
+        auto db = Database::open(path);
+        db->execute("insert into authors values ('First', null, null, 0)");
+        // A second handle of this program opens and closes (it reads the file's header), then
+        // another program reads the file and ends.
+        Database::open(path, Database::Options{true, true}).reset();
+        QCOMPARE(sqlite_shell(path, "select count(*) from authors where name = 'First'"), QString("1"));
+        db->execute("insert into authors values ('Second', null, null, 0)");
+        QCOMPARE(sqlite_shell(path, "select count(*) from authors where name in ('First', 'Second')"), QString("2"));
+    }
+
+    void the_file_is_left_in_rollback_journal_mode() {
+        QTemporaryDir dir;
+        const QString path = make_fixture_database(dir.path());
+        const auto header_versions = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) && f.seek(18) ? f.read(2) : QByteArray();
+        };
+        {
+            auto a = Database::open(path);
+            auto b = Database::open(path);
+            QCOMPARE(a->scalar("PRAGMA journal_mode").toString(), QString("wal"));  // while in use
+            a->execute("insert into authors values ('Seneca', null, null, 0)");
+            a.reset();  // another handle is still open: the log stays
+            QCOMPARE(b->scalar("select count(*) from authors where name = 'Seneca'").toInt(), 1);
+            b->execute("insert into authors values ('Cato', null, null, 0)");
+        }
+        QCOMPARE(header_versions(), QByteArray("\x01\x01", 2));
+        QVERIFY(!QFile::exists(path + "-wal"));
+        QVERIFY(!QFile::exists(path + "-shm"));
+        auto reader = Database::open(path, Database::Options{true, true});
+        QCOMPARE(reader->scalar("select count(*) from authors where name in ('Seneca', 'Cato')").toInt(), 2);
+    }
+
+    void sqlites_own_nocase_is_left_alone() {
+        QTemporaryDir dir;
+        const QString path = make_fixture_database(dir.path());
+        // Another tool indexes the names under SQLite's NOCASE.
+        sqlite3* tool = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &tool), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(tool, "insert into authors (name) values ('Eden'), ('Ezra'), ('Zeno'), ('élan'), ('Ölaf');"
+                                    "create index authors_by_name on authors(name collate nocase)",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(tool);
+        {
+            auto db = Database::open(path);
+            QCOMPARE(db->scalar("select count(*) from authors where name = 'ÉLAN'").toInt(), 1);
+            db->execute("insert into authors (name) values ('Ägir'), ('eve')");
+        }
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &tool), SQLITE_OK);
+        const auto one = [tool](const char* sql) {
+            sqlite3_stmt* st = nullptr;
+            sqlite3_prepare_v2(tool, sql, -1, &st, nullptr);
+            QString v = sqlite3_step(st) == SQLITE_ROW ? QString::fromUtf8((const char*)sqlite3_column_text(st, 0)) : QString();
+            sqlite3_finalize(st);
+            return v;
+        };
+        QCOMPARE(one("PRAGMA integrity_check"), QString("ok"));
+        QCOMPARE(one("select count(*) from authors indexed by authors_by_name where name = 'ZENO'"), QString("1"));
+        QCOMPARE(one("select count(*) from authors indexed by authors_by_name where name = 'Ägir'"), QString("1"));
+        sqlite3_close(tool);
+    }
+
+    void text_equality_ignores_case_whatever_the_columns_say() {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/plain.mdb";
+        make_plain_text_database(path);
+        auto db = Database::open(path);
+        db->execute("insert into authors values ('Émile Zola', null, 'zola.jpg', 0);"
+                    "insert into quotes (text, author, subject, language, rate, random) values"
+                    " ('one', 'Émile Zola', '-', 'EN', 2, 0.1), ('two', 'émile zola', '-', 'EN', 3, 0.2),"
+                    " ('three', 'ÉMILE ZOLA', '-', 'en', null, 0.3), ('four', 'Emile Zola', '-', 'EN', 1, 0.4)");
+        QCOMPARE(db->scalar("Select count (0) from quotes where author = 'émile ZOLA'").toInt(), 3);
+        QCOMPARE(db->scalar("select count(*) from quotes where 'ÉMILE zola' = author").toInt(), 3);
+        QCOMPARE(db->scalar("select count(*) from quotes where author <> 'émile zola'").toInt(), 1);
+        QCOMPARE(db->scalar("select count(*) from quotes where language = 'EN'").toInt(), 4);
+        QCOMPARE(db->scalar("select count(*) from quotes where rate = '2'").toInt(), 1);  // a number stays a number
+        QCOMPARE(db->scalar("select text from quotes where key = 2").toString(), QString("two"));
+        // Assignments are not comparisons: what is stored is what was written.
+        db->execute("update quotes set language = 'en' where text = 'ONE'");
+        QCOMPARE(db->scalar("select language from quotes where key = 1").toString(), QString("en"));
+        // The grid's join meets every spelling of the author, and sorts by the program's order.
+        const QString grid = "SELECT Quotes_with_sortable_text.*, Authors.picture FROM Authors INNER JOIN "
+                             "Quotes_with_sortable_text ON Authors.name = Quotes_with_sortable_text.Author";
+        for (const char* tail : {" order by quotes.random", " where  author = 'ÉMILE ZOLA' order by author ASC , text2",
+                                 " where  key <= 3 order by key DESC "}) {
+            auto rs = db->open_recordset(grid + tail);
+            QCOMPARE(rs->record_count(), 3);
+            QCOMPARE(rs->text("picture"), QString("zola.jpg"));
+        }
+        db->execute("insert into authors (name) values ('Zeno'), ('eden')");
+        QCOMPARE(column(*db, "select name from authors order by name"), (QStringList{"eden", "Émile Zola", "Zeno"}));
+        QCOMPARE(column(*db, "select name from authors where name like '*e*' order by name desc"),
+                 (QStringList{"Zeno", "Émile Zola", "eden"}));
     }
 
     void random_order() {

@@ -2,6 +2,8 @@
 
 #include "database/schema.h"
 
+#include <QProcess>
+#include <sqlite3.h>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -35,8 +37,10 @@ QString make_fixture_database(const QString& folder, const QString& file_name) {
     return path;
 }
 
-Fixture::Fixture() {
-    db_path = make_fixture_database(dir.path());
+Fixture::Fixture() : Fixture(QString()) {}
+
+Fixture::Fixture(const QString& existing_database) {
+    db_path = existing_database.isEmpty() ? make_fixture_database(dir.path()) : existing_database;
     ctx = std::make_unique<AppContext>(ui);
     ctx->program_folder = QStringLiteral(SENTARA_PROGRAM_FOLDER);
     ctx->database_path = db_path;
@@ -53,3 +57,45 @@ Fixture::~Fixture() {
 void Fixture::exec(const QString& sql) const { Database::open(db_path)->execute(sql); }
 
 QVariant Fixture::scalar(const QString& sql) const { return Database::open(db_path)->scalar(sql); }
+
+QString sqlite_shell(const QString& path, const QString& sql, bool* available) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (available) *available = !tool.isEmpty();
+    if (tool.isEmpty()) return QString();
+    QProcess p;
+    p.start(tool, {QStringLiteral("-batch"), path, sql});
+    if (!p.waitForFinished(10000)) return QStringLiteral("<the sqlite3 shell did not finish>");
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()).trimmed();
+}
+
+void make_plain_text_database(const QString& path) {
+    QTemporaryDir scratch;
+    const QString model = scratch.path() + QStringLiteral("/model.mdb");
+    schema::create_database(model, false);
+    sqlite3* db = nullptr;
+    QVERIFY(sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK);
+    const auto run = [db](const QString& sql) {
+        char* err = nullptr;
+        const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err);
+        if (rc != SQLITE_OK) QTest::qFail(err ? err : "sqlite3_exec failed", __FILE__, __LINE__);
+        sqlite3_free(err);
+    };
+    run(QStringLiteral("ATTACH '%1' AS model").arg(model));
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT type, name, sql FROM model.sqlite_master WHERE type IN ('table', 'view') "
+                           "AND name NOT LIKE 'sqlite%' ORDER BY type = 'view'", -1, &st, nullptr);
+    QStringList tables, statements;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        QString sql = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2)));
+        if (QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) == "table") {
+            sql.remove(QStringLiteral(" COLLATE NOCASE"));
+            tables << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
+        }
+        statements << sql;
+    }
+    sqlite3_finalize(st);
+    for (const QString& s : statements) run(s);
+    for (const QString& t : tables) run(QStringLiteral("INSERT INTO main.%1 SELECT * FROM model.%1").arg(t));
+    run(QStringLiteral("DETACH model"));
+    sqlite3_close(db);
+}

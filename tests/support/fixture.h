@@ -23,9 +23,18 @@ void isolate_user_files();
 // random is 0.1 × key; authors also holds "Nobody Yet" (no quotation).
 QString make_fixture_database(const QString& folder, const QString& file_name = QStringLiteral("quotes.mdb"));
 
+// A database file as another tool might make it: the program's tables, saved queries and starting
+// rows, but text columns without a collation, so that the file itself compares text with case.
+void make_plain_text_database(const QString& path);
+
+// Runs the stock sqlite3 shell on `path`, as another program on the machine would, and returns
+// what it printed (trimmed). Empty text, and `*available` false, when the shell is not installed.
+QString sqlite_shell(const QString& path, const QString& sql, bool* available = nullptr);
+
 // A database file and an application context opened on it, as start-up leaves them.
 struct Fixture {
     Fixture();
+    explicit Fixture(const QString& existing_database);
     ~Fixture();
     QString path() const { return db_path; }
     // Runs SQL on a separate handle, as another program would.
