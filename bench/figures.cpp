@@ -7,10 +7,14 @@
 #include "database/database.h"
 #include "database/recordset.h"
 #include "engine.h"
+#include "main_window/edit_area.h"
 #include "main_window/f_main.h"
+#include "main_window/filter_area.h"
+#include "main_window/quote_list.h"
 #include "silent_ui.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
@@ -25,6 +29,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 
 namespace bench {
@@ -153,27 +158,6 @@ QString engine_sql(const QString& program_sql) {
     return sql;
 }
 
-qint64 read_page(RecordSet& rows, int first) {
-    qint64 chars = 0;
-    const int end = std::min(rows.record_count(), first + grid_page_rows);
-    for (int r = std::max(0, first); r < end; ++r)
-        for (int f = 0; f < rows.field_count(); ++f) chars += RecordSet::to_text(rows.value_at(r, f)).size();
-    return chars;
-}
-
-GridPage show_grid(Database& db, const QString& sql) {
-    GridPage page;
-    page.rows = db.open_recordset(sql);
-    if (!page.rows->eof()) {
-        page.rows->move_last();
-        page.rows->move_first();
-    }
-    page.count = page.rows->record_count();
-    page.text_read = read_page(*page.rows, 0);
-    page.total = db.scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
-    return page;
-}
-
 Figure startup(const Workspace& ws, bool new_backup) {
     Figure f;
     f.name = new_backup ? QStringLiteral("start-up, new .old taken (every 12 h)") : QStringLiteral("start-up to first grid page");
@@ -195,53 +179,76 @@ Figure startup(const Workspace& ws, bool new_backup) {
 }
 
 std::vector<Figure> requery(const Workspace& ws) {
+    // Each case is what a user does in the real window: fields filled, then Filter or a click on
+    // a column header, until the first page of the grid is painted.
     struct Case {
-        QString name, condition, order;
+        QString name;
+        std::function<void(f_main&)> fill;
+        int sort_column = -1;
     };
-    const QString random = QStringLiteral("quotes.random");
     const std::vector<Case> cases = {
         {QStringLiteral("filter: text like '*%1*'").arg(ws.facts.text_word),
-         QStringLiteral(" text like '*%1*'").arg(sql_escape(ws.facts.text_word)), random},
-        {QStringLiteral("filter: author = <one author>"), QStringLiteral(" author = '%1'").arg(sql_escape(ws.facts.featured_author)), random},
-        {QStringLiteral("filter: rate 2 to 3"), QStringLiteral(" (rate >= '2' and rate <= '3')"), random},
-        {QStringLiteral("filter: key = <one key>"), QStringLiteral(" key = %1").arg(ws.facts.middle_key), random},
-        {QStringLiteral("sort: key"), QString(), QStringLiteral("key ASC ")},
-        {QStringLiteral("sort: author"), QString(), QStringLiteral("author ASC , text2")},
-        {QStringLiteral("sort: text"), QString(), QStringLiteral("text2 ASC")},
-        {QStringLiteral("sort: subject"), QString(), QStringLiteral("subject  ASC , author, text2")},
-        {QStringLiteral("sort: rate"), QString(), QStringLiteral("rate ASC , author, text2")},
-        {QStringLiteral("sort: language"), QString(), QStringLiteral("language ASC , author, text2")},
-        {QStringLiteral("sort: note"), QString(), QStringLiteral("quotes.notes ASC , author, text2")},
-        {QStringLiteral("sort: random order"), QString(), random},
+         [&](f_main& w) { w.filters->t_text_filter->setText(ws.facts.text_word); }},
+        {QStringLiteral("filter: author = <one author>"),
+         [&](f_main& w) { w.filters->cb_author_filter->setEditText(ws.facts.featured_author); }},
+        {QStringLiteral("filter: rate 2 to 3"),
+         [](f_main& w) {
+             w.filters->cb_rate_filter_from->setCurrentText(QStringLiteral("2"));
+             w.filters->cb_rate_filter_to->setCurrentText(QStringLiteral("3"));
+         }},
+        {QStringLiteral("filter: key = <one key>"),
+         [&](f_main& w) { w.filters->t_key_selector->setText(QString::number(ws.facts.middle_key)); }},
+        {QStringLiteral("sort: key"), nullptr, 0},
+        {QStringLiteral("sort: author"), nullptr, 1},
+        {QStringLiteral("sort: text"), nullptr, 2},
+        {QStringLiteral("sort: subject"), nullptr, 3},
+        {QStringLiteral("sort: rate"), nullptr, 4},
+        {QStringLiteral("sort: language"), nullptr, 5},
+        {QStringLiteral("sort: note"), nullptr, 6},
+        {QStringLiteral("sort: random order"), nullptr, -1},
     };
-    auto db = Database::open(ws.db_path);
-    PlainEngine engine(ws.db_path);
     std::vector<Figure> out;
+    RunningProgram program(ws);
+    if (!program.started) {
+        Figure f;
+        f.name = QStringLiteral("grid queries");
+        f.size = size_name(ws.facts.quotes);
+        f.failure = QStringLiteral("start-up ended the program");
+        out.push_back(f);
+        return out;
+    }
+    f_main& w = *program.window;
+    PlainEngine engine(ws.db_path);
     for (const Case& c : cases) {
         Figure f;
         f.name = QStringLiteral("grid ") + c.name;
         if (!ws.only.isEmpty() && !f.name.contains(ws.only, Qt::CaseInsensitive)) continue;
         f.size = size_name(ws.facts.quotes);
         f.target = Target::ratio(1.3);
-        const QString sql = grid_sql(c.condition, c.order);
-        const QString plain = engine_sql(sql);
         qint64 engine_rows = -1;
         int shown = -1;
         for (int i = 0; i < ws.repeats; ++i) {
+            // Back to every quotation in random order, not timed.
+            w.filters->Clear_all_filters();
+            w.filters->back_to_random_order();
+            if (c.fill) c.fill(w);
             QElapsedTimer timer;
             timer.start();
-            GridPage page = show_grid(*db, sql);
+            if (c.sort_column >= 0) w.filters->sort_by_column(c.sort_column);
+            else w.b_filter_Click();
+            w.list->grid->viewport()->repaint();
             f.runs.push_back(ms_since(timer));
-            shown = page.count;
-            page.rows.reset();
+            shown = w.Data1() ? w.Data1()->record_count() : -1;
 
+            const QString plain = engine_sql(program.ctx->current_quotes_sql);
             timer.start();
             engine_rows = engine.run(plain);
             f.floor_runs.push_back(ms_since(timer));
         }
         if (shown != engine_rows)
             f.failure = QStringLiteral("the grid shows %1 rows, the engine finds %2").arg(shown).arg(engine_rows);
-        f.note = QStringLiteral("%1 rows").arg(shown);
+        if (!program.ui.shown.isEmpty()) f.failure = shown_text(program.ui);
+        f.note = QStringLiteral("%1 rows; through the window's own handlers").arg(shown);
         std::fprintf(stderr, "  %s\n", qPrintable(f.name));
         out.push_back(std::move(f));
     }
@@ -299,11 +306,11 @@ int memory_child(const QStringList& args) {
         f_main& w = *program.window;
         // The grid in random order, then sorted by text, each scrolled to the middle and the end.
         for (int pass = 0; pass < 2; ++pass) {
-            if (pass == 1) emit w.grid->horizontalHeader()->sectionClicked(2);
-            QScrollBar* bar = w.grid->verticalScrollBar();
+            if (pass == 1) emit w.list->grid->horizontalHeader()->sectionClicked(2);
+            QScrollBar* bar = w.list->grid->verticalScrollBar();
             for (int at : {bar->maximum() / 2, bar->maximum()}) {
                 bar->setValue(at);
-                w.grid->viewport()->repaint();
+                w.list->grid->viewport()->repaint();
             }
             read += w.Data1()->record_count();
         }
@@ -341,15 +348,15 @@ Figure row_change(const Workspace& ws) {
         timer.start();
         // A click on another row: the edit area is filled, the picture shown, the row rotated,
         // and the window painted.
-        w.grid->setCurrentIndex(w.grid->model()->index(row, 1));
+        w.list->grid->setCurrentIndex(w.list->grid->model()->index(row, 1));
         const double handler = ms_since(timer);
         QApplication::processEvents();
         const double ms = ms_since(timer);
         if (i < 5) continue;  // the first rows warm the caches
         f.runs.push_back(ms);
         handler_runs.push_back(handler);
-        keys << w.t_key->text();
-        if (w.t_key->text().toLongLong() != rows.key_at(row).toLongLong())
+        keys << w.edit->t_key->text();
+        if (w.edit->t_key->text().toLongLong() != rows.key_at(row).toLongLong())
             f.failure = QStringLiteral("the edit area does not show the row clicked");
     }
     // The engine's own work for the same rows, afterwards (its writes would empty the program's
@@ -363,7 +370,7 @@ Figure row_change(const Workspace& ws) {
         engine.exec(QStringLiteral("UPDATE quotes SET random = random + 1 WHERE key = ") + key);
         f.floor_runs.push_back(ms_since(timer));
     }
-    const double rotated = program.ctx->database->scalar(QStringLiteral("SELECT random FROM quotes WHERE key = ") + w.t_key->text()).toDouble();
+    const double rotated = program.ctx->database->scalar(QStringLiteral("SELECT random FROM quotes WHERE key = ") + w.edit->t_key->text()).toDouble();
     if (rotated < 1.0) f.failure = QStringLiteral("the row shown was not rotated");
     if (!program.ui.shown.isEmpty()) f.failure = shown_text(program.ui);
     f.note = QStringLiteral("%1 rows clicked at random, median %2 ms before painting; floor: the engine's statements for one row")
@@ -383,7 +390,7 @@ Figure grid_scroll(const Workspace& ws) {
         return f;
     }
     f_main& w = *program.window;
-    QScrollBar* bar = w.grid->verticalScrollBar();
+    QScrollBar* bar = w.list->grid->verticalScrollBar();
     const int page = bar->pageStep();
     quint32 seed = 11;
     const int runs = std::max(60, ws.repeats * 40);
@@ -392,11 +399,11 @@ Figure grid_scroll(const Workspace& ws) {
         // Somewhere in the list, then one page further down, as Page Down or the scroll bar does.
         const int at = int((seed >> 8) % quint32(std::max(1, bar->maximum() - page)));
         bar->setValue(at);
-        w.grid->viewport()->repaint();
+        w.list->grid->viewport()->repaint();
         QElapsedTimer timer;
         timer.start();
         bar->setValue(at + page);
-        w.grid->viewport()->repaint();
+        w.list->grid->viewport()->repaint();
         QApplication::processEvents();
         if (i >= 5) f.runs.push_back(ms_since(timer));
     }

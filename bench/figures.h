@@ -34,19 +34,6 @@ QString grid_sql(const QString& condition, const QString& order);
 // the saved query's name where the program writes the table's.
 QString engine_sql(const QString& program_sql);
 
-// What the main window does to show a grid: open the record set, move last and first so that
-// the count is complete, read the first page of rows, count the quotations for the counters.
-struct GridPage {
-    std::unique_ptr<RecordSet> rows;
-    int count = 0;
-    qint64 total = 0;
-    qint64 text_read = 0;
-};
-constexpr int grid_page_rows = 40;
-GridPage show_grid(Database& db, const QString& sql);
-// Reads one page of the grid from `first` on, as scrolling there would.
-qint64 read_page(RecordSet& rows, int first);
-
 // Figures.
 Figure startup(const Workspace& ws, bool new_backup);
 std::vector<Figure> requery(const Workspace& ws);

@@ -2,6 +2,7 @@
 
 #include "database/database.h"
 #include "database/random_order.h"
+#include "app_events.h"
 #include "ui.h"
 
 #include <QString>
@@ -33,12 +34,16 @@ struct AppContext {
     qint32 slide_show_start_key = 0;
     QString text_window_text;
 
-    bool main_window_open = false;
-    bool authors_window_open = false;
-    bool subjects_window_open = false;
-    bool languages_window_open = false;
-    bool websites_window_open = false;
-    bool import_window_open = false;
+    // What changed, requests between windows, and the windows open: the window-open flags are
+    // read from it.
+    AppEvents events;
+    bool main_window_open() const { return events.is_open(AppEvents::main_window); }
+    bool authors_window_open() const { return events.is_open(AppEvents::authors_window); }
+    bool subjects_window_open() const { return events.is_open(AppEvents::subjects_window); }
+    bool languages_window_open() const { return events.is_open(AppEvents::languages_window); }
+    bool websites_window_open() const { return events.is_open(AppEvents::websites_window); }
+    bool import_window_open() const { return events.is_open(AppEvents::import_window); }
+
     bool author_requested_from_main = false;
     bool subject_requested_from_main = false;
 
@@ -52,10 +57,8 @@ struct AppContext {
     void rotate_quote(qint32 key);
 
     // The same value as long as no quotation, author or other row has been added, changed or
-    // deleted, through either handle or by another program; moving quotations in the random
-    // order does not change it. Counts of quotations can be kept while it holds.
+    // deleted: by this program (every window announces its changes on `events`) or by another
+    // one (the commits the engine counts on the file). Moving quotations in the random order
+    // does not change it. Counts and rows read from the tables can be kept while it holds.
     std::pair<qint64, qint64> content_version();
-
-private:
-    qint64 rotation_changes_ = 0;  // rows written by rotations through `database`
 };

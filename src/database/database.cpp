@@ -402,6 +402,18 @@ bool Database::is_table(const QString& name) const { return tables_.contains(nam
 
 bool Database::is_view(const QString& name) const { return views_.contains(name.toLower()); }
 
+QString Database::view_base(const QString& view) const {
+    const QString base = views_.value(view.toLower());
+    return tables_.value(base);
+}
+
+QString Database::integer_key(const QString& table) {
+    Statement st = prepare(QStringLiteral("SELECT name FROM pragma_table_info(?1) WHERE pk = 1 AND upper(type) = 'INTEGER' "
+                                          "AND (SELECT count(*) FROM pragma_table_info(?1) WHERE pk > 0) = 1"));
+    st.bind(1, table);
+    return st.step() ? st.column_text(0) : QString();
+}
+
 qint64 Database::data_version() {
     Statement st = prepare(QStringLiteral("PRAGMA data_version"));
     st.step();

@@ -101,6 +101,10 @@ public:
 
     bool is_table(const QString& name) const;
     bool is_view(const QString& name) const;
+    // The table a saved query selects from (the first one it names); empty when none.
+    QString view_base(const QString& view) const;
+    // A table's INTEGER PRIMARY KEY column (its rowid by another name); empty when it has none.
+    QString integer_key(const QString& table);
 
     // Counts every change committed to the file, by this or any other connection: the same
     // number means the same data.

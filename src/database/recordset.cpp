@@ -59,17 +59,15 @@ QString key_query(const QString& key, const QString& from, const QString& where,
     return sql;
 }
 
-// ---------------------------------------------------------------- the main grid's join
+// ---------------------------------------------------------------- sets with a look-up
 //
-// The main grid joins every quotation to its author:
-//   FROM Authors INNER JOIN Quotes_with_sortable_text ON Authors.name = Quotes_with_sortable_text.Author
-// The engine answers it with a search of a temporary index of the authors for every quotation, a
-// dozen comparisons each: most of the time a grid of a million quotations takes to open. The keys
-// of such a set are collected from the quotations alone instead (the random order's index holds
-// their authors, so that order reads nothing else), and each distinct author text is then matched
-// once against the authors, under the comparison the join itself uses (the program's collation).
-// A quotation meets as many authors as the join would give it rows: none for an author without a
-// row, two for a name entered twice.
+// A grid of a million quotations joins every quotation to its author. The engine answers such a
+// join with a search of a temporary index of the authors for every quotation, a dozen
+// comparisons each: most of the time a grid takes to open. The keys of such a set are collected
+// from the rows alone instead (the random order's index holds the author, so that order reads
+// nothing else), and each distinct text is then matched once against the look-up table, under
+// the comparison the join itself uses (the program's collation). A row meets as many look-up
+// rows as the join would give it: none for a text without a row, two for a name entered twice.
 
 struct NocaseLess {
     bool operator()(const QByteArray& a, const QByteArray& b) const {
@@ -77,30 +75,11 @@ struct NocaseLess {
     }
 };
 
-bool same_name(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
-// True when `from` is "<authors> [INNER] JOIN <quotes> ON <authors>.name = <quotes>.author".
-bool is_author_join(const QString& from, const QString& quotes) {
+// True when the condition or the order names, unqualified, a column that `table` has too: the
+// join would read it as ambiguous or as the look-up's, so only the engine may answer.
+bool mentions_columns_of(sqlite3* db, const QString& table, const QString& text) {
     using namespace sql_text;
-    std::vector<QString> t;
-    for (const Token& tok : tokenize(from)) {
-        if (tok.kind == Token::space) continue;
-        if (tok.kind == Token::string || tok.kind == Token::number) return false;
-        t.push_back(tok.kind == Token::punct ? from.mid(tok.begin, tok.end - tok.begin) : name_of(from, tok));
-    }
-    if (t.size() == 12 && same_name(t[1], u"INNER")) t.erase(t.begin() + 1);
-    static const char16_t* const shape[] = {u"authors", u"JOIN", nullptr, u"ON", u"authors", u".", u"name",
-                                            u"=",       nullptr, u".",  u"author"};
-    if (t.size() != 11) return false;
-    for (size_t i = 0; i < t.size(); ++i)
-        if (!same_name(t[i], shape[i] ? QStringView(shape[i]) : QStringView(quotes))) return false;
-    return true;
-}
-
-// True when the condition or the order names, unqualified, a column that authors has too: the
-// join would read it as ambiguous or as the author's, so only the engine may answer.
-bool mentions_author_column(sqlite3* db, const QString& text) {
-    using namespace sql_text;
+    const QByteArray table8 = table.toUtf8();
     const std::vector<Token> all = tokenize(text);
     for (size_t i = 0; i < all.size(); ++i) {
         if (all[i].kind != Token::word && all[i].kind != Token::quoted_name) continue;
@@ -108,42 +87,41 @@ bool mentions_author_column(sqlite3* db, const QString& text) {
         const bool before_dot = i + 1 < all.size() && all[i + 1].kind == Token::punct && text[all[i + 1].begin] == u'.';
         if (after_dot || before_dot) continue;
         const QByteArray name = name_of(text, all[i]).toUtf8();
-        if (sqlite3_table_column_metadata(db, "main", "authors", name.constData(), nullptr, nullptr, nullptr, nullptr,
-                                          nullptr) == SQLITE_OK)
+        if (sqlite3_table_column_metadata(db, "main", table8.constData(), name.constData(), nullptr, nullptr, nullptr,
+                                          nullptr, nullptr) == SQLITE_OK)
             return true;
     }
     return false;
 }
 
-// Collects the keys of an author join; false (keys untouched) when the engine must do it.
-//
-// The authors' pictures met on the way are handed back (case-folded name -> picture), so that
-// reading the rows need not look for the authors again; `all_pictures` tells whether every
-// author's is there.
-bool collect_joined_keys(Database& db, const QString& quotes, const QString& where, const QString& order,
-                         std::vector<qint64>& keys, QHash<QString, QVariant>& pictures, bool& all_pictures) {
-    sqlite3* h = db.handle();
-    // The join compares names under the program's collation, whatever the columns declare: so
-    // does the matching below.
-    if (sqlite3_table_column_metadata(h, "main", "authors", "name", nullptr, nullptr, nullptr, nullptr, nullptr) != SQLITE_OK)
+}  // namespace
+
+// Collects the keys of a set with a look-up; false (keys untouched) when the engine must do it.
+// The look-up rows met on the way are handed back (case-folded text -> its columns), so that
+// reading the rows need not look for them again; `all_read` tells whether every one is there.
+bool RecordSet::collect_looked_up_keys() const {
+    sqlite3* h = db_.handle();
+    if (sqlite3_table_column_metadata(h, "main", lookup_.table.toUtf8().constData(), lookup_.match.toUtf8().constData(),
+                                      nullptr, nullptr, nullptr, nullptr, nullptr) != SQLITE_OK)
         return false;
-    if (mentions_author_column(h, where) || mentions_author_column(h, order)) return false;
+    if (mentions_columns_of(h, lookup_.table, where_) || mentions_columns_of(h, lookup_.table, order_)) return false;
 
     std::unique_ptr<Statement> st;
     try {
-        st = std::make_unique<Statement>(db.prepare(key_query(quotes + QStringLiteral(".key, ") + quotes + QStringLiteral(".author"),
-                                                              quotes, where, order)));
+        st = std::make_unique<Statement>(db_.prepare(
+            key_query(rows_from_ + u'.' + key_column_ + QStringLiteral(", ") + rows_from_ + u'.' + lookup_.on, rows_from_,
+                      where_, order_)));
     } catch (const DbError&) {
-        return false;  // the condition or the order needs the authors after all
+        return false;  // the condition or the order needs the look-up table after all
     }
     std::vector<qint64> found;
-    std::vector<int> author_of;   // per row found: its author text, as an index into `texts`
+    std::vector<int> text_of;  // per row found: its text, as an index into `texts`
     std::vector<QByteArray> texts;
     QHash<QByteArray, int> index;
     while (st->step()) {
         sqlite3_stmt* s = st->handle();
         const int kind = sqlite3_column_type(s, 1);
-        if (kind == SQLITE_NULL) continue;  // equal to no name
+        if (kind == SQLITE_NULL) continue;  // equal to nothing
         if (kind != SQLITE_TEXT) return false;
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
         const int n = sqlite3_column_bytes(s, 1);
@@ -153,28 +131,28 @@ bool collect_joined_keys(Database& db, const QString& quotes, const QString& whe
             hit = index.insert(texts.back(), int(texts.size()) - 1);
         }
         found.push_back(sqlite3_column_int64(s, 0));
-        author_of.push_back(*hit);
+        text_of.push_back(*hit);
     }
     st.reset();
 
-    // How many authors rows each distinct text meets.
+    const QString columns = lookup_.columns.join(QStringLiteral(", "));
     std::vector<int> rows_met(texts.size(), 0);
+    looked_up_.clear();
     if (texts.size() <= 4) {
-        // A few: the engine compares them, each in one pass over the authors.
-        Statement probe = db.prepare(QStringLiteral("SELECT picture FROM authors WHERE name = ?"));
+        // A few: the engine compares them, each in one pass over the look-up table.
+        Statement probe = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(columns, lookup_.table, lookup_.match));
         for (size_t i = 0; i < texts.size(); ++i) {
             sqlite3_bind_text(probe.handle(), 1, texts[i].constData(), int(texts[i].size()), SQLITE_STATIC);
-            QVariant first_picture;
-            while (probe.step()) {
-                if (rows_met[i]++ == 0) first_picture = probe.column(0);
-            }
-            pictures.insert(QString::fromUtf8(texts[i]).toCaseFolded(), first_picture);
+            Row first;
+            while (probe.step())
+                if (rows_met[i]++ == 0)
+                    for (int c = 0; c < probe.column_count(); ++c) first << probe.column(c);
+            looked_up_.insert(QString::fromUtf8(texts[i]).toCaseFolded(), first);
             probe.reset();
         }
     } else {
         std::map<QByteArray, int, NocaseLess> names;
-        QHash<QString, QVariant> every_picture;
-        Statement all = db.prepare(QStringLiteral("SELECT name, picture FROM authors"));
+        Statement all = db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3").arg(lookup_.match, columns, lookup_.table));
         while (all.step()) {
             sqlite3_stmt* s = all.handle();
             const int kind = sqlite3_column_type(s, 0);
@@ -183,42 +161,68 @@ bool collect_joined_keys(Database& db, const QString& quotes, const QString& whe
             const QByteArray name(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)), sqlite3_column_bytes(s, 0));
             ++names[name];
             const QString folded = QString::fromUtf8(name).toCaseFolded();
-            if (!every_picture.contains(folded)) every_picture.insert(folded, all.column(1));
+            if (!looked_up_.contains(folded)) {
+                Row r;
+                for (int c = 1; c < all.column_count(); ++c) r << all.column(c);
+                looked_up_.insert(folded, r);
+            }
         }
-        pictures = std::move(every_picture);
-        all_pictures = true;
+        lookups_read_ = true;
         for (size_t i = 0; i < texts.size(); ++i) {
             const auto it = names.find(texts[i]);
             rows_met[i] = it == names.end() ? 0 : it->second;
         }
     }
-    keys.clear();
-    keys.reserve(found.size());
+    keys_.clear();
+    keys_.reserve(found.size());
     for (size_t r = 0; r < found.size(); ++r)
-        for (int k = rows_met[size_t(author_of[r])]; k > 0; --k) keys.push_back(found[r]);
+        for (int k = rows_met[size_t(text_of[r])]; k > 0; --k) keys_.push_back(found[r]);
     return true;
 }
 
+namespace {
 }  // namespace
 
 RecordSet::RecordSet(Database& db, const QString& sql) : db_(db), sql_(sql) { classify(); }
+
+RecordSet::RecordSet(Database& db, const KeyedSource& source) : db_(db), sql_(source.sql) {
+    rows_from_ = source.from;
+    key_column_ = source.key;
+    key_expr_ = source.from + u'.' + source.key;
+    table_ = source.table;
+    where_ = source.condition;
+    order_ = source.order;
+    lookup_ = source.lookup;
+    from_ = lookup_.table.isEmpty() ? source.from
+                                    : QStringLiteral("%1 INNER JOIN %2 ON %1.%3 = %2.%4")
+                                          .arg(lookup_.table, source.from, lookup_.match, lookup_.on);
+    fetch_ = std::make_unique<Statement>(
+        db_.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(source.from, source.key)));
+    for (int i = 0; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
+    fields_ << lookup_.columns;
+    // A grid's set is opened to be shown: its keys are read at once, which also tells whether its
+    // condition and order are sound.
+    load_keys();
+}
 
 RecordSet::~RecordSet() = default;
 
 void RecordSet::classify() {
     const QString translated = db_.resolve(sql_);
     const sql_text::SelectParts parts = sql_text::split_select(translated);
-    if (parts.ok && parts.simple) {
-        for (const QString& n : parts.from_names)
-            if (n.compare(QLatin1String("Quotes_with_sortable_text"), Qt::CaseInsensitive) == 0) {
-                // Rows of the quotations' saved query are rows of quotes: they can be edited
-                // and deleted through it, as through a dynaset.
-                key_expr_ = n + QStringLiteral(".key");
-                table_ = QStringLiteral("quotes");
+    if (parts.ok && parts.simple && parts.from_names.size() == 1) {
+        const QString& name = parts.from_names.first();
+        if (db_.is_table(name)) {
+            key_expr_ = name + QStringLiteral(".rowid");
+            table_ = name;
+        } else if (const QString base = db_.view_base(name); !base.isEmpty()) {
+            // Rows of a saved query over one table that shows the table's key are rows of that
+            // table: they can be edited and deleted through it, as through a dynaset.
+            const QString key = db_.integer_key(base);
+            if (!key.isEmpty()) {
+                key_expr_ = name + u'.' + key;
+                table_ = base;
             }
-        if (key_expr_.isEmpty() && parts.from_names.size() == 1 && db_.is_table(parts.from_names.first())) {
-            key_expr_ = parts.from_names.first() + QStringLiteral(".rowid");
-            table_ = parts.from_names.first();
         }
     }
     if (!key_expr_.isEmpty()) {
@@ -227,22 +231,14 @@ void RecordSet::classify() {
         order_ = parts.order_by;
         select_list_ = parts.select_list;
         try {
-            if (prepare_quote_fetch()) {
-                // The grid's set: opened to be read, so its keys are read at once (which also
-                // tells whether its condition and order are sound).
-                load_keys();
-            } else {
-                fetch_ = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 = ?")
-                                                                     .arg(key_expr_, select_list_, from_)));
-                for (int i = 1; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
-                // Prepared only to learn at once whether the statement is sound; the keys are read
-                // when the set is first read (a set opened to add a row never reads them).
-                (void)db_.prepare(key_query(key_expr_, from_, where_, natural_order()));
-            }
+            fetch_ = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 = ?")
+                                                                 .arg(key_expr_, select_list_, from_)));
+            for (int i = 1; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
+            fetch_has_key_ = true;
+            // Prepared only to learn at once whether the statement is sound; the keys are read
+            // when the set is first read (a set opened to add a row never reads them).
+            (void)db_.prepare(key_query(key_expr_, from_, where_, natural_order()));
         } catch (const DbError&) {
-            quote_fetch_.reset();
-            loaded_ = false;
-            keys_.clear();
             // Not a statement whose rows a key can name (an ORDER BY on an alias, say): read it whole.
             fetch_.reset();
             fields_.clear();
@@ -278,11 +274,9 @@ void RecordSet::load_keys() const {
     }
     keys_.clear();
     cache_.clear();
-    const QString quotes = key_expr_.chopped(4);  // "<saved query>.key"
-    author_pictures_.clear();
-    pictures_loaded_ = false;
-    if (key_expr_.endsWith(QLatin1String(".key")) && is_author_join(from_, quotes) &&
-        collect_joined_keys(db_, quotes, where_, order_, keys_, author_pictures_, pictures_loaded_)) {
+    looked_up_.clear();
+    lookups_read_ = false;
+    if (!lookup_.table.isEmpty() && collect_looked_up_keys()) {
         loaded_ = true;
         current_ = keys_.empty() ? -1 : 0;
         rows_version_ = current_version();
@@ -393,32 +387,6 @@ const RecordSet::Row* RecordSet::row(int index) const {
     return &*hit;
 }
 
-// The grid's statement, "SELECT <quotes>.*, Authors.picture FROM Authors INNER JOIN <quotes> ON
-// Authors.name = <quotes>.Author", gives each quotation its author's picture. Read through the
-// join, every row costs a pass over all the authors (their names have no index the program's
-// NOCASE could use); read from the quotations alone, a row costs one look-up by key, and the
-// pictures come from the authors read once, matched by name under the same comparison.
-bool RecordSet::prepare_quote_fetch() {
-    const QString quotes = key_expr_.chopped(4);
-    QString list = select_list_;
-    list.remove(u' ');
-    if (!key_expr_.endsWith(QLatin1String(".key")) || !is_author_join(from_, quotes) ||
-        list.compare(quotes + QStringLiteral(".*,Authors.picture"), Qt::CaseInsensitive) != 0)
-        return false;
-    try {
-        auto st = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT * FROM %1 WHERE key = ?").arg(quotes)));
-        QStringList fields;
-        for (int i = 0; i < st->column_count(); ++i) fields << st->column_name(i);
-        if (fields.isEmpty() || fields.first().compare(QLatin1String("key"), Qt::CaseInsensitive) != 0) return false;
-        fields_ = fields;
-        fields_ << QStringLiteral("picture");  // the column the join adds
-        quote_fetch_ = std::move(st);
-        return true;
-    } catch (const DbError&) {
-        return false;
-    }
-}
-
 qint64 RecordSet::current_version() const {
     if (version_source_) return version_source_();
     return db_.data_version();
@@ -430,8 +398,8 @@ bool RecordSet::drop_rows_if_changed() {
     if (now == rows_version_) return false;
     const bool had_rows = !cache_.isEmpty();
     cache_.clear();
-    author_pictures_.clear();
-    pictures_loaded_ = false;
+    looked_up_.clear();
+    lookups_read_ = false;
     rows_version_ = now;
     return had_rows;
 }
@@ -440,68 +408,73 @@ void RecordSet::reload_row(int row) {
     load_keys();
     if (key_expr_.isEmpty() || row < 0 || row >= count()) return;
     cache_.remove(row);
-    if (!quote_fetch_) {
+    if (lookup_.table.isEmpty()) {
         fetch_rows(row, row);
         return;
     }
-    Statement probe = db_.prepare(QStringLiteral("SELECT picture FROM authors WHERE name = ?"));
+    Statement probe = lookup_probe();
     fetch_row(row, &probe, true);
 }
 
+Statement RecordSet::lookup_probe() const {
+    return db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                           .arg(lookup_.columns.join(QStringLiteral(", ")), lookup_.table, lookup_.match));
+}
+
+// One row read by its key; with a look-up, its columns are added, looked up with `probe` when
+// one is given (always, or only for a text not met yet).
 void RecordSet::fetch_row(int i, Statement* probe, bool always_probe) const {
-    const int n = quote_fetch_->column_count();
-    const int author = field_index(QStringLiteral("author"));
-    quote_fetch_->bind(1, keys_[size_t(i)]);
-    if (quote_fetch_->step()) {
-        Row r(n + 1);
-        for (int c = 0; c < n; ++c) r[c] = quote_fetch_->column(c);
-        const QString name = r.value(author).toString();
-        const QString folded = name.toCaseFolded();
-        if (probe && (always_probe || !author_pictures_.contains(folded))) {
-            probe->bind(1, name);
-            const QVariant picture = probe->step() ? probe->column(0) : QVariant();
-            probe->reset();
-            author_pictures_.insert(folded, picture);
+    const int first = fetch_has_key_ ? 1 : 0;
+    const int n = fetch_->column_count();
+    fetch_->bind(1, keys_[size_t(i)]);
+    if (fetch_->step()) {
+        Row r;
+        r.reserve(n - first + int(lookup_.columns.size()));
+        for (int c = first; c < n; ++c) r << fetch_->column(c);
+        if (!lookup_.table.isEmpty()) {
+            const QString text = r.value(field_index(lookup_.on)).toString();
+            const QString folded = text.toCaseFolded();
+            if (probe && (always_probe || !looked_up_.contains(folded))) {
+                probe->bind(1, text);
+                Row found;
+                if (probe->step())
+                    for (int c = 0; c < probe->column_count(); ++c) found << probe->column(c);
+                probe->reset();
+                looked_up_.insert(folded, found);
+            }
+            const Row& extra = looked_up_[folded];
+            for (int c = 0; c < lookup_.columns.size(); ++c) r << extra.value(c);
         }
-        r[n] = author_pictures_.value(folded);
         cache_.insert(i, std::move(r));
     }
-    quote_fetch_->reset();
+    fetch_->reset();
 }
 
 void RecordSet::fetch_rows(int first, int last) const {
     if (cache_.size() > cache_limit) cache_.clear();
     if (cache_.isEmpty()) rows_version_ = current_version();
-    if (quote_fetch_) {
-        // A set of a few rows asks for its authors' pictures one by one; a larger one reads
-        // every author once.
-        std::unique_ptr<Statement> probe;
-        if (!pictures_loaded_ && count() <= 64) {
-            probe = std::make_unique<Statement>(db_.prepare(QStringLiteral("SELECT picture FROM authors WHERE name = ?")));
-        } else if (!pictures_loaded_) {
-            author_pictures_.clear();
-            Statement all = db_.prepare(QStringLiteral("SELECT name, picture FROM authors"));
+    // With a look-up, a set of a few rows looks its texts up one by one; a larger one reads the
+    // whole look-up table once.
+    std::optional<Statement> probe;
+    if (!lookup_.table.isEmpty() && !lookups_read_) {
+        if (count() <= 64) {
+            probe.emplace(lookup_probe());
+        } else {
+            looked_up_.clear();
+            Statement all = db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3")
+                                            .arg(lookup_.match, lookup_.columns.join(QStringLiteral(", ")), lookup_.table));
             while (all.step()) {
                 const QString name = all.column_text(0).toCaseFolded();
-                if (!author_pictures_.contains(name)) author_pictures_.insert(name, all.column(1));
+                if (looked_up_.contains(name)) continue;
+                Row r;
+                for (int c = 1; c < all.column_count(); ++c) r << all.column(c);
+                looked_up_.insert(name, r);
             }
-            pictures_loaded_ = true;
+            lookups_read_ = true;
         }
-        for (int i = first; i <= last; ++i)
-            if (!cache_.contains(i)) fetch_row(i, probe.get(), false);
-        return;
     }
-    const int n = fetch_->column_count();
-    for (int i = first; i <= last; ++i) {
-        if (cache_.contains(i)) continue;
-        fetch_->bind(1, keys_[size_t(i)]);
-        if (fetch_->step()) {
-            Row r(n - 1);
-            for (int c = 1; c < n; ++c) r[c - 1] = fetch_->column(c);
-            cache_.insert(i, std::move(r));
-        }
-        fetch_->reset();
-    }
+    for (int i = first; i <= last; ++i)
+        if (!cache_.contains(i)) fetch_row(i, probe ? &*probe : nullptr, false);
 }
 
 QVariant RecordSet::value(const QString& name) const {
@@ -720,8 +693,8 @@ void RecordSet::delete_current() {
 void RecordSet::requery() {
     loaded_ = false;
     cache_.clear();
-    author_pictures_.clear();
-    pictures_loaded_ = false;
+    looked_up_.clear();
+    lookups_read_ = false;
     rows_.clear();
     pending_.clear();
     edit_mode_ = EditMode::none;

@@ -15,6 +15,24 @@
 class Database;
 class Statement;
 
+// A set over the rows of one table or saved query, named by a key, with columns looked up in
+// another table by a matching text, as an inner join would give them: the statement behind a
+// grid of a million rows, said as what it is rather than as SQL text to be taken apart.
+struct KeyedSource {
+    QString sql;        // the statement as the program writes it (what sql() reports)
+    QString from;       // the table or saved query the rows come from
+    QString key;        // its key column
+    QString table;      // the table its rows are rows of: edited and deleted there
+    QString condition;  // without "where"; empty: every row
+    QString order;      // without "order by"
+    struct Lookup {
+        QString table;        // where to look (empty: no look-up)
+        QString match;        // its column compared, under the program's collation, ...
+        QString on;           // ... with this column of the rows
+        QStringList columns;  // what it adds to each row
+    } lookup;
+};
+
 // A Jet-style record set over one SELECT.
 //
 // Where the rows of the statement can be named by a key (the rowid of a single table, the key of
@@ -28,6 +46,7 @@ class RecordSet : public QObject {
     Q_OBJECT
 public:
     RecordSet(Database& db, const QString& sql);
+    RecordSet(Database& db, const KeyedSource& source);
     ~RecordSet() override;
 
     const QString& sql() const { return sql_; }
@@ -110,7 +129,8 @@ private:
     void fetch_rows(int first, int last) const;
     void fetch_row(int i, Statement* picture_probe, bool always_probe) const;
     qint64 current_version() const;
-    bool prepare_quote_fetch();
+    bool collect_looked_up_keys() const;
+    Statement lookup_probe() const;
     QString natural_order() const;
     int find_in_memory(const QString& condition, bool& understood) const;
     void require_current() const;
@@ -131,12 +151,15 @@ private:
     mutable std::vector<qint64> keys_;
     mutable std::vector<Row> rows_;         // sets read whole
     mutable QHash<int, Row> cache_;         // sets read by key
-    mutable std::unique_ptr<Statement> fetch_;
-    // The main grid's rows, read from the quotations alone, with each author's picture from a
-    // table of the authors read once (see quote_fetch in the source).
-    mutable std::unique_ptr<Statement> quote_fetch_;
-    mutable QHash<QString, QVariant> author_pictures_;  // case-folded name -> picture
-    mutable bool pictures_loaded_ = false;
+    mutable std::unique_ptr<Statement> fetch_;  // one row by its key
+    bool fetch_has_key_ = false;                // its first column is the key
+    // A look-up: the rows come from `rows_from_` by `key_column_`, and each text met is looked up
+    // once (case-folded text -> the look-up's columns); `lookups_read_` when all were read.
+    QString rows_from_;
+    QString key_column_;
+    KeyedSource::Lookup lookup_;
+    mutable QHash<QString, QVector<QVariant>> looked_up_;
+    mutable bool lookups_read_ = false;
     std::function<qint64()> version_source_;
     mutable qint64 rows_version_ = -1;  // the version the kept rows were read at
 

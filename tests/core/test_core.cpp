@@ -1,8 +1,8 @@
 // Settings, the common utilities and the user-interface seam.
 #include "core/common.h"
-#include "core/qt_ui.h"
+#include "widgets/qt_ui.h"
 #include "core/settings.h"
-#include "core/window_utils.h"
+#include "widgets/window_utils.h"
 #include "support/fixture.h"
 
 #include <QFile>

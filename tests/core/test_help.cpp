@@ -1,8 +1,8 @@
 // The Help menu's texts and the text window.
-#include "core/f_msgbox.h"
+#include "widgets/f_msgbox.h"
 #include "core/help.h"
-#include "core/help_menu.h"
-#include "core/window_utils.h"
+#include "widgets/help_menu.h"
+#include "widgets/window_utils.h"
 #include "support/fixture.h"
 
 #include <QApplication>

@@ -3,7 +3,10 @@
 #include "core/common.h"
 #include "core/settings.h"
 #include "database/recordset.h"
+#include "main_window/edit_area.h"
 #include "main_window/f_main.h"
+#include "main_window/filter_area.h"
+#include "main_window/quote_list.h"
 #include "support/fixture.h"
 
 #include <QApplication>
@@ -39,7 +42,7 @@ struct MainWindowFixture : Fixture {
     }
     // Makes the quotation with this key the grid's current row.
     void go_to(int key) { QVERIFY(window->Data1()->find_first(QStringLiteral("key = %1").arg(key))); }
-    int current_key() const { return window->t_key->text().toInt(); }
+    int current_key() const { return window->edit->t_key->text().toInt(); }
     QList<int> grid_keys() const {
         QList<int> keys;
         RecordSet* rs = window->Data1();

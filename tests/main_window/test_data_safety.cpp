@@ -9,8 +9,8 @@
 namespace {
 
 void click_row(f_main& w, int row) {
-    const QRect cell = w.grid->visualRect(w.grid->model()->index(row, 2));
-    QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    const QRect cell = w.list->grid->visualRect(w.list->grid->model()->index(row, 2));
+    QTest::mouseClick(w.list->grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 }
 
 int row_of_key(f_main& w, int key) {
@@ -34,8 +34,8 @@ private slots:
         // Another program reads the file and ends; then the user saves.
         QCOMPARE(sqlite_shell(f.path(), "select count(*) from quotes"), QString("8"));
         f.go_to(2);
-        f.w().t_note->setText("seen by every program");
-        f.w().b_save->click();
+        f.w().edit->t_note->setText("seen by every program");
+        f.w().edit->b_save->click();
         QCOMPARE(sqlite_shell(f.path(), "select notes from quotes where key = 2"), QString("seen by every program"));
 
         // A second copy of the program is started on the same file and ended.
@@ -50,8 +50,8 @@ private slots:
         }
         QCOMPARE(sqlite_shell(f.path(), "select count(*) from quotes"), QString("8"));
         f.go_to(3);
-        f.w().t_note->setText("still saved");
-        f.w().b_save->click();
+        f.w().edit->t_note->setText("still saved");
+        f.w().edit->b_save->click();
         QCOMPARE(sqlite_shell(f.path(), "select notes from quotes where key = 3"), QString("still saved"));
         QCOMPARE(sqlite_shell(f.path(), "PRAGMA integrity_check"), QString("ok"));
     }
@@ -67,9 +67,9 @@ private slots:
         // Another program takes away what the grid reads its rows from.
         f.exec("drop view Quotes_with_sortable_text");
         f.ui.expect_message("Error ");
-        f.w().grid->verticalScrollBar()->setValue(f.w().grid->verticalScrollBar()->maximum());
-        f.w().grid->grab();
-        f.w().grid->grab();
+        f.w().list->grid->verticalScrollBar()->setValue(f.w().list->grid->verticalScrollBar()->maximum());
+        f.w().list->grid->grab();
+        f.w().list->grid->grab();
         QApplication::processEvents();
         QCOMPARE(f.ui.messages().size(), 1);
         QVERIFY(f.ui.last_message().contains("Quotes_with_sortable_text"));
@@ -82,50 +82,50 @@ private slots:
         f.go_to(1);  // the grid has read all its rows
         f.exec("update quotes set text = 'Changed by another program' where key = 3");
         f.go_to(3);
-        QCOMPARE(f.w().t_text->toPlainText(), QString("Changed by another program"));
-        f.w().t_note->setText("my own note");
-        f.w().b_save->click();
+        QCOMPARE(f.w().edit->t_text->toPlainText(), QString("Changed by another program"));
+        f.w().edit->t_note->setText("my own note");
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select text from quotes where key = 3").toString(), QString("Changed by another program"));
         QCOMPARE(f.scalar("select notes from quotes where key = 3").toString(), QString("my own note"));
 
         // The grid shows the other program's change at its next painting.
         f.exec("update quotes set text = 'Changed again' where key = 5");
-        f.w().grid->grab();
+        f.w().list->grid->grab();
         const int row = row_of_key(f.w(), 5);
-        QCOMPARE(f.w().grid->model()->index(row, 2).data().toString(), QString("Changed again"));
+        QCOMPARE(f.w().list->grid->model()->index(row, 2).data().toString(), QString("Changed again"));
     }
 
     void after_a_save_the_grid_record_set_and_edit_area_agree() {
         MainWindowFixture f;
-        f.w().cb_subject_filter->setEditText("Life");  // keys 1, 4, 7, 8
+        f.w().filters->cb_subject_filter->setEditText("Life");  // keys 1, 4, 7, 8
         f.w().b_filter_Click();
         f.go_to(1);
-        f.w().cb_subject->setEditText("Love");  // the saved row leaves the filter
-        f.w().b_save->click();
+        f.w().edit->cb_subject->setEditText("Love");  // the saved row leaves the filter
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select subject from quotes where key = 1").toString(), QString("Love"));
         RecordSet* rs = f.w().Data1();
         QCOMPARE(rs->record_count(), 3);
         const int shown = f.current_key();
         QVERIFY(shown != 1);
         QCOMPARE(rs->key_at(rs->absolute_position()).toInt(), shown);
-        QCOMPARE(f.w().grid->currentIndex().row(), rs->absolute_position());
+        QCOMPARE(f.w().list->grid->currentIndex().row(), rs->absolute_position());
         f.ui.expect_message("Do you really want to delete quote", Ui::ok);
-        f.w().b_delete->click();
+        f.w().edit->b_delete->click();
         QCOMPARE(f.scalar(QString("select count(*) from quotes where key = %1").arg(shown)).toInt(), 0);
         QCOMPARE(f.scalar("select count(*) from quotes where key = 1").toInt(), 1);
     }
 
     void add_new_ends_when_another_row_is_clicked() {
         MainWindowFixture f;
-        emit f.w().grid->horizontalHeader()->sectionClicked(0);  // by key
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(0);  // by key
         f.show();
-        f.w().b_add_new->click();
-        QVERIFY(f_main::is_lit(f.w().b_add_new));
+        f.w().edit->b_add_new->click();
+        QVERIFY(f_main::is_lit(f.w().edit->b_add_new));
         click_row(f.w(), 4);
         QCOMPARE(f.current_key(), 5);
-        QVERIFY(!f_main::is_lit(f.w().b_add_new));
-        f.w().t_note->setText("a note for five");
-        f.w().b_save->click();
+        QVERIFY(!f_main::is_lit(f.w().edit->b_add_new));
+        f.w().edit->t_note->setText("a note for five");
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select count(*) from quotes").toInt(), 8);
         QCOMPARE(f.scalar("select notes from quotes where key = 5").toString(), QString("a note for five"));
     }
@@ -133,17 +133,17 @@ private slots:
     void delete_while_adding_deletes_nothing() {
         MainWindowFixture f;
         f.go_to(2);
-        f.w().b_add_new->click();
-        f.w().b_delete->click();  // no question: nothing shown can be deleted
+        f.w().edit->b_add_new->click();
+        f.w().edit->b_delete->click();  // no question: nothing shown can be deleted
         QCOMPARE(f.scalar("select count(*) from quotes").toInt(), 8);
-        QVERIFY(!f_main::is_lit(f.w().b_add_new));
+        QVERIFY(!f_main::is_lit(f.w().edit->b_add_new));
         QCOMPARE(f.current_key(), 2);  // the adding is cancelled: the current row is back
-        QCOMPARE(f.w().cb_author->currentText(), QString("Oscar Wilde"));
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("Oscar Wilde"));
         // A change while adding makes it an edit in progress, which Delete refuses.
-        f.w().b_add_new->click();
-        f.w().t_text->setPlainText("Half typed");
+        f.w().edit->b_add_new->click();
+        f.w().edit->t_text->setPlainText("Half typed");
         f.ui.expect_message("Edit operation in progress.");
-        f.w().b_delete->click();
+        f.w().edit->b_delete->click();
         QCOMPARE(f.scalar("select count(*) from quotes").toInt(), 8);
     }
 
@@ -152,12 +152,12 @@ private slots:
         f.show();
         f.ctx->database->execute("delete from authors; delete from subjects");
         f.w().set_combos();
-        f.w().b_add_new->click();
-        f.w().cb_author->setFocus();
-        f.w().cb_author->setEditText("  ");
-        f.w().cb_subject->setFocus(Qt::TabFocusReason);  // leaving the author box asks nothing
-        f.w().cb_subject->setEditText("");
-        f.w().t_note->setFocus(Qt::TabFocusReason);     // nor does leaving the subject box
+        f.w().edit->b_add_new->click();
+        f.w().edit->cb_author->setFocus();
+        f.w().edit->cb_author->setEditText("  ");
+        f.w().edit->cb_subject->setFocus(Qt::TabFocusReason);  // leaving the author box asks nothing
+        f.w().edit->cb_subject->setEditText("");
+        f.w().edit->t_note->setFocus(Qt::TabFocusReason);     // nor does leaving the subject box
         QCOMPARE(f.scalar("select count(*) from authors").toInt(), 0);
         QCOMPARE(f.scalar("select count(*) from subjects").toInt(), 0);
         QVERIFY(f.ui.messages().isEmpty());
@@ -167,13 +167,13 @@ private slots:
         MainWindowFixture f;
         f.show();
         save_setting("last_db_file", f.path());
-        f.w().t_note->setText("unsaved");
+        f.w().edit->t_note->setText("unsaved");
         f.ui.expect_message("Edit operation in progress.");
         f.w().m_change_db->trigger();  // no file dialog, no announcement
         QCOMPARE(get_setting("last_db_file"), f.path());
         QVERIFY(!f.ui.ended);
         QVERIFY(f.w().isVisible());
-        QCOMPARE(f.w().t_note->text(), QString("unsaved"));
+        QCOMPARE(f.w().edit->t_note->text(), QString("unsaved"));
     }
 
     void names_differing_only_in_letter_case_are_one_name_whatever_the_file_says() {
@@ -189,19 +189,19 @@ private slots:
                                  " ('three', 'ÉMILE ZOLA', 'life', 'EN', 0.3)");
         f_main w(*f.ctx);
         QCOMPARE(w.Data1()->record_count(), 3);  // all three join their author
-        w.cb_author_filter->setEditText("émile ZOLA");
+        w.filters->cb_author_filter->setEditText("émile ZOLA");
         w.b_filter_Click();
         QCOMPARE(f.ctx->current_quotes_filter, QString(" author = 'émile ZOLA'"));
         QCOMPARE(w.Data1()->record_count(), 3);
         // Saving a quotation by "ÉMILE ZOLA" offers no second author.
-        w.b_add_new->click();
-        w.t_text->setPlainText("four");
-        w.cb_author->setEditText("ÉMILE ZOLA");
-        w.cb_subject->setEditText("LIFE");
-        w.b_save->click();
+        w.edit->b_add_new->click();
+        w.edit->t_text->setPlainText("four");
+        w.edit->cb_author->setEditText("ÉMILE ZOLA");
+        w.edit->cb_subject->setEditText("LIFE");
+        w.edit->b_save->click();
         QCOMPARE(f.scalar("select count(*) from authors").toInt(), 1);
         QCOMPARE(f.scalar("select count(*) from quotes where text = 'four'").toInt(), 1);
-        QCOMPARE(w.b_filter_current_author->text(), QString("Filter on current author (4)"));
+        QCOMPARE(w.filters->b_filter_current_author->text(), QString("Filter on current author (4)"));
     }
 };
 

@@ -3,10 +3,10 @@
 
 namespace {
 void fill(f_main& w, const QString& text, const QString& author, const QString& subject, const QString& language = "EN") {
-    w.t_text->setPlainText(text);
-    w.cb_author->setEditText(author);
-    w.cb_subject->setEditText(subject);
-    w.cb_language->setEditText(language);
+    w.edit->t_text->setPlainText(text);
+    w.edit->cb_author->setEditText(author);
+    w.edit->cb_subject->setEditText(subject);
+    w.edit->cb_language->setEditText(language);
 }
 }  // namespace
 
@@ -16,161 +16,161 @@ private slots:
     void change_detection() {
         MainWindowFixture f;
         f.go_to(2);
-        QVERIFY(!f.w().b_save->isEnabled());
-        f.w().cb_author->setEditText("OSCAR WILDE");  // letter case alone is no change
-        f.w().t_text->setPlainText(f.w().t_text->toPlainText().toUpper());
-        QVERIFY(!f_main::is_lit(f.w().b_save));
-        QVERIFY(f.w().grid->isEnabled());
+        QVERIFY(!f.w().edit->b_save->isEnabled());
+        f.w().edit->cb_author->setEditText("OSCAR WILDE");  // letter case alone is no change
+        f.w().edit->t_text->setPlainText(f.w().edit->t_text->toPlainText().toUpper());
+        QVERIFY(!f_main::is_lit(f.w().edit->b_save));
+        QVERIFY(f.w().list->grid->isEnabled());
 
         f.ui.expect_message("Invalid rate (use values 1 to 3 or empty)");
-        f.w().cb_rate->setEditText("4");
-        QCOMPARE(f.w().cb_rate->currentText(), QString("3"));  // the remembered rate comes back
+        f.w().edit->cb_rate->setEditText("4");
+        QCOMPARE(f.w().edit->cb_rate->currentText(), QString("3"));  // the remembered rate comes back
         f.ui.expect_message("Invalid rate (use values 1 to 3 or empty)");
-        f.w().cb_rate->setEditText("x");
-        QCOMPARE(f.w().cb_rate->currentText(), QString("3"));
-        QVERIFY(!f_main::is_lit(f.w().b_save));
+        f.w().edit->cb_rate->setEditText("x");
+        QCOMPARE(f.w().edit->cb_rate->currentText(), QString("3"));
+        QVERIFY(!f_main::is_lit(f.w().edit->b_save));
 
-        f.w().cb_rate->setEditText("");
-        QVERIFY(f_main::is_lit(f.w().b_save));
-        QVERIFY(f.w().b_undo->isEnabled());
-        QVERIFY(!f.w().grid->isEnabled());
-        f.w().b_undo->click();
-        QCOMPARE(f.w().cb_rate->currentText(), QString("3"));
-        QVERIFY(!f_main::is_lit(f.w().b_save) && !f.w().b_save->isEnabled());
-        QVERIFY(f.w().grid->isEnabled());
+        f.w().edit->cb_rate->setEditText("");
+        QVERIFY(f_main::is_lit(f.w().edit->b_save));
+        QVERIFY(f.w().edit->b_undo->isEnabled());
+        QVERIFY(!f.w().list->grid->isEnabled());
+        f.w().edit->b_undo->click();
+        QCOMPARE(f.w().edit->cb_rate->currentText(), QString("3"));
+        QVERIFY(!f_main::is_lit(f.w().edit->b_save) && !f.w().edit->b_save->isEnabled());
+        QVERIFY(f.w().list->grid->isEnabled());
 
         // Commands that would lose an edit refuse.
-        f.w().t_note->setText("pending");
+        f.w().edit->t_note->setText("pending");
         for (int i = 0; i < 4; ++i) f.ui.expect_message("Edit operation in progress.");
-        f.w().b_add_new->click();
-        f.w().b_delete->click();
-        f.w().b_next->click();
-        f.w().b_random->click();
+        f.w().edit->b_add_new->click();
+        f.w().edit->b_delete->click();
+        f.w().edit->b_next->click();
+        f.w().edit->b_random->click();
         QCOMPARE(f.current_key(), 2);
     }
 
     void save_updates_and_keeps_line_breaks() {
         MainWindowFixture f;
         f.go_to(3);
-        f.w().t_text->setPlainText("First line\nsecond line\r\nthird");
-        f.w().t_note->setText("with 'quotes'");
-        f.w().cb_rate->setEditText("2");
-        f.w().b_save->click();
+        f.w().edit->t_text->setPlainText("First line\nsecond line\r\nthird");
+        f.w().edit->t_note->setText("with 'quotes'");
+        f.w().edit->cb_rate->setEditText("2");
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select text from quotes where key = 3").toString(), QString("First line\nsecond line\nthird"));
         QCOMPARE(f.scalar("select notes from quotes where key = 3").toString(), QString("with 'quotes'"));
         QCOMPARE(f.scalar("select rate from quotes where key = 3").toInt(), 2);
         QCOMPARE(f.scalar("select typeof(rate) from quotes where key = 3").toString(), QString("integer"));
         QCOMPARE(f.current_key(), 3);  // the saved row is current again
         QCOMPARE(f.w().Data1()->key_at(f.w().Data1()->absolute_position()).toInt(), 3);
-        QVERIFY(!f_main::is_lit(f.w().b_save));
-        QVERIFY(f.w().grid->isEnabled());
+        QVERIFY(!f_main::is_lit(f.w().edit->b_save));
+        QVERIFY(f.w().list->grid->isEnabled());
         // Emptied fields are stored as nulls.
-        f.w().t_note->setText("");
-        f.w().cb_rate->setEditText("");
-        f.w().b_save->click();
+        f.w().edit->t_note->setText("");
+        f.w().edit->cb_rate->setEditText("");
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select count(*) from quotes where key = 3 and notes is null and rate is null").toInt(), 1);
     }
 
     void add_new_then_save_makes_the_new_row_current() {
         MainWindowFixture f;
         f.ctx->default_language = "IT";
-        f.w().b_add_new->click();
-        QVERIFY(f_main::is_lit(f.w().b_add_new));
-        QCOMPARE(f.w().cb_language->currentText(), QString("IT"));
-        QVERIFY(!f_main::is_lit(f.w().b_save));
-        f.w().t_text->setPlainText("Nuova citazione");
-        QVERIFY(f_main::is_lit(f.w().b_save));
-        f.w().cb_author->setEditText("Mark Twain");
-        f.w().cb_subject->setEditText("life");
-        f.w().b_save->click();
+        f.w().edit->b_add_new->click();
+        QVERIFY(f_main::is_lit(f.w().edit->b_add_new));
+        QCOMPARE(f.w().edit->cb_language->currentText(), QString("IT"));
+        QVERIFY(!f_main::is_lit(f.w().edit->b_save));
+        f.w().edit->t_text->setPlainText("Nuova citazione");
+        QVERIFY(f_main::is_lit(f.w().edit->b_save));
+        f.w().edit->cb_author->setEditText("Mark Twain");
+        f.w().edit->cb_subject->setEditText("life");
+        f.w().edit->b_save->click();
         const int key = f.scalar("select max(key) from quotes").toInt();
         QCOMPARE(key, 9);
         QCOMPARE(f.current_key(), 9);
-        QCOMPARE(f.w().cb_subject->currentText(), QString("Life"));  // the stored letter case
+        QCOMPARE(f.w().edit->cb_subject->currentText(), QString("Life"));  // the stored letter case
         QCOMPARE(f.scalar("select subject from quotes where key = 9").toString(), QString("Life"));
         QCOMPARE(f.scalar("select language from quotes where key = 9").toString(), QString("IT"));
-        QVERIFY(!f_main::is_lit(f.w().b_add_new));
-        QCOMPARE(f.w().l_records_filtered->text(), QString("Records Filtered:9/9"));
+        QVERIFY(!f_main::is_lit(f.w().edit->b_add_new));
+        QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:9/9"));
     }
 
     void saving_with_an_empty_grid_inserts() {
         MainWindowFixture f;
-        f.w().t_key_selector->setText("999");
+        f.w().filters->t_key_selector->setText("999");
         f.w().b_filter_Click();
         QCOMPARE(f.w().Data1()->record_count(), 0);
         fill(f.w(), "Alone in an empty grid", "Smith", "Wisdom");
-        f.w().b_save->click();
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select count(*) from quotes").toInt(), 9);
         QCOMPARE(f.scalar("select count(*) from quotes where text = 'Alone in an empty grid'").toInt(), 1);
     }
 
     void missing_author_and_subject() {
         MainWindowFixture f;
-        f.w().b_add_new->click();
+        f.w().edit->b_add_new->click();
         fill(f.w(), "A new thought.", "Dell'Acqua", "Wisdom");
         // Cancel keeps everything as typed.
         f.ui.expect_message("Author \"Dell'Acqua\" not found. Do you want to add it?", Ui::cancel);
-        f.w().b_save->click();
-        QCOMPARE(f.w().cb_author->currentText(), QString("Dell'Acqua"));
-        QVERIFY(f_main::is_lit(f.w().b_save));
+        f.w().edit->b_save->click();
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("Dell'Acqua"));
+        QVERIFY(f_main::is_lit(f.w().edit->b_save));
         QCOMPARE(f.scalar("select count(*) from quotes").toInt(), 8);
         // OK creates the author with no picture and no notes.
         f.ui.expect_message("Author \"Dell'Acqua\" not found", Ui::ok);
-        f.w().b_save->click();
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select count(*) from authors where name = 'Dell''Acqua' and picture is null and notes is null")
                      .toInt(),
                  1);
         QCOMPARE(f.scalar("select count(*) from quotes where author = 'Dell''Acqua'").toInt(), 1);
-        QVERIFY(f.w().cb_author_filter->findText("Dell'Acqua") >= 0);
+        QVERIFY(f.w().filters->cb_author_filter->findText("Dell'Acqua") >= 0);
 
         // A subject that does not exist is refused; an empty one becomes "-", created when needed.
-        f.w().b_add_new->click();
+        f.w().edit->b_add_new->click();
         fill(f.w(), "Another one.", "Smith", "Nonexistent");
         f.ui.expect_message("Subject \"Nonexistent\" not found. Please add it");
-        f.w().b_save->click();
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select count(*) from quotes").toInt(), 9);
         f.ctx->database->execute("delete from subjects where subject = '-'");
-        f.w().cb_subject->setEditText("  ");
+        f.w().edit->cb_subject->setEditText("  ");
         f.ui.expect_message("Subject is empty and will be set to '-'; do you want to proceed?", Ui::ok);
-        f.w().b_save->click();
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select subject from quotes where text = 'Another one.'").toString(), QString("-"));
         QCOMPARE(f.scalar("select count(*) from subjects where subject = '-'").toInt(), 1);
 
-        f.w().b_add_new->click();
+        f.w().edit->b_add_new->click();
         fill(f.w(), "No language.", "Smith", "Life", "");
-        f.w().t_note->setText("x");
+        f.w().edit->t_note->setText("x");
         f.ui.expect_message("Language cannot be empty");
-        f.w().b_save->click();
-        f.w().cb_language->setEditText("EN");
-        f.w().cb_author->setEditText(" ");
+        f.w().edit->b_save->click();
+        f.w().edit->cb_language->setEditText("EN");
+        f.w().edit->cb_author->setEditText(" ");
         f.ui.expect_message("Author cannot be empty");
-        f.w().b_save->click();
+        f.w().edit->b_save->click();
     }
 
     void names_of_question_marks_are_stored_as_typed() {
         MainWindowFixture f;
-        f.w().b_add_new->click();
+        f.w().edit->b_add_new->click();
         fill(f.w(), "Mystery", "??", "Life");
         f.ui.expect_message("Author \"??\" not found", Ui::ok);
-        f.w().b_save->click();
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select count(*) from authors where name = '?" "?'").toInt(), 1);
         QCOMPARE(f.scalar("select count(*) from authors where name = '[??]'").toInt(), 0);
         QCOMPARE(f.current_key(), 9);  // it shows in the grid, beside its author
-        QCOMPARE(f.w().b_filter_current_author->text(), QString("Filter on current author (1)"));
+        QCOMPARE(f.w().filters->b_filter_current_author->text(), QString("Filter on current author (1)"));
     }
 
     void engine_errors_keep_what_was_typed() {
         MainWindowFixture f;
         f.go_to(1);
         f.exec("create trigger refuse before update on quotes begin select raise(abort, 'the disk is full'); end");
-        f.w().t_text->setPlainText("Precious words");
+        f.w().edit->t_text->setPlainText("Precious words");
         f.ui.expect_message("the disk is full");
-        f.w().b_save->click();
+        f.w().edit->b_save->click();
         QVERIFY(f.ui.last_message().startsWith("Error "));
-        QCOMPARE(f.w().t_text->toPlainText(), QString("Precious words"));
-        QVERIFY(f_main::is_lit(f.w().b_save));
+        QCOMPARE(f.w().edit->t_text->toPlainText(), QString("Precious words"));
+        QVERIFY(f_main::is_lit(f.w().edit->b_save));
         f.exec("drop trigger refuse");
-        f.w().b_save->click();
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select text from quotes where key = 1").toString(), QString("Precious words"));
     }
 
@@ -181,51 +181,51 @@ private slots:
         while (text.size() < 10000) text += marks + "Ünïcödé ✓ ";
         text = text.left(10000);
         f.go_to(4);
-        f.w().t_text->setPlainText(text);
-        f.w().b_save->click();
+        f.w().edit->t_text->setPlainText(text);
+        f.w().edit->b_save->click();
         QCOMPARE(f.scalar("select text from quotes where key = 4").toString(), text);
         f.go_to(1);
         f.go_to(4);
-        QCOMPARE(f.w().t_text->toPlainText(), text);
+        QCOMPARE(f.w().edit->t_text->toPlainText(), text);
     }
 
     void delete_and_the_row_after() {
         MainWindowFixture f;
-        emit f.w().grid->horizontalHeader()->sectionClicked(0);  // by key: 1 .. 8
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(0);  // by key: 1 .. 8
         f.go_to(8);
         f.ui.expect_message("Do you really want to delete quote '??? marks the spot...'?", Ui::cancel);
-        f.w().b_delete->click();
+        f.w().edit->b_delete->click();
         QCOMPARE(f.scalar("select count(*) from quotes").toInt(), 8);
         f.ui.expect_message("Do you really want to delete quote", Ui::ok);
-        f.w().b_delete->click();
+        f.w().edit->b_delete->click();
         QCOMPARE(f.scalar("select count(*) from quotes where key = 8").toInt(), 0);
         QCOMPARE(f.current_key(), 7);  // the new last row
         f.go_to(3);
         f.ui.expect_message("Do you really want to delete quote 'Experience is the name we give...'?", Ui::ok);
-        f.w().b_delete->click();
+        f.w().edit->b_delete->click();
         QCOMPARE(f.current_key(), 4);  // the row that followed
-        QCOMPARE(f.w().l_records_filtered->text(), QString("Records Filtered:6/6"));
+        QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:6/6"));
 
-        f.w().t_key_selector->setText("4");
+        f.w().filters->t_key_selector->setText("4");
         f.w().b_filter_Click();
         f.ui.expect_message("Do you really want to delete quote", Ui::ok);
-        f.w().b_delete->click();
-        QCOMPARE(f.w().t_key->text(), QString());  // the only row: the edit area empties
-        QCOMPARE(f.w().t_text->toPlainText(), QString());
+        f.w().edit->b_delete->click();
+        QCOMPARE(f.w().edit->t_key->text(), QString());  // the only row: the edit area empties
+        QCOMPARE(f.w().edit->t_text->toPlainText(), QString());
         QCOMPARE(f.w().Data1()->record_count(), 0);
     }
 
     void next_and_random() {
         MainWindowFixture f;
-        emit f.w().grid->horizontalHeader()->sectionClicked(0);
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(0);
         f.go_to(7);
-        f.w().b_next->click();
+        f.w().edit->b_next->click();
         QCOMPARE(f.current_key(), 8);
-        f.w().b_next->click();  // on the last row Next stays there
+        f.w().edit->b_next->click();  // on the last row Next stays there
         QCOMPARE(f.current_key(), 8);
         QVERIFY(f.ui.messages().isEmpty());
         for (int i = 0; i < 20; ++i) {
-            f.w().b_random->click();
+            f.w().edit->b_random->click();
             QVERIFY(f.current_key() >= 1 && f.current_key() <= 8);
         }
     }
@@ -235,51 +235,51 @@ private slots:
         f.show();
         f.go_to(1);
         // A fragment is completed to the first name that contains it...
-        f.w().cb_author->setFocus();
-        f.w().cb_author->setEditText("d'annun");
-        f.w().t_text->setFocus(Qt::TabFocusReason);
-        QCOMPARE(f.w().cb_author->currentText(), QString("Gabriele D'Annunzio"));
+        f.w().edit->cb_author->setFocus();
+        f.w().edit->cb_author->setEditText("d'annun");
+        f.w().edit->t_text->setFocus(Qt::TabFocusReason);
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("Gabriele D'Annunzio"));
         // ...but a name typed whole stays, though another name containing it comes first.
-        f.w().cb_author->setFocus();
-        f.w().cb_author->setEditText("smith");
-        f.w().t_text->setFocus(Qt::TabFocusReason);
-        QCOMPARE(f.w().cb_author->currentText(), QString("Smith"));
+        f.w().edit->cb_author->setFocus();
+        f.w().edit->cb_author->setEditText("smith");
+        f.w().edit->t_text->setFocus(Qt::TabFocusReason);
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("Smith"));
         // A new name: Cancel keeps it, OK creates the author.
-        f.w().cb_author->setFocus();
-        f.w().cb_author->setEditText("Seneca");
+        f.w().edit->cb_author->setFocus();
+        f.w().edit->cb_author->setEditText("Seneca");
         f.ui.expect_message("Author 'Seneca' not in database. Do you want to add it?", Ui::cancel);
-        f.w().t_text->setFocus(Qt::TabFocusReason);
-        QCOMPARE(f.w().cb_author->currentText(), QString("Seneca"));
+        f.w().edit->t_text->setFocus(Qt::TabFocusReason);
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("Seneca"));
         QCOMPARE(f.scalar("select count(*) from authors where name = 'Seneca'").toInt(), 0);
-        f.w().cb_author->setFocus();
+        f.w().edit->cb_author->setFocus();
         f.ui.expect_message("Author 'Seneca' not in database", Ui::ok);
-        f.w().t_text->setFocus(Qt::TabFocusReason);
+        f.w().edit->t_text->setFocus(Qt::TabFocusReason);
         QCOMPARE(f.scalar("select count(*) from authors where name = 'Seneca' and picture is null").toInt(), 1);
-        QVERIFY(f.w().cb_author->findText("Seneca") >= 0);
+        QVERIFY(f.w().edit->cb_author->findText("Seneca") >= 0);
 
-        f.w().cb_subject->setFocus();
-        f.w().cb_subject->setEditText("wis");
-        f.w().t_note->setFocus(Qt::TabFocusReason);
-        QCOMPARE(f.w().cb_subject->currentText(), QString("Wisdom"));
-        f.w().cb_subject->setFocus();
-        f.w().cb_subject->setEditText("Humour");
+        f.w().edit->cb_subject->setFocus();
+        f.w().edit->cb_subject->setEditText("wis");
+        f.w().edit->t_note->setFocus(Qt::TabFocusReason);
+        QCOMPARE(f.w().edit->cb_subject->currentText(), QString("Wisdom"));
+        f.w().edit->cb_subject->setFocus();
+        f.w().edit->cb_subject->setEditText("Humour");
         f.ui.expect_message("Subject 'Humour' not in database. Do you want to add it?", Ui::ok);
-        f.w().t_note->setFocus(Qt::TabFocusReason);
+        f.w().edit->t_note->setFocus(Qt::TabFocusReason);
         QCOMPARE(f.scalar("select count(*) from subjects where subject = 'Humour'").toInt(), 1);
-        QVERIFY(f.w().cb_subject_filter->findText("Humour") >= 0);
+        QVERIFY(f.w().filters->cb_subject_filter->findText("Humour") >= 0);
     }
 
     void tab_from_the_grid_leads_to_missing_values() {
         MainWindowFixture f;
         f.show();
         f.go_to(5);  // subject "-"
-        f.w().grid->setFocus();
-        QTest::keyClick(f.w().grid, Qt::Key_Tab);
-        QVERIFY(f.w().cb_subject->hasFocus());
+        f.w().list->grid->setFocus();
+        QTest::keyClick(f.w().list->grid, Qt::Key_Tab);
+        QVERIFY(f.w().edit->cb_subject->hasFocus());
         f.go_to(4);  // no rate
-        f.w().grid->setFocus();
-        QTest::keyClick(f.w().grid, Qt::Key_Tab);
-        QVERIFY(f.w().cb_rate->hasFocus());
+        f.w().list->grid->setFocus();
+        QTest::keyClick(f.w().list->grid, Qt::Key_Tab);
+        QVERIFY(f.w().edit->cb_rate->hasFocus());
     }
 
     void the_authors_picture() {
@@ -292,12 +292,12 @@ private slots:
                "update authors set picture = 'nowhere/missing.jpg' where name = 'Smith'");
         f.w().b_filter_Click();
         f.go_to(1);
-        QVERIFY(f.w().Image1->isVisible() || !f.w().isVisible());
-        QCOMPARE(f.w().Image1->width(), f.w().pic_author->width());  // wide: the box's width...
-        QCOMPARE(f.w().Image1->height(), f.w().pic_author->width() / 3);  // ...and a third of it high
-        QCOMPARE(f.w().Image1->y(), (f.w().pic_author->height() - f.w().Image1->height()) / 2);
+        QVERIFY(f.w().edit->Image1->isVisible() || !f.w().isVisible());
+        QCOMPARE(f.w().edit->Image1->width(), f.w().edit->pic_author->width());  // wide: the box's width...
+        QCOMPARE(f.w().edit->Image1->height(), f.w().edit->pic_author->width() / 3);  // ...and a third of it high
+        QCOMPARE(f.w().edit->Image1->y(), (f.w().edit->pic_author->height() - f.w().edit->Image1->height()) / 2);
         f.go_to(6);  // a missing file shows the default picture
-        QVERIFY(!f.w().Image1->pixmap().isNull());
+        QVERIFY(!f.w().edit->Image1->pixmap().isNull());
     }
 };
 

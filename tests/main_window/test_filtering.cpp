@@ -6,24 +6,27 @@
 class TestFiltering : public QObject {
     Q_OBJECT
 private slots:
-    void init() { save_setting("formheight", ""); }
+    void init() {
+        save_setting("formheight", "");
+        save_setting("main_geometry", "");
+    }
 
     void opens_on_all_quotations_in_random_order() {
         MainWindowFixture f;
         QCOMPARE(f.sql(), grid_select + " order by quotes.random");
         QCOMPARE(f.ctx->current_quotes_filter, QString());
         QCOMPARE(f.w().Data1()->record_count(), 8);
-        QCOMPARE(f.w().l_records_filtered->text(), QString("Records Filtered:8/8"));
-        QCOMPARE(f.w().l_records_selected->text(), QString("Records Selected:0"));
-        QVERIFY(!f.w().b_filter->isEnabled());
-        QVERIFY(!f.w().b_clear->isEnabled());
+        QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:8/8"));
+        QCOMPARE(f.w().filters->l_records_selected->text(), QString("Records Selected:0"));
+        QVERIFY(!f.w().filters->b_filter->isEnabled());
+        QVERIFY(!f.w().filters->b_clear->isEnabled());
         // The first row fills the edit area, with the counts of its author and subject.
         QCOMPARE(f.current_key(), 1);
-        QCOMPARE(f.w().cb_author->currentText(), QString("Mark Twain"));
-        QCOMPARE(f.w().b_filter_current_author->text(), QString("Filter on current author (1)"));
-        QCOMPARE(f.w().b_filter_current_subject->text(), QString("Filter on current subject (4)"));
-        QCOMPARE(f.w().l_author->text(), QString("Author 1 q "));
-        QCOMPARE(f.w().l_subject->text(), QString("Subject 4 q "));
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("Mark Twain"));
+        QCOMPARE(f.w().filters->b_filter_current_author->text(), QString("Filter on current author (1)"));
+        QCOMPARE(f.w().filters->b_filter_current_subject->text(), QString("Filter on current subject (4)"));
+        QCOMPARE(f.w().edit->l_author->text(), QString("Author 1 q "));
+        QCOMPARE(f.w().edit->l_subject->text(), QString("Subject 4 q "));
         // Showing the window moves to a random row once.
         f.show();
         QVERIFY(f.current_key() >= 1 && f.current_key() <= 8);
@@ -32,17 +35,17 @@ private slots:
 
     void author_filter_exact_or_fragment() {
         MainWindowFixture f;
-        f.w().cb_author_filter->setEditText("mith");
-        QVERIFY(f.w().b_filter->isEnabled());
-        QCOMPARE(f.w().cb_author_filter->lineEdit()->palette().color(QPalette::Base), f_main::attention_colour());
-        f.w().b_filter->click();
+        f.w().filters->cb_author_filter->setEditText("mith");
+        QVERIFY(f.w().filters->b_filter->isEnabled());
+        QCOMPARE(f.w().filters->cb_author_filter->lineEdit()->palette().color(QPalette::Base), f_main::attention_colour());
+        f.w().filters->b_filter->click();
         QCOMPARE(f.sql(), grid_select + " where  author like '*mith*' order by quotes.random");
         QCOMPARE(f.ctx->current_quotes_filter, QString(" author like '*mith*'"));
         QCOMPARE(f.w().Data1()->record_count(), 2);  // Smith and John Smithson
-        QCOMPARE(f.w().l_records_filtered->text(), QString("Records Filtered:2/8"));
-        QVERIFY(f_main::is_lit(f.w().b_filter));
+        QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:2/8"));
+        QVERIFY(f_main::is_lit(f.w().filters->b_filter));
 
-        f.w().cb_author_filter->setEditText("SMITH");  // any letter case names Smith exactly
+        f.w().filters->cb_author_filter->setEditText("SMITH");  // any letter case names Smith exactly
         f.w().b_filter_Click();
         QCOMPARE(f.condition(), QString(" author = 'SMITH'"));
         QCOMPARE(f.grid_keys(), QList<int>{6});
@@ -50,28 +53,28 @@ private slots:
 
     void clauses_join_with_and() {
         MainWindowFixture f;
-        f.w().cb_author_filter->setEditText("Oscar Wilde");
-        f.w().t_text_filter->setText("resist");
-        f.w().cb_rate_filter_from->setCurrentText("3");
+        f.w().filters->cb_author_filter->setEditText("Oscar Wilde");
+        f.w().filters->t_text_filter->setText("resist");
+        f.w().filters->cb_rate_filter_from->setCurrentText("3");
         f.w().b_filter_Click();
         QCOMPARE(f.sql(), grid_select + " where  author = 'Oscar Wilde' and  text like '*resist*' and  rate = '3'"
                                         " order by quotes.random");
         QCOMPARE(f.grid_keys(), QList<int>{2});
 
         f.w().b_clear_Click();
-        f.w().cb_rate_filter_from->setCurrentText("3");
-        f.w().cb_rate_filter_to->setCurrentText("1");
+        f.w().filters->cb_rate_filter_from->setCurrentText("3");
+        f.w().filters->cb_rate_filter_to->setCurrentText("1");
         f.w().b_filter_Click();
         QCOMPARE(f.condition(), QString(" (rate >= '1' and rate <= '3')"));
         QCOMPARE(f.w().Data1()->record_count(), 6);  // every rated quotation
-        f.w().cb_rate_filter_to->setCurrentText("3");
+        f.w().filters->cb_rate_filter_to->setCurrentText("3");
         f.w().b_filter_Click();
         QCOMPARE(f.condition(), QString(" (rate >= '3' and rate <= '3')"));
 
         f.w().b_clear_Click();
-        f.w().cb_subject_filter->setEditText("wis");
-        f.w().cb_language_filter->setEditText("en");
-        f.w().t_note_filter->setText("odd");
+        f.w().filters->cb_subject_filter->setEditText("wis");
+        f.w().filters->cb_language_filter->setEditText("en");
+        f.w().filters->t_note_filter->setText("odd");
         f.w().b_filter_Click();
         QCOMPARE(f.condition(), QString(" subject like '*wis*' and  language like '*en*' and  quotes.notes like '*odd*'"));
         QCOMPARE(f.grid_keys(), QList<int>{6});
@@ -79,17 +82,17 @@ private slots:
 
     void key_selector() {
         MainWindowFixture f;
-        f.w().t_key_selector->setText("12");
+        f.w().filters->t_key_selector->setText("12");
         f.w().b_filter_Click();
         QCOMPARE(f.condition(), QString(" key = 12"));
         QCOMPARE(f.w().Data1()->record_count(), 0);
-        QCOMPARE(f.w().t_key->text(), QString());  // no row: the edit area is empty
+        QCOMPARE(f.w().edit->t_key->text(), QString());  // no row: the edit area is empty
         const QString before = f.sql();
-        f.w().t_key_selector->setText("12a");
+        f.w().filters->t_key_selector->setText("12a");
         f.ui.expect_message("Invalid key selector (must be a number)");
         f.w().b_filter_Click();
         QCOMPARE(f.sql(), before);
-        f.w().t_key_selector->setText("4");
+        f.w().filters->t_key_selector->setText("4");
         int enter = 13;
         f.w().Check_filter_enter(enter);
         QCOMPARE(f.grid_keys(), QList<int>{4});
@@ -117,9 +120,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QList<int>, keys);
         MainWindowFixture f;
-        if (field == "text") f.w().t_text_filter->setText(typed);
-        else if (field == "note") f.w().t_note_filter->setText(typed);
-        else f.w().cb_author_filter->setEditText(typed);
+        if (field == "text") f.w().filters->t_text_filter->setText(typed);
+        else if (field == "note") f.w().filters->t_note_filter->setText(typed);
+        else f.w().filters->cb_author_filter->setEditText(typed);
         f.w().b_filter_Click();
         QList<int> found = f.grid_keys();
         std::sort(found.begin(), found.end());
@@ -129,11 +132,11 @@ private slots:
 
     void sorting_by_column_headers() {
         MainWindowFixture f;
-        QHeaderView* header = f.w().grid->horizontalHeader();
+        QHeaderView* header = f.w().list->grid->horizontalHeader();
         emit header->sectionClicked(1);
         QCOMPARE(f.sql(), grid_select + " order by author ASC , text2");
         QCOMPARE(f.grid_keys(), (QList<int>{8, 5, 4, 7, 1, 3, 2, 6}));  // Émile beside the E's, not after Z
-        QCOMPARE(f.w().cb_author->currentText(), QString("???"));
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("???"));
         emit header->sectionClicked(1);
         QCOMPARE(f.sql(), grid_select + " order by author DESC , text2");
         QCOMPARE(f.w().Data1()->key_at(0).toInt(), 6);
@@ -152,7 +155,7 @@ private slots:
         // Text sorts without its leading quotation marks: "« L'art" among the L's.
         emit header->sectionClicked(2);
         emit header->sectionClicked(2);
-        f.w().t_text_filter->setText("e");
+        f.w().filters->t_text_filter->setText("e");
         f.w().b_filter_Click();
         QCOMPARE(f.sql(), grid_select + " where  text like '*e*' order by text2 ASC");
         QCOMPARE(f.grid_keys(), (QList<int>{8, 1, 3, 2, 4, 5, 7}));
@@ -161,59 +164,59 @@ private slots:
     void clearing_filters() {
         MainWindowFixture f;
         // With no filter in force nothing is re-read.
-        f.w().t_text_filter->setText("fear");
+        f.w().filters->t_text_filter->setText("fear");
         RecordSet* before = f.w().Data1();
         f.w().b_clear_Click();
         QCOMPARE(f.w().Data1(), before);
-        QCOMPARE(f.w().t_text_filter->text(), QString());
-        QVERIFY(!f.w().b_filter->isEnabled() && !f.w().b_clear->isEnabled());
+        QCOMPARE(f.w().filters->t_text_filter->text(), QString());
+        QVERIFY(!f.w().filters->b_filter->isEnabled() && !f.w().filters->b_clear->isEnabled());
 
-        f.w().t_text_filter->setText("fear");
+        f.w().filters->t_text_filter->setText("fear");
         f.w().b_filter_Click();
         QCOMPARE(f.w().Data1()->record_count(), 1);
         f.w().b_clear_Click();
         QCOMPARE(f.w().Data1()->record_count(), 8);
-        QVERIFY(!f_main::is_lit(f.w().b_filter));
+        QVERIFY(!f_main::is_lit(f.w().filters->b_filter));
         QCOMPARE(f.ctx->current_quotes_filter, QString());
 
         // A small clear button empties its field and filters again.
-        f.w().t_note_filter->setText("odd");
+        f.w().filters->t_note_filter->setText("odd");
         f.w().b_filter_Click();
         QCOMPARE(f.w().Data1()->record_count(), 1);
-        f.w().Command2->click();
-        QCOMPARE(f.w().t_note_filter->text(), QString());
+        f.w().filters->Command2->click();
+        QCOMPARE(f.w().filters->t_note_filter->text(), QString());
         QCOMPARE(f.w().Data1()->record_count(), 8);
     }
 
     void shortcut_filters_on_the_current_quotation() {
         MainWindowFixture f;
         f.go_to(2);
-        QCOMPARE(f.w().b_filter_current_author->text(), QString("Filter on current author (2)"));
-        f.w().t_text_filter->setText("x");
-        f.w().b_filter_current_author->click();
+        QCOMPARE(f.w().filters->b_filter_current_author->text(), QString("Filter on current author (2)"));
+        f.w().filters->t_text_filter->setText("x");
+        f.w().filters->b_filter_current_author->click();
         QCOMPARE(f.condition(), QString(" author = 'Oscar Wilde'"));  // replaces any other filter
-        QCOMPARE(f.w().t_text_filter->text(), QString());
-        const QString subject = f.w().cb_subject->currentText();
-        f.w().b_filter_current_subject->click();
+        QCOMPARE(f.w().filters->t_text_filter->text(), QString());
+        const QString subject = f.w().edit->cb_subject->currentText();
+        f.w().filters->b_filter_current_subject->click();
         QCOMPARE(f.condition(), " subject = '" + subject + "'");
     }
 
     void refused_while_an_edit_is_pending() {
         MainWindowFixture f;
         const QString before = f.sql();
-        f.w().t_text->setPlainText("Changed text");
-        QVERIFY(f_main::is_lit(f.w().b_save));
-        QVERIFY(!f.w().grid->isEnabled());
-        f.w().t_text_filter->setText("fear");
+        f.w().edit->t_text->setPlainText("Changed text");
+        QVERIFY(f_main::is_lit(f.w().edit->b_save));
+        QVERIFY(!f.w().list->grid->isEnabled());
+        f.w().filters->t_text_filter->setText("fear");
         for (int i = 0; i < 4; ++i) f.ui.expect_message("Edit operation in progress.");
         f.w().b_filter_Click();
         f.w().b_clear_Click();
-        f.w().b_filter_current_author->click();
-        emit f.w().grid->horizontalHeader()->sectionClicked(1);  // refused too, but the direction turns over
+        f.w().filters->b_filter_current_author->click();
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(1);  // refused too, but the direction turns over
         QCOMPARE(f.sql(), before);
-        QCOMPARE(f.w().t_text_filter->text(), QString("fear"));  // what was typed stays
+        QCOMPARE(f.w().filters->t_text_filter->text(), QString("fear"));  // what was typed stays
         QCOMPARE(f.ui.messages().size(), 4);
-        QVERIFY(f_main::is_lit(f.w().b_save));
+        QVERIFY(f_main::is_lit(f.w().edit->b_save));
     }
 
     void random_order_rotates_the_rows_shown() {
@@ -227,7 +230,7 @@ private slots:
         const double twice = f.scalar("select random from quotes where key = 3").toDouble();
         QVERIFY(twice >= 2 && twice < 3);
         // Sorted by another column nothing moves.
-        emit f.w().grid->horizontalHeader()->sectionClicked(0);
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(0);
         f.go_to(2);
         f.go_to(3);
         QCOMPARE(f.scalar("select random from quotes where key = 3").toDouble(), twice);
@@ -252,27 +255,28 @@ private slots:
 
     void combo_lists_keep_what_is_typed() {
         MainWindowFixture f;
-        QCOMPARE(f.w().cb_author->count(), 8);
-        QCOMPARE(f.w().cb_rate_filter_from->count(), 4);  // "", 1, 2, 3
-        f.w().cb_author_filter->setEditText("Sen");
+        QCOMPARE(f.w().edit->cb_author->count(), 8);
+        QCOMPARE(f.w().filters->cb_rate_filter_from->count(), 4);  // "", 1, 2, 3
+        f.w().filters->cb_author_filter->setEditText("Sen");
         f.ctx->database->execute("insert into authors values('Seneca',null,null,null)");
         f.w().set_combos();
-        QCOMPARE(f.w().cb_author_filter->currentText(), QString("Sen"));
-        QVERIFY(f.w().cb_author_filter->findText("Seneca") >= 0);
-        QVERIFY(f.w().cb_author->findText("Seneca") >= 0);
-        QCOMPARE(f.w().cb_author->currentText(), QString("Mark Twain"));
-        QVERIFY(!f_main::is_lit(f.w().b_save));  // a refill is not an edit
+        QCOMPARE(f.w().filters->cb_author_filter->currentText(), QString("Sen"));
+        QVERIFY(f.w().filters->cb_author_filter->findText("Seneca") >= 0);
+        QVERIFY(f.w().edit->cb_author->findText("Seneca") >= 0);
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("Mark Twain"));
+        QVERIFY(!f_main::is_lit(f.w().edit->b_save));  // a refill is not an edit
     }
 
     void closing() {
         {
             MainWindowFixture f;
             f.show();
-            f.ctx->authors_window_open = true;
+            QObject other_window;
+            f.ctx->events.opened(AppEvents::authors_window, &other_window);
             f.w().uscita();
             QVERIFY(!f.w().isVisible());
             QVERIFY(!f.ui.ended);
-            QVERIFY(!f.ctx->main_window_open);
+            QVERIFY(!f.ctx->main_window_open());
             QVERIFY(!get_setting("formheight").isEmpty());
         }
         {
@@ -285,13 +289,13 @@ private slots:
             // A pending edit: Exit refuses; the close box asks, and Cancel keeps everything.
             MainWindowFixture f;
             f.show();
-            f.w().t_note->setText("unsaved");
+            f.w().edit->t_note->setText("unsaved");
             f.ui.expect_message("Edit operation in progress.");
-            f.w().b_exit->click();
+            f.w().edit->b_exit->click();
             f.ui.expect_message("Edit operation in progress. Do you want to exit without saving changes?", Ui::cancel);
             f.w().close();
             QVERIFY(f.w().isVisible());
-            QCOMPARE(f.w().t_note->text(), QString("unsaved"));
+            QCOMPARE(f.w().edit->t_note->text(), QString("unsaved"));
             f.ui.expect_message("Do you want to exit without saving changes?", Ui::ok);
             f.w().close();
             QVERIFY(!f.w().isVisible());
@@ -301,9 +305,9 @@ private slots:
             // Esc never closes the main window.
             MainWindowFixture f;
             f.show();
-            QTest::keyClick(f.w().t_note, Qt::Key_Escape);
+            QTest::keyClick(f.w().edit->t_note, Qt::Key_Escape);
             QVERIFY(f.w().isVisible());
-            QVERIFY(f.w().grid->hasFocus());
+            QVERIFY(f.w().list->grid->hasFocus());
         }
     }
 

@@ -1,8 +1,8 @@
 #include "application.h"
 
-#include "common.h"
+#include "core/common.h"
 #include "database/db_error.h"
-#include "ui.h"
+#include "core/ui.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

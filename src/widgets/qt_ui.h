@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui.h"
+#include "core/ui.h"
 
 // The user-interface services on Qt Widgets.
 class QtUi : public Ui {

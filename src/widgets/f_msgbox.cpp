@@ -1,7 +1,7 @@
 #include "f_msgbox.h"
 
-#include "app_context.h"
-#include "help.h"
+#include "core/app_context.h"
+#include "core/help.h"
 #include "window_utils.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "help_menu.h"
 
-#include "app_context.h"
-#include "common.h"
+#include "core/app_context.h"
+#include "core/common.h"
 #include "f_msgbox.h"
-#include "help.h"
+#include "core/help.h"
 
 void show_version_history(AppContext& ctx) {
     show_text_window(ctx, version_history_window_text(), version_history_window_title());

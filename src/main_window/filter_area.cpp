@@ -1,0 +1,370 @@
+#include "filter_area.h"
+
+#include "core/app_context.h"
+#include "core/common.h"
+#include "database/grid_query.h"
+#include "database/recordset.h"
+#include "edit_area.h"
+#include "quote_counts.h"
+#include "quote_list.h"
+#include "widgets/attention.h"
+#include "widgets/combo_fill.h"
+#include "widgets/factories.h"
+#include "widgets/grid_binding.h"
+#include "widgets/guards.h"
+#include "widgets/recordset_model.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString text_of(QWidget* w) {
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    return QString();
+}
+
+void set_text_of(QWidget* w, const QString& text) {
+    if (auto* c = qobject_cast<QComboBox*>(w)) {
+        if (c->isEditable()) c->setEditText(text);
+        else c->setCurrentIndex(std::max(0, c->findText(text)));
+    } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(text);
+    }
+}
+
+void append(QString& condition, const QString& clause) {
+    condition += (condition.isEmpty() ? QString() : QStringLiteral(" and ")) + clause;
+}
+
+// The order of each grid column; "%1" stands for the direction.
+const QStringList& column_orders() {
+    static const QStringList orders = {"key %1 ",           "author %1 , text2",        "text2 %1",
+                                       "subject  %1 , author, text2", "rate %1 , author, text2",
+                                       "language %1 , author, text2", "quotes.notes %1 , author, text2"};
+    return orders;
+}
+
+}  // namespace
+
+FilterArea::FilterArea(AppContext& ctx, QuoteList& list, EditArea& edit, QuoteCounts& counts, QWidget* parent)
+    : QFrame(parent), ctx_(ctx), list_(list), edit_(edit), counts_(counts) {
+    setObjectName(QStringLiteral("search_area"));
+    build();
+    wire();
+}
+
+void FilterArea::build() {
+    frame_filter_texts = frame("frame_filter_texts", QStringLiteral("Filters"));
+    frame_filter_buttons = frame("frame_filter_buttons");
+    cb_author_filter = combo("cb_author_filter", true);
+    cb_subject_filter = combo("cb_subject_filter", true);
+    cb_language_filter = combo("cb_language_filter", true);
+    // The rate filters offer the listed rates only, so that nothing typed reaches the statement.
+    cb_rate_filter_from = combo("cb_rate_filter_from", false);
+    cb_rate_filter_to = combo("cb_rate_filter_to", false);
+    t_text_filter = text_box("t_text_filter");
+    t_text_filter->setPlaceholderText(QStringLiteral("Ctrl+F"));
+    t_note_filter = text_box("t_note_filter");
+    t_key_selector = text_box("t_key_selector");
+    t_key_selector->setMaximumWidth(110);
+    for (QComboBox* c : {cb_rate_filter_from, cb_rate_filter_to}) c->setMinimumWidth(60);
+    b_clear_author_filter = clear_button("b_clear_author_filter", QStringLiteral("author filter"));
+    b_clear_subject_filter = clear_button("b_clear_subject_filter", QStringLiteral("subject filter"));
+    b_clear_language_filter = clear_button("b_clear_language_filter", QStringLiteral("language filter"));
+    b_clear_text_filter = clear_button("b_clear_text_filter", QStringLiteral("text filter"));
+    Command1 = clear_button("Command1", QStringLiteral("key filter"));
+    Command2 = clear_button("Command2", QStringLiteral("note filter"));
+
+    auto* g = new QGridLayout(frame_filter_texts);
+    g->setContentsMargins(6, 4, 6, 4);
+    g->setVerticalSpacing(3);
+    auto add = [&](int row, int col, const char* name, const QString& caption, QWidget* field, QWidget* clear) {
+        g->addWidget(label(name, caption, field), row, col);
+        g->addWidget(field, row, col + 1);
+        if (clear) g->addWidget(clear, row, col + 2);
+    };
+    add(0, 0, "Label6", QStringLiteral("Author Filter "), cb_author_filter, b_clear_author_filter);
+    add(0, 3, "Label5", QStringLiteral("Text Filter "), t_text_filter, b_clear_text_filter);
+    add(1, 0, "Label4", QStringLiteral("Subject Filter "), cb_subject_filter, b_clear_subject_filter);
+    add(1, 3, "l_note_filter", QStringLiteral("Note Filter "), t_note_filter, Command2);
+    add(2, 0, "Label3", QStringLiteral("Language Filter "), cb_language_filter, b_clear_language_filter);
+    auto* key_and_rate = new QHBoxLayout;
+    key_and_rate->addWidget(t_key_selector);
+    key_and_rate->addWidget(Command1);
+    key_and_rate->addSpacing(12);
+    key_and_rate->addWidget(label("l_rate_filter_from", QStringLiteral("Rate from "), cb_rate_filter_from));
+    key_and_rate->addWidget(cb_rate_filter_from);
+    key_and_rate->addWidget(label("l_rate_filter_to", QStringLiteral("Rate to "), cb_rate_filter_to));
+    key_and_rate->addWidget(cb_rate_filter_to);
+    key_and_rate->addStretch();
+    g->addWidget(label("Label7", QStringLiteral("Key Filter "), t_key_selector), 2, 3);
+    g->addLayout(key_and_rate, 2, 4, 1, 2);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(4, 1);
+
+    b_filter = button("b_filter", QStringLiteral("Filter"), QStringLiteral("Apply the filters (F5)"));
+    b_clear = button("b_clear", QStringLiteral("Clear all filters"), QStringLiteral("Empty every filter field (Ctrl+Shift+F)"));
+    b_filter_current_author = button("b_filter_current_author", QStringLiteral("Filter on current author"));
+    b_filter_current_subject = button("b_filter_current_subject", QStringLiteral("Filter on current subject"));
+    b_delete_filtered = button("b_delete_filtered", QStringLiteral("Delete filtered quotes"));
+    b_slide_show = button("b_slide_show", QStringLiteral("Slide show of filtered quotes"));
+    b_export = button("b_export", QStringLiteral("Export filtered quotes"));
+    // Bulk delete, export and the slide show come with later work.
+    for (QPushButton* b : {b_delete_filtered, b_slide_show, b_export}) b->setEnabled(false);
+    l_records_selected = label("l_records_selected", QStringLiteral("Records Selected: "));
+    l_records_filtered = label("l_records_filtered", QStringLiteral("Records Filtered: "));
+
+    auto* b = new QGridLayout(frame_filter_buttons);
+    b->setContentsMargins(6, 4, 6, 4);
+    b->setVerticalSpacing(3);
+    b->addWidget(b_filter, 0, 0);
+    b->addWidget(b_clear, 0, 1);
+    b->addWidget(b_filter_current_author, 0, 2);
+    b->addWidget(b_filter_current_subject, 0, 3);
+    b->addWidget(l_records_filtered, 0, 4);
+    b->addWidget(b_delete_filtered, 1, 0);
+    b->addWidget(b_export, 1, 1);
+    b->addWidget(b_slide_show, 1, 2, 1, 2);
+    b->addWidget(l_records_selected, 1, 4);
+    b->setColumnStretch(2, 1);
+    b->setColumnStretch(3, 1);
+    b->setColumnMinimumWidth(4, 160);
+
+    stack(this, {frame_filter_texts, frame_filter_buttons});
+}
+
+void FilterArea::wire() {
+    for (QLineEdit* e : {t_text_filter, t_note_filter, t_key_selector}) {
+        connect(e, &QLineEdit::textChanged, this, [this] { Any_filter(); });
+        e->installEventFilter(this);
+    }
+    for (QComboBox* c : {cb_author_filter, cb_subject_filter, cb_language_filter}) {
+        connect(c, &QComboBox::editTextChanged, this, [this] { Any_filter(); });
+        c->installEventFilter(this);
+    }
+    cb_rate_filter_from->installEventFilter(this);
+    for (QComboBox* c : {cb_author_filter, cb_subject_filter, cb_language_filter, cb_rate_filter_from, cb_rate_filter_to})
+        connect(c, &QComboBox::activated, this, [this] { b_filter_Click(); });
+    const std::pair<QToolButton*, QWidget*> clears[] = {
+        {b_clear_author_filter, cb_author_filter}, {b_clear_subject_filter, cb_subject_filter},
+        {b_clear_language_filter, cb_language_filter}, {b_clear_text_filter, t_text_filter},
+        {Command1, t_key_selector}, {Command2, t_note_filter}};
+    for (const auto& [b, field] : clears) connect(b, &QToolButton::clicked, this, [this, f = field] { clear_one_filter(f); });
+    connect(b_filter, &QPushButton::clicked, this, &FilterArea::b_filter_Click);
+    connect(b_clear, &QPushButton::clicked, this, &FilterArea::b_clear_Click);
+    connect(b_filter_current_author, &QPushButton::clicked, this,
+            [this] { filter_on_current(cb_author_filter, edit_.cb_author); });
+    connect(b_filter_current_subject, &QPushButton::clicked, this,
+            [this] { filter_on_current(cb_subject_filter, edit_.cb_subject); });
+    connect(&list_.binding(), &GridBinding::header_clicked, this, &FilterArea::sort_by_column);
+    connect(&list_, &QuoteList::corner_clicked, this, &FilterArea::back_to_random_order);
+    connect(&list_, &QuoteList::selection_changed, this, &FilterArea::check_selections);
+    connect(&edit_, &EditArea::names_shown, this, &FilterArea::show_counts);
+    connect(&edit_, &EditArea::filter_requested, this, &FilterArea::b_filter_Click);
+    // Counters follow every change of the quotations, whichever window made it.
+    connect(&ctx_.events, &AppEvents::quotes_changed, this, &FilterArea::Update_record_count);
+    connect(&ctx_.events, &AppEvents::show_quotes_requested, this, &FilterArea::show_quotes_of);
+}
+
+bool FilterArea::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            int code = 13;
+            Check_filter_enter(code);
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+QList<QWidget*> FilterArea::fields() const {
+    return {cb_author_filter,  cb_subject_filter, cb_rate_filter_from, cb_rate_filter_to,
+            cb_language_filter, t_note_filter,    t_text_filter,       t_key_selector};
+}
+
+QString FilterArea::condition(bool& valid) {
+    valid = true;
+    const QString key = t_key_selector->text().trimmed();
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)$)"));
+    if (!key.isEmpty() && !number.match(key).hasMatch()) {
+        ctx_.ui.message(QStringLiteral("Invalid key selector (must be a number)"));
+        valid = false;
+        return QString();
+    }
+    Database& db = *ctx_.list_database;
+    QString condition;
+    // A name picked from the list matches exactly; a typed fragment matches anywhere in the
+    // name. Pattern characters typed in a filter are found as themselves.
+    const auto name_clause = [&](const QString& typed, const QString& column, const QString& lookup) {
+        const bool exact = !db.open_recordset(lookup + sql_escape_text(typed) + u'\'')->eof();
+        return exact ? u' ' + column + QStringLiteral(" = '") + sql_escape_text(typed) + u'\''
+                     : u' ' + column + QStringLiteral(" like '*") + sql_escape_pattern(typed) + QStringLiteral("*'");
+    };
+    const QString author = cb_author_filter->currentText();
+    if (!author.isEmpty())
+        append(condition, name_clause(author, QStringLiteral("author"), QStringLiteral("Select * from authors where name = '")));
+    const QString subject = cb_subject_filter->currentText();
+    if (!subject.isEmpty())
+        append(condition, name_clause(subject, QStringLiteral("subject"), QStringLiteral("Select * from subjects where subject = '")));
+    const QString language = cb_language_filter->currentText();
+    if (!language.isEmpty())
+        append(condition, QStringLiteral(" language like '*") + sql_escape_pattern(language) + QStringLiteral("*'"));
+    if (!t_text_filter->text().isEmpty())
+        append(condition, QStringLiteral(" text like '*") + sql_escape_pattern(t_text_filter->text()) + QStringLiteral("*'"));
+    if (!t_note_filter->text().isEmpty())
+        append(condition, QStringLiteral(" quotes.notes like '*") + sql_escape_pattern(t_note_filter->text()) + QStringLiteral("*'"));
+    if (!key.isEmpty()) append(condition, QStringLiteral(" key = ") + key);
+    const QString from = sql_escape_text(cb_rate_filter_from->currentText());
+    const QString to = sql_escape_text(cb_rate_filter_to->currentText());
+    if (!from.isEmpty() && to.isEmpty()) append(condition, QStringLiteral(" rate = '") + from + u'\'');
+    else if (!to.isEmpty() && from.isEmpty()) append(condition, QStringLiteral(" rate = '") + to + u'\'');
+    else if (!from.isEmpty() && !to.isEmpty()) {
+        const QString& low = from < to ? from : to;
+        const QString& high = from < to ? to : from;
+        append(condition, QStringLiteral(" (rate >= '") + low + QStringLiteral("' and rate <= '") + high + QStringLiteral("')"));
+    }
+    return condition;
+}
+
+void FilterArea::b_filter_Click() {
+    if (edit_.refuse_while_editing()) return;
+    guarded(ctx_.ui, [&] {
+        bool valid = true;
+        GridQuery query;
+        query.condition = condition(valid);
+        if (!valid) return;
+        query.order = list_.sort().order_text(column_orders());
+        filter_active_ = !query.condition.isEmpty();
+        ctx_.current_quotes_filter = query.condition;
+        set_lit(b_filter, filter_active_);
+        ctx_.current_quotes_sql = query.sql();
+        Hourglass busy(ctx_.ui);
+        list_.show_query(query);  // the first row becomes current and fills the edit area
+    });
+    Update_record_count();
+    edit_.reset_edit_state();
+    Any_filter();
+}
+
+bool FilterArea::Any_filter() {
+    bool any = false;
+    for (QWidget* f : fields()) {
+        const bool used = !text_of(f).isEmpty();
+        any = any || used;
+        set_lit(f, used);
+    }
+    b_filter->setEnabled(any);
+    b_clear->setEnabled(any);
+    return any;
+}
+
+void FilterArea::Check_filter_enter(int& key_code) {
+    if (key_code == 13) b_filter_Click();
+}
+
+void FilterArea::Clear_all_filters() {
+    for (QWidget* f : fields()) set_text_of(f, QString());
+}
+
+void FilterArea::b_clear_Click() {
+    if (edit_.refuse_while_editing()) return;
+    Clear_all_filters();
+    if (filter_active_) Filter_changed();
+    Any_filter();
+}
+
+void FilterArea::clear_one_filter(QWidget* field) {
+    if (text_of(field).isEmpty()) return;
+    set_text_of(field, QString());
+    b_filter_Click();
+    Any_filter();
+}
+
+void FilterArea::filter_on_current(QComboBox* filter, QComboBox* source) {
+    if (edit_.refuse_while_editing()) return;
+    Clear_all_filters();
+    filter->setEditText(source->currentText());
+    b_filter_Click();
+}
+
+void FilterArea::show_quotes_of(AppEvents::QuotesOf field, const QString& value) {
+    b_clear_Click();
+    QComboBox* box = field == AppEvents::QuotesOf::author    ? cb_author_filter
+                     : field == AppEvents::QuotesOf::subject ? cb_subject_filter
+                                                             : cb_language_filter;
+    box->setEditText(value.trimmed());
+    b_filter_Click();
+}
+
+void FilterArea::sort_by_column(int column) {
+    check_selections();
+    list_.sort().click(column);
+    if (column >= 0 && column < 10) Filter_changed();
+}
+
+void FilterArea::back_to_random_order() {
+    const bool sorted = list_.sort().column() >= 0;
+    if (!sorted) {
+        // Already in random order: the click only clears the selection.
+        list_.model().clear_selection();
+        check_selections();
+        return;
+    }
+    if (edit_.refuse_while_editing()) return;
+    list_.sort().to_random();
+    Filter_changed();  // the list is read again: its selection goes with it
+}
+
+void FilterArea::Update_record_count() {
+    qint64 total = 0;
+    guarded(ctx_.ui, [&] { total = counts_.total(); });
+    int rows = 0;
+    guarded(ctx_.ui, [&] { rows = list_.recordset() ? list_.recordset()->record_count() : 0; });
+    l_records_filtered->setText(QStringLiteral("Records Filtered:") + QString::number(rows) + u'/' + QString::number(total));
+    l_records_selected->setText(QStringLiteral("Records Selected:") + QString::number(list_.selected_count()));
+}
+
+void FilterArea::check_selections() {
+    const bool any = list_.selected_count() > 0;
+    b_export->setText(any ? QStringLiteral("Export selected quotes") : QStringLiteral("Export filtered quotes"));
+    b_delete_filtered->setText(any ? QStringLiteral("Deleted selected quotes") : QStringLiteral("Deleted filtered quotes"));
+    set_lit(b_export, any);
+    set_lit(b_delete_filtered, any);
+    Update_record_count();
+}
+
+void FilterArea::show_counts(const QString& author, const QString& subject) {
+    // "Filter on current author (12)", or the bare caption, disabled, with no author.
+    const auto caption = [this](const QString& value, const QString& column, QPushButton* shortcut, const QString& text) {
+        if (value.isEmpty()) {
+            shortcut->setText(text);
+            shortcut->setEnabled(false);
+            return;
+        }
+        shortcut->setText(text + QStringLiteral(" (") + QString::number(counts_.of(column, value)) + u')');
+        shortcut->setEnabled(true);
+    };
+    guarded(ctx_.ui, [&] {
+        caption(author, QStringLiteral("author"), b_filter_current_author, QStringLiteral("Filter on current author"));
+        caption(subject, QStringLiteral("subject"), b_filter_current_subject, QStringLiteral("Filter on current subject"));
+    });
+}
+
+void FilterArea::set_author_list(const QStringList& names) { fill_combo(cb_author_filter, names); }
+void FilterArea::set_subject_list(const QStringList& subjects) { fill_combo(cb_subject_filter, subjects); }
+void FilterArea::set_rate_list(const QStringList& rates) {
+    for (QComboBox* box : {cb_rate_filter_from, cb_rate_filter_to}) fill_combo(box, rates);
+}
+void FilterArea::set_language_list(const QStringList& codes) { fill_combo(cb_language_filter, codes); }

@@ -1,0 +1,109 @@
+#include "quote_list.h"
+
+#include "core/app_context.h"
+#include "widgets/factories.h"
+#include "widgets/grid_binding.h"
+#include "widgets/recordset_model.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QVector<GridColumn> quote_columns() {
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    return {{"key", "Key", 70, right},          {"author", "Author", 170, left},   {"text", "Text", 0, left, true, true},
+            {"subject", "Subject", 120, left}, {"rate", "Rate", 45, right},       {"language", "Language", 75, left},
+            {"notes", "Note", 170, left, false, true}};
+}
+
+}  // namespace
+
+QuoteList::QuoteList(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("quote_list"));
+    grid = named(new QTableView, "grid");
+    model_ = new RecordSetModel(quote_columns(), this);
+    binding_ = new GridBinding(grid, model_, ctx_.ui, this);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    grid->setAlternatingRowColors(true);
+    grid->setCornerButtonEnabled(false);
+    grid->setTabKeyNavigation(false);
+    QHeaderView* rows = grid->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);  // uniform rows: a million of them cost nothing
+    rows->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    rows->setFixedWidth(22);
+    rows->setSectionsClickable(true);
+    rows->setHighlightSections(false);
+    QHeaderView* columns = grid->horizontalHeader();
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(false);
+    columns->setHighlightSections(false);
+    columns->setStretchLastSection(false);
+
+    // The selection bar's help sits in the grid's corner, above the row selectors; a click on it
+    // clears the selection and goes back to random order.
+    pic_help = named(new QFrame(grid), "pic_help");
+    l_help = named(new QLabel(QStringLiteral("?"), pic_help), "l_help");
+    const QString help = QStringLiteral(
+        "Click on this vertical bar to select/deselect quotes; hold CTRL key for multiple selection, SHIFT for a range.\n"
+        "Click here to clear the selection and go back to random order.");
+    pic_help->setToolTip(help);
+    l_help->setToolTip(help);
+    l_help->setAlignment(Qt::AlignCenter);
+    pic_help->setCursor(Qt::PointingHandCursor);
+    l_help->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid);
+    binding_->apply_column_widths();
+    connect(model_, &RecordSetModel::selection_changed, this, &QuoteList::selection_changed);
+}
+
+RecordSet* QuoteList::recordset() const { return binding_->recordset(); }
+
+int QuoteList::selected_count() const { return int(model_->selection().size()); }
+
+void QuoteList::show_query(const GridQuery& query) {
+    auto rs = std::make_unique<RecordSet>(*ctx_.list_database, query.source());
+    // Rows are read again when quotations change, not when they only move in the random order.
+    rs->set_version_source([this] {
+        const auto v = ctx_.content_version();
+        return (v.first << 32) ^ v.second;
+    });
+    binding_->bind(std::move(rs));
+    binding_->apply_column_widths();
+    QHeaderView* header = grid->horizontalHeader();
+    Qt::SortOrder order = Qt::AscendingOrder;
+    const bool sorted = sort_.indicator(model_->columnCount(), order);
+    header->setSortIndicatorShown(sorted);
+    if (sorted) header->setSortIndicator(sort_.column(), order);
+}
+
+void QuoteList::place_selection_bar() {
+    pic_help->setGeometry(grid->frameWidth(), grid->frameWidth(), grid->verticalHeader()->width(),
+                          grid->horizontalHeader()->height());
+    l_help->setGeometry(0, 0, pic_help->width(), pic_help->height());
+    pic_help->raise();
+}
+
+void QuoteList::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    place_selection_bar();
+}
+
+bool QuoteList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == l_help && event->type() == QEvent::MouseButtonRelease) {
+        emit corner_clicked();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,133 @@
+#include "grid_binding.h"
+
+#include "core/common.h"
+#include "database/db_error.h"
+#include "database/recordset.h"
+#include "guards.h"
+#include "recordset_model.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QTableView>
+
+GridBinding::GridBinding(QTableView* view, RecordSetModel* model, Ui& ui, QObject* parent)
+    : QObject(parent), view_(view), model_(model), ui_(ui) {
+    view_->setModel(model_);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { view_moved(current.row()); });
+    connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, &GridBinding::header_clicked);
+    connect(view_->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int row) {
+        const auto how = selector_modifiers_ & Qt::ShiftModifier     ? RecordSetModel::Pick::extend
+                         : selector_modifiers_ & Qt::ControlModifier ? RecordSetModel::Pick::toggle
+                                                                     : RecordSetModel::Pick::only;
+        model_->pick(row, how);
+    });
+    // An engine failure while the grid reads its rows is reported once, after the painting.
+    connect(model_.data(), &RecordSetModel::engine_error, this,
+            [this](int number, const QString& description) { show_error(ui_, number, description); },
+            Qt::QueuedConnection);
+    view_->viewport()->installEventFilter(this);
+    view_->verticalHeader()->viewport()->installEventFilter(this);
+}
+
+GridBinding::~GridBinding() {
+    if (model_) model_->set_recordset(nullptr);
+}
+
+bool GridBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == view_->viewport()) model_->before_paint();
+    if (event->type() == QEvent::MouseButtonPress && watched == view_->verticalHeader()->viewport())
+        selector_modifiers_ = static_cast<QMouseEvent*>(event)->modifiers();
+    return QObject::eventFilter(watched, event);
+}
+
+void GridBinding::bind(std::unique_ptr<RecordSet> rs) {
+    model_->set_recordset(rs.get());
+    rs_ = std::move(rs);
+    announced_ = -2;
+    if (rs_) {
+        connect(rs_.get(), &RecordSet::current_changed, this, &GridBinding::recordset_moved);
+        // Rows changed: the next move announces itself even onto the same row number.
+        for (auto changed : {&RecordSet::row_removed, &RecordSet::row_appended})
+            connect(rs_.get(), changed, this, [this] { announced_ = -2; });
+        connect(rs_.get(), &RecordSet::reset, this, [this] { announced_ = -2; });
+    }
+    announce();
+}
+
+int GridBinding::current_row() const {
+    try {
+        return rs_ ? rs_->absolute_position() : -1;
+    } catch (const DbError&) {
+        return -1;
+    }
+}
+
+void GridBinding::announce() {
+    const int row = current_row();
+    if (row == announced_) return;
+    announced_ = row;
+    show_row(row);
+    emit current_row_changed(row);
+}
+
+void GridBinding::recordset_moved() { announce(); }
+
+void GridBinding::show_row(int row) {
+    FlagScope quiet(syncing_);
+    if (row < 0) {
+        view_->selectionModel()->clearCurrentIndex();
+        view_->clearSelection();
+        return;
+    }
+    const int column = std::max(0, view_->currentIndex().column());
+    view_->setCurrentIndex(model_->index(row, column));
+    view_->scrollTo(model_->index(row, column));
+}
+
+void GridBinding::view_moved(int row) {
+    if (syncing_ || !rs_ || row < 0 || row == current_row()) return;
+    guarded(ui_, [&] { rs_->set_absolute_position(row); });
+}
+
+void GridBinding::go_to(int row) {
+    if (!rs_) return;
+    guarded(ui_, [&] { rs_->set_absolute_position(row); });
+}
+
+void GridBinding::requery(const QVariant& key, int position) {
+    if (!rs_) return;
+    guarded(ui_, [&] {
+        rs_->requery();
+        int target = key.isValid() ? rs_->position_of(key) : -1;
+        const int rows = rs_->record_count();
+        if (target < 0 && rows > 0) target = std::clamp(position, 0, rows - 1);
+        if (target >= 0) rs_->set_absolute_position(target);
+    });
+    announce();
+}
+
+void GridBinding::delete_current() {
+    if (!rs_) return;
+    guarded(ui_, [&] {
+        const int position = rs_->absolute_position();
+        rs_->delete_current();
+        const int rows = rs_->record_count();
+        if (rows > 0) rs_->set_absolute_position(std::min(position, rows - 1));
+    });
+    announce();
+}
+
+void GridBinding::apply_column_widths() {
+    QHeaderView* header = view_->horizontalHeader();
+    const auto& columns = model_->columns();
+    for (int c = 0; c < columns.size(); ++c) {
+        if (columns[c].stretch) {
+            header->setSectionResizeMode(c, QHeaderView::Stretch);
+        } else {
+            header->setSectionResizeMode(c, QHeaderView::Interactive);
+            header->resizeSection(c, columns[c].width);
+        }
+    }
+}

@@ -1,0 +1,179 @@
+#include "recordset_model.h"
+
+#include "attention.h"
+#include "database/db_error.h"
+#include "database/recordset.h"
+
+RecordSetModel::RecordSetModel(QVector<GridColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), columns_(std::move(columns)) {}
+
+void RecordSetModel::failed(int number, const QString& description) const {
+    if (failing_) return;
+    failing_ = true;
+    emit const_cast<RecordSetModel*>(this)->engine_error(number, description);
+}
+
+void RecordSetModel::forget_selection() {
+    selection_.clear();
+    selected_.clear();
+    anchor_ = -1;
+}
+
+void RecordSetModel::set_recordset(RecordSet* rs) {
+    beginResetModel();
+    if (rs_) disconnect(rs_, nullptr, this, nullptr);
+    rs_ = rs;
+    failing_ = false;
+    last_rows_ = 0;
+    forget_selection();
+    field_of_column_.clear();
+    if (rs_) {
+        for (const GridColumn& c : columns_) field_of_column_ << rs_->field_index(c.field);
+        // A change of the set's rows re-reads what the view shows; the selection goes with it.
+        auto reset = [this] {
+            beginResetModel();
+            failing_ = false;
+            forget_selection();
+            endResetModel();
+            emit selection_changed();
+        };
+        connect(rs_, &RecordSet::reset, this, reset);
+        connect(rs_, &RecordSet::row_removed, this, reset);
+        connect(rs_, &RecordSet::row_appended, this, reset);
+        connect(rs_, &RecordSet::row_changed, this,
+                [this](int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); });
+        connect(rs_, &QObject::destroyed, this, [this] { set_recordset(nullptr); });
+    }
+    endResetModel();
+    emit selection_changed();
+}
+
+void RecordSetModel::before_paint() {
+    if (!rs_) return;
+    try {
+        rs_->drop_rows_if_changed();
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+    }
+}
+
+int RecordSetModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !rs_) return 0;
+    try {
+        last_rows_ = rs_->record_count();
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+    }
+    return last_rows_;
+}
+
+int RecordSetModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(columns_.size()); }
+
+QVariant RecordSetModel::data(const QModelIndex& index, int role) const {
+    if (!rs_ || !index.isValid() || index.column() >= columns_.size()) return QVariant();
+    const GridColumn& column = columns_[index.column()];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: {
+        if (role == Qt::ToolTipRole && !column.tip) return QVariant();
+        const int field = field_of_column_.value(index.column(), -1);
+        if (field < 0) return QVariant();
+        QString text;
+        try {
+            text = RecordSet::to_text(rs_->value_at(index.row(), field));
+        } catch (const DbError& e) {
+            failed(e.number(), e.description());
+            return QVariant();
+        }
+        if (role == Qt::ToolTipRole) return text;
+        // One line per row: line breaks show as blanks.
+        text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        text.replace(u'\n', u' ');
+        text.replace(u'\r', u' ');
+        return text;
+    }
+    case Qt::TextAlignmentRole: return QVariant(column.alignment);
+    case Qt::BackgroundRole: return is_selected(index.row()) ? QVariant(attention_colour()) : QVariant();
+    case Qt::ForegroundRole: return is_selected(index.row()) ? QVariant(attention_text_colour()) : QVariant();
+    default: return QVariant();
+    }
+}
+
+QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal) {
+        if (role == Qt::DisplayRole && section >= 0 && section < columns_.size()) return columns_[section].caption;
+        return QVariant();
+    }
+    // The row selectors: a mark on the rows picked.
+    const bool picked = is_selected(section);
+    switch (role) {
+    case Qt::DisplayRole: return picked ? QStringLiteral("\u25B6") : QString();
+    case Qt::BackgroundRole: return picked ? QVariant(attention_colour()) : QVariant();
+    case Qt::ForegroundRole: return picked ? QVariant(attention_text_colour()) : QVariant();
+    case Qt::ToolTipRole: return QStringLiteral("Click to select/deselect this row; hold CTRL to add rows, SHIFT to add a range");
+    default: return QVariant();
+    }
+}
+
+bool RecordSetModel::is_selected(int row) const {
+    if (selected_.isEmpty() || !rs_) return false;
+    try {
+        return selected_.contains(rs_->key_at(row).toLongLong());
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+        return false;
+    }
+}
+
+void RecordSetModel::mark_row(int row) {
+    if (row < 0 || row >= last_rows_) return;
+    emit headerDataChanged(Qt::Vertical, row, row);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
+}
+
+void RecordSetModel::pick(int row, Pick how) {
+    if (!rs_) return;
+    try {
+        if (how == Pick::extend && anchor_ >= 0 && anchor_ < rs_->record_count()) {
+            const int from = std::min(anchor_, row), to = std::max(anchor_, row);
+            for (int r = from; r <= to; ++r) {
+                const qint64 key = rs_->key_at(r).toLongLong();
+                if (selected_.contains(key)) continue;
+                selected_.insert(key, r);
+                selection_ << rs_->key_at(r);
+                mark_row(r);
+            }
+            anchor_ = row;
+            emit selection_changed();
+            return;
+        }
+        const QVariant key = rs_->key_at(row);
+        if (!key.isValid()) return;
+        const bool was = selected_.contains(key.toLongLong());
+        if (how == Pick::only) {
+            const QHash<qint64, int> before = selected_;
+            forget_selection();
+            for (const int r : before) mark_row(r);
+        }
+        if (was) {
+            selection_.removeAll(key);
+            selected_.remove(key.toLongLong());
+        } else {
+            selection_ << key;
+            selected_.insert(key.toLongLong(), row);
+        }
+        anchor_ = row;
+        mark_row(row);
+        emit selection_changed();
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+    }
+}
+
+void RecordSetModel::clear_selection() {
+    if (selection_.isEmpty()) return;
+    const QHash<qint64, int> before = selected_;
+    forget_selection();
+    for (const int r : before) mark_row(r);
+    emit selection_changed();
+}

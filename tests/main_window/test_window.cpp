@@ -1,0 +1,237 @@
+// The main window as a user meets it: clicks on rows and row selectors, keys in the grid and the
+// filter boxes, the grid's corner, the window's geometry from one start to the next, a dark theme.
+#include "main_window_fixture.h"
+
+#include "widgets/recordset_model.h"
+
+#include <QGroupBox>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStyleFactory>
+
+namespace {
+
+QPoint cell_centre(f_main& w, int row, int column = 2) {
+    return w.list->grid->visualRect(w.list->grid->model()->index(row, column)).center();
+}
+
+void click_selector(f_main& w, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QHeaderView* selectors = w.list->grid->verticalHeader();
+    const QPoint at(selectors->width() / 2, selectors->sectionViewportPosition(row) + selectors->sectionSize(row) / 2);
+    QTest::mouseClick(selectors->viewport(), Qt::LeftButton, modifiers, at);
+}
+
+// How far apart two colours are, channel by channel.
+int distance(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+}  // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { save_setting("main_geometry", ""); }
+
+    void the_grid_follows_clicks_and_keys() {
+        MainWindowFixture f;
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(0);  // by key: row r holds key r + 1
+        f.show();
+        QTest::mouseClick(f.w().list->grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell_centre(f.w(), 3));
+        QCOMPARE(f.current_key(), 4);
+        QCOMPARE(f.w().Data1()->absolute_position(), 3);
+        QTest::keyClick(f.w().list->grid, Qt::Key_Down);
+        QCOMPARE(f.current_key(), 5);
+        QTest::keyClick(f.w().list->grid, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(f.current_key(), 8);
+        QTest::keyClick(f.w().list->grid, Qt::Key_Up);
+        QCOMPARE(f.current_key(), 7);
+        QCOMPARE(f.w().list->grid->currentIndex().row(), 6);
+        // With an edit pending the grid takes no click.
+        f.w().edit->t_note->setText("pending");
+        QVERIFY(!f.w().list->grid->isEnabled());
+        QTest::mouseClick(f.w().list->grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell_centre(f.w(), 0));
+        QCOMPARE(f.current_key(), 7);
+        QCOMPARE(f.w().edit->t_note->text(), QString("pending"));
+    }
+
+    void enter_in_a_filter_box_filters() {
+        MainWindowFixture f;
+        f.show();
+        f.w().filters->t_text_filter->setFocus();
+        QTest::keyClicks(f.w().filters->t_text_filter, "fear");
+        QTest::keyClick(f.w().filters->t_text_filter, Qt::Key_Return);
+        QCOMPARE(f.grid_keys(), QList<int>{1});
+        f.w().filters->b_clear->click();
+        QLineEdit* author = f.w().filters->cb_author_filter->lineEdit();
+        author->setFocus();
+        QTest::keyClicks(author, "wilde");
+        QTest::keyClick(author, Qt::Key_Enter);
+        QCOMPARE(f.condition(), QString(" author like '*wilde*'"));
+        QCOMPARE(f.w().Data1()->record_count(), 2);
+        // Enter in the edit area's language box filters too.
+        QTest::keyClick(f.w().edit->cb_language->lineEdit(), Qt::Key_Return);
+        QCOMPARE(f.w().Data1()->record_count(), 2);
+        QVERIFY(f.ui.messages().isEmpty());
+    }
+
+    void row_selectors_pick_rows() {
+        MainWindowFixture f;
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(0);
+        f.show();
+        click_selector(f.w(), 1);
+        click_selector(f.w(), 3, Qt::ControlModifier);
+        QCOMPARE(f.w().filters->l_records_selected->text(), QString("Records Selected:2"));
+        QCOMPARE(f.w().filters->b_export->text(), QString("Export selected quotes"));
+        QCOMPARE(f.w().filters->b_delete_filtered->text(), QString("Deleted selected quotes"));
+        QVERIFY(f_main::is_lit(f.w().filters->b_export));
+        QCOMPARE(f.w().list->model().selection(), (QList<QVariant>{2, 4}));
+        QCOMPARE(f.w().list->grid->model()->index(3, 1).data(Qt::BackgroundRole).value<QColor>(), f_main::attention_colour());
+        click_selector(f.w(), 5, Qt::ShiftModifier);  // from the last one picked
+        QCOMPARE(f.w().list->model().selection().size(), 4);
+        click_selector(f.w(), 3, Qt::ControlModifier);  // Ctrl on a picked row unpicks it
+        QCOMPARE(f.w().list->model().selection().size(), 3);
+        click_selector(f.w(), 0);  // a plain click picks that row alone
+        QCOMPARE(f.w().list->model().selection(), QList<QVariant>{1});
+        // The corner in random order only clears the selection.
+        f.w().filters->back_to_random_order();  // sorted by key: back to random order first
+        QCOMPARE(f.sql(), grid_select + " order by quotes.random");
+        click_selector(f.w(), 2);
+        QTest::mouseClick(f.w().list->l_help, Qt::LeftButton);
+        QCOMPARE(f.w().filters->l_records_selected->text(), QString("Records Selected:0"));
+        QCOMPARE(f.w().filters->b_export->text(), QString("Export filtered quotes"));
+        QVERIFY(!f_main::is_lit(f.w().filters->b_export));
+    }
+
+    void the_corner_goes_back_to_random_order() {
+        MainWindowFixture f;
+        f.show();
+        QHeaderView* header = f.w().list->grid->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
+        QCOMPARE(f.sql(), grid_select + " order by author ASC , text2");
+        QVERIFY(header->isSortIndicatorShown());
+        QVERIFY(f.w().list->l_help->toolTip().contains("random order"));
+        QVERIFY(!f.w().list->l_help->toolTip().contains("selection)"));
+        QTest::mouseClick(f.w().list->l_help, Qt::LeftButton);
+        QCOMPARE(f.sql(), grid_select + " order by quotes.random");
+        QCOMPARE(f.w().sort_column(), -1);
+        QVERIFY(!header->isSortIndicatorShown());
+        // The author column kept its direction: the next click sorts it descending.
+        emit header->sectionClicked(1);
+        QCOMPARE(f.sql(), grid_select + " order by author DESC , text2");
+        QCOMPARE(f.ui.messages().size(), 0);
+    }
+
+    void the_window_comes_back_as_it_was_left() {
+        QRect first;
+        int frame_height = 0;
+        for (int start = 0; start < 3; ++start) {
+            MainWindowFixture f;
+            f.show();
+            QApplication::processEvents();
+            if (start == 0) {
+                f.w().setGeometry(QRect(14, 40, f.w().minimumWidth() + 8, f.w().minimumHeight() + 20));
+                QApplication::processEvents();
+                first = f.w().geometry();
+            }
+            QCOMPARE(f.w().geometry(), first);
+            frame_height = f.w().frameGeometry().height();
+            f.w().uscita();
+        }
+        QCOMPARE(get_setting("formheight").toInt(), frame_height * 15);  // the frame's, as the other windows read it
+    }
+
+    void the_first_start_fits_the_screen() {
+        save_setting("formheight", "");
+        MainWindowFixture f;
+        f.show();
+        QApplication::processEvents();
+        const QRect free = primary_screen_area().available;
+        QVERIFY2(free.contains(f.w().frameGeometry()), qPrintable(QString("%1,%2 %3x%4 in %5x%6").arg(f.w().frameGeometry().x()).arg(f.w().frameGeometry().y()).arg(f.w().frameGeometry().width()).arg(f.w().frameGeometry().height()).arg(free.width()).arg(free.height())));
+        QVERIFY(free.contains(f.w().edit->b_exit->mapTo(&f.w(), f.w().edit->b_exit->rect().bottomRight()) +
+                              f.w().geometry().topLeft()));
+        QVERIFY(f.w().windowTitle().contains("quotes.mdb"));
+        QVERIFY(!f.w().windowIcon().isNull());
+        // The width is the user's: the layout stretches.
+        f.w().resize(f.w().width() + 150, f.w().height());
+        QApplication::processEvents();
+        QVERIFY(f.w().list->grid->width() > 900);
+    }
+
+    void every_menu_item_shows_a_shortcut() {
+        MainWindowFixture f;
+        for (QMenu* menu : {f.w().m_file, f.w().m_edit, f.w().m_preferences, f.w().m_help})
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator() && !a->menu()) QVERIFY2(!a->shortcut().isEmpty(), qPrintable(a->text()));
+        f.show();
+        QTest::keySequence(&f.w(), QKeySequence(Qt::CTRL | Qt::Key_F));
+        QVERIFY(f.w().filters->t_text_filter->hasFocus());
+        f.w().edit->t_note->setText("typed");
+        QTest::keySequence(&f.w(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(f.scalar(QString("select notes from quotes where key = %1").arg(f.current_key())).toString(), QString("typed"));
+    }
+
+    void an_empty_result_leaves_nothing_stale() {
+        MainWindowFixture f;
+        f.go_to(2);
+        QCOMPARE(f.w().edit->l_author->text(), QString("Author 2 q "));
+        f.w().filters->t_key_selector->setText("999");
+        f.w().b_filter_Click();
+        QCOMPARE(f.w().edit->l_author->text(), QString("Author"));
+        QCOMPARE(f.w().filters->b_filter_current_author->text(), QString("Filter on current author"));
+        QVERIFY(!f.w().filters->b_filter_current_author->isEnabled());
+        QVERIFY(!f.w().filters->b_filter_current_subject->isEnabled());
+        QVERIFY(!f.w().edit->b_undo->isEnabled());
+        QVERIFY(!f.w().edit->b_save->isEnabled());
+    }
+
+    void a_dark_theme_reads_everywhere() {
+        const QPalette saved = QApplication::palette();
+        QStyle* style = QStyleFactory::create("Fusion");
+        QApplication::setStyle(style);
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::AlternateBase, QColor(40, 40, 40));
+        dark.setColor(QPalette::Text, QColor(235, 235, 235));
+        dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        dark.setColor(QPalette::ButtonText, QColor(235, 235, 235));
+        QApplication::setPalette(dark);
+        {
+            MainWindowFixture f;
+            f.show();
+            QLineEdit* field = f.w().filters->t_text_filter;
+            // An unused filter box keeps the theme's colours.
+            QCOMPARE(field->palette().color(QPalette::Base), dark.color(QPalette::Base));
+            field->setText("WWWWWWWW");
+            QVERIFY(f_main::is_lit(field));
+            const QImage lit = field->grab().toImage();
+            const QColor background = lit.pixelColor(lit.width() - 8, lit.height() / 2);
+            QCOMPARE(background, f_main::attention_colour());
+            int darkest = 0;  // the text must stand out of the attention colour
+            for (int x = 0; x < lit.width() / 2; ++x)
+                darkest = std::max(darkest, distance(lit.pixelColor(x, lit.height() / 2), background));
+            QVERIFY2(darkest > 300, qPrintable(QString::number(darkest)));
+            // The rate filters, list-only boxes, show the colour too.
+            f.w().filters->cb_rate_filter_from->setCurrentIndex(2);
+            f.w().Any_filter();
+            const QImage rate = f.w().filters->cb_rate_filter_from->grab().toImage();
+            QVERIFY(distance(rate.pixelColor(rate.width() / 3, rate.height() / 2), f_main::attention_colour()) < 80);
+            // Save, lit, reads too.
+            f.w().edit->t_note->setText("changed");
+            const QImage save = f.w().edit->b_save->grab().toImage();
+            const QColor face = save.pixelColor(5, save.height() / 2);
+            QVERIFY(distance(face, f_main::attention_colour()) < 60);
+            int contrast = 0;
+            for (int x = 0; x < save.width(); ++x) contrast = std::max(contrast, distance(save.pixelColor(x, save.height() / 2), face));
+            QVERIFY(contrast > 300);
+            f.w().edit->b_undo->click();
+        }
+        QApplication::setPalette(saved);
+    }
+};
+
+QObject* make_window_tests() { return new TestWindow; }
+#include "test_window.moc"
