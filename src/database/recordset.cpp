@@ -642,7 +642,7 @@ void RecordSet::update() {
         if (!cols.isEmpty()) {
             QStringList sets;
             for (int c : cols) sets << quoted(fields_[c]) + QStringLiteral(" = ?");
-            Statement st = db_.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(table_), sets.join(u',')));
+            Statement st = writer().prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(table_), sets.join(u',')));
             int i = 1;
             for (int c : cols) st.bind(i++, pending_.value(c));
             st.bind(i, keys_[size_t(current_)]);
@@ -660,34 +660,192 @@ void RecordSet::update() {
         names << quoted(fields_[c]);
         marks << QStringLiteral("?");
     }
-    Statement st = db_.prepare(cols.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table_))
+    Statement st = writer().prepare(cols.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table_))
                                               : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                                     .arg(quoted(table_), names.join(u','), marks.join(u',')));
     int i = 1;
     for (int c : cols) st.bind(i++, pending_.value(c));
     st.step();
-    const qint64 rowid = db_.last_insert_rowid();
+    const qint64 rowid = writer().last_insert_rowid();
     last_modified_ = QVariant(rowid);
     edit_mode_ = EditMode::none;
     pending_.clear();
     if (loaded_) {
         // A new row joins the set at its end, as in a dynaset.
+        emit inserting_row(count());
         keys_.push_back(rowid);
+        cache_.clear();
         if (current_ < 0) current_ = 0;
-        emit row_appended(count() - 1);
+        emit row_inserted(count() - 1);
     }
 }
 
 void RecordSet::delete_current() {
     if (!updatable()) throw DbError(db_errors::not_updatable, QStringLiteral("Cannot update. Database or object is read-only."));
     require_current();
-    Statement st = db_.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)));
+    Statement st = writer().prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)));
     st.bind(1, keys_[size_t(current_)]);
     st.step();
+    emit removing_row(current_);
     keys_.erase(keys_.begin() + current_);
     cache_.clear();
     on_deleted_ = true;
     emit row_removed(current_);
+}
+
+namespace {
+
+// One term of an order: what it sorts by, and whether downwards.
+struct OrderTerm {
+    QString expression;
+    bool descending = false;
+};
+
+std::vector<OrderTerm> order_terms(const QString& order) {
+    using namespace sql_text;
+    std::vector<OrderTerm> terms;
+    const std::vector<Token> all = tokenize(order);
+    int depth = 0;
+    qsizetype start = 0;
+    auto close = [&](qsizetype end) {
+        QString text = order.mid(start, end - start).trimmed();
+        OrderTerm t;
+        for (const char* suffix : {"ASC", "DESC"}) {
+            const QString s = QString::fromLatin1(suffix);
+            if (text.endsWith(s, Qt::CaseInsensitive) && (text.size() == s.size() || !text[text.size() - s.size() - 1].isLetterOrNumber())) {
+                t.descending = s == QLatin1String("DESC");
+                text.chop(s.size());
+                text = text.trimmed();
+            }
+        }
+        if (text.startsWith(u'+')) text = text.mid(1).trimmed();
+        t.expression = text;
+        if (!text.isEmpty()) terms.push_back(t);
+    };
+    for (const Token& tok : all) {
+        if (tok.kind != Token::punct) continue;
+        const QChar c = order[tok.begin];
+        if (c == u'(') ++depth;
+        else if (c == u')') --depth;
+        else if (c == u',' && depth == 0) {
+            close(tok.begin);
+            start = tok.end;
+        }
+    }
+    close(order.size());
+    return terms;
+}
+
+// Compares two values as the engine orders them: null, then numbers, then text (under the
+// program's collation), then anything else.
+int compare_values(const QVariant& a, const QVariant& b) {
+    const auto rank = [](const QVariant& v) {
+        if (!v.isValid() || v.isNull()) return 0;
+        switch (v.typeId()) {
+        case QMetaType::LongLong:
+        case QMetaType::Int:
+        case QMetaType::Double: return 1;
+        case QMetaType::QString: return 2;
+        default: return 3;
+        }
+    };
+    const int ra = rank(a), rb = rank(b);
+    if (ra != rb) return ra < rb ? -1 : 1;
+    if (ra == 0) return 0;
+    if (ra == 1) {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : x > y ? 1 : 0;
+    }
+    const QByteArray x = a.toString().toUtf8(), y = b.toString().toUtf8();
+    const int c = ra == 2 ? jet::compare_nocase(x.constData(), int(x.size()), y.constData(), int(y.size())) : x.compare(y);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int RecordSet::place(qint64 key, int hint) {
+    load_keys();
+    if (key_expr_.isEmpty()) {
+        // A set read whole is small: read again.
+        requery();
+        return position_of(QVariant(key));
+    }
+    // How many rows of the set the row makes now: none when it no longer meets the condition;
+    // with a look-up, one for each look-up row its text meets, as the join gives it.
+    int times = 0;
+    {
+        const QString where = where_.isEmpty() ? QString() : QStringLiteral(" AND (%1)").arg(where_);
+        if (lookup_.table.isEmpty()) {
+            Statement st = db_.prepare(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?%3").arg(from_, key_expr_, where));
+            st.bind(1, key);
+            times = st.step() ? int(st.column_int64(0)) : 0;
+        } else {
+            Statement st = db_.prepare(
+                QStringLiteral("SELECT %1.%2 FROM %1 WHERE %1.%3 = ?%4").arg(rows_from_, lookup_.on, key_column_, where));
+            st.bind(1, key);
+            if (st.step() && !st.column_is_null(0)) {
+                Statement matches = db_.prepare(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(lookup_.table, lookup_.match));
+                matches.bind(1, st.column(0));
+                times = matches.step() ? int(matches.column_int64(0)) : 0;
+            }
+        }
+    }
+    // Out of its old place.
+    const auto remove_at = [&](int i) {
+        emit removing_row(i);
+        keys_.erase(keys_.begin() + i);
+        cache_.clear();
+        if (current_ > i || current_ >= count()) current_ = std::max(-1, current_ - 1);
+        emit row_removed(i);
+    };
+    if (hint >= 0 && hint < count() && keys_[size_t(hint)] == key) remove_at(hint);
+    for (int i = count() - 1; i >= 0; --i)
+        if (keys_[size_t(i)] == key) remove_at(i);
+    cache_.clear();
+    if (times == 0) return -1;
+
+    // Into its new place: after the last row that does not sort after it, found by halving.
+    int at = 0;
+    const std::vector<OrderTerm> terms = order_terms(natural_order());
+    if (terms.empty()) {
+        at = count();
+    } else {
+        QStringList expressions;
+        for (const OrderTerm& t : terms) expressions << t.expression;
+        Statement values = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(expressions.join(u','), from_, key_expr_));
+        const auto read = [&](qint64 k) {
+            QVector<QVariant> v;
+            values.bind(1, k);
+            if (values.step())
+                for (int c = 0; c < values.column_count(); ++c) v << values.column(c);
+            values.reset();
+            return v;
+        };
+        const QVector<QVariant> mine = read(key);
+        const auto sorts_after_me = [&](qint64 other) {
+            const QVector<QVariant> theirs = read(other);
+            for (size_t t = 0; t < terms.size(); ++t) {
+                int c = compare_values(theirs.value(int(t)), mine.value(int(t)));
+                if (terms[t].descending) c = -c;
+                if (c != 0) return c > 0;
+            }
+            return false;
+        };
+        int low = 0, high = count();
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (sorts_after_me(keys_[size_t(mid)])) high = mid;
+            else low = mid + 1;
+        }
+        at = low;
+    }
+    for (int k = 0; k < times; ++k) {
+        emit inserting_row(at + k);
+        keys_.insert(keys_.begin() + at + k, key);
+        if (current_ >= at + k) ++current_;
+        emit row_inserted(at + k);
+    }
+    return at;
 }
 
 void RecordSet::requery() {

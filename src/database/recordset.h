@@ -97,6 +97,14 @@ public:
     // Re-runs the statement. The first row becomes current (none when the set is empty), without
     // a current_changed: the caller puts the row it wants in place and announces it.
     void requery();
+    // The connection the set's changes are written through (its own by default): a set read
+    // through one handle may write through the other, so that the reading handle never commits.
+    void set_writer(Database& writer) { writer_ = &writer; }
+    // Puts the row with `key` where the set's order and condition have it now, as a requery
+    // would, without reading the whole set again: out of the set when it no longer meets the
+    // condition, into it when it does. `hint` is where it stood, when known. Returns its
+    // position, -1 when the set no longer holds it.
+    int place(qint64 key, int hint = -1);
 
     // Rows are kept once read. They are dropped when the data they came from has changed: this
     // checks, and returns true when they were dropped. The version is, by default, the
@@ -113,8 +121,10 @@ public:
 
 signals:
     void reset();
+    void removing_row(int row);  // before the row leaves
     void row_removed(int row);
-    void row_appended(int row);
+    void inserting_row(int row);  // before a row comes in at `row`
+    void row_inserted(int row);
     void row_changed(int row);
     void current_changed(int row);
 
@@ -137,7 +147,10 @@ private:
     void set_current(int index);
     int count() const;
 
+    Database& writer() const { return writer_ ? *writer_ : db_; }
+
     Database& db_;
+    Database* writer_ = nullptr;
     QString sql_;
     QString key_expr_;          // empty: rows are read whole
     QString table_;             // the single table of an updatable set

@@ -5,6 +5,7 @@
 #include "core/app_context.h"
 #include "core/common.h"
 #include "database/recordset.h"
+#include "quote_counts.h"
 #include "quote_list.h"
 #include "widgets/attention.h"
 #include "widgets/grid_binding.h"
@@ -113,14 +114,16 @@ bool EditArea::save() {
         target->update();
         const qint64 key = target->last_modified().toLongLong();
 
-        // The saved quotation becomes the grid's current row again. When it no longer meets the
-        // filter, the row now at its place does: the grid, the record set and the edit area always
-        // show one and the same quotation (or all nothing).
+        // The counts follow the change by its difference, then it is announced.
+        counts_.quotation_changed(adding_new_ ? QuoteCounts::Names{} : QuoteCounts::Names{initial_author_, initial_subject_},
+                                  {cb_author->currentText(), cb_subject->currentText()});
+        ctx_.events.quotes_were_changed();
+        // The saved quotation becomes the grid's current row again, in the place the order gives
+        // it now. When it no longer meets the filter, the row now at its place does: the grid,
+        // the record set and the edit area always show one and the same quotation (or nothing).
         adding_new_ = false;
         set_save_state(false);  // the edit is written: the rows may change under it
-        list_.binding().requery(QVariant(key), list_.binding().current_row());
-        list_.binding().apply_column_widths();
-        ctx_.events.quotes_were_changed();
+        list_.binding().place(QVariant(key), list_.binding().current_row());
         set_initial_values();
         set_lit(b_add_new, false);
         if (cb_subject->currentText() == QLatin1String("-")) cb_subject->setFocus();
@@ -152,8 +155,10 @@ void EditArea::b_delete_Click() {
                         Ui::ok_cancel | Ui::icon_question) != Ui::ok)
         return;
     ctx_.ui.yield();
+    const QuoteCounts::Names gone{initial_author_, initial_subject_};
     // The row that followed, or the new last row, becomes current; none when the list is empty.
     list_.binding().delete_current();
+    counts_.quotation_changed(gone, {});
     ctx_.events.quotes_were_changed();
     ctx_.ui.yield();
     set_save_state(false);

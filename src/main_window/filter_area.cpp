@@ -168,6 +168,8 @@ void FilterArea::wire() {
     connect(b_filter_current_subject, &QPushButton::clicked, this,
             [this] { filter_on_current(cb_subject_filter, edit_.cb_subject); });
     connect(&list_.binding(), &GridBinding::header_clicked, this, &FilterArea::sort_by_column);
+    // The counter follows the rows the grid holds: after a save, a delete, a new list.
+    connect(&list_.binding(), &GridBinding::current_row_changed, this, &FilterArea::Update_record_count);
     connect(&list_, &QuoteList::corner_clicked, this, &FilterArea::back_to_random_order);
     connect(&list_, &QuoteList::selection_changed, this, &FilterArea::check_selections);
     connect(&edit_, &EditArea::names_shown, this, &FilterArea::show_counts);

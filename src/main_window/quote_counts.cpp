@@ -51,3 +51,26 @@ qint64 QuoteCounts::total() {
     if (total_ < 0) total_ = ctx_.database->scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
     return total_;
 }
+
+void QuoteCounts::move_one(const QString& column, const QString& from, const QString& to) {
+    const auto table = counts_.find(column);
+    if (table == counts_.end()) return;  // not counted yet: it will be, whole
+    if (!from.isEmpty()) {
+        int& n = (*table)[folded(from)];
+        if (--n <= 0) table->remove(folded(from));
+    }
+    if (!to.isEmpty()) ++(*table)[folded(to)];
+}
+
+void QuoteCounts::quotation_changed(const Names& before, const Names& after) {
+    forget_if_changed();  // what is kept must be good before the difference is added
+    move_one(QStringLiteral("author"), before.author, after.author);
+    move_one(QStringLiteral("subject"), before.subject, after.subject);
+    if (total_ >= 0) {
+        const bool added = before.author.isEmpty() && before.subject.isEmpty();
+        const bool deleted = after.author.isEmpty() && after.subject.isEmpty();
+        total_ += added ? 1 : deleted ? -1 : 0;
+    }
+    // The change is announced next: its generation is already taken into account.
+    version_.first = ctx_.events.generation() + 1;
+}

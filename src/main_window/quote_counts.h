@@ -20,8 +20,18 @@ public:
     // "Select count(*) from quotes".
     qint64 total();
 
+    // This program has changed one quotation: its author and subject went from `before` to
+    // `after` (empty before: added; empty after: deleted). The counts follow by the difference,
+    // and stay good through the announcement of the change that follows (the next generation
+    // of the hub), instead of being counted again.
+    struct Names {
+        QString author, subject;
+    };
+    void quotation_changed(const Names& before, const Names& after);
+
 private:
     void forget_if_changed();
+    void move_one(const QString& column, const QString& from, const QString& to);
 
     AppContext& ctx_;
     QHash<QString, QHash<QString, int>> counts_;  // column -> case-folded name -> quotations

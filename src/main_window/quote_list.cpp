@@ -74,6 +74,9 @@ int QuoteList::selected_count() const { return int(model_->selection().size()); 
 
 void QuoteList::show_query(const GridQuery& query) {
     auto rs = std::make_unique<RecordSet>(*ctx_.list_database, query.source());
+    // Read through the list handle, written through the main one: the list handle never commits, so
+    // the commits the main handle sees from others are other programs' only.
+    rs->set_writer(*ctx_.database);
     // Rows are read again when quotations change, not when they only move in the random order.
     rs->set_version_source([this] {
         const auto v = ctx_.content_version();

@@ -49,7 +49,7 @@ void GridBinding::bind(std::unique_ptr<RecordSet> rs) {
     if (rs_) {
         connect(rs_.get(), &RecordSet::current_changed, this, &GridBinding::recordset_moved);
         // Rows changed: the next move announces itself even onto the same row number.
-        for (auto changed : {&RecordSet::row_removed, &RecordSet::row_appended})
+        for (auto changed : {&RecordSet::row_removed, &RecordSet::row_inserted})
             connect(rs_.get(), changed, this, [this] { announced_ = -2; });
         connect(rs_.get(), &RecordSet::reset, this, [this] { announced_ = -2; });
     }
@@ -99,6 +99,7 @@ void GridBinding::go_to(int row) {
 void GridBinding::requery(const QVariant& key, int position) {
     if (!rs_) return;
     guarded(ui_, [&] {
+        FlagScope quiet(syncing_);
         rs_->requery();
         int target = key.isValid() ? rs_->position_of(key) : -1;
         const int rows = rs_->record_count();
@@ -108,9 +109,23 @@ void GridBinding::requery(const QVariant& key, int position) {
     announce();
 }
 
+void GridBinding::place(const QVariant& key, int position) {
+    if (!rs_) return;
+    guarded(ui_, [&] {
+        FlagScope quiet(syncing_);  // the view's own moves while rows come and go are not the user's
+        const int at = key.isValid() ? rs_->place(key.toLongLong(), position) : -1;
+        const int rows = rs_->record_count();
+        const int target = at >= 0 ? at : rows > 0 ? std::clamp(position, 0, rows - 1) : -1;
+        announced_ = -2;  // the row itself changed: announced even where it stays
+        if (target >= 0) rs_->set_absolute_position(target);
+    });
+    announce();
+}
+
 void GridBinding::delete_current() {
     if (!rs_) return;
     guarded(ui_, [&] {
+        FlagScope quiet(syncing_);
         const int position = rs_->absolute_position();
         rs_->delete_current();
         const int rows = rs_->record_count();

@@ -35,6 +35,10 @@ public:
     // Reads the statement again. The row with `key` is current again when it is still there;
     // otherwise the row now at `position`, or the last one; none in an empty set.
     void requery(const QVariant& key, int position);
+    // After a save of the row with `key`: it is put where the order and the condition of the
+    // set have it now, without reading the whole set again, and is current; when it has left the
+    // set, the row now at `position` (or the last one) is. The row is announced in any case.
+    void place(const QVariant& key, int position);
     // Deletes the current row; the row that followed it, or the new last row, becomes current.
     void delete_current();
 

@@ -38,8 +38,22 @@ void RecordSetModel::set_recordset(RecordSet* rs) {
             emit selection_changed();
         };
         connect(rs_, &RecordSet::reset, this, reset);
-        connect(rs_, &RecordSet::row_removed, this, reset);
-        connect(rs_, &RecordSet::row_appended, this, reset);
+        // One row in or out: the view is told just that, and the selection keeps its other rows.
+        connect(rs_, &RecordSet::removing_row, this, [this](int row) {
+            const QVariant key = rs_->key_at(row);
+            beginRemoveRows(QModelIndex(), row, row);
+            if (selected_.remove(key.toLongLong())) selection_.removeAll(key);
+        });
+        connect(rs_, &RecordSet::row_removed, this, [this] {
+            shift_selection();
+            endRemoveRows();
+            emit selection_changed();
+        });
+        connect(rs_, &RecordSet::inserting_row, this, [this](int row) { beginInsertRows(QModelIndex(), row, row); });
+        connect(rs_, &RecordSet::row_inserted, this, [this] {
+            shift_selection();
+            endInsertRows();
+        });
         connect(rs_, &RecordSet::row_changed, this,
                 [this](int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); });
         connect(rs_, &QObject::destroyed, this, [this] { set_recordset(nullptr); });
@@ -125,7 +139,18 @@ bool RecordSetModel::is_selected(int row) const {
     }
 }
 
+// Rows moved: where the picked keys stand is found again when they are next drawn.
+void RecordSetModel::shift_selection() {
+    for (auto it = selected_.begin(); it != selected_.end(); ++it) *it = -1;
+    anchor_ = -1;
+}
+
 void RecordSetModel::mark_row(int row) {
+    if (row < 0) {  // a row whose place is not known: every row's colour is drawn again
+        if (last_rows_ > 0) emit dataChanged(index(0, 0), index(last_rows_ - 1, columnCount() - 1), {Qt::BackgroundRole});
+        emit headerDataChanged(Qt::Vertical, 0, std::max(0, last_rows_ - 1));
+        return;
+    }
     if (row < 0 || row >= last_rows_) return;
     emit headerDataChanged(Qt::Vertical, row, row);
     emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::BackgroundRole, Qt::ForegroundRole});

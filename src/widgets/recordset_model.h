@@ -60,6 +60,7 @@ private:
     void failed(int number, const QString& description) const;
     void forget_selection();
     void mark_row(int row);
+    void shift_selection();
 
     QVector<GridColumn> columns_;
     QVector<int> field_of_column_;

@@ -246,7 +246,7 @@ private slots:
         Database& db = *f.ctx->database;
         auto rs = db.open_recordset("Select * from quotes");
         QCOMPARE(rs->record_count(), 8);
-        QSignalSpy appended(rs.get(), &RecordSet::row_appended);
+        QSignalSpy appended(rs.get(), &RecordSet::row_inserted);
         rs->add_new();
         rs->set_value("text", "New\nquote with ' and \" marks");
         rs->set_value("author", "Smith");
@@ -322,6 +322,54 @@ private slots:
         one.condition = " key = 2";
         RecordSet twice(db, one.source());
         QCOMPARE(twice.record_count(), 2);
+    }
+
+    void a_saved_row_takes_the_place_a_new_reading_gives_it() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        db.execute("update quotes set notes = 'n' || key where key in (1, 3, 5)");
+        const auto keys_of = [](RecordSet& rs) {
+            QList<qint64> keys;
+            for (int r = 0; r < rs.record_count(); ++r) keys << rs.key_at(r).toLongLong();
+            return keys;
+        };
+        struct Case {
+            QString condition, order, change;
+            qint64 key;
+        };
+        const Case cases[] = {
+            {"", "", "update quotes set random = 0.65 where key = 2", 2},
+            {"", "author ASC , text2", "update quotes set author = 'Mark Twain' where key = 6", 6},
+            {"", "author DESC , text2", "update quotes set author = 'Émile Zola' where key = 1", 1},
+            {"", "text2 ASC", "update quotes set text = '\"Zebra crossing' where key = 4", 4},
+            {"", "rate ASC , author, text2", "update quotes set rate = null where key = 7", 7},
+            {"", "quotes.notes DESC , author, text2", "update quotes set notes = 'n0' where key = 8", 8},
+            {"", "key DESC ", "update quotes set text = 'Same place' where key = 5", 5},
+            {" subject = 'Life'", "", "update quotes set subject = 'Love' where key = 4", 4},          // leaves
+            {" subject = 'Life'", "author ASC , text2", "update quotes set subject = 'Life' where key = 3", 3},  // comes in
+            {" text like '*e*'", "text2 DESC", "update quotes set author = 'Nobody Known' where key = 3", 3},  // no author row
+        };
+        for (const Case& c : cases) {
+            GridQuery q;
+            q.condition = c.condition;
+            q.order = c.order;
+            RecordSet shown(*f.ctx->list_database, q.source());
+            shown.set_writer(db);
+            db.execute(c.change);
+            shown.place(c.key);
+            RecordSet fresh(*f.ctx->list_database, q.source());
+            QCOMPARE(keys_of(shown), keys_of(fresh));
+        }
+        // An author entered twice gives the row twice, as the join does.
+        db.execute("insert into authors values ('SMITH', null, null, 0)");
+        GridQuery q;
+        q.order = "key ASC ";
+        RecordSet twice(*f.ctx->list_database, q.source());
+        db.execute("update quotes set author = 'Smith' where key = 2");
+        twice.place(2, 1);
+        RecordSet fresh(*f.ctx->list_database, q.source());
+        QCOMPARE(keys_of(twice), keys_of(fresh));
+        QCOMPARE(keys_of(twice).count(2), 2);
     }
 
     void table_counts_follow_every_change() {
