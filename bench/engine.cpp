@@ -1,5 +1,7 @@
 #include "engine.h"
 
+#include "database/jet_dialect.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <sqlite3.h>
@@ -7,15 +9,21 @@
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace bench {
 
-PlainEngine::PlainEngine(const QString& path) {
+PlainEngine::PlainEngine(const QString& path, bool dialect) {
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         const std::string why = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close_v2(db_);
         throw std::runtime_error("the engine cannot open " + path.toStdString() + ": " + why);
     }
+    sqlite3_busy_timeout(db_, 5000);
+    if (dialect) jet::register_dialect(db_);
 }
 
 PlainEngine::~PlainEngine() { sqlite3_close_v2(db_); }
@@ -48,6 +56,53 @@ qint64 PlainEngine::run(const QString& sql, bool read_columns) {
     sqlite3_finalize(st);
     if (rc != SQLITE_DONE) throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + " in: " + sql.toStdString());
     return rows;
+}
+
+namespace {
+
+int trace_statement(unsigned kind, void* context, void* statement, void*) {
+    if (kind != SQLITE_TRACE_STMT) return 0;
+    auto* stmt = static_cast<sqlite3_stmt*>(statement);
+    char* sql = sqlite3_expanded_sql(stmt);
+    if (sql && std::strncmp(sql, "--", 2) != 0) static_cast<QStringList*>(context)->append(QString::fromUtf8(sql));
+    sqlite3_free(sql);
+    return 0;
+}
+
+}  // namespace
+
+StatementTrace::StatementTrace(std::initializer_list<sqlite3*> connections) : connections_(connections) {
+    for (sqlite3* db : connections_) sqlite3_trace_v2(db, SQLITE_TRACE_STMT, trace_statement, &statements);
+}
+
+StatementTrace::~StatementTrace() {
+    for (sqlite3* db : connections_) sqlite3_trace_v2(db, 0, nullptr, nullptr);
+}
+
+double replay(PlainEngine& engine, const QStringList& statements) {
+    QElapsedTimer timer;
+    timer.start();
+    for (const QString& sql : statements) engine.run(sql);
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double copy_and_sync(const QString& from, const QString& to) {
+    QFile::remove(to);
+    QElapsedTimer timer;
+    timer.start();
+    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY);
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (in < 0 || out < 0) throw std::runtime_error("cannot copy " + from.toStdString());
+    std::vector<char> buffer(1 << 20);
+    ssize_t n;
+    while ((n = ::read(in, buffer.data(), buffer.size())) > 0)
+        if (::write(out, buffer.data(), size_t(n)) != n) throw std::runtime_error("cannot write " + to.toStdString());
+    ::fsync(out);
+    ::close(out);
+    ::close(in);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    QFile::remove(to);
+    return ms;
 }
 
 double vacuum_into_and_open(const QString& path, const QString& scratch) {

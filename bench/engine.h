@@ -2,7 +2,11 @@
 
 #include <QString>
 
+#include <QStringList>
+
 #include <cstddef>
+#include <initializer_list>
+#include <vector>
 
 struct sqlite3;
 
@@ -12,7 +16,9 @@ namespace bench {
 // SQLite's built-in NOCASE and LIKE, none of the program's dialect. Floors are measured with it.
 class PlainEngine {
 public:
-    explicit PlainEngine(const QString& path);
+    // With `dialect`, the program's collation and like() are registered on the connection, so
+    // that it can run the program's own statements as the program sends them to the engine.
+    explicit PlainEngine(const QString& path, bool dialect = false);
     ~PlainEngine();
     PlainEngine(const PlainEngine&) = delete;
     PlainEngine& operator=(const PlainEngine&) = delete;
@@ -27,6 +33,27 @@ public:
 private:
     sqlite3* db_ = nullptr;
 };
+
+// The statements the program sends to the engine while a trace lives, with their parameters
+// written in, in the order they run: what the engine alone must do for the same work.
+class StatementTrace {
+public:
+    explicit StatementTrace(std::initializer_list<sqlite3*> connections);
+    ~StatementTrace();
+    StatementTrace(const StatementTrace&) = delete;
+    StatementTrace& operator=(const StatementTrace&) = delete;
+
+    QStringList statements;
+
+private:
+    std::vector<sqlite3*> connections_;
+};
+
+// Runs each statement to its last row on `engine`; returns milliseconds.
+double replay(PlainEngine& engine, const QStringList& statements);
+
+// A plain copy of a file and its trip to the disk, as cp and sync do it. Returns milliseconds.
+double copy_and_sync(const QString& from, const QString& to);
 
 // The engine's own work for a start-up: VACUUM INTO a new file, then open that file (its
 // schema read). Returns milliseconds; `scratch` is removed before and after.

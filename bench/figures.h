@@ -40,6 +40,7 @@ std::vector<Figure> requery(const Workspace& ws);
 Figure peak_memory(const Workspace& ws);
 // Figures of the main window, measured once it exists.
 Figure row_change(const Workspace& ws);
+std::vector<Figure> save_and_delete(const Workspace& ws);
 Figure grid_scroll(const Workspace& ws);
 
 // The child process of peak_memory(): "program" or "engine".

@@ -16,6 +16,7 @@ QString Target::text() const {
     switch (kind) {
     case at_most_ms: return QStringLiteral("<= %1 ms").arg(value);
     case times_floor: return QStringLiteral("<= %1x floor").arg(value);
+    case times_floor_or_frame: return QStringLiteral("<= %1x or 16 ms").arg(value);
     case at_most_mb: return QStringLiteral("<= %1 MB").arg(value);
     case none: break;
     }
@@ -36,6 +37,7 @@ bool Figure::passed() const {
     case Target::at_most_ms:
     case Target::at_most_mb: return median() <= target.value;
     case Target::times_floor: return floor() > 0 && ratio() <= target.value;
+    case Target::times_floor_or_frame: return median() <= 16 || (floor() > 0 && ratio() <= target.value);
     case Target::none: break;
     }
     return true;

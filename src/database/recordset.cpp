@@ -812,7 +812,11 @@ int RecordSet::place(qint64 key, int hint) {
     } else {
         QStringList expressions;
         for (const OrderTerm& t : terms) expressions << t.expression;
-        Statement values = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(expressions.join(u','), from_, key_expr_));
+        // With a look-up whose columns the order does not name, a row's values come from the row
+        // alone, without the join.
+        const bool alone = !lookup_.table.isEmpty() && !mentions_columns_of(db_.handle(), lookup_.table, natural_order());
+        Statement values = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                                           .arg(expressions.join(u','), alone ? rows_from_ : from_, key_expr_));
         const auto read = [&](qint64 k) {
             QVector<QVariant> v;
             values.bind(1, k);

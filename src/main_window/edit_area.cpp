@@ -198,8 +198,11 @@ bool EditArea::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusOut && !in_lost_focus_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Focus that leaves for a menu, a pop-up list or a dialog is not the user leaving the box.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::MenuBarFocusReason) {
+        // The user leaves the box with the keyboard or the mouse; focus that leaves for a menu, a
+        // pop-up list or a dialog, or that the window itself moves (after a save, onto the grid
+        // when a row is shown), is not the user leaving it.
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason ||
+            reason == Qt::ShortcutFocusReason) {
             if (watched == cb_author && !cb_author->view()->isVisible()) cb_author_LostFocus();
             else if (watched == cb_subject && !cb_subject->view()->isVisible()) cb_subject_LostFocus();
         }
