@@ -73,11 +73,12 @@ void FilterArea::b_delete_filtered_Click() {
                             Ui::icon_exclamation);
             return;
         }
+        // Announced first, so that the counts shown with the new current row are counted again.
+        ctx_.events.quotes_were_changed();
         // The list read again; the row now at the same place is current, or the last one.
         list_.binding().requery(QVariant(), position);
         list_.binding().apply_column_widths();
     }
-    ctx_.events.quotes_were_changed();
     if (list_.binding().current_row() < 0) {
         edit_.Clear_all_text_boxes();
         edit_.set_initial_values();

@@ -118,6 +118,8 @@ private slots:
         f.w().filters->b_delete_filtered->click();
         QCOMPARE(f.grid_keys(), (QList<int>{1, 3, 4, 5}));
         QCOMPARE(f.current_key(), 3);
+        // The counts on the shortcut buttons are those after the delete.
+        QCOMPARE(f.w().filters->b_filter_current_author->text(), QString("Filter on current author (1)"));
     }
 
     void a_failure_part_way_deletes_nothing() {
