@@ -4,6 +4,7 @@
 
 #include "engine.h"
 #include "figures.h"
+#include "figures_bulk.h"
 #include "generator.h"
 #include "report.h"
 
@@ -24,7 +25,8 @@ using namespace bench;
 const char* const usage_text =
     "usage: sentara-bench [--sizes 20k,100k,1M] [--figures LIST] [--repeats N] [--every-size] [--cache DIR]\n"
     "  --sizes       collections to measure (default 20k,100k,1M; any size such as 5k or 250k works)\n"
-    "  --figures     some of: startup, backup, requery, memory, row-change, save-delete, scroll (default: all)\n"
+    "  --figures     some of: startup, backup, requery, memory, row-change, save-delete, scroll, bulk-delete,\n"
+    "                export (default: all)\n"
     "  --repeats N   runs per figure (default 5 below 1M quotations, 3 from 1M)\n"
     "  --every-size  measure every figure at every size, not only at the sizes its target names\n"
     "  --only TEXT   of the grid figures, only those whose name holds TEXT (\"sort\", \"filter: key\")\n"
@@ -40,6 +42,7 @@ struct Plan {
 std::vector<Plan> plans() {
     auto every = [](qint64) { return true; };
     auto million = [](qint64 q) { return q >= 1000000; };
+    auto hundred_k = [](qint64 q) { return q == 100000; };
     return {
         {"startup", every, [](const Workspace& ws) { return std::vector<Figure>{startup(ws, false)}; }},
         {"backup", every, [](const Workspace& ws) { return std::vector<Figure>{startup(ws, true)}; }},
@@ -48,6 +51,8 @@ std::vector<Plan> plans() {
         {"row-change", every, [](const Workspace& ws) { return std::vector<Figure>{row_change(ws)}; }},
         {"save-delete", every, [](const Workspace& ws) { return save_and_delete(ws); }},
         {"scroll", million, [](const Workspace& ws) { return std::vector<Figure>{grid_scroll(ws)}; }},
+        {"bulk-delete", million, [](const Workspace& ws) { return bulk_delete(ws); }},
+        {"export", hundred_k, [](const Workspace& ws) { return std::vector<Figure>{bulk_export(ws)}; }},
     };
 }
 

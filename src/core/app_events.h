@@ -59,6 +59,8 @@ signals:
     void show_quotes_requested(AppEvents::QuotesOf field, const QString& value);
     void author_chosen(const QString& name);   // handed back to the main window's author box
     void subject_chosen(const QString& name);  // handed back to the main window's subject box
+    // The slide show of the main window's list, starting at slide_show_start_key.
+    void slide_show_requested();
 
     void window_opened(AppEvents::Window kind);
     void window_closed(AppEvents::Window kind);

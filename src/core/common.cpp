@@ -63,14 +63,18 @@ QString temp_folder() {
     return folder;
 }
 
-void show_text_file(Ui& ui, const QString& text) {
+bool show_text_file(Ui& ui, const QString& text, const QString& line_break) {
     const QString path = temp_folder() + QStringLiteral("/TMP.txt");
+    // Written beside the old file and put in its place only once whole: a full disk never
+    // leaves a part of the text that looks like all of it.
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write((text + u'\n').toUtf8()) < 0 || !f.commit()) {
+    const QByteArray bytes = (text + line_break).toUtf8();
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
         ui.message(QStringLiteral("The report file '%1' cannot be written: %2").arg(path, f.errorString()), Ui::icon_exclamation);
-        return;
+        return false;
     }
     open_path(ui, path);
+    return true;
 }
 
 // ------------------------------------------------------------------ SQL text

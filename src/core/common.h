@@ -20,8 +20,10 @@ QString folder_of(const QString& path);
 QString file_name_of(const QString& path);
 // A private per-user folder for report files, created when missing.
 QString temp_folder();
-// Writes `text` to a ".txt" file in the temporary folder and opens it in the text viewer.
-void show_text_file(Ui& ui, const QString& text);
+// Writes `text` and one `line_break` after it, UTF-8, to a ".txt" file in the temporary folder,
+// whole or not at all, and opens it in the text viewer. When the file cannot be written it says
+// so, opens nothing and returns false.
+bool show_text_file(Ui& ui, const QString& text, const QString& line_break = QStringLiteral("\n"));
 
 // ------------------------------------------------------------------ SQL text
 

@@ -120,8 +120,6 @@ void FilterArea::build() {
     b_delete_filtered = button("b_delete_filtered", QStringLiteral("Delete filtered quotes"));
     b_slide_show = button("b_slide_show", QStringLiteral("Slide show of filtered quotes"));
     b_export = button("b_export", QStringLiteral("Export filtered quotes"));
-    // Bulk delete, export and the slide show come with later work.
-    for (QPushButton* b : {b_delete_filtered, b_slide_show, b_export}) b->setEnabled(false);
     l_records_selected = label("l_records_selected", QStringLiteral("Records Selected: "));
     l_records_filtered = label("l_records_filtered", QStringLiteral("Records Filtered: "));
 
@@ -163,6 +161,9 @@ void FilterArea::wire() {
     for (const auto& [b, field] : clears) connect(b, &QToolButton::clicked, this, [this, f = field] { clear_one_filter(f); });
     connect(b_filter, &QPushButton::clicked, this, &FilterArea::b_filter_Click);
     connect(b_clear, &QPushButton::clicked, this, &FilterArea::b_clear_Click);
+    connect(b_delete_filtered, &QPushButton::clicked, this, &FilterArea::b_delete_filtered_Click);
+    connect(b_export, &QPushButton::clicked, this, &FilterArea::b_export_Click);
+    connect(b_slide_show, &QPushButton::clicked, this, &FilterArea::b_slide_show_Click);
     connect(b_filter_current_author, &QPushButton::clicked, this,
             [this] { filter_on_current(cb_author_filter, edit_.cb_author); });
     connect(b_filter_current_subject, &QPushButton::clicked, this,

@@ -25,6 +25,11 @@ public:
     void b_clear_Click();
     void Update_record_count();
     void check_selections();
+    // The buttons that act on the quotations picked in the grid, or on the whole list when none
+    // is picked; the slide show always shows the whole list.
+    void b_delete_filtered_Click();
+    void b_export_Click();
+    void b_slide_show_Click();
     // A click on a column header: sorted by it, its direction turned over.
     void sort_by_column(int column);
     // The corner of the grid: the selection cleared and random order again.

@@ -52,6 +52,13 @@ struct MainWindowFixture : Fixture {
     std::unique_ptr<f_main> window;
 };
 
+// A click on the row selector of `row`, with Ctrl or Shift held when asked.
+inline void click_selector(f_main& w, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QHeaderView* selectors = w.list->grid->verticalHeader();
+    const QPoint at(selectors->width() / 2, selectors->sectionViewportPosition(row) + selectors->sectionSize(row) / 2);
+    QTest::mouseClick(selectors->viewport(), Qt::LeftButton, modifiers, at);
+}
+
 inline const QString grid_select =
     "SELECT Quotes_with_sortable_text.*, Authors.picture FROM Authors INNER JOIN Quotes_with_sortable_text ON "
     "Authors.name = Quotes_with_sortable_text.Author";

@@ -15,12 +15,6 @@ QPoint cell_centre(f_main& w, int row, int column = 2) {
     return w.list->grid->visualRect(w.list->grid->model()->index(row, column)).center();
 }
 
-void click_selector(f_main& w, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QHeaderView* selectors = w.list->grid->verticalHeader();
-    const QPoint at(selectors->width() / 2, selectors->sectionViewportPosition(row) + selectors->sectionSize(row) / 2);
-    QTest::mouseClick(selectors->viewport(), Qt::LeftButton, modifiers, at);
-}
-
 // How far apart two colours are, channel by channel.
 int distance(QColor a, QColor b) {
     return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());

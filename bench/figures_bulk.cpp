@@ -1,0 +1,173 @@
+#include "figures_bulk.h"
+
+#include "core/app_context.h"
+#include "database/database.h"
+#include "database/recordset.h"
+#include "engine.h"
+#include "import_export/f_export.h"
+#include "main_window/f_main.h"
+#include "main_window/filter_area.h"
+#include "main_window/quote_list.h"
+#include "silent_ui.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+
+#include <stdexcept>
+
+namespace bench {
+
+namespace {
+
+double ms_since(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+// Answers every box OK and counts the times the hourglass went up.
+struct WatchedUi : SilentUi {
+    int hourglasses = 0;
+    void set_hourglass(bool on) override { hourglasses += on ? 1 : 0; }
+};
+
+// A fresh copy of the collection, where the measured work may change it.
+QString fresh_copy(const Workspace& ws, const QString& name) {
+    const QString path = ws.program_folder + u'/' + name;
+    for (const QString& leftover : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) QFile::remove(leftover);
+    if (!QFile::copy(ws.facts.path, path)) throw std::runtime_error("cannot copy the collection to " + path.toStdString());
+    QFile(path).setPermissions(QFile(path).permissions() | QFileDevice::WriteOwner);
+    return path;
+}
+
+// The main window open on `path`, shown (offscreen) and painted, its first random row done.
+// Start-up's compaction is left out: these figures are about the work after it.
+struct OpenWindow {
+    WatchedUi ui;
+    std::unique_ptr<AppContext> ctx;
+    std::unique_ptr<f_main> window;
+
+    OpenWindow(const Workspace& ws, const QString& path) {
+        ctx = std::make_unique<AppContext>(ui);
+        ctx->program_folder = ws.program_folder;
+        ctx->database_path = path;
+        ctx->database = Database::open(path);
+        ctx->list_database = Database::open(path);
+        ctx->default_language = QStringLiteral("EN");
+        ctx->rng.seed(20240601);
+        window = std::make_unique<f_main>(*ctx);
+        window->show();
+        QApplication::processEvents();
+    }
+    ~OpenWindow() {
+        window.reset();
+        ctx.reset();
+    }
+    // The grid filtered on one language, painted.
+    int filter_language(const QString& code) {
+        window->filters->cb_language_filter->setEditText(code);
+        window->b_filter_Click();
+        window->list->grid->viewport()->repaint();
+        return window->Data1()->record_count();
+    }
+};
+
+// A tenth of the collection: one of the languages the generator gives a tenth of the texts.
+const QString tenth_language = QStringLiteral("DE");
+
+}  // namespace
+
+std::vector<Figure> bulk_delete(const Workspace& ws) {
+    Figure clock, engine;
+    clock.name = QStringLiteral("bulk delete of a filtered tenth, grid re-read");
+    engine.name = QStringLiteral("bulk delete, against the engine's DELETE");
+    clock.size = engine.size = size_name(ws.facts.quotes);
+    clock.target = Target::ms(2000);
+    engine.target = Target::ratio(1.5);
+    int deleted = 0;
+    qint64 engine_deleted = 0;
+    QString failure;
+    for (int i = 0; i < ws.repeats; ++i) {
+        const QString path = fresh_copy(ws, QStringLiteral("bulk-delete.mdb"));
+        {
+            OpenWindow program(ws, path);
+            deleted = program.filter_language(tenth_language);
+            const qint64 before = program.ctx->database->scalar(QStringLiteral("select count(*) from quotes")).toLongLong();
+            program.ui.shown.clear();
+            program.ui.hourglasses = 0;
+            QElapsedTimer timer;
+            timer.start();
+            program.window->filters->b_delete_filtered->click();  // the question is answered OK
+            program.window->list->grid->viewport()->repaint();
+            clock.runs.push_back(ms_since(timer));
+            const qint64 after = program.ctx->database->scalar(QStringLiteral("select count(*) from quotes")).toLongLong();
+            if (before - after != deleted) failure = QStringLiteral("%1 rows listed, %2 deleted").arg(deleted).arg(before - after);
+            else if (program.window->Data1()->record_count() != 0) failure = QStringLiteral("the grid still lists rows");
+            else if (program.ui.shown.size() != 1) failure = QStringLiteral("%1 messages shown").arg(program.ui.shown.size());
+            else if (program.ui.hourglasses == 0) failure = QStringLiteral("no hourglass");
+        }
+        // The engine's own statement for the same filter, on a copy of its own.
+        const QString copy = fresh_copy(ws, QStringLiteral("bulk-delete-engine.mdb"));
+        {
+            PlainEngine plain(copy);
+            const qint64 before = plain.run(QStringLiteral("select * from quotes"));
+            QElapsedTimer timer;
+            timer.start();
+            plain.exec(engine_sql(QStringLiteral("DELETE FROM quotes WHERE language like '*%1*'").arg(tenth_language)));
+            engine.floor_runs.push_back(ms_since(timer));
+            engine_deleted = before - plain.run(QStringLiteral("select * from quotes"));
+        }
+        for (const QString& p : {path, copy}) QFile::remove(p);
+    }
+    engine.runs = clock.runs;
+    clock.failure = engine.failure = failure;
+    clock.note = QStringLiteral("%1 rows deleted through the button, the filtered grid read again and painted").arg(deleted);
+    engine.note = QStringLiteral("floor: the engine's DELETE with the same filter (%1 rows: the grid does not list quotations "
+                                 "whose author is missing)")
+                      .arg(engine_deleted);
+    return {clock, engine};
+}
+
+Figure bulk_export(const Workspace& ws) {
+    Figure f;
+    f.name = QStringLiteral("export of 100k quotations, all info");
+    f.size = size_name(ws.facts.quotes);
+    f.target = Target::ms(2000);
+    OpenWindow program(ws, ws.db_path);
+    // The whole collection up to 100k quotations; from a million, the filtered tenth.
+    const int rows = ws.facts.quotes > 150000 ? program.filter_language(tenth_language) : program.window->Data1()->record_count();
+    PlainEngine engine(ws.db_path);
+    for (int i = 0; i < ws.repeats; ++i) {
+        program.window->filters->b_export->click();
+        auto* window = program.window->findChild<f_export*>();
+        if (!window) {
+            f.failure = QStringLiteral("the export window did not open");
+            break;
+        }
+        window->c_all->click();
+        program.ui.shown.clear();
+        program.ui.hourglasses = 0;
+        QElapsedTimer timer;
+        timer.start();
+        window->b_export->click();
+        f.runs.push_back(ms_since(timer));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (program.ui.shown.size() != 1) {
+            f.failure = QStringLiteral("%1 boxes or files shown").arg(program.ui.shown.size());
+            break;
+        }
+        QFile file(program.ui.shown.first());
+        const qsizetype blocks = file.open(QIODevice::ReadOnly) ? file.readAll().count("\r\n\r\n") + 1 : 0;
+        if (blocks != rows) f.failure = QStringLiteral("%1 quotations listed, %2 exported").arg(rows).arg(blocks);
+        else if (program.ui.hourglasses == 0) f.failure = QStringLiteral("no hourglass");
+
+        timer.start();
+        engine.run(engine_sql(program.ctx->current_quotes_sql), true);
+        f.floor_runs.push_back(ms_since(timer));
+    }
+    f.note = QStringLiteral("%1 quotations written to the report file; floor: the same SELECT read whole by the engine").arg(rows);
+    return f;
+}
+
+}  // namespace bench

@@ -1,0 +1,19 @@
+#include "support/fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+QObject* make_export_tests();
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    isolate_user_files();
+    int failed = 0;
+    for (auto make : {make_export_tests}) {
+        std::unique_ptr<QObject> tests(make());
+        failed += QTest::qExec(tests.get(), argc, argv);
+    }
+    return failed;
+}

@@ -1,0 +1,212 @@
+// The export window opened from the main window: its boxes, grouping only in author order, the
+// rows picked or the whole list, the report file's bytes, and a report file that cannot be written.
+#include "main_window/main_window_fixture.h"
+
+#include "import_export/f_export.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPointer>
+#include <QRadioButton>
+
+namespace {
+
+const QString crlf = "\r\n";
+
+// The export window, opened with the main window's button.
+QPointer<f_export> open_export(MainWindowFixture& f) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // one closed before is gone
+    f.w().filters->b_export->click();
+    auto* w = f.w().findChild<f_export*>();
+    if (w && !QTest::qWaitForWindowExposed(w)) return nullptr;
+    return w;
+}
+
+// Export now; the bytes of the report file opened, or empty bytes when none was.
+QByteArray export_now(f_export* w, ScriptedUi& ui) {
+    const qsizetype opened = ui.opened().size();
+    w->b_export->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (ui.opened().size() == opened) return QByteArray();
+    QFile file(ui.opened().last());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void sort_by(MainWindowFixture& f, int column) { emit f.w().list->grid->horizontalHeader()->sectionClicked(column); }
+
+// The author headings of an export, in order.
+QStringList headings(const QString& text) {
+    QStringList out;
+    for (const QString& line : text.split(crlf))
+        if (line.startsWith("--------- Quotes of ")) out << line.mid(20).chopped(11);
+    return out;
+}
+
+}  // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+private slots:
+    void two_quotations_with_nothing_ticked() {
+        MainWindowFixture f;
+        f.show();
+        sort_by(f, 0);
+        f.w().filters->cb_author_filter->setEditText("Oscar Wilde");
+        f.w().b_filter_Click();
+        QPointer<f_export> w = open_export(f);
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("Sentara - Export"));
+        QVERIFY(w->isModal());
+        QVERIFY(f.ctx->events.is_open(AppEvents::export_window));
+        QVERIFY(w->opt_nogroup->isChecked() && !w->opt_group->isChecked());
+        for (QCheckBox* box : {w->c_author, w->c_subject, w->c_language, w->c_rate, w->c_note, w->c_all})
+            QVERIFY(!box->isChecked());
+        QCOMPARE(export_now(w, f.ui), ("I can resist everything except temptation." + crlf + crlf +
+                                       "Experience is the name we give our mistakes." + crlf)
+                                          .toUtf8());
+        QVERIFY(!w);  // closed after the export
+        QVERIFY(f.ui.opened().last().endsWith(".txt"));
+        QVERIFY(f.ui.messages().isEmpty());
+    }
+
+    void all_info_follows_the_five_boxes() {
+        MainWindowFixture f;
+        f.show();
+        QPointer<f_export> w = open_export(f);
+        w->c_all->click();
+        for (QCheckBox* box : {w->c_author, w->c_subject, w->c_language, w->c_rate, w->c_note}) QVERIFY(box->isChecked());
+        w->c_rate->click();
+        QVERIFY(!w->c_all->isChecked());
+        w->c_rate->click();
+        QVERIFY(w->c_all->isChecked());
+        w->c_all->click();  // unticking "All info" with all five ticked leaves it ticked
+        QVERIFY(w->c_all->isChecked() && w->c_note->isChecked());
+        w->c_note->click();
+        w->c_all->click();
+        QVERIFY(w->c_note->isChecked() && w->c_all->isChecked());
+        w->b_exit->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!w);
+        QVERIFY(f.ui.opened().isEmpty());
+    }
+
+    void grouped_by_author_in_either_direction() {
+        MainWindowFixture f;
+        f.show();
+        QStringList ascending;
+        for (int pass = 0; pass < 2; ++pass) {
+            sort_by(f, 1);  // by author, then descending
+            QStringList authors;  // as the grid lists them
+            for (int r = 0; r < f.w().Data1()->record_count(); ++r) {
+                const QString a = RecordSet::to_text(f.w().Data1()->value_at(r, f.w().Data1()->field_index("author")));
+                if (authors.isEmpty() || authors.last() != a) authors << a;
+            }
+            QPointer<f_export> w = open_export(f);
+            w->opt_group->click();
+            QVERIFY(f.ui.messages().isEmpty());
+            w->c_author->click();
+            const QString text = QString::fromUtf8(export_now(w, f.ui));
+            QCOMPARE(headings(text), authors);
+            // One heading for both of Oscar Wilde's, an empty line after each heading.
+            QVERIFY(text.contains("--------- Quotes of Oscar Wilde ----------" + crlf + crlf));
+            QCOMPARE(text.count("(Oscar Wilde)"), 2);
+            QVERIFY(text.endsWith(")" + crlf));
+            if (pass == 0) ascending = authors;
+            else {
+                std::reverse(authors.begin(), authors.end());
+                QCOMPARE(authors, ascending);
+            }
+        }
+    }
+
+    void grouping_is_refused_unless_ordered_by_author() {
+        MainWindowFixture f;
+        f.show();
+        for (int column : {-1, 2}) {  // random order, then by text
+            if (column >= 0) sort_by(f, column);
+            QPointer<f_export> w = open_export(f);
+            f.ui.expect_message("Grouping by author is only possible if quotes are ordered by author.");
+            w->opt_group->click();
+            QVERIFY(!w->opt_group->isChecked() && w->opt_nogroup->isChecked());
+            // Export now with grouping chosen all the same: refused, nothing written, still open.
+            w->opt_group->setChecked(true);
+            f.ui.expect_message("click on the author column header, the retry to export.");
+            QVERIFY(export_now(w, f.ui).isEmpty());
+            QVERIFY(w && w->opt_nogroup->isChecked());
+            QTest::keyClick(w, Qt::Key_Escape);  // Esc closes it, as Exit does
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!w);
+        }
+    }
+
+    void the_rows_picked_and_nothing_else() {
+        MainWindowFixture f;
+        sort_by(f, 0);
+        f.show();
+        click_selector(f.w(), 2);
+        QCOMPARE(f.w().filters->b_export->text(), QString("Export selected quotes"));
+        QPointer<f_export> w = open_export(f);
+        w->c_author->click();
+        w->c_rate->click();
+        QCOMPARE(export_now(w, f.ui),
+                 ("Experience is the name we give our mistakes. (Oscar Wilde)" + crlf + ".Rate=1 " + crlf).toUtf8());
+    }
+
+    void greek_and_chinese_come_out_byte_for_byte() {
+        MainWindowFixture f;
+        const QString greek = QString::fromUtf8("Ἓν οἶδα ὅτι οὐδὲν οἶδα");
+        const QString chinese = QString::fromUtf8("学而不思则罔，思而不学则殆。");
+        f.exec(QString::fromUtf8("insert into authors values ('Σωκράτης', null, null, null), ('孔子', null, null, null);"
+                                 "insert into quotes (key, text, author, subject, language, notes, rate) values "
+                                 "(20, '%1', 'Σωκράτης', 'Wisdom', 'EL', 'Ἀπολογία', 3), "
+                                 "(21, '  %2 ', '孔子', '-', 'ZH', '论语', null)")
+                   .arg(greek, chinese));
+        f.w().filters->t_key_selector->setText("20");
+        f.w().b_filter_Click();
+        f.show();
+        QPointer<f_export> w = open_export(f);
+        w->c_all->click();
+        QCOMPARE(export_now(w, f.ui), (greek + QString::fromUtf8(" (Σωκράτης)") + crlf +
+                                       QString::fromUtf8(".Subj=Wisdom .Note=Ἀπολογία .Rate=3 .Lang=EL ") + crlf)
+                                          .toUtf8());
+        f.w().filters->t_key_selector->setText("21");
+        f.w().b_filter_Click();
+        w = open_export(f);
+        w->c_author->click();
+        w->c_note->click();
+        QCOMPARE(export_now(w, f.ui), (chinese + QString::fromUtf8(" (孔子)") + crlf + QString::fromUtf8(".Note=论语 ") + crlf).toUtf8());
+    }
+
+    void a_report_file_that_cannot_be_written_is_reported() {
+        MainWindowFixture f;
+        f.show();
+        // A file where the private temporary folder should be: nothing can be written in it.
+        const QString folder = temp_folder();
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QPointer<f_export> w = open_export(f);
+        f.ui.expect_message("cannot be written");
+        QVERIFY(export_now(w, f.ui).isEmpty());
+        QVERIFY(f.ui.opened().isEmpty());
+        QVERIFY(w);  // still open, for another try
+        QVERIFY(QFile::remove(folder));
+        QCOMPARE(export_now(w, f.ui).isEmpty(), false);
+        QVERIFY(!w);
+    }
+
+    void an_empty_list_has_nothing_to_export() {
+        MainWindowFixture f;
+        f.show();
+        f.w().filters->t_text_filter->setText("no such text anywhere");
+        f.w().b_filter_Click();
+        QPointer<f_export> w = open_export(f);
+        f.ui.expect_message("There is no quote to be exported");
+        QVERIFY(export_now(w, f.ui).isEmpty());
+        QVERIFY(!w);
+    }
+};
+
+QObject* make_export_tests() { return new TestExport; }
+#include "test_export.moc"

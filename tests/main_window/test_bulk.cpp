@@ -1,0 +1,193 @@
+// The buttons that act on many quotations: delete of the rows picked or of the whole list, the
+// position afterwards, the slide show's start, and the selection bar.
+#include "main_window_fixture.h"
+
+#include "widgets/recordset_model.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+// Sorted by key, so that row r holds key r + 1.
+void sort_by_key(MainWindowFixture& f) { emit f.w().list->grid->horizontalHeader()->sectionClicked(0); }
+
+qint64 quotes_in_file(const MainWindowFixture& f) { return f.scalar("select count(*) from quotes").toLongLong(); }
+
+void expect_filtered_captions(MainWindowFixture& f) {
+    QCOMPARE(f.w().filters->b_delete_filtered->text(), QString("Deleted filtered quotes"));
+    QCOMPARE(f.w().filters->b_export->text(), QString("Export filtered quotes"));
+    QVERIFY(!f_main::is_lit(f.w().filters->b_delete_filtered));
+    QVERIFY(!f_main::is_lit(f.w().filters->b_export));
+    QCOMPARE(f.w().filters->l_records_selected->text(), QString("Records Selected:0"));
+}
+
+}  // namespace
+
+class TestBulk : public QObject {
+    Q_OBJECT
+private slots:
+    void deleting_the_whole_list_asks_first() {
+        MainWindowFixture f;
+        QString rows;
+        for (int i = 0; i < 332; ++i) rows += QString("%1('Quote %2', 'Smith', 'Life', 'EN', %3)").arg(i ? "," : "").arg(i).arg(i);
+        // One more whose author is not in the authors table: the grid does not list it.
+        f.exec("insert into quotes (text, author, subject, language, random) values " + rows +
+               ", ('Unlisted', 'Somebody Gone', 'Life', 'EN', 0.5)");
+        f.w().b_filter_Click();
+        f.show();
+        QCOMPARE(f.w().Data1()->record_count(), 340);
+        QVERIFY(f.w().filters->b_delete_filtered->isEnabled());
+
+        f.ui.expect_message("", Ui::cancel);
+        f.w().filters->b_delete_filtered->click();
+        QCOMPARE(f.ui.last_message(), QString("Do you really want to delete all quotes? (340)"));
+        QCOMPARE(f.ui.log.last().code, Ui::ok_cancel | Ui::icon_stop);
+        QCOMPARE(quotes_in_file(f), 341);
+        QCOMPARE(f.w().Data1()->record_count(), 340);
+        QVERIFY(!f.w().edit->t_key->text().isEmpty());
+
+        QSignalSpy announced(&f.ctx->events, &AppEvents::quotes_changed);
+        f.ui.expect_message("Do you really want to delete all quotes? (340)", Ui::ok);
+        f.w().filters->b_delete_filtered->click();
+        QCOMPARE(f.w().Data1()->record_count(), 0);
+        QCOMPARE(f.w().list->grid->model()->rowCount(), 0);
+        QVERIFY(f.w().edit->t_key->text().isEmpty());
+        QVERIFY(f.w().edit->t_text->toPlainText().isEmpty());
+        QVERIFY(f.w().edit->cb_author->currentText().isEmpty());
+        QVERIFY(!f_main::is_lit(f.w().edit->b_save));
+        QCOMPARE(announced.count(), 1);
+        // What was counted is what went: the quotation the grid never listed is still there.
+        QCOMPARE(f.scalar("select text from quotes").toString(), QString("Unlisted"));
+        QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:0/1"));
+    }
+
+    void deleting_a_filtered_list_names_the_filter() {
+        MainWindowFixture f;
+        f.show();
+        f.w().filters->cb_author_filter->setEditText("Oscar Wilde");
+        f.w().b_filter_Click();
+        QCOMPARE(f.w().Data1()->record_count(), 2);
+        f.ui.expect_message("", Ui::cancel);
+        f.w().filters->b_delete_filtered->click();
+        QCOMPARE(f.ui.last_message(), QString("Do you really want to delete all quotes where  author = 'Oscar Wilde'? (2)"));
+        QCOMPARE(quotes_in_file(f), 8);
+
+        f.ui.expect_message("Oscar Wilde", Ui::ok);
+        f.w().filters->b_delete_filtered->click();
+        QCOMPARE(f.scalar("select count(*) from quotes where author = 'Oscar Wilde'").toInt(), 0);
+        QCOMPARE(quotes_in_file(f), 6);
+        QVERIFY(f.w().edit->t_key->text().isEmpty());
+    }
+
+    void picked_rows_go_without_a_question() {
+        MainWindowFixture f;
+        sort_by_key(f);
+        f.show();
+        click_selector(f.w(), 1);
+        click_selector(f.w(), 3, Qt::ControlModifier);
+        QCOMPARE(f.w().filters->b_delete_filtered->text(), QString("Deleted selected quotes"));
+        QSignalSpy announced(&f.ctx->events, &AppEvents::quotes_changed);
+        f.w().filters->b_delete_filtered->click();
+        QVERIFY(f.ui.messages().isEmpty());
+        QCOMPARE(f.grid_keys(), (QList<int>{1, 3, 5, 6, 7, 8}));
+        QCOMPARE(f.scalar("select count(*) from quotes where key in (2, 4)").toInt(), 0);
+        QCOMPARE(announced.count(), 1);
+        expect_filtered_captions(f);
+        QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:6/6"));
+        // The edit area shows the grid's current row.
+        QCOMPARE(f.current_key(), f.w().Data1()->key_at(f.w().Data1()->absolute_position()).toInt());
+    }
+
+    void deleting_the_last_rows_moves_to_the_new_last_row() {
+        MainWindowFixture f;
+        sort_by_key(f);
+        f.show();
+        click_selector(f.w(), 5);
+        click_selector(f.w(), 7, Qt::ShiftModifier);
+        f.go_to(7);
+        QCOMPARE(f.w().list->model().selection(), (QList<QVariant>{6, 7, 8}));
+        f.w().filters->b_delete_filtered->click();
+        QCOMPARE(f.grid_keys(), (QList<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(f.w().Data1()->absolute_position(), 4);
+        QCOMPARE(f.current_key(), 5);
+        QCOMPARE(f.w().list->grid->currentIndex().row(), 4);
+
+        // In the middle, the row now at the same place becomes current.
+        click_selector(f.w(), 1);
+        f.go_to(2);
+        f.w().filters->b_delete_filtered->click();
+        QCOMPARE(f.grid_keys(), (QList<int>{1, 3, 4, 5}));
+        QCOMPARE(f.current_key(), 3);
+        // The counts on the shortcut buttons are those after the delete.
+        QCOMPARE(f.w().filters->b_filter_current_author->text(), QString("Filter on current author (1)"));
+    }
+
+    void a_failure_part_way_deletes_nothing() {
+        MainWindowFixture f;
+        f.exec("create trigger keep_five before delete on quotes when old.key = 5 begin select raise(abort, 'key 5 is kept'); end");
+        sort_by_key(f);
+        f.show();
+        click_selector(f.w(), 1);
+        click_selector(f.w(), 4, Qt::ControlModifier);
+        click_selector(f.w(), 6, Qt::ControlModifier);
+        f.ui.expect_message("none was deleted");
+        f.w().filters->b_delete_filtered->click();
+        QVERIFY(f.ui.last_message().contains("key 5 is kept"));
+        QCOMPARE(quotes_in_file(f), 8);  // key 2, deleted before the failure, is back
+        QCOMPARE(f.w().Data1()->record_count(), 8);
+        QCOMPARE(f.w().list->selected_count(), 3);  // nothing changed: the pick stays for another try
+    }
+
+    void the_selection_bar_with_nothing_picked_changes_nothing() {
+        MainWindowFixture f;
+        f.show();
+        const QList<int> keys = f.grid_keys();
+        const int current = f.current_key();
+        const QString sql = f.sql();
+        QTest::mouseClick(f.w().list->l_help, Qt::LeftButton);
+        QCOMPARE(f.grid_keys(), keys);
+        QCOMPARE(f.current_key(), current);
+        QCOMPARE(f.sql(), sql);
+        expect_filtered_captions(f);
+        QVERIFY(f.ui.messages().isEmpty());
+    }
+
+    void the_slide_show_starts_at_the_current_quotation() {
+        MainWindowFixture f;
+        f.show();
+        QVERIFY(f.w().filters->b_slide_show->isEnabled());
+        QSignalSpy asked(&f.ctx->events, &AppEvents::slide_show_requested);
+        f.go_to(3);
+        f.w().filters->b_slide_show->click();
+        QCOMPARE(f.ctx->slide_show_start_key, 3);
+        QCOMPARE(asked.count(), 1);
+
+        // An empty list has no quotation to start at.
+        f.ctx->slide_show_start_key = 0;
+        f.w().filters->t_text_filter->setText("no such text anywhere");
+        f.w().b_filter_Click();
+        f.ui.expect_message("There is no quote to be shown");
+        f.w().filters->b_slide_show->click();
+        QCOMPARE(asked.count(), 1);
+        QCOMPARE(f.ctx->slide_show_start_key, 0);
+    }
+
+    void a_pending_edit_refuses_all_three() {
+        MainWindowFixture f;
+        f.show();
+        click_selector(f.w(), 0);
+        f.w().edit->t_note->setText("pending");
+        QSignalSpy asked(&f.ctx->events, &AppEvents::slide_show_requested);
+        for (int i = 0; i < 3; ++i) f.ui.expect_message("Edit operation in progress.");
+        f.w().filters->b_delete_filtered->click();
+        f.w().filters->b_export->click();
+        f.w().filters->b_slide_show->click();
+        QCOMPARE(quotes_in_file(f), 8);
+        QVERIFY(!f.ctx->events.is_open(AppEvents::export_window));
+        QCOMPARE(asked.count(), 0);
+        QCOMPARE(f.w().edit->t_note->text(), QString("pending"));
+    }
+};
+
+QObject* make_bulk_tests() { return new TestBulk; }
+#include "test_bulk.moc"
