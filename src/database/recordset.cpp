@@ -790,25 +790,36 @@ int RecordSet::place(qint64 key, int hint) {
             }
         }
     }
-    // Out of its old place.
+    // Where it stands now: one place, typically.
+    int old = hint >= 0 && hint < count() && keys_[size_t(hint)] == key ? hint : -1;
+    int standing = 0;
+    for (int i = 0; i < count(); ++i)
+        if (keys_[size_t(i)] == key) {
+            ++standing;
+            if (old < 0) old = i;
+        }
+    cache_.clear();
     const auto remove_at = [&](int i) {
         emit removing_row(i);
         keys_.erase(keys_.begin() + i);
-        cache_.clear();
         if (current_ > i || current_ >= count()) current_ = std::max(-1, current_ - 1);
         emit row_removed(i);
     };
-    if (hint >= 0 && hint < count() && keys_[size_t(hint)] == key) remove_at(hint);
-    for (int i = count() - 1; i >= 0; --i)
-        if (keys_[size_t(i)] == key) remove_at(i);
-    cache_.clear();
-    if (times == 0) return -1;
+    if (times == 0 || standing > 1 || times > 1) {
+        for (int i = count() - 1; i >= 0; --i)
+            if (keys_[size_t(i)] == key) remove_at(i);
+        old = -1;
+        if (times == 0) return -1;
+    }
 
-    // Into its new place: after the last row that does not sort after it, found by halving.
+    // Its new place: after the last row (itself left out) that does not sort after it, found by
+    // halving.
+    const int others = count() - (old >= 0 ? 1 : 0);
+    const auto other_key = [&](int i) { return keys_[size_t(old >= 0 && i >= old ? i + 1 : i)]; };
     int at = 0;
     const std::vector<OrderTerm> terms = order_terms(natural_order());
     if (terms.empty()) {
-        at = count();
+        at = others;
     } else {
         QStringList expressions;
         for (const OrderTerm& t : terms) expressions << t.expression;
@@ -835,13 +846,25 @@ int RecordSet::place(qint64 key, int hint) {
             }
             return false;
         };
-        int low = 0, high = count();
+        int low = 0, high = others;
         while (low < high) {
             const int mid = low + (high - low) / 2;
-            if (sorts_after_me(keys_[size_t(mid)])) high = mid;
+            if (sorts_after_me(other_key(mid))) high = mid;
             else low = mid + 1;
         }
         at = low;
+    }
+    if (old >= 0) {
+        // Still in the set, once: the rows from its old place to its new one move by one, and
+        // the set keeps its size.
+        if (at != old) {
+            if (at < old) std::rotate(keys_.begin() + at, keys_.begin() + old, keys_.begin() + old + 1);
+            else std::rotate(keys_.begin() + old, keys_.begin() + old + 1, keys_.begin() + at + 1);
+            if (current_ == old) current_ = at;
+            else if (current_ >= std::min(at, old) && current_ <= std::max(at, old)) current_ += at < old ? 1 : -1;
+        }
+        emit rows_changed(std::min(at, old), std::max(at, old));
+        return at;
     }
     for (int k = 0; k < times; ++k) {
         emit inserting_row(at + k);

@@ -126,6 +126,7 @@ signals:
     void inserting_row(int row);  // before a row comes in at `row`
     void row_inserted(int row);
     void row_changed(int row);
+    void rows_changed(int first, int last);  // rows in place, with other values (a row moved among them)
     void current_changed(int row);
 
 private:

@@ -56,6 +56,11 @@ void RecordSetModel::set_recordset(RecordSet* rs) {
         });
         connect(rs_, &RecordSet::row_changed, this,
                 [this](int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); });
+        connect(rs_, &RecordSet::rows_changed, this, [this](int first, int last) {
+            shift_selection();
+            emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+            emit headerDataChanged(Qt::Vertical, first, last);
+        });
         connect(rs_, &QObject::destroyed, this, [this] { set_recordset(nullptr); });
     }
     endResetModel();
