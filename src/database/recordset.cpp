@@ -200,6 +200,16 @@ RecordSet::RecordSet(Database& db, const KeyedSource& source) : db_(db), sql_(so
         db_.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(source.from, source.key)));
     for (int i = 0; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
     fields_ << lookup_.columns;
+    count_ = source.count;
+    if (!count_.table.isEmpty()) {
+        fields_ << count_.as;
+        if (sql_text::contains_word(where_, count_.as) || sql_text::contains_word(order_, count_.as))
+            keys_from_ = QStringLiteral("(SELECT %1.%2 AS %2, %1.*, coalesce(counted.n, 0) AS %3 FROM %1 LEFT JOIN "
+                                        "(SELECT %4 COLLATE %7 AS counted_text, count(*) AS n FROM %5 GROUP BY 1) AS counted "
+                                        "ON counted.counted_text = %1.%6 COLLATE %7) AS %1")
+                             .arg(source.from, source.key, count_.as, count_.column, count_.table, count_.on,
+                                  QLatin1String(jet::collation));
+    }
     // A grid's set is opened to be shown: its keys are read at once, which also tells whether its
     // condition and order are sound.
     load_keys();
@@ -282,7 +292,7 @@ void RecordSet::load_keys() const {
         rows_version_ = current_version();
         return;
     }
-    Statement st = db_.prepare(key_query(key_expr_, from_, where_, natural_order()));
+    Statement st = db_.prepare(key_query(key_expr_, keys_from_.isEmpty() ? from_ : keys_from_, where_, natural_order()));
     while (st.step()) keys_.push_back(st.column_int64(0));
     loaded_ = true;
     current_ = keys_.empty() ? -1 : 0;
@@ -400,6 +410,7 @@ bool RecordSet::drop_rows_if_changed() {
     cache_.clear();
     looked_up_.clear();
     lookups_read_ = false;
+    counts_.reset();
     rows_version_ = now;
     return had_rows;
 }
@@ -445,9 +456,16 @@ void RecordSet::fetch_row(int i, Statement* probe, bool always_probe) const {
             const Row& extra = looked_up_[folded];
             for (int c = 0; c < lookup_.columns.size(); ++c) r << extra.value(c);
         }
+        add_count(r);
         cache_.insert(i, std::move(r));
     }
     fetch_->reset();
+}
+
+void RecordSet::add_count(Row& r) const {
+    if (count_.table.isEmpty()) return;
+    if (!counts_) counts_ = count_per_text(db_, count_.table, count_.column);
+    r << QVariant(qint64(counts_->value(jet::folded(r.value(field_index(count_.on)).toString()), 0)));
 }
 
 void RecordSet::fetch_rows(int first, int last) const {
@@ -693,6 +711,7 @@ void RecordSet::delete_current() {
 void RecordSet::requery() {
     loaded_ = false;
     cache_.clear();
+    counts_.reset();
     looked_up_.clear();
     lookups_read_ = false;
     rows_.clear();

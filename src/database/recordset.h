@@ -31,6 +31,17 @@ struct KeyedSource {
         QString on;           // ... with this column of the rows
         QStringList columns;  // what it adds to each row
     } lookup;
+    // A count added to each row as the field `as`: the rows of `table` whose `column` equals this
+    // row's `on` (letter case ignored, as "=" compares texts), 0 for none, as a saved query that
+    // left-joins a grouped count would give it. The counts are read in one grouped pass when the
+    // first row is read, not once per row; an order or condition naming `as` has the engine count
+    // them with the keys. Not with a look-up.
+    struct Count {
+        QString table;
+        QString column;
+        QString on;
+        QString as;
+    } count;
 };
 
 // A Jet-style record set over one SELECT.
@@ -128,6 +139,7 @@ private:
     const Row* row(int index) const;
     void fetch_rows(int first, int last) const;
     void fetch_row(int i, Statement* picture_probe, bool always_probe) const;
+    void add_count(Row& r) const;
     qint64 current_version() const;
     bool collect_looked_up_keys() const;
     Statement lookup_probe() const;
@@ -160,6 +172,10 @@ private:
     KeyedSource::Lookup lookup_;
     mutable QHash<QString, QVector<QVariant>> looked_up_;
     mutable bool lookups_read_ = false;
+    // A count: the statement text its keys are read from, and the counts once read.
+    KeyedSource::Count count_;
+    QString keys_from_;
+    mutable std::optional<QHash<QString, int>> counts_;
     std::function<qint64()> version_source_;
     mutable qint64 rows_version_ = -1;  // the version the kept rows were read at
 
