@@ -1,13 +1,13 @@
 // The edit area: its controls, loading the current row, change detection.
 #include "edit_area.h"
 
-#include "author_picture.h"
 #include "core/app_context.h"
 #include "core/common.h"
 #include "database/recordset.h"
 #include "quote_counts.h"
 #include "quote_list.h"
 #include "widgets/attention.h"
+#include "widgets/author_picture.h"
 #include "widgets/combo_fill.h"
 #include "widgets/factories.h"
 #include "widgets/grid_binding.h"
@@ -91,11 +91,7 @@ void EditArea::build() {
     Label2 = label("Label2", QStringLiteral("Note"), t_note);
     for (QLabel* l : {l_key, l_author, l_text, l_subject, l_language}) l->setFixedWidth(caption_width);
 
-    pic_author = named(new QFrame, "pic_author");
-    pic_author->setFrameShape(QFrame::StyledPanel);
-    pic_author->setFixedSize(120, 150);
-    Image1 = named(new QLabel(pic_author), "Image1");
-    Image1->setScaledContents(true);
+    pic_author = author_picture_box(Image1);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 class QTableView;
@@ -35,6 +36,9 @@ public:
     // Reads the statement again. The row with `key` is current again when it is still there;
     // otherwise the row now at `position`, or the last one; none in an empty set.
     void requery(const QVariant& key, int position);
+    // Reads the statement again. The first row that meets the SQL `condition` is current;
+    // otherwise the row now at `position`, or the last one; none in an empty set.
+    void requery_at(const QString& condition, int position);
     // Deletes the current row; the row that followed it, or the new last row, becomes current.
     void delete_current();
 
@@ -52,6 +56,9 @@ private:
     void view_moved(int row);
     void show_row(int row);
     void announce();
+    // Reads the statement again; `find` makes a row current and says so, or else the row at
+    // `position` (or the last) is current.
+    void reread(int position, const std::function<bool()>& find);
 
     QTableView* view_;
     QPointer<RecordSetModel> model_;  // its parent may destroy it first
