@@ -292,11 +292,79 @@ void RecordSet::load_keys() const {
         rows_version_ = current_version();
         return;
     }
-    Statement st = db_.prepare(key_query(key_expr_, keys_from_.isEmpty() ? from_ : keys_from_, where_, natural_order()));
-    while (st.step()) keys_.push_back(st.column_int64(0));
+    if (!load_keys_in_leading_order()) {
+        Statement st = db_.prepare(key_query(key_expr_, keys_from_.isEmpty() ? from_ : keys_from_, where_, natural_order()));
+        while (st.step()) keys_.push_back(st.column_int64(0));
+    }
     loaded_ = true;
     current_ = keys_.empty() ? -1 : 0;
     rows_version_ = current_version();
+}
+
+// An order such as "random ASC, name" over a whole table whose first column an index gives in
+// order: the keys are read in the index's order, and only the rows equal in that column (in a
+// random order, the few that tie by chance) are put in the whole order. The engine would sort
+// every row by the whole order instead, comparing them one by one although nothing ties.
+// False, with nothing read, when the order is not of that kind.
+bool RecordSet::load_keys_in_leading_order() const {
+    if (!where_.isEmpty() || !keys_from_.isEmpty() || !lookup_.table.isEmpty() || from_ != table_) return false;
+    static const QRegularExpression leading(QStringLiteral(R"(^\s*((?:\w+\.)?\w+)(\s+(?:ASC|DESC))?\s*,(.*\S.*)$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const auto m = leading.match(order_);
+    if (!m.hasMatch() || m.captured(3).contains(u'(')) return false;
+    const QString column = m.captured(1), first = column + m.captured(2);
+    const QString by_first = key_query(key_expr_ + QStringLiteral(", ") + column, from_, QString(), first);
+    {
+        Statement plan = db_.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + by_first);
+        while (plan.step())
+            if (plan.column_text(3).contains(QLatin1String("TEMP B-TREE"))) return false;  // no index gives it
+    }
+    struct Tie {
+        size_t begin, count;
+        QVariant value;  // null: the rows without a value
+    };
+    std::vector<qint64> keys;
+    std::vector<Tie> ties;
+    {
+        Statement st = db_.prepare(by_first);
+        sqlite3_stmt* h = st.handle();
+        Tie run{0, 0, QVariant()};
+        const auto close_run = [&] {
+            if (run.count > 1) ties.push_back(run);
+        };
+        while (st.step()) {
+            const int type = sqlite3_column_type(h, 1);
+            if (type == SQLITE_TEXT || type == SQLITE_BLOB) return false;  // not a number: compared otherwise
+            const QVariant value = type == SQLITE_NULL ? QVariant() : QVariant(sqlite3_column_double(h, 1));
+            if (run.count > 0 && value.isValid() == run.value.isValid() &&
+                (!value.isValid() || value.toDouble() == run.value.toDouble())) {
+                ++run.count;
+            } else {
+                close_run();
+                run = {keys.size(), 1, value};
+            }
+            keys.push_back(sqlite3_column_int64(h, 0));
+        }
+        close_run();
+    }
+    // Each run of tied rows in the whole order: few of them, each found through the index.
+    std::optional<Statement> equal, unset;
+    for (const Tie& tie : ties) {
+        std::optional<Statement>& st = tie.value.isValid() ? equal : unset;
+        if (!st)
+            st.emplace(db_.prepare(key_query(
+                key_expr_, from_, column + (tie.value.isValid() ? QStringLiteral(" = ?") : QStringLiteral(" IS NULL")), order_)));
+        if (tie.value.isValid()) st->bind(1, tie.value);
+        size_t found = 0;
+        while (st->step()) {
+            if (found == tie.count) return false;  // changed meanwhile: the engine orders them all
+            keys[tie.begin + found++] = st->column_int64(0);
+        }
+        st->reset();
+        if (found != tie.count) return false;
+    }
+    keys_ = std::move(keys);
+    return true;
 }
 
 // A table read without an order is read in the order its rows were added, as a table is
@@ -464,7 +532,15 @@ void RecordSet::fetch_row(int i, Statement* probe, bool always_probe) const {
 
 void RecordSet::add_count(Row& r) const {
     if (count_.table.isEmpty()) return;
-    if (!counts_) counts_ = count_per_text(db_, count_.table, count_.column);
+    if (!counts_) {
+        const qint64 version = current_version();
+        if (count_.kept && count_.kept->version == version) {
+            counts_ = count_.kept->counts;
+        } else {
+            counts_ = count_per_text(db_, count_.table, count_.column);
+            if (count_.kept) *count_.kept = {version, *counts_};
+        }
+    }
     r << QVariant(qint64(counts_->value(jet::folded(r.value(field_index(count_.on)).toString()), 0)));
 }
 
@@ -712,6 +788,7 @@ void RecordSet::requery() {
     loaded_ = false;
     cache_.clear();
     counts_.reset();
+    if (count_.kept) count_.kept->version = -1;  // read again means counted again
     looked_up_.clear();
     lookups_read_ = false;
     rows_.clear();

@@ -41,6 +41,14 @@ struct KeyedSource {
         QString column;
         QString on;
         QString as;
+        // Counts kept from one set to the next of the same list (a filter, another order), read
+        // again when the set's version has moved or a set is read again (requery); none: each
+        // set reads its own.
+        struct Kept {
+            qint64 version = -1;
+            QHash<QString, int> counts;
+        };
+        std::shared_ptr<Kept> kept;
     } count;
 };
 
@@ -135,6 +143,7 @@ private:
 
     void classify();
     void load_keys() const;
+    bool load_keys_in_leading_order() const;
     void materialize() const;
     const Row* row(int index) const;
     void fetch_rows(int first, int last) const;

@@ -2,6 +2,8 @@
 
 #include "reference_window.h"
 
+#include "database/recordset.h"
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -51,6 +53,8 @@ private:
     void t_picture_Change();
     void show_picture(const QString& path);
     void rotate_current();
+
+    std::shared_ptr<KeyedSource::Count::Kept> counts_ = std::make_shared<KeyedSource::Count::Kept>();
 };
 
 // Shows the authors window, opening it when it is not open, with its list on the author named
