@@ -206,11 +206,7 @@ void EditArea::show_picture(const QString& path) { show_author_picture(pic_autho
 
 bool EditArea::editing() const { return is_lit(b_save); }
 
-bool EditArea::refuse_while_editing() {
-    if (!editing()) return false;
-    ctx_.ui.message(QStringLiteral("Edit operation in progress."));
-    return true;
-}
+bool EditArea::refuse_while_editing() { return refuse_while_lit(ctx_.ui, b_save); }
 
 void EditArea::Clear_all_text_boxes() {
     FlagScope quiet(filling_fields_);

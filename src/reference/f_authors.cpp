@@ -45,10 +45,11 @@ f_authors::f_authors(AppContext& ctx)
                                  QStringLiteral("authors.random ASC, name"),
                                  QStringLiteral("author_formheight"),
                                  QSize(10360, 7900),
-                                 QSize(13800, 10500),
-                                 false}) {
+                                 QSize(13800, 10500)}) {
     build_edit_area();
     build_filter_area();
+    set_tab_order({grid, t_name, t_picture, b_get_file, t_notes, b_add_new, b_save, b_delete, b_show_quotes, b_main_windpw,
+                   b_replace, b_random, b_exit, t_name_filter, t_picture_filter, t_notes_filter, b_filter, b_clear_filter});
     // Every author gets a place in the random order the first time the window meets them.
     guarded(ctx_.ui, [&] { random_order::fill_missing_author_random(*ctx_.database, ctx_.rng); });
     open_window();

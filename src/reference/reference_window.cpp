@@ -102,12 +102,21 @@ void ReferenceWindow::build() {
     filter_buttons->addWidget(l_records_filtered);
     filter_buttons->addStretch();
 
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(6);
-    column->addWidget(grid, 1);
-    column->addWidget(edit_area);
-    column->addWidget(filter_area);
+    // The grid above the edit and filter areas, or beside them.
+    auto* outer = shape_.side_by_side ? static_cast<QBoxLayout*>(new QHBoxLayout(this)) : new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
+    outer->setSpacing(6);
+    outer->addWidget(grid, 1);
+    if (shape_.side_by_side) {
+        auto* areas = new QVBoxLayout;
+        areas->addWidget(edit_area);
+        areas->addWidget(filter_area);
+        areas->addStretch();
+        outer->addLayout(areas);
+    } else {
+        outer->addWidget(edit_area);
+        outer->addWidget(filter_area);
+    }
 
     connect(binding_, &GridBinding::current_row_changed, this, &ReferenceWindow::row_changed);
     connect(binding_, &GridBinding::header_clicked, this, &ReferenceWindow::header_clicked);
@@ -137,6 +146,10 @@ void ReferenceWindow::set_edit_buttons(const QList<QPushButton*>& buttons) {
     row->addStretch();
 }
 
+void ReferenceWindow::set_tab_order(const QList<QWidget*>& widgets) {
+    for (qsizetype i = 1; i < widgets.size(); ++i) setTabOrder(widgets[i - 1], widgets[i]);
+}
+
 void ReferenceWindow::watch_edit_fields(const QList<QWidget*>& fields) {
     for (QWidget* w : fields) {
         if (auto* e = qobject_cast<QLineEdit*>(w)) connect(e, &QLineEdit::textChanged, this, &ReferenceWindow::Check_change);
@@ -146,11 +159,17 @@ void ReferenceWindow::watch_edit_fields(const QList<QWidget*>& fields) {
     }
 }
 
-void ReferenceWindow::watch_filter_boxes(const QList<QLineEdit*>& boxes) {
+void ReferenceWindow::watch_filter_boxes(const QList<QWidget*>& boxes) {
     filter_boxes_ = boxes;
-    for (QLineEdit* box : boxes) {
-        connect(box, &QLineEdit::textChanged, this, [this] { Any_filter(); });
-        connect(box, &QLineEdit::returnPressed, this, &ReferenceWindow::b_filter_Click);
+    for (QWidget* box : boxes) {
+        if (auto* e = qobject_cast<QLineEdit*>(box)) {
+            connect(e, &QLineEdit::textChanged, this, [this] { Any_filter(); });
+            connect(e, &QLineEdit::returnPressed, this, &ReferenceWindow::b_filter_Click);
+        } else if (auto* c = qobject_cast<QComboBox*>(box)) {
+            connect(c, &QComboBox::editTextChanged, this, [this] { Any_filter(); });
+            connect(c, &QComboBox::activated, this, &ReferenceWindow::b_filter_Click);
+            if (c->lineEdit()) connect(c->lineEdit(), &QLineEdit::returnPressed, this, &ReferenceWindow::b_filter_Click);
+        }
     }
 }
 
@@ -166,9 +185,12 @@ void ReferenceWindow::open_window() {
     const QRect free = primary_screen_area().available;
     setMinimumSize(std::min(to_pixels(shape_.minimum.width()), free.width()),
                    std::min(to_pixels(shape_.minimum.height()), free.height()));
-    bool numeric = false;
-    const int kept = shape_.height_setting.isEmpty() ? 0 : get_setting(shape_.height_setting).toInt(&numeric);
-    const int wanted = numeric && kept > 0 ? to_pixels(kept) : shape_.height_setting.isEmpty() ? to_pixels(shape_.size.height()) : free.height();
+    int wanted = shape_.size.height() > 0 ? to_pixels(shape_.size.height()) : sizeHint().height();
+    if (!shape_.height_setting.isEmpty()) {
+        bool numeric = false;
+        const int kept = get_setting(shape_.height_setting).toInt(&numeric);
+        wanted = numeric && kept > 0 ? to_pixels(kept) : free.height();
+    }
     height_wanted_ = std::min(std::max(wanted, minimumHeight()), free.height());
     resize(std::min(std::max(to_pixels(shape_.size.width()), minimumWidth()), free.width()), height_wanted_);
     center_window(*this);
@@ -288,11 +310,7 @@ void ReferenceWindow::set_adding(bool adding) {
 
 bool ReferenceWindow::editing() const { return is_lit(b_save); }
 
-bool ReferenceWindow::refuse_while_editing() {
-    if (!editing()) return false;
-    ctx_.ui.message(QStringLiteral("Edit operation in progress."));
-    return true;
-}
+bool ReferenceWindow::refuse_while_editing() { return refuse_while_lit(ctx_.ui, b_save); }
 
 void ReferenceWindow::set_initial_values() {
     initial_values_.clear();
@@ -401,8 +419,6 @@ QString ReferenceWindow::replace_current(const Replacement& r, const QString& cu
 
 // ---------------------------------------------------------------------------- filters
 
-QList<QLineEdit*> ReferenceWindow::filter_boxes() const { return filter_boxes_; }
-
 void ReferenceWindow::b_filter_Click() {
     if (refuse_while_editing()) return;
     condition_ = filter_condition();
@@ -413,7 +429,7 @@ void ReferenceWindow::b_filter_Click() {
 
 void ReferenceWindow::b_clear_filter_Click() {
     if (refuse_while_editing()) return;
-    for (QLineEdit* box : filter_boxes_) box->clear();
+    for (QWidget* box : filter_boxes_) clear_text_of(box);
     set_lit(b_clear_filter, false);
     const bool was_active = filter_active_;
     condition_.clear();
@@ -426,7 +442,7 @@ void ReferenceWindow::b_clear_filter_Click() {
 
 bool ReferenceWindow::Any_filter() {
     QString joined;
-    for (const QLineEdit* box : filter_boxes_) joined += box->text();
+    for (const QWidget* box : filter_boxes_) joined += text_of(box);
     const bool any = !joined.isEmpty();
     // A filter in force can always be cleared or applied again, even with its boxes emptied.
     b_filter->setEnabled(any || filter_active_);

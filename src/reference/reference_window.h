@@ -89,8 +89,10 @@ protected:
         QString first_order;         // before any header click; empty: the source's own order
         QString height_setting;      // the setting keeping the window's height; empty: none
         QSize minimum;               // in twips
-        QSize size;                  // the size it opens with, in twips (the height setting wins)
+        QSize size;                  // the size it opens with, in twips (the height setting wins); a
+                                     // height of 0: as high as its content needs
         bool case_sensitive = false; // a change of letter case alone is a change
+        bool side_by_side = false;   // the edit and filter areas beside the grid, not below it
     };
 
     ReferenceWindow(AppContext& ctx, Shape shape);
@@ -114,11 +116,14 @@ protected:
     virtual void grid_double_clicked() {}
 
     // ---- the parts a window assembles itself from
-    // The filter boxes: their changes enable the filter buttons, Enter filters.
-    void watch_filter_boxes(const QList<QLineEdit*>& boxes);
+    // The filter boxes (text boxes or combo boxes): their changes enable the filter buttons;
+    // Enter in one, or a choice from a combo's list, filters.
+    void watch_filter_boxes(const QList<QWidget*>& boxes);
     // The buttons of the edit area, left to right.
     void set_edit_buttons(const QList<QPushButton*>& buttons);
-    QList<QLineEdit*> filter_boxes() const;
+    QList<QWidget*> filter_boxes() const { return filter_boxes_; }
+    // Tab and Shift+Tab go through `widgets` in this order.
+    void set_tab_order(const QList<QWidget*>& widgets);
     // The edit fields whose changes light Save.
     void watch_edit_fields(const QList<QWidget*>& fields);
 
@@ -169,7 +174,7 @@ private:
     RecordSetModel* model_ = nullptr;
     GridBinding* binding_ = nullptr;
     SortState sort_;
-    QList<QLineEdit*> filter_boxes_;
+    QList<QWidget*> filter_boxes_;
     QString condition_;      // the filter condition in force
     QString current_sql_;
     bool adding_new_ = false;

@@ -8,6 +8,8 @@
 #include "widgets/grid_binding.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +17,15 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+
+// Makes `folder` the program folder, with an "images" folder holding a picture named `file`.
+inline void program_folder_with_picture(AppContext& ctx, const QString& folder, const QString& file) {
+    ctx.program_folder = folder;
+    QDir(folder).mkdir("images");
+    QImage picture(40, 60, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(picture.save(folder + "/images/" + file));
+}
 
 // The real authors window on a fixture database (authors: Mark Twain, Oscar Wilde "Irish writer",
 // Gabriele D'Annunzio, Émile Zola, Smith, John Smithson, "???", Nobody Yet with no quotation),

@@ -2,8 +2,6 @@
 // filter, saving, pictures, deleting and replacing.
 #include "authors_fixture.h"
 
-#include <QDir>
-#include <QImage>
 #include <QLocale>
 
 class TestAuthors : public QObject {
@@ -177,14 +175,9 @@ private slots:
 
     void a_picture_inside_the_images_folder_is_kept_relative() {
         AuthorsFixture f;
-        QTemporaryDir program;
-        f.ctx->program_folder = program.path();
-        QDir(program.path()).mkdir("images");
-        QImage picture(40, 60, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        QVERIFY(picture.save(program.path() + "/images/twain.jpg"));
-        QTemporaryDir elsewhere;
-        QVERIFY(picture.save(elsewhere.path() + "/wilde.jpg"));
+        QTemporaryDir program, elsewhere;
+        program_folder_with_picture(*f.ctx, program.path(), "twain.jpg");
+        QVERIFY(QFile::copy(program.path() + "/images/twain.jpg", elsewhere.path() + "/wilde.jpg"));
         save_setting("last_picture_path", elsewhere.path() + "/old.jpg");
         f.open();
         f.show();

@@ -5,8 +5,6 @@
 #include "main_window/main_window_fixture.h"
 
 #include <QAction>
-#include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 
 namespace {
@@ -66,11 +64,7 @@ private slots:
         MainWindowFixture f;
         CloseAuthorsWindow cleanup{*f.ctx};
         QTemporaryDir program;
-        f.ctx->program_folder = program.path();
-        QDir(program.path()).mkdir("images");
-        QImage picture(30, 30, QImage::Format_RGB32);
-        picture.fill(Qt::darkRed);
-        QVERIFY(picture.save(program.path() + "/images/wilde.jpg"));
+        program_folder_with_picture(*f.ctx, program.path(), "wilde.jpg");
         f.show();
         f.go_to(2);
         QVERIFY(!f.w().edit->Image1->isVisible());
