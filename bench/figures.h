@@ -42,6 +42,8 @@ Figure peak_memory(const Workspace& ws);
 Figure row_change(const Workspace& ws);
 std::vector<Figure> save_and_delete(const Workspace& ws);
 Figure grid_scroll(const Workspace& ws);
+// The authors window, on the collection with its authors made up to a hundred thousand.
+Figure authors_window(const Workspace& ws);
 
 // The child process of peak_memory(): "program" or "engine".
 int memory_child(const QStringList& args);

@@ -314,6 +314,14 @@ std::unique_ptr<RecordSet> Database::open_recordset(const QString& sql) {
     return std::make_unique<RecordSet>(*this, sql);
 }
 
+QHash<QString, int> count_per_text(Database& db, const QString& table, const QString& column) {
+    QHash<QString, int> counts;
+    Statement st = db.prepare(QStringLiteral("SELECT %1 COLLATE BINARY, count(*) FROM %2 GROUP BY 1").arg(column, table));
+    while (st.step())
+        if (!st.column_is_null(0)) counts[jet::folded(st.column_text(0))] += int(st.column_int64(1));
+    return counts;
+}
+
 QVariant Database::scalar(const QString& sql) {
     const QString table = counted_table(sql);
     TableCounts* counts = nullptr;

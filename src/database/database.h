@@ -139,3 +139,8 @@ private:
     QHash<QString, QString> views_;    // lower case -> base table, lower case
     QHash<QString, QString> translated_;
 };
+
+// Rows of `table` per text of `column`, in one grouped pass over the column's own values (an
+// index of the column serves it): texts equal but for letter case, as "=" compares them, count
+// together, under their folded form (jet::folded). Rows without a text are not counted.
+QHash<QString, int> count_per_text(Database& db, const QString& table, const QString& column);

@@ -9,4 +9,4 @@ QString GridQuery::sql() const {
     return text + QStringLiteral(" order by ") + order_or_random();
 }
 
-KeyedSource GridQuery::source() const { return KeyedSource{sql(), view, key, table, condition, order_or_random(), joined}; }
+KeyedSource GridQuery::source() const { return KeyedSource{sql(), view, key, table, condition, order_or_random(), joined, {}}; }

@@ -355,6 +355,22 @@ int nocase_collation(void*, int na, const void* a, int nb, const void* b) {
 
 char32_t fold(char32_t c) { return fold_fast(c, tables()); }
 
+QString folded(const QString& text) {
+    const Tables& t = tables();
+    QString out;
+    out.reserve(text.size());
+    for (char32_t c : text.toUcs4()) {
+        const char32_t f = fold_fast(c, t);
+        if (QChar::requiresSurrogates(f)) {
+            out += QChar(QChar::highSurrogate(f));
+            out += QChar(QChar::lowSurrogate(f));
+        } else {
+            out += QChar(char16_t(f));
+        }
+    }
+    return out;
+}
+
 bool like(QStringView pattern, QStringView value) {
     const QByteArray p = pattern.toUtf8();
     const QByteArray v = value.toUtf8();

@@ -26,6 +26,9 @@ void register_dialect(sqlite3* db);
 
 // Simple Unicode case folding of one code point.
 char32_t fold(char32_t c);
+// A text folded code point by code point: two texts fold alike exactly when they are equal under
+// JET_NOCASE.
+QString folded(const QString& text);
 
 // Matches a Jet pattern against a value; throws std::invalid_argument for a malformed pattern.
 bool like(QStringView pattern, QStringView value);

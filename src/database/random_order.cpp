@@ -16,7 +16,7 @@ float fresh_nonzero(Generator& rng) {
     return r;
 }
 
-void renumber(Database& db, Generator& rng, const QString& select_keys) {
+void renumber(Database& db, Generator& rng, const QString& select_keys, const QString& update) {
     std::vector<qint64> keys;
     {
         Statement st = db.prepare(select_keys);
@@ -24,7 +24,7 @@ void renumber(Database& db, Generator& rng, const QString& select_keys) {
     }
     if (keys.empty()) return;
     Database::Transaction t(db);
-    Statement upd = db.prepare(QStringLiteral("UPDATE quotes SET random = ? WHERE key = ?"));
+    Statement upd = db.prepare(update);
     for (qint64 k : keys) {
         upd.bind(1, double(fresh_nonzero(rng)));
         upd.bind(2, k);
@@ -36,11 +36,20 @@ void renumber(Database& db, Generator& rng, const QString& select_keys) {
 
 }  // namespace
 
+const char* const update_quote = "UPDATE quotes SET random = ? WHERE key = ?";
+
 void fill_missing_random(Database& db, Generator& rng) {
-    renumber(db, rng, QStringLiteral("SELECT key FROM quotes WHERE random IS NULL OR random = 0"));
+    renumber(db, rng, QStringLiteral("SELECT key FROM quotes WHERE random IS NULL OR random = 0"), QLatin1String(update_quote));
 }
 
-void randomize_all(Database& db, Generator& rng) { renumber(db, rng, QStringLiteral("SELECT key FROM quotes")); }
+void fill_missing_author_random(Database& db, Generator& rng) {
+    renumber(db, rng, QStringLiteral("Select rowid from authors where random is null or random = 0"),
+             QStringLiteral("UPDATE authors SET random = ? WHERE rowid = ?"));
+}
+
+void randomize_all(Database& db, Generator& rng) {
+    renumber(db, rng, QStringLiteral("SELECT key FROM quotes"), QLatin1String(update_quote));
+}
 
 QString sql_number(double value) {
     QString text = QString::number(value, 'g', 17);
@@ -49,15 +58,18 @@ QString sql_number(double value) {
     return text.isEmpty() ? QStringLiteral("0") : text;
 }
 
+QString next_place(const QVariant& old, Generator& rng) {
+    if (old.isNull() || !old.isValid()) return QStringLiteral("0");
+    return sql_number(double(rng.next()) + (1.0 + std::floor(old.toDouble())));
+}
+
 Rotation rotate_quote(Database& db, Generator& rng, const QString& current_quotes_sql, qint32 key) {
     if (!current_quotes_sql.contains(QLatin1String("order by quotes.random"), Qt::CaseInsensitive))
         return Rotation::not_in_random_order;
     const auto rs = db.open_recordset(QStringLiteral("select * from quotes where key =") + QString::number(key));
     if (rs->eof()) return Rotation::quote_missing;
-    const QVariant old = rs->value(QStringLiteral("random"));
     // A quotation without a number is written 0 ("none yet"): the next start-up gives it one.
-    const QString text = old.isNull() ? QStringLiteral("0")
-                                      : sql_number(double(rng.next()) + (1.0 + std::floor(old.toDouble())));
+    const QString text = next_place(rs->value(QStringLiteral("random")), rng);
     db.execute(QStringLiteral("update quotes set random = ") + text + QStringLiteral(" where key = ") +
                QString::number(key));
     return Rotation::rotated;

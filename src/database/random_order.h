@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <cstdint>
 #include <random>
@@ -25,6 +26,8 @@ private:
 
 // Gives every quotation without a number (null or 0) a fresh one.
 void fill_missing_random(Database& db, Generator& rng);
+// The same for the authors, who have a random order of their own.
+void fill_missing_author_random(Database& db, Generator& rng);
 
 // Draws a fresh number for every quotation.
 void randomize_all(Database& db, Generator& rng);
@@ -33,6 +36,10 @@ enum class Rotation { not_in_random_order, rotated, quote_missing };
 
 // Moves the quotation to the back of the random order, when `current_quotes_sql` sorts by it.
 Rotation rotate_quote(Database& db, Generator& rng, const QString& current_quotes_sql, qint32 key);
+
+// The place one seen at `old` moves to, as SQL text: the next whole unit plus a fresh fraction;
+// "0" (none yet) for a null.
+QString next_place(const QVariant& old, Generator& rng);
 
 // A number as SQL text: always with a decimal point, whatever the user's locale.
 QString sql_number(double value);

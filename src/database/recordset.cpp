@@ -200,6 +200,16 @@ RecordSet::RecordSet(Database& db, const KeyedSource& source) : db_(db), sql_(so
         db_.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(source.from, source.key)));
     for (int i = 0; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
     fields_ << lookup_.columns;
+    count_ = source.count;
+    if (!count_.table.isEmpty()) {
+        fields_ << count_.as;
+        if (sql_text::contains_word(where_, count_.as) || sql_text::contains_word(order_, count_.as))
+            keys_from_ = QStringLiteral("(SELECT %1.%2 AS %2, %1.*, coalesce(counted.n, 0) AS %3 FROM %1 LEFT JOIN "
+                                        "(SELECT %4 COLLATE %7 AS counted_text, count(*) AS n FROM %5 GROUP BY 1) AS counted "
+                                        "ON counted.counted_text = %1.%6 COLLATE %7) AS %1")
+                             .arg(source.from, source.key, count_.as, count_.column, count_.table, count_.on,
+                                  QLatin1String(jet::collation));
+    }
     // A grid's set is opened to be shown: its keys are read at once, which also tells whether its
     // condition and order are sound.
     load_keys();
@@ -282,11 +292,79 @@ void RecordSet::load_keys() const {
         rows_version_ = current_version();
         return;
     }
-    Statement st = db_.prepare(key_query(key_expr_, from_, where_, natural_order()));
-    while (st.step()) keys_.push_back(st.column_int64(0));
+    if (!load_keys_in_leading_order()) {
+        Statement st = db_.prepare(key_query(key_expr_, keys_from_.isEmpty() ? from_ : keys_from_, where_, natural_order()));
+        while (st.step()) keys_.push_back(st.column_int64(0));
+    }
     loaded_ = true;
     current_ = keys_.empty() ? -1 : 0;
     rows_version_ = current_version();
+}
+
+// An order such as "random ASC, name" over a whole table whose first column an index gives in
+// order: the keys are read in the index's order, and only the rows equal in that column (in a
+// random order, the few that tie by chance) are put in the whole order. The engine would sort
+// every row by the whole order instead, comparing them one by one although nothing ties.
+// False, with nothing read, when the order is not of that kind.
+bool RecordSet::load_keys_in_leading_order() const {
+    if (!where_.isEmpty() || !keys_from_.isEmpty() || !lookup_.table.isEmpty() || from_ != table_) return false;
+    static const QRegularExpression leading(QStringLiteral(R"(^\s*((?:\w+\.)?\w+)(\s+(?:ASC|DESC))?\s*,(.*\S.*)$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const auto m = leading.match(order_);
+    if (!m.hasMatch() || m.captured(3).contains(u'(')) return false;
+    const QString column = m.captured(1), first = column + m.captured(2);
+    const QString by_first = key_query(key_expr_ + QStringLiteral(", ") + column, from_, QString(), first);
+    {
+        Statement plan = db_.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + by_first);
+        while (plan.step())
+            if (plan.column_text(3).contains(QLatin1String("TEMP B-TREE"))) return false;  // no index gives it
+    }
+    struct Tie {
+        size_t begin, count;
+        QVariant value;  // null: the rows without a value
+    };
+    std::vector<qint64> keys;
+    std::vector<Tie> ties;
+    {
+        Statement st = db_.prepare(by_first);
+        sqlite3_stmt* h = st.handle();
+        Tie run{0, 0, QVariant()};
+        const auto close_run = [&] {
+            if (run.count > 1) ties.push_back(run);
+        };
+        while (st.step()) {
+            const int type = sqlite3_column_type(h, 1);
+            if (type == SQLITE_TEXT || type == SQLITE_BLOB) return false;  // not a number: compared otherwise
+            const QVariant value = type == SQLITE_NULL ? QVariant() : QVariant(sqlite3_column_double(h, 1));
+            if (run.count > 0 && value.isValid() == run.value.isValid() &&
+                (!value.isValid() || value.toDouble() == run.value.toDouble())) {
+                ++run.count;
+            } else {
+                close_run();
+                run = {keys.size(), 1, value};
+            }
+            keys.push_back(sqlite3_column_int64(h, 0));
+        }
+        close_run();
+    }
+    // Each run of tied rows in the whole order: few of them, each found through the index.
+    std::optional<Statement> equal, unset;
+    for (const Tie& tie : ties) {
+        std::optional<Statement>& st = tie.value.isValid() ? equal : unset;
+        if (!st)
+            st.emplace(db_.prepare(key_query(
+                key_expr_, from_, column + (tie.value.isValid() ? QStringLiteral(" = ?") : QStringLiteral(" IS NULL")), order_)));
+        if (tie.value.isValid()) st->bind(1, tie.value);
+        size_t found = 0;
+        while (st->step()) {
+            if (found == tie.count) return false;  // changed meanwhile: the engine orders them all
+            keys[tie.begin + found++] = st->column_int64(0);
+        }
+        st->reset();
+        if (found != tie.count) return false;
+    }
+    keys_ = std::move(keys);
+    return true;
 }
 
 // A table read without an order is read in the order its rows were added, as a table is
@@ -400,6 +478,7 @@ bool RecordSet::drop_rows_if_changed() {
     cache_.clear();
     looked_up_.clear();
     lookups_read_ = false;
+    counts_.reset();
     rows_version_ = now;
     return had_rows;
 }
@@ -445,9 +524,24 @@ void RecordSet::fetch_row(int i, Statement* probe, bool always_probe) const {
             const Row& extra = looked_up_[folded];
             for (int c = 0; c < lookup_.columns.size(); ++c) r << extra.value(c);
         }
+        add_count(r);
         cache_.insert(i, std::move(r));
     }
     fetch_->reset();
+}
+
+void RecordSet::add_count(Row& r) const {
+    if (count_.table.isEmpty()) return;
+    if (!counts_) {
+        const qint64 version = current_version();
+        if (count_.kept && count_.kept->version == version) {
+            counts_ = count_.kept->counts;
+        } else {
+            counts_ = count_per_text(db_, count_.table, count_.column);
+            if (count_.kept) *count_.kept = {version, *counts_};
+        }
+    }
+    r << QVariant(qint64(counts_->value(jet::folded(r.value(field_index(count_.on)).toString()), 0)));
 }
 
 void RecordSet::fetch_rows(int first, int last) const {
@@ -878,6 +972,8 @@ int RecordSet::place(qint64 key, int hint) {
 void RecordSet::requery() {
     loaded_ = false;
     cache_.clear();
+    counts_.reset();
+    if (count_.kept) count_.kept->version = -1;  // read again means counted again
     looked_up_.clear();
     lookups_read_ = false;
     rows_.clear();

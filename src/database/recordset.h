@@ -31,6 +31,25 @@ struct KeyedSource {
         QString on;           // ... with this column of the rows
         QStringList columns;  // what it adds to each row
     } lookup;
+    // A count added to each row as the field `as`: the rows of `table` whose `column` equals this
+    // row's `on` (letter case ignored, as "=" compares texts), 0 for none, as a saved query that
+    // left-joins a grouped count would give it. The counts are read in one grouped pass when the
+    // first row is read, not once per row; an order or condition naming `as` has the engine count
+    // them with the keys. Not with a look-up.
+    struct Count {
+        QString table;
+        QString column;
+        QString on;
+        QString as;
+        // Counts kept from one set to the next of the same list (a filter, another order), read
+        // again when the set's version has moved or a set is read again (requery); none: each
+        // set reads its own.
+        struct Kept {
+            qint64 version = -1;
+            QHash<QString, int> counts;
+        };
+        std::shared_ptr<Kept> kept;
+    } count;
 };
 
 // A Jet-style record set over one SELECT.
@@ -135,10 +154,12 @@ private:
 
     void classify();
     void load_keys() const;
+    bool load_keys_in_leading_order() const;
     void materialize() const;
     const Row* row(int index) const;
     void fetch_rows(int first, int last) const;
     void fetch_row(int i, Statement* picture_probe, bool always_probe) const;
+    void add_count(Row& r) const;
     qint64 current_version() const;
     bool collect_looked_up_keys() const;
     Statement lookup_probe() const;
@@ -174,6 +195,10 @@ private:
     KeyedSource::Lookup lookup_;
     mutable QHash<QString, QVector<QVariant>> looked_up_;
     mutable bool lookups_read_ = false;
+    // A count: the statement text its keys are read from, and the counts once read.
+    KeyedSource::Count count_;
+    QString keys_from_;
+    mutable std::optional<QHash<QString, int>> counts_;
     std::function<qint64()> version_source_;
     mutable qint64 rows_version_ = -1;  // the version the kept rows were read at
 

@@ -33,6 +33,8 @@ namespace {
 const char* const random_index_sql = "CREATE INDEX quotes_by_random_author ON quotes(random, author COLLATE BINARY)";
 const char* const subject_index_sql = "CREATE INDEX quotes_by_subject ON quotes(subject COLLATE BINARY)";
 const char* const author_index_sql = "CREATE INDEX quotes_by_author ON quotes(author COLLATE BINARY)";
+// The authors' random order: the authors window reads them in it, and finds those without a place.
+const char* const author_random_index_sql = "CREATE INDEX authors_by_random ON authors(random)";
 
 const char* const create_sql = R"SQL(
 PRAGMA application_id = 1397642322;
@@ -57,6 +59,7 @@ CREATE TABLE authors (
     picture TEXT COLLATE NOCASE,
     random REAL
 );
+CREATE INDEX authors_by_random ON authors(random);
 CREATE TABLE subjects (
     subject TEXT COLLATE NOCASE,
     quantity INTEGER DEFAULT 0
@@ -255,6 +258,8 @@ void prepare_for_use(Database& db) {
             db.execute(QString::fromLatin1(subject_index_sql));
         if (db.is_table(QStringLiteral("quotes")) && !has_object(db, "quotes_by_author"))
             db.execute(QString::fromLatin1(author_index_sql));
+        if (db.is_table(QStringLiteral("authors")) && !has_object(db, "authors_by_random"))
+            db.execute(QString::fromLatin1(author_random_index_sql));
         if (db.is_table(QStringLiteral("quotes")) && db.is_table(QStringLiteral("authors"))) refresh_statistics(db);
     } catch (const DbError&) {
     }

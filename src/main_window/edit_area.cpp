@@ -1,13 +1,13 @@
 // The edit area: its controls, loading the current row, change detection.
 #include "edit_area.h"
 
-#include "author_picture.h"
 #include "core/app_context.h"
 #include "core/common.h"
 #include "database/recordset.h"
 #include "quote_counts.h"
 #include "quote_list.h"
 #include "widgets/attention.h"
+#include "widgets/author_picture.h"
 #include "widgets/combo_fill.h"
 #include "widgets/factories.h"
 #include "widgets/grid_binding.h"
@@ -64,8 +64,7 @@ void EditArea::build() {
     t_note = text_box("t_note");
     b_edit_author = button("b_edit_author", QStringLiteral("Edit"), QStringLiteral("Edit this author"));
     b_add_subject = button("b_add_subject", QStringLiteral("Edit"), QStringLiteral("Subject Table Management"));
-    // The authors and subjects windows come with later work.
-    b_edit_author->setEnabled(false);
+    // The subjects window comes with later work.
     b_add_subject->setEnabled(false);
     // Lists that suggest while typing, without changing what is typed.
     for (QComboBox* c : {cb_author, cb_subject}) {
@@ -91,11 +90,7 @@ void EditArea::build() {
     Label2 = label("Label2", QStringLiteral("Note"), t_note);
     for (QLabel* l : {l_key, l_author, l_text, l_subject, l_language}) l->setFixedWidth(caption_width);
 
-    pic_author = named(new QFrame, "pic_author");
-    pic_author->setFrameShape(QFrame::StyledPanel);
-    pic_author->setFixedSize(120, 150);
-    Image1 = named(new QLabel(pic_author), "Image1");
-    Image1->setScaledContents(true);
+    pic_author = author_picture_box(Image1);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
@@ -214,11 +209,7 @@ void EditArea::show_picture(const QString& path) { show_author_picture(pic_autho
 
 bool EditArea::editing() const { return is_lit(b_save); }
 
-bool EditArea::refuse_while_editing() {
-    if (!editing()) return false;
-    ctx_.ui.message(QStringLiteral("Edit operation in progress."));
-    return true;
-}
+bool EditArea::refuse_while_editing() { return refuse_while_lit(ctx_.ui, b_save); }
 
 void EditArea::Clear_all_text_boxes() {
     FlagScope quiet(filling_fields_);

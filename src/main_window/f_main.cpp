@@ -5,12 +5,15 @@
 #include "core/common.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "database/jet_dialect.h"
 #include "database/recordset.h"
 #include "edit_area.h"
 #include "filter_area.h"
 #include "quote_counts.h"
 #include "quote_list.h"
+#include "reference/f_authors.h"
 #include "widgets/attention.h"
+#include "widgets/author_picture.h"
 #include "widgets/combo_fill.h"
 #include "widgets/factories.h"
 #include "widgets/grid_binding.h"
@@ -104,6 +107,7 @@ void f_main::build_menus() {
         return a;
     };
     m_authors = window("m_authors", QStringLiteral("&Authors"), QKeySequence(Qt::CTRL | Qt::Key_1));
+    m_authors->setEnabled(true);
     m_subjects = window("m_subjects", QStringLiteral("&Subjects"), QKeySequence(Qt::CTRL | Qt::Key_2));
     m_languages = window("m_languages", QStringLiteral("&Languages"), QKeySequence(Qt::CTRL | Qt::Key_3));
     m_import = window("m_import", QStringLiteral("&Import"), QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -139,6 +143,27 @@ void f_main::wire() {
     connect(&ctx_.events, &AppEvents::subject_chosen, this, [this](const QString& name) {
         edit->cb_subject->setEditText(name);
         edit->cb_subject->setFocus();
+    });
+
+    // The authors window: from the menu on the author shown; from the edit area's button on it
+    // too, and the name saved there comes back to the author box.
+    connect(m_authors, &QAction::triggered, this, [this] {
+        ctx_.author_requested_from_main = false;
+        show_authors_window(ctx_, edit->cb_author->currentText());
+    });
+    connect(edit->b_edit_author, &QPushButton::clicked, this, [this] {
+        ctx_.author_requested_from_main = true;
+        show_authors_window(ctx_, edit->cb_author->currentText());
+    });
+    // A new picture for the author shown is shown at once.
+    connect(&ctx_.events, &AppEvents::authors_changed, this, [this](const QString&, const QString& name) {
+        if (name.isEmpty() || jet::folded(name) != jet::folded(edit->cb_author->currentText())) return;
+        guarded(ctx_.ui, [&] {
+            const auto rs = ctx_.database->open_recordset(QStringLiteral("select * from authors where name = '") +
+                                                          sql_escape_text(name) + u'\'');
+            if (!rs->eof())
+                show_author_picture(edit->pic_author, edit->Image1, ctx_.program_folder, rs->text(QStringLiteral("picture")));
+        });
     });
 
     connect(m_change_db, &QAction::triggered, this, &f_main::m_change_db_Click);

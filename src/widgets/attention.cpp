@@ -1,5 +1,7 @@
 #include "attention.h"
 
+#include "core/ui.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
@@ -40,3 +42,9 @@ void set_lit(QWidget* w, bool lit) {
 }
 
 bool is_lit(const QWidget* w) { return w->property("lit").toBool(); }
+
+bool refuse_while_lit(Ui& ui, const QWidget* save) {
+    if (!is_lit(save)) return false;
+    ui.message(QStringLiteral("Edit operation in progress."));
+    return true;
+}

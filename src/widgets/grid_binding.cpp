@@ -97,14 +97,25 @@ void GridBinding::go_to(int row) {
 }
 
 void GridBinding::requery(const QVariant& key, int position) {
+    reread(position, [&] {
+        const int at = key.isValid() ? rs_->position_of(key) : -1;
+        if (at >= 0) rs_->set_absolute_position(at);
+        return at >= 0;
+    });
+}
+
+void GridBinding::requery_at(const QString& condition, int position) {
+    reread(position, [&] { return !condition.isEmpty() && rs_->find_first(condition); });
+}
+
+void GridBinding::reread(int position, const std::function<bool()>& find) {
     if (!rs_) return;
     guarded(ui_, [&] {
         FlagScope quiet(syncing_);
         rs_->requery();
-        int target = key.isValid() ? rs_->position_of(key) : -1;
+        if (find()) return;
         const int rows = rs_->record_count();
-        if (target < 0 && rows > 0) target = std::clamp(position, 0, rows - 1);
-        if (target >= 0) rs_->set_absolute_position(target);
+        if (rows > 0) rs_->set_absolute_position(std::clamp(position, 0, rows - 1));
     });
     announce();
 }

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 class QTableView;
@@ -39,6 +40,9 @@ public:
     // set have it now, without reading the whole set again, and is current; when it has left the
     // set, the row now at `position` (or the last one) is. The row is announced in any case.
     void place(const QVariant& key, int position);
+    // Reads the statement again. The first row that meets the SQL `condition` is current;
+    // otherwise the row now at `position`, or the last one; none in an empty set.
+    void requery_at(const QString& condition, int position);
     // Deletes the current row; the row that followed it, or the new last row, becomes current.
     void delete_current();
 
@@ -56,6 +60,9 @@ private:
     void view_moved(int row);
     void show_row(int row);
     void announce();
+    // Reads the statement again; `find` makes a row current and says so, or else the row at
+    // `position` (or the last) is current.
+    void reread(int position, const std::function<bool()>& find);
 
     QTableView* view_;
     QPointer<RecordSetModel> model_;  // its parent may destroy it first

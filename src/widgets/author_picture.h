@@ -2,8 +2,12 @@
 
 #include <QString>
 
+class QFrame;
 class QLabel;
 class QWidget;
+
+// The picture box of an author: a framed box `pic_author` holding the image `Image1`.
+QFrame* author_picture_box(QLabel*& image);
 
 // Shows an author's picture in a picture box (`pic_author` holding the image `Image1`), fitted
 // to the box with its proportions kept and centred. A path may be absolute or relative to the

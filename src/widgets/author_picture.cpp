@@ -5,9 +5,21 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QPixmapCache>
+
+QFrame* author_picture_box(QLabel*& image) {
+    auto* box = new QFrame;
+    box->setObjectName(QStringLiteral("pic_author"));
+    box->setFrameShape(QFrame::StyledPanel);
+    box->setFixedSize(120, 150);
+    image = new QLabel(box);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setScaledContents(true);
+    return box;
+}
 
 QString author_picture_file(const QString& program_folder, const QString& path) {
     QString p = path.trimmed();

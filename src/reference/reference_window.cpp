@@ -1,0 +1,496 @@
+#include "reference_window.h"
+
+#include "core/app_context.h"
+#include "core/common.h"
+#include "core/settings.h"
+#include "database/jet_dialect.h"
+#include "database/recordset.h"
+#include "widgets/attention.h"
+#include "widgets/factories.h"
+#include "widgets/grid_binding.h"
+#include "widgets/guards.h"
+#include "widgets/window_utils.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QString text_of(const QWidget* w) {
+    if (const auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (const auto* c = qobject_cast<const QComboBox*>(w)) return c->currentText();
+    if (const auto* p = qobject_cast<const QPlainTextEdit*>(w)) return p->toPlainText();
+    return QString();
+}
+
+void clear_text_of(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->clear();
+    else if (auto* c = qobject_cast<QComboBox*>(w)) c->setEditText(QString());
+    else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) p->clear();
+}
+
+}  // namespace
+
+ReferenceWindow::ReferenceWindow(AppContext& ctx, Shape shape)
+    : QWidget(nullptr, Qt::Window), ctx_(ctx), shape_(std::move(shape)), sort_(int(shape_.orders.size())) {
+    setObjectName(QLatin1String(shape_.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(shape_.caption);
+    setWindowIcon(program_icon());
+    ctx_.events.opened(shape_.kind, this);
+    build();
+}
+
+ReferenceWindow::~ReferenceWindow() = default;
+
+void ReferenceWindow::build() {
+    grid = named(new QTableView, "grid");
+    model_ = new RecordSetModel(shape_.columns, this);
+    binding_ = new GridBinding(grid, model_, ctx_.ui, this);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grid->setWordWrap(false);
+    grid->setAlternatingRowColors(true);
+    grid->setTabKeyNavigation(false);
+    grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->horizontalHeader()->setSectionsClickable(true);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setStretchLastSection(false);
+    grid->setMinimumHeight(to_pixels(1400));
+
+    edit_area = named(new QFrame, "edit_area");
+    frame_data = frame("frame_data");
+    frame_edit_buttons = named(new QFrame, "frame_edit_buttons");
+    stack(edit_area, {frame_data, frame_edit_buttons});
+    b_add_new = button("b_add_new", QStringLiteral("Add new"), QStringLiteral("Start a new row (Ctrl+N)"));
+    b_save = button("b_save", QStringLiteral("Save"), QStringLiteral("Save the changes (Ctrl+S)"));
+    b_delete = button("b_delete", QStringLiteral("Delete"));
+    b_main_windpw = button("b_main_windpw", QStringLiteral("Main window"), QStringLiteral("Bring the main window to the front"));
+    b_exit = button("b_exit", QStringLiteral("Exit"), QStringLiteral("Close this window (Esc)"));
+
+    filter_area = named(new QFrame, "filter_area");
+    frame_filters_texts = frame("frame_filters_texts", QStringLiteral("Filters"));
+    frame_filters_buttons = named(new QFrame, "frame_filters_buttons");
+    stack(filter_area, {frame_filters_texts, frame_filters_buttons});
+    b_filter = button("b_filter", QStringLiteral("Filter"), QStringLiteral("Apply the filters (Enter in a filter box, F5)"));
+    b_clear_filter = button("b_clear_filter", QStringLiteral("Clear Filter"));
+    l_records_filtered = label("l_records_filtered", QStringLiteral("Records Filtered: NNN"));
+    auto* filter_buttons = new QHBoxLayout(frame_filters_buttons);
+    filter_buttons->setContentsMargins(6, 0, 6, 0);
+    for (QPushButton* b : {b_filter, b_clear_filter}) {
+        b->setMinimumWidth(90);
+        filter_buttons->addWidget(b);
+    }
+    filter_buttons->addSpacing(12);
+    filter_buttons->addWidget(l_records_filtered);
+    filter_buttons->addStretch();
+
+    // The grid above the edit and filter areas, or beside them.
+    auto* outer = shape_.side_by_side ? static_cast<QBoxLayout*>(new QHBoxLayout(this)) : new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
+    outer->setSpacing(6);
+    outer->addWidget(grid, 1);
+    if (shape_.side_by_side) {
+        auto* areas = new QVBoxLayout;
+        areas->addWidget(edit_area);
+        areas->addWidget(filter_area);
+        areas->addStretch();
+        outer->addLayout(areas);
+    } else {
+        outer->addWidget(edit_area);
+        outer->addWidget(filter_area);
+    }
+
+    connect(binding_, &GridBinding::current_row_changed, this, &ReferenceWindow::row_changed);
+    connect(binding_, &GridBinding::header_clicked, this, &ReferenceWindow::header_clicked);
+    connect(grid, &QTableView::doubleClicked, this, [this] { grid_double_clicked(); });
+    connect(b_add_new, &QPushButton::clicked, this, &ReferenceWindow::b_add_new_Click);
+    connect(b_main_windpw, &QPushButton::clicked, this, &ReferenceWindow::b_main_windpw_Click);
+    connect(b_exit, &QPushButton::clicked, this, &ReferenceWindow::uscita);
+    connect(b_filter, &QPushButton::clicked, this, &ReferenceWindow::b_filter_Click);
+    connect(b_clear_filter, &QPushButton::clicked, this, &ReferenceWindow::b_clear_filter_Click);
+    const auto shortcut = [this](const QKeySequence& keys, QPushButton* target) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, target, [target] {
+            if (target->isEnabled()) target->click();
+        });
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), b_add_new);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), b_save);
+    shortcut(QKeySequence(Qt::Key_F5), b_filter);
+}
+
+void ReferenceWindow::set_edit_buttons(const QList<QPushButton*>& buttons) {
+    auto* row = new QHBoxLayout(frame_edit_buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton* b : buttons) {
+        b->setMinimumWidth(86);
+        row->addWidget(b);
+    }
+    row->addStretch();
+}
+
+void ReferenceWindow::set_tab_order(const QList<QWidget*>& widgets) {
+    for (qsizetype i = 1; i < widgets.size(); ++i) setTabOrder(widgets[i - 1], widgets[i]);
+}
+
+void ReferenceWindow::watch_edit_fields(const QList<QWidget*>& fields) {
+    for (QWidget* w : fields) {
+        if (auto* e = qobject_cast<QLineEdit*>(w)) connect(e, &QLineEdit::textChanged, this, &ReferenceWindow::Check_change);
+        else if (auto* c = qobject_cast<QComboBox*>(w)) connect(c, &QComboBox::editTextChanged, this, &ReferenceWindow::Check_change);
+        else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+            connect(p, &QPlainTextEdit::textChanged, this, &ReferenceWindow::Check_change);
+    }
+}
+
+void ReferenceWindow::watch_filter_boxes(const QList<QWidget*>& boxes) {
+    filter_boxes_ = boxes;
+    for (QWidget* box : boxes) {
+        if (auto* e = qobject_cast<QLineEdit*>(box)) {
+            connect(e, &QLineEdit::textChanged, this, [this] { Any_filter(); });
+            connect(e, &QLineEdit::returnPressed, this, &ReferenceWindow::b_filter_Click);
+        } else if (auto* c = qobject_cast<QComboBox*>(box)) {
+            connect(c, &QComboBox::editTextChanged, this, [this] { Any_filter(); });
+            connect(c, &QComboBox::activated, this, &ReferenceWindow::b_filter_Click);
+            if (c->lineEdit()) connect(c->lineEdit(), &QLineEdit::returnPressed, this, &ReferenceWindow::b_filter_Click);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------- opening
+
+void ReferenceWindow::open_window() {
+    loading_ = true;
+    Clear_all_text_boxes();
+    set_initial_values();
+    b_filter_Click();  // with empty filter boxes: the whole list, in the first order
+    // The height kept from the last time (the frame's, in twips), or the screen less the taskbar;
+    // never more than the screen less the taskbar.
+    const QRect free = primary_screen_area().available;
+    setMinimumSize(std::min(to_pixels(shape_.minimum.width()), free.width()),
+                   std::min(to_pixels(shape_.minimum.height()), free.height()));
+    int wanted = shape_.size.height() > 0 ? to_pixels(shape_.size.height()) : sizeHint().height();
+    if (!shape_.height_setting.isEmpty()) {
+        bool numeric = false;
+        const int kept = get_setting(shape_.height_setting).toInt(&numeric);
+        wanted = numeric && kept > 0 ? to_pixels(kept) : free.height();
+    }
+    height_wanted_ = std::min(std::max(wanted, minimumHeight()), free.height());
+    resize(std::min(std::max(to_pixels(shape_.size.width()), minimumWidth()), free.width()), height_wanted_);
+    center_window(*this);
+    loading_ = false;
+    Check_change();
+}
+
+void ReferenceWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, &ReferenceWindow::fit_on_screen);
+}
+
+// Once shown, the frame's title bar and borders are known: the frame gets the height wanted,
+// and the whole frame stays in the part of the screen the taskbar leaves free.
+void ReferenceWindow::fit_on_screen() {
+    const QRect free = primary_screen_area().available;
+    if (height_wanted_ > 0) {
+        resize(width(), std::max(minimumHeight(), height_wanted_ - (frameGeometry().height() - height())));
+        height_wanted_ = 0;
+        center_window(*this);
+    }
+    QRect f = frameGeometry();
+    f.moveRight(std::min(f.right(), free.right()));
+    f.moveBottom(std::min(f.bottom(), free.bottom()));
+    f.moveLeft(std::max(f.left(), free.left()));
+    f.moveTop(std::max(f.top(), free.top()));
+    if (f.topLeft() != frameGeometry().topLeft()) move(f.topLeft());
+}
+
+// ---------------------------------------------------------------------------- the list
+
+std::unique_ptr<RecordSet> ReferenceWindow::open_list(const QString& sql, const QString&, const QString&) {
+    return std::make_unique<RecordSet>(*ctx_.list_database, sql);
+}
+
+RecordSet* ReferenceWindow::recordset() const { return binding_->recordset(); }
+
+void ReferenceWindow::Filter_changed() {
+    const QString order = sort_.column() < 0 ? shape_.first_order : sort_.order_text(shape_.orders);
+    QString sql = QStringLiteral("SELECT * FROM ") + shape_.source + u' ';
+    if (!condition_.isEmpty()) sql += QStringLiteral(" Where ") + condition_;
+    if (!order.isEmpty()) sql += QStringLiteral(" order by ") + order;
+    current_sql_ = sql;
+    const bool read = guarded(ctx_.ui, [&] {
+        Hourglass busy(ctx_.ui);
+        binding_->bind(open_list(sql, condition_, order));  // the first row is current
+    });
+    if (!read) binding_->bind(nullptr);
+    QHeaderView* header = grid->horizontalHeader();
+    Qt::SortOrder direction = Qt::AscendingOrder;
+    const bool sorted = sort_.indicator(int(shape_.columns.size()), direction);
+    header->setSortIndicatorShown(sorted);
+    if (sorted) header->setSortIndicator(sort_.column(), direction);
+    Set_grid_columns_width();
+    Update_record_count();
+    Any_filter();
+}
+
+void ReferenceWindow::header_clicked(int column) {
+    if (column < 0 || column >= shape_.orders.size() || refuse_while_editing()) return;
+    sort_.click(column);
+    // The filter in force stays in force: the list is only put in another order.
+    Filter_changed();
+}
+
+void ReferenceWindow::Set_grid_columns_width() { binding_->apply_column_widths(); }
+
+void ReferenceWindow::Update_record_count() {
+    QVariant total;
+    int listed = 0;
+    guarded(ctx_.ui, [&] {
+        total = ctx_.list_database->scalar(QStringLiteral("Select count(*) from ") + shape_.counted_table);
+        listed = recordset() ? recordset()->record_count() : 0;
+    });
+    l_records_filtered->setText(QStringLiteral("Records Filtered:  ") + QString::number(listed) + u'/' +
+                                QString::number(total.toLongLong()));
+}
+
+bool ReferenceWindow::go_to_first(const QString& condition) {
+    bool found = false;
+    if (recordset()) guarded(ctx_.ui, [&] { found = recordset()->find_first(condition); });
+    return found;
+}
+
+// ---------------------------------------------------------------------------- the edit area
+
+void ReferenceWindow::row_changed(int row) {
+    // Another row: no addition and no change in progress.
+    set_adding(false);
+    if (row < 0) {
+        Clear_all_text_boxes();
+        set_initial_values();
+        return;
+    }
+    const bool filled = guarded(ctx_.ui, [&] {
+        FlagScope quiet(filling_fields_);
+        fill_fields(*recordset());
+    });
+    if (!filled) Clear_all_text_boxes();
+    set_initial_values();
+    if (filled) row_shown();
+}
+
+void ReferenceWindow::show_current_row() { row_changed(binding_->current_row()); }
+
+void ReferenceWindow::set_save_state(bool changed) {
+    set_lit(b_save, changed);
+    b_save->setEnabled(changed);
+    // While a change is pending no other row can be chosen: moving would lose it.
+    grid->setEnabled(!changed);
+}
+
+void ReferenceWindow::set_adding(bool adding) {
+    adding_new_ = adding;
+    set_lit(b_add_new, adding);
+}
+
+bool ReferenceWindow::editing() const { return is_lit(b_save); }
+
+bool ReferenceWindow::refuse_while_editing() { return refuse_while_lit(ctx_.ui, b_save); }
+
+void ReferenceWindow::set_initial_values() {
+    initial_values_.clear();
+    for (const QWidget* w : edit_fields()) initial_values_ << text_of(w);
+    set_save_state(false);
+}
+
+void ReferenceWindow::Clear_all_text_boxes() {
+    {
+        FlagScope quiet(filling_fields_);
+        for (QWidget* w : edit_fields()) clear_text_of(w);
+    }
+    set_save_state(false);
+}
+
+void ReferenceWindow::Check_change() {
+    if (loading_ || filling_fields_) return;
+    const Qt::CaseSensitivity cs = shape_.case_sensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const QList<QWidget*> fields = edit_fields();
+    bool changed = false;
+    for (qsizetype i = 0; i < fields.size() && !changed; ++i)
+        changed = text_of(fields[i]).compare(initial_values_.value(i), cs) != 0;
+    set_save_state(changed);
+}
+
+void ReferenceWindow::b_add_new_Click() {
+    if (refuse_while_editing()) return;
+    Clear_all_text_boxes();
+    set_initial_values();
+    set_adding(true);
+    if (!edit_fields().isEmpty()) edit_fields().first()->setFocus();
+}
+
+void ReferenceWindow::show_saved(const QString& condition) {
+    binding_->requery_at(condition, binding_->current_row());
+    Set_grid_columns_width();
+    Update_record_count();
+    set_initial_values();
+    set_adding(false);
+}
+
+bool ReferenceWindow::delete_current_row(const QString& delete_sql, const QString& check_sql, const QString& not_deleted) {
+    const int position = binding_->current_row();
+    const int screen_row = position - std::max(0, grid->rowAt(0));  // its row on the screen
+    bool gone = false;
+    if (!guarded(ctx_.ui, [&] {
+            ctx_.database->execute(delete_sql);
+            ctx_.ui.yield();
+            gone = ctx_.database->open_recordset(check_sql)->eof();
+        }))
+        return false;
+    if (!gone) {
+        ctx_.ui.message(not_deleted);
+        return false;
+    }
+    // The row that followed, or the new last one, where the deleted one stood on the screen.
+    binding_->requery_at(QString(), position);
+    const int row = binding_->current_row();
+    if (row >= 0) grid->verticalScrollBar()->setValue(std::max(0, row - screen_row));
+    Set_grid_columns_width();
+    Update_record_count();
+    set_save_state(false);
+    set_adding(false);
+    if (b_filter->isEnabled()) b_filter->setFocus();
+    return true;
+}
+
+QString ReferenceWindow::replace_current(const Replacement& r, const QString& current) {
+    Database& db = *ctx_.database;
+    QString used;
+    while (used.isEmpty()) {
+        const QString answer = ctx_.ui.input(r.prompt, r.title, QString());
+        if (answer.isEmpty()) return QString();
+        bool found = false;
+        if (!guarded(ctx_.ui, [&] {
+                auto rs = db.open_recordset(QStringLiteral("Select * from %1 where %2 ='").arg(r.table, r.column) +
+                                            sql_escape_text(answer) + u'\'');
+                found = !rs->eof();
+                if (found) used = rs->text(r.column);  // as it is stored
+            }))
+            return QString();
+        if (!found) {
+            ctx_.ui.message(r.not_found.arg(answer));
+        } else if (jet::folded(used) == jet::folded(current)) {
+            // Its own quotations: nothing would move, and removing it would leave them without it.
+            ctx_.ui.message(QStringLiteral("'") + answer + QStringLiteral("' is the one being replaced."));
+            used.clear();
+        }
+    }
+    // All or nothing: a failure part way leaves every quotation and row as it was.
+    const bool done = guarded(ctx_.ui, [&] {
+        Hourglass busy(ctx_.ui);
+        Database::Transaction t(db);
+        db.execute(QStringLiteral("update quotes set %1 = '").arg(r.quotes_column) + sql_escape_text(used) +
+                   QStringLiteral("' where %1 = '").arg(r.quotes_column) + sql_escape_text(current) + u'\'');
+        if (r.remove_old)
+            db.execute(QStringLiteral("Delete from %1 where %2 = '").arg(r.table, r.column) + sql_escape_text(current) + u'\'');
+        t.commit();
+    });
+    if (!done) return QString();
+    binding_->requery_at(r.column + QStringLiteral(" = '") + sql_escape_text(used) + u'\'', binding_->current_row());
+    Set_grid_columns_width();
+    Update_record_count();
+    return used;
+}
+
+// ---------------------------------------------------------------------------- filters
+
+void ReferenceWindow::b_filter_Click() {
+    if (refuse_while_editing()) return;
+    condition_ = filter_condition();
+    filter_active_ = !condition_.isEmpty();
+    set_lit(b_filter, filter_active_);
+    Filter_changed();
+}
+
+void ReferenceWindow::b_clear_filter_Click() {
+    if (refuse_while_editing()) return;
+    for (QWidget* box : filter_boxes_) clear_text_of(box);
+    set_lit(b_clear_filter, false);
+    const bool was_active = filter_active_;
+    condition_.clear();
+    filter_active_ = false;
+    if (was_active) Filter_changed();
+    Any_filter();
+    set_lit(b_filter, false);
+    Update_record_count();
+}
+
+bool ReferenceWindow::Any_filter() {
+    QString joined;
+    for (const QWidget* box : filter_boxes_) joined += text_of(box);
+    const bool any = !joined.isEmpty();
+    // A filter in force can always be cleared or applied again, even with its boxes emptied.
+    b_filter->setEnabled(any || filter_active_);
+    b_clear_filter->setEnabled(any || filter_active_);
+    return any;
+}
+
+// ---------------------------------------------------------------------------- other windows
+
+void ReferenceWindow::show_main_window() {
+    if (auto* main = qobject_cast<QWidget*>(ctx_.events.window(AppEvents::main_window))) {
+        main->show();
+        main->raise();
+        main->activateWindow();
+    } else if (ctx_.show_main_window) {
+        ctx_.show_main_window();
+    }
+}
+
+void ReferenceWindow::show_quotes(AppEvents::QuotesOf field, const QString& value) {
+    show_main_window();
+    if (ctx_.main_window_open()) emit ctx_.events.show_quotes_requested(field, value);
+}
+
+// ---------------------------------------------------------------------------- leaving
+
+void ReferenceWindow::uscita() { close(); }
+
+void ReferenceWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        uscita();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ReferenceWindow::closeEvent(QCloseEvent* event) {
+    if (editing()) {
+        ctx_.ui.message(QStringLiteral("Edit operation in progress."));
+        event->ignore();
+        return;
+    }
+    if (!shape_.height_setting.isEmpty())
+        save_setting(shape_.height_setting, QString::number(to_twips(frameGeometry().height())));
+    // The last window of the program to close ends it: no process is left with no window.
+    const bool last = !ctx_.events.others_open(shape_.kind);
+    ctx_.events.closed(shape_.kind);
+    event->accept();
+    if (last) ctx_.ui.end_program();
+}

@@ -1,0 +1,20 @@
+#include "support/fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+QObject* make_authors_tests();
+QObject* make_authors_window_tests();
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    isolate_user_files();
+    int failed = 0;
+    for (auto make : {make_authors_tests, make_authors_window_tests}) {
+        std::unique_ptr<QObject> tests(make());
+        failed += QTest::qExec(tests.get(), argc, argv);
+    }
+    return failed;
+}
