@@ -1,53 +1,70 @@
+#include "command_line.h"
 #include "core/app_context.h"
-#include "widgets/application.h"
 #include "core/help.h"
-#include "widgets/qt_ui.h"
+#include "core/settings.h"
 #include "core/startup.h"
 #include "database/schema.h"
 #include "main_window/f_main.h"
 #include "main_window/quote_list.h"
+#include "widgets/application.h"
+#include "widgets/qt_ui.h"
 
-#include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QTableView>
 #include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
-
 #include <memory>
 
 namespace {
 
-int usage(QTextStream& err) {
-    err << "usage: sentara [--version | --create-database PATH [--with-samples]]\n";
-    return 2;
+// Where the program's data files are: beside the program (a build, or a portable copy), or in
+// share/sentara beside the bin folder of an installed one.
+QString program_folder() {
+    const QString here = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(here + QStringLiteral("/default.jpg"))) return here;
+    const QString installed = QDir::cleanPath(here + QStringLiteral("/../share/sentara"));
+    return QFileInfo::exists(installed + QStringLiteral("/default.jpg")) ? installed : here;
 }
 
-// Options for scripts: they do their work and end without opening a window.
-int run_option(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QTextStream out(stdout), err(stderr);
-    const QStringList args = app.arguments().mid(1);
-    if (args == QStringList{QStringLiteral("--version")}) {
-        out << "Sentara version " << current_version() << '\n';
-        return 0;
+int create_database_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
+    try {
+        schema::create_database(c.database, c.with_samples);
+    } catch (const DbError& e) {
+        err << "sentara: " << e.description() << '\n';
+        return 1;
     }
-    if (args.value(0) == QLatin1String("--create-database")) {
-        const QString path = args.value(1);
-        const bool samples = args.value(2) == QLatin1String("--with-samples");
-        if (path.isEmpty() || args.size() > (samples ? 3 : 2)) return usage(err);
-        try {
-            schema::create_database(path, samples);
-        } catch (const DbError& e) {
-            err << "sentara: " << e.description() << '\n';
+    out << "Created the database " << c.database << '\n';
+    return 0;
+}
+
+int random_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
+    QString path = c.database;
+    if (path.isEmpty()) path = get_setting(QStringLiteral("last_db_file"));
+    if (path.isEmpty()) path = default_database_path(program_folder());
+    if (!QFileInfo::exists(path)) {
+        err << "sentara: there is no database at " << path << " (give one with --database)\n";
+        return 1;
+    }
+    try {
+        // Safe beside a running program: the engine waits a moment for its lock, and the file
+        // is never compacted or replaced from here.
+        auto db = Database::open(path);
+        random_order::Generator rng(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
+        const auto quote = next_random_quote(*db, rng, c.choice);
+        if (!quote) {
+            err << "sentara: no quotation meets the choice\n";
             return 1;
         }
-        out << "Created the database " << path << '\n';
+        out << (c.format == QLatin1String("json") ? json_text(*quote) : plain_text(*quote));
         return 0;
+    } catch (const DbError& e) {
+        err << "sentara: " << e.description() << '\n';
+        return 1;
     }
-    return usage(err);
 }
 
 // For the benchmark: ends the program as soon as the grid has painted its first page, writing
@@ -71,11 +88,32 @@ private:
     bool done_ = false;
 };
 
+int run_command(int argc, char** argv, const QStringList& arguments) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("sentara"));
+    QCoreApplication::setApplicationVersion(current_version());
+    QTextStream out(stdout), err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    const CommandLine c = parse_command_line(arguments);
+    switch (c.action) {
+    case CommandLine::help: out << c.help_text; return 0;
+    case CommandLine::version: out << "Sentara version " << current_version() << '\n'; return 0;
+    case CommandLine::create_database: return create_database_command(c, out, err);
+    case CommandLine::random: return random_command(c, out, err);
+    case CommandLine::import: err << "sentara: --import comes with the import window\n"; return 1;
+    case CommandLine::error: err << "sentara: " << c.error_text << "\nTry 'sentara --help'.\n"; return 2;
+    case CommandLine::windows: break;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool quit_when_shown = argc == 2 && std::strcmp(argv[1], "--quit-when-shown") == 0;
-    if (argc > 1 && !quit_when_shown) return run_option(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const bool quit_when_shown = arguments.size() == 2 && arguments[1] == QLatin1String("--quit-when-shown");
+    if (arguments.size() > 1 && !quit_when_shown) return run_command(argc, argv, arguments);
 
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentara"));
@@ -84,7 +122,7 @@ int main(int argc, char** argv) {
     QtUi ui;
     app.set_ui(&ui);
     AppContext ctx(ui);
-    ctx.program_folder = QCoreApplication::applicationDirPath();
+    ctx.program_folder = program_folder();
     ctx.rng.seed(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
     std::unique_ptr<f_main> main_window;
     ctx.show_main_window = [&] {

@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/common.h"
+#include "core/quote_filter.h"
 #include "database/grid_query.h"
 #include "database/recordset.h"
 #include "edit_area.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -41,10 +41,6 @@ void set_text_of(QWidget* w, const QString& text) {
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(text);
     }
-}
-
-void append(QString& condition, const QString& clause) {
-    condition += (condition.isEmpty() ? QString() : QStringLiteral(" and ")) + clause;
 }
 
 // The order of each grid column; "%1" stands for the direction.
@@ -198,47 +194,15 @@ QList<QWidget*> FilterArea::fields() const {
 }
 
 QString FilterArea::condition(bool& valid) {
-    valid = true;
-    const QString key = t_key_selector->text().trimmed();
-    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)$)"));
-    if (!key.isEmpty() && !number.match(key).hasMatch()) {
+    QuoteFilter filter{cb_author_filter->currentText(), cb_subject_filter->currentText(), cb_language_filter->currentText(),
+                       t_text_filter->text(),          t_note_filter->text(),          t_key_selector->text(),
+                       cb_rate_filter_from->currentText(), cb_rate_filter_to->currentText()};
+    valid = QuoteFilter::valid_key(filter.key);
+    if (!valid) {
         ctx_.ui.message(QStringLiteral("Invalid key selector (must be a number)"));
-        valid = false;
         return QString();
     }
-    Database& db = *ctx_.list_database;
-    QString condition;
-    // A name picked from the list matches exactly; a typed fragment matches anywhere in the
-    // name. Pattern characters typed in a filter are found as themselves.
-    const auto name_clause = [&](const QString& typed, const QString& column, const QString& lookup) {
-        const bool exact = !db.open_recordset(lookup + sql_escape_text(typed) + u'\'')->eof();
-        return exact ? u' ' + column + QStringLiteral(" = '") + sql_escape_text(typed) + u'\''
-                     : u' ' + column + QStringLiteral(" like '*") + sql_escape_pattern(typed) + QStringLiteral("*'");
-    };
-    const QString author = cb_author_filter->currentText();
-    if (!author.isEmpty())
-        append(condition, name_clause(author, QStringLiteral("author"), QStringLiteral("Select * from authors where name = '")));
-    const QString subject = cb_subject_filter->currentText();
-    if (!subject.isEmpty())
-        append(condition, name_clause(subject, QStringLiteral("subject"), QStringLiteral("Select * from subjects where subject = '")));
-    const QString language = cb_language_filter->currentText();
-    if (!language.isEmpty())
-        append(condition, QStringLiteral(" language like '*") + sql_escape_pattern(language) + QStringLiteral("*'"));
-    if (!t_text_filter->text().isEmpty())
-        append(condition, QStringLiteral(" text like '*") + sql_escape_pattern(t_text_filter->text()) + QStringLiteral("*'"));
-    if (!t_note_filter->text().isEmpty())
-        append(condition, QStringLiteral(" quotes.notes like '*") + sql_escape_pattern(t_note_filter->text()) + QStringLiteral("*'"));
-    if (!key.isEmpty()) append(condition, QStringLiteral(" key = ") + key);
-    const QString from = sql_escape_text(cb_rate_filter_from->currentText());
-    const QString to = sql_escape_text(cb_rate_filter_to->currentText());
-    if (!from.isEmpty() && to.isEmpty()) append(condition, QStringLiteral(" rate = '") + from + u'\'');
-    else if (!to.isEmpty() && from.isEmpty()) append(condition, QStringLiteral(" rate = '") + to + u'\'');
-    else if (!from.isEmpty() && !to.isEmpty()) {
-        const QString& low = from < to ? from : to;
-        const QString& high = from < to ? to : from;
-        append(condition, QStringLiteral(" (rate >= '") + low + QStringLiteral("' and rate <= '") + high + QStringLiteral("')"));
-    }
-    return condition;
+    return filter.condition(*ctx_.list_database);
 }
 
 void FilterArea::b_filter_Click() {

@@ -1,0 +1,107 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+
+CommandLine parse_command_line(const QStringList& arguments) {
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Sentara keeps a collection of quotations. Without options it opens its main window on the\n"
+        "database it used last; the options below do their work and end without a window."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version."));
+    const QCommandLineOption create(QStringLiteral("create-database"),
+                                    QStringLiteral("Creates a new, empty database at <path> (never over an existing file)."),
+                                    QStringLiteral("path"));
+    const QCommandLineOption samples(QStringLiteral("with-samples"),
+                                     QStringLiteral("With --create-database: a few dozen quotations to start with."));
+    const QCommandLineOption random(QStringLiteral("random"),
+                                    QStringLiteral("Prints one quotation and its author, the next of the random order, and "
+                                                   "moves it to the back: calls go through the whole collection before "
+                                                   "any quotation comes again."));
+    const QCommandLineOption database(QStringLiteral("database"),
+                                      QStringLiteral("The database to use (default: the one the program used last)."),
+                                      QStringLiteral("path"));
+    const QCommandLineOption author(QStringLiteral("author"), QStringLiteral("With --random: quotations by this author "
+                                                                             "(a part of the name will do)."),
+                                    QStringLiteral("name"));
+    const QCommandLineOption subject(QStringLiteral("subject"), QStringLiteral("With --random: quotations on this subject."),
+                                     QStringLiteral("name"));
+    const QCommandLineOption language(QStringLiteral("language"), QStringLiteral("With --random: quotations in this language."),
+                                      QStringLiteral("code"));
+    const QCommandLineOption min_rate(QStringLiteral("min-rate"), QStringLiteral("With --random: rated at least <n> (1 to 3)."),
+                                      QStringLiteral("n"));
+    const QCommandLineOption filter(QStringLiteral("filter"), QStringLiteral("With --random: quotations whose text holds <text>."),
+                                    QStringLiteral("text"));
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("With --random: plain (default) or json."),
+                                    QStringLiteral("plain|json"));
+    const QCommandLineOption import(QStringLiteral("import"),
+                                    QStringLiteral("Imports the quotations of <file> (one a line, as the import window "
+                                                   "reads them) and prints the report."),
+                                    QStringLiteral("file"));
+    QCommandLineOption quit_when_shown(QStringLiteral("quit-when-shown"));
+    quit_when_shown.setFlags(QCommandLineOption::HiddenFromHelp);
+    for (const QCommandLineOption& o : {help, version, create, samples, random, database, author, subject, language, min_rate,
+                                        filter, format, import, quit_when_shown})
+        p.addOption(o);
+
+    CommandLine c;
+    c.help_text = p.helpText();
+    const auto fail = [&](const QString& why) {
+        c.action = CommandLine::error;
+        c.error_text = why;
+        return c;
+    };
+    if (!p.parse(arguments)) return fail(p.errorText());
+    if (!p.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first()));
+    if (p.isSet(help)) {
+        c.action = CommandLine::help;
+        return c;
+    }
+    if (p.isSet(version)) {
+        c.action = CommandLine::version;
+        return c;
+    }
+    int actions = 0;
+    for (const QCommandLineOption* o : std::initializer_list<const QCommandLineOption*>{&create, &random, &import, &quit_when_shown})
+        actions += p.isSet(*o) ? 1 : 0;
+    if (actions > 1) return fail(QStringLiteral("--create-database, --random and --import go one at a time"));
+    const bool choosing = p.isSet(author) || p.isSet(subject) || p.isSet(language) || p.isSet(min_rate) ||
+                          p.isSet(filter) || p.isSet(format);
+    if (choosing && !p.isSet(random)) return fail(QStringLiteral("--author, --subject, --language, --min-rate, --filter and "
+                                                                 "--format go with --random"));
+    if (p.isSet(samples) && !p.isSet(create)) return fail(QStringLiteral("--with-samples goes with --create-database"));
+    c.database = p.value(database);
+    if (p.isSet(create)) {
+        if (p.isSet(database)) return fail(QStringLiteral("--create-database takes its path itself"));
+        c.action = CommandLine::create_database;
+        c.database = p.value(create);
+        c.with_samples = p.isSet(samples);
+        return c;
+    }
+    if (p.isSet(random)) {
+        c.action = CommandLine::random;
+        c.choice.filter.author = p.value(author);
+        c.choice.filter.subject = p.value(subject);
+        c.choice.filter.language = p.value(language);
+        c.choice.filter.text = p.value(filter);
+        if (p.isSet(min_rate)) {
+            bool number = false;
+            c.choice.min_rate = p.value(min_rate).toInt(&number);
+            if (!number || c.choice.min_rate < 1 || c.choice.min_rate > 3)
+                return fail(QStringLiteral("--min-rate takes a rate from 1 to 3, not '%1'").arg(p.value(min_rate)));
+        }
+        if (p.isSet(format)) c.format = p.value(format);
+        if (c.format != QLatin1String("plain") && c.format != QLatin1String("json"))
+            return fail(QStringLiteral("--format is plain or json, not '%1'").arg(c.format));
+        return c;
+    }
+    if (p.isSet(import)) {
+        c.action = CommandLine::import;
+        c.import_file = p.value(import);
+        return c;
+    }
+    if (p.isSet(database)) return fail(QStringLiteral("--database goes with --random or --import"));
+    c.quit_when_shown = p.isSet(quit_when_shown);
+    return c;
+}

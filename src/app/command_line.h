@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/random_quote.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for. Without options the program opens its windows; every option
+// does its work and ends without opening one.
+struct CommandLine {
+    enum Action { windows, help, version, create_database, random, import, error } action = windows;
+    QString error_text;
+    QString help_text;  // the text of --help, filled by parse
+    QString database;   // --database, or the path of --create-database
+    bool with_samples = false;
+    RandomChoice choice;           // --author, --subject, --language, --filter, --min-rate
+    QString format = QStringLiteral("plain");
+    QString import_file;           // --import
+    bool quit_when_shown = false;  // for the benchmark: end once the first page is painted
+};
+
+// Needs a QCoreApplication for the help text. `arguments` starts with the program's name.
+CommandLine parse_command_line(const QStringList& arguments);

@@ -1,0 +1,53 @@
+#include "random_quote.h"
+
+#include "database/database.h"
+#include "database/grid_query.h"
+#include "database/random_order.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generator& rng, const RandomChoice& choice) {
+    QString condition = choice.filter.condition(db);
+    if (choice.min_rate > 0)
+        condition += (condition.isEmpty() ? QString() : QStringLiteral(" and ")) +
+                     QStringLiteral(" rate >= %1").arg(choice.min_rate);
+    GridQuery query;
+    query.condition = condition;
+    // The first of the random order: its index is walked until a quotation meets the condition
+    // and has its author, as the main window's grid joins them.
+    QString sql = QStringLiteral("SELECT key, text, author, subject, language, notes, rate FROM %1 WHERE ").arg(query.view);
+    if (!condition.isEmpty()) sql += QStringLiteral("(%1) AND ").arg(condition);
+    sql += QStringLiteral("EXISTS (SELECT 1 FROM authors WHERE authors.name = %1.author) ORDER BY %1.random LIMIT 1").arg(query.view);
+    Statement st = db.prepare(sql);
+    if (!st.step()) return std::nullopt;
+    ShownQuote q;
+    q.key = st.column_int64(0);
+    q.text = st.column_text(1);
+    q.author = st.column_text(2);
+    q.subject = st.column_text(3);
+    q.language = st.column_text(4);
+    q.note = st.column_text(5);
+    q.rate = st.column(6);
+    // The same rotation as the main window's, in random order.
+    random_order::rotate_quote(db, rng, query.sql(), qint32(q.key));
+    return q;
+}
+
+QString plain_text(const ShownQuote& quote) {
+    QString text = quote.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text + QStringLiteral("\n\t-- ") + quote.author + u'\n';
+}
+
+QString json_text(const ShownQuote& quote) {
+    QJsonObject o;
+    o.insert(QStringLiteral("text"), quote.text);
+    o.insert(QStringLiteral("author"), quote.author);
+    o.insert(QStringLiteral("subject"), quote.subject);
+    o.insert(QStringLiteral("language"), quote.language);
+    o.insert(QStringLiteral("rate"), quote.rate.isNull() ? QJsonValue() : QJsonValue(quote.rate.toLongLong()));
+    o.insert(QStringLiteral("note"), quote.note.isEmpty() ? QJsonValue() : QJsonValue(quote.note));
+    o.insert(QStringLiteral("key"), quote.key);
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + u'\n';
+}

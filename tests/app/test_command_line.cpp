@@ -1,0 +1,148 @@
+// The program's command line, run as a user runs it from a shell: the real executable, its
+// output and its exit status.
+#include "database/database.h"
+#include "support/fixture.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run sentara(const QStringList& args, const QString& home) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_CACHE_HOME", home + "/.cache");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(SENTARA_EXE), args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+}  // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+    QTemporaryDir home_;
+    QString db_;
+
+private slots:
+    void initTestCase() { isolate_user_files(); }
+
+    void init() {
+        db_ = make_fixture_database(home_.path(), QStringLiteral("q%1.mdb").arg(QDateTime::currentMSecsSinceEpoch()));
+        // Five quotations the main window lists, in a known random order.
+        auto db = Database::open(db_);
+        db->execute("delete from quotes where key > 5; update quotes set author = 'Mark Twain' where key = 4");
+    }
+
+    void random_goes_through_the_whole_collection() {
+        QStringList first_round;
+        for (int i = 0; i < 5; ++i) {
+            const Run r = sentara({"--random", "--database", db_}, home_.path());
+            QCOMPARE(r.status, 0);
+            QVERIFY2(r.out.contains("\n\t-- "), qPrintable(r.out));
+            first_round << r.out;
+        }
+        QCOMPARE(QSet<QString>(first_round.begin(), first_round.end()).size(), 5);
+        QCOMPARE(first_round.first(), QString("Courage is resistance to fear, not absence of fear.\n\t-- Mark Twain\n"));
+        // Then the round begins again: a quotation already shown, and again all five.
+        QStringList second_round;
+        for (int i = 0; i < 5; ++i) second_round << sentara({"--random", "--database", db_}, home_.path()).out;
+        QVERIFY(first_round.contains(second_round.first()));
+        QCOMPARE(QSet<QString>(second_round.begin(), second_round.end()), QSet<QString>(first_round.begin(), first_round.end()));
+        // Each call moved one quotation back by one round, as the main window does.
+        auto db = Database::open(db_, Database::Options{true, true});
+        QCOMPARE(db->scalar("select count(*) from quotes where random >= 2 and random < 3").toInt(), 5);
+    }
+
+    void choices_narrow_and_json_parses() {
+        const Run wilde = sentara({"--random", "--database", db_, "--author", "wilde", "--format", "json"}, home_.path());
+        QCOMPARE(wilde.status, 0);
+        const QJsonObject o = QJsonDocument::fromJson(wilde.out.toUtf8()).object();
+        QCOMPARE(o.value("author").toString(), QString("Oscar Wilde"));
+        QCOMPARE(o.value("key").toInt(), 2);
+        QCOMPARE(o.value("rate").toInt(), 3);
+        QCOMPARE(o.value("note").toString(), QString("Lady Windermere"));
+        QCOMPARE(o.value("subject").toString(), QString("Love"));
+        for (const char* k : {"text", "language"}) QVERIFY(o.contains(QLatin1String(k)));
+        const Run rated = sentara({"--random", "--database", db_, "--min-rate", "3", "--format", "json"}, home_.path());
+        QVERIFY(QJsonDocument::fromJson(rated.out.toUtf8()).object().value("rate").toInt() == 3);
+        const Run worded = sentara({"--random", "--database", db_, "--filter", "MISTAKES"}, home_.path());
+        QVERIFY(worded.out.startsWith("Experience is the name"));
+        const Run subject = sentara({"--random", "--database", db_, "--subject", "Love", "--language", "EN"}, home_.path());
+        QVERIFY(subject.out.startsWith("I can resist"));
+    }
+
+    void bad_requests_end_with_a_reason() {
+        const Run none = sentara({"--random", "--database", db_, "--author", "Nobody Yet"}, home_.path());
+        QCOMPARE(none.status, 1);
+        QVERIFY(none.err.contains("no quotation"));
+        QVERIFY(none.out.isEmpty());
+        const Run missing = sentara({"--random", "--database", home_.path() + "/nowhere.mdb"}, home_.path());
+        QCOMPARE(missing.status, 1);
+        QVERIFY(missing.err.contains("nowhere.mdb"));
+        const Run rate = sentara({"--random", "--database", db_, "--min-rate", "9"}, home_.path());
+        QCOMPARE(rate.status, 2);
+        QVERIFY(rate.err.contains("--min-rate"));
+        QCOMPARE(sentara({"--author", "x"}, home_.path()).status, 2);
+        QCOMPARE(sentara({"--bogus"}, home_.path()).status, 2);
+        const Run help = sentara({"--help"}, home_.path());
+        QCOMPARE(help.status, 0);
+        for (const char* o : {"--random", "--database", "--format", "--create-database", "--import", "--version"})
+            QVERIFY2(help.out.contains(o), o);
+        QVERIFY(!help.out.contains("quit-when-shown"));
+        QVERIFY(sentara({"--version"}, home_.path()).out.startsWith("Sentara version"));
+    }
+
+    void random_beside_a_running_program_damages_nothing() {
+        // The program runs on the file: its lock is held, it has rotated the rows it showed.
+        QDir().mkpath(home_.path() + "/.config/Sentara");
+        QFile conf(home_.path() + "/.config/Sentara/Sentara.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("[general]\nlast_db_file=%1\n").arg(db_).toUtf8());
+        conf.close();
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home_.path());
+        env.insert("XDG_CONFIG_HOME", home_.path() + "/.config");
+        env.insert("XDG_CACHE_HOME", home_.path() + "/.cache");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(SENTARA_EXE), {});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(db_ + ".lock") && QFile::exists(db_ + "-wal"), 15000);
+        QTest::qWait(1500);  // its first rows are shown (and rotated)
+        QStringList shown;
+        for (int i = 0; i < 3; ++i) {
+            const Run r = sentara({"--random"}, home_.path());  // the database the program uses
+            QCOMPARE(r.status, 0);
+            shown << r.out;
+        }
+        QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), 3);
+        ::kill(pid_t(program.processId()), SIGTERM);  // the desktop ends the session
+        QVERIFY(program.waitForFinished(15000));
+        QCOMPARE(program.exitCode(), 0);
+        auto db = Database::open(db_, Database::Options{true, true});
+        QCOMPARE(db->scalar("PRAGMA integrity_check").toString(), QString("ok"));
+        // The program's rotations and the three of the command line are all in the file.
+        QVERIFY(db->scalar("select count(*) from quotes where random >= 1").toInt() >= 4);
+        QVERIFY(!QFile::exists(db_ + "-wal"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_command_line.moc"
