@@ -105,6 +105,16 @@ double copy_and_sync(const QString& from, const QString& to) {
     return ms;
 }
 
+qint64 PlainEngine::first_number(const QString& sql) {
+    sqlite3_stmt* st = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + " in: " + sql.toStdString());
+    const qint64 v = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : 0;
+    sqlite3_finalize(st);
+    return v;
+}
+
 double vacuum_into_and_open(const QString& path, const QString& scratch) {
     QFile::remove(scratch);
     QElapsedTimer timer;

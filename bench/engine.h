@@ -28,6 +28,9 @@ public:
     // of every row is read as text, as a tool that prints them would.
     qint64 run(const QString& sql, bool read_columns = false);
 
+    // The first column of the first row, as a number.
+    qint64 first_number(const QString& sql);
+
     std::size_t bytes_read = 0;  // text read by run(), so that the reads are not optimised away
 
 private:

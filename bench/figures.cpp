@@ -28,6 +28,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 
 #include <cstdio>
@@ -273,6 +274,46 @@ std::vector<Figure> requery(const Workspace& ws) {
         out.push_back(std::move(f));
     }
     return out;
+}
+
+Figure random_command(const Workspace& ws) {
+    // sentara --random as a shell start-up file runs it: a fresh process each time, start to
+    // exit; beside it the engine running the same two statements (the choice and the rotation).
+    Figure f;
+    f.name = QStringLiteral("sentara --random, whole process");
+    f.size = size_name(ws.facts.quotes);
+    f.target = Target::ms(50);
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/sentara");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), ws.settings_folder);
+    PlainEngine engine(ws.db_path, true);
+    QSet<QString> shown;
+    const int runs = std::max(10, ws.repeats * 4);
+    for (int i = 0; i < runs + 1; ++i) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        QElapsedTimer timer;
+        timer.start();
+        p.start(program, {QStringLiteral("--random"), QStringLiteral("--database"), ws.db_path, QStringLiteral("--format"),
+                          QStringLiteral("json")});
+        p.waitForFinished(30000);
+        const double ms = ms_since(timer);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        if (p.exitCode() != 0 || !out.contains(QLatin1String("\"key\""))) f.failure = QStringLiteral("no quotation printed");
+        if (i == 0) continue;  // the first run brings the program's files into memory
+        f.runs.push_back(ms);
+        shown.insert(out);
+        timer.start();
+        const qint64 key = engine.first_number(QStringLiteral(
+            "SELECT key, text, author, subject, language, notes, rate FROM Quotes_with_sortable_text ORDER BY "
+            "Quotes_with_sortable_text.random LIMIT 1"));
+        engine.exec(QStringLiteral("UPDATE quotes SET random = random + 1 WHERE key = %1").arg(key));
+        f.floor_runs.push_back(ms_since(timer));
+    }
+    if (int(shown.size()) != runs) f.failure = QStringLiteral("a quotation came twice in %1 calls").arg(runs);
+    f.note = QStringLiteral("%1 calls, each a quotation of its own; floor: the engine's choice and rotation").arg(runs);
+    return f;
 }
 
 std::vector<Figure> save_and_delete(const Workspace& ws) {

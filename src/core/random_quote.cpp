@@ -15,12 +15,19 @@ std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generato
     GridQuery query;
     query.condition = condition;
     // The first of the random order: its index is walked until a quotation meets the condition
-    // and has its author, as the main window's grid joins them.
-    QString sql = QStringLiteral("SELECT key, text, author, subject, language, notes, rate FROM %1 WHERE ").arg(query.view);
-    if (!condition.isEmpty()) sql += QStringLiteral("(%1) AND ").arg(condition);
-    sql += QStringLiteral("EXISTS (SELECT 1 FROM authors WHERE authors.name = %1.author) ORDER BY %1.random LIMIT 1").arg(query.view);
+    // and has its author, as the main window's grid joins them (the first one nearly always has).
+    QString sql = QStringLiteral("SELECT key, text, author, subject, language, notes, rate FROM %1").arg(query.view);
+    if (!condition.isEmpty()) sql += QStringLiteral(" WHERE ") + condition;
+    sql += QStringLiteral(" ORDER BY %1.random").arg(query.view);
     Statement st = db.prepare(sql);
-    if (!st.step()) return std::nullopt;
+    Statement has_author = db.prepare(QStringLiteral("SELECT 1 FROM authors WHERE name = ?"));
+    bool found = false;
+    while (!found && st.step()) {
+        has_author.bind(1, st.column(2));
+        found = has_author.step();
+        has_author.reset();
+    }
+    if (!found) return std::nullopt;
     ShownQuote q;
     q.key = st.column_int64(0);
     q.text = st.column_text(1);

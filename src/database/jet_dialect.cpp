@@ -6,6 +6,7 @@
 #include <QSet>
 #include <sqlite3.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <algorithm>
@@ -22,18 +23,27 @@ namespace {
 // ---------------------------------------------------------------- folding tables
 
 struct Tables {
-    std::vector<char16_t> fold;     // simple case folding, BMP
-    std::vector<char16_t> primary;  // folded base letter (accents dropped)
+    // Simple case folding and the folded base letter (accents dropped) of each character of the
+    // Basic Multilingual Plane, worked out a page of 256 characters at a time when first needed:
+    // most texts use a few pages, and a program that starts for one quotation pays for those.
+    mutable std::vector<char16_t> fold, primary;
+    mutable std::vector<std::atomic<bool>> ready;
     // ASCII characters that some other character folds to (k for the Kelvin sign, s for the
     // long s): a search for them must look at every character, not only at ASCII bytes.
     bool folded_into[128] = {};
-    Tables() : fold(0x10000), primary(0x10000) {
-        for (char32_t c = 0; c < 0x10000; ++c) {
-            char32_t f = QChar::toCaseFolded(c);
-            fold[c] = f < 0x10000 ? char16_t(f) : char16_t(c);
-            if (c >= 0x80 && fold[c] < 0x80) folded_into[fold[c]] = true;
+    Tables() : fold(0x10000), primary(0x10000), ready(256) {
+        // In Unicode's simple case folding only these two fold into ASCII letters.
+        for (char32_t c : {char32_t(0x212A), char32_t(0x017F)}) {
+            const char32_t f = QChar::toCaseFolded(c);
+            if (f < 0x80) folded_into[f] = true;
         }
-        for (char32_t c = 0; c < 0x10000; ++c) {
+    }
+    void fill(unsigned page) const {
+        for (char32_t c = page * 256; c < (page + 1) * 256; ++c) {
+            const char32_t f = QChar::toCaseFolded(c);
+            fold[c] = f < 0x10000 ? char16_t(f) : char16_t(c);
+        }
+        for (char32_t c = page * 256; c < (page + 1) * 256; ++c) {
             char32_t p = fold[c];
             for (int guard = 0; guard < 4 && QChar::decompositionTag(p) == QChar::Canonical; ++guard) {
                 const QString d = QChar::decomposition(p);
@@ -41,10 +51,20 @@ struct Tables {
                 const char32_t first = d.at(0).isHighSurrogate() && d.size() > 1
                                            ? QChar::surrogateToUcs4(d.at(0), d.at(1))
                                            : d.at(0).unicode();
-                p = first < 0x10000 ? fold[first] : first;
+                const char32_t folded = QChar::toCaseFolded(first);
+                p = folded < 0x10000 ? folded : first;
             }
-            primary[c] = p < 0x10000 ? char16_t(p) : char16_t(fold[c]);
+            primary[c] = p < 0x10000 ? char16_t(p) : fold[c];
         }
+        ready[page].store(true, std::memory_order_release);
+    }
+    char16_t folded(char32_t c) const {
+        if (!ready[c >> 8].load(std::memory_order_acquire)) fill(unsigned(c >> 8));
+        return fold[c];
+    }
+    char16_t base(char32_t c) const {
+        if (!ready[c >> 8].load(std::memory_order_acquire)) fill(unsigned(c >> 8));
+        return primary[c];
     }
 };
 
@@ -55,13 +75,13 @@ const Tables& tables() {
 
 inline char32_t fold_fast(char32_t c, const Tables& t) {
     if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
-    if (c < 0x10000) return t.fold[c];
+    if (c < 0x10000) return t.folded(c);
     return QChar::toCaseFolded(c);
 }
 
 inline char32_t primary_of(char32_t c, const Tables& t) {
     if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
-    if (c < 0x10000) return t.primary[c];
+    if (c < 0x10000) return t.base(c);
     return QChar::toCaseFolded(c);
 }
 
