@@ -3,6 +3,7 @@
 #include "jet_dialect.h"
 #include "recordset.h"
 #include "schema.h"
+#include "search_index.h"
 #include "sql_text.h"
 
 #include <QFile>
@@ -260,6 +261,7 @@ void Database::load_schema() {
         }
     }
     numeric_columns_.subtract(text_columns);
+    search_index_ = search_index::exists(*this);
     translated_.clear();  // what was translated meanwhile knew only some of the columns
 }
 
@@ -269,12 +271,61 @@ void Database::load_schema() {
     throw DbError(rc, msg);
 }
 
+// A like on the text or the notes of the quotations also asks the substring index for its
+// candidates: "text like '*love*'" becomes "(text like '*love*' AND key IN (SELECT rowid FROM
+// quotes_search WHERE quotes_search MATCH 'text : "love"'))". The index gives every row that can
+// match and perhaps some more; the like still judges each, so the rows are the same.
+QString Database::add_search_prefilter(const QString& sql) {
+    using namespace sql_text;
+    const std::vector<Token> all = tokenize(sql);
+    std::vector<Token> t;
+    for (const Token& tok : all)
+        if (tok.kind != Token::space) t.push_back(tok);
+    const qsizetype n = qsizetype(t.size());
+    bool on_quotes = false;
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        const QString k = keyword(sql, t[i]);
+        if (k != "FROM" && k != "JOIN" && k != "UPDATE") continue;
+        const QString name = name_of(sql, t[i + 1]).toLower();
+        if (name == u"quotes" || views_.value(name) == u"quotes") on_quotes = true;
+    }
+    if (!on_quotes) return sql;
+    if (!prefilter_) prefilter_ = std::make_unique<search_index::Prefilter>(db_);
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i + 2 < n; ++i) {
+        if (t[i].kind != Token::word && t[i].kind != Token::quoted_name) continue;
+        const QString column = name_of(sql, t[i]).toLower();
+        if ((column != u"text" && column != u"notes") || keyword(sql, t[i + 1]) != "LIKE" || t[i + 2].kind != Token::string)
+            continue;
+        QString pattern = sql.mid(t[i + 2].begin + 1, t[i + 2].end - t[i + 2].begin - 2);
+        pattern.replace(QLatin1String("''"), QLatin1String("'"));
+        const QString match = prefilter_->match(column, pattern);
+        if (match.isEmpty()) continue;
+        qsizetype start = t[i].begin;
+        if (i >= 2 && t[i - 1].kind == Token::punct && sql[t[i - 1].begin] == u'.') start = t[i - 2].begin;
+        QString quoted = match;
+        quoted.replace(u'\'', QLatin1String("''"));
+        out += QStringView(sql).mid(copied, start - copied);
+        out += u'(';
+        out += QStringView(sql).mid(start, t[i + 2].end - start);
+        out +=
+               QStringLiteral(" AND key IN (SELECT rowid FROM quotes_search WHERE quotes_search MATCH '%1'))").arg(quoted);
+        copied = t[i + 2].end;
+        i += 2;
+    }
+    if (copied == 0) return sql;
+    out += QStringView(sql).mid(copied);
+    return out;
+}
+
 QString Database::resolve(const QString& sql) { return jet::resolve_qualifiers(sql, views_); }
 
 QString Database::translate(const QString& sql) {
     const auto hit = translated_.constFind(sql);
     if (hit != translated_.cend()) return *hit;
     QString out = jet::use_program_collation(jet::resolve_qualifiers(sql, views_), numeric_columns_);
+    if (search_index_) out = add_search_prefilter(out);
     if (translated_.size() > 512) translated_.clear();
     translated_.insert(sql, out);
     return out;

@@ -14,6 +14,9 @@ struct sqlite3;
 struct sqlite3_stmt;
 class RecordSet;
 class Database;
+namespace search_index {
+class Prefilter;
+}
 
 // A prepared statement; finalised when it goes out of scope.
 class Statement {
@@ -127,6 +130,7 @@ public:
 
 private:
     explicit Database(const QString& path);
+    QString add_search_prefilter(const QString& sql);
     static std::unique_ptr<Database> open_connection(const QString& path, bool read_only, bool check_schema);
     void load_schema();
 
@@ -135,6 +139,8 @@ private:
     bool read_only_ = false;
     bool maintenance_ = false;
     QSet<QString> numeric_columns_;    // lower case: columns that compare as numbers
+    bool search_index_ = false;        // the quotations' substring index is there
+    std::unique_ptr<search_index::Prefilter> prefilter_;
     QHash<QString, QString> tables_;   // lower case -> as written
     QHash<QString, QString> views_;    // lower case -> base table, lower case
     QHash<QString, QString> translated_;

@@ -1,0 +1,180 @@
+#include "search_index.h"
+
+#include "database.h"
+#include "jet_dialect.h"
+
+#include <QChar>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace search_index {
+
+bool exists(Database& db) { return db.is_table(QString::fromLatin1(table)); }
+
+qint64 estimated_size(Database& db) {
+    return db.scalar(QStringLiteral("SELECT coalesce(sum(length(CAST(text AS BLOB))), 0) + "
+                                    "coalesce(sum(length(CAST(notes AS BLOB))), 0) FROM quotes"))
+               .toLongLong() *
+           2;
+}
+
+void build(Database& db, const std::function<void(qint64, qint64)>& progress) {
+    Database::Transaction all_or_none(db);
+    db.execute(QStringLiteral(
+        "CREATE VIRTUAL TABLE quotes_search USING fts5(text, notes, content='quotes', content_rowid='key', "
+        "tokenize='trigram');"
+        "CREATE TRIGGER quotes_search_insert AFTER INSERT ON quotes BEGIN "
+        "INSERT INTO quotes_search(rowid, text, notes) VALUES (new.key, new.text, new.notes); END;"
+        "CREATE TRIGGER quotes_search_delete AFTER DELETE ON quotes BEGIN "
+        "INSERT INTO quotes_search(quotes_search, rowid, text, notes) VALUES ('delete', old.key, old.text, old.notes); END;"
+        "CREATE TRIGGER quotes_search_update AFTER UPDATE OF key, text, notes ON quotes BEGIN "
+        "INSERT INTO quotes_search(quotes_search, rowid, text, notes) VALUES ('delete', old.key, old.text, old.notes); "
+        "INSERT INTO quotes_search(rowid, text, notes) VALUES (new.key, new.text, new.notes); END;"));
+    const qint64 last = db.scalar(QStringLiteral("SELECT coalesce(max(key), 0) FROM quotes")).toLongLong();
+    Statement fill = db.prepare(
+        QStringLiteral("INSERT INTO quotes_search(rowid, text, notes) SELECT key, text, notes FROM quotes WHERE key > ? AND key <= ?"));
+    constexpr qint64 step = 20000;
+    for (qint64 from = 0; from < last; from += step) {
+        if (progress) progress(from, last);
+        fill.bind(1, from);
+        fill.bind(2, from + step);
+        fill.step();
+        fill.reset();
+    }
+    if (progress) progress(last, last);
+    all_or_none.commit();
+}
+
+namespace {
+
+// The runs of plain characters of a like pattern of the dialect: what any match must contain.
+std::vector<std::u32string> literal_runs(const QString& pattern) {
+    std::vector<std::u32string> runs(1);
+    const QList<uint> chars = pattern.toUcs4();
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+        const char32_t c = chars[i];
+        if (c == U'*' || c == U'?' || c == U'#') {
+            runs.emplace_back();
+        } else if (c == U'[') {
+            // A bracket holding one character and no "!" stands for that character.
+            if (i + 2 < chars.size() && chars[i + 1] != U'!' && chars[i + 2] == U']') {
+                runs.back().push_back(chars[i + 1]);
+                i += 2;
+            } else {
+                runs.emplace_back();
+                while (i < chars.size() && chars[i] != U']') ++i;
+            }
+        } else {
+            runs.back().push_back(c);
+        }
+    }
+    return runs;
+}
+
+QString phrase(const std::u32string& run) {
+    QString text = QString::fromUcs4(run.data(), qsizetype(run.size()));
+    text.replace(u'"', QLatin1String("\"\""));
+    return u'"' + text + u'"';
+}
+
+// Every character the program's folding makes equal to `c`.
+const QHash<char32_t, QVector<char32_t>>& same_letters() {
+    static const QHash<char32_t, QVector<char32_t>> classes = [] {
+        QHash<char32_t, QVector<char32_t>> by_fold;
+        for (char32_t c = 0x80; c < 0x20000; ++c) {
+            if (c >= 0xD800 && c < 0xE000) continue;
+            const char32_t f = jet::fold(c);
+            if (f != c || QChar::toUpper(c) != c) by_fold[f] << c;
+        }
+        QHash<char32_t, QVector<char32_t>> out;
+        for (auto it = by_fold.cbegin(); it != by_fold.cend(); ++it) {
+            QVector<char32_t> members = *it;
+            if (!members.contains(it.key())) members << it.key();
+            if (members.size() > 1)
+                for (char32_t m : members) out.insert(m, members);
+        }
+        return out;
+    }();
+    return classes;
+}
+
+}  // namespace
+
+const QVector<char32_t>& Prefilter::more_variants(char32_t c) {
+    const auto hit = variants_.constFind(c);
+    if (hit != variants_.cend()) return *hit;
+    QVector<char32_t> more;
+    const auto members = same_letters().constFind(c);
+    if (members != same_letters().cend()) {
+        // Ask the index's own folding, on a table of the connection's temporary schema.
+        if (!probe_ready_) {
+            sqlite3_exec(db_, "CREATE VIRTUAL TABLE IF NOT EXISTS temp.fold_probe USING fts5(x, tokenize='trigram')",
+                         nullptr, nullptr, nullptr);
+            probe_ready_ = true;
+        }
+        sqlite3_exec(db_, "DELETE FROM temp.fold_probe", nullptr, nullptr, nullptr);
+        sqlite3_stmt* add = nullptr;
+        sqlite3_prepare_v2(db_, "INSERT INTO temp.fold_probe(rowid, x) VALUES (?, ?)", -1, &add, nullptr);
+        for (char32_t m : *members) {
+            const QByteArray row = (QStringLiteral("q") + QString::fromUcs4(&m, 1) + QStringLiteral("z")).toUtf8();
+            sqlite3_bind_int64(add, 1, qint64(m));
+            sqlite3_bind_text(add, 2, row.constData(), int(row.size()), SQLITE_TRANSIENT);
+            sqlite3_step(add);
+            sqlite3_reset(add);
+        }
+        sqlite3_finalize(add);
+        sqlite3_stmt* find = nullptr;
+        sqlite3_prepare_v2(db_, "SELECT rowid FROM temp.fold_probe WHERE fold_probe MATCH ?", -1, &find, nullptr);
+        const auto found_by = [&](char32_t q) {
+            QVector<char32_t> found;
+            const QByteArray query = (QStringLiteral("\"q") + QString::fromUcs4(&q, 1) + QStringLiteral("z\"")).toUtf8();
+            sqlite3_bind_text(find, 1, query.constData(), int(query.size()), SQLITE_TRANSIENT);
+            while (sqlite3_step(find) == SQLITE_ROW) found << char32_t(sqlite3_column_int64(find, 0));
+            sqlite3_reset(find);
+            return found;
+        };
+        QVector<char32_t> covered = found_by(c);
+        for (char32_t m : *members)
+            if (!covered.contains(m)) {
+                more << m;
+                covered << found_by(m);
+            }
+        sqlite3_finalize(find);
+    }
+    return *variants_.insert(c, more);
+}
+
+QString Prefilter::match(const QString& column, const QString& pattern) {
+    // The longest run, and with it any other of three characters or more, with the letters the
+    // index folds differently from the program asked for too, as long as that stays a small
+    // query.
+    std::vector<std::u32string> runs = literal_runs(pattern);
+    runs.erase(std::remove_if(runs.begin(), runs.end(), [](const std::u32string& r) { return r.size() < 3; }), runs.end());
+    if (runs.empty()) return QString();
+    std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
+    QStringList terms;
+    for (const std::u32string& run : runs) {
+        std::vector<std::u32string> spellings{run};
+        for (size_t i = 0; i < run.size() && spellings.size() <= 16; ++i) {
+            const QVector<char32_t>& more = more_variants(run[i]);
+            const size_t n = spellings.size();
+            for (char32_t v : more)
+                for (size_t s = 0; s < n; ++s) {
+                    std::u32string other = spellings[s];
+                    other[i] = v;
+                    spellings.push_back(other);
+                }
+        }
+        if (spellings.size() > 16) continue;  // too many spellings: this run says nothing
+        QStringList alternatives;
+        for (const std::u32string& s : spellings) alternatives << phrase(s);
+        terms << (alternatives.size() == 1 ? alternatives.first() : u'(' + alternatives.join(QStringLiteral(" OR ")) + u')');
+        if (terms.size() == 2) break;
+    }
+    if (terms.isEmpty()) return QString();
+    return column + QStringLiteral(" : ") + (terms.size() == 1 ? terms.first() : u'(' + terms.join(QStringLiteral(" AND ")) + u')');
+}
+
+}  // namespace search_index

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+class Database;
+struct sqlite3;
+
+// A substring index over the quotations' text and notes (SQLite's FTS5 with its trigram
+// tokenizer), kept in step with `quotes` by triggers in the file itself, which use nothing but
+// SQLite's own: every other tool that writes the file keeps it in step too. Statements read it
+// only as a pre-filter: the candidates it gives are then judged by the dialect's own like, so a
+// search finds exactly what it finds without the index, only sooner.
+namespace search_index {
+
+inline constexpr const char* table = "quotes_search";
+
+// Collections smaller than this are searched fast enough by reading them through.
+inline constexpr qint64 worth_it_from = 20000;
+
+bool exists(Database& db);
+
+// Builds the index in one transaction, `progress` told how far it is (done, total). Throws
+// DbError; nothing is left of a build that failed.
+void build(Database& db, const std::function<void(qint64, qint64)>& progress = {});
+
+// The bytes the index will take, roughly (the text and notes, then again).
+qint64 estimated_size(Database& db);
+
+// What the index can tell of a like pattern of the dialect: an FTS5 query for the candidates,
+// or empty text when the pattern has no run of three plain characters (it is then read
+// through). `column` is "text" or "notes".
+class Prefilter {
+public:
+    explicit Prefilter(sqlite3* db) : db_(db) {}
+    QString match(const QString& column, const QString& pattern);
+
+private:
+    // The characters the index must be asked for besides `c` itself: those the program counts
+    // as the same letter that the index's own case folding (older Unicode) does not.
+    const QVector<char32_t>& more_variants(char32_t c);
+
+    sqlite3* db_;
+    QHash<char32_t, QVector<char32_t>> variants_;
+    bool probe_ready_ = false;
+};
+
+}  // namespace search_index
