@@ -93,24 +93,31 @@ std::optional<QuoteRow> first_in_random_order(Database& db, const GridQuery& que
     if (!query.condition.isEmpty()) conditions << u'(' + query.condition + u')';
     if (from) conditions << v + QStringLiteral(".random >= ?");
     if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    // Read lazily in the index's order: each step reads only the rows up to the one shown.
-    Statement rows = db.prepare(sql + QStringLiteral(" ORDER BY ") + v + QStringLiteral(".random"));
-    if (from) rows.bind(1, *from);
+    sql += QStringLiteral(" ORDER BY ") + v + QStringLiteral(".random");
     std::optional<Statement> listed;
     if (!join.table.isEmpty())
         listed.emplace(db.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(join.table, join.match)));
-    while (rows.step()) {
-        QuoteRow q = quote_row(rows);
-        if (listed) {
-            // The join matches the names as the program compares texts; a quotation without an
-            // author matches none.
-            if (rows.column_is_null(4)) continue;
-            listed->bind(1, rows.column(4));
-            const bool found = listed->step();
-            listed->reset();
-            if (!found) continue;
+    // The join matches the names as the program compares texts; a quotation without an author
+    // matches none.
+    const auto is_listed = [&](const Statement& row) {
+        if (!listed) return true;
+        if (row.column_is_null(4)) return false;
+        listed->bind(1, row.column(4));
+        const bool found = listed->step();
+        listed->reset();
+        return found;
+    };
+    // Almost always the first quotation is listed: one row read. Otherwise the rows that follow
+    // are read, in the index's order, up to the first one that is.
+    for (const QString& limit : {QStringLiteral(" LIMIT 1"), QString()}) {
+        Statement rows = db.prepare(sql + limit);
+        if (from) rows.bind(1, *from);
+        bool any = false;
+        while (rows.step()) {
+            any = true;
+            if (is_listed(rows)) return quote_row(rows);
         }
-        return q;
+        if (!any) break;
     }
     return std::nullopt;
 }
