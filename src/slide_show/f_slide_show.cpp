@@ -144,7 +144,6 @@ void f_slide_show::open() {
     Timer1->setInterval(!stored ? 10000 : int(std::clamp(*stored, 1000.0, double(std::numeric_limits<int>::max()))));
 
     showFullScreen();
-    raise();
     activateWindow();
     setFocus();
 

@@ -63,6 +63,11 @@ struct ShowFixture : MainWindowFixture {
         if (!show->l_quote->isVisible() || !show->l_quote->text().startsWith(text)) return -1;
         return key;
     }
+    // A key pressed on the show; the quotation then on screen.
+    int press(Qt::Key key) {
+        QTest::keyClick(show, key);
+        return on_screen();
+    }
     QList<int> ticks(int n) {
         QList<int> keys;
         for (int i = 0; i < n; ++i) {
@@ -171,27 +176,20 @@ private slots:
         QVERIFY(f.start(4));
         f.tick();
         QCOMPARE(f.on_screen(), 1);
-        QTest::keyClick(f.show, Qt::Key_PageUp);
-        QCOMPARE(f.on_screen(), 4);
+        QCOMPARE(f.press(Qt::Key_PageUp), 4);
         QVERIFY(!f.show->Timer1->isActive());  // paused on it
         QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
         QVERIFY(!f.show->m_auto_change->isChecked());
         f.ui.expect_message("No previous quote.");
-        QTest::keyClick(f.show, Qt::Key_PageUp);
-        QCOMPARE(f.on_screen(), 4);
+        QCOMPARE(f.press(Qt::Key_PageUp), 4);
 
-        QTest::keyClick(f.show, Qt::Key_PageDown);
-        QCOMPARE(f.on_screen(), 1);
-        QTest::keyClick(f.show, Qt::Key_PageDown);
-        QCOMPARE(f.on_screen(), 2);
+        QCOMPARE(f.press(Qt::Key_PageDown), 1);
+        QCOMPARE(f.press(Qt::Key_PageDown), 2);
         QVERIFY(!f.show->Timer1->isActive());
-        QTest::keyClick(f.show, Qt::Key_PageUp);
-        QCOMPARE(f.on_screen(), 1);
+        QCOMPARE(f.press(Qt::Key_PageUp), 1);
         // Any other step forgets the way back.
-        QTest::keyClick(f.show, Qt::Key_X);
-        QCOMPARE(f.on_screen(), 3);
-        QTest::keyClick(f.show, Qt::Key_PageDown);
-        QCOMPARE(f.on_screen(), 5);
+        QCOMPARE(f.press(Qt::Key_X), 3);
+        QCOMPARE(f.press(Qt::Key_PageDown), 5);
         QVERIFY(f.pauses.size() == 1);  // only the timer's tick paused
         QVERIFY(f.ui.all_answers_used());
     }
@@ -315,8 +313,7 @@ private slots:
         QCOMPARE(f.on_screen(), 1);
         QTest::mouseClick(f.show, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
         QCOMPARE(f.on_screen(), 3);
-        QTest::keyClick(f.show, Qt::Key_Return);
-        QCOMPARE(f.on_screen(), 4);
+        QCOMPARE(f.press(Qt::Key_Return), 4);
         QTest::keyClick(f.show, Qt::Key_Shift);  // not a character: nothing
         QCOMPARE(f.on_screen(), 4);
         QVERIFY(f.pauses.isEmpty());
