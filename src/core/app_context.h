@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/database.h"
+#include "database/grid_query.h"
 #include "database/random_order.h"
 #include "app_events.h"
 #include "ui.h"
@@ -31,6 +32,8 @@ struct AppContext {
 
     QString current_quotes_sql;
     QString current_quotes_filter;
+    // The statement current_quotes_sql is the text of, as a value: its condition and order.
+    GridQuery current_quotes_query;
     qint32 slide_show_start_key = 0;
     QString text_window_text;
 
@@ -55,6 +58,9 @@ struct AppContext {
     // Moves a quotation to the back of the random order when the grid is in random order;
     // reports a quotation that has vanished.
     void rotate_quote(qint32 key);
+    // The same, as if `in_order_of` were the main window's statement (the slide show's own,
+    // always in random order).
+    void rotate_quote(qint32 key, const QString& in_order_of);
 
     // The same value as long as no quotation, author or other row has been added, changed or
     // deleted: by this program (every window announces its changes on `events`) or by another

@@ -61,6 +61,10 @@ signals:
     void subject_chosen(const QString& name);  // handed back to the main window's subject box
     // The slide show of the main window's list, starting at slide_show_start_key.
     void slide_show_requested();
+    // The main window shown again, on this quotation (the last one a slide show showed).
+    void quote_requested(qint64 key);
+    // The help before a slide show turned on or off (the setting is stored already).
+    void slide_show_help_changed(bool shown);
 
     void window_opened(AppEvents::Window kind);
     void window_closed(AppEvents::Window kind);

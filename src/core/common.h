@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class Ui;
 class DbError;
 
@@ -47,8 +49,8 @@ void open_path(Ui& ui, const QString& text);
 // The web-search address open_path uses for a text that is neither a path nor an address.
 QString web_search_address(const QString& text);
 
-// Waits while keeping the windows alive.
-void wait_seconds(Ui& ui, float seconds);
+// Waits while keeping the windows alive; sooner when `done` (asked after each yield) says so.
+void wait_seconds(Ui& ui, float seconds, const std::function<bool()>& done = {});
 
 // ------------------------------------------------------------------ screen, in twips
 

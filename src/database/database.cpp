@@ -404,6 +404,8 @@ qint64 Database::last_insert_rowid() const { return sqlite3_last_insert_rowid(db
 
 int Database::changes() const { return sqlite3_changes(db_); }
 
+qint64 Database::total_changes() const { return sqlite3_total_changes64(db_); }
+
 void Database::compact_to(const QString& target) {
     if (QFileInfo::exists(target))
         throw DbError(db_errors::file_exists, QStringLiteral("The file '%1' already exists.").arg(target));

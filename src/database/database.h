@@ -88,6 +88,8 @@ public:
     Statement prepare(const QString& sql);
     qint64 last_insert_rowid() const;
     int changes() const;
+    // Rows this connection has written since it opened.
+    qint64 total_changes() const;
 
     // Writes a compacted copy of the whole file to `target`, which must not exist.
     void compact_to(const QString& target);

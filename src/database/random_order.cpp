@@ -1,6 +1,7 @@
 #include "random_order.h"
 
 #include "database.h"
+#include "grid_query.h"
 #include "recordset.h"
 
 #include <cmath>
@@ -73,6 +74,64 @@ Rotation rotate_quote(Database& db, Generator& rng, const QString& current_quote
     db.execute(QStringLiteral("update quotes set random = ") + text + QStringLiteral(" where key = ") +
                QString::number(key));
     return Rotation::rotated;
+}
+
+namespace {
+
+QuoteRow quote_row(const Statement& st) {
+    QuoteRow q;
+    q.key = st.column_int64(0);
+    q.text = st.column_text(1);
+    q.author = st.column_text(2);
+    q.random = st.column(3);
+    return q;
+}
+
+}  // namespace
+
+std::optional<QuoteRow> quote_by_key(Database& db, qint64 key) {
+    Statement st = db.prepare(QStringLiteral("SELECT key, text, author, random FROM quotes WHERE key = ") + QString::number(key));
+    if (!st.step()) return std::nullopt;
+    return quote_row(st);
+}
+
+std::optional<QuoteRow> first_in_random_order(Database& db, const GridQuery& query, std::optional<double> from) {
+    const QString& v = query.view;
+    const auto& join = query.joined;
+    QString sql = QStringLiteral("SELECT %1.%2, %1.text, %1.author, %1.random").arg(v, query.key);
+    if (!join.table.isEmpty()) sql += QStringLiteral(", %1.%2").arg(v, join.on);
+    sql += QStringLiteral(" FROM ") + v;
+    QStringList conditions;
+    if (!query.condition.isEmpty()) conditions << u'(' + query.condition + u')';
+    if (from) conditions << v + QStringLiteral(".random >= ?");
+    if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    sql += QStringLiteral(" ORDER BY ") + v + QStringLiteral(".random");
+    std::optional<Statement> listed;
+    if (!join.table.isEmpty())
+        listed.emplace(db.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(join.table, join.match)));
+    // The join matches the names as the program compares texts; a quotation without an author
+    // matches none.
+    const auto is_listed = [&](const Statement& row) {
+        if (!listed) return true;
+        if (row.column_is_null(4)) return false;
+        listed->bind(1, row.column(4));
+        const bool found = listed->step();
+        listed->reset();
+        return found;
+    };
+    // Almost always the first quotation is listed: one row read. Otherwise the rows that follow
+    // are read, in the index's order, up to the first one that is.
+    for (const QString& limit : {QStringLiteral(" LIMIT 1"), QString()}) {
+        Statement rows = db.prepare(sql + limit);
+        if (from) rows.bind(1, *from);
+        bool any = false;
+        while (rows.step()) {
+            any = true;
+            if (is_listed(rows)) return quote_row(rows);
+        }
+        if (!any) break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace random_order

@@ -4,9 +4,11 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 class Database;
+struct GridQuery;
 
 // The random order of quotations: every quotation carries a number in `random`; fresh numbers are
 // uniform in [0, 1), and each quotation shown moves one whole unit further back, so the ones seen
@@ -43,5 +45,23 @@ QString next_place(const QVariant& old, Generator& rng);
 
 // A number as SQL text: always with a decimal point, whatever the user's locale.
 QString sql_number(double value);
+
+// A quotation as a slide show reads it.
+struct QuoteRow {
+    qint64 key = 0;
+    QString text;
+    QString author;
+    QVariant random;  // null when it has no number
+};
+
+// The quotation with this key; none when it has gone. Throws DbError.
+std::optional<QuoteRow> quote_by_key(Database& db, qint64 key);
+
+// Of the quotations `query` lists, the one that comes first in the random order among those
+// whose number is at least `from` (among all of them without it). The random order's index is
+// walked from `from` onwards, so the list is never sorted as a whole and the step costs the
+// same for ten quotations as for a million. A quotation the query's join would drop (its author
+// missing from the authors) is passed over, as the list does not show it. Throws DbError.
+std::optional<QuoteRow> first_in_random_order(Database& db, const GridQuery& query, std::optional<double> from);
 
 }  // namespace random_order

@@ -12,6 +12,7 @@
 #include "quote_counts.h"
 #include "quote_list.h"
 #include "reference/f_authors.h"
+#include "slide_show/f_slide_show.h"
 #include "widgets/attention.h"
 #include "widgets/author_picture.h"
 #include "widgets/combo_fill.h"
@@ -144,6 +145,9 @@ void f_main::wire() {
         edit->cb_subject->setEditText(name);
         edit->cb_subject->setFocus();
     });
+    connect(&ctx_.events, &AppEvents::slide_show_requested, this, &f_main::open_slide_show);
+    connect(&ctx_.events, &AppEvents::quote_requested, this, &f_main::show_quote);
+    connect(&ctx_.events, &AppEvents::slide_show_help_changed, m_show_slide_show_help, &QAction::setChecked);
 
     // The authors window: from the menu on the author shown; from the edit area's button on it
     // too, and the name saved there comes back to the author box.
@@ -355,6 +359,30 @@ void f_main::m_show_slide_show_help_Click() {
     // The action has already turned its check mark over.
     save_setting(QStringLiteral("slide_show_help"),
                  m_show_slide_show_help->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
+}
+
+// ---------------------------------------------------------------------------- slide show
+
+void f_main::open_slide_show() {
+    if (auto* open = qobject_cast<QWidget*>(ctx_.events.window(AppEvents::slide_show_window))) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    // On this window's screen; it goes with this window.
+    (new f_slide_show(ctx_, screen(), this))->open();
+}
+
+void f_main::show_quote(qint64 key) {
+    if (isMinimized()) showNormal();
+    else show();
+    raise();
+    activateWindow();
+    if (key == 0 || edit->editing()) return;
+    guarded(ctx_.ui, [&] {
+        if (Data1()) Data1()->find_first(QStringLiteral("key = ") + QString::number(key));
+    });
+    focus_grid();
 }
 
 // ---------------------------------------------------------------------------- keys

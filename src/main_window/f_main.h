@@ -81,6 +81,9 @@ private:
     void m_show_slide_show_help_Click();
     void m_exit_Click();
     void focus_grid();
+    // The slide show of the list, and the way back from it, on the quotation it showed last.
+    void open_slide_show();
+    void show_quote(qint64 key);
 
     AppContext& ctx_;
     std::unique_ptr<QuoteCounts> counts_;

@@ -217,6 +217,7 @@ void FilterArea::b_filter_Click() {
         ctx_.current_quotes_filter = query.condition;
         set_lit(b_filter, filter_active_);
         ctx_.current_quotes_sql = query.sql();
+        ctx_.current_quotes_query = query;
         Hourglass busy(ctx_.ui);
         list_.show_query(query);  // the first row becomes current and fills the edit area
     });

@@ -1,0 +1,396 @@
+// The slide show as a user meets it: started from the main window, driven by the timer's ticks,
+// keys and clicks, with the half-second pause made instant, over the fixture's quotations.
+#include "main_window/main_window_fixture.h"
+
+#include "slide_show/f_slide_show.h"
+#include "slide_show/f_slide_show_help.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QString wrong_interval = "Wrong interval valule (must be a number from 10 to 100000)";
+
+// The main window with a slide show opened from it, the pauses recorded instead of waited.
+struct ShowFixture : MainWindowFixture {
+    f_slide_show* show = nullptr;
+    QList<float> pauses;
+
+    ShowFixture() {
+        save_setting("slide_show_help", "No");
+        save_setting("slide_show_interval", "");
+        MainWindowFixture::show();
+    }
+    ~ShowFixture() {
+        if (show) close_show();
+    }
+    // Numbers as given, key by key; the others keep theirs.
+    void set_random(const QList<QPair<int, double>>& numbers) {
+        for (const auto& [key, value] : numbers)
+            exec(QStringLiteral("update quotes set random = %1 where key = %2").arg(value).arg(key));
+    }
+    // The button of the filter area, the grid on `key`, the quotations numbered as the fixture
+    // has them (0.1 x key) or as given; returns false when no show opened.
+    bool start(int key, const QList<QPair<int, double>>& numbers = {}) {
+        go_to(key);
+        // Moving to the row rotated it: the numbers of the fixture again.
+        exec("update quotes set random = 0.1 * key where key <= 8");
+        set_random(numbers);
+        w().filters->b_slide_show->click();
+        return attach();
+    }
+    bool attach() {
+        show = w().findChild<f_slide_show*>();
+        if (!show) return false;
+        show->wait = [this](float seconds, const std::function<bool()>&) { pauses << seconds; };
+        return true;
+    }
+    void close_show() {
+        show->close();
+        show = nullptr;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The timer's tick, as the timer gives it.
+    void tick() { QVERIFY(QMetaObject::invokeMethod(show->Timer1, "timeout", Qt::DirectConnection)); }
+    // The quotation on screen, by its key, checked against what the label shows.
+    int on_screen() {
+        const int key = int(show->current_key);
+        const QString text = scalar(QStringLiteral("select text from quotes where key = %1").arg(key)).toString();
+        if (!show->l_quote->isVisible() || !show->l_quote->text().startsWith(text)) return -1;
+        return key;
+    }
+    // A key pressed on the show; the quotation then on screen.
+    int press(Qt::Key key) {
+        QTest::keyClick(show, key);
+        return on_screen();
+    }
+    QList<int> ticks(int n) {
+        QList<int> keys;
+        for (int i = 0; i < n; ++i) {
+            tick();
+            keys << on_screen();
+        }
+        return keys;
+    }
+    double random_of(int key) { return scalar(QStringLiteral("select random from quotes where key = %1").arg(key)).toDouble(); }
+};
+
+QList<int> sorted(QList<int> v) {
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+}  // namespace
+
+class TestSlideShow : public QObject {
+    Q_OBJECT
+private slots:
+    void opens_full_screen_on_the_start_quotation_then_goes_by_the_random_order() {
+        ShowFixture f;
+        // A quotation the list does not show (its author is not among the authors) never comes.
+        f.exec("insert into quotes (text, author, language, random) values ('Unlisted.', 'Ghost', 'EN', 0.01)");
+        QVERIFY(f.start(5));
+        QCOMPARE(f.show->geometry(), f.w().screen()->geometry());
+        QVERIFY(f.show->isFullScreen());
+        QCOMPARE(f.on_screen(), 5);
+        QCOMPARE(f.ctx->slide_show_start_key, 0);
+        QVERIFY(f.show->Timer1->isActive());
+        QCOMPARE(f.show->Timer1->interval(), 10000);
+        QCOMPARE(f.show->l_status->text(), QString("Timer enabled"));
+        QCOMPARE(f.show->l_author->text(), QString("Émile Zola"));
+        QVERIFY(f.random_of(5) >= 1.0);  // moved to the back
+
+        QCOMPARE(f.ticks(7), (QList<int>{1, 2, 3, 4, 6, 7, 8}));
+        QCOMPARE(f.pauses, (QList<float>(7, 0.5f)));  // each tick after a blank half second
+        QVERIFY(f.show->Timer1->isActive());
+        // All moved one round back: the next round shows each once more.
+        for (int key = 1; key <= 8; ++key) QVERIFY(f.random_of(key) >= 1.0 && f.random_of(key) < 2.0);
+        QCOMPARE(sorted(f.ticks(8)), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(f.scalar("select random from quotes where author = 'Ghost'").toDouble(), 0.01);
+        QVERIFY(f.ui.messages().isEmpty());
+    }
+
+    void quotations_sharing_the_whole_part_come_once_each_per_round() {
+        ShowFixture f;
+        f.exec("insert into quotes (text, author, language, random) values ('Be yourself.', 'Oscar Wilde', 'EN', 0.9)");
+        f.w().filters->cb_author_filter->setEditText("Oscar Wilde");
+        f.w().b_filter_Click();
+        QCOMPARE(sorted(f.grid_keys()), (QList<int>{2, 3, 9}));
+        QVERIFY(f.start(2, {{2, 3.2}, {3, 3.5}, {9, 3.9}}));
+        QList<int> shown{f.on_screen()};
+        shown += f.ticks(8);
+        for (int round = 0; round < 3; ++round)
+            QCOMPARE(sorted(shown.mid(round * 3, 3)), (QList<int>{2, 3, 9}));
+    }
+
+    void a_list_sorted_by_a_column_is_shown_in_random_order() {
+        ShowFixture f;
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(1);  // by author
+        QVERIFY(f.sql().endsWith(" order by author ASC , text2"));
+        QVERIFY(f.start(8));
+        QCOMPARE(f.ticks(7), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+        QVERIFY(f.random_of(3) >= 1.0);  // the show's own order is random: it rotates
+        QCOMPARE(f.sql(), grid_select + " order by author ASC , text2");
+
+        // A filter whose text holds the words of an order clause.
+        f.close_show();
+        f.exec("insert into quotes (text, author, language, random) values "
+               "('Never order by the menu.', 'Smith', 'EN', 0.95), ('Order by size, said the sergeant.', 'Smith', 'EN', 0.35),"
+               " ('Waiters order by numbers.', 'Mark Twain', 'EN', 0.65)");
+        f.w().filters->t_text_filter->setText("order by");
+        f.w().b_filter_Click();
+        QVERIFY(f.sql().contains("like '*order by*' order by author"));
+        f.go_to(9);
+        f.w().filters->b_slide_show->click();
+        QVERIFY(f.attach());
+        QCOMPARE(f.on_screen(), 9);
+        QCOMPARE(f.ticks(2), (QList<int>{10, 11}));
+        QVERIFY(f.ui.messages().isEmpty());
+    }
+
+    void numbers_drawn_again_elsewhere_are_followed() {
+        ShowFixture f;
+        QVERIFY(f.start(1));
+        QCOMPARE(f.ticks(3), (QList<int>{2, 3, 4}));
+        // Another program gives the quotations new numbers: the show follows them at once.
+        f.set_random({{8, 0.01}, {7, 0.02}});
+        QCOMPARE(f.ticks(4), (QList<int>{8, 7, 5, 6}));
+        // So does the main window's Randomize, on the show's own connection.
+        f.ctx->rng.seed(42);
+        f.ui.expect_message("Randomization executed.");
+        f.w().m_randomize->trigger();
+        QList<int> by_number;
+        for (const QString& key : f.scalar("select group_concat(key) from (select key from quotes order by random)")
+                                      .toString()
+                                      .split(','))
+            by_number << key.toInt();
+        QCOMPARE(f.ticks(8), by_number);
+    }
+
+    void page_up_goes_back_one_step_and_page_down_returns() {
+        ShowFixture f;
+        QVERIFY(f.start(4));
+        f.tick();
+        QCOMPARE(f.on_screen(), 1);
+        QCOMPARE(f.press(Qt::Key_PageUp), 4);
+        QVERIFY(!f.show->Timer1->isActive());  // paused on it
+        QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
+        QVERIFY(!f.show->m_auto_change->isChecked());
+        f.ui.expect_message("No previous quote.");
+        QCOMPARE(f.press(Qt::Key_PageUp), 4);
+
+        QCOMPARE(f.press(Qt::Key_PageDown), 1);
+        QCOMPARE(f.press(Qt::Key_PageDown), 2);
+        QVERIFY(!f.show->Timer1->isActive());
+        QCOMPARE(f.press(Qt::Key_PageUp), 1);
+        // Any other step forgets the way back.
+        QCOMPARE(f.press(Qt::Key_X), 3);
+        QCOMPARE(f.press(Qt::Key_PageDown), 5);
+        QVERIFY(f.pauses.size() == 1);  // only the timer's tick paused
+        QVERIFY(f.ui.all_answers_used());
+    }
+
+    void the_interval_is_asked_for_and_checked() {
+        ShowFixture f;
+        QVERIFY(f.start(1));
+        for (const QString& wrong : {QString("5"), QString("100001"), QString("abc"), QString()}) {
+            f.ui.expect_input(wrong, "New interval? (now = 10000 milliseconds)");
+            f.ui.expect_message(wrong_interval);
+            QTest::keyClick(f.show, Qt::Key_I);
+            QCOMPARE(f.show->Timer1->interval(), 10000);
+            QCOMPARE(f.on_screen(), 1);
+            QVERIFY(f.show->Timer1->isActive());
+        }
+        QCOMPARE(get_setting("slide_show_interval"), QString());
+        f.ui.expect_input("500");
+        QTest::keyClick(f.show, Qt::Key_I, Qt::ShiftModifier);
+        QCOMPARE(f.show->Timer1->interval(), 500);
+        QCOMPARE(get_setting("slide_show_interval"), QString("500"));
+        QCOMPARE(f.on_screen(), 2);  // a fresh quotation, at once
+        QVERIFY(f.pauses.isEmpty());
+        QVERIFY(f.show->Timer1->isActive());
+        // The real timer moves on after half a second.
+        QTRY_COMPARE_WITH_TIMEOUT(f.on_screen(), 3, 3000);
+
+        // From the popup menu, and at the next opening a stored 500 counts as 1000.
+        QTest::keyClick(f.show, Qt::Key_Escape);
+        QVERIFY(!f.ctx->events.is_open(AppEvents::slide_show_window));
+        f.close_show();
+        f.w().filters->b_slide_show->click();
+        QVERIFY(f.attach());
+        QCOMPARE(f.show->Timer1->interval(), 1000);
+        f.ui.expect_input("2500", "(now = 1000 milliseconds)");
+        f.show->m_interval->trigger();
+        QCOMPARE(f.show->Timer1->interval(), 2500);
+    }
+
+    void the_help_comes_first_until_it_is_turned_off() {
+        ShowFixture f;
+        save_setting("slide_show_help", "yes");
+        save_setting("slide_show_interval", "1500");
+        f.w().m_show_slide_show_help->setChecked(true);
+        QVERIFY(f.start(6));
+        auto* help = f.show->findChild<f_slide_show_help*>();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->windowTitle(), QString("Sentara - Slide Show Help"));
+        QVERIFY(help->l_help->text().endsWith("Press I to change timer interval (now = 1.5 seconds)"));
+        QCOMPARE(f.show->current_key, 0);  // the show waits for it
+        QVERIFY(!f.show->Timer1->isActive());
+        help->c_dont_show_anymore->setChecked(true);
+        help->b_OK->click();
+        QCOMPARE(get_setting("slide_show_help"), QString("No"));
+        QVERIFY(!f.w().m_show_slide_show_help->isChecked());
+        QCOMPARE(f.on_screen(), 6);
+        QVERIFY(f.show->Timer1->isActive());
+        QCOMPARE(f.show->Timer1->interval(), 1500);
+
+        // The next show starts at once.
+        f.close_show();
+        f.w().filters->b_slide_show->click();
+        QVERIFY(f.attach());
+        QVERIFY(!f.show->findChild<f_slide_show_help*>());
+        QVERIFY(f.on_screen() > 0);
+
+        // Closed without the tick, the help leaves the setting alone and the show starts.
+        f.close_show();
+        save_setting("slide_show_help", "Yes");
+        f.w().filters->b_slide_show->click();
+        QVERIFY(f.attach());
+        help = f.show->findChild<f_slide_show_help*>();
+        QVERIFY(help);
+        QTest::keyClick(help, Qt::Key_Escape);
+        QCOMPARE(get_setting("slide_show_help"), QString("Yes"));
+        QVERIFY(f.on_screen() > 0);
+    }
+
+    void the_type_size_follows_the_screen_and_a_long_text_is_shown_whole() {
+        ShowFixture f;
+        QVERIFY(f.start(3));
+        QCOMPARE(f.show->height(), 768);  // 11520 twips
+        QCOMPARE(f.show->l_quote->font().pointSize(), 28);
+        const QRect quote = f.show->l_quote->geometry();
+        QVERIFY(f.show->rect().contains(quote));
+        QVERIFY(std::abs(quote.center().x() - 683) <= 1 && std::abs(quote.center().y() - 384) <= 1);
+        QCOMPARE(quote.width(), 956);  // 0.7 of the screen
+        const QRect author = f.show->l_author->geometry();
+        QCOMPARE(author.right(), 1366 - 46 - 1);
+        QCOMPARE(author.top(), 768 - 46);
+
+        for (const auto& [width, height, points] : {std::tuple{1680, 1050, 38}, {1600, 1000, 28}, {1600, 1024, 34}}) {
+            f.show->setGeometry(0, 0, width, height);
+            f.show->set_layout();
+            QCOMPARE(f.show->l_quote->font().pointSize(), points);
+        }
+
+        // Three thousand characters on the 768-pixel screen: smaller type, nothing cut off.
+        f.show->setGeometry(f.w().screen()->geometry());
+        QString text;
+        while (text.size() < 3000) text += "A long sentence that goes on and on, as some quotations do. ";
+        f.exec(QStringLiteral("update quotes set text = '%1', random = 0.01 where key = 7").arg(text));
+        f.tick();
+        QCOMPARE(f.on_screen(), 7);
+        QVERIFY(f.show->l_quote->font().pointSize() < 28);
+        const QRect box = f.show->l_quote->geometry();
+        const QRect drawn = QFontMetrics(f.show->l_quote->font())
+                                .boundingRect(QRect(0, 0, box.width(), 100000), Qt::AlignHCenter | Qt::TextWordWrap,
+                                              f.show->l_quote->text());
+        QVERIFY2(drawn.height() <= box.height(), qPrintable(QString("%1 > %2").arg(drawn.height()).arg(box.height())));
+        QVERIFY(box.top() >= 0 && box.bottom() < f.show->l_author->geometry().top());
+        // A short one gets the screen's size again.
+        f.tick();
+        QCOMPARE(f.show->l_quote->font().pointSize(), 28);
+    }
+
+    void clicks_keys_and_the_popup_menu() {
+        ShowFixture f;
+        QVERIFY(f.start(2));
+        QTest::mouseClick(f.show->l_quote, Qt::LeftButton);
+        QCOMPARE(f.on_screen(), 1);
+        QTest::mouseClick(f.show, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(f.on_screen(), 3);
+        QCOMPARE(f.press(Qt::Key_Return), 4);
+        QTest::keyClick(f.show, Qt::Key_Shift);  // not a character: nothing
+        QCOMPARE(f.on_screen(), 4);
+        QVERIFY(f.pauses.isEmpty());
+
+        QTest::keyClick(f.show, Qt::Key_Space);
+        QVERIFY(!f.show->Timer1->isActive());
+        QCOMPARE(f.on_screen(), 4);
+        QVERIFY(f.show->l_status->isVisible());
+        QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
+        QCOMPARE(f.show->l_status->y(), 768 - 33);
+        QTest::keyClick(f.show, Qt::Key_Space);
+        QVERIFY(f.show->Timer1->isActive());
+        QCOMPARE(f.show->l_status->text(), QString("Timer enabled"));
+        QVERIFY(f.show->m_auto_change->isChecked());
+
+        QTest::mousePress(f.show->l_author, Qt::RightButton);
+        QVERIFY(f.show->m_popup->isVisible());
+        QCOMPARE(f.on_screen(), 4);
+        f.show->m_popup->hide();
+        f.show->m_auto_change->trigger();
+        QVERIFY(!f.show->Timer1->isActive());
+        QVERIFY(!f.show->m_auto_change->isChecked());
+        f.show->m_previous->trigger();
+        QCOMPARE(f.on_screen(), 3);
+        f.show->m_exit->trigger();
+        QVERIFY(!f.ctx->events.is_open(AppEvents::slide_show_window));
+        f.show = nullptr;
+    }
+
+    void a_click_during_the_pause_ends_it_without_a_second_step() {
+        ShowFixture f;
+        QVERIFY(f.start(1));
+        bool blank = false;
+        f.show->wait = [&](float, const std::function<bool()>& done) {
+            blank = !f.show->l_quote->isVisible() && !f.show->l_author->isVisible();
+            QTest::keyClick(f.show, Qt::Key_X);  // handled while the pause yields
+            QVERIFY(done());
+        };
+        f.tick();
+        QVERIFY(blank);
+        QCOMPARE(f.on_screen(), 2);
+        QCOMPARE(f.show->previous_key, 1);
+        QVERIFY(f.show->Timer1->isActive());
+    }
+
+    void esc_leaves_the_main_window_on_the_last_quotation_shown() {
+        ShowFixture f;
+        QVERIFY(f.start(8));
+        QCOMPARE(f.ticks(3), (QList<int>{1, 2, 3}));
+        QTest::keyClick(f.show, Qt::Key_Escape);
+        QVERIFY(!f.ctx->events.is_open(AppEvents::slide_show_window));
+        f.show = nullptr;
+        QCOMPARE(f.current_key(), 3);
+        QCOMPARE(f.w().Data1()->value("key").toInt(), 3);
+        QVERIFY(f.w().isVisible());
+    }
+
+    void an_empty_list_says_so_and_closes() {
+        ShowFixture f;
+        f.ctx->current_quotes_query.condition = "key = 999";
+        f.ctx->slide_show_start_key = 0;
+        auto* show = new f_slide_show(*f.ctx, f.w().screen(), &f.w());
+        QPointer<f_slide_show> alive(show);
+        f.ui.expect_message("Database is empty");
+        show->open();
+        QVERIFY(!show->isVisible());
+        QVERIFY(!f.ctx->events.is_open(AppEvents::slide_show_window));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(alive.isNull());
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    isolate_user_files();
+    TestSlideShow tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "test_slide_show.moc"
