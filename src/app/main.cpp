@@ -1,3 +1,4 @@
+#include "app/import_command.h"
 #include "core/app_context.h"
 #include "widgets/application.h"
 #include "core/help.h"
@@ -47,6 +48,10 @@ int run_option(int argc, char** argv) {
         out << "Created the database " << path << '\n';
         return 0;
     }
+    // ---- --import FILE [--database PATH] [--author NAME] [--subject NAME] [--language CODE]
+    if (args.contains(QLatin1String("--import")))
+        return import_command_line(args, QCoreApplication::applicationDirPath(), out, err);
+    // ----
     return usage(err);
 }
 

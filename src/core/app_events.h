@@ -61,6 +61,8 @@ signals:
     void subject_chosen(const QString& name);  // handed back to the main window's subject box
     // The slide show of the main window's list, starting at slide_show_start_key.
     void slide_show_requested();
+    // Quotations were added in bulk (an import): the main window reads its list again.
+    void quote_list_reread_requested();
 
     void window_opened(AppEvents::Window kind);
     void window_closed(AppEvents::Window kind);

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -135,7 +136,7 @@ Result load_array(const QString& input, const QString& default_author, const Cat
     // "Anonymous" (or nothing chosen) takes each line's author from its trailing parentheses.
     const bool authors_from_lines = chosen.isEmpty() || chosen.compare(anonymous, Qt::CaseInsensitive) == 0;
     const QString author_default = chosen.isEmpty() ? anonymous : chosen;
-    QHash<QString, qsizetype> seen;  // the folded first characters of each text found
+    QSet<QString> seen;             // the folded first characters of each text found
     bool skip_directives = false;   // the quotation above was skipped: its directives go with it
     const qsizetype n = input.size();
     qsizetype lines = 0;
@@ -178,12 +179,14 @@ Result load_array(const QString& input, const QString& default_author, const Cat
             skip_directives = true;
             continue;
         }
+        // A text already stored counts as found too: its repeats stay repeats when the same
+        // input is processed again after its import.
+        seen.insert(key);
         if (stored.has_text(text)) {
             r.in_database << text;
             skip_directives = true;
             continue;
         }
-        seen.insert(key, qsizetype(r.quotes.size()));
         r.quotes.push_back(Entry{text, author, {}, {}, {}, {}});
         skip_directives = false;
     }

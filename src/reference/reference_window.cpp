@@ -452,15 +452,7 @@ bool ReferenceWindow::Any_filter() {
 
 // ---------------------------------------------------------------------------- other windows
 
-void ReferenceWindow::show_main_window() {
-    if (auto* main = qobject_cast<QWidget*>(ctx_.events.window(AppEvents::main_window))) {
-        main->show();
-        main->raise();
-        main->activateWindow();
-    } else if (ctx_.show_main_window) {
-        ctx_.show_main_window();
-    }
-}
+void ReferenceWindow::show_main_window() { bring_main_window_forward(ctx_); }
 
 void ReferenceWindow::show_quotes(AppEvents::QuotesOf field, const QString& value) {
     show_main_window();

@@ -131,6 +131,12 @@ private slots:
         QCOMPARE(r.unknown_languages, QStringList{"Second fresh -> xx"});
         QVERIFY(r.report().startsWith("ITEMS ALREADY IN DATABASE SKIPPED:\r\n\r\nEXPERIENCE"));
         QCOMPARE(load_array("Third\r\n.lang=fr", QString(), stored).quotes[0].language, QString("FR"));
+        // A line repeating a stored one is a repeat, as it was before that one was imported.
+        const Result again = load_array("Experience is the name we give our mistakes.\r\n"
+                                        "Experience is the name we give our mistakes, and more\r\n",
+                                        QString(), stored);
+        QVERIFY(again.quotes.empty());
+        QCOMPARE(again.repeats, QStringList{"Experience is the name we give our mistakes, and more"});
 
         // With a repeat too, the report keeps its two sections in order.
         const Result both = load_array("Again\r\nagain\r\nIo ho quel che ho donato.", QString(), stored);
