@@ -44,6 +44,8 @@ std::vector<Figure> save_and_delete(const Workspace& ws);
 Figure grid_scroll(const Workspace& ws);
 // The authors window, on the collection with its authors made up to a hundred thousand.
 Figure authors_window(const Workspace& ws);
+// The import: 100k new quotations through the parser and the import, and the same file in the window.
+std::vector<Figure> import_figures(const Workspace& ws);
 
 // The child process of peak_memory(): "program" or "engine".
 int memory_child(const QStringList& args);

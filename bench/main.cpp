@@ -26,7 +26,7 @@ const char* const usage_text =
     "usage: sentara-bench [--sizes 20k,100k,1M] [--figures LIST] [--repeats N] [--every-size] [--cache DIR]\n"
     "  --sizes       collections to measure (default 20k,100k,1M; any size such as 5k or 250k works)\n"
     "  --figures     some of: startup, backup, requery, memory, row-change, save-delete, scroll, bulk-delete,\n"
-    "                export, authors (default: all)\n"
+    "                export, authors, import (default: all)\n"
     "  --repeats N   runs per figure (default 5 below 1M quotations, 3 from 1M)\n"
     "  --every-size  measure every figure at every size, not only at the sizes its target names\n"
     "  --only TEXT   of the grid figures, only those whose name holds TEXT (\"sort\", \"filter: key\")\n"
@@ -54,6 +54,7 @@ std::vector<Plan> plans() {
         {"bulk-delete", million, [](const Workspace& ws) { return bulk_delete(ws); }},
         {"export", hundred_k, [](const Workspace& ws) { return std::vector<Figure>{bulk_export(ws)}; }},
         {"authors", hundred_k, [](const Workspace& ws) { return std::vector<Figure>{authors_window(ws)}; }},
+        {"import", hundred_k, [](const Workspace& ws) { return import_figures(ws); }},
     };
 }
 

@@ -44,7 +44,25 @@ QString section(const QString& heading, const QStringList& items) {
 
 QString Catalogue::key(const QString& name) { return jet::folded(name); }
 
-quint64 Catalogue::text_hash(const QString& text) { return quint64(qHash(jet::folded(text), 0)); }
+// The text folded as jet::folded folds it, hashed as it is folded (FNV-1a over the code points):
+// texts equal under the program's collation hash alike, and nothing is allocated.
+quint64 Catalogue::text_hash(QStringView text) {
+    quint64 h = 14695981039346656037ull;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        char32_t c = u;
+        if (u < 0x80) {
+            if (u >= 'A' && u <= 'Z') c = u + 32;
+        } else if (QChar::isSurrogate(u)) {
+            const bool pair = QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            c = pair ? jet::fold(QChar::surrogateToUcs4(u, text[++i].unicode())) : char32_t(0xFFFD);
+        } else {
+            c = jet::fold(c);
+        }
+        h = (h ^ c) * 1099511628211ull;
+    }
+    return h;
+}
 
 Catalogue::Catalogue() = default;
 Catalogue::~Catalogue() = default;

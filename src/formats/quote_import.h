@@ -68,7 +68,7 @@ public:
 
 private:
     static QString key(const QString& name);
-    static quint64 text_hash(const QString& text);
+    static quint64 text_hash(QStringView text);
 
     Database* db_ = nullptr;
     qint64 version_ = -1;
