@@ -27,14 +27,6 @@ constexpr int new_quotes = 100000;
 
 double ms_since(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
 
-QString copy_of_collection(const Workspace& ws, const QString& name) {
-    const QString path = ws.program_folder + u'/' + name;
-    for (const QString& old : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) QFile::remove(old);
-    if (!QFile::copy(ws.facts.path, path)) throw std::runtime_error("cannot copy the collection to " + path.toStdString());
-    QFile(path).setPermissions(QFile(path).permissions() | QFileDevice::WriteOwner);
-    return path;
-}
-
 void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) throw std::runtime_error("cannot write " + path.toStdString());
@@ -102,7 +94,7 @@ std::vector<Figure> import_figures(const Workspace& ws) {
     for (int i = 0; i < ws.repeats && engine.not_measured.isEmpty(); ++i) {
         // The program's import, on a copy of its own: the file read, parsed against what is
         // stored, and its quotations added in one transaction.
-        const QString path = copy_of_collection(ws, QStringLiteral("import.mdb"));
+        const QString path = fresh_copy(ws, QStringLiteral("import.mdb"));
         {
             auto db = Database::open(path);
             QElapsedTimer timer;
@@ -119,7 +111,7 @@ std::vector<Figure> import_figures(const Workspace& ws) {
         if (count_quotes(path) != before + new_quotes) engine.failure = QStringLiteral("the program's copy does not hold them all");
 
         // The shell's own .import of the same rows into the same table of another copy.
-        const QString copy = copy_of_collection(ws, QStringLiteral("import-shell.mdb"));
+        const QString copy = fresh_copy(ws, QStringLiteral("import-shell.mdb"));
         QProcess p;
         QElapsedTimer timer;
         timer.start();
@@ -140,13 +132,10 @@ std::vector<Figure> import_figures(const Workspace& ws) {
 
     // The window: the file loaded into the input box, processed against the collection, listed
     // sorted, and painted.
-    const QString path = copy_of_collection(ws, QStringLiteral("import-window.mdb"));
+    const QString path = fresh_copy(ws, QStringLiteral("import-window.mdb"));
     SilentUi ui;
-    AppContext ctx(ui);
-    ctx.program_folder = ws.program_folder;
-    ctx.database_path = path;
-    ctx.database = Database::open(path);
-    ctx.list_database = Database::open(path);
+    std::unique_ptr<AppContext> program = program_context(ui, ws, path);
+    AppContext& ctx = *program;
     for (int i = 0; i < ws.repeats; ++i) {
         auto* w = new f_import(ctx);
         w->show();
@@ -164,8 +153,7 @@ std::vector<Figure> import_figures(const Workspace& ws) {
     }
     if (!ui.shown.isEmpty()) window.failure = QStringLiteral("%1 box(es) shown: \"%2\"").arg(ui.shown.size()).arg(ui.shown.first());
     window.note = QStringLiteral("the file read into the input box, processed against the %1 stored, the sorted listing shown").arg(before);
-    ctx.database.reset();
-    ctx.list_database.reset();
+    program.reset();
     for (const QString& f : {path, in.text_file, in.rows_file}) QFile::remove(f);
     return {engine, window};
 }

@@ -368,11 +368,8 @@ void f_import::keyPressEvent(QKeyEvent* event) {
 }
 
 void f_import::closeEvent(QCloseEvent* event) {
-    // The last window of the program to close ends it.
-    const bool last = !ctx_.events.others_open(AppEvents::import_window);
-    ctx_.events.closed(AppEvents::import_window);
     event->accept();
-    if (last) ctx_.ui.end_program();
+    window_closed(ctx_, AppEvents::import_window);
 }
 
 void show_import_window(AppContext& ctx) {

@@ -480,9 +480,6 @@ void ReferenceWindow::closeEvent(QCloseEvent* event) {
     }
     if (!shape_.height_setting.isEmpty())
         save_setting(shape_.height_setting, QString::number(to_twips(frameGeometry().height())));
-    // The last window of the program to close ends it: no process is left with no window.
-    const bool last = !ctx_.events.others_open(shape_.kind);
-    ctx_.events.closed(shape_.kind);
     event->accept();
-    if (last) ctx_.ui.end_program();
+    window_closed(ctx_, shape_.kind);
 }

@@ -28,3 +28,9 @@ void bring_main_window_forward(AppContext& ctx) {
         ctx.show_main_window();
     }
 }
+
+void window_closed(AppContext& ctx, AppEvents::Window kind) {
+    const bool last = !ctx.events.others_open(kind);
+    ctx.events.closed(kind);
+    if (last) ctx.ui.end_program();
+}
