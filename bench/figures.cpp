@@ -124,6 +124,25 @@ Workspace make_workspace(const CollectionFacts& facts, const QString& root, cons
     return ws;
 }
 
+QString fresh_copy(const Workspace& ws, const QString& name) {
+    const QString path = ws.program_folder + u'/' + name;
+    for (const QString& leftover : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) QFile::remove(leftover);
+    if (!QFile::copy(ws.facts.path, path)) throw std::runtime_error("cannot copy the collection to " + path.toStdString());
+    QFile(path).setPermissions(QFile(path).permissions() | QFileDevice::WriteOwner);
+    return path;
+}
+
+std::unique_ptr<AppContext> program_context(Ui& ui, const Workspace& ws, const QString& path) {
+    auto ctx = std::make_unique<AppContext>(ui);
+    ctx->program_folder = ws.program_folder;
+    ctx->database_path = path;
+    ctx->database = Database::open(path);
+    ctx->list_database = Database::open(path);
+    ctx->default_language = QStringLiteral("EN");
+    ctx->rng.seed(20240601);
+    return ctx;
+}
+
 QString grid_sql(const QString& condition, const QString& order) {
     QString sql = QStringLiteral(
         "SELECT Quotes_with_sortable_text.*, Authors.picture FROM Authors INNER JOIN Quotes_with_sortable_text ON "

@@ -8,7 +8,9 @@
 #include <memory>
 #include <vector>
 
+struct AppContext;
 class Database;
+class Ui;
 class RecordSet;
 
 namespace bench {
@@ -24,6 +26,11 @@ struct Workspace {
     QString settings_folder;  // the settings store the program reads
     QString only;             // when set, only the grid figures whose name holds it
 };
+
+// A fresh copy of the collection in the program folder, where the measured work may change it.
+QString fresh_copy(const Workspace& ws, const QString& name);
+// The application's context on the database file `path`, as start-up leaves it.
+std::unique_ptr<AppContext> program_context(Ui& ui, const Workspace& ws, const QString& path);
 
 // Makes the workspace for `facts` under `root` and points the settings at its database.
 Workspace make_workspace(const CollectionFacts& facts, const QString& root, const QString& settings_folder);
@@ -45,6 +52,8 @@ Figure random_command(const Workspace& ws);
 Figure grid_scroll(const Workspace& ws);
 // The authors window, on the collection with its authors made up to a hundred thousand.
 Figure authors_window(const Workspace& ws);
+// The import: 100k new quotations through the parser and the import, and the same file in the window.
+std::vector<Figure> import_figures(const Workspace& ws);
 
 // The child process of peak_memory(): "program" or "engine".
 int memory_child(const QStringList& args);

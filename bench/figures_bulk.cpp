@@ -32,15 +32,6 @@ struct WatchedUi : SilentUi {
     void set_hourglass(bool on) override { hourglasses += on ? 1 : 0; }
 };
 
-// A fresh copy of the collection, where the measured work may change it.
-QString fresh_copy(const Workspace& ws, const QString& name) {
-    const QString path = ws.program_folder + u'/' + name;
-    for (const QString& leftover : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) QFile::remove(leftover);
-    if (!QFile::copy(ws.facts.path, path)) throw std::runtime_error("cannot copy the collection to " + path.toStdString());
-    QFile(path).setPermissions(QFile(path).permissions() | QFileDevice::WriteOwner);
-    return path;
-}
-
 // The main window open on `path`, shown (offscreen) and painted, its first random row done.
 // Start-up's compaction is left out: these figures are about the work after it.
 struct OpenWindow {
@@ -49,13 +40,7 @@ struct OpenWindow {
     std::unique_ptr<f_main> window;
 
     OpenWindow(const Workspace& ws, const QString& path) {
-        ctx = std::make_unique<AppContext>(ui);
-        ctx->program_folder = ws.program_folder;
-        ctx->database_path = path;
-        ctx->database = Database::open(path);
-        ctx->list_database = Database::open(path);
-        ctx->default_language = QStringLiteral("EN");
-        ctx->rng.seed(20240601);
+        ctx = program_context(ui, ws, path);
         window = std::make_unique<f_main>(*ctx);
         window->show();
         QApplication::processEvents();

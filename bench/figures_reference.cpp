@@ -56,12 +56,8 @@ Figure authors_window(const Workspace& ws) {
     f.target = Target::ms(100);
     const QString path = hundred_thousand_authors(ws);
     SilentUi ui;
-    AppContext ctx(ui);
-    ctx.program_folder = ws.program_folder;
-    ctx.database_path = path;
-    ctx.database = Database::open(path);
-    ctx.list_database = Database::open(path);
-    ctx.rng.seed(20240601);
+    const std::unique_ptr<AppContext> program = program_context(ui, ws, path);
+    AppContext& ctx = *program;
     const QString name_filter = QStringLiteral("mar"), notes_filter = QStringLiteral("Born in 18");
     // The first opening gives every author without a place one, once for good: not timed.
     delete new f_authors(ctx);

@@ -27,7 +27,7 @@ const char* const usage_text =
     "usage: sentara-bench [--sizes 20k,100k,1M] [--figures LIST] [--repeats N] [--every-size] [--cache DIR]\n"
     "  --sizes       collections to measure (default 20k,100k,1M; any size such as 5k or 250k works)\n"
     "  --figures     some of: startup, backup, requery, memory, row-change, save-delete, random, scroll,\n"
-    "                bulk-delete, export, authors, slide-show (default: all)\n"
+    "                bulk-delete, export, authors, slide-show, import (default: all)\n"
     "  --repeats N   runs per figure (default 5 below 1M quotations, 3 from 1M)\n"
     "  --every-size  measure every figure at every size, not only at the sizes its target names\n"
     "  --only TEXT   of the grid figures, only those whose name holds TEXT (\"sort\", \"filter: key\")\n"
@@ -57,6 +57,7 @@ std::vector<Plan> plans() {
         {"export", hundred_k, [](const Workspace& ws) { return std::vector<Figure>{bulk_export(ws)}; }},
         {"authors", hundred_k, [](const Workspace& ws) { return std::vector<Figure>{authors_window(ws)}; }},
         {"slide-show", million, [](const Workspace& ws) { return slide_show_step(ws); }},
+        {"import", hundred_k, [](const Workspace& ws) { return import_figures(ws); }},
     };
 }
 

@@ -21,12 +21,17 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption database(QStringLiteral("database"),
                                       QStringLiteral("The database to use (default: the one the program used last)."),
                                       QStringLiteral("path"));
-    const QCommandLineOption author(QStringLiteral("author"), QStringLiteral("With --random: quotations by this author "
-                                                                             "(a part of the name will do)."),
+    const QCommandLineOption author(QStringLiteral("author"),
+                                    QStringLiteral("With --random: quotations by this author (a part of the name will do). "
+                                                   "With --import: the author of the lines that name none."),
                                     QStringLiteral("name"));
-    const QCommandLineOption subject(QStringLiteral("subject"), QStringLiteral("With --random: quotations on this subject."),
+    const QCommandLineOption subject(QStringLiteral("subject"),
+                                     QStringLiteral("With --random: quotations on this subject. With --import: the subject "
+                                                    "of the quotations without one."),
                                      QStringLiteral("name"));
-    const QCommandLineOption language(QStringLiteral("language"), QStringLiteral("With --random: quotations in this language."),
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("With --random: quotations in this language. With --import: the "
+                                                     "language of the quotations without one."),
                                       QStringLiteral("code"));
     const QCommandLineOption min_rate(QStringLiteral("min-rate"), QStringLiteral("With --random: rated at least <n> (1 to 3)."),
                                       QStringLiteral("n"));
@@ -66,10 +71,11 @@ CommandLine parse_command_line(const QStringList& arguments) {
     for (const QCommandLineOption* o : std::initializer_list<const QCommandLineOption*>{&create, &random, &import, &quit_when_shown})
         actions += p.isSet(*o) ? 1 : 0;
     if (actions > 1) return fail(QStringLiteral("--create-database, --random and --import go one at a time"));
-    const bool choosing = p.isSet(author) || p.isSet(subject) || p.isSet(language) || p.isSet(min_rate) ||
-                          p.isSet(filter) || p.isSet(format);
-    if (choosing && !p.isSet(random)) return fail(QStringLiteral("--author, --subject, --language, --min-rate, --filter and "
-                                                                 "--format go with --random"));
+    const bool naming = p.isSet(author) || p.isSet(subject) || p.isSet(language);
+    if (naming && !p.isSet(random) && !p.isSet(import))
+        return fail(QStringLiteral("--author, --subject and --language go with --random or --import"));
+    if ((p.isSet(min_rate) || p.isSet(filter) || p.isSet(format)) && !p.isSet(random))
+        return fail(QStringLiteral("--min-rate, --filter and --format go with --random"));
     if (p.isSet(samples) && !p.isSet(create)) return fail(QStringLiteral("--with-samples goes with --create-database"));
     c.database = p.value(database);
     if (p.isSet(create)) {
@@ -99,6 +105,9 @@ CommandLine parse_command_line(const QStringList& arguments) {
     if (p.isSet(import)) {
         c.action = CommandLine::import;
         c.import_file = p.value(import);
+        c.choice.filter.author = p.value(author);
+        c.choice.filter.subject = p.value(subject);
+        c.choice.filter.language = p.value(language);
         return c;
     }
     if (p.isSet(database)) return fail(QStringLiteral("--database goes with --random or --import"));

@@ -13,7 +13,7 @@ struct CommandLine {
     QString help_text;  // the text of --help, filled by parse
     QString database;   // --database, or the path of --create-database
     bool with_samples = false;
-    RandomChoice choice;           // --author, --subject, --language, --filter, --min-rate
+    RandomChoice choice;           // --author, --subject, --language, --filter, --min-rate (the first three for --import too)
     QString format = QStringLiteral("plain");
     QString import_file;           // --import
     bool quit_when_shown = false;  // for the benchmark: end once the first page is painted

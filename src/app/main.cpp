@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "import_command.h"
 #include "core/app_context.h"
 #include "core/help.h"
 #include "core/settings.h"
@@ -100,7 +101,10 @@ int run_command(int argc, char** argv, const QStringList& arguments) {
     case CommandLine::version: out << "Sentara version " << current_version() << '\n'; return 0;
     case CommandLine::create_database: return create_database_command(c, out, err);
     case CommandLine::random: return random_command(c, out, err);
-    case CommandLine::import: err << "sentara: --import comes with the import window\n"; return 1;
+    case CommandLine::import:
+        return import_command({c.import_file, c.database, c.choice.filter.author, c.choice.filter.subject,
+                               c.choice.filter.language, program_folder()},
+                              out, err);
     case CommandLine::error: err << "sentara: " << c.error_text << "\nTry 'sentara --help'.\n"; return 2;
     case CommandLine::windows: break;
     }

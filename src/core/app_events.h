@@ -65,6 +65,8 @@ signals:
     void quote_requested(qint64 key);
     // The help before a slide show turned on or off (the setting is stored already).
     void slide_show_help_changed(bool shown);
+    // Quotations were added in bulk (an import): the main window reads its list again.
+    void quote_list_reread_requested();
 
     void window_opened(AppEvents::Window kind);
     void window_closed(AppEvents::Window kind);

@@ -9,6 +9,7 @@
 #include "database/recordset.h"
 #include "edit_area.h"
 #include "filter_area.h"
+#include "import_export/f_import.h"
 #include "quote_counts.h"
 #include "quote_list.h"
 #include "reference/f_authors.h"
@@ -61,7 +62,10 @@ f_main::f_main(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx
     open_window();
 }
 
-f_main::~f_main() { ctx_.events.closed(AppEvents::main_window); }
+f_main::~f_main() {
+    // A main window made again (from another window) is registered before this one goes.
+    if (ctx_.events.window(AppEvents::main_window) == this) ctx_.events.closed(AppEvents::main_window);
+}
 
 QColor f_main::attention_colour() { return ::attention_colour(); }
 bool f_main::is_lit(const QWidget* w) { return ::is_lit(w); }
@@ -112,6 +116,7 @@ void f_main::build_menus() {
     m_subjects = window("m_subjects", QStringLiteral("&Subjects"), QKeySequence(Qt::CTRL | Qt::Key_2));
     m_languages = window("m_languages", QStringLiteral("&Languages"), QKeySequence(Qt::CTRL | Qt::Key_3));
     m_import = window("m_import", QStringLiteral("&Import"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_import->setEnabled(true);
     m_websites = window("m_websites", QStringLiteral("Web sites"), QKeySequence(Qt::CTRL | Qt::Key_4));
 
     m_help = named(menuBar()->addMenu(QStringLiteral("&?")), "m_help");
@@ -168,6 +173,21 @@ void f_main::wire() {
             if (!rs->eof())
                 show_author_picture(edit->pic_author, edit->Image1, ctx_.program_folder, rs->text(QStringLiteral("picture")));
         });
+    });
+
+    // The import window, unless an edit is pending; the quotations it adds come into the list.
+    connect(m_import, &QAction::triggered, this, [this] {
+        if (!edit->refuse_while_editing()) show_import_window(ctx_);
+    });
+    connect(&ctx_.events, &AppEvents::quote_list_reread_requested, this, [this] {
+        if (edit->editing()) return;  // the edit stays; the next filter shows them
+        guarded(ctx_.ui, [&] {
+            const RecordSet* rs = list->recordset();
+            const int row = list->binding().current_row();
+            list->binding().requery(rs && row >= 0 ? rs->key_at(row) : QVariant(), std::max(row, 0));
+            Set_grid_columns_width();
+        });
+        Update_record_count();
     });
 
     connect(m_change_db, &QAction::triggered, this, &f_main::m_change_db_Click);

@@ -452,15 +452,7 @@ bool ReferenceWindow::Any_filter() {
 
 // ---------------------------------------------------------------------------- other windows
 
-void ReferenceWindow::show_main_window() {
-    if (auto* main = qobject_cast<QWidget*>(ctx_.events.window(AppEvents::main_window))) {
-        main->show();
-        main->raise();
-        main->activateWindow();
-    } else if (ctx_.show_main_window) {
-        ctx_.show_main_window();
-    }
-}
+void ReferenceWindow::show_main_window() { bring_main_window_forward(ctx_); }
 
 void ReferenceWindow::show_quotes(AppEvents::QuotesOf field, const QString& value) {
     show_main_window();
@@ -488,9 +480,6 @@ void ReferenceWindow::closeEvent(QCloseEvent* event) {
     }
     if (!shape_.height_setting.isEmpty())
         save_setting(shape_.height_setting, QString::number(to_twips(frameGeometry().height())));
-    // The last window of the program to close ends it: no process is left with no window.
-    const bool last = !ctx_.events.others_open(shape_.kind);
-    ctx_.events.closed(shape_.kind);
     event->accept();
-    if (last) ctx_.ui.end_program();
+    window_closed(ctx_, shape_.kind);
 }

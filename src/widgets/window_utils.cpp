@@ -1,5 +1,7 @@
 #include "window_utils.h"
 
+#include "core/app_context.h"
+
 #include <QWidget>
 
 void center_window(QWidget& window, const ScreenArea& area) {
@@ -16,3 +18,19 @@ void center_window(QWidget& window, const ScreenArea& area) {
 int inner_width(const QWidget& window) { return to_twips(std::min(window.width(), window.frameGeometry().width())); }
 
 int inner_height(const QWidget& window) { return to_twips(std::min(window.height(), window.frameGeometry().height())); }
+
+void bring_main_window_forward(AppContext& ctx) {
+    if (auto* main = qobject_cast<QWidget*>(ctx.events.window(AppEvents::main_window))) {
+        main->show();
+        main->raise();
+        main->activateWindow();
+    } else if (ctx.show_main_window) {
+        ctx.show_main_window();
+    }
+}
+
+void window_closed(AppContext& ctx, AppEvents::Window kind) {
+    const bool last = !ctx.events.others_open(kind);
+    ctx.events.closed(kind);
+    if (last) ctx.ui.end_program();
+}

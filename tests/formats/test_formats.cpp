@@ -10,8 +10,6 @@ using namespace quote_export;
 class TestFormats : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { isolate_user_files(); }
-
     void blocks_and_detail_lines() {
         Options all;
         all.author = all.subject = all.note = all.rate = all.language = true;
@@ -70,5 +68,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFormats)
+QObject* make_export_writer_tests() { return new TestFormats; }
+
 #include "test_formats.moc"

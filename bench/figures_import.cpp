@@ -1,0 +1,161 @@
+// Figures of the import: a hundred thousand new quotations parsed, checked against the collection
+// and added, beside the sqlite3 shell's .import of the same rows; and the same file processed in
+// the import window.
+#include "figures.h"
+
+#include "core/app_context.h"
+#include "database/database.h"
+#include "formats/quote_import.h"
+#include "import_export/f_import.h"
+#include "silent_ui.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <stdexcept>
+
+namespace bench {
+
+namespace {
+
+constexpr int new_quotes = 100000;
+
+double ms_since(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+// The same hundred thousand quotations twice: as the program's import text (author in
+// parentheses, a directive line under every third one) and as the rows the shell's .import
+// reads (tab-separated, every column of the table, the keys after the collection's last one).
+struct Input {
+    QString text_file, rows_file;
+};
+
+Input make_input(const Workspace& ws) {
+    auto db = Database::open(ws.facts.path, Database::Options{true, true});
+    QStringList authors, subjects;
+    for (Statement st = db->prepare(QStringLiteral("SELECT name FROM authors ORDER BY rowid LIMIT 1000")); st.step();)
+        authors << st.column_text(0);
+    for (Statement st = db->prepare(QStringLiteral("SELECT subject FROM subjects ORDER BY rowid")); st.step();)
+        subjects << st.column_text(0);
+    const qint64 last_key = db->scalar(QStringLiteral("SELECT max(key) FROM quotes")).toLongLong();
+    const QStringList words = {QStringLiteral("patience"), QStringLiteral("river"),  QStringLiteral("memory"),
+                               QStringLiteral("courage"),  QStringLiteral("winter"), QStringLiteral("silence"),
+                               QStringLiteral("harvest"),  QStringLiteral("lantern")};
+    QString text, rows;
+    for (int i = 0; i < new_quotes; ++i) {
+        const QString quote = QStringLiteral("Thought %1 on %2, %3 and the %4 that follows every %5 of the year")
+                                  .arg(i)
+                                  .arg(words[i % 8], words[(i / 8) % 8], words[(i / 64) % 8], words[(i / 512) % 8]);
+        const QString& author = authors[i % authors.size()];
+        const bool detailed = i % 3 == 0;
+        const QString subject = detailed ? subjects[i % subjects.size()] : QStringLiteral("-");
+        const QString rate = detailed ? QString::number(1 + i % 3) : QString();
+        text += quote + QStringLiteral(" (") + author + QStringLiteral(")\n");
+        if (detailed) text += QStringLiteral(".Subj=") + subject + QStringLiteral(" .Rate=") + rate + QStringLiteral(" .Lang=EN\n");
+        rows += QStringList{QString::number(last_key + 1 + i), quote, author, subject, QStringLiteral("EN"), QString(), rate,
+                            QString()}
+                    .join(u'\t') +
+                u'\n';
+    }
+    Input in{ws.program_folder + QStringLiteral("/import-100k.txt"), ws.program_folder + QStringLiteral("/import-100k.tsv")};
+    write(in.text_file, text.toUtf8());
+    write(in.rows_file, rows.toUtf8());
+    return in;
+}
+
+qint64 count_quotes(const QString& path) {
+    return Database::open(path, Database::Options{true, true})->scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong();
+}
+
+}  // namespace
+
+std::vector<Figure> import_figures(const Workspace& ws) {
+    Figure engine, window;
+    engine.name = QStringLiteral("import of 100k new quotations: parse, presence check, insert");
+    window.name = QStringLiteral("import window: a 100k-line file loaded and processed");
+    engine.size = window.size = size_name(ws.facts.quotes);
+    engine.target = Target::ratio(2.0);
+    window.target = Target::ms(3000);
+    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (shell.isEmpty()) engine.not_measured = QStringLiteral("the sqlite3 shell is not installed");
+    const Input in = make_input(ws);
+    const qint64 before = count_quotes(ws.facts.path);
+    std::vector<double> parse_runs;
+
+    for (int i = 0; i < ws.repeats && engine.not_measured.isEmpty(); ++i) {
+        // The program's import, on a copy of its own: the file read, parsed against what is
+        // stored, and its quotations added in one transaction.
+        const QString path = fresh_copy(ws, QStringLiteral("import.mdb"));
+        {
+            auto db = Database::open(path);
+            QElapsedTimer timer;
+            timer.start();
+            const quote_import::FileText file = quote_import::read_text_file(in.text_file);
+            quote_import::Catalogue stored(*db);
+            const quote_import::Result found = quote_import::load_array(file.text, QString(), stored);
+            parse_runs.push_back(ms_since(timer));
+            const quote_import::Outcome done = quote_import::import_quotes(*db, stored, found.quotes, {QString(), QString(), QStringLiteral("EN")});
+            engine.runs.push_back(ms_since(timer));
+            if (done.added != new_quotes)
+                engine.failure = QStringLiteral("%1 quotations added, not %2 (%3 found)").arg(done.added).arg(new_quotes).arg(found.quotes.size());
+        }
+        if (count_quotes(path) != before + new_quotes) engine.failure = QStringLiteral("the program's copy does not hold them all");
+
+        // The shell's own .import of the same rows into the same table of another copy.
+        const QString copy = fresh_copy(ws, QStringLiteral("import-shell.mdb"));
+        QProcess p;
+        QElapsedTimer timer;
+        timer.start();
+        p.start(shell, {QStringLiteral("-batch"), copy});
+        p.write(QStringLiteral(".mode tabs\n.import '%1' quotes\n").arg(in.rows_file).toUtf8());
+        p.closeWriteChannel();
+        if (!p.waitForFinished(120000) || p.exitCode() != 0)
+            engine.failure = QStringLiteral("the shell's .import failed: ") + QString::fromUtf8(p.readAllStandardError()).left(200);
+        engine.floor_runs.push_back(ms_since(timer));
+        if (count_quotes(copy) != before + new_quotes) engine.failure = QStringLiteral("the shell's copy does not hold them all");
+        for (const QString& f : {path, copy}) QFile::remove(f);
+    }
+    engine.note = QStringLiteral("%1 quotations added to the %2 stored, %3 ms of it reading and parsing; floor: sqlite3 "
+                                 "-batch with .mode tabs and .import of the same rows (the shell started included)")
+                      .arg(new_quotes)
+                      .arg(before)
+                      .arg(median_of(parse_runs), 0, 'f', 0);
+
+    // The window: the file loaded into the input box, processed against the collection, listed
+    // sorted, and painted.
+    const QString path = fresh_copy(ws, QStringLiteral("import-window.mdb"));
+    SilentUi ui;
+    std::unique_ptr<AppContext> program = program_context(ui, ws, path);
+    AppContext& ctx = *program;
+    for (int i = 0; i < ws.repeats; ++i) {
+        auto* w = new f_import(ctx);
+        w->show();
+        QApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        w->Import_from_file(in.text_file);
+        w->t_parsed->viewport()->repaint();
+        w->t_to_be_processed->viewport()->repaint();
+        QApplication::processEvents();
+        window.runs.push_back(ms_since(timer));
+        if (w->l_new_quotes->text() != QStringLiteral("New quotes: %1").arg(new_quotes))
+            window.failure = QStringLiteral("the window shows \"%1\"").arg(w->l_new_quotes->text());
+        delete w;
+    }
+    if (!ui.shown.isEmpty()) window.failure = QStringLiteral("%1 box(es) shown: \"%2\"").arg(ui.shown.size()).arg(ui.shown.first());
+    window.note = QStringLiteral("the file read into the input box, processed against the %1 stored, the sorted listing shown").arg(before);
+    program.reset();
+    for (const QString& f : {path, in.text_file, in.rows_file}) QFile::remove(f);
+    return {engine, window};
+}
+
+}  // namespace bench

@@ -1,0 +1,85 @@
+#include "import_command.h"
+
+#include "core/settings.h"
+#include "core/startup.h"
+#include "database/database.h"
+#include "database/recordset.h"
+#include "formats/quote_import.h"
+
+#include <QFileInfo>
+#include <QLockFile>
+#include <QTextStream>
+
+namespace {
+
+// The report's CR LF as the terminal's line ends.
+QString terminal_lines(QString text) { return text.replace(quote_import::line_break, QStringLiteral("\n")); }
+
+QString database_path(const ImportOptions& o) {
+    if (!o.database.isEmpty()) return o.database;
+    const QString last = get_setting(QStringLiteral("last_db_file"));
+    return last.isEmpty() ? default_database_path(o.program_folder) : last;
+}
+
+// The code of the language marked as the default one; empty when none is.
+QString default_language(Database& db) {
+    const auto rs = db.open_recordset(QStringLiteral("Select * from languages"));
+    for (; !rs->eof(); rs->move_next())
+        if (rs->text(QStringLiteral("def")).compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0)
+            return rs->text(QStringLiteral("code"));
+    return QString();
+}
+
+}  // namespace
+
+int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
+    const auto fail = [&err](const QString& why) {
+        err << "sentara: " << why << '\n';
+        return 1;
+    };
+    const QString path = database_path(o);
+    if (!QFileInfo::exists(path)) return fail(QStringLiteral("the database '%1' does not exist.").arg(path));
+    const quote_import::FileText file = quote_import::read_text_file(o.file);
+    if (!file.error.isEmpty()) return fail(file.error);
+
+    // A running program holds the file: it is left to it.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(0);  // a lock left by a program that died is taken over
+    if (!lock.tryLock(0))
+        return fail(lock.error() == QLockFile::LockFailedError
+                        ? QStringLiteral("the database '%1' is open in a running Sentara; close it, then import again.").arg(path)
+                        : QStringLiteral("the database '%1' cannot be locked: its folder is not writable.").arg(path));
+    try {
+        auto db = Database::open(path);
+        quote_import::Catalogue stored(*db);
+        const quote_import::Result found = quote_import::load_array(file.text, o.author, stored);
+        out << terminal_lines(found.report());
+        for (const QString& counter :
+             {found.duplicated_in_input_caption(), found.duplicated_in_database_caption(), found.new_quotes_caption()})
+            if (!counter.isEmpty()) out << counter << '\n';
+
+        const quote_import::Missing missing = quote_import::count_missing(found.quotes);
+        QString language = o.language.trimmed();
+        if (!language.isEmpty()) {
+            if (stored.language(language).isEmpty())
+                return fail(QStringLiteral("the language '%1' is not in the database.").arg(language));
+            language = stored.language(language);
+        } else if (missing.without_language > 0) {
+            language = default_language(*db);
+        }
+        if (missing.without_author > 0 && o.author.trimmed().isEmpty())
+            return fail(quote_import::author_missing_message + QStringLiteral(" (give one with --author)."));
+        if (missing.without_language > 0 && language.isEmpty())
+            return fail(quote_import::language_missing_message + QStringLiteral(" (give one with --language)."));
+        if (missing.with_language > 0 && !language.isEmpty())
+            out << quote_import::default_language_notice(language) << '\n';
+
+        const quote_import::Outcome done =
+            quote_import::import_quotes(*db, stored, found.quotes, {o.author, o.subject, language});
+        out << quote_import::added_message(done.added) << '\n' << terminal_lines(done.report());
+    } catch (const DbError& e) {
+        return fail(QStringLiteral("the database '%1': error %2 - %3").arg(path).arg(e.number()).arg(e.description()));
+    }
+    return 0;
+}
+

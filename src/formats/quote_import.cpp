@@ -1,0 +1,441 @@
+#include "quote_import.h"
+
+#include "database/database.h"
+#include "database/jet_dialect.h"
+#include "database/random_order.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+
+namespace quote_import {
+
+const QString line_break = QStringLiteral("\r\n");
+const QString anonymous = QStringLiteral("Anonymous");
+const QString author_missing_message =
+    QStringLiteral("Author cannot be empty as at least one quotation comes without author");
+const QString language_missing_message =
+    QStringLiteral("Language cannot be empty as for at least one quotation no language is specified");
+
+namespace {
+
+constexpr int key_length = 40;  // the characters the repeat check and the sort compare
+const QString default_subject = QStringLiteral("-");
+
+bool is_valid_rate(const QString& rate) {
+    return rate == QLatin1String("1") || rate == QLatin1String("2") || rate == QLatin1String("3");
+}
+
+// A section of a report: its heading, an empty line, then each item followed by an empty line.
+QString section(const QString& heading, const QStringList& items) {
+    QString out = heading + line_break + line_break;
+    for (const QString& item : items) out += item + line_break + line_break;
+    return out;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------- catalogue
+
+QString Catalogue::key(const QString& name) { return jet::folded(name); }
+
+// The text folded as jet::folded folds it, hashed as it is folded (FNV-1a over the code points):
+// texts equal under the program's collation hash alike, and nothing is allocated.
+quint64 Catalogue::text_hash(QStringView text) {
+    quint64 h = 14695981039346656037ull;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        char32_t c = u;
+        if (u < 0x80) {
+            if (u >= 'A' && u <= 'Z') c = u + 32;
+        } else if (QChar::isSurrogate(u)) {
+            const bool pair = QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            c = pair ? jet::fold(QChar::surrogateToUcs4(u, text[++i].unicode())) : char32_t(0xFFFD);
+        } else {
+            c = jet::fold(c);
+        }
+        h = (h ^ c) * 1099511628211ull;
+    }
+    return h;
+}
+
+Catalogue::Catalogue() = default;
+Catalogue::~Catalogue() = default;
+Catalogue::Catalogue(Catalogue&&) noexcept = default;
+Catalogue& Catalogue::operator=(Catalogue&&) noexcept = default;
+
+Catalogue::Catalogue(Database& db) : db_(&db), version_(db.data_version()) {
+    {
+        Statement st = db.prepare(QStringLiteral("SELECT key, text FROM quotes"));
+        while (st.step())
+            if (!st.column_is_null(1)) stored_.emplace_back(text_hash(st.column_text(1)), st.column_int64(0));
+    }
+    std::sort(stored_.begin(), stored_.end());
+    const auto read = [&db](const char* sql, QHash<QString, QString>& into) {
+        Statement st = db.prepare(QString::fromLatin1(sql));
+        while (st.step()) {
+            const QString name = st.column_text(0);
+            if (!name.isEmpty() && !into.contains(key(name))) into.insert(key(name), name);
+        }
+    };
+    read("SELECT name FROM authors", authors_);
+    read("SELECT subject FROM subjects", subjects_);
+    read("SELECT code FROM languages", languages_);
+}
+
+bool Catalogue::current() const { return db_ && version_ == db_->data_version(); }
+
+bool Catalogue::has_text(const QString& text) const {
+    const quint64 h = text_hash(text);
+    std::vector<qint64> keys;
+    const auto range = std::equal_range(stored_.begin(), stored_.end(), std::make_pair(h, qint64(0)),
+                                        [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto it = range.first; it != range.second; ++it) keys.push_back(it->second);
+    for (qint64 k : added_.values(h)) keys.push_back(k);
+    if (keys.empty() || !db_) return false;
+    // The same hash: the row itself decides, as the database compares texts.
+    if (!confirm_)
+        confirm_ = std::make_unique<Statement>(db_->prepare(QStringLiteral("SELECT 1 FROM quotes WHERE key = ? AND text = ?")));
+    for (qint64 k : keys) {
+        confirm_->bind(1, k);
+        confirm_->bind(2, text);
+        const bool same = confirm_->step();
+        confirm_->reset();
+        if (same) return true;
+    }
+    return false;
+}
+
+void Catalogue::add_text(const QString& text, qint64 key) { added_.insert(text_hash(text), key); }
+
+// ---------------------------------------------------------------------------- parsing
+
+QString first_characters(const QString& text, int n) {
+    qsizetype i = 0;
+    for (int count = 0; i < text.size() && count < n; ++count)
+        i += (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+    return text.left(i);
+}
+
+namespace {
+
+// Sets the attributes a directive line gives the quotation above it.
+void apply_directive(const QString& line, Entry& quote, const Catalogue& stored, Result& r) {
+    for (const QString& raw : line.mid(1).trimmed().split(u'.')) {
+        const QString piece = raw.trimmed();
+        const QString name = piece.left(5);
+        const QString value = piece.mid(5).trimmed();
+        const auto is = [&name](const char* k) { return name.compare(QLatin1String(k), Qt::CaseInsensitive) == 0; };
+        if (is("subj=")) {
+            quote.subject = value;
+        } else if (is("note=")) {
+            quote.note = value;
+        } else if (is("rate=")) {
+            quote.rate = value.isEmpty() || is_valid_rate(value) ? value : QString();
+            if (!value.isEmpty() && quote.rate.isEmpty()) r.bad_rates << quote.text + QStringLiteral(" -> ") + value;
+        } else if (is("lang=")) {
+            quote.language = value.isEmpty() || !stored.checks_languages() ? value : stored.language(value);
+            if (!value.isEmpty() && quote.language.isEmpty())
+                r.unknown_languages << quote.text + QStringLiteral(" -> ") + value;
+        }
+    }
+}
+
+}  // namespace
+
+Result load_array(const QString& input, const QString& default_author, const Catalogue& stored, const Progress& progress) {
+    Result r;
+    const QString chosen = default_author.trimmed();
+    // "Anonymous" (or nothing chosen) takes each line's author from its trailing parentheses.
+    const bool authors_from_lines = chosen.isEmpty() || chosen.compare(anonymous, Qt::CaseInsensitive) == 0;
+    const QString author_default = chosen.isEmpty() ? anonymous : chosen;
+    QSet<QString> seen;             // the folded first characters of each text found
+    bool skip_directives = false;   // the quotation above was skipped: its directives go with it
+    const qsizetype n = input.size();
+    qsizetype lines = 0;
+    for (qsizetype pos = 0; pos < n;) {
+        qsizetype end = pos;
+        while (end < n && input[end] != u'\n' && input[end] != u'\r') ++end;
+        const QString line = input.mid(pos, end - pos).trimmed();
+        pos = end + ((end + 1 < n && input[end] == u'\r' && input[end + 1] == u'\n') ? 2 : 1);
+        if (progress && ++lines % 4096 == 0) progress(std::min(pos, n), n);
+        // Blanks, tabs and no-break spaces alone make an empty line.
+        if (line.isEmpty()) continue;
+
+        if (line.startsWith(u'.')) {
+            if (skip_directives) continue;
+            if (r.quotes.empty()) {
+                r.orphan_directives << line;
+                continue;
+            }
+            apply_directive(line, r.quotes.back(), stored, r);
+            continue;
+        }
+
+        QString text = line, author = author_default;
+        if (authors_from_lines) {
+            const qsizetype open = text.lastIndexOf(u'(');
+            const qsizetype close = open < 0 ? -1 : text.indexOf(u')', open);
+            if (open >= 0 && close == text.size() - 1) {
+                author = text.mid(open + 1, close - open - 1).trimmed();
+                text = text.left(open).trimmed();
+            }
+        }
+        if (text.isEmpty()) {
+            r.without_text << line;
+            skip_directives = true;
+            continue;
+        }
+        const QString key = jet::folded(first_characters(text, key_length));
+        if (seen.contains(key)) {
+            r.repeats << line;
+            skip_directives = true;
+            continue;
+        }
+        // A text already stored counts as found too: its repeats stay repeats when the same
+        // input is processed again after its import.
+        seen.insert(key);
+        if (stored.has_text(text)) {
+            r.in_database << text;
+            skip_directives = true;
+            continue;
+        }
+        r.quotes.push_back(Entry{text, author, {}, {}, {}, {}});
+        skip_directives = false;
+    }
+    if (progress) progress(n, n);
+    return r;
+}
+
+QString Result::report() const {
+    QString out;
+    if (!repeats.isEmpty()) out = section(QStringLiteral("POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:"), repeats);
+    if (!in_database.isEmpty())
+        out = (out.isEmpty() ? QString() : line_break + line_break) + out +
+              section(QStringLiteral("ITEMS ALREADY IN DATABASE SKIPPED:"), in_database);
+    if (!without_text.isEmpty()) out += section(QStringLiteral("LINES WITHOUT QUOTATION TEXT SKIPPED:"), without_text);
+    if (!orphan_directives.isEmpty())
+        out += section(QStringLiteral("DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:"), orphan_directives);
+    if (!bad_rates.isEmpty()) out += section(QStringLiteral("RATES OTHER THAN 1, 2 OR 3 IGNORED:"), bad_rates);
+    if (!unknown_languages.isEmpty())
+        out += section(QStringLiteral("LANGUAGES NOT IN THE DATABASE IGNORED (THE DEFAULT LANGUAGE IS USED):"),
+                       unknown_languages);
+    return out;
+}
+
+QString Result::duplicated_in_input_caption() const {
+    return repeats.isEmpty() ? QString() : QStringLiteral("Duplicated quotes in input text: ") + QString::number(repeats.size());
+}
+
+QString Result::duplicated_in_database_caption() const {
+    return in_database.isEmpty() ? QString()
+                                 : QStringLiteral("Duplicated quotes in database: ") + QString::number(in_database.size());
+}
+
+QString Result::new_quotes_caption() const { return QStringLiteral("New quotes: ") + QString::number(quotes.size()); }
+
+// ---------------------------------------------------------------------------- listing
+
+QString listing(const std::vector<Entry>& quotes, bool sorted, const QString& break_text) {
+    std::vector<qsizetype> order(quotes.size());
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    if (sorted) {
+        std::vector<QByteArray> keys;
+        keys.reserve(quotes.size());
+        for (const Entry& e : quotes) keys.push_back(first_characters(e.text, key_length).toUtf8());
+        std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
+            return jet::compare_nocase(keys[a].constData(), int(keys[a].size()), keys[b].constData(), int(keys[b].size())) < 0;
+        });
+    }
+    QString out;
+    for (qsizetype i : order) {
+        const Entry& e = quotes[size_t(i)];
+        if (!out.isEmpty()) out += break_text + break_text;
+        out += e.text;
+        if (!e.author.isEmpty()) out += QStringLiteral(" (") + e.author + u')';
+        QStringList detail;
+        if (!e.subject.isEmpty()) detail << QStringLiteral(".Subj=") + e.subject;
+        if (!e.note.isEmpty()) detail << QStringLiteral(".Note=") + e.note;
+        if (!e.rate.isEmpty()) detail << QStringLiteral(".Rate=") + e.rate;
+        if (!e.language.isEmpty()) detail << QStringLiteral(".Lang=") + e.language;
+        if (!detail.isEmpty()) out += break_text + detail.join(u' ');
+    }
+    return out;
+}
+
+void shuffle(std::vector<Entry>& quotes, random_order::Generator& rng) {
+    const size_t count = quotes.size();
+    for (size_t i = 0; i < count; ++i) {
+        const size_t j = std::min(count - 1, size_t(double(rng.next()) * double(count)));
+        std::swap(quotes[i], quotes[j]);
+    }
+}
+
+// ---------------------------------------------------------------------------- import
+
+Missing count_missing(const std::vector<Entry>& quotes) {
+    Missing m;
+    for (const Entry& e : quotes) {
+        if (e.author.isEmpty()) ++m.without_author;
+        if (e.language.isEmpty()) ++m.without_language;
+        else ++m.with_language;
+    }
+    return m;
+}
+
+QString default_language_notice(const QString& language) {
+    return u'"' + language + u'"' + QStringLiteral(" will be used as default language");
+}
+
+QString added_message(int added) { return QString::number(added) + QStringLiteral(" quotes added in database."); }
+
+QString Outcome::report() const {
+    QString out;
+    if (!new_authors.isEmpty()) out += section(QStringLiteral("AUTHORS ADDED TO THE DATABASE:"), new_authors);
+    if (!new_subjects.isEmpty()) out += section(QStringLiteral("SUBJECTS ADDED TO THE DATABASE:"), new_subjects);
+    return out;
+}
+
+bool ensure_default_subject(Database& db) {
+    {
+        Statement has = db.prepare(QStringLiteral("Select * from subjects where subject = '-'"));
+        if (has.step()) return false;
+    }
+    db.execute(QStringLiteral("INSERT INTO subjects (subject) VALUES ('-')"));
+    return true;
+}
+
+Outcome import_quotes(Database& db, Catalogue& stored, const std::vector<Entry>& quotes, const Defaults& defaults,
+                      const Progress& progress) {
+    Outcome o;
+    try {
+        Database::Transaction transaction(db);
+        if (!stored.current()) stored = Catalogue(db);
+        o.default_subject_added = ensure_default_subject(db);
+        stored.add_subject(default_subject);
+        Statement add_quote = db.prepare(QStringLiteral(
+            "INSERT INTO quotes (text, author, subject, language, notes, rate) VALUES (?, ?, ?, ?, ?, ?)"));
+        Statement add_author = db.prepare(QStringLiteral("INSERT INTO authors (name) VALUES (?)"));
+        Statement add_subject = db.prepare(QStringLiteral("INSERT INTO subjects (subject) VALUES (?)"));
+        // The name as stored, or the name added now; none for no name.
+        const auto named = [](const QString& name, const QString& known, Statement& add, QStringList& added) {
+            if (!known.isEmpty()) return known;
+            if (name.isEmpty()) return name;
+            add.bind(1, name);
+            add.step();
+            add.reset();
+            added << name;
+            return name;
+        };
+        const QString subject_default = defaults.subject.trimmed().isEmpty() ? default_subject : defaults.subject.trimmed();
+        const auto or_null = [](const QString& t) { return t.isEmpty() ? QVariant() : QVariant(t); };
+        for (size_t i = 0; i < quotes.size(); ++i) {
+            const Entry& e = quotes[i];
+            if (progress && i % 1024 == 0) progress(qint64(i), qint64(quotes.size()));
+            const QString text = e.text.trimmed();
+            if (stored.has_text(text)) {
+                ++o.passed_over;
+                continue;
+            }
+            const QString a = e.author.isEmpty() ? defaults.author.trimmed() : e.author;
+            const QString author = named(a, stored.author(a), add_author, o.new_authors);
+            if (!a.isEmpty()) stored.add_author(author);
+            const QString s = e.subject.isEmpty() ? subject_default : e.subject;
+            const QString subject = named(s, stored.subject(s), add_subject, o.new_subjects);
+            stored.add_subject(subject);
+            const QString l = e.language.isEmpty() ? defaults.language.trimmed() : e.language;
+            const QString known_language = stored.language(l);
+            const QString language = known_language.isEmpty() ? l : known_language;
+            add_quote.bind(1, text);
+            add_quote.bind(2, or_null(author));
+            add_quote.bind(3, subject);
+            add_quote.bind(4, or_null(language));
+            add_quote.bind(5, or_null(e.note));
+            add_quote.bind(6, e.rate.isEmpty() ? QVariant() : QVariant(qint64(e.rate.toInt())));
+            add_quote.step();
+            add_quote.reset();
+            stored.add_text(text, db.last_insert_rowid());
+            ++o.added;
+        }
+        transaction.commit();
+    } catch (...) {
+        stored = Catalogue();  // it may hold what was rolled back: read again next time
+        throw;
+    }
+    if (progress) progress(qint64(quotes.size()), qint64(quotes.size()));
+    return o;
+}
+
+// ---------------------------------------------------------------------------- files
+
+namespace {
+
+// Windows-1252 where it differs from Latin-1 (0x80 to 0x9F); the five unused codes stay as
+// the control characters Latin-1 gives them.
+constexpr char16_t cp1252_high[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString from_windows_1252(const QByteArray& bytes) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(cp1252_high[b - 0x80]) : QChar(char16_t(b));
+    }
+    return out;
+}
+
+}  // namespace
+
+QString decode_text(const QByteArray& bytes, bool* is_text) {
+    if (is_text) *is_text = true;
+    const auto starts = [&bytes](const char* mark) { return bytes.startsWith(QByteArray(mark)); };
+    if (starts("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+    if (starts("\xFF\xFE") || starts("\xFE\xFF")) {
+        QStringDecoder utf16(starts("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        return utf16(bytes.mid(2));
+    }
+    if (bytes.contains('\0')) {
+        if (is_text) *is_text = false;
+        return QString();
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) return text;
+    return from_windows_1252(bytes);
+}
+
+FileText read_text_file(const QString& path) {
+    FileText out;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        out.error = QStringLiteral("The file '%1' cannot be read: it does not exist.").arg(path);
+        return out;
+    }
+    if (info.isDir()) {
+        out.error = QStringLiteral("The file '%1' cannot be read: it is a folder.").arg(path);
+        return out;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        out.error = QStringLiteral("The file '%1' cannot be read: %2.").arg(path, f.errorString());
+        return out;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        out.error = QStringLiteral("The file '%1' cannot be read: %2.").arg(path, f.errorString());
+        return out;
+    }
+    bool is_text = true;
+    out.text = decode_text(bytes, &is_text);
+    if (!is_text) out.error = QStringLiteral("The file '%1' is not a text file: it holds binary data.").arg(path);
+    return out;
+}
+
+}  // namespace quote_import

@@ -1,0 +1,382 @@
+#include "f_import.h"
+
+#include "core/app_context.h"
+#include "core/common.h"
+#include "core/settings.h"
+#include "database/recordset.h"
+#include "reference/f_authors.h"
+#include "widgets/combo_fill.h"
+#include "widgets/factories.h"
+#include "widgets/guards.h"
+#include "widgets/window_utils.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+const QString text_missing = QStringLiteral("Text to be imported missing");
+
+// Text from a file as the input box holds it: one LF at the end of every line.
+QString as_box_lines(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+}  // namespace
+
+f_import::f_import(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
+    setObjectName(QStringLiteral("f_import"));
+    setWindowTitle(QStringLiteral("Sentara - Import"));
+    setWindowIcon(program_icon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    build();
+    // Opening: the counters empty, the window registered, both boxes filled and empty.
+    clear_counters();
+    ctx_.events.opened(AppEvents::import_window, this);
+    set_combo();
+    const QRect free = primary_screen_area().available;
+    resize(std::min(1180, free.width() - 20), std::min(680, free.height() - 60));
+    center_window(*this);
+}
+
+f_import::~f_import() {
+    if (ctx_.events.window(AppEvents::import_window) == this) ctx_.events.closed(AppEvents::import_window);
+}
+
+void f_import::build() {
+    t_to_be_processed = named(new QPlainTextEdit, "t_to_be_processed");
+    t_to_be_processed->setTabChangesFocus(true);
+    t_parsed = named(new QPlainTextEdit, "t_parsed");
+    t_parsed->setTabChangesFocus(true);
+    // What is imported is what was processed: the listing only shows it.
+    t_parsed->setReadOnly(true);
+    t_parsed->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Label1 = label("Label1", QStringLiteral("Input text"), t_to_be_processed);
+    Label2 = label("Label2", QStringLiteral("Result of processing"), t_parsed);
+
+    Frame1 = frame("Frame1");
+    b_import_from_file = button("b_import_from_file", QStringLiteral("Import from file..."),
+                                QStringLiteral("Add the lines of a text file to the input text and process them"));
+    b_process = button("b_process", QStringLiteral("Process input text"),
+                       QStringLiteral("Find the quotations in the input text (Ctrl+Return)"));
+    c_randomize = named(new QCheckBox(QStringLiteral("Randomize results")), "c_randomize");
+    Command3 = button("Command3", QStringLiteral("Clear text"), QStringLiteral("Empty both texts"));
+    b_import = button("b_import", QStringLiteral("Import resulting quotes"),
+                      QStringLiteral("Add the quotations found to the database"));
+    cb_author = combo("cb_author", true);
+    cb_author->setToolTip(QStringLiteral("The author of the quotations that name none; \"Anonymous\" (or nothing) takes "
+                                         "the author from the parentheses at the end of each line"));
+    cb_language = combo("cb_language", true);
+    cb_language->setToolTip(QStringLiteral("The language of the quotations that give none"));
+    l_author = label("l_author", QStringLiteral("Author"), cb_author);
+    l_language = label("l_language", QStringLiteral("Language"), cb_language);
+    Command1 = button("Command1", QStringLiteral("Add/edit author"), QStringLiteral("Open the authors window"));
+    b_main_window = button("b_main_window", QStringLiteral("Main window"), QStringLiteral("Bring the main window to the front"));
+    l_duplicated_quotes = label("l_duplicated_quotes", QStringLiteral("Duplicated quotes in input text: 0"));
+    l_dup_in_db = label("l_dup_in_db", QStringLiteral("Duplicated quotes in database: 0"));
+    l_new_quotes = label("l_new_quotes", QStringLiteral("New quotes:  0"));
+    pb_progress = named(new QProgressBar, "pb_progress");
+    pb_progress->setTextVisible(true);
+    pb_progress->setRange(0, 1000);
+    pb_progress->reset();
+    cb_author->setMinimumWidth(260);
+    cb_language->setMinimumWidth(90);
+
+    auto* grid = new QGridLayout(Frame1);
+    grid->setHorizontalSpacing(8);
+    grid->addWidget(b_import_from_file, 0, 0);
+    grid->addWidget(b_process, 0, 1);
+    grid->addWidget(c_randomize, 0, 2);
+    grid->addWidget(Command3, 0, 3);
+    grid->addWidget(l_author, 1, 0, Qt::AlignRight);
+    grid->addWidget(cb_author, 1, 1, 1, 2);
+    grid->addWidget(Command1, 1, 3);
+    grid->addWidget(l_language, 2, 0, Qt::AlignRight);
+    grid->addWidget(cb_language, 2, 1);
+    grid->addWidget(b_import, 2, 2);
+    grid->addWidget(b_main_window, 2, 3);
+    grid->setColumnMinimumWidth(4, 24);
+    grid->addWidget(l_duplicated_quotes, 0, 5);
+    grid->addWidget(l_dup_in_db, 1, 5);
+    grid->addWidget(l_new_quotes, 2, 5);
+    grid->addWidget(pb_progress, 3, 0, 1, 6);
+    grid->setColumnStretch(5, 1);
+
+    auto* input = new QVBoxLayout;
+    input->addWidget(Label1);
+    input->addWidget(t_to_be_processed, 1);
+    auto* result = new QVBoxLayout;
+    result->addWidget(Label2);
+    result->addWidget(t_parsed, 1);
+    auto* texts = new QHBoxLayout;
+    texts->addLayout(input, 1);
+    texts->addLayout(result, 1);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(8, 8, 8, 8);
+    column->addLayout(texts, 1);
+    column->addWidget(Frame1);
+
+    setTabOrder(t_to_be_processed, b_import_from_file);
+    setTabOrder(b_import_from_file, b_process);
+    setTabOrder(b_process, c_randomize);
+    setTabOrder(c_randomize, Command3);
+    setTabOrder(Command3, cb_author);
+    setTabOrder(cb_author, Command1);
+    setTabOrder(Command1, cb_language);
+    setTabOrder(cb_language, b_import);
+    setTabOrder(b_import, b_main_window);
+    setTabOrder(b_main_window, t_parsed);
+
+    connect(b_process, &QPushButton::clicked, this, &f_import::b_process_Click);
+    connect(b_import_from_file, &QPushButton::clicked, this, &f_import::b_import_from_file_Click);
+    connect(b_import, &QPushButton::clicked, this, &f_import::b_import_Click);
+    connect(Command1, &QPushButton::clicked, this, &f_import::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &f_import::Command3_Click);
+    connect(b_main_window, &QPushButton::clicked, this, &f_import::b_main_window_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this), &QShortcut::activated, b_process,
+            &QPushButton::click);
+    // Authors saved in the authors window, and languages changed, reach the boxes.
+    connect(&ctx_.events, &AppEvents::authors_changed, this, &f_import::set_combo);
+    connect(&ctx_.events, &AppEvents::languages_changed, this, &f_import::set_combo);
+    t_to_be_processed->setFocus();
+}
+
+// ---------------------------------------------------------------------------- lists
+
+void f_import::set_combo() {
+    guarded(ctx_.ui, [&] {
+        const QStringList names = read_list(*ctx_.list_database, QStringLiteral("select * from authors"), QStringLiteral("name"));
+        const QStringList codes = read_list(*ctx_.list_database, QStringLiteral("select * from languages"), QStringLiteral("code"));
+        // The texts shown stay (on opening both are empty).
+        fill_combo(cb_author, names);
+        fill_combo(cb_language, codes);
+    });
+}
+
+// ---------------------------------------------------------------------------- processing
+
+quote_import::Progress f_import::progress(const QString& what) {
+    pb_progress->setFormat(what + QStringLiteral(" %p%"));
+    pb_progress->setValue(0);
+    auto since = std::make_shared<QElapsedTimer>();
+    since->start();
+    return [this, since](qint64 done, qint64 total) {
+        if (since->elapsed() < 100) return;
+        since->restart();
+        pb_progress->setValue(total > 0 ? int(done * 1000 / total) : 1000);
+        pb_progress->repaint();
+    };
+}
+
+void f_import::work_done() {
+    pb_progress->reset();
+    pb_progress->setFormat(QString());
+}
+
+void f_import::clear_counters() {
+    l_duplicated_quotes->clear();
+    l_dup_in_db->clear();
+    l_new_quotes->clear();
+}
+
+void f_import::load_array() {
+    quote_import::Result found;
+    const bool read = guarded(ctx_.ui, [&] {
+        Hourglass busy(ctx_.ui);
+        const quote_import::Progress moved = progress(QStringLiteral("Processing"));
+        if (!stored_ || !stored_->current()) stored_.emplace(*ctx_.database);
+        found = quote_import::load_array(t_to_be_processed->toPlainText(), cb_author->currentText(), *stored_, moved);
+    });
+    work_done();
+    if (!read) return;
+    l_duplicated_quotes->setText(found.duplicated_in_input_caption());
+    l_dup_in_db->setText(found.duplicated_in_database_caption());
+    l_new_quotes->setText(found.new_quotes_caption());
+    parsed_quotes_ = std::move(found.quotes);
+    const QString report = found.report();
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+}
+
+void f_import::show_listing(const QString& text) {
+    t_parsed->clear();
+    ctx_.ui.yield();
+    Hourglass busy(ctx_.ui);
+    t_parsed->setPlainText(text);
+}
+
+void f_import::list_parsed_sorted() {
+    load_array();
+    show_listing(quote_import::listing(parsed_quotes_, true, QStringLiteral("\n")));
+}
+
+void f_import::shuffle_parsed() {
+    quote_import::shuffle(parsed_quotes_, ctx_.rng);
+    show_listing(quote_import::listing(parsed_quotes_, false, QStringLiteral("\n")));
+}
+
+void f_import::process() {
+    if (t_to_be_processed->toPlainText().trimmed().isEmpty()) {
+        ctx_.ui.message(text_missing);
+        return;
+    }
+    if (c_randomize->isChecked()) {
+        // The sorted listing would be replaced at once by the random one.
+        load_array();
+        shuffle_parsed();
+    } else {
+        list_parsed_sorted();
+    }
+}
+
+void f_import::b_process_Click() { process(); }
+
+// ---------------------------------------------------------------------------- files
+
+void f_import::b_import_from_file_Click() {
+    const QString chosen = ctx_.ui.open_file(QStringLiteral("Select the text file with the quotes to import"),
+                                             QStringLiteral("Text (*.txt;*.wri;*.dat)|*.txt;*.wri;*.dat"),
+                                             folder_of(get_setting(QStringLiteral("last_import_path"))), QString());
+    if (chosen.trimmed().isEmpty()) return;
+    save_setting(QStringLiteral("last_import_path"), chosen);
+    Import_from_file(chosen);
+}
+
+void f_import::Import_from_file(const QString& path) {
+    quote_import::FileText file;
+    {
+        Hourglass busy(ctx_.ui);
+        file = quote_import::read_text_file(path);
+    }
+    if (!file.error.isEmpty()) {
+        ctx_.ui.message(file.error, Ui::icon_exclamation);
+        return;
+    }
+    // The file's lines go after what the box holds, each on a line of its own.
+    QString lines = as_box_lines(file.text);
+    if (!lines.isEmpty() && !lines.endsWith(u'\n')) lines += u'\n';
+    QString text = t_to_be_processed->toPlainText();
+    if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
+    {
+        Hourglass busy(ctx_.ui);
+        t_to_be_processed->setPlainText(text + lines);
+    }
+    process();
+}
+
+// ---------------------------------------------------------------------------- import
+
+void f_import::b_import_Click() {
+    const quote_import::Missing missing = quote_import::count_missing(parsed_quotes_);
+    const QString author = cb_author->currentText().trimmed();
+    QString language = cb_language->currentText().trimmed();
+    if (missing.without_author > 0 && author.isEmpty()) {
+        ctx_.ui.message(quote_import::author_missing_message);
+        return;
+    }
+    if (missing.without_language > 0 && language.isEmpty()) {
+        ctx_.ui.message(quote_import::language_missing_message);
+        return;
+    }
+    if (missing.without_language > 0) {
+        // A language the database lacks would give quotations no filter can find.
+        bool known = false;
+        if (!guarded(ctx_.ui, [&] {
+                const auto rs = ctx_.database->open_recordset(QStringLiteral("Select * from languages where code = '") +
+                                                              sql_escape_text(language) + u'\'');
+                known = !rs->eof();
+                if (known) language = rs->text(QStringLiteral("code"));
+            }))
+            return;
+        if (!known) {
+            ctx_.ui.message(QStringLiteral("Language \"%1\" is not in the database: choose one from the list, or add it "
+                                           "in the languages window.")
+                                .arg(language),
+                            Ui::icon_exclamation);
+            return;
+        }
+    }
+    if (missing.with_language > 0 && !language.isEmpty())
+        ctx_.ui.message(quote_import::default_language_notice(language), Ui::icon_information);
+
+    quote_import::Outcome done;
+    const bool imported = guarded(ctx_.ui, [&] {
+        Hourglass busy(ctx_.ui);
+        const quote_import::Progress moved = progress(QStringLiteral("Importing"));
+        if (!stored_) stored_.emplace();
+        done = quote_import::import_quotes(*ctx_.database, *stored_, parsed_quotes_, {author, QString(), language}, moved);
+    });
+    work_done();
+    if (!imported) return;  // nothing was added
+    QString message = quote_import::added_message(done.added);
+    const QString report = done.report();
+    if (!report.isEmpty())
+        message += QStringLiteral("\n\nNew authors: %1. New subjects: %2. Their names are listed in the report.")
+                       .arg(done.new_authors.size())
+                       .arg(done.new_subjects.size());
+    ctx_.ui.message(message);
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+    clear_counters();
+    // The lists of every window follow: authors, subjects ("-" may be new), quotations.
+    if (!done.new_authors.isEmpty()) ctx_.events.author_was_changed(QString(), done.new_authors.last());
+    if (!done.new_subjects.isEmpty()) ctx_.events.subject_was_changed(QString(), done.new_subjects.last());
+    else if (done.default_subject_added) ctx_.events.subject_was_changed(QString(), QStringLiteral("-"));
+    if (done.added > 0) ctx_.events.quotes_were_changed();
+    if (ctx_.main_window_open()) emit ctx_.events.quote_list_reread_requested();
+}
+
+// ---------------------------------------------------------------------------- other buttons
+
+void f_import::Command1_Click() {
+    ctx_.author_requested_from_main = false;
+    show_authors_window(ctx_, cb_author->currentText());
+}
+
+void f_import::Command3_Click() {
+    t_to_be_processed->clear();
+    t_parsed->clear();
+}
+
+void f_import::b_main_window_Click() { bring_main_window_forward(ctx_); }
+
+// ---------------------------------------------------------------------------- leaving
+
+void f_import::uscita() { close(); }
+
+void f_import::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        uscita();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void f_import::closeEvent(QCloseEvent* event) {
+    event->accept();
+    window_closed(ctx_, AppEvents::import_window);
+}
+
+void show_import_window(AppContext& ctx) {
+    auto* window = qobject_cast<f_import*>(ctx.events.window(AppEvents::import_window));
+    if (!window) window = new f_import(ctx);  // it goes when it is closed
+    window->show();
+    ctx.ui.yield();
+    window->raise();
+    window->activateWindow();
+}

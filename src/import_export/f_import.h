@@ -1,0 +1,76 @@
+#pragma once
+
+#include "formats/quote_import.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+struct AppContext;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+// The import window: text pasted or loaded from a file is processed into quotations (authors
+// from a trailing parenthesised part, attributes from directive lines), listed sorted or in
+// random order with counters of what was skipped, and the new ones are added to the database.
+// Not modal; it deletes itself when closed, and the last window of the program to close ends it.
+class f_import : public QWidget {
+    Q_OBJECT
+public:
+    explicit f_import(AppContext& ctx);
+    ~f_import() override;
+
+    // ---- the system's procedures
+    void set_combo();
+    void Import_from_file(const QString& path);
+    void load_array();
+    void list_parsed_sorted();
+    void shuffle_parsed();
+    void b_process_Click();
+    void b_import_from_file_Click();
+    void b_import_Click();
+    void Command1_Click();  // Add/edit author
+    void Command3_Click();  // Clear text
+    void b_main_window_Click();
+    void uscita();
+
+    // The quotations found by the last processing run, in the order the import adds them.
+    const std::vector<quote_import::Entry>& parsed_quotes() const { return parsed_quotes_; }
+
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *l_author = nullptr, *l_language = nullptr;
+    QPlainTextEdit *t_to_be_processed = nullptr, *t_parsed = nullptr;
+    QPushButton *b_process = nullptr, *b_import_from_file = nullptr, *b_import = nullptr, *Command1 = nullptr,
+                *Command3 = nullptr, *b_main_window = nullptr;
+    QCheckBox* c_randomize = nullptr;
+    QComboBox *cb_author = nullptr, *cb_language = nullptr;
+    QLabel *l_duplicated_quotes = nullptr, *l_dup_in_db = nullptr, *l_new_quotes = nullptr;
+    QProgressBar* pb_progress = nullptr;
+    QGroupBox* Frame1 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build();
+    // Process: the sorted listing, or the random one when asked for.
+    void process();
+    void show_listing(const QString& text);
+    void clear_counters();
+    // The progress bar follows long work, repainted now and then.
+    quote_import::Progress progress(const QString& what);
+    void work_done();
+
+    AppContext& ctx_;
+    std::vector<quote_import::Entry> parsed_quotes_;
+    std::optional<quote_import::Catalogue> stored_;  // what the database holds, read once per change
+};
+
+// Shows the import window, opening it when it is not open, and brings it to the front.
+void show_import_window(AppContext& ctx);

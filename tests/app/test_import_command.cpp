@@ -1,0 +1,134 @@
+// The import for scripts, run as a script runs it: the real program with its own home folder,
+// its exit status, what it prints, and what the database holds afterwards.
+#include "database/database.h"
+#include "support/fixture.h"
+
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+// The program started with `args` and a home folder of its own.
+Run sentara(const QStringList& args, const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_DATA_HOME", home + "/.local/share");
+    env.insert("XDG_CACHE_HOME", home + "/.cache");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(SENTARA_EXE, args);
+    Run r;
+    if (!p.waitForFinished(30000)) return r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QString write_file(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+
+int quotes_in(const QString& db) { return Database::open(db)->scalar("SELECT count(*) FROM quotes").toInt(); }
+
+}  // namespace
+
+class TestImportCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void imports_into_a_new_database_and_prints_the_report() {
+        QTemporaryDir home;
+        const QString db = home.path() + "/new.mdb";
+        QCOMPARE(sentara({"--create-database", db}, home.path()).status, 0);
+        const QString input = write_file(home.path() + "/in.txt",
+                                         "\xEF\xBB\xBFLife is long if you know how to use it well (Seneca)\r\n.rate=3\r\n"
+                                         "life is LONG if you know how to use it WELL, said he\r\n"
+                                         "Without an author\r\n.lang=fr\r\n");
+        const Run first = sentara({"--import", input, "--database", db, "--subject", "Letters", "--language", "it"}, home.path());
+        QCOMPARE(first.status, 0);
+        QCOMPARE(first.err, QString());
+        QCOMPARE(first.out, QString("POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:\n\n"
+                                    "life is LONG if you know how to use it WELL, said he\n\n"
+                                    "Duplicated quotes in input text: 1\nNew quotes: 2\n"
+                                    "\"IT\" will be used as default language\n"
+                                    "2 quotes added in database.\n"
+                                    "AUTHORS ADDED TO THE DATABASE:\n\nSeneca\n\nAnonymous\n\n"
+                                    "SUBJECTS ADDED TO THE DATABASE:\n\nLetters\n\n"));
+        const auto check = Database::open(db);
+        QCOMPARE(check->scalar("SELECT author || '|' || subject || '|' || language || '|' || rate FROM quotes "
+                               "WHERE text = 'Life is long if you know how to use it well'")
+                     .toString(),
+                 QString("Seneca|Letters|IT|3"));
+        QCOMPARE(check->scalar("SELECT language FROM quotes WHERE text = 'Without an author'").toString(), QString("FR"));
+
+        // Again: everything is already there.
+        const Run again = sentara({"--import", input, "--database", db}, home.path());
+        QCOMPARE(again.status, 0);
+        QVERIFY(again.out.contains("Duplicated quotes in database: 2\nNew quotes: 0\n0 quotes added in database.\n"));
+        QCOMPARE(quotes_in(db), 2);
+    }
+
+    void the_programs_own_database_when_none_is_named() {
+        QTemporaryDir home;
+        const QString db = home.path() + "/mine.mdb";
+        QCOMPARE(sentara({"--create-database", db}, home.path()).status, 0);
+        QVERIFY(QDir().mkpath(home.path() + "/.config/Sentara"));
+        write_file(home.path() + "/.config/Sentara/Sentara.conf", "[general]\nlast_db_file=" + db.toUtf8() + "\n");
+        const Run r = sentara({"--import", write_file(home.path() + "/in.txt", "One\nTwo\n")}, home.path());
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.endsWith("2 quotes added in database.\nAUTHORS ADDED TO THE DATABASE:\n\nAnonymous\n\n"));
+        // The database's default language for quotations that give none.
+        QCOMPARE(Database::open(db)->scalar("SELECT group_concat(language) FROM quotes").toString(), QString("EN,EN"));
+    }
+
+    void what_cannot_be_imported_ends_with_status_1_and_the_reason() {
+        QTemporaryDir home;
+        const QString db = home.path() + "/q.mdb";
+        QCOMPARE(sentara({"--create-database", db}, home.path()).status, 0);
+        const QString input = write_file(home.path() + "/in.txt", "A quotation\n");
+
+        const Run missing = sentara({"--import", home.path() + "/none.txt", "--database", db}, home.path());
+        QCOMPARE(missing.status, 1);
+        QVERIFY(missing.err.contains("none.txt") && missing.err.contains("cannot be read"));
+        QCOMPARE(missing.out, QString());
+
+        const Run binary = sentara({"--import", write_file(home.path() + "/x.txt", QByteArray("ab\0cd", 5)), "--database", db},
+                                   home.path());
+        QCOMPARE(binary.status, 1);
+        QVERIFY(binary.err.contains("is not a text file"));
+
+        QCOMPARE(sentara({"--import", input, "--database", home.path() + "/nowhere.mdb"}, home.path()).status, 1);
+        const Run language = sentara({"--import", input, "--database", db, "--language", "xx"}, home.path());
+        QCOMPARE(language.status, 1);
+        QVERIFY(language.err.contains("'xx' is not in the database"));
+        QCOMPARE(sentara({"--import", input, "--database", db, "--colour", "red"}, home.path()).status, 2);
+
+        {
+            // A running program holds the file.
+            QLockFile lock(db + ".lock");
+            QVERIFY(lock.tryLock(0));
+            const Run held = sentara({"--import", input, "--database", db}, home.path());
+            QCOMPARE(held.status, 1);
+            QVERIFY(held.err.contains("open in a running Sentara"));
+        }
+        QCOMPARE(quotes_in(db), 0);
+        QCOMPARE(sentara({"--import", input, "--database", db}, home.path()).status, 0);
+        QCOMPARE(quotes_in(db), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImportCommand)
+#include "test_import_command.moc"

@@ -1,0 +1,271 @@
+// The import parser: authors from trailing parentheses, the repeat check, directives, the
+// presence check against the database, the listing read back, the skipped-items report, file
+// decoding, and the import itself (what it creates, all in one transaction).
+#include "database/database.h"
+#include "database/random_order.h"
+#include "formats/quote_import.h"
+#include "support/fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quote_import;
+
+namespace {
+
+Result parse(const QString& input, const QString& author = QString(), const Catalogue& stored = Catalogue()) {
+    return load_array(input, author, stored);
+}
+
+// Text and author of each quotation found.
+QStringList texts_and_authors(const Result& r) {
+    QStringList out;
+    for (const Entry& e : r.quotes) out << e.text + " | " + e.author;
+    return out;
+}
+
+std::vector<Entry> sorted_by_text(std::vector<Entry> v) {
+    std::sort(v.begin(), v.end(), [](const Entry& a, const Entry& b) { return a.text < b.text; });
+    return v;
+}
+
+}  // namespace
+
+class TestImportParser : public QObject {
+    Q_OBJECT
+private slots:
+    void authors_come_from_the_last_parenthesised_part_ending_the_line() {
+        const Result r = parse("Life is short (Seneca) (65 AD)\r\n"
+                               "A (word) in the middle stays\r\n"
+                               "Nobody said this ()\r\n"
+                               "Blanks inside ( Cicero )\r\n"
+                               "No author at all\r\n");
+        QCOMPARE(texts_and_authors(r), QStringList({"Life is short (Seneca) | 65 AD", "A (word) in the middle stays | Anonymous",
+                                                    "Nobody said this | ", "Blanks inside | Cicero", "No author at all | Anonymous"}));
+        // "Anonymous" chosen reads the lines the same way, in any letter case.
+        QCOMPARE(texts_and_authors(parse("Text (Seneca)", "anonymous")), QStringList{"Text | Seneca"});
+
+        // Another author chosen: the parentheses stay in the text and every quotation is theirs.
+        const Result chosen = parse("Ends with a name (Seneca)\r\n(Only a name)", "Mark Twain");
+        QCOMPARE(texts_and_authors(chosen), QStringList({"Ends with a name (Seneca) | Mark Twain", "(Only a name) | Mark Twain"}));
+    }
+
+    void a_line_with_only_an_author_is_skipped_with_its_directives() {
+        const Result r = parse("First\r\n(Seneca)\r\n.subj=Lost\r\nSecond");
+        QCOMPARE(texts_and_authors(r), QStringList({"First | Anonymous", "Second | Anonymous"}));
+        QCOMPARE(r.quotes[0].subject, QString());
+        QCOMPARE(r.without_text, QStringList{"(Seneca)"});
+        QVERIFY(r.report().contains("LINES WITHOUT QUOTATION TEXT SKIPPED:\r\n\r\n(Seneca)\r\n"));
+    }
+
+    void repeats_are_found_by_their_first_forty_characters_without_letter_case() {
+        const QString head = "The first forty characters are the same ";  // 40 characters
+        QCOMPARE(head.size(), 40);
+        const QString other_case = "the FIRST forty characters are the SAME ";
+        const Result r = parse(head + "here\r\n.subj=Kept\r\n" + other_case + "but not after\r\n.subj=Dropped\r\n"
+                               "ÉCOLE\r\nécole (Someone)\r\nShort\r\nShort but longer");
+        QCOMPARE(texts_and_authors(r), QStringList({head + "here | Anonymous", "ÉCOLE | Anonymous", "Short | Anonymous",
+                                                    "Short but longer | Anonymous"}));
+        QCOMPARE(r.quotes[0].subject, QString("Kept"));  // the repeat's directive does not reach it
+        QCOMPARE(r.repeats, QStringList({other_case + "but not after", "école (Someone)"}));
+        QCOMPARE(r.duplicated_in_input_caption(), QString("Duplicated quotes in input text: 2"));
+        QCOMPARE(r.duplicated_in_database_caption(), QString());
+        QCOMPARE(r.new_quotes_caption(), QString("New quotes: 4"));
+        QCOMPARE(r.report(), "POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:\r\n\r\n" + other_case +
+                                 "but not after\r\n\r\nécole (Someone)\r\n\r\n");
+    }
+
+    void directives_set_the_quotation_above() {
+        const Result r = parse("One\r\n . SUBJ=Life . Note = no . nOtE=Act one. Scene two . rATE=2 .LANG=it \r\n"
+                               ".subj=Later wins\r\nTwo\r\n.rate=\r\n.unknown=1");
+        QCOMPARE(r.quotes.size(), size_t(2));
+        const Entry& one = r.quotes[0];
+        QCOMPARE(one.subject, QString("Later wins"));
+        QCOMPARE(one.note, QString("Act one"));  // a full stop ends the value; "Scene two" is no key
+        QCOMPARE(one.rate, QString("2"));
+        QCOMPARE(one.language, QString("it"));  // no database: the code as written
+        QCOMPARE(r.quotes[1], (Entry{"Two", "Anonymous", "", "", "", ""}));
+        QCOMPARE(r.report(), QString());
+    }
+
+    void directives_without_a_quotation_and_bad_rates_are_reported_and_ignored() {
+        const Result r = parse(".subj=Nowhere\r\nFirst\r\n.rate=5\r\nSecond\r\n.rate=2.rate=x");
+        QCOMPARE(texts_and_authors(r), QStringList({"First | Anonymous", "Second | Anonymous"}));
+        QCOMPARE(r.quotes[0].subject, QString());
+        QCOMPARE(r.quotes[0].rate, QString());
+        QCOMPARE(r.quotes[1].rate, QString());  // the later, bad value is not stored either
+        QCOMPARE(r.orphan_directives, QStringList{".subj=Nowhere"});
+        QCOMPARE(r.bad_rates, QStringList({"First -> 5", "Second -> x"}));
+        QVERIFY(r.report().contains("DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:\r\n\r\n.subj=Nowhere\r\n"));
+        QVERIFY(r.report().contains("RATES OTHER THAN 1, 2 OR 3 IGNORED:\r\n\r\nFirst -> 5\r\n\r\nSecond -> x\r\n"));
+    }
+
+    void lines_end_with_any_line_break_and_blank_lines_count_for_nothing() {
+        const Result r = parse("a\nb\rc\r\n\r\n   \r\n\u00A0\u00A0\t\n\u00A0d\u00A0\r\n\re");
+        QCOMPARE(texts_and_authors(r),
+                 QStringList({"a | Anonymous", "b | Anonymous", "c | Anonymous", "d | Anonymous", "e | Anonymous"}));
+        const Result blank = parse("  \r\n\u00A0\r\n\t \u00A0 \r\n");
+        QVERIFY(blank.quotes.empty());
+        QCOMPARE(blank.new_quotes_caption(), QString("New quotes: 0"));
+        QCOMPARE(blank.report(), QString());
+    }
+
+    void quotations_already_stored_are_skipped_with_their_directives() {
+        Fixture f;
+        const Catalogue stored(*f.ctx->database);
+        const Result r = load_array("Fresh one\r\n"
+                                    "EXPERIENCE IS THE NAME WE GIVE OUR MISTAKES. (Oscar Wilde)\r\n"
+                                    ".subj=Dropped .lang=FR\r\n"
+                                    "« l'art est un coin de la création vu à travers un TEMPÉRAMENT. »\r\n"
+                                    "Second fresh\r\n.lang=fr .subj=Life\r\n.lang=xx\r\n",
+                                    QString(), stored);
+        QCOMPARE(texts_and_authors(r), QStringList({"Fresh one | Anonymous", "Second fresh | Anonymous"}));
+        QCOMPARE(r.quotes[0].subject, QString());
+        QCOMPARE(r.quotes[0].language, QString());
+        QCOMPARE(r.in_database, QStringList({"EXPERIENCE IS THE NAME WE GIVE OUR MISTAKES.",
+                                             "« l'art est un coin de la création vu à travers un TEMPÉRAMENT. »"}));
+        QCOMPARE(r.duplicated_in_database_caption(), QString("Duplicated quotes in database: 2"));
+        // A known code is kept as the table writes it; an unknown one is reported and dropped.
+        QCOMPARE(r.quotes[1].language, QString());
+        QCOMPARE(r.unknown_languages, QStringList{"Second fresh -> xx"});
+        QVERIFY(r.report().startsWith("ITEMS ALREADY IN DATABASE SKIPPED:\r\n\r\nEXPERIENCE"));
+        QCOMPARE(load_array("Third\r\n.lang=fr", QString(), stored).quotes[0].language, QString("FR"));
+        // A line repeating a stored one is a repeat, as it was before that one was imported.
+        const Result again = load_array("Experience is the name we give our mistakes.\r\n"
+                                        "Experience is the name we give our mistakes, and more\r\n",
+                                        QString(), stored);
+        QVERIFY(again.quotes.empty());
+        QCOMPARE(again.repeats, QStringList{"Experience is the name we give our mistakes, and more"});
+
+        // With a repeat too, the report keeps its two sections in order.
+        const Result both = load_array("Again\r\nagain\r\nIo ho quel che ho donato.", QString(), stored);
+        QCOMPARE(both.report(), QString("\r\n\r\nPOSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:\r\n\r\nagain\r\n\r\n"
+                                        "ITEMS ALREADY IN DATABASE SKIPPED:\r\n\r\nIo ho quel che ho donato.\r\n\r\n"));
+    }
+
+    void the_sorted_listing_reads_back_unchanged() {
+        const QString input = "zebra (Zed)\r\n.subj=Animals .rate=3\r\n"
+                              "Apple pie (Baker)\r\n.note=Sweet .lang=EN\r\n"
+                              "apple PIE but another one\r\n"
+                              "Éclair (Baker)\r\n"
+                              "Banana\r\n.Subj=Fruit .Note=Yellow .Rate=1 .Lang=IT\r\n"
+                              "Empty author ()\r\n";
+        const Result first = parse(input);
+        const QString listed = listing(first.quotes, true);
+        QCOMPARE(listed, QString("Apple pie (Baker)\r\n.Note=Sweet .Lang=EN\r\n\r\n"
+                                 "apple PIE but another one (Anonymous)\r\n\r\n"
+                                 "Banana (Anonymous)\r\n.Subj=Fruit .Note=Yellow .Rate=1 .Lang=IT\r\n\r\n"
+                                 "Éclair (Baker)\r\n\r\n"
+                                 "Empty author\r\n\r\n"
+                                 "zebra (Zed)\r\n.Subj=Animals .Rate=3"));
+        // The import works on the input order, not the listing's.
+        QCOMPARE(first.quotes[0].text, QString("zebra"));
+
+        // Read back, the same quotations with the same authors and attributes (the one without an
+        // author gets the default one).
+        std::vector<Entry> again = parse(listed).quotes;
+        std::vector<Entry> expected = first.quotes;
+        for (Entry& e : expected)
+            if (e.author.isEmpty()) e.author = "Anonymous";
+        QCOMPARE(sorted_by_text(again), sorted_by_text(expected));
+        QCOMPARE(parse(listing(again, true, "\n")).quotes.size(), again.size());
+    }
+
+    void a_random_order_keeps_every_quotation_whole() {
+        QString input;
+        for (int i = 0; i < 50; ++i) input += QString("Quote %1 (Author %1)\r\n.rate=%2\r\n").arg(i).arg(1 + i % 3);
+        const std::vector<Entry> before = parse(input).quotes;
+        std::vector<Entry> shuffled = before;
+        random_order::Generator rng(7);
+        shuffle(shuffled, rng);
+        QVERIFY(shuffled != before);
+        QCOMPARE(sorted_by_text(shuffled), sorted_by_text(before));
+        QVERIFY(listing(shuffled, false).startsWith(shuffled[0].text + " (" + shuffled[0].author + ")\r\n.Rate="));
+    }
+
+    void the_import_adds_the_new_quotations_and_what_they_name() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        f.exec("DELETE FROM subjects WHERE subject = '-'");
+        Catalogue stored(db);
+        Result r = load_array("New one (seneca)\r\n.subj=stoicism .note=Letters .rate=3 .lang=it\r\n"
+                              "Another (Seneca)\r\n.subj=STOICISM\r\n"
+                              "By a known author (OSCAR WILDE)\r\n"
+                              "No author given ()\r\n",
+                              QString(), stored);
+        QCOMPARE(r.quotes.size(), size_t(4));
+        const Missing m = count_missing(r.quotes);
+        QCOMPARE(m.without_author, 1);
+        QCOMPARE(m.without_language, 3);
+        QCOMPARE(m.with_language, 1);
+
+        // Meanwhile another window stores one of them: it is passed over.
+        f.exec("INSERT INTO quotes (text, author, subject, language) VALUES ('ANOTHER', 'Smith', 'Life', 'EN')");
+        const Outcome o = import_quotes(db, stored, r.quotes, {"Mark Twain", "", "EN"});
+        QCOMPARE(o.added, 3);
+        QCOMPARE(o.passed_over, 1);
+        QCOMPARE(o.new_authors, QStringList{"seneca"});  // once, as first written
+        QCOMPARE(o.new_subjects, QStringList{"stoicism"});
+        QVERIFY(o.default_subject_added);
+        QCOMPARE(o.report(), QString("AUTHORS ADDED TO THE DATABASE:\r\n\r\nseneca\r\n\r\n"
+                                     "SUBJECTS ADDED TO THE DATABASE:\r\n\r\nstoicism\r\n\r\n"));
+        QCOMPARE(f.scalar("SELECT author || '|' || subject || '|' || notes || '|' || typeof(rate) || rate || '|' || language "
+                          "FROM quotes WHERE text = 'New one'")
+                     .toString(),
+                 QString("seneca|stoicism|Letters|integer3|IT"));
+        // A known author keeps the table's spelling; no subject: "-"; no note or rate: none.
+        QCOMPARE(f.scalar("SELECT author || '|' || subject || '|' || language || '|' || coalesce(notes, 'null') || "
+                          "coalesce(rate, 'null') FROM quotes WHERE text = 'By a known author'")
+                     .toString(),
+                 QString("Oscar Wilde|-|EN|nullnull"));
+        QCOMPARE(f.scalar("SELECT author FROM quotes WHERE text = 'No author given'").toString(), QString("Mark Twain"));
+        QCOMPARE(f.scalar("SELECT count(*) FROM subjects WHERE subject = '-'").toInt(), 1);
+
+        // Again: nothing is added, nothing is created twice.
+        const Outcome again = import_quotes(db, stored, r.quotes, {"Mark Twain", "", "EN"});
+        QCOMPARE(again.added, 0);
+        QVERIFY(again.new_authors.isEmpty() && again.new_subjects.isEmpty() && !again.default_subject_added);
+        QCOMPARE(f.scalar("SELECT count(*) FROM authors WHERE name = 'Seneca'").toInt(), 1);
+        QCOMPARE(f.scalar("SELECT count(*) FROM quotes").toInt(), 12);
+    }
+
+    void an_import_that_fails_adds_nothing() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        f.exec("CREATE TRIGGER refuse BEFORE INSERT ON quotes WHEN new.text = 'Boom' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        Catalogue stored(db);
+        const Result r = load_array("Fine (New Author)\r\n.subj=New subject\r\nBoom", QString(), stored);
+        QVERIFY_THROWS_EXCEPTION(DbError, import_quotes(db, stored, r.quotes, {"", "", "EN"}));
+        QCOMPARE(f.scalar("SELECT count(*) FROM quotes").toInt(), 8);
+        QCOMPARE(f.scalar("SELECT count(*) FROM authors WHERE name = 'New Author'").toInt(), 0);
+        QCOMPARE(f.scalar("SELECT count(*) FROM subjects WHERE subject = 'New subject'").toInt(), 0);
+        // What the failed import had counted as stored is forgotten.
+        f.exec("DROP TRIGGER refuse");
+        QCOMPARE(import_quotes(db, stored, r.quotes, {"", "", "EN"}).added, 2);
+    }
+
+    void files_are_decoded_as_utf8_or_windows_1252_and_binary_files_refused() {
+        QCOMPARE(decode_text("\xEF\xBB\xBF" "caf\xC3\xA9"), QString("café"));
+        QCOMPARE(decode_text("caf\xC3\xA9 \xE2\x80\x9Cok\xE2\x80\x9D"), QString("café “ok”"));
+        QCOMPARE(decode_text("caf\xE9 \x93ok\x94 \x80 \x9F"), QString("café “ok” € Ÿ"));
+        QCOMPARE(decode_text(QByteArray("\xFF\xFE" "a\0\xE9\0", 6)), QString("aé"));
+        bool is_text = true;
+        decode_text(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), &is_text);
+        QVERIFY(!is_text);
+
+        QTemporaryDir dir;
+        const FileText missing = read_text_file(dir.path() + "/none.txt");
+        QVERIFY(missing.error.contains("none.txt") && missing.error.contains("cannot be read"));
+        QFile bin(dir.path() + "/picture.txt");
+        QVERIFY(bin.open(QIODevice::WriteOnly));
+        bin.write(QByteArray("GIF89a\0\0\x01\0", 10));
+        bin.close();
+        QVERIFY(read_text_file(bin.fileName()).error.contains("is not a text file"));
+        QVERIFY(read_text_file(dir.path()).error.contains("cannot be read"));
+    }
+};
+
+QObject* make_import_parser_tests() { return new TestImportParser; }
+
+#include "test_import.moc"
