@@ -13,6 +13,7 @@
 #include "quote_list.h"
 #include "reference/f_authors.h"
 #include "reference/f_subjects.h"
+#include "reference/f_websites.h"
 #include "widgets/attention.h"
 #include "widgets/author_picture.h"
 #include "widgets/combo_fill.h"
@@ -114,6 +115,7 @@ void f_main::build_menus() {
     m_languages = window("m_languages", QStringLiteral("&Languages"), QKeySequence(Qt::CTRL | Qt::Key_3));
     m_import = window("m_import", QStringLiteral("&Import"), QKeySequence(Qt::CTRL | Qt::Key_I));
     m_websites = window("m_websites", QStringLiteral("Web sites"), QKeySequence(Qt::CTRL | Qt::Key_4));
+    m_websites->setEnabled(true);
 
     m_help = named(menuBar()->addMenu(QStringLiteral("&?")), "m_help");
     m_help->setToolTipsVisible(true);
@@ -162,6 +164,7 @@ void f_main::wire() {
     };
     reference(m_authors, edit->b_edit_author, edit->cb_author, ctx_.author_requested_from_main, show_authors_window);
     reference(m_subjects, edit->b_add_subject, edit->cb_subject, ctx_.subject_requested_from_main, show_subjects_window);
+    connect(m_websites, &QAction::triggered, this, [this] { show_websites_window(ctx_); });
     // A new picture for the author shown is shown at once.
     connect(&ctx_.events, &AppEvents::authors_changed, this, [this](const QString&, const QString& name) {
         if (name.isEmpty() || jet::folded(name) != jet::folded(edit->cb_author->currentText())) return;
