@@ -12,6 +12,7 @@
 #include "quote_counts.h"
 #include "quote_list.h"
 #include "reference/f_authors.h"
+#include "reference/f_languages.h"
 #include "reference/f_subjects.h"
 #include "reference/f_websites.h"
 #include "widgets/attention.h"
@@ -113,6 +114,7 @@ void f_main::build_menus() {
     m_subjects = window("m_subjects", QStringLiteral("&Subjects"), QKeySequence(Qt::CTRL | Qt::Key_2));
     m_subjects->setEnabled(true);
     m_languages = window("m_languages", QStringLiteral("&Languages"), QKeySequence(Qt::CTRL | Qt::Key_3));
+    m_languages->setEnabled(true);
     m_import = window("m_import", QStringLiteral("&Import"), QKeySequence(Qt::CTRL | Qt::Key_I));
     m_websites = window("m_websites", QStringLiteral("Web sites"), QKeySequence(Qt::CTRL | Qt::Key_4));
     m_websites->setEnabled(true);
@@ -164,6 +166,7 @@ void f_main::wire() {
     };
     reference(m_authors, edit->b_edit_author, edit->cb_author, ctx_.author_requested_from_main, show_authors_window);
     reference(m_subjects, edit->b_add_subject, edit->cb_subject, ctx_.subject_requested_from_main, show_subjects_window);
+    connect(m_languages, &QAction::triggered, this, [this] { show_languages_window(ctx_); });
     connect(m_websites, &QAction::triggered, this, [this] { show_websites_window(ctx_); });
     // A new picture for the author shown is shown at once.
     connect(&ctx_.events, &AppEvents::authors_changed, this, [this](const QString&, const QString& name) {
