@@ -199,7 +199,9 @@ std::unique_ptr<Database> Database::open(const QString& path, Options options) {
         db->execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
         schema::prepare_for_use(*db);
     }
-    db->execute(QStringLiteral("PRAGMA cache_size=-32768"));
+    // The engine's own page cache size: its sorter writes runs of that size, and runs of a few
+    // megabytes stay in the processor's cache; a 32 MB cache made every sort of a whole list
+    // about 1.4 times slower.
     return db;
 }
 
@@ -224,7 +226,6 @@ std::unique_ptr<Database> Database::open_exclusive(const QString& path) {
         if (e.busy()) throw in_use();
         throw;
     }
-    db->execute(QStringLiteral("PRAGMA cache_size=-32768"));
     return db;
 }
 
