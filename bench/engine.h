@@ -52,7 +52,7 @@ private:
     std::vector<sqlite3*> connections_;
 };
 
-// Runs each statement to its last row on `engine`; returns milliseconds.
+// Runs each statement to its last row on `engine`, writes undone at the end; returns milliseconds.
 double replay(PlainEngine& engine, const QStringList& statements);
 
 // A plain copy of a file and its trip to the disk, as cp and sync do it. Returns milliseconds.
