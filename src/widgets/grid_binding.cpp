@@ -7,13 +7,50 @@
 #include "recordset_model.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <QTableView>
+
+namespace {
+
+// A cell is painted from no more of its text than its width could show: the style shapes the
+// whole text to elide it, and a page of quotations of several hundred letters each cost more to
+// paint than to read. The cut text ends in an ellipsis, so it is elided as the whole one was.
+class CellTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const qsizetype most = qsizetype(option->rect.width() / narrowest(option->font)) + 2;
+        if (option->text.size() > most) option->text = option->text.left(most) + QChar(0x2026);
+    }
+
+private:
+    qreal narrowest(const QFont& font) const {
+        const QString key = font.key();
+        auto hit = narrowest_.constFind(key);
+        if (hit != narrowest_.cend()) return *hit;
+        const QFontMetricsF metrics(font);
+        qreal least = metrics.horizontalAdvance(QLatin1Char(' '));
+        for (const QChar c : QStringLiteral(".,:;'!|ilIjft"))
+            if (const qreal w = metrics.horizontalAdvance(c); w > 0) least = std::min(least, w);
+        return *narrowest_.insert(key, std::max<qreal>(1.0, least));
+    }
+
+    mutable QHash<QString, qreal> narrowest_;
+};
+
+}  // namespace
 
 GridBinding::GridBinding(QTableView* view, RecordSetModel* model, Ui& ui, QObject* parent)
     : QObject(parent), view_(view), model_(model), ui_(ui) {
     view_->setModel(model_);
+    view_->setItemDelegate(new CellTextDelegate(view_));
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { view_moved(current.row()); });
     connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, &GridBinding::header_clicked);
