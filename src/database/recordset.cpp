@@ -8,6 +8,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <map>
 
 namespace {
@@ -97,6 +99,50 @@ bool mentions_columns_of(sqlite3* db, const QString& table, const QString& text)
 }  // namespace
 
 // Collects the keys of a set with a look-up; false (keys untouched) when the engine must do it.
+// The distinct texts of a column read row by row, each numbered as first met: an open-addressing
+// table over the bytes the engine hands out, as a million rows name a few thousand authors.
+class DistinctTexts {
+public:
+    explicit DistinctTexts(std::vector<QByteArray>& texts) : texts_(texts), slots_(1024, -1) {}
+
+    int number(const char* p, int n) {
+        const std::uint64_t h = hash(p, n);
+        for (std::size_t i = h & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+            const int t = slots_[i];
+            if (t < 0) {
+                texts_.emplace_back(p, n);
+                hashes_.push_back(h);
+                slots_[i] = int(texts_.size()) - 1;
+                if (texts_.size() * 2 > slots_.size()) grow();
+                return int(texts_.size()) - 1;
+            }
+            if (hashes_[std::size_t(t)] == h && texts_[std::size_t(t)].size() == n &&
+                std::memcmp(texts_[std::size_t(t)].constData(), p, std::size_t(n)) == 0)
+                return t;
+        }
+    }
+
+private:
+    static std::uint64_t hash(const char* p, int n) {
+        std::uint64_t h = 1469598103934665603ull;  // FNV-1a
+        for (int i = 0; i < n; ++i) h = (h ^ static_cast<unsigned char>(p[i])) * 1099511628211ull;
+        return h ^ (h >> 29);
+    }
+    void grow() {
+        std::vector<int> bigger(slots_.size() * 2, -1);
+        for (std::size_t t = 0; t < texts_.size(); ++t) {
+            std::size_t i = hashes_[t] & (bigger.size() - 1);
+            while (bigger[i] >= 0) i = (i + 1) & (bigger.size() - 1);
+            bigger[i] = int(t);
+        }
+        slots_ = std::move(bigger);
+    }
+
+    std::vector<QByteArray>& texts_;
+    std::vector<std::uint64_t> hashes_;
+    std::vector<int> slots_;
+};
+
 // The look-up rows met on the way are handed back (case-folded text -> its columns), so that
 // reading the rows need not look for them again; `all_read` tells whether every one is there.
 bool RecordSet::collect_looked_up_keys() const {
@@ -106,39 +152,72 @@ bool RecordSet::collect_looked_up_keys() const {
         return false;
     if (mentions_columns_of(h, lookup_.table, where_) || mentions_columns_of(h, lookup_.table, order_)) return false;
 
+    const qint64 version = current_version();
+    KeyedSource::Lookup::Kept* kept = lookup_.kept && lookup_.kept->version == version ? lookup_.kept.get() : nullptr;
+    const bool every_row_once = kept && kept->every_row_once;
     std::unique_ptr<Statement> st;
     try {
+        // When every row of the whole list was seen to have its text once in the look-up table,
+        // so has every row of any part of it: the keys alone are the join's.
+        const QString key = rows_from_ + u'.' + key_column_;
         st = std::make_unique<Statement>(db_.prepare(
-            key_query(rows_from_ + u'.' + key_column_ + QStringLiteral(", ") + rows_from_ + u'.' + lookup_.on, rows_from_,
-                      where_, order_)));
+            key_query(every_row_once ? key : key + QStringLiteral(", ") + rows_from_ + u'.' + lookup_.on, rows_from_, where_, order_)));
     } catch (const DbError&) {
         return false;  // the condition or the order needs the look-up table after all
     }
+    if (every_row_once) {
+        keys_.clear();
+        while (st->step()) keys_.push_back(st->column_int64(0));
+        looked_up_ = kept->columns;
+        lookups_read_ = true;
+        return true;
+    }
+    bool every_text_set = true;  // no row without a text
     std::vector<qint64> found;
     std::vector<int> text_of;  // per row found: its text, as an index into `texts`
     std::vector<QByteArray> texts;
-    QHash<QByteArray, int> index;
+    DistinctTexts index(texts);
     while (st->step()) {
         sqlite3_stmt* s = st->handle();
         const int kind = sqlite3_column_type(s, 1);
-        if (kind == SQLITE_NULL) continue;  // equal to nothing
+        if (kind == SQLITE_NULL) {
+            every_text_set = false;
+            continue;  // equal to nothing
+        }
         if (kind != SQLITE_TEXT) return false;
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
         const int n = sqlite3_column_bytes(s, 1);
-        auto hit = index.constFind(QByteArray::fromRawData(p, n));
-        if (hit == index.cend()) {
-            texts.emplace_back(p, n);
-            hit = index.insert(texts.back(), int(texts.size()) - 1);
-        }
         found.push_back(sqlite3_column_int64(s, 0));
-        text_of.push_back(*hit);
+        text_of.push_back(index.number(p, n));
     }
     st.reset();
 
     const QString columns = lookup_.columns.join(QStringLiteral(", "));
     std::vector<int> rows_met(texts.size(), 0);
     looked_up_.clear();
-    if (texts.size() <= 4) {
+    if (kept) {
+        // The look-up table is as the last set of this list read it: only texts not met then
+        // are compared.
+        looked_up_ = kept->columns;
+        lookups_read_ = true;
+        std::optional<std::map<QByteArray, int, NocaseLess>> names;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            auto hit = kept->rows_met.constFind(texts[i]);
+            if (hit == kept->rows_met.cend()) {
+                if (!names) {
+                    names.emplace();
+                    Statement all = db_.prepare(QStringLiteral("SELECT %1 FROM %2").arg(lookup_.match, lookup_.table));
+                    while (all.step())
+                        if (sqlite3_column_type(all.handle(), 0) == SQLITE_TEXT)
+                            ++(*names)[QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(all.handle(), 0)),
+                                                  sqlite3_column_bytes(all.handle(), 0))];
+                }
+                const auto it = names->find(texts[i]);
+                hit = kept->rows_met.insert(texts[i], it == names->end() ? 0 : it->second);
+            }
+            rows_met[i] = *hit;
+        }
+    } else if (texts.size() <= 4) {
         // A few: the engine compares them, each in one pass over the look-up table.
         Statement probe = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(columns, lookup_.table, lookup_.match));
         for (size_t i = 0; i < texts.size(); ++i) {
@@ -168,11 +247,22 @@ bool RecordSet::collect_looked_up_keys() const {
             }
         }
         lookups_read_ = true;
+        std::shared_ptr<KeyedSource::Lookup::Kept> keep =
+            lookup_.kept ? std::make_shared<KeyedSource::Lookup::Kept>() : nullptr;
         for (size_t i = 0; i < texts.size(); ++i) {
             const auto it = names.find(texts[i]);
             rows_met[i] = it == names.end() ? 0 : it->second;
+            if (keep) keep->rows_met.insert(texts[i], rows_met[i]);
+        }
+        if (keep) {
+            keep->version = version;
+            keep->columns = looked_up_;
+            *lookup_.kept = std::move(*keep);
+            kept = lookup_.kept.get();
         }
     }
+    if (kept && where_.trimmed().isEmpty() && every_text_set)
+        kept->every_row_once = std::all_of(rows_met.begin(), rows_met.end(), [](int n) { return n == 1; });
     keys_.clear();
     keys_.reserve(found.size());
     for (size_t r = 0; r < found.size(); ++r)
@@ -193,6 +283,7 @@ RecordSet::RecordSet(Database& db, const KeyedSource& source) : db_(db), sql_(so
     where_ = source.condition;
     order_ = source.order;
     lookup_ = source.lookup;
+    version_source_ = source.version;
     from_ = lookup_.table.isEmpty() ? source.from
                                     : QStringLiteral("%1 INNER JOIN %2 ON %1.%3 = %2.%4")
                                           .arg(lookup_.table, source.from, lookup_.match, lookup_.on);
@@ -463,6 +554,12 @@ const RecordSet::Row* RecordSet::row(int index) const {
         if (hit == cache_.cend()) return nullptr;
     }
     return &*hit;
+}
+
+void RecordSet::set_version_source(std::function<qint64()> source) {
+    version_source_ = std::move(source);
+    // What was read so far is as of now.
+    if (loaded_) rows_version_ = current_version();
 }
 
 qint64 RecordSet::current_version() const {

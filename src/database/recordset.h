@@ -30,6 +30,16 @@ struct KeyedSource {
         QString match;        // its column compared, under the program's collation, ...
         QString on;           // ... with this column of the rows
         QStringList columns;  // what it adds to each row
+        // The look-up table as read for one set, kept for the next sets of the same list (a
+        // filter, another order) while the version of the data is the same: a list of a
+        // million rows with thousands of authors reads and sorts them once, not at every click.
+        struct Kept {
+            qint64 version = -1;
+            QHash<QByteArray, int> rows_met;  // a text of the rows (as stored) -> the look-up rows equal to it
+            QHash<QString, QVector<QVariant>> columns;  // case-folded text -> the first equal row's columns
+            bool every_row_once = false;  // every row of the whole list has its text once in the table
+        };
+        std::shared_ptr<Kept> kept = nullptr;
     } lookup;
     // A count added to each row as the field `as`: the rows of `table` whose `column` equals this
     // row's `on` (letter case ignored, as "=" compares texts), 0 for none, as a saved query that
@@ -50,6 +60,9 @@ struct KeyedSource {
         };
         std::shared_ptr<Kept> kept;
     } count;
+    // The version of the data the set's rows are read at (see RecordSet::set_version_source);
+    // none: the connection's count of commits.
+    std::function<qint64()> version = nullptr;
 };
 
 // A Jet-style record set over one SELECT.
@@ -131,7 +144,7 @@ public:
     // better (writes that change nothing shown, such as the rotation of the random order) gives
     // its own.
     bool drop_rows_if_changed();
-    void set_version_source(std::function<qint64()> source) { version_source_ = std::move(source); }
+    void set_version_source(std::function<qint64()> source);
     // Reads one row again from the database, the author's picture too.
     void reload_row(int row);
 

@@ -73,15 +73,18 @@ RecordSet* QuoteList::recordset() const { return binding_->recordset(); }
 int QuoteList::selected_count() const { return int(model_->selection().size()); }
 
 void QuoteList::show_query(const GridQuery& query) {
-    auto rs = std::make_unique<RecordSet>(*ctx_.list_database, query.source());
+    KeyedSource source = query.source();
+    // Rows are read again when quotations change, not when they only move in the random order;
+    // the authors' pictures are read once for every list shown until then.
+    source.version = [this] {
+        const auto v = ctx_.content_version();
+        return (v.first << 32) ^ v.second;
+    };
+    source.lookup.kept = kept_authors_;
+    auto rs = std::make_unique<RecordSet>(*ctx_.list_database, source);
     // Read through the list handle, written through the main one: the list handle never commits, so
     // the commits the main handle sees from others are other programs' only.
     rs->set_writer(*ctx_.database);
-    // Rows are read again when quotations change, not when they only move in the random order.
-    rs->set_version_source([this] {
-        const auto v = ctx_.content_version();
-        return (v.first << 32) ^ v.second;
-    });
     binding_->bind(std::move(rs));
     binding_->apply_column_widths();
     QHeaderView* header = grid->horizontalHeader();
