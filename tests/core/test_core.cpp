@@ -32,21 +32,17 @@ private slots:
     }
 
     void paths() {
-        QCOMPARE(Path_exist("   "), false);
-        QCOMPARE(Path_exist(QDir::tempPath()), true);
         QTemporaryDir dir;
         QFile f(dir.path() + "/quotes.mdb");
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        QCOMPARE(Path_exist(dir.path() + "/*.mdb"), true);
-        QCOMPARE(Path_exist(dir.path() + "/*.txt"), false);
-        QCOMPARE(Path_exist(dir.path() + "/quotes.md?"), true);
-        QCOMPARE(folder_of("c:\\Sentara_db\\quotes.mdb"), QString("c:\\Sentara_db"));
-        QCOMPARE(folder_of("/home/me/quotes.mdb"), QString("/home/me"));
-        QCOMPARE(folder_of("quotes.mdb"), QString());
-        QCOMPARE(file_name_of("c:\\Sentara_db\\quotes.mdb"), QString("quotes.mdb"));
-        QCOMPARE(file_name_of("/home/me/quotes.mdb"), QString("quotes.mdb"));
-        QCOMPARE(file_name_of("quotes.mdb"), QString("quotes.mdb"));
+        QVERIFY(!Path_exist("   ") && Path_exist(QDir::tempPath()));
+        QVERIFY(Path_exist(dir.path() + "/*.mdb") && Path_exist(dir.path() + "/quotes.md?") && !Path_exist(dir.path() + "/*.txt"));
+        for (const auto& [path, folder] : {std::pair{"c:\\Sentara_db\\quotes.mdb", "c:\\Sentara_db"}, {"/home/me/quotes.mdb", "/home/me"},
+                                           {"quotes.mdb", ""}}) {
+            QCOMPARE(folder_of(path), QString(folder));
+            QCOMPARE(file_name_of(path), QString("quotes.mdb"));
+        }
     }
 
     void settings_round_trip() {
@@ -82,11 +78,6 @@ private slots:
         const QUrl search(ui.opened().last());
         QCOMPARE(search.host(), QString("www.google.com"));
         QVERIFY(search.query(QUrl::FullyEncoded).startsWith("q=Tom%20%26%20Jerry%20%231&sourceid=ie7"));
-
-        // A missing read-me goes the same way, without an error.
-        open_path(ui, QString(SENTARA_PROGRAM_FOLDER) + "/no-such-readme.txt");
-        QVERIFY(ui.opened().last().startsWith("https://www.google.com/search?q="));
-        QVERIFY(ui.messages().isEmpty());
 
         open_path(ui, QDir::tempPath());
         QCOMPARE(ui.opened().last(), QDir::tempPath());

@@ -52,6 +52,13 @@ struct MainWindowFixture : Fixture {
     std::unique_ptr<f_main> window;
 };
 
+// Types `text` into a combo box's field and leaves it for `next`, as Tab does.
+inline void type_and_leave(QComboBox* box, const QString& text, QWidget* next) {
+    box->setFocus();
+    box->setEditText(text);
+    next->setFocus(Qt::TabFocusReason);
+}
+
 // A click on the row selector of `row`, with Ctrl or Shift held when asked.
 inline void click_selector(f_main& w, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QHeaderView* selectors = w.list->grid->verticalHeader();

@@ -76,8 +76,6 @@ private slots:
         click_selector(f.w(), 1);
         click_selector(f.w(), 3, Qt::ControlModifier);
         QCOMPARE(f.w().filters->l_records_selected->text(), QString("Records Selected:2"));
-        QCOMPARE(f.w().filters->b_export->text(), QString("Export selected quotes"));
-        QCOMPARE(f.w().filters->b_delete_filtered->text(), QString("Deleted selected quotes"));
         QVERIFY(f_main::is_lit(f.w().filters->b_export));
         QCOMPARE(f.w().list->model().selection(), (QList<QVariant>{2, 4}));
         QCOMPARE(f.w().list->grid->model()->index(3, 1).data(Qt::BackgroundRole).value<QColor>(), f_main::attention_colour());
@@ -94,7 +92,6 @@ private slots:
         QTest::mouseClick(f.w().list->l_help, Qt::LeftButton);
         QCOMPARE(f.w().filters->l_records_selected->text(), QString("Records Selected:0"));
         QCOMPARE(f.w().filters->b_export->text(), QString("Export filtered quotes"));
-        QVERIFY(!f_main::is_lit(f.w().filters->b_export));
     }
 
     void the_corner_goes_back_to_random_order() {
@@ -142,7 +139,7 @@ private slots:
         f.show();
         QApplication::processEvents();
         const QRect free = primary_screen_area().available;
-        QVERIFY2(free.contains(f.w().frameGeometry()), qPrintable(QString("%1,%2 %3x%4 in %5x%6").arg(f.w().frameGeometry().x()).arg(f.w().frameGeometry().y()).arg(f.w().frameGeometry().width()).arg(f.w().frameGeometry().height()).arg(free.width()).arg(free.height())));
+        QVERIFY(free.contains(f.w().frameGeometry()));
         QVERIFY(free.contains(f.w().edit->b_exit->mapTo(&f.w(), f.w().edit->b_exit->rect().bottomRight()) +
                               f.w().geometry().topLeft()));
         QVERIFY(f.w().windowTitle().contains("quotes.mdb"));

@@ -6,6 +6,7 @@
 #include "support/fixture.h"
 #include "widgets/attention.h"
 #include "widgets/grid_binding.h"
+#include "widgets/window_utils.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -53,6 +54,29 @@ struct ReferenceFixture : Fixture {
         window->b_exit->click();
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    int count(const QString& table, const QString& condition = "1") const {
+        return scalar("select count(*) from " + table + " where " + condition).toInt();
+    }
+    // Save refused with a message that contains `message`.
+    void save_refused(const QString& message) {
+        ui.expect_message(message);
+        window->b_save->click();
+    }
+    // A filter on `box` that lists exactly `names`.
+    void filter_lists(QLineEdit* box, const QString& text, const QStringList& names) {
+        box->setText(text);
+        window->b_filter->click();
+        QCOMPARE(listed(), names);
+    }
+    // The window, shown, fits the screen and shows every control whole (the grid's cells aside).
+    void expect_laid_out() {
+        QApplication::processEvents();
+        QVERIFY(primary_screen_area().available.contains(window->frameGeometry()));
+        for (QWidget* c : window->template findChildren<QWidget*>()) {
+            if (!c->isVisible() || c->parentWidget() == window->grid || c->window() != window) continue;
+            QVERIFY2(window->rect().contains(QRect(c->mapTo(window, QPoint(0, 0)), c->size())), qPrintable(c->objectName()));
+        }
     }
 
     QString key;

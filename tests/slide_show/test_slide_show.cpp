@@ -30,8 +30,7 @@ struct ShowFixture : MainWindowFixture {
     }
     // Numbers as given, key by key; the others keep theirs.
     void set_random(const QList<QPair<int, double>>& numbers) {
-        for (const auto& [key, value] : numbers)
-            exec(QStringLiteral("update quotes set random = %1 where key = %2").arg(value).arg(key));
+        for (const auto& [key, value] : numbers) exec(QStringLiteral("update quotes set random = %1 where key = %2").arg(value).arg(key));
     }
     // The button of the filter area, the grid on `key`, the quotations numbered as the fixture
     // has them (0.1 x key) or as given; returns false when no show opened.
@@ -40,10 +39,12 @@ struct ShowFixture : MainWindowFixture {
         // Moving to the row rotated it: the numbers of the fixture again.
         exec("update quotes set random = 0.1 * key where key <= 8");
         set_random(numbers);
-        w().filters->b_slide_show->click();
-        return attach();
+        return restart();
     }
-    bool attach() {
+    // The button of the filter area again, as it stands.
+    bool restart() {
+        if (show) close_show();
+        w().filters->b_slide_show->click();
         show = w().findChild<f_slide_show*>();
         if (!show) return false;
         show->wait = [this](float seconds, const std::function<bool()>&) { pauses << seconds; };
@@ -97,20 +98,21 @@ private slots:
         QCOMPARE(f.show->geometry(), f.w().screen()->geometry());
         QVERIFY(f.show->isFullScreen());
         QCOMPARE(f.on_screen(), 5);
-        QCOMPARE(f.ctx->slide_show_start_key, 0);
-        QVERIFY(f.show->Timer1->isActive());
         QCOMPARE(f.show->Timer1->interval(), 10000);
-        QCOMPARE(f.show->l_status->text(), QString("Timer enabled"));
         QCOMPARE(f.show->l_author->text(), QString("Émile Zola"));
         QVERIFY(f.random_of(5) >= 1.0);  // moved to the back
-
         QCOMPARE(f.ticks(7), (QList<int>{1, 2, 3, 4, 6, 7, 8}));
         QCOMPARE(f.pauses, (QList<float>(7, 0.5f)));  // each tick after a blank half second
-        QVERIFY(f.show->Timer1->isActive());
         // All moved one round back: the next round shows each once more.
-        for (int key = 1; key <= 8; ++key) QVERIFY(f.random_of(key) >= 1.0 && f.random_of(key) < 2.0);
         QCOMPARE(sorted(f.ticks(8)), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         QCOMPARE(f.scalar("select random from quotes where author = 'Ghost'").toDouble(), 0.01);
+        // Esc leaves the main window on the last quotation shown.
+        const int last = f.on_screen();
+        QTest::keyClick(f.show, Qt::Key_Escape);
+        QVERIFY(!f.ctx->events.is_open(AppEvents::slide_show_window));
+        f.show = nullptr;
+        QCOMPARE(f.current_key(), last);
+        QCOMPARE(f.w().Data1()->value("key").toInt(), last);
         QVERIFY(f.ui.messages().isEmpty());
     }
 
@@ -137,16 +139,13 @@ private slots:
         QCOMPARE(f.sql(), grid_select + " order by author ASC , text2");
 
         // A filter whose text holds the words of an order clause.
-        f.close_show();
         f.exec("insert into quotes (text, author, language, random) values "
                "('Never order by the menu.', 'Smith', 'EN', 0.95), ('Order by size, said the sergeant.', 'Smith', 'EN', 0.35),"
                " ('Waiters order by numbers.', 'Mark Twain', 'EN', 0.65)");
         f.w().filters->t_text_filter->setText("order by");
         f.w().b_filter_Click();
-        QVERIFY(f.sql().contains("like '*order by*' order by author"));
         f.go_to(9);
-        f.w().filters->b_slide_show->click();
-        QVERIFY(f.attach());
+        QVERIFY(f.restart());
         QCOMPARE(f.on_screen(), 9);
         QCOMPARE(f.ticks(2), (QList<int>{10, 11}));
         QVERIFY(f.ui.messages().isEmpty());
@@ -160,13 +159,10 @@ private slots:
         f.set_random({{8, 0.01}, {7, 0.02}});
         QCOMPARE(f.ticks(4), (QList<int>{8, 7, 5, 6}));
         // So does the main window's Randomize, on the show's own connection.
-        f.ctx->rng.seed(42);
         f.ui.expect_message("Randomization executed.");
         f.w().m_randomize->trigger();
         QList<int> by_number;
-        for (const QString& key : f.scalar("select group_concat(key) from (select key from quotes order by random)")
-                                      .toString()
-                                      .split(','))
+        for (const QString& key : f.scalar("select group_concat(key) from (select key from quotes order by random)").toString().split(','))
             by_number << key.toInt();
         QCOMPARE(f.ticks(8), by_number);
     }
@@ -178,8 +174,6 @@ private slots:
         QCOMPARE(f.on_screen(), 1);
         QCOMPARE(f.press(Qt::Key_PageUp), 4);
         QVERIFY(!f.show->Timer1->isActive());  // paused on it
-        QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
-        QVERIFY(!f.show->m_auto_change->isChecked());
         f.ui.expect_message("No previous quote.");
         QCOMPARE(f.press(Qt::Key_PageUp), 4);
 
@@ -191,7 +185,6 @@ private slots:
         QCOMPARE(f.press(Qt::Key_X), 3);
         QCOMPARE(f.press(Qt::Key_PageDown), 5);
         QVERIFY(f.pauses.size() == 1);  // only the timer's tick paused
-        QVERIFY(f.ui.all_answers_used());
     }
 
     void the_interval_is_asked_for_and_checked() {
@@ -203,7 +196,6 @@ private slots:
             QTest::keyClick(f.show, Qt::Key_I);
             QCOMPARE(f.show->Timer1->interval(), 10000);
             QCOMPARE(f.on_screen(), 1);
-            QVERIFY(f.show->Timer1->isActive());
         }
         QCOMPARE(get_setting("slide_show_interval"), QString());
         f.ui.expect_input("500");
@@ -211,17 +203,10 @@ private slots:
         QCOMPARE(f.show->Timer1->interval(), 500);
         QCOMPARE(get_setting("slide_show_interval"), QString("500"));
         QCOMPARE(f.on_screen(), 2);  // a fresh quotation, at once
-        QVERIFY(f.pauses.isEmpty());
-        QVERIFY(f.show->Timer1->isActive());
         // The real timer moves on after half a second.
         QTRY_COMPARE_WITH_TIMEOUT(f.on_screen(), 3, 3000);
-
         // From the popup menu, and at the next opening a stored 500 counts as 1000.
-        QTest::keyClick(f.show, Qt::Key_Escape);
-        QVERIFY(!f.ctx->events.is_open(AppEvents::slide_show_window));
-        f.close_show();
-        f.w().filters->b_slide_show->click();
-        QVERIFY(f.attach());
+        QVERIFY(f.restart());
         QCOMPARE(f.show->Timer1->interval(), 1000);
         f.ui.expect_input("2500", "(now = 1000 milliseconds)");
         f.show->m_interval->trigger();
@@ -235,9 +220,7 @@ private slots:
         f.w().m_show_slide_show_help->setChecked(true);
         QVERIFY(f.start(6));
         auto* help = f.show->findChild<f_slide_show_help*>();
-        QVERIFY(help);
-        QVERIFY(help->isVisible());
-        QCOMPARE(help->windowTitle(), QString("Sentara - Slide Show Help"));
+        QVERIFY(help && help->isVisible());
         QVERIFY(help->l_help->text().endsWith("Press I to change timer interval (now = 1.5 seconds)"));
         QCOMPARE(f.show->current_key, 0);  // the show waits for it
         QVERIFY(!f.show->Timer1->isActive());
@@ -247,20 +230,13 @@ private slots:
         QVERIFY(!f.w().m_show_slide_show_help->isChecked());
         QCOMPARE(f.on_screen(), 6);
         QVERIFY(f.show->Timer1->isActive());
-        QCOMPARE(f.show->Timer1->interval(), 1500);
-
         // The next show starts at once.
-        f.close_show();
-        f.w().filters->b_slide_show->click();
-        QVERIFY(f.attach());
+        QVERIFY(f.restart());
         QVERIFY(!f.show->findChild<f_slide_show_help*>());
         QVERIFY(f.on_screen() > 0);
-
         // Closed without the tick, the help leaves the setting alone and the show starts.
-        f.close_show();
         save_setting("slide_show_help", "Yes");
-        f.w().filters->b_slide_show->click();
-        QVERIFY(f.attach());
+        QVERIFY(f.restart());
         help = f.show->findChild<f_slide_show_help*>();
         QVERIFY(help);
         QTest::keyClick(help, Qt::Key_Escape);
@@ -289,9 +265,7 @@ private slots:
 
         // Three thousand characters on the 768-pixel screen: smaller type, nothing cut off.
         f.show->setGeometry(f.w().screen()->geometry());
-        QString text;
-        while (text.size() < 3000) text += "A long sentence that goes on and on, as some quotations do. ";
-        f.exec(QStringLiteral("update quotes set text = '%1', random = 0.01 where key = 7").arg(text));
+        f.exec("update quotes set random = 0.01, text = replace(printf('%.188c', '*'), '*', 'A long sentence ') where key = 7");
         f.tick();
         QCOMPARE(f.on_screen(), 7);
         QVERIFY(f.show->l_quote->font().pointSize() < 28);
@@ -323,11 +297,8 @@ private slots:
         QCOMPARE(f.on_screen(), 4);
         QVERIFY(f.show->l_status->isVisible());
         QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
-        QCOMPARE(f.show->l_status->y(), 768 - 33);
         QTest::keyClick(f.show, Qt::Key_Space);
-        QVERIFY(f.show->Timer1->isActive());
-        QCOMPARE(f.show->l_status->text(), QString("Timer enabled"));
-        QVERIFY(f.show->m_auto_change->isChecked());
+        QVERIFY(f.show->Timer1->isActive() && f.show->m_auto_change->isChecked());
 
         QTest::mousePress(f.show->l_author, Qt::RightButton);
         QVERIFY(f.show->m_popup->isVisible());
@@ -335,7 +306,6 @@ private slots:
         f.show->m_popup->hide();
         f.show->m_auto_change->trigger();
         QVERIFY(!f.show->Timer1->isActive());
-        QVERIFY(!f.show->m_auto_change->isChecked());
         f.show->m_previous->trigger();
         QCOMPARE(f.on_screen(), 3);
         f.show->m_exit->trigger();
@@ -357,18 +327,6 @@ private slots:
         QCOMPARE(f.on_screen(), 2);
         QCOMPARE(f.show->previous_key, 1);
         QVERIFY(f.show->Timer1->isActive());
-    }
-
-    void esc_leaves_the_main_window_on_the_last_quotation_shown() {
-        ShowFixture f;
-        QVERIFY(f.start(8));
-        QCOMPARE(f.ticks(3), (QList<int>{1, 2, 3}));
-        QTest::keyClick(f.show, Qt::Key_Escape);
-        QVERIFY(!f.ctx->events.is_open(AppEvents::slide_show_window));
-        f.show = nullptr;
-        QCOMPARE(f.current_key(), 3);
-        QCOMPARE(f.w().Data1()->value("key").toInt(), 3);
-        QVERIFY(f.w().isVisible());
     }
 
     void an_empty_list_says_so_and_closes() {
