@@ -7,7 +7,7 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libsqlite3-dev
-sqlite3 libgl-dev fonts-dejavu-core xvfb xauth desktop-file-utils appstream"
+sqlite3 libgl-dev fonts-dejavu-core xvfb xauth desktop-file-utils appstream mdbtools-dev fortune-mod"
 
 install_missing() {
     missing=""
