@@ -49,6 +49,7 @@ Figure peak_memory(const Workspace& ws);
 Figure row_change(const Workspace& ws);
 std::vector<Figure> save_and_delete(const Workspace& ws);
 Figure random_command(const Workspace& ws);
+Figure search_index_size(const Workspace& ws);
 Figure grid_scroll(const Workspace& ws);
 // The authors window, on the collection with its authors made up to a hundred thousand.
 Figure authors_window(const Workspace& ws);

@@ -1,6 +1,9 @@
 #include "generator.h"
 
 #include "database/database.h"
+#include "database/search_index.h"
+
+#include "database/database.h"
 #include "database/schema.h"
 
 #include <QDir>
@@ -416,6 +419,29 @@ QString default_cache_folder() {
     return base + QStringLiteral("/sentara-bench");
 }
 
+// A collection as the program leaves it after its first start: with its substring index when it
+// is large enough to want one. Built once into the cached file.
+void index_collection(CollectionFacts& facts) {
+    if (facts.quotes < search_index::worth_it_from) return;
+    {
+        auto db = Database::open(facts.path);
+        if (!search_index::exists(*db)) {
+            QElapsedTimer timer;
+            timer.start();
+            search_index::build(*db);
+            facts.index_seconds = double(timer.nsecsElapsed()) / 1e9;
+        }
+    }
+    sqlite3* plain = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(facts.path).constData(), &plain, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(plain, "SELECT sum(pgsize) FROM dbstat WHERE name LIKE 'quotes_search%'", -1, &st, nullptr);
+        if (st && sqlite3_step(st) == SQLITE_ROW) facts.search_index_bytes = sqlite3_column_int64(st, 0);
+        sqlite3_finalize(st);
+    }
+    sqlite3_close_v2(plain);
+}
+
 CollectionFacts collection(const QString& cache_folder, qint64 quotes) {
     CollectionFacts facts;
     const QString name = QStringLiteral("quotes-%1-g%2.mdb").arg(size_name(quotes)).arg(generator_version);
@@ -427,7 +453,10 @@ CollectionFacts collection(const QString& cache_folder, qint64 quotes) {
     facts.text_word = QStringLiteral("love");
     facts.middle_key = quotes / 2 + 1;
 
-    if (QFileInfo::exists(facts.path) && max_key(facts.path) == quotes) return facts;
+    if (QFileInfo::exists(facts.path) && max_key(facts.path) == quotes) {
+        index_collection(facts);
+        return facts;
+    }
 
     if (!QDir().mkpath(cache_folder)) throw std::runtime_error("cannot create " + cache_folder.toStdString());
     // Files of other generator versions for this size are out of date.
@@ -442,6 +471,7 @@ CollectionFacts collection(const QString& cache_folder, qint64 quotes) {
     if (!QFile::rename(part, facts.path)) throw std::runtime_error("cannot rename " + part.toStdString());
     facts.generated_now = true;
     facts.seconds = double(timer.nsecsElapsed()) / 1e9;
+    index_collection(facts);
     return facts;
 }
 

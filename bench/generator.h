@@ -19,6 +19,12 @@ struct CollectionFacts {
     QString featured_author;  // a frequent author whose name holds an apostrophe
     QString text_word;        // a word found in a few percent of the texts
     qint64 middle_key = 0;    // an existing key
+    QString common_text_word = QStringLiteral("lovers");      // in about one text of a hundred
+    QString rare_text_words = QStringLiteral("lovely and");    // in a handful
+    QString common_note_words = QStringLiteral("letter to F"); // in a few notes of a thousand
+    QString rare_note_words = QStringLiteral("by Inês Ó Súil"); // in a handful
+    qint64 search_index_bytes = 0;  // the size of the substring index; 0 without one
+    double index_seconds = 0;       // time spent building it, when built now
     bool generated_now = false;
     double seconds = 0;       // time spent generating, when generated now
 };

@@ -26,7 +26,7 @@ using namespace bench;
 const char* const usage_text =
     "usage: sentara-bench [--sizes 20k,100k,1M] [--figures LIST] [--repeats N] [--every-size] [--cache DIR]\n"
     "  --sizes       collections to measure (default 20k,100k,1M; any size such as 5k or 250k works)\n"
-    "  --figures     some of: startup, backup, requery, memory, row-change, save-delete, random, scroll,\n"
+    "  --figures     some of: startup, backup, requery, memory, row-change, save-delete, index, random, scroll,\n"
     "                bulk-delete, export, authors, slide-show, import (default: all)\n"
     "  --repeats N   runs per figure (default 5 below 1M quotations, 3 from 1M)\n"
     "  --every-size  measure every figure at every size, not only at the sizes its target names\n"
@@ -51,6 +51,7 @@ std::vector<Plan> plans() {
         {"memory", million, [](const Workspace& ws) { return std::vector<Figure>{peak_memory(ws)}; }},
         {"row-change", every, [](const Workspace& ws) { return std::vector<Figure>{row_change(ws)}; }},
         {"save-delete", every, [](const Workspace& ws) { return save_and_delete(ws); }},
+        {"index", million, [](const Workspace& ws) { return std::vector<Figure>{search_index_size(ws)}; }},
         {"random", million, [](const Workspace& ws) { return std::vector<Figure>{random_command(ws)}; }},
         {"scroll", million, [](const Workspace& ws) { return std::vector<Figure>{grid_scroll(ws)}; }},
         {"bulk-delete", million, [](const Workspace& ws) { return bulk_delete(ws); }},

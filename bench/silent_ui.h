@@ -26,6 +26,7 @@ public:
         return true;
     }
     void yield() override {}
+    void progress(const QString&, qint64, qint64) override {}
     void set_hourglass(bool) override {}
     void end_program() override {}
 

@@ -132,6 +132,8 @@ QString first_line(const QString& text) {
 bool open_url(Ui& ui, const QString& text) {
     const QString url = first_line(text);
     if (!is_url(url)) return false;
+    // An address without its scheme is a web address too, never a file of that name.
+    if (url.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) return ui.open_target(QStringLiteral("http://") + url);
     return ui.open_target(url);
 }
 

@@ -4,6 +4,7 @@
 #include "common.h"
 #include "database/recordset.h"
 #include "database/schema.h"
+#include "database/search_index.h"
 #include "settings.h"
 
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -196,6 +198,35 @@ void maintain_exclusively(AppContext& ctx) {
     }
 }
 
+// The substring index over the text and notes, built once for a collection large enough to want
+// it, when this program has the file to itself and its disk has room for the index.
+void ensure_search_index(AppContext& ctx) {
+    Database& db = *ctx.database;
+    if (search_index::exists(db)) return;
+    const qint64 quotes = db.scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
+    if (quotes < search_index::worth_it_from) return;
+    const qint64 needed = search_index::estimated_size(db);
+    const QStorageInfo disk(QFileInfo(ctx.database_path).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < 2 * needed + (64 << 20)) return;  // searches read the collection through
+    // About 60,000 quotations a second on an ordinary machine.
+    const QString what = QStringLiteral("Sentara builds the search index of its %1 quotations, once: about %2 s.")
+                             .arg(quotes)
+                             .arg(std::max<qint64>(1, quotes / 60000));
+    ctx.ui.set_hourglass(true);
+    try {
+        search_index::build(db, [&](qint64 done, qint64 total) { ctx.ui.progress(what, done, total); });
+    } catch (const DbError& e) {
+        ctx.ui.progress(what, 1, 1);
+        ctx.ui.set_hourglass(false);
+        ctx.ui.message(QStringLiteral("The search index could not be built; searches read the whole collection.\n"
+                                      "Error %1 - %2")
+                           .arg(e.number())
+                           .arg(e.description()));
+        return;
+    }
+    ctx.ui.set_hourglass(false);
+}
+
 bool ask_for_database_file(AppContext& ctx, const QString& default_path) {
     const bool have_default = Path_exist(default_path);
     const QString chosen = ctx.ui.open_file(dialog_title, QString::fromLatin1(database_file_filter),
@@ -351,6 +382,7 @@ StartResult Main(AppContext& ctx) {
         ctx.database = Database::open(ctx.database_path);
         random_order::fill_missing_random(*ctx.database, ctx.rng);
         check_default_language(ctx);
+        if (exclusive) ensure_search_index(ctx);
         ctx.list_database = Database::open(ctx.database_path);
     } catch (const DbError& e) {
         ctx.ui.message(QStringLiteral("The database cannot be opened.\n\nThe file '%1': %2").arg(ctx.database_path, e.description()),

@@ -34,6 +34,9 @@ public:
     // The desktop's "Open" on a web address, file or folder; false when nothing could open it.
     virtual bool open_target(const QString& url_or_path) = 0;
     virtual void yield() = 0;
+    // Long work under way: `done` of `total`, described by `what`. The first call shows the
+    // progress, a call with done == total takes it away. Does not wait for the user.
+    virtual void progress(const QString& what, qint64 done, qint64 total) = 0;
     virtual void set_hourglass(bool on) = 0;
     virtual void end_program() = 0;
 };

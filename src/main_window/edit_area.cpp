@@ -64,8 +64,6 @@ void EditArea::build() {
     t_note = text_box("t_note");
     b_edit_author = button("b_edit_author", QStringLiteral("Edit"), QStringLiteral("Edit this author"));
     b_add_subject = button("b_add_subject", QStringLiteral("Edit"), QStringLiteral("Subject Table Management"));
-    // The subjects window comes with later work.
-    b_add_subject->setEnabled(false);
     // Lists that suggest while typing, without changing what is typed.
     for (QComboBox* c : {cb_author, cb_subject}) {
         auto* completer = new QCompleter(c->model(), c);

@@ -14,6 +14,9 @@
 #include "quote_list.h"
 #include "reference/f_authors.h"
 #include "slide_show/f_slide_show.h"
+#include "reference/f_languages.h"
+#include "reference/f_subjects.h"
+#include "reference/f_websites.h"
 #include "widgets/attention.h"
 #include "widgets/author_picture.h"
 #include "widgets/combo_fill.h"
@@ -114,10 +117,13 @@ void f_main::build_menus() {
     m_authors = window("m_authors", QStringLiteral("&Authors"), QKeySequence(Qt::CTRL | Qt::Key_1));
     m_authors->setEnabled(true);
     m_subjects = window("m_subjects", QStringLiteral("&Subjects"), QKeySequence(Qt::CTRL | Qt::Key_2));
+    m_subjects->setEnabled(true);
     m_languages = window("m_languages", QStringLiteral("&Languages"), QKeySequence(Qt::CTRL | Qt::Key_3));
+    m_languages->setEnabled(true);
     m_import = window("m_import", QStringLiteral("&Import"), QKeySequence(Qt::CTRL | Qt::Key_I));
     m_import->setEnabled(true);
     m_websites = window("m_websites", QStringLiteral("Web sites"), QKeySequence(Qt::CTRL | Qt::Key_4));
+    m_websites->setEnabled(true);
 
     m_help = named(menuBar()->addMenu(QStringLiteral("&?")), "m_help");
     m_help->setToolTipsVisible(true);
@@ -154,16 +160,23 @@ void f_main::wire() {
     connect(&ctx_.events, &AppEvents::quote_requested, this, &f_main::show_quote);
     connect(&ctx_.events, &AppEvents::slide_show_help_changed, m_show_slide_show_help, &QAction::setChecked);
 
-    // The authors window: from the menu on the author shown; from the edit area's button on it
-    // too, and the name saved there comes back to the author box.
-    connect(m_authors, &QAction::triggered, this, [this] {
-        ctx_.author_requested_from_main = false;
-        show_authors_window(ctx_, edit->cb_author->currentText());
-    });
-    connect(edit->b_edit_author, &QPushButton::clicked, this, [this] {
-        ctx_.author_requested_from_main = true;
-        show_authors_window(ctx_, edit->cb_author->currentText());
-    });
+    // The authors and subjects windows: from the menu on the name shown in the edit area's box;
+    // from the button beside the box on it too, and the name saved there comes back to the box.
+    const auto reference = [this](QAction* item, QPushButton* button, QComboBox* box, bool& requested,
+                                  void (*show)(AppContext&, const QString&)) {
+        connect(item, &QAction::triggered, this, [this, box, &requested, show] {
+            requested = false;
+            show(ctx_, box->currentText());
+        });
+        connect(button, &QPushButton::clicked, this, [this, box, &requested, show] {
+            requested = true;
+            show(ctx_, box->currentText());
+        });
+    };
+    reference(m_authors, edit->b_edit_author, edit->cb_author, ctx_.author_requested_from_main, show_authors_window);
+    reference(m_subjects, edit->b_add_subject, edit->cb_subject, ctx_.subject_requested_from_main, show_subjects_window);
+    connect(m_languages, &QAction::triggered, this, [this] { show_languages_window(ctx_); });
+    connect(m_websites, &QAction::triggered, this, [this] { show_websites_window(ctx_); });
     // A new picture for the author shown is shown at once.
     connect(&ctx_.events, &AppEvents::authors_changed, this, [this](const QString&, const QString& name) {
         if (name.isEmpty() || jet::folded(name) != jet::folded(edit->cb_author->currentText())) return;

@@ -75,12 +75,13 @@ void FilterArea::build() {
     t_key_selector = text_box("t_key_selector");
     t_key_selector->setMaximumWidth(110);
     for (QComboBox* c : {cb_rate_filter_from, cb_rate_filter_to}) c->setMinimumWidth(60);
-    b_clear_author_filter = clear_button("b_clear_author_filter", QStringLiteral("author filter"));
-    b_clear_subject_filter = clear_button("b_clear_subject_filter", QStringLiteral("subject filter"));
-    b_clear_language_filter = clear_button("b_clear_language_filter", QStringLiteral("language filter"));
-    b_clear_text_filter = clear_button("b_clear_text_filter", QStringLiteral("text filter"));
-    Command1 = clear_button("Command1", QStringLiteral("key filter"));
-    Command2 = clear_button("Command2", QStringLiteral("note filter"));
+    make_each<QToolButton>({{b_clear_author_filter, "b_clear_author_filter", "author filter"},
+                            {b_clear_subject_filter, "b_clear_subject_filter", "subject filter"},
+                            {b_clear_language_filter, "b_clear_language_filter", "language filter"},
+                            {b_clear_text_filter, "b_clear_text_filter", "text filter"},
+                            {Command1, "Command1", "key filter"},
+                            {Command2, "Command2", "note filter"}},
+                           clear_button);
 
     auto* g = new QGridLayout(frame_filter_texts);
     g->setContentsMargins(6, 4, 6, 4);
@@ -111,11 +112,12 @@ void FilterArea::build() {
 
     b_filter = button("b_filter", QStringLiteral("Filter"), QStringLiteral("Apply the filters (F5)"));
     b_clear = button("b_clear", QStringLiteral("Clear all filters"), QStringLiteral("Empty every filter field (Ctrl+Shift+F)"));
-    b_filter_current_author = button("b_filter_current_author", QStringLiteral("Filter on current author"));
-    b_filter_current_subject = button("b_filter_current_subject", QStringLiteral("Filter on current subject"));
-    b_delete_filtered = button("b_delete_filtered", QStringLiteral("Delete filtered quotes"));
-    b_slide_show = button("b_slide_show", QStringLiteral("Slide show of filtered quotes"));
-    b_export = button("b_export", QStringLiteral("Export filtered quotes"));
+    make_each<QPushButton>({{b_filter_current_author, "b_filter_current_author", "Filter on current author"},
+                            {b_filter_current_subject, "b_filter_current_subject", "Filter on current subject"},
+                            {b_delete_filtered, "b_delete_filtered", "Delete filtered quotes"},
+                            {b_slide_show, "b_slide_show", "Slide show of filtered quotes"},
+                            {b_export, "b_export", "Export filtered quotes"}},
+                           [](const char* name, const QString& caption) { return button(name, caption); });
     l_records_selected = label("l_records_selected", QStringLiteral("Records Selected: "));
     l_records_filtered = label("l_records_filtered", QStringLiteral("Records Filtered: "));
 

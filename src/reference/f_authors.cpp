@@ -45,7 +45,17 @@ f_authors::f_authors(AppContext& ctx)
                                  QStringLiteral("authors.random ASC, name"),
                                  QStringLiteral("author_formheight"),
                                  QSize(10360, 7900),
-                                 QSize(13800, 10500)}) {
+                                 QSize(13800, 10500),
+                                 false,
+                                 false,
+                                 Shape::Filter::boxes,
+                                 {QStringLiteral("authors"), QStringLiteral("name"), QStringLiteral("author"),
+                                  QStringLiteral("Author \"%1\" cannot be deleted beacuse associated with one or more quotes."),
+                                  QStringLiteral("Author not deleted.")},
+                                 // The replaced author goes, in the same transaction.
+                                 {QStringLiteral("Existing name to be used?"), QStringLiteral("Author name replacement"),
+                                  QStringLiteral("Author '%1' not found."), QStringLiteral("authors"), QStringLiteral("name"),
+                                  QStringLiteral("author"), true}}) {
     build_edit_area();
     build_filter_area();
     set_tab_order({grid, t_name, t_picture, b_get_file, t_notes, b_add_new, b_save, b_delete, b_show_quotes, b_main_windpw,
@@ -59,11 +69,7 @@ void f_authors::build_edit_area() {
     t_name = text_box("t_name");
     t_picture = text_box("t_picture");
     t_notes = text_box("t_notes");
-    t_quotes = text_box("t_quotes");
-    t_quotes->setReadOnly(true);
-    t_quotes->setFocusPolicy(Qt::NoFocus);
-    t_quotes->setMaximumWidth(90);
-    t_quotes->setAlignment(Qt::AlignRight);
+    t_quotes = count_box("t_quotes");
     l_name = label("l_name", QStringLiteral("Name"), t_name);
     l_picture = label("l_picture", QStringLiteral("Picture"), t_picture);
     l_notes = label("l_notes", QStringLiteral("Notes"), t_notes);
@@ -119,18 +125,11 @@ void f_authors::build_filter_area() {
     l_name_filter = label("l_name_filter", QStringLiteral("Name filter"), t_name_filter);
     l_picture_filter = label("l_picture_filter", QStringLiteral("Picture filter"), t_picture_filter);
     Label1 = label("Label1", QStringLiteral("Notes filter"), t_notes_filter);
-    auto* boxes = new QGridLayout(frame_filters_texts);
-    boxes->setContentsMargins(8, 4, 8, 4);
-    int column = 0;
-    for (auto [caption, box] : {std::pair{l_name_filter, t_name_filter}, std::pair{l_picture_filter, t_picture_filter},
-                                std::pair{Label1, t_notes_filter}}) {
-        boxes->addWidget(caption, 0, column);
-        boxes->addWidget(box, 0, column + 1);
-        boxes->setColumnStretch(column + 1, 1);
-        column += 2;
-    }
     b_filter->setToolTip(QStringLiteral("List the authors whose name, picture or notes hold one of the texts (Enter, F5)"));
-    watch_filter_boxes({t_name_filter, t_picture_filter, t_notes_filter});
+    // Any text matches; the picture and notes texts are found as they are typed.
+    set_filter_boxes({{l_name_filter, t_name_filter, QStringLiteral("name")},
+                      {l_picture_filter, t_picture_filter, QStringLiteral("picture"), Match::holds_as_typed},
+                      {Label1, t_notes_filter, QStringLiteral("notes"), Match::holds_as_typed}});
 }
 
 // ---------------------------------------------------------------------------- the list
@@ -151,25 +150,6 @@ std::unique_ptr<RecordSet> f_authors::open_list(const QString& sql, const QStrin
     return rs;
 }
 
-QString f_authors::filter_condition() {
-    const QString name = t_name_filter->text().trimmed();
-    const QString picture = t_picture_filter->text();
-    const QString notes = t_notes_filter->text();
-    if ((name + picture + notes).trimmed().isEmpty()) return QString();
-    // Any text matches: the parts are joined with "or". What is typed is found as it is, the
-    // pattern characters included.
-    QString condition;
-    if (!name.isEmpty()) condition = QStringLiteral(" name like '*") + sql_escape_pattern(name) + QStringLiteral("*'");
-    const auto add = [&](const QString& column, const QString& text) {
-        if (text.isEmpty()) return;
-        if (!condition.isEmpty()) condition += QStringLiteral(" or ");
-        condition += QStringLiteral("  ") + column + QStringLiteral(" like '*") + sql_escape_pattern(text) + QStringLiteral("*'");
-    };
-    add(QStringLiteral("picture"), picture);
-    add(QStringLiteral("notes"), notes);
-    return condition;
-}
-
 // ---------------------------------------------------------------------------- the edit area
 
 QList<QWidget*> f_authors::edit_fields() const { return {t_name, t_notes, t_picture}; }
@@ -181,10 +161,7 @@ void f_authors::Clear_all_text_boxes() {
 }
 
 void f_authors::fill_fields(RecordSet& rs) {
-    t_name->setText(rs.text(QStringLiteral("name")));
-    t_picture->setText(rs.text(QStringLiteral("picture")));
-    t_notes->setText(rs.text(QStringLiteral("notes")));
-    t_quotes->setText(rs.text(QStringLiteral("quotes")));
+    show_fields(rs, {{t_name, "name"}, {t_picture, "picture"}, {t_notes, "notes"}, {t_quotes, "quotes"}});
 }
 
 void f_authors::row_shown() {
@@ -247,95 +224,37 @@ bool f_authors::eventFilter(QObject* watched, QEvent* event) {
 
 void f_authors::b_save_Click() {
     const QString name = t_name->text().trimmed();
-    if (name.isEmpty()) {
-        ctx_.ui.message(QStringLiteral("Name cannot be empty"));
-        t_name->setFocus();
-        return;
-    }
-    // With nothing listed there is nothing to change: what is typed is a new author.
-    const bool adding = adding_new() || binding().current_row() < 0;
-    const QString old_name = adding ? QString() : initial_values_.value(0);
-    Database& db = *ctx_.database;
-    bool refused = false, renamed = false;
-    const bool saved = guarded(ctx_.ui, [&] {
-        // A name is one author's: a new author, or a new name, may not be another's already.
-        auto same = db.open_recordset(QStringLiteral("select * from authors where ") + name_is(name));
-        if (!same->eof() && (adding || jet::folded(same->text(QStringLiteral("name"))) != jet::folded(old_name))) {
-            ctx_.ui.message(QStringLiteral("Author already present."));
-            refused = true;
-            return;
-        }
-        // The author and the quotations that name them change together, or not at all.
-        Database::Transaction t(db);
-        std::unique_ptr<RecordSet> row;
-        if (adding) {
-            row = db.open_recordset(QStringLiteral("select * from authors"));
-            row->add_new();
-        } else {
-            row = db.open_recordset(QStringLiteral("select * from authors where ") + name_is(old_name));
-            row->edit();
-        }
-        const QString notes = t_notes->text().trimmed();
-        const QString picture = t_picture->text().trimmed();
-        row->set_value(QStringLiteral("name"), name);
-        row->set_value(QStringLiteral("notes"), notes.isEmpty() ? QVariant() : QVariant(notes));
-        row->set_value(QStringLiteral("picture"), picture.isEmpty() ? QVariant() : QVariant(relative_path(picture)));
-        row->update();
-        renamed = !adding && name != old_name;
-        if (renamed)
-            db.execute(QStringLiteral("update quotes set author = '") + sql_escape_text(name) +
-                       QStringLiteral("' where author = '") + sql_escape_text(old_name) + u'\'');
-        t.commit();
-    });
-    if (!saved || refused) return;  // what was typed stays, and so does the pending edit
+    const QString old_name = initial_values_.value(0);
+    const QString notes = t_notes->text().trimmed();
+    const QString picture = t_picture->text().trimmed();
+    const Written written = write_row(
+        {.table = QStringLiteral("authors"),
+         .empty = QStringLiteral("Name cannot be empty"),
+         .present = QStringLiteral("Author already present."),
+         .holders = {{QStringLiteral("quotes"), QStringLiteral("author")}}},
+        adding_new(), old_name,
+        {{QStringLiteral("name"), name},
+         {QStringLiteral("notes"), notes.isEmpty() ? QVariant() : QVariant(notes)},
+         {QStringLiteral("picture"), picture.isEmpty() ? QVariant() : QVariant(relative_path(picture))}});
+    if (written == Written::nothing) return;  // what was typed stays, and so does the pending edit
     show_saved(name_is(name));
     // Opened from the main window's edit area: the name goes back to its author box.
     if (ctx_.author_requested_from_main) {
         ctx_.author_requested_from_main = false;
         if (ctx_.main_window_open()) emit ctx_.events.author_chosen(name);
     }
-    ctx_.events.author_was_changed(old_name, name);  // every list of authors, and the main window's picture
-    if (renamed) ctx_.events.quotes_were_changed();
+    // Every list of authors, and the main window's picture.
+    ctx_.events.author_was_changed(written == Written::added ? QString() : old_name, name);
+    if (written == Written::renamed) ctx_.events.quotes_were_changed();
 }
 
 void f_authors::b_delete_Click() {
-    if (refuse_while_editing()) return;
-    if (adding_new()) {
-        // Nothing shown can be deleted while adding: the addition is given up instead.
-        show_current_row();
-        return;
-    }
-    RecordSet* rs = recordset();
-    if (!rs || binding().current_row() < 0) return;
-    QString name;
-    qint64 in_use = 0;
-    if (!guarded(ctx_.ui, [&] {
-            name = rs->text(QStringLiteral("name"));
-            // Counted now: another window may have given the author a quotation since the list was read.
-            in_use = ctx_.database->scalar(QStringLiteral("Select count (0) from quotes where author = '") +
-                                           sql_escape_text(name) + u'\'')
-                         .toLongLong();
-        }))
-        return;
-    if (in_use > 0) {
-        ctx_.ui.message(QStringLiteral("Author \"") + t_name->text() +
-                        QStringLiteral("\" cannot be deleted beacuse associated with one or more quotes."));
-        return;
-    }
-    if (delete_current_row(QStringLiteral("Delete from authors where ") + name_is(name),
-                           QStringLiteral("Select * from authors where ") + name_is(t_name->text()),
-                           QStringLiteral("Author not deleted.")))
-        ctx_.events.author_was_changed(name, QString());
+    if (const auto name = delete_unused(t_name->text())) ctx_.events.author_was_changed(*name, QString());
 }
 
 void f_authors::b_replace_Click() {
-    if (refuse_while_editing() || binding().current_row() < 0 || adding_new()) return;
     const QString replaced = t_name->text();
-    const QString used = replace_current({QStringLiteral("Existing name to be used?"), QStringLiteral("Author name replacement"),
-                                          QStringLiteral("Author '%1' not found."), QStringLiteral("authors"),
-                                          QStringLiteral("name"), QStringLiteral("author"), true},
-                                         replaced);
-    if (used.isEmpty()) return;
+    if (replace_current(replaced).isEmpty()) return;
     ctx_.events.author_was_changed(replaced, QString());
     ctx_.events.quotes_were_changed();
 }
@@ -350,19 +269,11 @@ void f_authors::b_random_Click() {
     if (grid->isEnabled()) grid->setFocus();
 }
 
-void f_authors::b_show_quotes_Click() {
-    if (t_name->text().trimmed().isEmpty()) return;
-    show_quotes(AppEvents::QuotesOf::author, t_name->text().trimmed());
-}
+void f_authors::b_show_quotes_Click() { show_quotes(AppEvents::QuotesOf::author, t_name->text()); }
 
 // ---------------------------------------------------------------------------- opening
 
 void show_authors_window(AppContext& ctx, const QString& name) {
-    auto* window = qobject_cast<f_authors*>(ctx.events.window(AppEvents::authors_window));
-    if (!window) window = new f_authors(ctx);  // it goes when it is closed
-    window->show();
-    if (!name.isEmpty() && !window->editing()) window->go_to_first(name_is(name));
-    ctx.ui.yield();
-    window->raise();
-    window->activateWindow();
+    show_reference_window(ctx, AppEvents::authors_window, [&ctx] { return new f_authors(ctx); },
+                          name.isEmpty() ? QString() : name_is(name));
 }

@@ -42,7 +42,6 @@ protected:
     QList<QWidget*> edit_fields() const override;
     void fill_fields(RecordSet& rs) override;
     void row_shown() override;
-    QString filter_condition() override;
     std::unique_ptr<RecordSet> open_list(const QString& sql, const QString& condition, const QString& order) override;
     void grid_double_clicked() override { b_show_quotes_Click(); }
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,6 +26,7 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -38,7 +40,7 @@ QString text_of(const QWidget* w) {
 
 void clear_text_of(QWidget* w) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) e->clear();
-    else if (auto* c = qobject_cast<QComboBox*>(w)) c->setEditText(QString());
+    else if (auto* c = qobject_cast<QComboBox*>(w)) c->isEditable() ? c->setEditText(QString()) : c->setCurrentIndex(-1);
     else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) p->clear();
 }
 
@@ -107,15 +109,17 @@ void ReferenceWindow::build() {
     outer->setContentsMargins(6, 6, 6, 6);
     outer->setSpacing(6);
     outer->addWidget(grid, 1);
+    const bool filters = shape_.filter != Shape::Filter::none;
+    if (!filters) filter_area->hide();
     if (shape_.side_by_side) {
         auto* areas = new QVBoxLayout;
         areas->addWidget(edit_area);
-        areas->addWidget(filter_area);
+        if (filters) areas->addWidget(filter_area);
         areas->addStretch();
         outer->addLayout(areas);
     } else {
         outer->addWidget(edit_area);
-        outer->addWidget(filter_area);
+        if (filters) outer->addWidget(filter_area);
     }
 
     connect(binding_, &GridBinding::current_row_changed, this, &ReferenceWindow::row_changed);
@@ -136,14 +140,53 @@ void ReferenceWindow::build() {
     shortcut(QKeySequence(Qt::Key_F5), b_filter);
 }
 
-void ReferenceWindow::set_edit_buttons(const QList<QPushButton*>& buttons) {
-    auto* row = new QHBoxLayout(frame_edit_buttons);
-    row->setContentsMargins(0, 0, 0, 0);
-    for (QPushButton* b : buttons) {
-        b->setMinimumWidth(86);
-        row->addWidget(b);
+void ReferenceWindow::set_edit_buttons(const QList<QPushButton*>& buttons, int per_row) {
+    auto* rows = new QGridLayout(frame_edit_buttons);
+    rows->setContentsMargins(0, 0, 0, 0);
+    const int n = per_row > 0 ? per_row : int(buttons.size());
+    for (int i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setMinimumWidth(86);
+        rows->addWidget(buttons[i], i / n, i % n);
     }
-    row->addStretch();
+    rows->setColumnStretch(n, 1);
+}
+
+void ReferenceWindow::set_field_rows(const QList<std::pair<QLabel*, QWidget*>>& rows) {
+    auto* fields = new QGridLayout(frame_data);
+    fields->setContentsMargins(8, 6, 8, 6);
+    fields->setHorizontalSpacing(6);
+    for (int i = 0; i < rows.size(); ++i) {
+        auto [caption, field] = rows[i];
+        fields->addWidget(caption, i, 0);
+        // A field of its own width stays at the left; the others take the row.
+        if (field->maximumWidth() < QWIDGETSIZE_MAX) fields->addWidget(field, i, 1, Qt::AlignLeft);
+        else fields->addWidget(field, i, 1);
+    }
+    fields->setColumnStretch(1, 1);
+}
+
+void ReferenceWindow::set_filter_boxes(const QList<FilterBox>& boxes) {
+    auto* row = new QHBoxLayout(frame_filters_texts);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->setSpacing(4);
+    filters_ = boxes;
+    QList<QWidget*> watched;
+    for (const FilterBox& f : boxes) {
+        if (!watched.isEmpty()) row->addSpacing(8);
+        row->addWidget(f.caption);
+        row->addWidget(f.box, 1);
+        watched << f.box;
+        if (!f.clear) continue;
+        row->addWidget(f.clear);
+        QWidget* box = f.box;
+        connect(f.clear, &QToolButton::clicked, this, [this, box] {
+            if (text_of(box).isEmpty()) return;
+            clear_text_of(box);
+            b_filter_Click();
+            Any_filter();
+        });
+    }
+    watch_filter_boxes(watched);
 }
 
 void ReferenceWindow::set_tab_order(const QList<QWidget*>& widgets) {
@@ -153,10 +196,31 @@ void ReferenceWindow::set_tab_order(const QList<QWidget*>& widgets) {
 void ReferenceWindow::watch_edit_fields(const QList<QWidget*>& fields) {
     for (QWidget* w : fields) {
         if (auto* e = qobject_cast<QLineEdit*>(w)) connect(e, &QLineEdit::textChanged, this, &ReferenceWindow::Check_change);
-        else if (auto* c = qobject_cast<QComboBox*>(w)) connect(c, &QComboBox::editTextChanged, this, &ReferenceWindow::Check_change);
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            connect(c, c->isEditable() ? &QComboBox::editTextChanged : &QComboBox::currentTextChanged, this,
+                    &ReferenceWindow::Check_change);
         else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
             connect(p, &QPlainTextEdit::textChanged, this, &ReferenceWindow::Check_change);
     }
+}
+
+void ReferenceWindow::show_fields(RecordSet& rs, const QList<std::pair<QWidget*, QString>>& fields) {
+    for (const auto& [w, field] : fields) {
+        const QString text = rs.text(field);
+        if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(text);
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            c->isEditable() ? c->setEditText(text) : c->setCurrentIndex(c->findText(text, Qt::MatchFixedString));
+        else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) p->setPlainText(text);
+    }
+}
+
+QLineEdit* ReferenceWindow::count_box(const char* name) {
+    QLineEdit* box = text_box(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setMaximumWidth(90);
+    box->setAlignment(Qt::AlignRight);
+    return box;
 }
 
 void ReferenceWindow::watch_filter_boxes(const QList<QWidget*>& boxes) {
@@ -179,7 +243,7 @@ void ReferenceWindow::open_window() {
     loading_ = true;
     Clear_all_text_boxes();
     set_initial_values();
-    b_filter_Click();  // with empty filter boxes: the whole list, in the first order
+    Filter_changed();  // the whole list, in the first order
     // The height kept from the last time (the frame's, in twips), or the screen less the taskbar;
     // never more than the screen less the taskbar.
     const QRect free = primary_screen_area().available;
@@ -259,19 +323,25 @@ void ReferenceWindow::header_clicked(int column) {
 void ReferenceWindow::Set_grid_columns_width() { binding_->apply_column_widths(); }
 
 void ReferenceWindow::Update_record_count() {
+    if (shape_.filter == Shape::Filter::none) return;
     QVariant total;
     int listed = 0;
     guarded(ctx_.ui, [&] {
-        total = ctx_.list_database->scalar(QStringLiteral("Select count(*) from ") + shape_.counted_table);
+        // The one-box windows count the whole table, however many rows are listed.
+        total = ctx_.list_database->scalar((one_box() ? QStringLiteral("Select count(0) from ") : QStringLiteral("Select count(*) from ")) +
+                                           shape_.counted_table);
         listed = recordset() ? recordset()->record_count() : 0;
     });
-    l_records_filtered->setText(QStringLiteral("Records Filtered:  ") + QString::number(listed) + u'/' +
-                                QString::number(total.toLongLong()));
+    const QString all = QString::number(total.toLongLong());
+    l_records_filtered->setText(one_box() ? QStringLiteral("Records: ") + all
+                                          : QStringLiteral("Records Filtered:  ") + QString::number(listed) + u'/' + all);
 }
 
 bool ReferenceWindow::go_to_first(const QString& condition) {
     bool found = false;
     if (recordset()) guarded(ctx_.ui, [&] { found = recordset()->find_first(condition); });
+    // The row found is shown, also when it was already current under an addition.
+    if (found && adding_new_) show_current_row();
     return found;
 }
 
@@ -378,7 +448,95 @@ bool ReferenceWindow::delete_current_row(const QString& delete_sql, const QStrin
     return true;
 }
 
-QString ReferenceWindow::replace_current(const Replacement& r, const QString& current) {
+ReferenceWindow::Written ReferenceWindow::write_row(const RowWrite& w, bool adding, const QString& old_key,
+                                                   const QList<std::pair<QString, QVariant>>& values) {
+    const QString column = values.first().first;
+    const QString key = values.first().second.toString();
+    if (key.trimmed().isEmpty()) {
+        ctx_.ui.message(w.empty);
+        if (!edit_fields().isEmpty()) edit_fields().first()->setFocus();
+        return Written::nothing;
+    }
+    // With nothing listed there is nothing to change: what is typed is a new row.
+    adding = adding || binding_->current_row() < 0;
+    Database& db = *ctx_.database;
+    Written written = Written::nothing;
+    try {
+        // A key is one row's: a new row, or a new key, may not be another's already. The same
+        // key in other letters is the row itself.
+        auto same = db.open_recordset(QStringLiteral("select * from ") + w.table + QStringLiteral(" where ") + equals(column, key));
+        if (!same->eof() && (adding || jet::folded(same->text(column)) != jet::folded(old_key))) {
+            ctx_.ui.message(w.present);
+            return Written::nothing;
+        }
+        std::unique_ptr<RecordSet> row;
+        if (!adding) {
+            row = db.open_recordset(QStringLiteral("select * from ") + w.table + QStringLiteral(" where ") + equals(column, old_key));
+            if (row->eof() && !w.vanished.isEmpty()) {
+                ctx_.ui.message(w.vanished);
+                return Written::nothing;
+            }
+        }
+        // The row and whatever holds its key change together, or not at all.
+        Database::Transaction t(db);
+        if (!w.first_sql.isEmpty()) db.execute(w.first_sql);
+        if (adding) {
+            row = db.open_recordset(QStringLiteral("select * from ") + w.table);
+            row->add_new();
+        } else {
+            row->edit();
+        }
+        for (const auto& [name, value] : values) row->set_value(name, value);
+        row->update();
+        written = adding ? Written::added : key != old_key ? Written::renamed : Written::changed;
+        if (written == Written::renamed)
+            for (const auto& [table, holder] : w.holders)
+                db.execute(QStringLiteral("update %1 set %2 = '").arg(table, holder) + sql_escape_text(key) +
+                           QStringLiteral("' where ") + equals(holder, old_key));
+        t.commit();
+    } catch (const DbError& e) {
+        // A row gone between the look and the write is said as such; nothing is written.
+        if (e.number() == db_errors::no_current_record && !w.vanished.isEmpty()) ctx_.ui.message(w.vanished);
+        else show_error(ctx_.ui, e);
+        return Written::nothing;
+    }
+    return written;
+}
+
+std::optional<QString> ReferenceWindow::delete_unused(const QString& shown) {
+    const Removal& r = shape_.removal;
+    if (refuse_while_editing()) return std::nullopt;
+    if (adding_new()) {
+        // Nothing shown can be deleted while adding: the addition is given up instead.
+        show_current_row();
+        return std::nullopt;
+    }
+    RecordSet* rs = recordset();
+    if (!rs || binding_->current_row() < 0) return std::nullopt;
+    QString key;
+    qint64 in_use = 0;
+    if (!guarded(ctx_.ui, [&] {
+            key = rs->text(r.column);
+            // Counted now: another window may have given it a quotation since the list was read.
+            if (!r.quotes_column.isEmpty())
+                in_use = ctx_.database->scalar(QStringLiteral("Select count (0) from quotes where ") + equals(r.quotes_column, key))
+                             .toLongLong();
+        }))
+        return std::nullopt;
+    if (in_use > 0) {
+        ctx_.ui.message(r.in_use.arg(shown));
+        return std::nullopt;
+    }
+    const QString where = QStringLiteral(" where ") + equals(r.column, key);
+    if (!delete_current_row(QStringLiteral("Delete from ") + r.table + where, QStringLiteral("Select * from ") + r.table + where,
+                            r.not_deleted))
+        return std::nullopt;
+    return key;
+}
+
+QString ReferenceWindow::replace_current(const QString& current) {
+    const Replacement& r = shape_.replacement;
+    if (refuse_while_editing() || binding_->current_row() < 0 || adding_new_) return QString();
     Database& db = *ctx_.database;
     QString used;
     while (used.isEmpty()) {
@@ -422,14 +580,21 @@ QString ReferenceWindow::replace_current(const Replacement& r, const QString& cu
 void ReferenceWindow::b_filter_Click() {
     if (refuse_while_editing()) return;
     condition_ = filter_condition();
-    filter_active_ = !condition_.isEmpty();
-    set_lit(b_filter, filter_active_);
+    if (one_box()) {
+        // Filter pressed, whatever the box holds: Clear Filter says so and leads back.
+        filter_active_ = true;
+        set_lit(b_clear_filter, true);
+    } else {
+        filter_active_ = !condition_.isEmpty();
+        set_lit(b_filter, filter_active_);
+    }
     Filter_changed();
 }
 
 void ReferenceWindow::b_clear_filter_Click() {
     if (refuse_while_editing()) return;
-    for (QWidget* box : filter_boxes_) clear_text_of(box);
+    if (!one_box())
+        for (QWidget* box : filter_boxes_) clear_text_of(box);  // the one box keeps its text for the next Filter
     set_lit(b_clear_filter, false);
     const bool was_active = filter_active_;
     condition_.clear();
@@ -444,10 +609,35 @@ bool ReferenceWindow::Any_filter() {
     QString joined;
     for (const QWidget* box : filter_boxes_) joined += text_of(box);
     const bool any = !joined.isEmpty();
+    if (one_box()) {
+        b_filter->setEnabled(true);
+        b_clear_filter->setEnabled(filter_active_);
+        return any;
+    }
     // A filter in force can always be cleared or applied again, even with its boxes emptied.
     b_filter->setEnabled(any || filter_active_);
     b_clear_filter->setEnabled(any || filter_active_);
     return any;
+}
+
+QString ReferenceWindow::filter_condition() {
+    // Boxes left empty count for nothing, and blanks alone in every box filter nothing. What is
+    // typed is found as it is, the pattern characters included.
+    QString typed, condition;
+    for (const FilterBox& f : filters_) {
+        const QString text = f.match == Match::holds_as_typed ? text_of(f.box) : text_of(f.box).trimmed();
+        typed += text_of(f.box);
+        if (text.isEmpty()) continue;
+        condition += condition.isEmpty() ? QStringLiteral(" ") : QStringLiteral(" or   ");
+        condition += f.match == Match::equals
+                         ? equals(f.column, text)
+                         : f.column + QStringLiteral(" like '*") + sql_escape_pattern(text) + QStringLiteral("*'");
+    }
+    return typed.trimmed().isEmpty() ? QString() : condition;
+}
+
+QString ReferenceWindow::equals(const QString& column, const QString& text) {
+    return column + QStringLiteral(" = '") + sql_escape_text(text) + u'\'';
 }
 
 // ---------------------------------------------------------------------------- other windows
@@ -455,13 +645,26 @@ bool ReferenceWindow::Any_filter() {
 void ReferenceWindow::show_main_window() { bring_main_window_forward(ctx_); }
 
 void ReferenceWindow::show_quotes(AppEvents::QuotesOf field, const QString& value) {
+    if (value.trimmed().isEmpty()) return;
     show_main_window();
-    if (ctx_.main_window_open()) emit ctx_.events.show_quotes_requested(field, value);
+    if (ctx_.main_window_open()) emit ctx_.events.show_quotes_requested(field, value.trimmed());
 }
 
 // ---------------------------------------------------------------------------- leaving
 
 void ReferenceWindow::uscita() { close(); }
+
+ReferenceWindow* show_reference_window(AppContext& ctx, AppEvents::Window kind, const std::function<ReferenceWindow*()>& make,
+                                       const QString& condition) {
+    auto* window = qobject_cast<ReferenceWindow*>(ctx.events.window(kind));
+    if (!window) window = make();  // it goes when it is closed
+    window->show();
+    if (!condition.isEmpty() && !window->editing()) window->go_to_first(condition);
+    ctx.ui.yield();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
 
 void ReferenceWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {

@@ -23,6 +23,18 @@ W* named(W* widget, const char* name) {
     return widget;
 }
 
+// Several controls of one kind made in one go: each pointer, its name, its text.
+template <typename W>
+struct Named {
+    W*& widget;
+    const char* name;
+    const char* text;
+};
+template <typename W, typename Make>
+void make_each(std::initializer_list<Named<W>> controls, Make make) {
+    for (const Named<W>& c : controls) c.widget = make(c.name, QString::fromUtf8(c.text));
+}
+
 QLabel* label(const char* name, const QString& caption, QWidget* buddy = nullptr);
 // A button that never takes Enter for itself (Enter belongs to the field being typed in).
 QPushButton* button(const char* name, const QString& caption, const QString& tip = QString());

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
 
@@ -78,6 +79,27 @@ bool QtUi::open_target(const QString& url_or_path) {
 }
 
 void QtUi::yield() { QCoreApplication::processEvents(); }
+
+void QtUi::progress(const QString& what, qint64 done, qint64 total) {
+    if (done >= total) {
+        progress_.reset();
+        return;
+    }
+    if (!progress_) {
+        progress_ = std::make_unique<QProgressDialog>(what, QString(), 0, 1000, QApplication::activeWindow());
+        progress_->setWindowTitle(QStringLiteral("Sentara"));
+        progress_->setWindowModality(Qt::ApplicationModal);
+        progress_->setMinimumDuration(0);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+    }
+    progress_->setLabelText(what);
+    progress_->setValue(total > 0 ? int(done * 1000 / total) : 0);
+    QCoreApplication::processEvents();
+}
+
+QtUi::QtUi() = default;
+QtUi::~QtUi() = default;
 
 void QtUi::set_hourglass(bool on) {
     if (on) {

@@ -2,14 +2,23 @@
 
 #include "core/ui.h"
 
+#include <QStringList>
+
+#include <memory>
+
+class QProgressDialog;
+
 // The user-interface services on Qt Widgets.
 class QtUi : public Ui {
 public:
+    QtUi();
+    ~QtUi() override;
     int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
     QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
     bool open_target(const QString& url_or_path) override;
     void yield() override;
+    void progress(const QString& what, qint64 done, qint64 total) override;
     void set_hourglass(bool on) override;
     void end_program() override;
 
@@ -18,4 +27,5 @@ public:
 
 private:
     int hourglass_depth_ = 0;
+    std::unique_ptr<QProgressDialog> progress_;
 };

@@ -73,6 +73,9 @@ private slots:
         QVERIFY(!open_url(ui, "not an address"));
         QVERIFY(open_url(ui, "https://example.org/a\r\nsecond line"));
         QCOMPARE(ui.opened().last(), QString("https://example.org/a"));
+        // An address without its scheme opens as a web address, never as a file of that name.
+        QVERIFY(open_url(ui, "WWW.example.org"));
+        QCOMPARE(ui.opened().last(), QString("http://WWW.example.org"));
 
         // A text that is neither a path nor an address becomes a web search, encoded whole.
         open_path(ui, "Tom & Jerry #1");

@@ -5,6 +5,7 @@
 #include "core/startup.h"
 #include "database/recordset.h"
 #include "database/schema.h"
+#include "database/search_index.h"
 #include "support/fixture.h"
 
 #include <QCryptographicHash>
@@ -252,6 +253,29 @@ private slots:
         QVERIFY(!QFile::exists(path + ".tmp"));
         QVERIFY(!QFile::exists(path + ".old.part"));
         QCOMPARE(Database::open(path)->scalar("select count(*) from quotes").toInt(), 8);
+    }
+
+    void a_large_collection_gets_its_search_index_once() {
+        const QString path = make_fixture_database(folder_->path(), "large.mdb");
+        Database::open(path)->execute(
+            "with recursive n(i) as (select 1 union all select i + 1 from n where i < 20000) "
+            "insert into quotes (text, author, subject, language, random) select 'Quotation number ' || i, 'Smith', 'Life', "
+            "'EN', 0.5 from n");
+        save_setting("last_db_file", path);
+        ScriptedUi ui;
+        QVERIFY(start(ui));
+        auto db = Database::open(path);
+        QVERIFY(search_index::exists(*db));
+        QCOMPARE(db->scalar("select count(*) from quotes where text like '*number 1999*'").toInt(), 11);
+        QVERIFY(db->translate("select key from quotes where text like '*number 1999*'").contains("quotes_search"));
+        bool said_how_long = false;
+        for (const ScriptedUi::Shown& s : ui.log)
+            if (s.kind == "progress" && s.text.contains("search index") && s.text.contains(" s.")) said_how_long = true;
+        QVERIFY(said_how_long);
+        db.reset();
+        ScriptedUi again;  // built once: the next start says nothing of it
+        QVERIFY(start(again));
+        for (const ScriptedUi::Shown& s : again.log) QVERIFY(s.kind != "progress");
     }
 
     void a_file_that_is_not_a_database_is_refused() {

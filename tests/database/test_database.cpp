@@ -5,6 +5,8 @@
 #include "database/random_order.h"
 #include "database/recordset.h"
 #include "database/schema.h"
+#include "core/common.h"
+#include "database/search_index.h"
 #include "support/fixture.h"
 
 #include <QFile>
@@ -20,6 +22,7 @@
 class TestDatabase : public QObject {
     Q_OBJECT
 
+    static QStringList column_of(Database& db, const QString& sql) { return column(db, sql); }
     static QStringList column(Database& db, const QString& sql) {
         QStringList out;
         Statement st = db.prepare(sql);
@@ -645,6 +648,84 @@ private slots:
         QCOMPARE(column(*db, "select name from authors order by name"), (QStringList{"eden", "Émile Zola", "Zeno"}));
         QCOMPARE(column(*db, "select name from authors where name like '*e*' order by name desc"),
                  (QStringList{"Zeno", "Émile Zola", "eden"}));
+    }
+
+    void the_search_index_finds_what_reading_through_finds_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("indexed");  // the index is asked for candidates
+        const auto row = [](const char* name, const QString& pattern, bool indexed) { QTest::newRow(name) << pattern << indexed; };
+        row("ascii word", "*love*", true);
+        row("capitals", "*LOVE*", true);
+        row("accented capital", "*ÉMILE*", true);
+        row("accented small", "*émile*", true);
+        row("sharp s", "*straße*", true);
+        row("sharp s is not ss", "*STRASSE*", true);
+        row("greek", "*ΣΟΦΊΑ*", true);
+        row("greek final sigma", "*σοφίας*", true);
+        row("cyrillic, with its older letter forms", "*ВОДА*", true);
+        row("kelvin sign and long s", "*kelvin*", true);
+        row("wildcards both ends and inside", "*lo?e is*", true);
+        row("two runs", "*love*letters*", true);
+        row("bracketed letter", "*[l]ove*", true);
+        row("a set", "*[lm]ove*", true);
+        row("digits", "*#1 is*", true);
+        row("percent and underscore are plain", "*50%_x*", true);
+        row("two characters", "*ov*", false);
+        row("only wildcards", "*", false);
+        row("prefix", "I lo*", true);
+        row("whole text", "ab", false);
+        row("apostrophe", "*l'amour*", true);
+    }
+    void the_search_index_finds_what_reading_through_finds() {
+        QFETCH(QString, pattern);
+        QFETCH(bool, indexed);
+        static QTemporaryDir dir;
+        static QString with_index, without;
+        if (with_index.isEmpty()) {
+            without = make_fixture_database(dir.path(), "plain.mdb");
+            {
+                auto db = Database::open(without);
+                db->execute(QString::fromUtf8(
+                    "insert into quotes (text, author, subject, language, notes) values"
+                    " ('I love Émile', 'Smith', '-', 'EN', 'love letters'), ('émile and ÉMILE', 'Smith', '-', 'FR', null),"
+                    " ('Die Straße', 'Smith', '-', 'DE', 'STRASSE'), ('η ΣΟΦΊΑ και σοφίας', 'Smith', '-', 'EL', null),"
+                    " ('вода и ВОДА и в\u1C82да', 'Smith', '-', 'RU', 'вᲂдa'), ('5 \u212Aelvin, Cheſs', 'Smith', '-', 'EN', null),"
+                    " ('love is blind', 'Smith', '-', 'EN', 'lo e is'), ('50%_x #1 is', 'Smith', '-', 'EN', null),"
+                    " ('move on', 'Smith', '-', 'EN', null), ('ab', 'Smith', '-', 'EN', null),"
+                    " ('c''est l''amour', 'Smith', '-', 'FR', 'L''AMOUR')"));
+            }
+            with_index = dir.path() + "/indexed.mdb";
+            QVERIFY(QFile::copy(without, with_index));
+            search_index::build(*Database::open(with_index));
+        }
+        auto a = Database::open(with_index);
+        auto b = Database::open(without);
+        QVERIFY(search_index::exists(*a) && !search_index::exists(*b));
+        for (const char* column : {"text", "notes"}) {
+            const QString sql = QStringLiteral("select key from quotes where %1 like '%2' order by key").arg(column, sql_escape_text(pattern));
+            QCOMPARE(column_of(*a, sql), column_of(*b, sql));
+            QCOMPARE(a->translate(sql).contains("quotes_search"), indexed);
+        }
+    }
+
+    void the_search_index_follows_other_programs() {
+        QTemporaryDir dir;
+        const QString path = make_fixture_database(dir.path());
+        search_index::build(*Database::open(path));
+        bool shell = false;
+        sqlite_shell(path, "select 1", &shell);
+        if (!shell) QSKIP("the sqlite3 shell is not installed");
+        sqlite_shell(path, "insert into quotes (text, author, subject, language) values ('Written by the shell', 'Smith', '-', 'EN');"
+                           "update quotes set text = 'Changed by the shell' where key = 1; delete from quotes where key = 2;"
+                           "update quotes set random = 9 where key = 3");
+        auto db = Database::open(path);
+        QCOMPARE(column_of(*db, "select text from quotes where text like '*by the shell*' order by key"),
+                 (QStringList{"Changed by the shell", "Written by the shell"}));
+        QCOMPARE(column_of(*db, "select key from quotes where text like '*resist everything*'"), QStringList());
+        QCOMPARE(column_of(*db, "select key from quotes where text like '*Courage*'"), QStringList());
+        db.reset();
+        QCOMPARE(sqlite_shell(path, "INSERT INTO quotes_search(quotes_search) VALUES('integrity-check'); PRAGMA integrity_check"),
+                 QString("ok"));
     }
 
     void random_order() {

@@ -62,6 +62,10 @@ bool ScriptedUi::open_target(const QString& url_or_path) {
 
 void ScriptedUi::yield() { QCoreApplication::processEvents(); }
 
+void ScriptedUi::progress(const QString& what, qint64 done, qint64 total) {
+    log.push_back({QStringLiteral("progress"), what, total > 0 ? int(done * 1000 / total) : 1000});
+}
+
 void ScriptedUi::set_hourglass(bool on) { hourglass_depth += on ? 1 : (hourglass_depth > 0 ? -1 : 0); }
 
 void ScriptedUi::end_program() { ended = true; }

@@ -29,6 +29,8 @@ public:
     QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
     bool open_target(const QString& url_or_path) override;
     void yield() override;
+    // Logged ("progress", what, done per mille of total); never waits.
+    void progress(const QString& what, qint64 done, qint64 total) override;
     void set_hourglass(bool on) override;
     void end_program() override;
 
