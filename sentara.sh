@@ -7,7 +7,9 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libsqlite3-dev
-sqlite3 libgl-dev fonts-dejavu-core xvfb xauth desktop-file-utils appstream"
+sqlite3 libgl-dev fonts-dejavu-core xvfb xauth desktop-file-utils appstream mdbtools-dev fortune-mod"
+# Only the benchmark reads these: Debian's fortune cookies, imported as a figure.
+BENCH_PACKAGES="fortunes"
 
 install_missing() {
     missing=""
@@ -40,6 +42,7 @@ run|test|bench) ;;
 *) echo "usage: $0 run|test|bench [benchmark options]" >&2; exit 2 ;;
 esac
 [ $# -gt 0 ] && shift  # what follows the command goes to the benchmark
+[ "$command" = bench ] && PACKAGES="$PACKAGES $BENCH_PACKAGES"
 
 install_missing
 build

@@ -1,15 +1,20 @@
 // Figures of the import: a hundred thousand new quotations parsed, checked against the collection
-// and added, beside the sqlite3 shell's .import of the same rows; and the same file processed in
-// the import window.
+// and added, beside the sqlite3 shell's .import of the same rows; the same file processed in
+// the import window; the same quotations as CSV beside the shell's .import of that file; and
+// Debian's fortune cookies, every file, into a new database.
 #include "figures.h"
 
 #include "core/app_context.h"
 #include "database/database.h"
+#include "database/schema.h"
+#include "formats/csv_format.h"
+#include "formats/import_formats.h"
 #include "formats/quote_import.h"
 #include "import_export/f_import.h"
 #include "silent_ui.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -36,7 +41,7 @@ void write(const QString& path, const QByteArray& bytes) {
 // parentheses, a directive line under every third one) and as the rows the shell's .import
 // reads (tab-separated, every column of the table, the keys after the collection's last one).
 struct Input {
-    QString text_file, rows_file;
+    QString text_file, rows_file, csv_file;
 };
 
 Input make_input(const Workspace& ws) {
@@ -50,7 +55,9 @@ Input make_input(const Workspace& ws) {
     const QStringList words = {QStringLiteral("patience"), QStringLiteral("river"),  QStringLiteral("memory"),
                                QStringLiteral("courage"),  QStringLiteral("winter"), QStringLiteral("silence"),
                                QStringLiteral("harvest"),  QStringLiteral("lantern")};
-    QString text, rows;
+    QString text, rows, csv = csv_format::line({csv_format::text_column, csv_format::author_column, csv_format::subject_column,
+                                                csv_format::language_column, csv_format::rate_column}) +
+                              u'\n';
     for (int i = 0; i < new_quotes; ++i) {
         const QString quote = QStringLiteral("Thought %1 on %2, %3 and the %4 that follows every %5 of the year")
                                   .arg(i)
@@ -65,15 +72,126 @@ Input make_input(const Workspace& ws) {
                             QString()}
                     .join(u'\t') +
                 u'\n';
+        csv += csv_format::line({quote, author, subject, QStringLiteral("EN"), rate}) + u'\n';
     }
-    Input in{ws.program_folder + QStringLiteral("/import-100k.txt"), ws.program_folder + QStringLiteral("/import-100k.tsv")};
+    Input in{ws.program_folder + QStringLiteral("/import-100k.txt"), ws.program_folder + QStringLiteral("/import-100k.tsv"),
+             ws.program_folder + QStringLiteral("/import-100k.csv")};
     write(in.text_file, text.toUtf8());
     write(in.rows_file, rows.toUtf8());
+    write(in.csv_file, csv.toUtf8());
     return in;
 }
 
 qint64 count_quotes(const QString& path) {
     return Database::open(path, Database::Options{true, true})->scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong();
+}
+
+// A file of another format read, checked against the database and its quotations added, as the
+// import window and --import do; the quotations added.
+int import_file(Database& db, quote_import::Catalogue& stored, import_formats::Format format, const QString& file,
+                QString& failure) {
+    const quote_import::FileText text = quote_import::read_text_file(file);
+    if (!text.error.isEmpty()) {
+        failure = text.error;
+        return 0;
+    }
+    const quote_import::Result found = import_formats::process(format, text.text, file, QString(), stored);
+    if (!found.error.isEmpty()) {
+        failure = found.error;
+        return 0;
+    }
+    return quote_import::import_quotes(db, stored, found.quotes, {QString(), QString(), QStringLiteral("EN")}).added;
+}
+
+// The same 100k quotations as CSV, beside the sqlite3 shell's .import of that file.
+Figure csv_figure(const Workspace& ws, const Input& in, const QString& shell, qint64 before) {
+    Figure f;
+    f.name = QStringLiteral("import of a 100k-row CSV file: read, presence check, insert");
+    f.size = size_name(ws.facts.quotes);
+    f.target = Target::ratio(2.0);
+    if (shell.isEmpty()) f.not_measured = QStringLiteral("the sqlite3 shell is not installed");
+    for (int i = 0; i < ws.repeats && f.not_measured.isEmpty() && f.failure.isEmpty(); ++i) {
+        const QString path = fresh_copy(ws, QStringLiteral("import-csv.mdb"));
+        {
+            auto db = Database::open(path);
+            QElapsedTimer timer;
+            timer.start();
+            quote_import::Catalogue stored(*db);
+            const int added = import_file(*db, stored, import_formats::Format::csv, in.csv_file, f.failure);
+            f.runs.push_back(ms_since(timer));
+            if (f.failure.isEmpty() && added != new_quotes) f.failure = QStringLiteral("%1 quotations added, not %2").arg(added).arg(new_quotes);
+        }
+        // The shell's .import of the same file, row by row into the quotations as the text
+        // figure's floor has it: through a view of the five columns (the header skipped), in a copy too.
+        const QString copy = fresh_copy(ws, QStringLiteral("import-csv-shell.mdb"));
+        QProcess p;
+        QElapsedTimer timer;
+        timer.start();
+        p.start(shell, {QStringLiteral("-batch"), copy});
+        p.write(QStringLiteral("CREATE TEMP VIEW csv_in (text, author, subject, language, rate) AS SELECT text, author, "
+                               "subject, language, rate FROM quotes;\n"
+                               "CREATE TEMP TRIGGER csv_in_add INSTEAD OF INSERT ON csv_in BEGIN INSERT INTO quotes (text, "
+                               "author, subject, language, rate) VALUES (new.text, new.author, new.subject, new.language, "
+                               "nullif(new.rate, '')); END;\n"
+                               ".import --csv --skip 1 '%1' csv_in\n")
+                    .arg(in.csv_file)
+                    .toUtf8());
+        p.closeWriteChannel();
+        if (!p.waitForFinished(120000) || p.exitCode() != 0)
+            f.failure = QStringLiteral("the shell's .import failed: ") + QString::fromUtf8(p.readAllStandardError()).left(200);
+        f.floor_runs.push_back(ms_since(timer));
+        if (f.failure.isEmpty() && count_quotes(copy) != before + new_quotes) f.failure = QStringLiteral("the shell's copy does not hold them all");
+        for (const QString& file : {path, copy}) QFile::remove(file);
+    }
+    f.note = QStringLiteral("the columns text, author, subject, language, rate, added to the %1 stored; floor: sqlite3 -batch "
+                            ".import --csv of the same file into the quotations, through a view of its five columns (the shell "
+                            "started included); each row's insert costs most, its search index kept by trigger")
+                 .arg(before);
+    return f;
+}
+
+// Every file of Debian's fortunes packages (the fortunes package has about 15,000 cookies; the
+// indexes beside them and the .u8 links are left out) into a new, empty database.
+Figure fortunes_figure(const Workspace& ws) {
+    Figure f;
+    f.name = QStringLiteral("import of Debian's fortune files into a new database");
+    f.size = QStringLiteral("fortunes");
+    f.target = Target::ms(5000);
+    const QString folder = QStringLiteral("/usr/share/games/fortunes");
+    QStringList files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString file = it.next();
+        if (!file.endsWith(QLatin1String(".dat")) && !file.endsWith(QLatin1String(".u8")) && !QFileInfo(file).isSymLink())
+            files << file;
+    }
+    // The fortunes package, not only the few files fortune-mod brings with it.
+    if (!QFileInfo::exists(folder + QStringLiteral("/computers"))) {
+        f.not_measured = QStringLiteral("Debian's fortunes package is not installed (%1 file(s) in %2)").arg(files.size()).arg(folder);
+        return f;
+    }
+    int added = 0;
+    for (int i = 0; i < ws.repeats && f.failure.isEmpty(); ++i) {
+        const QString path = ws.program_folder + QStringLiteral("/fortunes.mdb");
+        QFile::remove(path);
+        schema::create_database(path, false);
+        auto db = Database::open(path);
+        QElapsedTimer timer;
+        timer.start();
+        quote_import::Catalogue stored(*db);
+        added = 0;
+        for (const QString& file : files) {
+            added += import_file(*db, stored, import_formats::Format::fortune, file, f.failure);
+            if (!f.failure.isEmpty()) break;
+        }
+        f.runs.push_back(ms_since(timer));
+        db.reset();
+        QFile::remove(path);
+    }
+    f.note = QStringLiteral("%1 files, %2 cookies added (repeats within them skipped), each file read, checked against what "
+                            "the files before added, and added in a transaction of its own")
+                 .arg(files.size())
+                 .arg(added);
+    return f;
 }
 
 }  // namespace
@@ -154,8 +272,9 @@ std::vector<Figure> import_figures(const Workspace& ws) {
     if (!ui.shown.isEmpty()) window.failure = QStringLiteral("%1 box(es) shown: \"%2\"").arg(ui.shown.size()).arg(ui.shown.first());
     window.note = QStringLiteral("the file read into the input box, processed against the %1 stored, the sorted listing shown").arg(before);
     program.reset();
-    for (const QString& f : {path, in.text_file, in.rows_file}) QFile::remove(f);
-    return {engine, window};
+    const Figure csv = csv_figure(ws, in, shell, before);
+    for (const QString& f : {path, in.text_file, in.rows_file, in.csv_file}) QFile::remove(f);
+    return {engine, window, csv, fortunes_figure(ws)};
 }
 
 }  // namespace bench

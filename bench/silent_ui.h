@@ -21,6 +21,10 @@ public:
         shown << title;
         return QString();
     }
+    QString save_file(const QString& title, const QString&, const QString&, const QString&) override {
+        shown << title;
+        return QString();
+    }
     bool open_target(const QString& target) override {
         shown << target;
         return true;

@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "formats/import_formats.h"
+
 #include <QCommandLineParser>
 
 CommandLine parse_command_line(const QStringList& arguments) {
@@ -37,16 +39,24 @@ CommandLine parse_command_line(const QStringList& arguments) {
                                       QStringLiteral("n"));
     const QCommandLineOption filter(QStringLiteral("filter"), QStringLiteral("With --random: quotations whose text holds <text>."),
                                     QStringLiteral("text"));
-    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("With --random: plain (default) or json."),
-                                    QStringLiteral("plain|json"));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("With --random: plain (default) or json. With --import: how <file> is "
+                                                   "read, text (one a line), fortune, csv or kindle (default: guessed "
+                                                   "from the file)."),
+                                    QStringLiteral("format"));
     const QCommandLineOption import(QStringLiteral("import"),
-                                    QStringLiteral("Imports the quotations of <file> (one a line, as the import window "
-                                                   "reads them) and prints the report."),
+                                    QStringLiteral("Imports the quotations of <file> (as the import window reads them) "
+                                                   "into the database and prints the report."),
                                     QStringLiteral("file"));
+    const QCommandLineOption import_access(QStringLiteral("import-access"),
+                                           QStringLiteral("Makes the new database named with --database from the "
+                                                          "collection in the Access file <file> (never over an existing "
+                                                          "file) and prints what it holds and the rows that did not fit."),
+                                           QStringLiteral("file"));
     QCommandLineOption quit_when_shown(QStringLiteral("quit-when-shown"));
     quit_when_shown.setFlags(QCommandLineOption::HiddenFromHelp);
     for (const QCommandLineOption& o : {help, version, create, samples, random, database, author, subject, language, min_rate,
-                                        filter, format, import, quit_when_shown})
+                                        filter, format, import, import_access, quit_when_shown})
         p.addOption(o);
 
     CommandLine c;
@@ -68,14 +78,15 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return c;
     }
     int actions = 0;
-    for (const QCommandLineOption* o : std::initializer_list<const QCommandLineOption*>{&create, &random, &import, &quit_when_shown})
+    for (const QCommandLineOption* o : std::initializer_list<const QCommandLineOption*>{&create, &random, &import, &import_access, &quit_when_shown})
         actions += p.isSet(*o) ? 1 : 0;
-    if (actions > 1) return fail(QStringLiteral("--create-database, --random and --import go one at a time"));
+    if (actions > 1) return fail(QStringLiteral("--create-database, --random, --import and --import-access go one at a time"));
     const bool naming = p.isSet(author) || p.isSet(subject) || p.isSet(language);
     if (naming && !p.isSet(random) && !p.isSet(import))
         return fail(QStringLiteral("--author, --subject and --language go with --random or --import"));
-    if ((p.isSet(min_rate) || p.isSet(filter) || p.isSet(format)) && !p.isSet(random))
-        return fail(QStringLiteral("--min-rate, --filter and --format go with --random"));
+    if ((p.isSet(min_rate) || p.isSet(filter)) && !p.isSet(random))
+        return fail(QStringLiteral("--min-rate and --filter go with --random"));
+    if (p.isSet(format) && !p.isSet(random) && !p.isSet(import)) return fail(QStringLiteral("--format goes with --random or --import"));
     if (p.isSet(samples) && !p.isSet(create)) return fail(QStringLiteral("--with-samples goes with --create-database"));
     c.database = p.value(database);
     if (p.isSet(create)) {
@@ -108,9 +119,22 @@ CommandLine parse_command_line(const QStringList& arguments) {
         c.choice.filter.author = p.value(author);
         c.choice.filter.subject = p.value(subject);
         c.choice.filter.language = p.value(language);
+        if (p.isSet(format)) {
+            import_formats::Format f;
+            if (!import_formats::from_name(p.value(format), f))
+                return fail(QStringLiteral("--format with --import is %1, not '%2'")
+                                .arg(import_formats::names().join(QStringLiteral(", ")), p.value(format)));
+            c.import_format = import_formats::name(f);
+        }
         return c;
     }
-    if (p.isSet(database)) return fail(QStringLiteral("--database goes with --random or --import"));
+    if (p.isSet(import_access)) {
+        if (!p.isSet(database)) return fail(QStringLiteral("--import-access needs --database, the new database to make"));
+        c.action = CommandLine::import_access;
+        c.import_file = p.value(import_access);
+        return c;
+    }
+    if (p.isSet(database)) return fail(QStringLiteral("--database goes with --random, --import or --import-access"));
     c.quit_when_shown = p.isSet(quit_when_shown);
     return c;
 }

@@ -4,6 +4,8 @@
 #include "core/startup.h"
 #include "database/database.h"
 #include "database/recordset.h"
+#include "formats/access_import.h"
+#include "formats/import_formats.h"
 #include "formats/quote_import.h"
 
 #include <QFileInfo>
@@ -41,6 +43,10 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
     if (!QFileInfo::exists(path)) return fail(QStringLiteral("the database '%1' does not exist.").arg(path));
     const quote_import::FileText file = quote_import::read_text_file(o.file);
     if (!file.error.isEmpty()) return fail(file.error);
+    if (file.text.trimmed().isEmpty()) return fail(import_formats::empty_message(o.file));
+    import_formats::Format format = import_formats::guess(o.file, file.text);
+    if (!o.format.isEmpty() && !import_formats::from_name(o.format, format))
+        return fail(QStringLiteral("the format '%1' is none of %2.").arg(o.format, import_formats::names().join(QStringLiteral(", "))));
 
     // A running program holds the file: it is left to it.
     QLockFile lock(path + QStringLiteral(".lock"));
@@ -52,7 +58,8 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
     try {
         auto db = Database::open(path);
         quote_import::Catalogue stored(*db);
-        const quote_import::Result found = quote_import::load_array(file.text, o.author, stored);
+        const quote_import::Result found = import_formats::process(format, file.text, o.file, o.author, stored);
+        if (!found.error.isEmpty()) return fail(found.error);
         out << terminal_lines(found.report());
         for (const QString& counter :
              {found.duplicated_in_input_caption(), found.duplicated_in_database_caption(), found.new_quotes_caption()})
@@ -83,3 +90,14 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
+int import_access_command(const QString& access_file, const QString& new_database, QTextStream& out, QTextStream& err) {
+    const access_import::Outcome made = access_import::import_file(access_file, new_database);
+    if (!made.error.isEmpty()) {
+        err << "sentara: " << made.error << '\n';
+        return 1;
+    }
+    out << QStringLiteral("The database '%1' was made from '%2': %3.").arg(new_database, access_file, made.counts_text()) << '\n';
+    const QString report = made.report();
+    if (!report.isEmpty()) out << '\n' << terminal_lines(report);
+    return 0;
+}

@@ -103,8 +103,9 @@ int run_command(int argc, char** argv, const QStringList& arguments) {
     case CommandLine::random: return random_command(c, out, err);
     case CommandLine::import:
         return import_command({c.import_file, c.database, c.choice.filter.author, c.choice.filter.subject,
-                               c.choice.filter.language, program_folder()},
+                               c.choice.filter.language, program_folder(), c.import_format},
                               out, err);
+    case CommandLine::import_access: return import_access_command(c.import_file, c.database, out, err);
     case CommandLine::error: err << "sentara: " << c.error_text << "\nTry 'sentara --help'.\n"; return 2;
     case CommandLine::windows: break;
     }

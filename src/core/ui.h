@@ -31,6 +31,9 @@ public:
     // chosen, which may name a file that does not exist yet, or empty text on Cancel.
     virtual QString open_file(const QString& title, const QString& filter, const QString& folder,
                               const QString& file) = 0;
+    // The same for a file to be written: the dialog asks before an existing file is replaced.
+    virtual QString save_file(const QString& title, const QString& filter, const QString& folder,
+                              const QString& file) = 0;
     // The desktop's "Open" on a web address, file or folder; false when nothing could open it.
     virtual bool open_target(const QString& url_or_path) = 0;
     virtual void yield() = 0;

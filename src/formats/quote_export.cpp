@@ -1,8 +1,11 @@
 #include "quote_export.h"
 
+#include "csv_format.h"
 #include "database/database.h"
 #include "database/recordset.h"
+#include "fortune_format.h"
 
+#include <QSaveFile>
 #include <QStringList>
 
 namespace quote_export {
@@ -26,11 +29,56 @@ bool ordered_by_author(const QString& quotes_sql) {
     return quotes_sql.contains(QLatin1String("order by author"), Qt::CaseInsensitive);
 }
 
+namespace {
+
+// The CSV columns: the text, then the fields chosen.
+QStringList csv_fields(const Options& o, const Quote* q) {
+    QStringList out{q ? q->text.trimmed() : csv_format::text_column};
+    if (o.author) out << (q ? q->author : csv_format::author_column);
+    if (o.subject) out << (q ? q->subject : csv_format::subject_column);
+    if (o.language) out << (q ? q->language : csv_format::language_column);
+    if (o.rate) out << (q ? q->rate : csv_format::rate_column);
+    if (o.note) out << (q ? q->notes : csv_format::note_column);
+    return out;
+}
+
+}  // namespace
+
+Writer::Writer(const Options& options) : options_(options) {
+    if (options_.format == Format::csv) text_ = csv_format::line(csv_fields(options_, nullptr)) + line_break;
+}
+
+QByteArray Writer::file_bytes() const {
+    switch (options_.format) {
+    case Format::text: return (text_ + line_break).toUtf8();
+    case Format::fortune: return text_.toUtf8();
+    case Format::csv: {
+        QByteArray bytes("\xEF\xBB\xBF");  // the byte-order mark
+        bytes.append(text_.toUtf8());
+        return bytes;
+    }
+    }
+    return QByteArray();
+}
+
 void Writer::new_block() {
     if (!text_.isEmpty()) text_ += line_break + line_break;
 }
 
 void Writer::add(const Quote& quote) {
+    switch (options_.format) {
+    case Format::text: add_text_block(quote); break;
+    case Format::fortune:
+        text_ += fortune_format::cookie(quote.text, options_.author ? quote.author : QString(),
+                                        options_.author && options_.note ? quote.notes : QString()) +
+                 fortune_format::separator;
+        break;
+    case Format::csv: text_ += csv_format::line(csv_fields(options_, &quote)) + line_break; break;
+    }
+    ++count_;
+}
+
+void Writer::add_text_block(const Quote& quote) {
     if (options_.group_by_author &&
         (!previous_author_ || previous_author_->compare(quote.author, Qt::CaseInsensitive) != 0)) {
         new_block();
@@ -46,7 +94,6 @@ void Writer::add(const Quote& quote) {
     if (options_.rate) detail += QStringLiteral(".Rate=") + quote.rate + u' ';
     if (options_.language) detail += QStringLiteral(".Lang=") + quote.language + u' ';
     if (!detail.isEmpty()) text_ += line_break + detail;
-    ++count_;
 }
 
 Writer export_quotes(Database& db, const QString& quotes_sql, const Options& options, const QSet<qint64>& only) {
@@ -67,6 +114,14 @@ Writer export_quotes(Database& db, const QString& quotes_sql, const Options& opt
         writer.add({field(1), field(2), field(3), field(4), field(5), field(6)});
     }
     return writer;
+}
+
+QString save(const Writer& writer, const QString& path) {
+    QSaveFile f(path);
+    const QByteArray bytes = writer.file_bytes();
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+        return QStringLiteral("The file '%1' cannot be written: %2.").arg(path, f.errorString());
+    return QString();
 }
 
 }  // namespace quote_export

@@ -17,8 +17,15 @@ namespace quote_export {
 
 extern const QString line_break;  // CR LF
 
+// The program's text (above), a fortune file (cookies separated by "%" lines, the author on the
+// attribution line, the note as its source), or CSV (a header row, then one record a quotation,
+// the columns text, author, subject, language, rate, note: text and the ones chosen).
+enum class Format { text, fortune, csv };
+
 // What is written after each quotation's text, and whether quotations are grouped by author.
+// A fortune file has room for the author and the note only, and no grouping; CSV no grouping.
 struct Options {
+    Format format = Format::text;
     bool author = false;
     bool subject = false;
     bool note = false;
@@ -39,15 +46,19 @@ struct Quote {
 // Builds the text block by block.
 class Writer {
 public:
-    explicit Writer(const Options& options) : options_(options) {}
+    explicit Writer(const Options& options);
 
     void add(const Quote& quote);
-    // The text so far, without the line break the file ends with.
+    // The text so far; in the program's text format without the line break the file ends with.
     const QString& text() const { return text_; }
     int count() const { return count_; }
+    // The file: UTF-8, ending as the format ends (CR LF for text; a CSV file begins with a
+    // byte-order mark, so that spreadsheets read its letters right).
+    QByteArray file_bytes() const;
 
 private:
     void new_block();
+    void add_text_block(const Quote& quote);
 
     Options options_;
     QString text_;
@@ -58,5 +69,8 @@ private:
 // Reads the quotations `quotes_sql` lists, in its order, and writes them; with `only` not
 // empty, only the quotations whose key is in it. Throws DbError.
 Writer export_quotes(Database& db, const QString& quotes_sql, const Options& options, const QSet<qint64>& only = {});
+
+// Writes the file at `path`, whole or not at all; the reason when it could not be written.
+QString save(const Writer& writer, const QString& path);
 
 }  // namespace quote_export

@@ -124,37 +124,79 @@ QString first_characters(const QString& text, int n) {
 
 namespace {
 
+// The checks every quotation found goes through, whatever format it was read from: a text, not
+// a repeat of one found before (its first 40 characters without letter case), not stored yet;
+// then its rate and language, each checked.
+class Collector {
+public:
+    Collector(const Catalogue& stored, Result& r) : stored_(stored), r_(r) {}
+
+    // Adds the quotation to the result; false when it is skipped, reported under `shown`.
+    bool add(const QString& text, const QString& author, const QString& shown) {
+        if (text.isEmpty()) {
+            r_.without_text << shown;
+            return false;
+        }
+        const QString key = jet::folded(first_characters(text, key_length));
+        if (seen_.contains(key)) {
+            r_.repeats << shown;
+            return false;
+        }
+        // A text already stored counts as found too: its repeats stay repeats when the same
+        // input is processed again after its import.
+        seen_.insert(key);
+        if (stored_.has_text(text)) {
+            r_.in_database << text;
+            return false;
+        }
+        r_.quotes.push_back(Entry{text, author, {}, {}, {}, {}});
+        return true;
+    }
+
+    void set_rate(Entry& quote, const QString& value) {
+        quote.rate = value.isEmpty() || is_valid_rate(value) ? value : QString();
+        if (!value.isEmpty() && quote.rate.isEmpty()) r_.bad_rates << quote.text + QStringLiteral(" -> ") + value;
+    }
+
+    void set_language(Entry& quote, const QString& value) {
+        quote.language = value.isEmpty() || !stored_.checks_languages() ? value : stored_.language(value);
+        if (!value.isEmpty() && quote.language.isEmpty()) r_.unknown_languages << quote.text + QStringLiteral(" -> ") + value;
+    }
+
+private:
+    const Catalogue& stored_;
+    Result& r_;
+    QSet<QString> seen_;  // the folded first characters of each text found
+};
+
 // Sets the attributes a directive line gives the quotation above it.
-void apply_directive(const QString& line, Entry& quote, const Catalogue& stored, Result& r) {
+void apply_directive(const QString& line, Entry& quote, Collector& checks) {
     for (const QString& raw : line.mid(1).trimmed().split(u'.')) {
         const QString piece = raw.trimmed();
         const QString name = piece.left(5);
         const QString value = piece.mid(5).trimmed();
         const auto is = [&name](const char* k) { return name.compare(QLatin1String(k), Qt::CaseInsensitive) == 0; };
-        if (is("subj=")) {
-            quote.subject = value;
-        } else if (is("note=")) {
-            quote.note = value;
-        } else if (is("rate=")) {
-            quote.rate = value.isEmpty() || is_valid_rate(value) ? value : QString();
-            if (!value.isEmpty() && quote.rate.isEmpty()) r.bad_rates << quote.text + QStringLiteral(" -> ") + value;
-        } else if (is("lang=")) {
-            quote.language = value.isEmpty() || !stored.checks_languages() ? value : stored.language(value);
-            if (!value.isEmpty() && quote.language.isEmpty())
-                r.unknown_languages << quote.text + QStringLiteral(" -> ") + value;
-        }
+        if (is("subj=")) quote.subject = value;
+        else if (is("note=")) quote.note = value;
+        else if (is("rate=")) checks.set_rate(quote, value);
+        else if (is("lang=")) checks.set_language(quote, value);
     }
+}
+
+// The author of the quotations that name none: the one chosen, else "Anonymous".
+QString author_or_anonymous(const QString& default_author) {
+    const QString chosen = default_author.trimmed();
+    return chosen.isEmpty() ? anonymous : chosen;
 }
 
 }  // namespace
 
 Result load_array(const QString& input, const QString& default_author, const Catalogue& stored, const Progress& progress) {
     Result r;
-    const QString chosen = default_author.trimmed();
+    Collector checks(stored, r);
+    const QString author_default = author_or_anonymous(default_author);
     // "Anonymous" (or nothing chosen) takes each line's author from its trailing parentheses.
-    const bool authors_from_lines = chosen.isEmpty() || chosen.compare(anonymous, Qt::CaseInsensitive) == 0;
-    const QString author_default = chosen.isEmpty() ? anonymous : chosen;
-    QSet<QString> seen;             // the folded first characters of each text found
+    const bool authors_from_lines = author_default.compare(anonymous, Qt::CaseInsensitive) == 0;
     bool skip_directives = false;   // the quotation above was skipped: its directives go with it
     const qsizetype n = input.size();
     qsizetype lines = 0;
@@ -173,7 +215,7 @@ Result load_array(const QString& input, const QString& default_author, const Cat
                 r.orphan_directives << line;
                 continue;
             }
-            apply_directive(line, r.quotes.back(), stored, r);
+            apply_directive(line, r.quotes.back(), checks);
             continue;
         }
 
@@ -186,28 +228,32 @@ Result load_array(const QString& input, const QString& default_author, const Cat
                 text = text.left(open).trimmed();
             }
         }
-        if (text.isEmpty()) {
-            r.without_text << line;
-            skip_directives = true;
-            continue;
-        }
-        const QString key = jet::folded(first_characters(text, key_length));
-        if (seen.contains(key)) {
-            r.repeats << line;
-            skip_directives = true;
-            continue;
-        }
-        // A text already stored counts as found too: its repeats stay repeats when the same
-        // input is processed again after its import.
-        seen.insert(key);
-        if (stored.has_text(text)) {
-            r.in_database << text;
-            skip_directives = true;
-            continue;
-        }
-        r.quotes.push_back(Entry{text, author, {}, {}, {}, {}});
-        skip_directives = false;
+        skip_directives = !checks.add(text, author, line);
     }
+    if (progress) progress(n, n);
+    return r;
+}
+
+Result load_records(const Records& records, const QString& default_author, const Catalogue& stored, const Progress& progress) {
+    Result r;
+    Collector checks(stored, r);
+    const QString author_default = author_or_anonymous(default_author);
+    const qsizetype n = qsizetype(records.records.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        if (progress && i % 4096 == 0) progress(i, n);
+        const Entry& e = records.records[size_t(i)].entry;
+        const QString text = e.text.trimmed();
+        const QString author = e.author.trimmed().isEmpty() ? author_default : e.author.trimmed();
+        const QString shown = (text.isEmpty() ? QStringLiteral("line %1:").arg(records.records[size_t(i)].line) : text) +
+                              QStringLiteral(" (") + author + u')';
+        if (!checks.add(text, author, shown)) continue;
+        Entry& quote = r.quotes.back();
+        quote.subject = e.subject.trimmed();
+        quote.note = e.note.trimmed();
+        checks.set_rate(quote, e.rate.trimmed());
+        checks.set_language(quote, e.language.trimmed());
+    }
+    r.notes = records.notes;
     if (progress) progress(n, n);
     return r;
 }
@@ -225,6 +271,8 @@ QString Result::report() const {
     if (!unknown_languages.isEmpty())
         out += section(QStringLiteral("LANGUAGES NOT IN THE DATABASE IGNORED (THE DEFAULT LANGUAGE IS USED):"),
                        unknown_languages);
+    for (const Section& s : notes)
+        if (!s.items.isEmpty()) out += section(s.heading, s.items);
     return out;
 }
 

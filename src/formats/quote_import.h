@@ -78,6 +78,12 @@ private:
     QHash<QString, QString> authors_, subjects_, languages_;
 };
 
+// A part of a report: a heading, then its items.
+struct Section {
+    QString heading;
+    QStringList items;
+};
+
 // The skipped items of a processing run, each kind in the order met.
 struct Result {
     std::vector<Entry> quotes;      // the quotations found, in input order
@@ -87,6 +93,9 @@ struct Result {
     QStringList bad_rates;          // quotation text + " -> " + the rate written
     QStringList unknown_languages;  // quotation text + " -> " + the code written
     QStringList without_text;       // lines holding nothing but a parenthesised author
+    std::vector<Section> notes;     // what a reader of another format left out (columns, bookmarks, ...)
+    // Why the input could not be read at all (the file and line named); nothing was found then.
+    QString error;
 
     // The skipped-items report; empty when nothing was skipped or ignored.
     QString report() const;
@@ -100,6 +109,29 @@ struct Result {
 // of the author box: empty stands for "Anonymous". Throws DbError (from the catalogue).
 Result load_array(const QString& input, const QString& default_author, const Catalogue& stored,
                   const Progress& progress = {});
+
+// A quotation read from a file of another format (CSV, fortune, Kindle clippings), with every
+// field it gives, and the line of the file it begins on.
+struct Record {
+    Entry entry;
+    int line = 0;
+};
+
+// What a reader of another format found: its quotations in file order and what it left out, or
+// why the input is not of its format (the line, from 1, and what is wrong there).
+struct Records {
+    std::vector<Record> records;
+    std::vector<Section> notes;
+    int error_line = 0;
+    QString error;
+};
+
+// `load_array` for quotations read from another format: the same checks (empty text, repeats
+// within the input, texts already stored, rates other than 1 to 3, languages the database lacks)
+// and the same report. A quotation that names no author gets `default_author` (empty stands for
+// "Anonymous"); `records.error` is not looked at.
+Result load_records(const Records& records, const QString& default_author, const Catalogue& stored,
+                    const Progress& progress = {});
 
 // The first `n` characters (code points) of a text, the key of the repeat check and the sort.
 QString first_characters(const QString& text, int n);

@@ -2,16 +2,22 @@
 
 #include "core/app_context.h"
 #include "core/common.h"
+#include "core/settings.h"
+#include "formats/fortune_format.h"
 #include "widgets/factories.h"
 #include "widgets/guards.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <optional>
 
 f_export::f_export(AppContext& ctx, const QList<QVariant>& selected_keys, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
@@ -52,10 +58,20 @@ void f_export::build() {
     grouping->addWidget(opt_nogroup);
     grouping->addStretch();
 
+    cb_format = combo("cb_format", false);
+    cb_format->addItem(QStringLiteral("Text"), int(quote_export::Format::text));
+    cb_format->addItem(QStringLiteral("fortune"), int(quote_export::Format::fortune));
+    cb_format->addItem(QStringLiteral("CSV"), int(quote_export::Format::csv));
+    cb_format->setToolTip(QStringLiteral("Text opens in the text viewer; a fortune file (author and note only) or CSV "
+                                         "is saved where you choose"));
+    l_format = label("l_format", QStringLiteral("Format"), cb_format);
+
     b_export = button("b_export", QStringLiteral("Export now"));
     b_export->setDefault(true);
     b_exit = button("b_exit", QStringLiteral("Exit"), QStringLiteral("Close without exporting (Esc)"));
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(l_format);
+    buttons->addWidget(cb_format);
     buttons->addStretch();
     buttons->addWidget(b_export);
     buttons->addWidget(b_exit);
@@ -71,6 +87,7 @@ void f_export::build() {
     connect(c_all, &QCheckBox::clicked, this, &f_export::c_all_Click);
     for (QCheckBox* box : details()) connect(box, &QCheckBox::clicked, this, &f_export::detail_Click);
     connect(opt_group, &QRadioButton::clicked, this, &f_export::opt_group_Click);
+    connect(cb_format, &QComboBox::currentIndexChanged, this, &f_export::cb_format_Click);
     connect(b_export, &QPushButton::clicked, this, &f_export::b_export_Click);
     connect(b_exit, &QPushButton::clicked, this, &QDialog::close);
     c_author->setFocus();
@@ -100,8 +117,20 @@ bool f_export::grouping_allowed() {
 
 void f_export::opt_group_Click() { grouping_allowed(); }
 
+quote_export::Format f_export::format() const { return quote_export::Format(cb_format->currentData().toInt()); }
+
+void f_export::cb_format_Click() {
+    const quote_export::Format f = format();
+    // Only the text groups by author; a fortune cookie has room for the author and the note.
+    Frame2->setEnabled(f == quote_export::Format::text);
+    if (f != quote_export::Format::text) opt_nogroup->setChecked(true);
+    const bool all_fields = f != quote_export::Format::fortune;
+    for (QCheckBox* box : {c_subject, c_language, c_rate, c_all}) box->setEnabled(all_fields);
+}
+
 quote_export::Options f_export::options() const {
     quote_export::Options o;
+    o.format = format();
     o.author = c_author->isChecked();
     o.subject = c_subject->isChecked();
     o.note = c_note->isChecked();
@@ -111,17 +140,57 @@ quote_export::Options f_export::options() const {
     return o;
 }
 
+bool f_export::export_to_file(const quote_export::Writer& out) {
+    const bool fortune = format() == quote_export::Format::fortune;
+    const QString last = get_setting(QStringLiteral("last_export_path"));
+    const QString path = ctx_.ui.save_file(
+        fortune ? QStringLiteral("Save the quotes as a fortune file") : QStringLiteral("Save the quotes as CSV"),
+        fortune ? QStringLiteral("fortune file (*)|*") : QStringLiteral("CSV (*.csv)|*.csv"), folder_of(last),
+        fortune ? QStringLiteral("quotes") : QStringLiteral("quotes.csv"));
+    if (path.trimmed().isEmpty()) return false;
+    save_setting(QStringLiteral("last_export_path"), path);
+    QString failed;
+    {
+        Hourglass busy(ctx_.ui);
+        failed = quote_export::save(out, path);
+    }
+    if (!failed.isEmpty()) {
+        ctx_.ui.message(failed, Ui::icon_exclamation);
+        return false;
+    }
+    QString done = QStringLiteral("%1 quotes exported to '%2'.").arg(out.count()).arg(path);
+    int icon = Ui::icon_information;
+    // fortune reads a file through its index; without strfile the file is still whole.
+    if (fortune && !fortune_format::strfile_program().isEmpty()) {
+        QString index_failed;
+        {
+            Hourglass busy(ctx_.ui);
+            index_failed = fortune_format::make_index(path);
+        }
+        if (index_failed.isEmpty()) {
+            done += QStringLiteral("\nThe index fortune reads is '%1.dat'.").arg(path);
+        } else {
+            done += QStringLiteral("\n\nThe index fortune reads ('%1.dat') could not be written: %2.").arg(path, index_failed);
+            icon = Ui::icon_exclamation;
+        }
+    }
+    ctx_.ui.message(done, icon);
+    return true;
+}
+
 void f_export::b_export_Click() {
     if (!grouping_allowed()) return;
     bool written = false, empty = false;
+    std::optional<quote_export::Writer> out;
     guarded(ctx_.ui, [&] {
         Hourglass busy(ctx_.ui);
-        const quote_export::Writer out =
-            quote_export::export_quotes(*ctx_.list_database, ctx_.current_quotes_sql, options(), selected_);
+        out.emplace(quote_export::export_quotes(*ctx_.list_database, ctx_.current_quotes_sql, options(), selected_));
         // Nothing listed, or none of the quotations picked is there any more.
-        empty = out.count() == 0;
-        if (!empty) written = show_text_file(ctx_.ui, out.text(), quote_export::line_break);
+        empty = out->count() == 0;
+        if (!empty && format() == quote_export::Format::text)
+            written = show_text_file(ctx_.ui, out->text(), quote_export::line_break);
     });
+    if (out && !empty && format() != quote_export::Format::text) written = export_to_file(*out);
     if (empty) ctx_.ui.message(QStringLiteral("There is no quote to be exported"));
     // A file that could not be written was reported: the window stays, for another try.
     if (written || empty) close();

@@ -84,6 +84,15 @@ void f_import::build() {
                                          "the author from the parentheses at the end of each line"));
     cb_language = combo("cb_language", true);
     cb_language->setToolTip(QStringLiteral("The language of the quotations that give none"));
+    cb_format = combo("cb_format", false);
+    for (const QString& name : import_formats::names()) {
+        import_formats::Format f = import_formats::Format::text;
+        import_formats::from_name(name, f);
+        cb_format->addItem(import_formats::caption(f), int(f));
+    }
+    cb_format->setToolTip(QStringLiteral("How the input text is read: guessed when a file is loaded; another choice "
+                                         "processes the input again"));
+    l_format = label("l_format", QStringLiteral("Format"), cb_format);
     l_author = label("l_author", QStringLiteral("Author"), cb_author);
     l_language = label("l_language", QStringLiteral("Language"), cb_language);
     Command1 = button("Command1", QStringLiteral("Add/edit author"), QStringLiteral("Open the authors window"));
@@ -115,7 +124,9 @@ void f_import::build() {
     grid->addWidget(l_duplicated_quotes, 0, 5);
     grid->addWidget(l_dup_in_db, 1, 5);
     grid->addWidget(l_new_quotes, 2, 5);
-    grid->addWidget(pb_progress, 3, 0, 1, 6);
+    grid->addWidget(l_format, 3, 0, Qt::AlignRight);
+    grid->addWidget(cb_format, 3, 1);
+    grid->addWidget(pb_progress, 4, 0, 1, 6);
     grid->setColumnStretch(5, 1);
 
     auto* input = new QVBoxLayout;
@@ -139,7 +150,8 @@ void f_import::build() {
     setTabOrder(Command3, cb_author);
     setTabOrder(cb_author, Command1);
     setTabOrder(Command1, cb_language);
-    setTabOrder(cb_language, b_import);
+    setTabOrder(cb_language, cb_format);
+    setTabOrder(cb_format, b_import);
     setTabOrder(b_import, b_main_window);
     setTabOrder(b_main_window, t_parsed);
 
@@ -148,6 +160,14 @@ void f_import::build() {
     connect(b_import, &QPushButton::clicked, this, &f_import::b_import_Click);
     connect(Command1, &QPushButton::clicked, this, &f_import::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &f_import::Command3_Click);
+    // Another format chosen: the input is read again in it.
+    connect(cb_format, &QComboBox::activated, this, [this] {
+        if (!t_to_be_processed->toPlainText().trimmed().isEmpty()) process();
+    });
+    // The input typed over is no longer the file's text.
+    connect(t_to_be_processed, &QPlainTextEdit::textChanged, this, [this] {
+        if (!loading_) source_file_.clear();
+    });
     connect(b_main_window, &QPushButton::clicked, this, &f_import::b_main_window_Click);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this), &QShortcut::activated, b_process,
             &QPushButton::click);
@@ -195,22 +215,35 @@ void f_import::clear_counters() {
     l_new_quotes->clear();
 }
 
-void f_import::load_array() {
+import_formats::Format f_import::format() const { return import_formats::Format(cb_format->currentData().toInt()); }
+
+void f_import::set_format(import_formats::Format f) { cb_format->setCurrentIndex(cb_format->findData(int(f))); }
+
+bool f_import::load_array() {
     quote_import::Result found;
     const bool read = guarded(ctx_.ui, [&] {
         Hourglass busy(ctx_.ui);
         const quote_import::Progress moved = progress(QStringLiteral("Processing"));
         if (!stored_ || !stored_->current()) stored_.emplace(*ctx_.database);
-        found = quote_import::load_array(t_to_be_processed->toPlainText(), cb_author->currentText(), *stored_, moved);
+        found = import_formats::process(format(), t_to_be_processed->toPlainText(), source_file_, cb_author->currentText(),
+                                        *stored_, moved);
     });
     work_done();
-    if (!read) return;
+    if (!read || !found.error.isEmpty()) {
+        // Nothing of an input that cannot be read is kept for the import.
+        clear_counters();
+        parsed_quotes_.clear();
+        t_parsed->clear();
+        if (read) ctx_.ui.message(found.error, Ui::icon_exclamation);
+        return false;
+    }
     l_duplicated_quotes->setText(found.duplicated_in_input_caption());
     l_dup_in_db->setText(found.duplicated_in_database_caption());
     l_new_quotes->setText(found.new_quotes_caption());
     parsed_quotes_ = std::move(found.quotes);
     const QString report = found.report();
     if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+    return true;
 }
 
 void f_import::show_listing(const QString& text) {
@@ -221,8 +254,7 @@ void f_import::show_listing(const QString& text) {
 }
 
 void f_import::list_parsed_sorted() {
-    load_array();
-    show_listing(quote_import::listing(parsed_quotes_, true, QStringLiteral("\n")));
+    if (load_array()) show_listing(quote_import::listing(parsed_quotes_, true, QStringLiteral("\n")));
 }
 
 void f_import::shuffle_parsed() {
@@ -237,8 +269,7 @@ void f_import::process() {
     }
     if (c_randomize->isChecked()) {
         // The sorted listing would be replaced at once by the random one.
-        load_array();
-        shuffle_parsed();
+        if (load_array()) shuffle_parsed();
     } else {
         list_parsed_sorted();
     }
@@ -250,7 +281,8 @@ void f_import::b_process_Click() { process(); }
 
 void f_import::b_import_from_file_Click() {
     const QString chosen = ctx_.ui.open_file(QStringLiteral("Select the text file with the quotes to import"),
-                                             QStringLiteral("Text (*.txt;*.wri;*.dat)|*.txt;*.wri;*.dat"),
+                                             QStringLiteral("Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|"
+                                                            "All files (*)|*"),
                                              folder_of(get_setting(QStringLiteral("last_import_path"))), QString());
     if (chosen.trimmed().isEmpty()) return;
     save_setting(QStringLiteral("last_import_path"), chosen);
@@ -267,15 +299,31 @@ void f_import::Import_from_file(const QString& path) {
         ctx_.ui.message(file.error, Ui::icon_exclamation);
         return;
     }
-    // The file's lines go after what the box holds, each on a line of its own.
+    if (file.text.trimmed().isEmpty()) {
+        ctx_.ui.message(import_formats::empty_message(path), Ui::icon_exclamation);
+        return;
+    }
+    const import_formats::Format guessed = import_formats::guess(path, file.text);
     QString lines = as_box_lines(file.text);
     if (!lines.isEmpty() && !lines.endsWith(u'\n')) lines += u'\n';
     QString text = t_to_be_processed->toPlainText();
-    if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
+    const bool replace = guessed != import_formats::Format::text;
+    if (replace && !text.trimmed().isEmpty() &&
+        ctx_.ui.message(QStringLiteral("The file '%1' is read as %2: it takes the place of the input text.")
+                            .arg(path, import_formats::caption(guessed)),
+                        Ui::ok_cancel | Ui::icon_question) != Ui::ok)
+        return;
+    // Text lines go after what the box holds, each on a line of its own; a file of another
+    // format is read whole, its line numbers as the messages give them.
+    if (replace) text.clear();
+    else if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
     {
         Hourglass busy(ctx_.ui);
+        FlagScope quiet(loading_);
         t_to_be_processed->setPlainText(text + lines);
     }
+    source_file_ = text.isEmpty() ? path : QString();
+    set_format(guessed);
     process();
 }
 

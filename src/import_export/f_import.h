@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/import_formats.h"
 #include "formats/quote_import.h"
 
 #include <QWidget>
@@ -17,8 +18,10 @@ class QProgressBar;
 class QPushButton;
 
 // The import window: text pasted or loaded from a file is processed into quotations (authors
-// from a trailing parenthesised part, attributes from directive lines), listed sorted or in
-// random order with counters of what was skipped, and the new ones are added to the database.
+// from a trailing parenthesised part, attributes from directive lines; or read as a fortune file,
+// CSV or Kindle clippings, the format guessed when a file is loaded and changeable), listed
+// sorted or in random order with counters of what was skipped, and the new ones are added to
+// the database.
 // Not modal; it deletes itself when closed, and the last window of the program to close ends it.
 class f_import : public QWidget {
     Q_OBJECT
@@ -29,7 +32,11 @@ public:
     // ---- the system's procedures
     void set_combo();
     void Import_from_file(const QString& path);
-    void load_array();
+    // False when the input is not of the format chosen (the reason was shown).
+    bool load_array();
+    // The format chosen in `cb_format`, and choosing one.
+    import_formats::Format format() const;
+    void set_format(import_formats::Format f);
     void list_parsed_sorted();
     void shuffle_parsed();
     void b_process_Click();
@@ -48,7 +55,8 @@ public:
     QPushButton *b_process = nullptr, *b_import_from_file = nullptr, *b_import = nullptr, *Command1 = nullptr,
                 *Command3 = nullptr, *b_main_window = nullptr;
     QCheckBox* c_randomize = nullptr;
-    QComboBox *cb_author = nullptr, *cb_language = nullptr;
+    QComboBox *cb_author = nullptr, *cb_language = nullptr, *cb_format = nullptr;
+    QLabel* l_format = nullptr;
     QLabel *l_duplicated_quotes = nullptr, *l_dup_in_db = nullptr, *l_new_quotes = nullptr;
     QProgressBar* pb_progress = nullptr;
     QGroupBox* Frame1 = nullptr;
@@ -70,6 +78,9 @@ private:
     AppContext& ctx_;
     std::vector<quote_import::Entry> parsed_quotes_;
     std::optional<quote_import::Catalogue> stored_;  // what the database holds, read once per change
+    // The file the input text was loaded from, while it is unchanged: the messages name it.
+    QString source_file_;
+    bool loading_ = false;
 };
 
 // Shows the import window, opening it when it is not open, and brings it to the front.

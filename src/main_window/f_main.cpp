@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "database/jet_dialect.h"
 #include "database/recordset.h"
+#include "formats/access_import.h"
 #include "edit_area.h"
 #include "filter_area.h"
 #include "import_export/f_import.h"
@@ -83,6 +84,9 @@ void f_main::build_menus() {
     };
     m_file = named(menuBar()->addMenu(QStringLiteral("&File")), "m_file");
     m_change_db = add(m_file, "m_change_db", QStringLiteral("&Change database"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_open_access = add(m_file, "m_open_access", QStringLiteral("Open &Access collection..."),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    m_open_access->setToolTip(QStringLiteral("Make a new database from a collection kept in an Access (.mdb) file"));
     m_preferences = named(m_file->addMenu(QStringLiteral("&Preferences")), "m_preferences");
     m_show_slide_show_help = add(m_preferences, "m_show_slide_show_help", QStringLiteral("Show help before slide show (Yes/No)"),
                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
@@ -204,6 +208,7 @@ void f_main::wire() {
     });
 
     connect(m_change_db, &QAction::triggered, this, &f_main::m_change_db_Click);
+    connect(m_open_access, &QAction::triggered, this, &f_main::m_open_access_Click);
     connect(m_randomize, &QAction::triggered, this, &f_main::m_randomize_Click);
     connect(m_show_slide_show_help, &QAction::triggered, this, &f_main::m_show_slide_show_help_Click);
     connect(m_exit, &QAction::triggered, this, &f_main::m_exit_Click);
@@ -377,6 +382,42 @@ void f_main::m_change_db_Click() {
     if (edit->refuse_while_editing()) return;
     if (!change_database(ctx_)) return;
     ctx_.ui.message(QStringLiteral("The program will now close. When you restart it, the selected database will be used."));
+    uscita();
+}
+
+void f_main::m_open_access_Click() {
+    if (edit->refuse_while_editing()) return;
+    const QString access = ctx_.ui.open_file(QStringLiteral("Select the Access collection to open"),
+                                             QStringLiteral("Access database (*.mdb;*.accdb)|*.mdb;*.accdb|All files (*)|*"),
+                                             folder_of(get_setting(QStringLiteral("last_access_path"))), QString());
+    if (access.trimmed().isEmpty()) return;
+    save_setting(QStringLiteral("last_access_path"), access);
+    const QString made = ctx_.ui.save_file(QStringLiteral("Name the new database made from the collection"),
+                                           QString::fromLatin1(database_file_filter), folder_of(ctx_.database_path),
+                                           QFileInfo(access).completeBaseName() + QStringLiteral(" (Sentara).mdb"));
+    if (made.trimmed().isEmpty()) return;
+    access_import::Outcome o;
+    {
+        Hourglass busy(ctx_.ui);
+        const QString what = QStringLiteral("Making a new database from '%1'...").arg(file_name_of(access));
+        ctx_.ui.progress(what, 0, 2);
+        const access_file::Contents tables = access_import::read_tables(access);
+        ctx_.ui.progress(what, 1, 2);
+        o = access_import::create(tables, access, made);
+        ctx_.ui.progress(what, 2, 2);
+    }
+    if (!o.error.isEmpty()) {
+        // Nothing was made: the database in use stays.
+        ctx_.ui.message(o.error, Ui::icon_exclamation);
+        return;
+    }
+    const QString report = o.report();
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+    save_setting(QStringLiteral("last_db_file"), made);
+    ctx_.ui.message(QStringLiteral("The database '%1' was made from '%2': %3.%4\n\nThe program will now close. When you "
+                                   "restart it, the new database will be used.")
+                        .arg(made, access, o.counts_text(),
+                             report.isEmpty() ? QString() : QStringLiteral("\nThe rows that did not fit are listed in the report.")));
     uscita();
 }
 

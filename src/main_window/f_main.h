@@ -54,7 +54,7 @@ public:
     FilterArea* filters = nullptr;
 
     QMenu *m_file = nullptr, *m_edit = nullptr, *m_preferences = nullptr, *m_help = nullptr;
-    QAction *m_change_db = nullptr, *m_show_slide_show_help = nullptr, *m_randomize = nullptr, *m_exit = nullptr,
+    QAction *m_change_db = nullptr, *m_open_access = nullptr, *m_show_slide_show_help = nullptr, *m_randomize = nullptr, *m_exit = nullptr,
             *m_authors = nullptr, *m_subjects = nullptr, *m_languages = nullptr, *m_import = nullptr,
             *m_websites = nullptr, *m_readme = nullptr, *m_web_site = nullptr, *m_support = nullptr,
             *m_about = nullptr, *m_version_history = nullptr;
@@ -77,6 +77,9 @@ private:
     void restore_geometry();
     void fit_frame();
     void m_change_db_Click();
+    // A collection kept in an Access file made into a new database, which is then used as a
+    // database changed to is.
+    void m_open_access_Click();
     void m_randomize_Click();
     void m_show_slide_show_help_Click();
     void m_exit_Click();

@@ -59,16 +59,29 @@ QStringList QtUi::name_filters(const QString& filter) {
     return out;
 }
 
-QString QtUi::open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
+namespace {
+
+QString file_dialog(QFileDialog::AcceptMode mode, const QString& title, const QString& filter, const QString& folder,
+                    const QString& file) {
     QFileDialog dialog(QApplication::activeWindow(), title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name that does not exist yet may be typed
-    dialog.setNameFilters(name_filters(filter));
+    dialog.setNameFilters(QtUi::name_filters(filter));
     if (!folder.isEmpty()) dialog.setDirectory(folder);
     else if (!file.isEmpty()) dialog.setDirectory(QFileInfo(file).absolutePath());
     if (!file.isEmpty()) dialog.selectFile(QFileInfo(file).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString QtUi::open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
+    return file_dialog(QFileDialog::AcceptOpen, title, filter, folder, file);
+}
+
+QString QtUi::save_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
+    return file_dialog(QFileDialog::AcceptSave, title, filter, folder, file);
 }
 
 bool QtUi::open_target(const QString& url_or_path) {

@@ -16,6 +16,7 @@ public:
     int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
     QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
+    QString save_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
     bool open_target(const QString& url_or_path) override;
     void yield() override;
     void progress(const QString& what, qint64 done, qint64 total) override;

@@ -128,6 +128,41 @@ private slots:
         QCOMPARE(sentara({"--import", input, "--database", db}, home.path()).status, 0);
         QCOMPARE(quotes_in(db), 1);
     }
+
+    void other_formats_are_guessed_or_named_and_access_collections_become_new_databases() {
+        QTemporaryDir home;
+        const QString db = home.path() + "/q.mdb";
+        QCOMPARE(sentara({"--create-database", db}, home.path()).status, 0);
+        const QString cookies = write_file(home.path() + "/cookies", "Первый, \"в кавычках\"\n\t\t-- Автор\n%\nSecond\n  ~ Other\n%\n");
+        const Run guessed = sentara({"--import", cookies, "--database", db}, home.path());
+        QCOMPARE(guessed.err, QString());
+        QVERIFY2(guessed.out.contains("New quotes: 2\n") && guessed.out.contains("2 quotes added in database."), qPrintable(guessed.out));
+        QCOMPARE(Database::open(db)->scalar("SELECT group_concat(author, '|') FROM (SELECT author FROM quotes ORDER BY key)").toString(),
+                 QString("Автор|Other"));
+
+        // Named, the format is the one used; input not in it changes nothing.
+        const Run wrong = sentara({"--import", cookies, "--database", db, "--format", "csv"}, home.path());
+        QCOMPARE(wrong.status, 1);
+        QCOMPARE(wrong.err, "sentara: The file '" + cookies + "' cannot be imported as CSV: line 1: the first line is not a "
+                            "header naming a column text, quote or highlight.\n");
+        QCOMPARE(sentara({"--import", cookies, "--database", db, "--format", "xml"}, home.path()).status, 2);
+        const Run empty = sentara({"--import", write_file(home.path() + "/empty.csv", "\n"), "--database", db}, home.path());
+        QCOMPARE(empty.status, 1);
+        QVERIFY(empty.err.contains("empty.csv' is empty"));
+        QCOMPARE(quotes_in(db), 2);
+
+        // An Access file: never over an existing database, never a file that holds no collection.
+        const QString access = QString(SENTARA_TEST_DATA) + "/node-adodb.mdb";
+        const Run exists = sentara({"--import-access", access, "--database", db}, home.path());
+        QCOMPARE(exists.status, 1);
+        QVERIFY2(exists.err.contains("has no table quotes") || exists.err.contains("already exists"), qPrintable(exists.err));
+        QCOMPARE(quotes_in(db), 2);
+        const Run foreign = sentara({"--import-access", access, "--database", home.path() + "/new.db"}, home.path());
+        QCOMPARE(foreign.status, 1);
+        QVERIFY2(foreign.err.contains("is not a collection of quotations"), qPrintable(foreign.err));
+        QVERIFY(!QFile::exists(home.path() + "/new.db"));
+        QCOMPARE(sentara({"--import-access", access}, home.path()).status, 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestImportCommand)

@@ -2,9 +2,11 @@
 // rows picked or the whole list, the report file's bytes, and a report file that cannot be written.
 #include "main_window/main_window_fixture.h"
 
+#include "formats/fortune_format.h"
 #include "import_export/f_export.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QPointer>
 #include <QRadioButton>
@@ -194,6 +196,62 @@ private slots:
         QVERIFY(QFile::remove(folder));
         QCOMPARE(export_now(w, f.ui).isEmpty(), false);
         QVERIFY(!w);
+    }
+
+    void fortune_and_csv_go_to_the_file_chosen_with_the_index_fortune_reads() {
+        MainWindowFixture f;
+        f.show();
+        f.w().filters->cb_author_filter->setEditText("Oscar Wilde");
+        f.w().b_filter_Click();
+        QTemporaryDir dir;
+        QPointer<f_export> w = open_export(f);
+        QTest::keyClick(w->cb_format, Qt::Key_Down);
+        QCOMPARE(w->cb_format->currentText(), QString("fortune"));
+        // A cookie has room for the author and the note only, and is never grouped.
+        for (QWidget* off : {(QWidget*)w->c_subject, (QWidget*)w->c_rate, (QWidget*)w->c_language, (QWidget*)w->Frame2})
+            QVERIFY(!off->isEnabled());
+        w->c_author->click();
+        w->c_note->click();
+        // Cancelled: nothing is written, the window stays.
+        f.ui.expect_save_file("");
+        QVERIFY(export_now(w, f.ui).isEmpty());
+        QVERIFY(w);
+        QCOMPARE(f.ui.last_open_file_file, QString("quotes"));
+        // A file that cannot be written is reported, never shown as done.
+        f.ui.expect_save_file(dir.path() + "/no/such/folder/quotes");
+        f.ui.expect_message("cannot be written");
+        export_now(w, f.ui);
+        QVERIFY(w);
+        const QString path = dir.path() + "/wilde";
+        const bool indexed = !fortune_format::strfile_program().isEmpty();
+        f.ui.expect_save_file(path);
+        f.ui.expect_message(indexed ? "2 quotes exported to '" + path + "'.\nThe index fortune reads is '" + path + ".dat'."
+                                    : "2 quotes exported to '" + path + "'.");
+        export_now(w, f.ui);
+        QVERIFY(!w);
+        QVERIFY(f.ui.opened().isEmpty());  // nothing opened in the text viewer
+        QFile cookies(path);
+        QVERIFY(cookies.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(cookies.readAll()),
+                 QString("Experience is the name we give our mistakes.\n\t\t-- Oscar Wilde\n%\n"
+                         "I can resist everything except temptation.\n\t\t-- Oscar Wilde, \"Lady Windermere\"\n%\n"));
+        QCOMPARE(QFileInfo::exists(path + ".dat"), indexed);
+
+        // CSV, every field; the folder chosen last is offered again.
+        w = open_export(f);
+        QTest::keyClick(w->cb_format, Qt::Key_End);
+        QCOMPARE(w->cb_format->currentText(), QString("CSV"));
+        QVERIFY(w->c_rate->isEnabled());
+        w->c_all->click();
+        f.ui.expect_save_file(dir.path() + "/wilde.csv");
+        f.ui.expect_message("2 quotes exported to");
+        export_now(w, f.ui);
+        QCOMPARE(f.ui.last_open_file_folder, dir.path());
+        QFile csv(dir.path() + "/wilde.csv");
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), QByteArray("\xEF\xBB\xBFtext,author,subject,language,rate,note\r\n"
+                                           "Experience is the name we give our mistakes.,Oscar Wilde,Wisdom,EN,1,\r\n"
+                                           "I can resist everything except temptation.,Oscar Wilde,Love,EN,3,Lady Windermere\r\n"));
     }
 
     void an_empty_list_has_nothing_to_export() {

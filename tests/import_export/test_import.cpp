@@ -198,7 +198,7 @@ private slots:
         f.ui.expect_open_file(old);
         w->b_import_from_file->click();
         QCOMPARE(f.ui.last_open_file_folder, dir.path());
-        QCOMPARE(f.ui.last_open_file_filter, QString("Text (*.txt;*.wri;*.dat)|*.txt;*.wri;*.dat"));
+        QCOMPARE(f.ui.last_open_file_filter, QString("Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|All files (*)|*"));
         QCOMPARE(get_setting("last_import_path"), old);
         QCOMPARE(w->t_to_be_processed->toPlainText(), QString("Typed first\nCafé crème (André)\n.note=“hot”\nSecond line\n"));
         QCOMPARE(w->parsed_quotes().size(), size_t(3));
@@ -217,6 +217,68 @@ private slots:
         f.ui.expect_open_file("");
         w->b_import_from_file->click();
         QCOMPARE(get_setting("last_import_path"), picture);
+    }
+
+    void files_of_other_formats_are_guessed_read_in_the_format_chosen_and_refused_when_bad() {
+        Fixture f;
+        ImportWindow w(*f.ctx);
+        QTemporaryDir dir;
+        const int before = count(f);
+        const QString csv = write_file(dir.path() + "/list.csv", "Quote,Author,Pages\n"
+                                                                  "\"Brevity, they say, is \"\"wit\"\"\",Polonius,12\n"
+                                                                  "Второй,,\n");
+        // What was typed is replaced only when the user agrees.
+        w->t_to_be_processed->setPlainText("Typed");
+        f.ui.expect_message("is read as CSV", Ui::cancel);
+        w->Import_from_file(csv);
+        QCOMPARE(w->t_to_be_processed->toPlainText(), QString("Typed"));
+        f.ui.expect_message("is read as CSV");
+        w->Import_from_file(csv);
+        QCOMPARE(w->cb_format->currentText(), QString("CSV"));
+        QCOMPARE(w->parsed_quotes().size(), size_t(2));
+        QCOMPARE(w->parsed_quotes()[0].text, QString("Brevity, they say, is \"wit\""));
+        QCOMPARE(w->parsed_quotes()[0].author, QString("Polonius"));
+        QCOMPARE(w->parsed_quotes()[1].author, QString("Anonymous"));
+        QVERIFY(last_report(f.ui).contains("Pages"));  // the column left out
+        QCOMPARE(w->l_new_quotes->text(), QString("New quotes: 2"));
+
+        // Another format chosen from the keyboard reads the input again; one it is not in is
+        // refused, the file and line named, and nothing is left to import.
+        f.ui.expect_message(QString("The file '%1' cannot be imported as fortune: none of its 3 lines is a \"%\" line, "
+                                    "the line between two cookies.").arg(csv));
+        QTest::keyClick(w->cb_format, Qt::Key_Up);
+        QCOMPARE(w->cb_format->currentText(), QString("fortune"));
+        QVERIFY(f.ui.all_answers_used());
+        QVERIFY(w->parsed_quotes().empty());
+        QVERIFY(w->t_parsed->toPlainText().isEmpty());
+        QVERIFY(w->l_new_quotes->text().isEmpty());
+        QTest::keyClick(w->cb_format, Qt::Key_Down);
+        QCOMPARE(w->parsed_quotes().size(), size_t(2));
+
+        // Edited, the text is the box's own: its messages name the input text.
+        w->t_to_be_processed->setPlainText("text,author\n\"never closed,Nobody\n");
+        f.ui.expect_message("The input text cannot be imported as CSV: line 2: a field begins with a double quote");
+        w->b_process->click();
+        f.ui.expect_message("'" + dir.path() + "/empty.txt' is empty");
+        w->Import_from_file(write_file(dir.path() + "/empty.txt", " \r\n"));
+        QVERIFY(w->parsed_quotes().empty());
+        f.ui.expect_message("0 quotes added in database.");
+        w->b_import->click();
+        QCOMPARE(count(f), before);
+
+        // A fortune file with no name suffix is guessed from its "%" lines.
+        w->cb_author->setEditText("Somebody");
+        f.ui.expect_message("is read as fortune");
+        w->Import_from_file(write_file(dir.path() + "/cookies", "Первый\n\t-- Автор\n%\nSecond\n"));
+        QCOMPARE(w->cb_format->currentText(), QString("fortune"));
+        QCOMPARE(w->parsed_quotes().size(), size_t(2));
+        QCOMPARE(w->parsed_quotes()[0].author, QString("Автор"));
+        w->cb_language->setEditText("EN");
+        f.ui.expect_message("2 quotes added in database.\n\nNew authors: 2.");
+        w->b_import->click();
+        QCOMPARE(count(f), before + 2);
+        QCOMPARE(count(f, "author = 'Автор' AND text = 'Первый'"), 1);
+        QCOMPARE(count(f, "author = 'Somebody' AND text = 'Second'"), 1);
     }
 
     void twenty_thousand_quotations_are_processed_and_imported() {

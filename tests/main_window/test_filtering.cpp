@@ -253,6 +253,45 @@ private slots:
         QCOMPARE(get_setting("last_db_file"), QString("/elsewhere/other.mdb"));
         QVERIFY(f.ui.ended);
     }
+
+    void an_access_file_that_holds_no_collection_changes_nothing() {
+        MainWindowFixture f;
+        f.show();
+        save_setting("last_db_file", f.path());
+        QTemporaryDir dir;
+        const QString real = QString(SENTARA_TEST_DATA) + "/node-adodb.mdb";
+        QFile source(real);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QFile cut(dir.path() + "/cut.mdb");
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(source.read(3 * 4096 + 100));
+        cut.close();
+        // A real Access file of other tables, and one cut short: each named, no database made.
+        const std::pair<QString, QString> cases[] = {{real, "is not a collection of quotations"},
+                                                     {cut.fileName(), "is truncated or damaged"}};
+        for (const auto& [access, why] : cases) {
+            f.ui.expect_open_file(access);
+            f.ui.expect_save_file(dir.path() + "/new.mdb");
+            f.ui.expect_message("'" + access + "' " + why);
+            f.w().m_open_access->trigger();
+            QCOMPARE(f.ui.last_open_file_file, QFileInfo(access).completeBaseName() + " (Sentara).mdb");
+            QVERIFY(!QFile::exists(dir.path() + "/new.mdb"));
+        }
+        QVERIFY(f.ui.log.size() > 0 && f.ui.hourglass_depth == 0);
+        // Cancelled at either dialog: nothing happens.
+        f.ui.expect_open_file("");
+        f.w().m_open_access->trigger();
+        f.ui.expect_open_file(real);
+        f.ui.expect_save_file("");
+        f.w().m_open_access->trigger();
+        // An edit pending: refused before any dialog.
+        f.w().edit->t_note->setText("unsaved");
+        f.ui.expect_message("Edit operation in progress.");
+        f.w().m_open_access->trigger();
+        QCOMPARE(get_setting("last_db_file"), f.path());
+        QVERIFY(!f.ui.ended);
+        QCOMPARE(f.w().edit->t_note->text(), QString("unsaved"));
+    }
 };
 
 QObject* make_filtering_tests() { return new TestFiltering; }

@@ -15,6 +15,10 @@ void ScriptedUi::expect_open_file(const QString& answer) {
     expected_.push_back({QStringLiteral("open_file"), QString(), ok, answer});
 }
 
+void ScriptedUi::expect_save_file(const QString& answer) {
+    expected_.push_back({QStringLiteral("save_file"), QString(), ok, answer});
+}
+
 bool ScriptedUi::take(const QString& kind, const QString& shown, Expected& out) {
     if (expected_.empty() || expected_.front().kind != kind ||
         (!expected_.front().containing.isEmpty() && !shown.contains(expected_.front().containing))) {
@@ -44,15 +48,24 @@ QString ScriptedUi::input(const QString& prompt, const QString&, const QString&)
     return e.text;
 }
 
-QString ScriptedUi::open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
-    log.push_back({QStringLiteral("open_file"), title, 0});
+QString ScriptedUi::file_dialog(const QString& kind, const QString& title, const QString& filter, const QString& folder,
+                                const QString& file) {
+    log.push_back({kind, title, 0});
     last_open_file_title = title;
     last_open_file_filter = filter;
     last_open_file_folder = folder;
     last_open_file_file = file;
     Expected e;
-    if (!take(QStringLiteral("open_file"), title, e)) return QString();
+    if (!take(kind, title, e)) return QString();
     return e.text;
+}
+
+QString ScriptedUi::open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
+    return file_dialog(QStringLiteral("open_file"), title, filter, folder, file);
+}
+
+QString ScriptedUi::save_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
+    return file_dialog(QStringLiteral("save_file"), title, filter, folder, file);
 }
 
 bool ScriptedUi::open_target(const QString& url_or_path) {

@@ -13,7 +13,7 @@
 class ScriptedUi : public Ui {
 public:
     struct Shown {
-        QString kind;  // "message", "input", "open_file", "open_target"
+        QString kind;  // "message", "input", "open_file", "save_file", "open_target"
         QString text;
         int code = 0;
     };
@@ -23,10 +23,12 @@ public:
     void expect_message(const QString& containing = QString(), int answer = ok);
     void expect_input(const QString& answer, const QString& containing = QString());
     void expect_open_file(const QString& answer);
+    void expect_save_file(const QString& answer);
 
     int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
     QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
+    QString save_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
     bool open_target(const QString& url_or_path) override;
     void yield() override;
     // Logged ("progress", what, done per mille of total); never waits.
@@ -44,6 +46,7 @@ public:
     QStringList opened() const;
 
     QVector<Shown> log;
+    // The last file dialog, to open or to save.
     QString last_open_file_title, last_open_file_filter, last_open_file_folder, last_open_file_file;
     bool open_target_result = true;
     bool ended = false;
@@ -56,6 +59,8 @@ private:
         int answer = ok;
         QString text;
     };
+    QString file_dialog(const QString& kind, const QString& title, const QString& filter, const QString& folder,
+                        const QString& file);
     bool take(const QString& kind, const QString& shown, Expected& out);
     std::deque<Expected> expected_;
 };

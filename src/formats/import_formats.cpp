@@ -1,0 +1,98 @@
+#include "import_formats.h"
+
+#include "csv_format.h"
+#include "fortune_format.h"
+#include "kindle_clippings.h"
+
+#include <QFileInfo>
+
+namespace import_formats {
+
+namespace {
+
+struct Known {
+    Format format;
+    const char* name;
+    const char* caption;
+};
+constexpr Known known[] = {
+    {Format::text, "text", "Text (one a line)"},
+    {Format::fortune, "fortune", "fortune"},
+    {Format::csv, "csv", "CSV"},
+    {Format::kindle, "kindle", "Kindle clippings"},
+};
+
+QString named(const QString& source) {
+    return source.isEmpty() ? QStringLiteral("The input text") : QStringLiteral("The file '%1'").arg(source);
+}
+
+}  // namespace
+
+QStringList names() {
+    QStringList out;
+    for (const Known& k : known) out << QString::fromLatin1(k.name);
+    return out;
+}
+
+QString name(Format f) {
+    for (const Known& k : known)
+        if (k.format == f) return QString::fromLatin1(k.name);
+    return QString();
+}
+
+bool from_name(const QString& text, Format& f) {
+    for (const Known& k : known)
+        if (text.trimmed().compare(QLatin1String(k.name), Qt::CaseInsensitive) == 0) {
+            f = k.format;
+            return true;
+        }
+    return false;
+}
+
+QString caption(Format f) {
+    for (const Known& k : known)
+        if (k.format == f) return QString::fromLatin1(k.caption);
+    return QString();
+}
+
+Format guess(const QString& file_name, const QString& text) {
+    if (kindle_clippings::looks_like(text)) return Format::kindle;
+    const QString suffix = QFileInfo(file_name).suffix().toLower();
+    if (suffix == QLatin1String("csv") || suffix == QLatin1String("tsv") || csv_format::has_quote_header(text)) return Format::csv;
+    // A "%" line among the first hundred.
+    qsizetype start = 0;
+    for (int n = 0; n < 100 && start < text.size(); ++n) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0) end = text.size();
+        if (QStringView(text).mid(start, end - start).trimmed() == QLatin1String("%")) return Format::fortune;
+        start = end + 1;
+    }
+    return Format::text;
+}
+
+QString empty_message(const QString& source) { return named(source) + QStringLiteral(" is empty: there is nothing to import."); }
+
+quote_import::Result process(Format format, const QString& input, const QString& source, const QString& default_author,
+                             const quote_import::Catalogue& stored, const quote_import::Progress& progress) {
+    if (format == Format::text) return quote_import::load_array(input, default_author, stored, progress);
+    quote_import::Result r;
+    if (input.trimmed().isEmpty() || input.trimmed() == QChar(0xFEFF)) {
+        r.error = empty_message(source);
+        return r;
+    }
+    quote_import::Records records;
+    switch (format) {
+    case Format::fortune: records = fortune_format::read(input); break;
+    case Format::csv: records = csv_format::read(input); break;
+    case Format::kindle: records = kindle_clippings::read(input); break;
+    case Format::text: break;
+    }
+    if (!records.error.isEmpty()) {
+        r.error = named(source) + QStringLiteral(" cannot be imported as ") + caption(format) + QStringLiteral(": ") +
+                  (records.error_line > 0 ? QStringLiteral("line %1: ").arg(records.error_line) : QString()) + records.error + u'.';
+        return r;
+    }
+    return quote_import::load_records(records, default_author, stored, progress);
+}
+
+}  // namespace import_formats

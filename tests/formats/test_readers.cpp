@@ -1,0 +1,256 @@
+// The readers and writers of other formats: CSV as RFC 4180 has it, fortune files and their
+// attribution lines, Kindle clippings in two languages, guessing the format, bad input refused
+// with the file and line named, and round trips through a fresh database.
+#include "database/database.h"
+#include "database/schema.h"
+#include "formats/csv_format.h"
+#include "formats/fortune_format.h"
+#include "formats/import_formats.h"
+#include "formats/kindle_clippings.h"
+#include "formats/quote_export.h"
+#include "support/fixture.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace import_formats;
+using quote_import::Catalogue;
+using quote_import::Entry;
+using quote_import::Result;
+
+namespace {
+
+QStringList fields(const Entry& e) { return {e.text, e.author, e.subject, e.note, e.rate, e.language}; }
+
+Result run(Format f, const QString& input, const Catalogue& stored = Catalogue()) {
+    return process(f, input, QStringLiteral("in.txt"), QString(), stored);
+}
+
+// Every quotation of a database as "text | author | notes" (and subject, language, rate when asked), sorted.
+QStringList rows_of(const QString& path, bool all_fields) {
+    auto db = Database::open(path);
+    QStringList out;
+    for (Statement st = db->prepare(all_fields ? "SELECT text, author, coalesce(notes, ''), subject, language, coalesce(rate, '') FROM quotes"
+                                               : "SELECT text, author, coalesce(notes, '') FROM quotes");
+         st.step();) {
+        QStringList row;
+        for (int i = 0; i < st.column_count(); ++i) row << st.column_text(i);
+        out << row.join(" | ");
+    }
+    out.sort();
+    return out;
+}
+
+// The fixture's quotations and some harder ones: other scripts, commas, quotes, line breaks.
+QString source_database(const QString& folder) {
+    const QString path = make_fixture_database(folder, "source.mdb");
+    Database::open(path)->execute(
+        "INSERT INTO authors (name) VALUES ('Лев Толстой'), ('孔子'), ('Anne \"Nan\" O''Neil, Jr.');"
+        "INSERT INTO quotes (text, author, subject, language, notes, rate) VALUES"
+        " ('Все счастливые семьи похожи друг на друга, каждая несчастливая семья несчастлива по-своему.', 'Лев Толстой', 'Life', 'DE', 'Анна Каренина', 2),"
+        " ('学而时习之，不亦说乎？', '孔子', '-', 'EN', '论语', NULL),"
+        " ('She said, \"No\"; then:' || char(10) || 'a second line, and a third' || char(10) || '  indented.', 'Anne \"Nan\" O''Neil, Jr.', 'Love', 'EN', 'comma, \"quote\"', 1)");
+    return path;
+}
+
+// Exports the whole source database, imports the file into a new one; returns the new one's path.
+QString round_trip(const QString& folder, quote_export::Format format, Format import_format, QString* file_text = nullptr) {
+    const QString source = source_database(folder);
+    quote_export::Options all;
+    all.format = format;
+    all.author = all.subject = all.note = all.rate = all.language = true;
+    auto db = Database::open(source);
+    const quote_export::Writer w = quote_export::export_quotes(*db, "SELECT * FROM quotes ORDER BY key", all);
+    const QString file = folder + "/export.out";
+    if (!quote_export::save(w, file).isEmpty()) return QString();
+    const quote_import::FileText read = quote_import::read_text_file(file);
+    if (file_text) *file_text = read.text;
+    const QString fresh = folder + "/fresh.mdb";
+    schema::create_database(fresh, false);
+    auto target = Database::open(fresh);
+    Catalogue stored(*target);
+    const Result r = process(import_format, read.text, file, QString(), stored);
+    if (!r.error.isEmpty() || !r.report().isEmpty()) qWarning() << r.error << r.report();
+    quote_import::import_quotes(*target, stored, r.quotes, {QString(), QString(), "EN"});
+    return fresh;
+}
+
+}  // namespace
+
+class TestReaders : public QObject {
+    Q_OBJECT
+private slots:
+    void csv_fields_as_rfc_4180_has_them() {
+        const csv_format::Table t = csv_format::parse("a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
+                                                      "\"two\r\nlines\",,x\"y\n"
+                                                      "\r\n"
+                                                      "last, \"spaced\" ,end,",
+                                                      u',');
+        QVERIFY(t.error.isEmpty());
+        QCOMPARE(t.rows.size(), size_t(3));  // the empty line is no record
+        QCOMPARE(t.rows[0].fields, QStringList({"a", "b,c", "say \"hi\""}));
+        QCOMPARE(t.rows[1].fields, QStringList({"two\nlines", "", "x\"y"}));
+        QCOMPARE(t.rows[2].fields, QStringList({"last", "spaced ", "end", ""}));
+        QCOMPARE(t.rows[2].line, 5);  // counted over the line break inside a field
+
+        const csv_format::Table open = csv_format::parse("a,b\nfine,\"never\nclosed\n", u',');
+        QCOMPARE(open.error_line, 2);
+        QVERIFY(open.rows.empty());
+
+        QCOMPARE(csv_format::guess_separator("Text;Author;Note\n"), QChar(u';'));
+        QCOMPARE(csv_format::guess_separator("Text\tAuthor\n"), QChar(u'\t'));
+        QCOMPARE(csv_format::guess_separator("Text\n"), QChar(u','));
+        QCOMPARE(csv_format::line({"plain", "a,b", "say \"x\"", "two\r\nlines", " edge"}),
+                 QString("plain,\"a,b\",\"say \"\"x\"\"\",\"two\nlines\",\" edge\""));
+    }
+
+    void csv_columns_are_found_by_name_and_the_others_reported() {
+        const Result r = run(Format::csv, "\xEF\xBB\xBF" "Book;Highlight;AUTHOR;Tags;Rating;Notes;Quote\n"
+                                          "Essays;Know thyself;Socrates;wisdom;2;old;ignored\n"
+                                          "Essays;;Nobody;;;;\n"
+                                          "Essays;Too much;Plato;;5;;;extra\n");
+        QCOMPARE(r.error, QString());
+        QCOMPARE(r.quotes.size(), size_t(2));
+        QCOMPARE(fields(r.quotes[0]), QStringList({"Know thyself", "Socrates", "wisdom", "old", "2", ""}));
+        QCOMPARE(r.quotes[1].rate, QString());  // 5 is no rate
+        const QString report = r.report();
+        for (const char* part : {"COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):\r\n\r\nBook\r\n\r\nQuote\r\n",
+                                 "LINES WITHOUT QUOTATION TEXT SKIPPED:\r\n\r\nline 3: (Nobody)\r\n",
+                                 "RATES OTHER THAN 1, 2 OR 3 IGNORED:\r\n\r\nToo much -> 5\r\n",
+                                 "RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):\r\n\r\nline 4\r\n"})
+            QVERIFY2(report.contains(part), part);
+    }
+
+    void fortune_attributions_in_every_style() {
+        const Result r = run(Format::fortune,
+                             "%\n"
+                             "Plain cookie,\n  two lines.\n"
+                             "%\n"
+                             "Dashes.\n\t\t-- Mark Twain, \"Following the Equator\"\n"
+                             "%\n"
+                             "Em dash.\n\u2014Oscar Wilde\n"
+                             "%\n"
+                             "Tilde.\n  ~ Lao Tzu\n"
+                             "%\r\n"
+                             "Continued.\r\n\t\t-- Tamim Ansary, \"Edutopia\"\r\n\t\t   on textbooks\r\n"
+                             "%\n"
+                             "-- Only a dash line stays the text\n"
+                             "%\n"
+                             "Dialogue:\n-- no, the last line only.\nEnd.\n"
+                             "%\n%\n");
+        QCOMPARE(r.error, QString());
+        QStringList got;
+        for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
+        QCOMPARE(got, QStringList({"Plain cookie,\n  two lines. | Anonymous | ", "Dashes. | Mark Twain | Following the Equator",
+                                   "Em dash. | Oscar Wilde | ", "Tilde. | Lao Tzu | ",
+                                   "Continued. | Tamim Ansary | \"Edutopia\" on textbooks",
+                                   "-- Only a dash line stays the text | Anonymous | ",
+                                   "Dialogue:\n-- no, the last line only.\nEnd. | Anonymous | "}));
+        QCOMPARE(fortune_format::cookie("Text\r\nmore", "A, B", "line\none"), QString("Text\nmore\n\t\t-- A, B, \"line one\""));
+    }
+
+    void kindle_clippings_with_marks_languages_notes_and_bookmarks() {
+        const QString bom = QChar(0xFEFF);
+        const QString file =
+            bom + "Meditations (Marcus Aurelius)\r\n- Your Highlight on page 12 | Location 170-172 | Added on Monday, 5 March 2018 10:15:32\r\n\r\n"
+                  "The happiness of your life depends upon the quality of your thoughts.\r\n==========\r\n" +
+            bom + "Meditations (Marcus Aurelius)\r\n- Your Note on page 12 | Location 172 | Added on Monday, 5 March 2018 10:16:00\r\n\r\n"
+                  "Read again\r\n==========\r\n" +
+            bom + "Der Prozess (Franz Kafka)\r\n- Ihre Markierung bei Position 55-57 | Hinzugefügt am Sonntag, 3. März 2019 14:05:16\r\n\r\n"
+                  "Jemand musste Josef K. verleumdet haben.\r\n==========\r\n" +
+            bom + "Der Prozess (Franz Kafka)\r\n- Ihr Lesezeichen bei Position 300 | Hinzugefügt am Sonntag, 3. März 2019 14:06:00\r\n\r\n\r\n==========\r\n" +
+            bom + "Der Prozess (Franz Kafka)\r\n- Ihre Notiz bei Position 900 | Hinzugefügt am Sonntag, 3. März 2019 14:07:00\r\n\r\n"
+                  "Nowhere near a highlight\r\n==========\r\n" +
+            bom + "Notes (Series 2) (Anne Author)\r\n- Votre surlignement sur la page 3 | emplacement 40-41 | Ajouté le lundi\r\n\r\n"
+                  "Une phrase.\r\n==========\r\n";
+        QCOMPARE(guess("My Clippings.txt", file), Format::kindle);
+        const Result r = run(Format::kindle, file);
+        QCOMPARE(r.error, QString());
+        QCOMPARE(r.quotes.size(), size_t(3));
+        QCOMPARE(fields(r.quotes[0]), QStringList({"The happiness of your life depends upon the quality of your thoughts.",
+                                                   "Marcus Aurelius", "", "Meditations: Read again", "", ""}));
+        QCOMPARE(fields(r.quotes[1]), QStringList({"Jemand musste Josef K. verleumdet haben.", "Franz Kafka", "", "Der Prozess", "", ""}));
+        QCOMPARE(r.quotes[2].author, QString("Anne Author"));
+        QCOMPARE(r.quotes[2].note, QString("Notes (Series 2)"));
+        const QString report = r.report();
+        QVERIFY(report.contains("BOOKMARKS SKIPPED (NOT QUOTATIONS):\r\n\r\nline 16: Der Prozess, Ihr Lesezeichen bei Position 300"));
+        QVERIFY(report.contains("NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:\r\n\r\nDer Prozess (Franz Kafka): Nowhere near a highlight"));
+    }
+
+    void the_format_is_guessed_from_the_name_and_the_first_lines() {
+        QCOMPARE(guess("quotes.txt", "One (A)\r\n.subj=x\r\n"), Format::text);
+        QCOMPARE(guess("export.csv", "anything"), Format::csv);
+        QCOMPARE(guess("readwise", "Highlight,Book Title,Book Author\n\"x\",y,z\n"), Format::csv);
+        QCOMPARE(guess("literature", "A cookie\n\t\t-- Someone\n%\nAnother\n"), Format::fortune);
+        Format f = Format::text;
+        QVERIFY(from_name("CSV", f) && f == Format::csv);
+        QVERIFY(!from_name("json", f));
+    }
+
+    void bad_input_is_refused_with_the_file_and_line() {
+        const auto refused = [](Format f, const QString& input, const QString& expected) {
+            const Result r = process(f, input, "/tmp/quotes.in", QString(), Catalogue());
+            QVERIFY2(r.quotes.empty(), qPrintable(expected));
+            QCOMPARE(r.error, expected);
+        };
+        refused(Format::csv, "text,author\n\"open,Nobody\nnext,line\n",
+                "The file '/tmp/quotes.in' cannot be imported as CSV: line 2: a field begins with a double quote (\") that is never closed.");
+        refused(Format::csv, "Meditations (Marcus Aurelius)\n- Your Highlight\n",
+                "The file '/tmp/quotes.in' cannot be imported as CSV: line 1: the first line is not a header naming a column text, quote or highlight.");
+        refused(Format::fortune, "One cookie\nand no separator\n",
+                "The file '/tmp/quotes.in' cannot be imported as fortune: none of its 2 lines is a \"%\" line, the line between two cookies.");
+        refused(Format::kindle, "text,author\nx,y\n",
+                "The file '/tmp/quotes.in' cannot be imported as Kindle clippings: no line is the separator of the clippings (==========).");
+        refused(Format::kindle, "Book (A)\nno description\n\nText\n==========\n",
+                "The file '/tmp/quotes.in' cannot be imported as Kindle clippings: line 2: the line under the book's title should say "
+                "what the clipping is (\"- Your Highlight on page 1 | Location 10-12 | ...\").");
+        for (Format f : {Format::csv, Format::fortune, Format::kindle}) refused(f, " \r\n\t", "The file '/tmp/quotes.in' is empty: there is nothing to import.");
+        QVERIFY(process(Format::csv, "", QString(), QString(), Catalogue()).error.startsWith("The input text is empty"));
+    }
+
+    void csv_round_trip_keeps_every_field() {
+        QTemporaryDir dir;
+        QString text;
+        const QString fresh = round_trip(dir.path(), quote_export::Format::csv, Format::csv, &text);
+        QVERIFY(!fresh.isEmpty());
+        QVERIFY(text.startsWith("text,author,subject,language,rate,note\r\n"));
+        QCOMPARE(guess("export.out", text), Format::csv);
+        QCOMPARE(rows_of(fresh, true), rows_of(dir.path() + "/source.mdb", true));
+    }
+
+    void fortune_round_trip_keeps_texts_authors_and_notes() {
+        QTemporaryDir dir;
+        QString text;
+        const QString fresh = round_trip(dir.path(), quote_export::Format::fortune, Format::fortune, &text);
+        QVERIFY(!fresh.isEmpty());
+        QVERIFY(text.contains("I can resist everything except temptation.\n\t\t-- Oscar Wilde, \"Lady Windermere\"\n%\n"));
+        QCOMPARE(guess("export.out", text), Format::fortune);
+        QCOMPARE(rows_of(fresh, false), rows_of(dir.path() + "/source.mdb", false));
+    }
+
+    void strfile_indexes_the_fortune_file_so_that_fortune_reads_it() {
+        if (fortune_format::strfile_program().isEmpty()) QSKIP("strfile is not installed (Debian: fortune-mod)");
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/sentara";
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Only one\n\t\t-- Me\n%\n");
+        f.close();
+        QCOMPARE(fortune_format::make_index(path), QString());
+        QVERIFY(QFileInfo(path + ".dat").size() > 0);
+        const QString fortune = QStandardPaths::findExecutable("fortune", {"/usr/games", "/usr/bin"});
+        if (fortune.isEmpty()) return;
+        QProcess p;
+        p.start(fortune, {path});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), QString("Only one\n\t\t-- Me\n"));
+    }
+};
+
+QObject* make_reader_tests() { return new TestReaders; }
+
+#include "test_readers.moc"
