@@ -15,16 +15,22 @@
 
 namespace {
 
-// Deletes the quotations with these keys, in this order, all of them or, on any failure, none.
-// Throws DbError.
+// Deletes the quotations with these keys, all of them or, on any failure, none. Throws DbError.
+// One statement for them all: the search index writes what a statement changed when the next
+// one begins, and a statement per quotation made a tenth of a million take five times as long.
 void delete_quotes(Database& db, const std::vector<qint64>& keys) {
-    Database::Transaction all_or_none(db);
-    Statement remove = db.prepare(QStringLiteral("Delete from quotes where key = ?"));
+    QByteArray list;
+    list.reserve(qsizetype(keys.size()) * 8 + 2);
+    list += '[';
     for (const qint64 key : keys) {
-        remove.bind(1, key);
-        remove.step();
-        remove.reset();
+        if (list.size() > 1) list += ',';
+        list += QByteArray::number(key);
     }
+    list += ']';
+    Database::Transaction all_or_none(db);
+    Statement remove = db.prepare(QStringLiteral("Delete from quotes where key in (select value from json_each(?))"));
+    remove.bind(1, QString::fromLatin1(list));
+    remove.step();
     all_or_none.commit();
 }
 
