@@ -232,12 +232,16 @@ void refresh_statistics(Database& db) {
     db.execute(QStringLiteral("PRAGMA analysis_limit=1000; ANALYZE"));
     // A sampled analysis guesses the rows of each index, and a guess above the table's own count
     // keeps the planner from reading a small index through in place of the table: every index of
-    // quotes holds exactly one entry per quotation.
-    const qint64 rows = db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong();
-    Statement fix = db.prepare(QStringLiteral(
-        "UPDATE sqlite_stat1 SET stat = ?1 || substr(stat, instr(stat || ' ', ' ')) WHERE tbl = 'quotes'"));
-    fix.bind(1, QString::number(rows));
-    fix.step();
+    // these tables holds exactly one entry per row. (A guess left above the count would also
+    // make the statistics look stale at every opening, and gathered again each time.)
+    for (const char* table : {"quotes", "authors"}) {
+        const qint64 rows = db.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))).toLongLong();
+        Statement fix = db.prepare(QStringLiteral(
+            "UPDATE sqlite_stat1 SET stat = ?1 || substr(stat, instr(stat || ' ', ' ')) WHERE tbl = ?2"));
+        fix.bind(1, QString::number(rows));
+        fix.bind(2, QString::fromLatin1(table));
+        fix.step();
+    }
     db.execute(QStringLiteral("ANALYZE sqlite_schema"));
 }
 
