@@ -338,7 +338,9 @@ private slots:
             auto other = Database::open(f.path());
             other->execute("delete from authors where name = 'OSCAR WILDE';"
                            "update authors set picture = 'twain2.jpg' where name = 'Mark Twain';"
-                           "insert into authors values ('Smith', null, 'smith.jpg', 0)");
+                           "insert into authors values ('Smith', null, 'smith.jpg', 0);"
+                           "insert into quotes (text, author, subject, language, random) values"
+                           " ('Nobody''s, odd.', 'Nobody Known', '-', 'EN', 0.5)");
         }
         check_every_query();
     }
