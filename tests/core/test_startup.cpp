@@ -21,9 +21,7 @@
 namespace {
 
 QByteArray digest(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
+    return QCryptographicHash::hash(read_file(path), QCryptographicHash::Sha1);
 }
 
 // Fills the file with `pages` rows of 1000 bytes, dropped again unless `keep`: space to give back.
@@ -69,8 +67,7 @@ private slots:
         folder_ = new QTemporaryDir;
         program_ = folder_->path() + "/program";
         QDir().mkpath(program_);
-        QFile marker(program_ + "/sentara-portable");
-        QVERIFY(marker.open(QIODevice::WriteOnly));
+        QVERIFY(!write_file(program_ + "/sentara-portable", "").isEmpty());
         save_setting("last_db_file", "");
     }
     void cleanup() {
@@ -270,10 +267,7 @@ private slots:
 
     void a_file_that_is_not_a_database_is_refused() {
         const QString path = folder_->path() + "/letter.mdb";
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Dear friend, ...");
-        f.close();
+        write_file(path, "Dear friend, ...");
         save_setting("last_db_file", path);
         ScriptedUi ui;
         ui.expect_message("letter.mdb", Ui::ok);
@@ -297,18 +291,6 @@ private slots:
         check_default_language(*f.ctx);
         QCOMPARE(f.ctx->default_language, QString());
         QCOMPARE(f.scalar("select count(*) from languages where def = 'No'").toInt(), 4);
-    }
-
-    void changing_the_database_for_the_next_start() {
-        Fixture f;
-        save_setting("last_db_file", f.path());
-        f.ui.expect_open_file(QString());
-        QVERIFY(!change_database(*f.ctx));
-        QCOMPARE(get_setting("last_db_file"), f.path());
-        f.ui.expect_open_file("/somewhere/else.mdb");
-        QVERIFY(change_database(*f.ctx));
-        QCOMPARE(get_setting("last_db_file"), QString("/somewhere/else.mdb"));
-        QCOMPARE(f.ui.last_open_file_file, f.path());
     }
 };
 

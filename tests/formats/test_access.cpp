@@ -17,18 +17,6 @@ namespace {
 
 const QString real_file = QStringLiteral(SENTARA_TEST_DATA "/node-adodb.mdb");
 
-QByteArray bytes_of(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return QString();
-    f.write(bytes);
-    return path;
-}
-
 QString one(const QString& path, const QString& sql) { return Database::open(path)->scalar(sql).toString(); }
 
 // A collection as an Access file holds it, with rows that fit and rows that do not.
@@ -57,7 +45,7 @@ class TestAccess : public QObject {
     Q_OBJECT
 private slots:
     void the_reader_reads_a_real_access_file_and_never_writes_it() {
-        const QByteArray before = bytes_of(real_file);
+        const QByteArray before = read_file(real_file);
         QVERIFY(!before.isEmpty());
         const Contents all = access_file::read(real_file);
         QCOMPARE(all.error, QString());
@@ -69,9 +57,8 @@ private slots:
         QCOMPARE(users->rows[0].mid(0, 3), QStringList({"1", "Nuintun", "Male"}));
         QCOMPARE(users->rows[2].mid(0, 3), QStringList({"3", "张三", "男"}));
         QCOMPARE(users->rows[1][4], QString("0"));
-        QCOMPARE(users->column("username"), 1);
         QVERIFY(access_file::read(real_file, {"quotes"}).tables.empty());
-        QCOMPARE(bytes_of(real_file), before);
+        QCOMPARE(read_file(real_file), before);
 
         // Not a collection of quotations: refused, and no new file is left.
         QTemporaryDir dir;
@@ -82,21 +69,18 @@ private slots:
 
     void damaged_truncated_and_foreign_files_are_refused() {
         QTemporaryDir dir;
-        const QByteArray whole = bytes_of(real_file);
+        const QByteArray whole = read_file(real_file);
         const auto error_of = [](const QString& path) { return access_file::read(path).error; };
-        const QString half = write(dir.path() + "/half.mdb", whole.left(100000));
+        const QString half = write_file(dir.path() + "/half.mdb", whole.left(100000));
         QCOMPARE(error_of(half), "The file '" + half + "' is truncated or damaged: it is not made of whole pages of an Access database.");
         // Cut at a page's end: mdbtools misses a page it needs.
-        const QString pages = write(dir.path() + "/pages.mdb", whole.left(65536));
+        const QString pages = write_file(dir.path() + "/pages.mdb", whole.left(65536));
         QVERIFY2(error_of(pages).startsWith("The file '" + pages + "' is damaged or truncated: mdbtools says"), qPrintable(error_of(pages)));
-        const QString text = write(dir.path() + "/text.mdb", "Quotes, one a line\n");
+        const QString text = write_file(dir.path() + "/text.mdb", "Quotes, one a line\n");
         QCOMPARE(error_of(text), "The file '" + text + "' is not an Access database (.mdb) file.");
         const QString ours = make_fixture_database(dir.path(), "ours.mdb");
         QVERIFY(error_of(ours).contains("is a database of this program already"));
         QCOMPARE(error_of(dir.path() + "/none.mdb"), "The file '" + dir.path() + "/none.mdb' does not exist.");
-        const access_import::Outcome o = access_import::import_file(pages, dir.path() + "/new.mdb");
-        QVERIFY(o.error.contains("damaged or truncated"));
-        QVERIFY(!QFile::exists(dir.path() + "/new.mdb"));
     }
 
     void a_collection_becomes_a_new_database_with_every_misfit_reported() {

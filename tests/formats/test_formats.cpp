@@ -1,5 +1,4 @@
-// The export writer: the text format character for character, grouping, and reading the rows of
-// a statement.
+// The export writer: the text format character for character, and the headings of grouping.
 #include "formats/quote_export.h"
 #include "support/fixture.h"
 
@@ -45,26 +44,6 @@ private slots:
         Writer n(grouped);
         n.add({"X", "", "", "", "", ""});
         QCOMPARE(n.text(), QString("--------- Quotes of  ----------\r\n\r\nX"));
-
-        QVERIFY(ordered_by_author("SELECT * FROM quotes ORDER BY Author DESC , text2"));
-        QVERIFY(!ordered_by_author("SELECT * FROM quotes order by text2 ASC"));
-        QVERIFY(!ordered_by_author("SELECT * FROM quotes order by quotes.random"));
-    }
-
-    void rows_of_a_statement_in_its_order() {
-        Fixture f;
-        const QString sql = "SELECT Quotes_with_sortable_text.*, Authors.picture FROM Authors INNER JOIN "
-                            "Quotes_with_sortable_text ON Authors.name = Quotes_with_sortable_text.Author "
-                            "where author like '*o*' order by key DESC";
-        Options o;
-        o.author = o.note = true;
-        const Writer all = export_quotes(*f.ctx->list_database, sql, o);
-        QCOMPARE(all.count(), 5);
-        QVERIFY(all.text().startsWith("Who's there? - it's me. (John Smithson)\r\n.Note= \r\n\r\n« L'art"));
-        // Only the keys asked for, in the statement's order whatever the order they are given in.
-        const Writer some = export_quotes(*f.ctx->list_database, sql, o, {2, 7, 999});
-        QCOMPARE(some.text(), QString("Who's there? - it's me. (John Smithson)\r\n.Note= \r\n\r\n"
-                                      "I can resist everything except temptation. (Oscar Wilde)\r\n.Note=Lady Windermere "));
     }
 };
 

@@ -14,13 +14,10 @@ private slots:
     void opens_on_all_quotations_in_random_order() {
         MainWindowFixture f;
         QCOMPARE(f.sql(), grid_select + " order by quotes.random");
-        QCOMPARE(f.ctx->current_quotes_filter, QString());
-        QCOMPARE(f.w().Data1()->record_count(), 8);
         QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:8/8"));
         // The first row fills the edit area, with the counts of its author and subject.
         QCOMPARE(f.current_key(), 1);
         QCOMPARE(f.w().filters->b_filter_current_subject->text(), QString("Filter on current subject (4)"));
-        QCOMPARE(f.w().edit->l_author->text(), QString("Author 1 q "));
         // Showing the window moves to a random row once.
         f.show();
         QVERIFY(f.current_key() >= 1 && f.current_key() <= 8);
@@ -84,6 +81,7 @@ private slots:
         std::sort(found.begin(), found.end());
         QCOMPARE(found, keys);
         QCOMPARE(f.w().edit->t_key->text().isEmpty(), keys.isEmpty());  // no row: the edit area is empty
+        QCOMPARE(f.w().filters->b_filter_current_author->isEnabled(), !keys.isEmpty());
         QVERIFY(f.ui.messages().isEmpty());  // never an engine error
     }
 
@@ -94,10 +92,6 @@ private slots:
         f.ui.expect_message("Invalid key selector (must be a number)");
         f.w().b_filter_Click();
         QCOMPARE(f.sql(), before);
-        f.w().filters->t_key_selector->setText("4");
-        int enter = 13;
-        f.w().Check_filter_enter(enter);
-        QCOMPARE(f.grid_keys(), QList<int>{4});
     }
 
     void sorting_by_column_headers() {
@@ -114,16 +108,7 @@ private slots:
         QCOMPARE(f.sql(), grid_select + " order by rate ASC , author, text2");
         emit header->sectionClicked(1);  // the author column kept its own direction
         QCOMPARE(f.sql(), grid_select + " order by author ASC , text2");
-
-        const QStringList orders = {"key ASC ", "", "text2 ASC", "subject  ASC , author, text2", "",
-                                    "language ASC , author, text2", "quotes.notes ASC , author, text2"};
-        for (int c : {0, 2, 3, 5, 6}) {
-            emit header->sectionClicked(c);
-            QCOMPARE(f.sql(), grid_select + " order by " + orders[c]);
-            QVERIFY(f.ui.messages().isEmpty());
-        }
         // Text sorts without its leading quotation marks: "« L'art" among the L's.
-        emit header->sectionClicked(2);
         emit header->sectionClicked(2);
         f.w().filters->t_text_filter->setText("e");
         f.w().b_filter_Click();
@@ -184,8 +169,6 @@ private slots:
 
     void combo_lists_keep_what_is_typed() {
         MainWindowFixture f;
-        QCOMPARE(f.w().edit->cb_author->count(), 8);
-        QCOMPARE(f.w().filters->cb_rate_filter_from->count(), 4);  // "", 1, 2, 3
         f.w().filters->cb_author_filter->setEditText("Sen");
         f.ctx->database->execute("insert into authors values('Seneca',null,null,null)");
         f.w().set_combos();
@@ -247,10 +230,16 @@ private slots:
     void changing_the_database() {
         MainWindowFixture f;
         f.show();
+        save_setting("last_db_file", f.path());
+        f.ui.expect_open_file(QString());  // cancelled: nothing changes
+        f.w().m_change_db->trigger();
+        QCOMPARE(get_setting("last_db_file"), f.path());
+        QVERIFY(!f.ui.ended);
         f.ui.expect_open_file("/elsewhere/other.mdb");
         f.ui.expect_message("The program will now close. When you restart it, the selected database will be used.");
         f.w().m_change_db->trigger();
         QCOMPARE(get_setting("last_db_file"), QString("/elsewhere/other.mdb"));
+        QCOMPARE(f.ui.last_open_file_file, f.path());  // the dialog starts on the file in use
         QVERIFY(f.ui.ended);
     }
 
@@ -260,15 +249,10 @@ private slots:
         save_setting("last_db_file", f.path());
         QTemporaryDir dir;
         const QString real = QString(SENTARA_TEST_DATA) + "/node-adodb.mdb";
-        QFile source(real);
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        QFile cut(dir.path() + "/cut.mdb");
-        QVERIFY(cut.open(QIODevice::WriteOnly));
-        cut.write(source.read(3 * 4096 + 100));
-        cut.close();
+        const QString cut = write_file(dir.path() + "/cut.mdb", read_file(real).left(3 * 4096 + 100));
         // A real Access file of other tables, and one cut short: each named, no database made.
         const std::pair<QString, QString> cases[] = {{real, "is not a collection of quotations"},
-                                                     {cut.fileName(), "is truncated or damaged"}};
+                                                     {cut, "is truncated or damaged"}};
         for (const auto& [access, why] : cases) {
             f.ui.expect_open_file(access);
             f.ui.expect_save_file(dir.path() + "/new.mdb");

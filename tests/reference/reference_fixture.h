@@ -58,10 +58,14 @@ struct ReferenceFixture : Fixture {
     int count(const QString& table, const QString& condition = "1") const {
         return scalar("select count(*) from " + table + " where " + condition).toInt();
     }
-    // Save refused with a message that contains `message`.
+    // Save refused with a message that contains `message` (after `text` is typed in `box`).
     void save_refused(const QString& message) {
         ui.expect_message(message);
         window->b_save->click();
+    }
+    void save_refused(QLineEdit* box, const QString& text, const QString& message) {
+        box->setText(text);
+        save_refused(message);
     }
     // A filter on `box` that lists exactly `names`.
     void filter_lists(QLineEdit* box, const QString& text, const QStringList& names) {

@@ -12,8 +12,6 @@ private slots:
         f.exec("update authors set random = 0.9999 where name = 'Oscar Wilde';"
                "update authors set random = 0 where name = 'Smith'");
         f.open();
-        QCOMPARE(f.w().current_sql(), QString("SELECT * FROM authors_with_quote_quantity  order by authors.random ASC, name"));
-        QCOMPARE(f.w().l_records_filtered->text(), QString("Records Filtered:  8/8"));
         QCOMPARE(f.names().last(), QString("Oscar Wilde"));  // the one place kept is the last
         QCOMPARE(f.author("random", "Oscar Wilde").toDouble(), 0.9999);
         QCOMPARE(f.count("authors", "random > 0 and random < 1"), 7);
@@ -124,15 +122,13 @@ private slots:
         QCOMPARE(announced, QStringList{"Oscar Wilde->Oscar F. O'Wilde"});
 
         // Checks: an empty name, a new author already there, a new name that is another's.
-        f.w().t_name->setText("   ");
-        f.save_refused("Name cannot be empty");
+        f.save_refused(f.w().t_name, "   ", "Name cannot be empty");
         f.ui.expect_message("Edit operation in progress.");  // an edit pending is never thrown away
         f.w().b_add_new->click();
         f.w().t_name->setText("Oscar F. O'Wilde");
         f.w().b_add_new->click();
         QVERIFY(is_lit(f.w().b_add_new) && f.w().t_name->text().isEmpty());
-        f.w().t_name->setText(" mark twain ");
-        f.save_refused("Author already present.");
+        f.save_refused(f.w().t_name, " mark twain ", "Author already present.");
         QVERIFY(is_lit(f.w().b_add_new) && is_lit(f.w().b_save));  // the edit stays
         f.w().t_name->setText("A 50% [new] *one*?");
         f.w().t_notes->setText(" it's * odd ");
@@ -141,8 +137,7 @@ private slots:
         QVERIFY(!is_lit(f.w().b_add_new));
         QCOMPARE(f.w().l_records_filtered->text(), QString("Records Filtered:  9/9"));
         f.go_to("Smith");
-        f.w().t_name->setText("John SMITHSON");
-        f.save_refused("Author already present.");
+        f.save_refused(f.w().t_name, "John SMITHSON", "Author already present.");
         QCOMPARE(f.count("authors", "name = 'Smith'"), 1);
         QCOMPARE(announced.size(), 2);
     }
@@ -265,17 +260,6 @@ private slots:
         f.w().b_replace->click();
         QCOMPARE(f.count("quotes", "author = 'Oscar Wilde'"), 2);
         QCOMPARE(f.count("quotes", "author = 'Mark Twain'"), 1);
-    }
-
-    void random_goes_to_some_author() {
-        AuthorsFixture f;
-        f.open();
-        QSet<QString> seen;
-        for (int i = 0; i < 40; ++i) {
-            f.w().b_random->click();
-            seen << f.w().t_name->text();
-        }
-        QVERIFY2(seen.size() >= 4, qPrintable(QStringList(seen.begin(), seen.end()).join(", ")));
     }
 };
 

@@ -32,7 +32,6 @@ private slots:
         QObject::connect(&f.ctx->events, &AppEvents::default_language_changed, [&](const QString& code) { announced << code; });
         int lists = 0;
         QObject::connect(&f.ctx->events, &AppEvents::languages_changed, [&] { ++lists; });
-        QCOMPARE(f.w().current_sql(), QString("SELECT * FROM languages_with_quote_quantity "));
         QCOMPARE(f.listed(), (QStringList{"EN", "IT", "FR", "DE", "ES"}));
         QCOMPARE(f.w().t_default->currentText(), QString("Yes"));
         QVERIFY(!f.w().filter_area->isVisibleTo(&f.w()));
@@ -74,14 +73,11 @@ private slots:
         f.w().t_code->setText("IT");
         QVERIFY(!is_lit(f.w().b_save));
         // Empty, a code that is another language's (new or renamed, with blanks around): refused.
-        f.w().t_code->setText("  ");
-        f.save_refused("Code cannot be empty");
-        f.w().t_code->setText(" fr ");
-        f.save_refused("Code already present.");
+        f.save_refused(f.w().t_code, "  ", "Code cannot be empty");
+        f.save_refused(f.w().t_code, " fr ", "Code already present.");
         f.w().t_code->setText("IT");
         f.w().b_add_new->click();
-        f.w().t_code->setText(" en ");
-        f.save_refused("Code already present.");
+        f.save_refused(f.w().t_code, " en ", "Code already present.");
         QCOMPARE(f.count("languages"), 5);
         f.w().t_code->clear();
         f.w().b_delete->click();  // the addition given up

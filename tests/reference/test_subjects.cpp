@@ -80,13 +80,11 @@ private slots:
         QCOMPARE(announced, QStringList{"->Poetry"});
         // Over "-" a subject that exists is refused; "-" itself cannot be typed in anywhere else.
         f.go_to("-");
-        f.w().t_subject->setText("love");
-        f.save_refused("Subject already present.");
+        f.save_refused(f.w().t_subject, "love", "Subject already present.");
         f.w().t_subject->setText("-");
         QVERIFY(!is_lit(f.w().b_save));
         f.go_to("Wisdom");
-        f.w().t_subject->setText(" - ");
-        f.save_refused("Subject already present.");
+        f.save_refused(f.w().t_subject, " - ", "Subject already present.");
         QVERIFY(f.stored("Wisdom"));
         QCOMPARE(f.count("subjects"), 5);
         QCOMPARE(announced.size(), 1);
@@ -110,12 +108,10 @@ private slots:
         QCOMPARE(f.quotes_of("Love's [50%] *?"), 4);
         QCOMPARE(f.quotes_of("LIFE"), 0);
         // Renamed to another subject: refused, nothing written.
-        f.w().t_subject->setText("wisdom");
-        f.save_refused("Subject already present.");
+        f.save_refused(f.w().t_subject, "wisdom", "Subject already present.");
         QCOMPARE(f.quotes_of("Wisdom"), 2);
         QCOMPARE(f.count("subjects"), 4);
-        f.w().t_subject->setText("   ");
-        f.save_refused("Subject cannot be empty");
+        f.save_refused(f.w().t_subject, "   ", "Subject cannot be empty");
         // Removed by another program meanwhile: said so, nothing written.
         f.w().t_subject->setText("Gone");
         f.exec("delete from subjects where subject = 'Love''s [50%] *?'");
@@ -126,8 +122,7 @@ private slots:
         f.w().t_subject->setText("Love's [50%] *?");
         f.w().b_add_new->click();
         QVERIFY(is_lit(f.w().b_add_new) && f.w().t_subject->text().isEmpty());
-        f.w().t_subject->setText("LOVE");
-        f.save_refused("Subject already present.");
+        f.save_refused(f.w().t_subject, "LOVE", "Subject already present.");
         f.w().t_subject->setText("Hope");
         f.w().b_save->click();
         QVERIFY(f.stored("Hope"));

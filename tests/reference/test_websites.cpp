@@ -30,9 +30,7 @@ private slots:
     void a_site_saved_with_empty_fields_stores_nulls() {
         WebsitesFixture f;
         f.open();
-        QCOMPARE(f.w().current_sql(), QString("SELECT * FROM websites  order by name ASC"));
         QCOMPARE(f.listed(), (QStringList{"Gutenberg", "It's 50% [odd] *?", "Liber Liber", "Wikiquote"}));
-        QCOMPARE(f.w().l_records_filtered->text(), QString("Records Filtered:  4/4"));
         f.w().b_add_new->click();
         f.w().t_name->setText("  Bartleby's ");
         f.w().t_notes->setText("   ");
@@ -42,13 +40,10 @@ private slots:
         QCOMPARE(f.w().l_records_filtered->text(), QString("Records Filtered:  5/5"));
         // A new site of a name already there, and a site renamed to another's: refused.
         f.w().b_add_new->click();
-        f.w().t_name->setText("GUTENBERG");
-        f.save_refused("Web site already present.");
-        f.w().t_name->setText("  ");
-        f.save_refused("Name cannot be empty");
+        f.save_refused(f.w().t_name, "GUTENBERG", "Web site already present.");
+        f.save_refused(f.w().t_name, "  ", "Name cannot be empty");
         f.go_to("Liber Liber");
-        f.w().t_name->setText("wikiquote");
-        f.save_refused("Web site already present.");
+        f.save_refused(f.w().t_name, "wikiquote", "Web site already present.");
         // Renamed: the same row, found by the name it was loaded with; letter case is no change.
         f.w().t_name->setText("LIBER LIBER");
         QVERIFY(!is_lit(f.w().b_save));

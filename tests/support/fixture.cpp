@@ -2,6 +2,7 @@
 
 #include "database/schema.h"
 
+#include <QFile>
 #include <QProcess>
 #include <sqlite3.h>
 #include <QSettings>
@@ -57,6 +58,38 @@ Fixture::~Fixture() {
 void Fixture::exec(const QString& sql) const { Database::open(db_path)->execute(sql); }
 
 QVariant Fixture::scalar(const QString& sql) const { return Database::open(db_path)->scalar(sql); }
+
+QString write_file(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? path : QString();
+}
+
+QByteArray read_file(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QProcessEnvironment program_environment(const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+ProgramRun run_program(const QString& exe, const QStringList& args, const QString& home) {
+    QProcess p;
+    p.setProcessEnvironment(program_environment(home));
+    p.start(exe, args);
+    ProgramRun r;
+    if (!p.waitForFinished(30000)) return r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
 
 QString sqlite_shell(const QString& path, const QString& sql, bool* available) {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));

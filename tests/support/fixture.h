@@ -3,6 +3,7 @@
 #include "core/app_context.h"
 #include "scripted_ui.h"
 
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -30,6 +31,20 @@ void make_plain_text_database(const QString& path);
 // Runs the stock sqlite3 shell on `path`, as another program on the machine would, and returns
 // what it printed (trimmed). Empty text, and `*available` false, when the shell is not installed.
 QString sqlite_shell(const QString& path, const QString& sql, bool* available = nullptr);
+
+// Writes `bytes` to `path`; returns `path`, or empty text when it cannot be written.
+QString write_file(const QString& path, const QByteArray& bytes);
+// The bytes of the file at `path`; empty when it cannot be read.
+QByteArray read_file(const QString& path);
+
+// The environment of a program a test starts, with `home` as its home folder and no screen.
+QProcessEnvironment program_environment(const QString& home);
+struct ProgramRun {
+    int status = -1;  // -1: it did not end by itself within 30 s
+    QString out, err;
+};
+// `exe` run with `args` as a user runs it from a shell, waited for.
+ProgramRun run_program(const QString& exe, const QStringList& args, const QString& home);
 
 // A database file and an application context opened on it, as start-up leaves them.
 struct Fixture {

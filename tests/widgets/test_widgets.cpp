@@ -1,11 +1,10 @@
-// The window kit on its own: the sort state, the attention colours, the grid binding's rules for
-// the current row, and a model that never lets an engine error out.
+// The window kit on its own: the attention colours and the grid binding's rules for the
+// current row.
 #include "database/recordset.h"
 #include "support/fixture.h"
 #include "widgets/attention.h"
 #include "widgets/grid_binding.h"
 #include "widgets/recordset_model.h"
-#include "widgets/sort_state.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,25 +20,6 @@ class TestWidgets : public QObject {
 
 private slots:
     void initTestCase() { isolate_user_files(); }
-
-    void sort_state() {
-        SortState s;
-        const QStringList orders = {"name %1", "notes %1, name"};
-        QCOMPARE(s.order_text(orders), QString());  // random order
-        s.click(1);
-        QCOMPARE(s.order_text(orders), QString("notes ASC, name"));
-        s.click(1);
-        QCOMPARE(s.order_text(orders), QString("notes DESC, name"));
-        s.click(0);
-        QCOMPARE(s.order_text(orders), QString("name ASC"));
-        s.to_random();
-        QCOMPARE(s.column(), -1);
-        s.click(1);  // the column kept its own direction
-        QCOMPARE(s.order_text(orders), QString("notes ASC, name"));
-        s.click(8);  // a column without an order is stored and orders nothing
-        QCOMPARE(s.column(), 8);
-        QCOMPARE(s.order_text(orders), QString());
-    }
 
     void lit_and_dimmed() {
         QWidget parent;
@@ -86,33 +66,10 @@ private slots:
         f.ctx->database->execute("delete from authors where rowid = " + key.toString());
         binding.requery(key, 4);
         QCOMPARE(binding.current_row(), 4);
-        // The last row deleted: the new last row; the only row: none.
+        // The last row deleted: the new last row.
         binding.go_to(binding.recordset()->record_count() - 1);
         binding.delete_current();
         QCOMPARE(binding.current_row(), binding.recordset()->record_count() - 1);
-        f.ctx->database->execute("delete from authors where name <> 'Mark Twain'");
-        binding.requery(QVariant(), 0);
-        QCOMPARE(binding.recordset()->record_count(), 1);
-        binding.delete_current();
-        QCOMPARE(binding.current_row(), -1);
-        QCOMPARE(moved.last().first().toInt(), -1);
-        QVERIFY(!view.currentIndex().isValid());
-    }
-
-    void a_failing_engine_is_reported_once() {
-        Fixture f;
-        auto* model = new RecordSetModel(author_columns());
-        QSignalSpy errors(model, &RecordSetModel::engine_error);
-        // A condition the engine judges only while reading: a malformed pattern.
-        auto rs = std::make_unique<RecordSet>(*f.ctx->database, "select * from authors where name like '[a'");
-        model->set_recordset(rs.get());
-        QCOMPARE(model->rowCount(), 0);
-        QCOMPARE(model->rowCount(), 0);
-        QCOMPARE(model->data(model->index(0, 0)), QVariant());
-        QCOMPARE(errors.count(), 1);
-        QVERIFY(errors.first().at(1).toString().contains("pattern"));
-        model->set_recordset(nullptr);
-        delete model;
     }
 };
 
