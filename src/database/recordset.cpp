@@ -154,25 +154,35 @@ bool RecordSet::collect_looked_up_keys() const {
 
     const qint64 version = current_version();
     KeyedSource::Lookup::Kept* kept = lookup_.kept && lookup_.kept->version == version ? lookup_.kept.get() : nullptr;
-    const bool every_row_once = kept && kept->every_row_once;
+    const bool odd_rows_known = kept && kept->odd_rows_known;
     std::unique_ptr<Statement> st;
     try {
-        // When every row of the whole list was seen to have its text once in the look-up table,
-        // so has every row of any part of it: the keys alone are the join's.
+        // Once the rows of the whole list whose text does not meet exactly one look-up row are
+        // known, any part of it is its keys alone, with those rows left out or repeated.
         const QString key = rows_from_ + u'.' + key_column_;
         st = std::make_unique<Statement>(db_.prepare(
-            key_query(every_row_once ? key : key + QStringLiteral(", ") + rows_from_ + u'.' + lookup_.on, rows_from_, where_, order_)));
+            key_query(odd_rows_known ? key : key + QStringLiteral(", ") + rows_from_ + u'.' + lookup_.on, rows_from_, where_, order_)));
     } catch (const DbError&) {
         return false;  // the condition or the order needs the look-up table after all
     }
-    if (every_row_once) {
+    if (odd_rows_known) {
         keys_.clear();
-        while (st->step()) keys_.push_back(st->column_int64(0));
+        sqlite3_stmt* s = st->handle();
+        const auto& odd = kept->odd_rows;
+        if (odd.times.isEmpty()) {
+            while (st->step()) keys_.push_back(sqlite3_column_int64(s, 0));
+        } else {
+            while (st->step()) {
+                const qint64 k = sqlite3_column_int64(s, 0);
+                for (int n = odd.times_of(k); n > 0; --n) keys_.push_back(k);
+            }
+        }
         looked_up_ = kept->columns;
         lookups_read_ = true;
         return true;
     }
-    bool every_text_set = true;  // no row without a text
+    const bool whole_list = where_.trimmed().isEmpty();
+    std::vector<qint64> without_text;  // of the whole list, the rows with no text
     std::vector<qint64> found;
     std::vector<int> text_of;  // per row found: its text, as an index into `texts`
     std::vector<QByteArray> texts;
@@ -181,7 +191,7 @@ bool RecordSet::collect_looked_up_keys() const {
         sqlite3_stmt* s = st->handle();
         const int kind = sqlite3_column_type(s, 1);
         if (kind == SQLITE_NULL) {
-            every_text_set = false;
+            if (whole_list) without_text.push_back(sqlite3_column_int64(s, 0));
             continue;  // equal to nothing
         }
         if (kind != SQLITE_TEXT) return false;
@@ -261,8 +271,13 @@ bool RecordSet::collect_looked_up_keys() const {
             kept = lookup_.kept.get();
         }
     }
-    if (kept && where_.trimmed().isEmpty() && every_text_set)
-        kept->every_row_once = std::all_of(rows_met.begin(), rows_met.end(), [](int n) { return n == 1; });
+    if (kept && whole_list) {
+        kept->odd_rows = {};
+        for (const qint64 k : without_text) kept->odd_rows.add(k, 0);
+        for (size_t r = 0; r < found.size(); ++r)
+            if (const int n = rows_met[size_t(text_of[r])]; n != 1) kept->odd_rows.add(found[r], n);
+        kept->odd_rows_known = true;
+    }
     keys_.clear();
     keys_.reserve(found.size());
     for (size_t r = 0; r < found.size(); ++r)

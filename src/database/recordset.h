@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include <cstdint>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,7 +39,24 @@ struct KeyedSource {
             qint64 version = -1;
             QHash<QByteArray, int> rows_met;  // a text of the rows (as stored) -> the look-up rows equal to it
             QHash<QString, QVector<QVariant>> columns;  // case-folded text -> the first equal row's columns
-            bool every_row_once = false;  // every row of the whole list has its text once in the table
+            // The rows of the whole list whose text meets other than one look-up row (none, or
+            // two spellings of one name), known once a whole list was read: any later set reads
+            // its keys alone and leaves these out or repeats them.
+            struct OddRows {
+                QHash<qint64, int> times;               // key -> the look-up rows its text meets
+                std::vector<std::uint64_t> bits = std::vector<std::uint64_t>(1024);  // a quick "surely not"
+                static std::size_t bit(qint64 key) { return std::size_t((quint64(key) * 0x9E3779B97F4A7C15ull) >> 48); }
+                void add(qint64 key, int n) {
+                    times.insert(key, n);
+                    bits[bit(key) >> 6] |= std::uint64_t(1) << (bit(key) & 63);
+                }
+                int times_of(qint64 key) const {
+                    if (!(bits[bit(key) >> 6] >> (bit(key) & 63) & 1)) return 1;
+                    return times.value(key, 1);
+                }
+            };
+            bool odd_rows_known = false;
+            OddRows odd_rows;
         };
         std::shared_ptr<Kept> kept = nullptr;
     } lookup;
