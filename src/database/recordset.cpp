@@ -165,8 +165,10 @@ bool RecordSet::collect_looked_up_keys() const {
     } catch (const DbError&) {
         return false;  // the condition or the order needs the look-up table after all
     }
+    const bool whole_list = where_.trimmed().isEmpty();
     if (odd_rows_known) {
         keys_.clear();
+        if (whole_list) keys_.reserve(kept->whole_list_rows);
         sqlite3_stmt* s = st->handle();
         const auto& odd = kept->odd_rows;
         if (odd.times.isEmpty()) {
@@ -181,7 +183,6 @@ bool RecordSet::collect_looked_up_keys() const {
         lookups_read_ = true;
         return true;
     }
-    const bool whole_list = where_.trimmed().isEmpty();
     std::vector<qint64> without_text;  // of the whole list, the rows with no text
     std::vector<qint64> found;
     std::vector<int> text_of;  // per row found: its text, as an index into `texts`
@@ -282,6 +283,7 @@ bool RecordSet::collect_looked_up_keys() const {
     keys_.reserve(found.size());
     for (size_t r = 0; r < found.size(); ++r)
         for (int k = rows_met[size_t(text_of[r])]; k > 0; --k) keys_.push_back(found[r]);
+    if (kept && whole_list) kept->whole_list_rows = keys_.size();
     return true;
 }
 

@@ -57,6 +57,7 @@ struct KeyedSource {
             };
             bool odd_rows_known = false;
             OddRows odd_rows;
+            std::size_t whole_list_rows = 0;  // room kept for a new order of the whole list
         };
         std::shared_ptr<Kept> kept = nullptr;
     } lookup;
