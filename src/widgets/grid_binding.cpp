@@ -6,7 +6,9 @@
 #include "guards.h"
 #include "recordset_model.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QPainter>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QHeaderView>
@@ -22,6 +24,32 @@ namespace {
 class CellTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+
+    // The style draws the cell's background, selection and focus; the text is elided and drawn
+    // here on one line, shaped twice rather than the three times the style's text layout takes.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const QString text = opt.text;
+        opt.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        if (text.isEmpty()) return;
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget).adjusted(margin, 0, -margin, 0);
+        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (opt.state & QStyle::State_Active)  ? QPalette::Normal
+                                                                                 : QPalette::Inactive;
+        painter->save();
+        painter->setClipRect(opt.rect);
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        const QString shown = QFontMetrics(opt.font).elidedText(text, Qt::ElideRight, area.width());
+        painter->drawText(area, int(QStyle::visualAlignment(opt.direction, opt.displayAlignment)) | Qt::TextSingleLine, shown);
+        painter->restore();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
