@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTableView>
 
 namespace {
 
@@ -189,6 +190,24 @@ private slots:
             for (int x = 0; x < lit.width() / 2; ++x)
                 darkest = std::max(darkest, distance(lit.pixelColor(x, lit.height() / 2), background));
             QVERIFY2(darkest > 300, qPrintable(QString::number(darkest)));
+
+            // The grid's cells read too: a plain row, a picked row and the current one.
+            QTableView* grid = f.w().list->grid;
+            grid->setCurrentIndex(grid->model()->index(0, 2));
+            f.w().list->model().pick(1, RecordSetModel::Pick::only);
+            const QImage cells = grid->viewport()->grab().toImage();
+            for (int row : {0, 1, 2}) {
+                const QRect cell = grid->visualRect(grid->model()->index(row, 2));
+                const QColor ground = cells.pixelColor(cell.right() - 2, cell.center().y());
+                int strongest = 0;
+                for (int x = cell.left(); x < cell.left() + cell.width() / 2; ++x)
+                    for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+                        strongest = std::max(strongest, distance(cells.pixelColor(x, y), ground));
+                QVERIFY2(strongest > 300, qPrintable(QString("row %1: %2").arg(row).arg(strongest)));
+            }
+            QCOMPARE(cells.pixelColor(grid->visualRect(grid->model()->index(1, 2)).right() - 2,
+                                      grid->visualRect(grid->model()->index(1, 2)).center().y()),
+                     f_main::attention_colour());
         }
         QApplication::setPalette(saved);
     }
