@@ -171,7 +171,9 @@ int run(const Options& o) {
                 "the note); for the grid, a row change, the statements the program sent it meanwhile, replayed on a\n"
                 "connection of its own (the program's collation and like() registered, nothing else); for save and\n"
                 "delete its own UPDATE or DELETE of one row; for memory the same SELECTs read whole in a process of\n"
-                "their own.\n");
+                "their own.\n"
+                "ratio: median / floor; for the grid, each run is followed by its replay, and the ratio is the median\n"
+                "of each run over its own replay.\n");
     return failed ? 1 : 0;
 }
 

@@ -29,7 +29,15 @@ double Figure::max() const { return runs.empty() ? 0 : *std::max_element(runs.be
 
 double Figure::floor() const { return median_of(floor_runs); }
 
-double Figure::ratio() const { return floor() > 0 ? median() / floor() : 0; }
+double Figure::ratio() const {
+    if (paired && runs.size() == floor_runs.size() && !runs.empty()) {
+        std::vector<double> each;
+        for (size_t i = 0; i < runs.size(); ++i)
+            if (floor_runs[i] > 0) each.push_back(runs[i] / floor_runs[i]);
+        if (each.size() == runs.size()) return median_of(each);
+    }
+    return floor() > 0 ? median() / floor() : 0;
+}
 
 bool Figure::passed() const {
     if (!failure.isEmpty() || runs.empty()) return false;

@@ -32,11 +32,14 @@ struct Figure {
     QString failure;                       // a reason the figure fails whatever the numbers
     QString not_measured;                  // why there is no number yet
     QString note;
+    // Each run has the engine's run right after it: the ratio is the median of the runs' own
+    // ratios, so that a machine busier for some seconds weighs on both sides of each.
+    bool paired = false;
 
     double median() const;
     double max() const;
     double floor() const;  // median of the engine's runs; 0 when there are none
-    double ratio() const;  // median / floor; 0 without a floor
+    double ratio() const;  // median / floor (paired: median of run / its floor run); 0 without a floor
     bool passed() const;
     QString verdict() const;  // PASS, FAIL, "-" (no target) or "n/a"
 };
