@@ -25,7 +25,6 @@ class CellTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-
     // The style draws the cell's background, selection and focus; the text is elided and drawn
     // here on one line, shaped twice rather than the three times the style's text layout takes.
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
