@@ -1,6 +1,7 @@
 #include "author_picture.h"
 
 #include "core/common.h"
+#include "database/held_files.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -43,17 +44,29 @@ QString author_picture_file(const QString& program_folder, const QString& path) 
     return found;
 }
 
-void show_author_picture(QWidget* pic_author, QLabel* image, const QString& program_folder, const QString& path) {
-    image->hide();
-    const QString file = author_picture_file(program_folder, path);
-    // Decoded pictures are kept, so that stepping through one author's quotations costs nothing.
-    const QFileInfo info(file);
-    const QString cache_key = file + u'|' + QString::number(info.lastModified().toMSecsSinceEpoch());
+namespace {
+
+// The picture in `file`, decoded once and kept, so that stepping through one author's quotations
+// costs nothing. A file that is the open database is never read (see held_files.h).
+QPixmap picture_in(const QString& file) {
     QPixmap picture;
-    if (!file.isEmpty() && !QPixmapCache::find(cache_key, &picture)) {
+    if (file.isEmpty() || held_files::is_held(file)) return picture;
+    const QString cache_key = file + u'|' + QString::number(QFileInfo(file).lastModified().toMSecsSinceEpoch());
+    if (!QPixmapCache::find(cache_key, &picture)) {
         picture.load(file);
         if (!picture.isNull()) QPixmapCache::insert(cache_key, picture);
     }
+    return picture;
+}
+
+}  // namespace
+
+void show_author_picture(QWidget* pic_author, QLabel* image, const QString& program_folder, const QString& path) {
+    image->hide();
+    const QString file = author_picture_file(program_folder, path);
+    QPixmap picture = picture_in(file);
+    // A file that is no picture (damaged, or text under a picture's name) shows the default one.
+    if (picture.isNull()) picture = picture_in(author_picture_file(program_folder, QString()));
     if (picture.isNull() || picture.height() == 0) {
         image->clear();
         return;
