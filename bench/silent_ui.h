@@ -17,22 +17,20 @@ public:
         shown << prompt;
         return QString();
     }
-    QString open_file(const QString& title, const QString&, const QString&, const QString&) override {
-        shown << title;
-        return QString();
-    }
-    QString save_file(const QString& title, const QString&, const QString&, const QString&) override {
-        shown << title;
-        return QString();
-    }
-    bool open_target(const QString& target) override {
-        shown << target;
-        return true;
-    }
     void yield() override {}
     void progress(const QString&, qint64, qint64) override {}
     void set_hourglass(bool) override {}
     void end_program() override {}
 
     QStringList shown;
+
+protected:
+    QString choose_file(FileDialog, const QString& title, const QString&, const QString&, const QString&) override {
+        shown << title;
+        return QString();
+    }
+    bool launch(const QString& target) override {
+        shown << target;
+        return true;
+    }
 };

@@ -29,17 +29,30 @@ public:
     virtual QString input(const QString& prompt, const QString& title, const QString& default_text) = 0;
     // `filter` is "description|patterns" (patterns separated by ";"); returns the full path
     // chosen, which may name a file that does not exist yet, or empty text on Cancel.
-    virtual QString open_file(const QString& title, const QString& filter, const QString& folder,
-                              const QString& file) = 0;
+    //
+    // A path that is the open database or a file kept beside it is never handed on: the user is
+    // told, and the answer is empty text as for Cancel (see held_files.h).
+    QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file);
     // The same for a file to be written: the dialog asks before an existing file is replaced.
-    virtual QString save_file(const QString& title, const QString& filter, const QString& folder,
-                              const QString& file) = 0;
-    // The desktop's "Open" on a web address, file or folder; false when nothing could open it.
-    virtual bool open_target(const QString& url_or_path) = 0;
+    QString save_file(const QString& title, const QString& filter, const QString& folder, const QString& file);
+    // The desktop's "Open" on a web address, file or folder; false when nothing could open it
+    // (or when it is the open database, which is refused with a message).
+    bool open_target(const QString& url_or_path);
     virtual void yield() = 0;
     // Long work under way: `done` of `total`, described by `what`. The first call shows the
     // progress, a call with done == total takes it away. Does not wait for the user.
     virtual void progress(const QString& what, qint64 done, qint64 total) = 0;
     virtual void set_hourglass(bool on) = 0;
     virtual void end_program() = 0;
+
+protected:
+    enum class FileDialog { open, save };
+    // The dialogs themselves, behind the checks above.
+    virtual QString choose_file(FileDialog kind, const QString& title, const QString& filter, const QString& folder,
+                                const QString& file) = 0;
+    virtual bool launch(const QString& url_or_path) = 0;
+
+private:
+    QString checked_choice(FileDialog kind, const QString& title, const QString& filter, const QString& folder,
+                           const QString& file);
 };

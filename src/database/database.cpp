@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "held_files.h"
 #include "jet_dialect.h"
 #include "recordset.h"
 #include "schema.h"
@@ -126,17 +127,21 @@ bool Statement::column_is_null(int i) const { return sqlite3_column_type(stmt_, 
 
 // ---------------------------------------------------------------- Database
 
-Database::Database(const QString& path) : path_(path) {}
+Database::Database(const QString& path) : path_(path) { held_files::hold(path); }
 
 Database::~Database() {
     table_counts().erase(this);
-    if (!db_) return;
+    if (!db_) {
+        held_files::release(path_);
+        return;
+    }
     if (!read_only_ && !maintenance_) {
         // Refused at once while another connection, here or in another program, is open.
         sqlite3_busy_timeout(db_, 0);
         sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
     }
     sqlite3_close_v2(db_);
+    held_files::release(path_);
 }
 
 std::unique_ptr<Database> Database::open_connection(const QString& path, bool read_only, bool check_schema) {

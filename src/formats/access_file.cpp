@@ -4,6 +4,8 @@
 
 #include "access_file.h"
 
+#include "database/held_files.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -67,6 +69,7 @@ bool bindable(int type) { return type != MDB_OLE && type != MDB_BINARY && type !
 
 // Why the file cannot be an Access database, from its first bytes; empty when it may be one.
 QString not_access(const QString& path, qint64* page_size) {
+    if (held_files::is_held(path)) return held_files::refusal(path);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("The file '%1' cannot be read: %2.").arg(path, f.errorString());
     const QByteArray head = f.read(64);

@@ -1,5 +1,7 @@
 #include "quote_export.h"
 
+#include "database/held_files.h"
+
 #include "csv_format.h"
 #include "database/database.h"
 #include "database/recordset.h"
@@ -117,6 +119,8 @@ Writer export_quotes(Database& db, const QString& quotes_sql, const Options& opt
 }
 
 QString save(const Writer& writer, const QString& path) {
+    // Written beside and renamed over: onto the open database that would replace it.
+    if (held_files::is_held(path)) return held_files::refusal(path);
     QSaveFile f(path);
     const QByteArray bytes = writer.file_bytes();
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())

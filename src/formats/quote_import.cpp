@@ -1,5 +1,7 @@
 #include "quote_import.h"
 
+#include "database/held_files.h"
+
 #include "database/database.h"
 #include "database/jet_dialect.h"
 #include "database/random_order.h"
@@ -468,6 +470,10 @@ FileText read_text_file(const QString& path) {
     }
     if (info.isDir()) {
         out.error = QStringLiteral("The file '%1' cannot be read: it is a folder.").arg(path);
+        return out;
+    }
+    if (held_files::is_held(path)) {
+        out.error = held_files::refusal(path);
         return out;
     }
     QFile f(path);

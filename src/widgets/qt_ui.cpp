@@ -1,5 +1,13 @@
 #include "qt_ui.h"
 
+#include "database/held_files.h"
+
+#include <QAbstractFileIconProvider>
+#include <QFileSystemModel>
+#include <QMimeDatabase>
+#include <QSortFilterProxyModel>
+#include <QStyle>
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -61,10 +69,52 @@ QStringList QtUi::name_filters(const QString& filter) {
 
 namespace {
 
-QString file_dialog(QFileDialog::AcceptMode mode, const QString& title, const QString& filter, const QString& folder,
-                    const QString& file) {
+// Icons and type names from the file's name alone. The stock provider reads the first bytes of
+// every file listed to learn its type, and closing that descriptor drops the locks this process
+// holds on the open database (see held_files.h). The provider is asked from the dialog's own
+// thread, so the icons are made beforehand.
+class IconsByName : public QAbstractFileIconProvider {
+public:
+    IconsByName()
+        : folder_(QApplication::style()->standardIcon(QStyle::SP_DirIcon)),
+          file_(QApplication::style()->standardIcon(QStyle::SP_FileIcon)),
+          link_(QApplication::style()->standardIcon(QStyle::SP_FileLinkIcon)) {}
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isDir()) return folder_;
+        return info.isSymLink() ? link_ : file_;
+    }
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return QStringLiteral("Folder");
+        const QMimeType type = names_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+        return type.comment().isEmpty() ? type.name() : type.comment();
+    }
+
+private:
+    QIcon folder_, file_, link_;
+    QMimeDatabase names_;
+};
+
+// The files the engine and the program keep beside an open database are not offered.
+class WithoutCompanions : public QSortFilterProxyModel {
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        return !files || !held_files::is_companion_name(files->filePath(files->index(row, 0, parent)));
+    }
+};
+
+}  // namespace
+
+QString QtUi::choose_file(FileDialog kind, const QString& title, const QString& filter, const QString& folder,
+                          const QString& file) {
     QFileDialog dialog(QApplication::activeWindow(), title);
-    dialog.setAcceptMode(mode);
+    // Qt's own dialog, in every desktop: a toolkit's native one runs in this process too and may
+    // read the files it lists.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    IconsByName icons;
+    dialog.setIconProvider(&icons);
+    dialog.setProxyModel(new WithoutCompanions);
+    dialog.setAcceptMode(kind == FileDialog::save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name that does not exist yet may be typed
     dialog.setNameFilters(QtUi::name_filters(filter));
     if (!folder.isEmpty()) dialog.setDirectory(folder);
@@ -74,17 +124,7 @@ QString file_dialog(QFileDialog::AcceptMode mode, const QString& title, const QS
     return dialog.selectedFiles().first();
 }
 
-}  // namespace
-
-QString QtUi::open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
-    return file_dialog(QFileDialog::AcceptOpen, title, filter, folder, file);
-}
-
-QString QtUi::save_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
-    return file_dialog(QFileDialog::AcceptSave, title, filter, folder, file);
-}
-
-bool QtUi::open_target(const QString& url_or_path) {
+bool QtUi::launch(const QString& url_or_path) {
     QUrl url;
     if (QFileInfo::exists(url_or_path)) url = QUrl::fromLocalFile(QFileInfo(url_or_path).absoluteFilePath());
     else url = QUrl::fromUserInput(url_or_path);

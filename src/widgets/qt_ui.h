@@ -15,9 +15,6 @@ public:
     ~QtUi() override;
     int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
-    QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
-    QString save_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
-    bool open_target(const QString& url_or_path) override;
     void yield() override;
     void progress(const QString& what, qint64 done, qint64 total) override;
     void set_hourglass(bool on) override;
@@ -25,6 +22,11 @@ public:
 
     // "description|patterns|description|patterns" as Qt name filters.
     static QStringList name_filters(const QString& filter);
+
+protected:
+    QString choose_file(FileDialog kind, const QString& title, const QString& filter, const QString& folder,
+                        const QString& file) override;
+    bool launch(const QString& url_or_path) override;
 
 private:
     int hourglass_depth_ = 0;

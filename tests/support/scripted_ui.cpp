@@ -48,8 +48,9 @@ QString ScriptedUi::input(const QString& prompt, const QString&, const QString&)
     return e.text;
 }
 
-QString ScriptedUi::file_dialog(const QString& kind, const QString& title, const QString& filter, const QString& folder,
+QString ScriptedUi::choose_file(FileDialog dialog, const QString& title, const QString& filter, const QString& folder,
                                 const QString& file) {
+    const QString kind = dialog == FileDialog::open ? QStringLiteral("open_file") : QStringLiteral("save_file");
     log.push_back({kind, title, 0});
     last_open_file_title = title;
     last_open_file_filter = filter;
@@ -60,15 +61,7 @@ QString ScriptedUi::file_dialog(const QString& kind, const QString& title, const
     return e.text;
 }
 
-QString ScriptedUi::open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
-    return file_dialog(QStringLiteral("open_file"), title, filter, folder, file);
-}
-
-QString ScriptedUi::save_file(const QString& title, const QString& filter, const QString& folder, const QString& file) {
-    return file_dialog(QStringLiteral("save_file"), title, filter, folder, file);
-}
-
-bool ScriptedUi::open_target(const QString& url_or_path) {
+bool ScriptedUi::launch(const QString& url_or_path) {
     log.push_back({QStringLiteral("open_target"), url_or_path, 0});
     return open_target_result;
 }

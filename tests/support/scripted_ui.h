@@ -27,9 +27,6 @@ public:
 
     int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
-    QString open_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
-    QString save_file(const QString& title, const QString& filter, const QString& folder, const QString& file) override;
-    bool open_target(const QString& url_or_path) override;
     void yield() override;
     // Logged ("progress", what, done per mille of total); never waits.
     void progress(const QString& what, qint64 done, qint64 total) override;
@@ -52,6 +49,11 @@ public:
     bool ended = false;
     int hourglass_depth = 0;
 
+protected:
+    QString choose_file(FileDialog kind, const QString& title, const QString& filter, const QString& folder,
+                        const QString& file) override;
+    bool launch(const QString& url_or_path) override;
+
 private:
     struct Expected {
         QString kind;
@@ -59,8 +61,6 @@ private:
         int answer = ok;
         QString text;
     };
-    QString file_dialog(const QString& kind, const QString& title, const QString& filter, const QString& folder,
-                        const QString& file);
     bool take(const QString& kind, const QString& shown, Expected& out);
     std::deque<Expected> expected_;
 };
