@@ -6,6 +6,9 @@
 #include <QFileSystemModel>
 #include <QMimeDatabase>
 #include <QSortFilterProxyModel>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTreeView>
 #include <QStyle>
 
 #include <QApplication>
@@ -61,7 +64,13 @@ QStringList QtUi::name_filters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');
-        out << parts[i] + QStringLiteral(" (") + patterns + u')';
+        // Qt shows the patterns in parentheses after the description: a description that lists
+        // them already (closed or not) is not made to list them twice.
+        QString description = parts[i];
+        const qsizetype open = description.lastIndexOf(QLatin1String(" ("));
+        if (open > 0 && description.mid(open + 2).remove(u')').replace(u';', u' ').trimmed() == patterns.trimmed())
+            description.truncate(open);
+        out << description + QStringLiteral(" (") + patterns + u')';
     }
     if (out.isEmpty() && !filter.isEmpty()) out << filter;
     return out;
@@ -120,6 +129,13 @@ QString QtUi::choose_file(FileDialog kind, const QString& title, const QString& 
     if (!folder.isEmpty()) dialog.setDirectory(folder);
     else if (!file.isEmpty()) dialog.setDirectory(QFileInfo(file).absolutePath());
     if (!file.isEmpty()) dialog.selectFile(QFileInfo(file).fileName());
+    // Wide enough for the size, type and date columns, within the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.resize(QSize(860, 540).boundedTo(screen->availableGeometry().size() * 9 / 10));
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().first();
 }

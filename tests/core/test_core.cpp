@@ -109,7 +109,9 @@ private slots:
 
     void file_dialog_filters() {
         QCOMPARE(QtUi::name_filters("Access database (*.mdb;*.sqo|*.mdb;*.sqo"),
-                 QStringList{"Access database (*.mdb;*.sqo (*.mdb *.sqo)"});
+                 QStringList{"Access database (*.mdb *.sqo)"});
+        QCOMPARE(QtUi::name_filters("Quotations (*.txt;*.csv)|*.txt;*.csv|All files (*)|*"),
+                 (QStringList{"Quotations (*.txt *.csv)", "All files (*)"}));
         QCOMPARE(QtUi::name_filters("Text|*.txt|All|*.*"), (QStringList{"Text (*.txt)", "All (*.*)"}));
     }
 };
