@@ -52,10 +52,10 @@ f_authors::f_authors(AppContext& ctx)
                                  {QStringLiteral("authors"), QStringLiteral("name"), QStringLiteral("author"),
                                   QStringLiteral("Author \"%1\" cannot be deleted beacuse associated with one or more quotes."),
                                   QStringLiteral("Author not deleted.")},
-                                 // The replaced author goes, in the same transaction.
+                                 // The replaced author stays, notes and picture with them, with no quotation.
                                  {QStringLiteral("Existing name to be used?"), QStringLiteral("Author name replacement"),
                                   QStringLiteral("Author '%1' not found."), QStringLiteral("authors"), QStringLiteral("name"),
-                                  QStringLiteral("author"), true}}) {
+                                  QStringLiteral("author")}}) {
     build_edit_area();
     build_filter_area();
     set_tab_order({grid, t_name, t_picture, b_get_file, t_notes, b_add_new, b_save, b_delete, b_show_quotes, b_main_windpw,
@@ -253,10 +253,7 @@ void f_authors::b_delete_Click() {
 }
 
 void f_authors::b_replace_Click() {
-    const QString replaced = t_name->text();
-    if (replace_current(replaced).isEmpty()) return;
-    ctx_.events.author_was_changed(replaced, QString());
-    ctx_.events.quotes_were_changed();
+    if (!replace_current(t_name->text()).isEmpty()) ctx_.events.quotes_were_changed();
 }
 
 void f_authors::b_random_Click() {

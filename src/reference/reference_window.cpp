@@ -553,20 +553,16 @@ QString ReferenceWindow::replace_current(const QString& current) {
         if (!found) {
             ctx_.ui.message(r.not_found.arg(answer));
         } else if (jet::folded(used) == jet::folded(current)) {
-            // Its own quotations: nothing would move, and removing it would leave them without it.
+            // Its own quotations: nothing would move.
             ctx_.ui.message(QStringLiteral("'") + answer + QStringLiteral("' is the one being replaced."));
             used.clear();
         }
     }
-    // All or nothing: a failure part way leaves every quotation and row as it was.
+    // All or nothing: a failure part way leaves every quotation as it was.
     const bool done = guarded(ctx_.ui, [&] {
         Hourglass busy(ctx_.ui);
-        Database::Transaction t(db);
         db.execute(QStringLiteral("update quotes set %1 = '").arg(r.quotes_column) + sql_escape_text(used) +
                    QStringLiteral("' where %1 = '").arg(r.quotes_column) + sql_escape_text(current) + u'\'');
-        if (r.remove_old)
-            db.execute(QStringLiteral("Delete from %1 where %2 = '").arg(r.table, r.column) + sql_escape_text(current) + u'\'');
-        t.commit();
     });
     if (!done) return QString();
     binding_->requery_at(r.column + QStringLiteral(" = '") + sql_escape_text(used) + u'\'', binding_->current_row());

@@ -96,7 +96,6 @@ protected:
         QString not_found{};        // "%1" stands for the answer
         QString table{}, column{};  // the reference table and its name column
         QString quotes_column{};    // the column of quotes that holds the name
-        bool remove_old = false;
     };
     // What a window is, beyond its own controls.
     struct Shape {
@@ -211,9 +210,9 @@ protected:
     // row deleted.
     std::optional<QString> delete_unused(const QString& shown);
     // Moves the quotations of the current value to another one the user names, as the Shape's
-    // replacement says, asking again while the name is unknown; with `remove_old` the replaced
-    // row goes too, in the same transaction. Nothing is asked while an edit is pending or without a current row. Returns
-    // the value used, empty when nothing was done.
+    // replacement says, asking again while the name is unknown. The replaced row stays, with
+    // whatever else it holds, and no quotation. Nothing is asked while an edit is pending or
+    // without a current row. Returns the value used, empty when nothing was done.
     QString replace_current(const QString& current);
     void show_main_window();
     // The main window lists the quotations of `value` (trimmed; nothing when empty) in `field`.
