@@ -270,7 +270,7 @@ void f_authors::b_show_quotes_Click() { show_quotes(AppEvents::QuotesOf::author,
 
 // ---------------------------------------------------------------------------- opening
 
-void show_authors_window(AppContext& ctx, const QString& name) {
-    show_reference_window(ctx, AppEvents::authors_window, [&ctx] { return new f_authors(ctx); },
-                          name.isEmpty() ? QString() : name_is(name));
+bool show_authors_window(AppContext& ctx, const QString& name) {
+    return show_reference_window(ctx, AppEvents::authors_window, [&ctx] { return new f_authors(ctx); },
+                                 name.isEmpty() ? QString() : name_is(name), name);
 }

@@ -70,6 +70,8 @@ public:
     GridBinding& binding() const { return *binding_; }
     // Makes the first listed row that meets `condition` current; false when none does.
     bool go_to_first(const QString& condition);
+    // The row whose key is `key` is the one shown, or the one an edit is pending on.
+    bool shows(const QString& key) const;
 
     QTableView* grid = nullptr;
     QFrame* edit_area = nullptr;
@@ -253,7 +255,9 @@ private:
     int height_wanted_ = 0;  // the frame's height in pixels, reached once shown
 };
 
-// Shows the window of `kind`, made by `make` when it is not open, with its list on the first row
-// meeting `condition` when one is given and no edit is pending there, and brings it to the front.
-ReferenceWindow* show_reference_window(AppContext& ctx, AppEvents::Window kind, const std::function<ReferenceWindow*()>& make,
-                                       const QString& condition = QString());
+// Shows the window of `kind`, made by `make` when it is not open, and brings it to the front.
+// Asked for the row whose key is `key` (the first row meeting `condition`), its list moves there;
+// while an edit is pending on another row the list stays, the user is told, and false is
+// returned, so that nothing chosen there is taken for the row asked for.
+bool show_reference_window(AppContext& ctx, AppEvents::Window kind, const std::function<ReferenceWindow*()>& make,
+                           const QString& condition = QString(), const QString& key = QString());
