@@ -173,7 +173,7 @@ void f_authors::row_shown() {
 // fraction, written with a decimal point whatever the user's locale. The list is not read
 // again: the new order shows the next time it is.
 void f_authors::rotate_current() {
-    if (!current_sql().contains(QLatin1String("order by authors.random"), Qt::CaseInsensitive)) return;
+    if (!in_first_order()) return;  // the authors' random order is the window's first one
     guarded(ctx_.ui, [&] {
         const QString where = QStringLiteral(" where rowid = ") + QString::number(recordset()->bookmark().toLongLong());
         Statement old = ctx_.database->prepare(QStringLiteral("select random from authors") + where);

@@ -66,6 +66,8 @@ public:
     // The statement the list was last read with.
     const QString& current_sql() const { return current_sql_; }
     SortState& sort() { return sort_; }
+    // Listed in the first order (the source's own, or the Shape's first_order): no header clicked.
+    bool in_first_order() const { return sort_.column() < 0; }
     RecordSet* recordset() const;
     GridBinding& binding() const { return *binding_; }
     // Makes the first listed row that meets `condition` current; false when none does.
