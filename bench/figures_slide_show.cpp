@@ -54,7 +54,7 @@ Figure measure_show(const Workspace& ws, const QString& what, const QString& lan
         show->setGeometry(0, 0, 1366, 768);  // the smaller screen it must fit
         const QString show_sql = [&] {
             GridQuery q = ctx.current_quotes_query;
-            q.order.clear();
+            q.to_random_order();
             return q.sql();
         }();
 

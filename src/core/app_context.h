@@ -58,9 +58,9 @@ struct AppContext {
     // Moves a quotation to the back of the random order when the grid is in random order;
     // reports a quotation that has vanished.
     void rotate_quote(qint32 key);
-    // The same, as if `in_order_of` were the main window's statement (the slide show's own,
-    // always in random order).
-    void rotate_quote(qint32 key, const QString& in_order_of);
+    // The same, as if `in_order_of` were the main window's query (the slide show's own, always
+    // in random order).
+    void rotate_quote(qint32 key, const GridQuery& in_order_of);
 
     // The same value as long as no quotation, author or other row has been added, changed or
     // deleted: by this program (every window announces its changes on `events`) or by another

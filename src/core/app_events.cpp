@@ -39,9 +39,9 @@ void AppEvents::subject_was_changed(const QString& old_name, const QString& new_
     emit subjects_changed(old_name, new_name);
 }
 
-void AppEvents::languages_were_changed() {
+void AppEvents::languages_were_changed(const QString& old_code, const QString& new_code) {
     ++generation_;
-    emit languages_changed();
+    emit languages_changed(old_code, new_code);
 }
 
 void AppEvents::websites_were_changed() {

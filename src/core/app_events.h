@@ -42,7 +42,7 @@ public:
     void quotes_were_changed();
     void author_was_changed(const QString& old_name, const QString& new_name);
     void subject_was_changed(const QString& old_name, const QString& new_name);
-    void languages_were_changed();
+    void languages_were_changed(const QString& old_code = QString(), const QString& new_code = QString());
     void websites_were_changed();
     void default_language_was_changed(const QString& code);
 
@@ -51,7 +51,8 @@ signals:
     // An empty old name: added; an empty new name: deleted; both: renamed or edited.
     void authors_changed(const QString& old_name, const QString& new_name);
     void subjects_changed(const QString& old_name, const QString& new_name);
-    void languages_changed();
+    // The codes as for the authors; both empty: some change not told apart.
+    void languages_changed(const QString& old_code, const QString& new_code);
     void websites_changed();
     void default_language_changed(const QString& code);
 

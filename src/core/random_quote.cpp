@@ -37,7 +37,7 @@ std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generato
     q.note = st.column_text(5);
     q.rate = st.column(6);
     // The same rotation as the main window's, in random order.
-    random_order::rotate_quote(db, rng, query.sql(), qint32(q.key));
+    random_order::rotate_quote(db, rng, query, qint32(q.key));
     return q;
 }
 

@@ -64,9 +64,8 @@ QString next_place(const QVariant& old, Generator& rng) {
     return sql_number(double(rng.next()) + (1.0 + std::floor(old.toDouble())));
 }
 
-Rotation rotate_quote(Database& db, Generator& rng, const QString& current_quotes_sql, qint32 key) {
-    if (!current_quotes_sql.contains(QLatin1String("order by quotes.random"), Qt::CaseInsensitive))
-        return Rotation::not_in_random_order;
+Rotation rotate_quote(Database& db, Generator& rng, const GridQuery& listed_by, qint32 key) {
+    if (!listed_by.random_order()) return Rotation::not_in_random_order;
     const auto rs = db.open_recordset(QStringLiteral("select * from quotes where key =") + QString::number(key));
     if (rs->eof()) return Rotation::quote_missing;
     // A quotation without a number is written 0 ("none yet"): the next start-up gives it one.

@@ -36,8 +36,8 @@ void randomize_all(Database& db, Generator& rng);
 
 enum class Rotation { not_in_random_order, rotated, quote_missing };
 
-// Moves the quotation to the back of the random order, when `current_quotes_sql` sorts by it.
-Rotation rotate_quote(Database& db, Generator& rng, const QString& current_quotes_sql, qint32 key);
+// Moves the quotation to the back of the random order, when `listed_by` is in that order.
+Rotation rotate_quote(Database& db, Generator& rng, const GridQuery& listed_by, qint32 key);
 
 // The place one seen at `old` moves to, as SQL text: the next whole unit plus a fresh fraction;
 // "0" (none yet) for a null.

@@ -25,14 +25,6 @@ QString with_file_line_breaks(QString text) {
     return text;
 }
 
-}  // namespace
-
-bool ordered_by_author(const QString& quotes_sql) {
-    return quotes_sql.contains(QLatin1String("order by author"), Qt::CaseInsensitive);
-}
-
-namespace {
-
 // The CSV columns: the text, then the fields chosen.
 QStringList csv_fields(const Options& o, const Quote* q) {
     QStringList out{q ? q->text.trimmed() : csv_format::text_column};

@@ -34,10 +34,6 @@ struct Options {
     bool group_by_author = false;
 };
 
-// Grouping by author makes sense only when the list is ordered by author: the statement holds
-// "order by author" (in any letter case).
-bool ordered_by_author(const QString& quotes_sql);
-
 // One quotation's fields as text (empty for none).
 struct Quote {
     QString text, author, subject, notes, rate, language;

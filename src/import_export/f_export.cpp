@@ -108,7 +108,8 @@ void f_export::detail_Click() {
 }
 
 bool f_export::grouping_allowed() {
-    if (!opt_group->isChecked() || quote_export::ordered_by_author(ctx_.current_quotes_sql)) return true;
+    // Grouping makes sense only when the list is sorted by author, in either direction.
+    if (!opt_group->isChecked() || ctx_.current_quotes_query.sorted_by_author()) return true;
     opt_nogroup->setChecked(true);
     ctx_.ui.message(QStringLiteral("Grouping by author is only possible if quotes are ordered by author. Go back to the "
                                    "main window and click on the author column header, the retry to export."));

@@ -3,6 +3,7 @@
 
 #include "core/app_context.h"
 #include "core/common.h"
+#include "database/jet_dialect.h"
 #include "database/recordset.h"
 #include "quote_counts.h"
 #include "quote_list.h"
@@ -166,6 +167,30 @@ void EditArea::wire() {
     connect(b_next, &QPushButton::clicked, this, &EditArea::b_next_Click);
     connect(b_random, &QPushButton::clicked, this, &EditArea::b_random_Click);
     connect(b_exit, &QPushButton::clicked, this, &EditArea::exit_requested);
+    // Renamed in their windows, an author, subject or language keeps its place in the quotation
+    // shown, whether it is being edited or not.
+    connect(&ctx_.events, &AppEvents::authors_changed, this,
+            [this](const QString& old_name, const QString& name) { follow_rename(cb_author, initial_author_, old_name, name); });
+    connect(&ctx_.events, &AppEvents::subjects_changed, this,
+            [this](const QString& old_name, const QString& name) { follow_rename(cb_subject, initial_subject_, old_name, name); });
+    connect(&ctx_.events, &AppEvents::languages_changed, this,
+            [this](const QString& old_code, const QString& code) { follow_rename(cb_language, initial_language_, old_code, code); });
+}
+
+void EditArea::follow_rename(QComboBox* box, QString& initial, const QString& old_name, const QString& new_name) {
+    if (old_name.isEmpty() || new_name.isEmpty() || old_name == new_name) return;
+    const QString was = jet::folded(old_name);
+    bool followed = false;
+    if (jet::folded(initial.trimmed()) == was) {
+        initial = new_name;
+        followed = true;
+    }
+    if (jet::folded(box->currentText().trimmed()) == was) {
+        FlagScope quiet(filling_fields_);
+        box->setEditText(new_name);
+        followed = true;
+    }
+    if (followed) Check_change();  // the edit pending before is pending still, and only it
 }
 
 bool EditArea::eventFilter(QObject* watched, QEvent* event) {

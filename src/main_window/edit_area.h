@@ -77,6 +77,9 @@ private:
     void show_picture(const QString& path);
     void show_captions();
     void set_save_state(bool changed);
+    // `old_name` renamed `new_name` elsewhere: the box showing it, and what Undo brings back
+    // into it, follow.
+    void follow_rename(QComboBox* box, QString& initial, const QString& old_name, const QString& new_name);
     struct Completion {
         QComboBox* box;
         QString table, column, noun;

@@ -165,16 +165,17 @@ void f_main::wire() {
     connect(&ctx_.events, &AppEvents::slide_show_help_changed, m_show_slide_show_help, &QAction::setChecked);
 
     // The authors and subjects windows: from the menu on the name shown in the edit area's box;
-    // from the button beside the box on it too, and the name saved there comes back to the box.
+    // from the button beside the box on it too, and the name saved there comes back to the box,
+    // unless the window could not go to it (an edit pending there on another name).
     const auto reference = [this](QAction* item, QPushButton* button, QComboBox* box, bool& requested,
-                                  void (*show)(AppContext&, const QString&)) {
+                                  bool (*show)(AppContext&, const QString&)) {
         connect(item, &QAction::triggered, this, [this, box, &requested, show] {
             requested = false;
             show(ctx_, box->currentText());
         });
         connect(button, &QPushButton::clicked, this, [this, box, &requested, show] {
-            requested = true;
-            show(ctx_, box->currentText());
+            requested = false;  // no earlier request is served while the window moves
+            requested = show(ctx_, box->currentText());
         });
     };
     reference(m_authors, edit->b_edit_author, edit->cb_author, ctx_.author_requested_from_main, show_authors_window);

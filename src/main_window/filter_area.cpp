@@ -43,14 +43,6 @@ void set_text_of(QWidget* w, const QString& text) {
     }
 }
 
-// The order of each grid column; "%1" stands for the direction.
-const QStringList& column_orders() {
-    static const QStringList orders = {"key %1 ",           "author %1 , text2",        "text2 %1",
-                                       "subject  %1 , author, text2", "rate %1 , author, text2",
-                                       "language %1 , author, text2", "quotes.notes %1 , author, text2"};
-    return orders;
-}
-
 }  // namespace
 
 FilterArea::FilterArea(AppContext& ctx, QuoteList& list, EditArea& edit, QuoteCounts& counts, QWidget* parent)
@@ -214,7 +206,9 @@ void FilterArea::b_filter_Click() {
         GridQuery query;
         query.condition = condition(valid);
         if (!valid) return;
-        query.order = list_.sort().order_text(column_orders());
+        Qt::SortOrder direction = Qt::AscendingOrder;
+        if (list_.sort().indicator(GridQuery::column_count, direction))
+            query.sort_by(GridQuery::Column(list_.sort().column()), direction);
         filter_active_ = !query.condition.isEmpty();
         ctx_.current_quotes_filter = query.condition;
         set_lit(b_filter, filter_active_);

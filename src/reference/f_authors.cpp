@@ -52,10 +52,10 @@ f_authors::f_authors(AppContext& ctx)
                                  {QStringLiteral("authors"), QStringLiteral("name"), QStringLiteral("author"),
                                   QStringLiteral("Author \"%1\" cannot be deleted beacuse associated with one or more quotes."),
                                   QStringLiteral("Author not deleted.")},
-                                 // The replaced author goes, in the same transaction.
+                                 // The replaced author stays, notes and picture with them, with no quotation.
                                  {QStringLiteral("Existing name to be used?"), QStringLiteral("Author name replacement"),
                                   QStringLiteral("Author '%1' not found."), QStringLiteral("authors"), QStringLiteral("name"),
-                                  QStringLiteral("author"), true}}) {
+                                  QStringLiteral("author")}}) {
     build_edit_area();
     build_filter_area();
     set_tab_order({grid, t_name, t_picture, b_get_file, t_notes, b_add_new, b_save, b_delete, b_show_quotes, b_main_windpw,
@@ -173,7 +173,7 @@ void f_authors::row_shown() {
 // fraction, written with a decimal point whatever the user's locale. The list is not read
 // again: the new order shows the next time it is.
 void f_authors::rotate_current() {
-    if (!current_sql().contains(QLatin1String("order by authors.random"), Qt::CaseInsensitive)) return;
+    if (!in_first_order()) return;  // the authors' random order is the window's first one
     guarded(ctx_.ui, [&] {
         const QString where = QStringLiteral(" where rowid = ") + QString::number(recordset()->bookmark().toLongLong());
         Statement old = ctx_.database->prepare(QStringLiteral("select random from authors") + where);
@@ -253,10 +253,7 @@ void f_authors::b_delete_Click() {
 }
 
 void f_authors::b_replace_Click() {
-    const QString replaced = t_name->text();
-    if (replace_current(replaced).isEmpty()) return;
-    ctx_.events.author_was_changed(replaced, QString());
-    ctx_.events.quotes_were_changed();
+    if (!replace_current(t_name->text()).isEmpty()) ctx_.events.quotes_were_changed();
 }
 
 void f_authors::b_random_Click() {
@@ -273,7 +270,7 @@ void f_authors::b_show_quotes_Click() { show_quotes(AppEvents::QuotesOf::author,
 
 // ---------------------------------------------------------------------------- opening
 
-void show_authors_window(AppContext& ctx, const QString& name) {
-    show_reference_window(ctx, AppEvents::authors_window, [&ctx] { return new f_authors(ctx); },
-                          name.isEmpty() ? QString() : name_is(name));
+bool show_authors_window(AppContext& ctx, const QString& name) {
+    return show_reference_window(ctx, AppEvents::authors_window, [&ctx] { return new f_authors(ctx); },
+                                 name.isEmpty() ? QString() : name_is(name), name);
 }

@@ -57,5 +57,6 @@ private:
 };
 
 // Shows the authors window, opening it when it is not open, with its list on the author named
-// `name` when it lists one and no edit is pending there, and brings it to the front.
-void show_authors_window(AppContext& ctx, const QString& name);
+// `name` when it lists one, and brings it to the front. False when an edit pending on another
+// author kept it where it was (the user is told).
+bool show_authors_window(AppContext& ctx, const QString& name);

@@ -88,7 +88,7 @@ void f_languages::b_save_Click() {
     default_language_read_again();
     show_saved(code_is(code));
     // The main window's rate and language lists, and the web sites window's.
-    ctx_.events.languages_were_changed();
+    ctx_.events.languages_were_changed(written == Written::added ? QString() : old_code, code);
     if (written == Written::renamed) ctx_.events.quotes_were_changed();
     ctx_.ui.yield();
 }
@@ -102,9 +102,10 @@ void f_languages::default_language_read_again() {
 void f_languages::b_delete_Click() {
     // The refusal names the language by its description, by its code when it has none.
     const QString shown = t_desc->text().isEmpty() ? t_code->text() : t_desc->text();
-    if (!delete_unused(shown)) return;
+    const auto code = delete_unused(shown);
+    if (!code) return;
     default_language_read_again();  // the default language may have gone with it
-    ctx_.events.languages_were_changed();
+    ctx_.events.languages_were_changed(*code, QString());
 }
 
 void f_languages::b_show_quotes_Click() { show_quotes(AppEvents::QuotesOf::language, t_code->text()); }

@@ -110,7 +110,7 @@ void f_subjects::b_replace_Click() {
 
 void f_subjects::b_show_quotes_Click() { show_quotes(AppEvents::QuotesOf::subject, t_subject->text()); }
 
-void show_subjects_window(AppContext& ctx, const QString& subject) {
-    show_reference_window(ctx, AppEvents::subjects_window, [&ctx] { return new f_subjects(ctx); },
-                          subject.isEmpty() ? QString() : subject_is(subject));
+bool show_subjects_window(AppContext& ctx, const QString& subject) {
+    return show_reference_window(ctx, AppEvents::subjects_window, [&ctx] { return new f_subjects(ctx); },
+                                 subject.isEmpty() ? QString() : subject_is(subject), subject);
 }

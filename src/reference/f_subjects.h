@@ -32,5 +32,6 @@ protected:
 };
 
 // Shows the subjects window, opening it when it is not open, with its list on `subject` when it
-// lists it and no edit is pending there, and brings it to the front.
-void show_subjects_window(AppContext& ctx, const QString& subject);
+// lists it, and brings it to the front. False when an edit pending on another subject kept it
+// where it was (the user is told).
+bool show_subjects_window(AppContext& ctx, const QString& subject);

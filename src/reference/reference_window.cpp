@@ -345,6 +345,11 @@ bool ReferenceWindow::go_to_first(const QString& condition) {
     return found;
 }
 
+bool ReferenceWindow::shows(const QString& key) const {
+    // The key the row had when it was shown: a pending rename is still that row.
+    return !adding_new_ && binding_->current_row() >= 0 && jet::folded(initial_values_.value(0)) == jet::folded(key.trimmed());
+}
+
 // ---------------------------------------------------------------------------- the edit area
 
 void ReferenceWindow::row_changed(int row) {
@@ -553,20 +558,16 @@ QString ReferenceWindow::replace_current(const QString& current) {
         if (!found) {
             ctx_.ui.message(r.not_found.arg(answer));
         } else if (jet::folded(used) == jet::folded(current)) {
-            // Its own quotations: nothing would move, and removing it would leave them without it.
+            // Its own quotations: nothing would move.
             ctx_.ui.message(QStringLiteral("'") + answer + QStringLiteral("' is the one being replaced."));
             used.clear();
         }
     }
-    // All or nothing: a failure part way leaves every quotation and row as it was.
+    // All or nothing: a failure part way leaves every quotation as it was.
     const bool done = guarded(ctx_.ui, [&] {
         Hourglass busy(ctx_.ui);
-        Database::Transaction t(db);
         db.execute(QStringLiteral("update quotes set %1 = '").arg(r.quotes_column) + sql_escape_text(used) +
                    QStringLiteral("' where %1 = '").arg(r.quotes_column) + sql_escape_text(current) + u'\'');
-        if (r.remove_old)
-            db.execute(QStringLiteral("Delete from %1 where %2 = '").arg(r.table, r.column) + sql_escape_text(current) + u'\'');
-        t.commit();
     });
     if (!done) return QString();
     binding_->requery_at(r.column + QStringLiteral(" = '") + sql_escape_text(used) + u'\'', binding_->current_row());
@@ -654,16 +655,21 @@ void ReferenceWindow::show_quotes(AppEvents::QuotesOf field, const QString& valu
 
 void ReferenceWindow::uscita() { close(); }
 
-ReferenceWindow* show_reference_window(AppContext& ctx, AppEvents::Window kind, const std::function<ReferenceWindow*()>& make,
-                                       const QString& condition) {
+bool show_reference_window(AppContext& ctx, AppEvents::Window kind, const std::function<ReferenceWindow*()>& make,
+                           const QString& condition, const QString& key) {
     auto* window = qobject_cast<ReferenceWindow*>(ctx.events.window(kind));
     if (!window) window = make();  // it goes when it is closed
     window->show();
+    // Moving would throw the pending edit away; staying silently would let its save pass for
+    // the row asked for.
+    const bool blocked = !condition.isEmpty() && window->editing() && !window->shows(key);
     if (!condition.isEmpty() && !window->editing()) window->go_to_first(condition);
     ctx.ui.yield();
     window->raise();
     window->activateWindow();
-    return window;
+    if (blocked)
+        ctx.ui.message(QStringLiteral("Edit operation in progress: '") + key + QStringLiteral("' can be shown once it is saved."));
+    return !blocked;
 }
 
 void ReferenceWindow::keyPressEvent(QKeyEvent* event) {

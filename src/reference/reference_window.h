@@ -66,10 +66,14 @@ public:
     // The statement the list was last read with.
     const QString& current_sql() const { return current_sql_; }
     SortState& sort() { return sort_; }
+    // Listed in the first order (the source's own, or the Shape's first_order): no header clicked.
+    bool in_first_order() const { return sort_.column() < 0; }
     RecordSet* recordset() const;
     GridBinding& binding() const { return *binding_; }
     // Makes the first listed row that meets `condition` current; false when none does.
     bool go_to_first(const QString& condition);
+    // The row whose key is `key` is the one shown, or the one an edit is pending on.
+    bool shows(const QString& key) const;
 
     QTableView* grid = nullptr;
     QFrame* edit_area = nullptr;
@@ -96,7 +100,6 @@ protected:
         QString not_found{};        // "%1" stands for the answer
         QString table{}, column{};  // the reference table and its name column
         QString quotes_column{};    // the column of quotes that holds the name
-        bool remove_old = false;
     };
     // What a window is, beyond its own controls.
     struct Shape {
@@ -211,9 +214,9 @@ protected:
     // row deleted.
     std::optional<QString> delete_unused(const QString& shown);
     // Moves the quotations of the current value to another one the user names, as the Shape's
-    // replacement says, asking again while the name is unknown; with `remove_old` the replaced
-    // row goes too, in the same transaction. Nothing is asked while an edit is pending or without a current row. Returns
-    // the value used, empty when nothing was done.
+    // replacement says, asking again while the name is unknown. The replaced row stays, with
+    // whatever else it holds, and no quotation. Nothing is asked while an edit is pending or
+    // without a current row. Returns the value used, empty when nothing was done.
     QString replace_current(const QString& current);
     void show_main_window();
     // The main window lists the quotations of `value` (trimmed; nothing when empty) in `field`.
@@ -254,7 +257,9 @@ private:
     int height_wanted_ = 0;  // the frame's height in pixels, reached once shown
 };
 
-// Shows the window of `kind`, made by `make` when it is not open, with its list on the first row
-// meeting `condition` when one is given and no edit is pending there, and brings it to the front.
-ReferenceWindow* show_reference_window(AppContext& ctx, AppEvents::Window kind, const std::function<ReferenceWindow*()>& make,
-                                       const QString& condition = QString());
+// Shows the window of `kind`, made by `make` when it is not open, and brings it to the front.
+// Asked for the row whose key is `key` (the first row meeting `condition`), its list moves there;
+// while an edit is pending on another row the list stays, the user is told, and false is
+// returned, so that nothing chosen there is taken for the row asked for.
+bool show_reference_window(AppContext& ctx, AppEvents::Window kind, const std::function<ReferenceWindow*()>& make,
+                           const QString& condition = QString(), const QString& key = QString());

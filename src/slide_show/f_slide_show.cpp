@@ -176,7 +176,7 @@ void f_slide_show::start() {
 GridQuery f_slide_show::show_query() const {
     // The main window's list, whatever its order, in the random order.
     GridQuery q = ctx_.current_quotes_query;
-    q.order.clear();
+    q.to_random_order();
     return q;
 }
 
@@ -249,7 +249,7 @@ void f_slide_show::Timer1_Timer() {
     }
     show_quote(*q);
     // The show's own statement is in random order: the quotation always moves to the back.
-    own_write([&] { ctx_.rotate_quote(qint32(q->key), show_query().sql()); });
+    own_write([&] { ctx_.rotate_quote(qint32(q->key), show_query()); });
     previous_key = current_key;
     current_key = q->key;
     show_labels();

@@ -16,6 +16,19 @@
 
 #include <sqlite3.h>
 
+namespace {
+
+// The grid's query with this condition, sorted by `column` (none: in random order).
+GridQuery grid_query(const QString& condition, std::optional<GridQuery::Column> column = std::nullopt,
+                     Qt::SortOrder direction = Qt::AscendingOrder) {
+    GridQuery q;
+    q.condition = condition;
+    if (column) q.sort_by(*column, direction);
+    return q;
+}
+
+}  // namespace
+
 class TestDatabase : public QObject {
     Q_OBJECT
 
@@ -246,23 +259,21 @@ private slots:
                    "delete from authors where name = 'Smith';"
                    "insert into quotes (text, author, subject, language, random) values"
                    " ('Unsigned.', null, '-', 'EN', 0.05), ('Shouting, as usual.', 'MARK TWAIN', '-', 'EN', 0.95)");
-        const std::pair<QString, QString> queries[] = {
-            {"", ""},
-            {" text like '*e*'", ""},
-            {"", "author ASC , text2"},
-            {" key = 2", ""},
-            {" author = 'oscar wilde'", "key DESC "},
-            {" (rate >= '1' and rate <= '2')", "quotes.notes ASC , author, text2"},
-            {" quotes.notes like '*odd*' or author like '*twain*'", "text2 DESC"},
+        using C = GridQuery::Column;
+        const GridQuery queries[] = {
+            grid_query(""),
+            grid_query(" text like '*e*'"),
+            grid_query("", C::author),
+            grid_query(" key = 2"),
+            grid_query(" author = 'oscar wilde'", C::key, Qt::DescendingOrder),
+            grid_query(" (rate >= '1' and rate <= '2')", C::note),
+            grid_query(" quotes.notes like '*odd*' or author like '*twain*'", C::text, Qt::DescendingOrder),
         };
         // The sets share the authors read, as one list does from click to click, until another
         // program changes them.
         const auto kept = std::make_shared<KeyedSource::Lookup::Kept>();
         const auto check_every_query = [&] {
-            for (const auto& [condition, order] : queries) {
-                GridQuery query;
-                query.condition = condition;
-                query.order = order;
+            for (const GridQuery& query : queries) {
                 QStringList engine;
                 Statement st = db.prepare(query.sql());
                 while (st.step()) engine << st.column_text(0);
@@ -306,25 +317,26 @@ private slots:
             return keys;
         };
         struct Case {
-            QString condition, order, change;
+            GridQuery q;
+            QString change;
             qint64 key;
         };
+        using C = GridQuery::Column;
+        const auto down = Qt::DescendingOrder;
         const Case cases[] = {
-            {"", "", "update quotes set random = 0.65 where key = 2", 2},
-            {"", "author ASC , text2", "update quotes set author = 'Mark Twain' where key = 6", 6},
-            {"", "author DESC , text2", "update quotes set author = 'Émile Zola' where key = 1", 1},
-            {"", "text2 ASC", "update quotes set text = '\"Zebra crossing' where key = 4", 4},
-            {"", "rate ASC , author, text2", "update quotes set rate = null where key = 7", 7},
-            {"", "quotes.notes DESC , author, text2", "update quotes set notes = 'n0' where key = 8", 8},
-            {"", "key DESC ", "update quotes set text = 'Same place' where key = 5", 5},
-            {" subject = 'Life'", "", "update quotes set subject = 'Love' where key = 4", 4},          // leaves
-            {" subject = 'Life'", "author ASC , text2", "update quotes set subject = 'Life' where key = 3", 3},  // comes in
-            {" text like '*e*'", "text2 DESC", "update quotes set author = 'Nobody Known' where key = 3", 3},  // no author row
+            {grid_query(""), "update quotes set random = 0.65 where key = 2", 2},
+            {grid_query("", C::author), "update quotes set author = 'Mark Twain' where key = 6", 6},
+            {grid_query("", C::author, down), "update quotes set author = 'Émile Zola' where key = 1", 1},
+            {grid_query("", C::text), "update quotes set text = '\"Zebra crossing' where key = 4", 4},
+            {grid_query("", C::rate), "update quotes set rate = null where key = 7", 7},
+            {grid_query("", C::note, down), "update quotes set notes = 'n0' where key = 8", 8},
+            {grid_query("", C::key, down), "update quotes set text = 'Same place' where key = 5", 5},
+            {grid_query(" subject = 'Life'"), "update quotes set subject = 'Love' where key = 4", 4},          // leaves
+            {grid_query(" subject = 'Life'", C::author), "update quotes set subject = 'Life' where key = 3", 3},  // comes in
+            {grid_query(" text like '*e*'", C::text, down), "update quotes set author = 'Nobody Known' where key = 3", 3},  // no author row
         };
         for (const Case& c : cases) {
-            GridQuery q;
-            q.condition = c.condition;
-            q.order = c.order;
+            const GridQuery& q = c.q;
             RecordSet shown(*f.ctx->list_database, q.source());
             shown.set_writer(db);
             db.execute(c.change);
@@ -334,8 +346,7 @@ private slots:
         }
         // An author entered twice gives the row twice, as the join does.
         db.execute("insert into authors values ('SMITH', null, null, 0)");
-        GridQuery q;
-        q.order = "key ASC ";
+        const GridQuery q = grid_query("", C::key);
         RecordSet twice(*f.ctx->list_database, q.source());
         db.execute("update quotes set author = 'Smith' where key = 2");
         twice.place(2, 1);
@@ -629,17 +640,17 @@ private slots:
         QVERIFY(db.scalar("select random from quotes where key = 1").toDouble() < 1.0);
 
         // In random order a quotation shown moves one whole unit back each time.
-        const QString random_sql = "SELECT * FROM Quotes_with_sortable_text order by quotes.random";
+        const GridQuery in_random_order;
         db.execute("update quotes set random = 0.42 where key = 3");
-        QCOMPARE(random_order::rotate_quote(db, rng, random_sql, 3), random_order::Rotation::rotated);
+        QCOMPARE(random_order::rotate_quote(db, rng, in_random_order, 3), random_order::Rotation::rotated);
         const double once = db.scalar("select random from quotes where key = 3").toDouble();
         QVERIFY(once >= 1.0 && once < 2.0);
-        QCOMPARE(random_order::rotate_quote(db, rng, random_sql, 999), random_order::Rotation::quote_missing);
+        QCOMPARE(random_order::rotate_quote(db, rng, in_random_order, 999), random_order::Rotation::quote_missing);
 
         // Numbers always carry a decimal point, whatever the user's locale.
         const QLocale saved;
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        random_order::rotate_quote(db, rng, random_sql, 3);
+        random_order::rotate_quote(db, rng, in_random_order, 3);
         const double twice = db.scalar("select random from quotes where key = 3").toDouble();
         QVERIFY2(twice > 2.0 && twice < 3.0, qPrintable(QString::number(twice)));  // 2.x, its fraction kept
         QLocale::setDefault(saved);

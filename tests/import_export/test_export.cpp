@@ -95,8 +95,14 @@ private slots:
     void grouping_is_refused_unless_ordered_by_author() {
         MainWindowFixture f;
         f.show();
-        for (int column : {-1, 2}) {  // random order, then by text
+        f.exec("update quotes set notes = 'order by author' where key = 2");
+        for (int column : {-1, 2, 0}) {  // random order, by text, by key with a note naming the author order
             if (column >= 0) sort_by(f, column);
+            if (column == 0) {
+                f.w().filters->t_note_filter->setText("order by author");
+                f.w().b_filter_Click();
+                QCOMPARE(f.grid_keys(), QList<int>{2});
+            }
             QPointer<f_export> w = open_export(f);
             f.ui.expect_message("Grouping by author is only possible if quotes are ordered by author.");
             w->opt_group->click();

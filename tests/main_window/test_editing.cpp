@@ -1,6 +1,11 @@
 // Editing in the main window: change detection, add, save, delete, undo, next, completion.
 #include "main_window_fixture.h"
+#include "reference/f_authors.h"
+#include "reference/f_languages.h"
+#include "reference/f_subjects.h"
 
+#include <QAction>
+#include <QPointer>
 #include <QSignalSpy>
 
 #include <functional>
@@ -88,6 +93,56 @@ private slots:
         QVERIFY(!f.ctx->events.is_open(AppEvents::export_window));
         QCOMPARE(get_setting("last_db_file"), f.path());
         QVERIFY(!f.ui.ended && f.w().isVisible());
+    }
+
+    // The author, subject and language renamed in their windows while the quotation is being
+    // edited: the boxes, and what Undo brings back, follow the new names.
+    void a_pending_edit_follows_renames_made_elsewhere() {
+        MainWindowFixture f;
+        struct CloseOthers {
+            AppContext& ctx;
+            ~CloseOthers() {
+                for (auto kind : {AppEvents::authors_window, AppEvents::subjects_window, AppEvents::languages_window})
+                    delete ctx.events.window(kind);
+            }
+        } cleanup{*f.ctx};
+        f.show();
+        f.go_to(1);  // Mark Twain, Life, EN
+        EditArea& e = *f.w().edit;
+        const QString text = e.t_text->toPlainText();
+        e.t_text->setPlainText("Courage is mastery of fear.");
+        f.w().m_authors->trigger();
+        QPointer<f_authors> authors = qobject_cast<f_authors*>(f.ctx->events.window(AppEvents::authors_window));
+        authors->t_name->setText("Samuel Clemens");
+        authors->b_save->click();
+        f.w().m_subjects->trigger();
+        QPointer<f_subjects> subjects = qobject_cast<f_subjects*>(f.ctx->events.window(AppEvents::subjects_window));
+        subjects->t_subject->setText("Living");
+        subjects->b_save->click();
+        f.w().m_languages->trigger();
+        QPointer<f_languages> languages = qobject_cast<f_languages*>(f.ctx->events.window(AppEvents::languages_window));
+        QVERIFY(languages->go_to_first("code = 'EN'"));
+        languages->t_code->setText("ENG");
+        languages->b_save->click();
+        const auto boxes = [&] { return QStringList{e.cb_author->currentText(), e.cb_subject->currentText(), e.cb_language->currentText()}; };
+        QCOMPARE(boxes(), (QStringList{"Samuel Clemens", "Living", "ENG"}));
+        QVERIFY(e.editing());
+        e.b_undo->click();
+        QCOMPARE(e.t_text->toPlainText(), text);
+        QCOMPARE(boxes(), (QStringList{"Samuel Clemens", "Living", "ENG"}));
+        QVERIFY(!e.editing());
+        // Saved, nothing is asked and the quotation keeps the renamed ones.
+        e.t_text->setPlainText("Courage is mastery of fear.");
+        e.b_save->click();
+        QCOMPARE(f.scalar("select author || '|' || subject || '|' || language || '|' || text from quotes where key = 1").toString(),
+                 QString("Samuel Clemens|Living|ENG|Courage is mastery of fear."));
+        // Another author typed in the box stays there; Undo brings back the renamed one.
+        e.cb_author->setEditText("Oscar Wilde");
+        authors->t_name->setText("S. L. Clemens");
+        authors->b_save->click();
+        QCOMPARE(e.cb_author->currentText(), QString("Oscar Wilde"));
+        e.b_undo->click();
+        QCOMPARE(e.cb_author->currentText(), QString("S. L. Clemens"));
     }
 
     void save_updates_and_keeps_line_breaks_and_every_quote_mark() {

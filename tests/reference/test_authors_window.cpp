@@ -104,6 +104,36 @@ private slots:
         QVERIFY(f.ui.messages().isEmpty());
     }
 
+    void a_pending_edit_elsewhere_keeps_the_window_and_hands_nothing_back() {
+        MainWindowFixture f;
+        CloseAuthorsWindow cleanup{*f.ctx};
+        f.show();
+        f.go_to(2);  // Oscar Wilde
+        f.w().edit->b_edit_author->click();
+        f_authors* w = authors_window(*f.ctx);
+        w->t_notes->setText("Irish wit");  // pending on Oscar Wilde
+        // Asked for Oscar Wilde again, the window is on him already: his save still goes back.
+        f.w().edit->b_edit_author->click();
+        QVERIFY(f.ctx->author_requested_from_main && f.ui.messages().isEmpty());
+        // Asked for Mark Twain, from the menu or the button, it stays and says so.
+        f.go_to(1);
+        f.ui.expect_message("'Mark Twain' can be shown once it is saved");
+        f.w().m_authors->trigger();
+        f.ui.expect_message("'Mark Twain' can be shown once it is saved");
+        f.w().edit->b_edit_author->click();
+        QCOMPARE(w->t_name->text(), QString("Oscar Wilde"));
+        QCOMPARE(w->t_notes->text(), QString("Irish wit"));
+        // Its save hands nothing back: Mark Twain's quotation keeps its author.
+        w->b_save->click();
+        QCOMPARE(f.w().edit->cb_author->currentText(), QString("Mark Twain"));
+        QVERIFY(!f.w().edit->editing());
+        QCOMPARE(f.scalar("select notes from authors where name = 'Oscar Wilde'").toString(), QString("Irish wit"));
+        // Nothing pending any more: the next request is served.
+        f.w().edit->b_edit_author->click();
+        QCOMPARE(w->t_name->text(), QString("Mark Twain"));
+        QVERIFY(f.ctx->author_requested_from_main);
+    }
+
     void a_new_picture_shows_in_the_main_window_at_once() {
         MainWindowFixture f;
         CloseAuthorsWindow cleanup{*f.ctx};

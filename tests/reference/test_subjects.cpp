@@ -220,6 +220,26 @@ private slots:
         QVERIFY(f.ui.messages().isEmpty());
     }
 
+    void a_pending_edit_elsewhere_keeps_the_window_and_hands_nothing_back() {
+        MainWindowFixture f;
+        f.show();
+        f.go_to(3);  // Wisdom
+        f.w().edit->b_add_subject->click();
+        QPointer<f_subjects> w = subjects_window(*f.ctx);
+        w->t_subject->setText("Wisdom and folly");  // pending on Wisdom
+        f.go_to(1);  // Life
+        f.ui.expect_message("'Life' can be shown once it is saved");
+        f.w().edit->b_add_subject->click();
+        QVERIFY(!f.ctx->subject_requested_from_main);
+        QCOMPARE(w->t_subject->text(), QString("Wisdom and folly"));
+        // The rename is saved; the quotation on Life keeps its subject.
+        w->b_save->click();
+        QCOMPARE(f.w().edit->cb_subject->currentText(), QString("Life"));
+        QVERIFY(!f.w().edit->editing());
+        QCOMPARE(f.scalar("select count(*) from quotes where subject = 'Wisdom and folly'").toInt(), 2);
+        delete w.data();
+    }
+
     void it_stands_beside_its_list_as_high_as_its_areas() {
         SubjectsFixture f;
         f.open();
