@@ -27,6 +27,8 @@
 #include "widgets/help_menu.h"
 #include "widgets/window_utils.h"
 
+#include <utility>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -269,28 +271,10 @@ void f_main::restore_geometry() {
     center_window(*this);
 }
 
-// Once shown, the frame's title bar and borders are known: the frame gets the height wanted and
-// stays on the screen.
-void f_main::fit_frame() {
-    const QRect free = primary_screen_area().available;
-    if (frame_height_wanted_ > 0) {
-        const int borders = frameGeometry().height() - height();
-        resize(width(), std::max(minimumHeight(), frame_height_wanted_ - borders));
-        frame_height_wanted_ = 0;
-        center_window(*this);
-    }
-    QRect frame = frameGeometry();
-    if (frame.bottom() > free.bottom()) frame.moveBottom(free.bottom());
-    if (frame.right() > free.right()) frame.moveRight(free.right());
-    if (frame.top() < free.top()) frame.moveTop(free.top());
-    if (frame.left() < free.left()) frame.moveLeft(free.left());
-    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
-}
-
 void f_main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     QTimer::singleShot(0, this, [this] {
-        fit_frame();
+        keep_frame_on_screen(*this, std::exchange(frame_height_wanted_, 0));
         // Where the desktop never activates a new window, its first showing stands for activation.
         if (pending_random_ && isVisible()) {
             pending_random_ = false;

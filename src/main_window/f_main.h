@@ -75,7 +75,6 @@ private:
     void wire();
     void open_window();
     void restore_geometry();
-    void fit_frame();
     void m_change_db_Click();
     // A collection kept in an Access file made into a new database, which is then used as a
     // database changed to is.

@@ -11,6 +11,8 @@
 #include "widgets/guards.h"
 #include "widgets/window_utils.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -264,24 +266,7 @@ void ReferenceWindow::open_window() {
 
 void ReferenceWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    QTimer::singleShot(0, this, &ReferenceWindow::fit_on_screen);
-}
-
-// Once shown, the frame's title bar and borders are known: the frame gets the height wanted,
-// and the whole frame stays in the part of the screen the taskbar leaves free.
-void ReferenceWindow::fit_on_screen() {
-    const QRect free = primary_screen_area().available;
-    if (height_wanted_ > 0) {
-        resize(width(), std::max(minimumHeight(), height_wanted_ - (frameGeometry().height() - height())));
-        height_wanted_ = 0;
-        center_window(*this);
-    }
-    QRect f = frameGeometry();
-    f.moveRight(std::min(f.right(), free.right()));
-    f.moveBottom(std::min(f.bottom(), free.bottom()));
-    f.moveLeft(std::max(f.left(), free.left()));
-    f.moveTop(std::max(f.top(), free.top()));
-    if (f.topLeft() != frameGeometry().topLeft()) move(f.topLeft());
+    QTimer::singleShot(0, this, [this] { keep_frame_on_screen(*this, std::exchange(height_wanted_, 0)); });
 }
 
 // ---------------------------------------------------------------------------- the list

@@ -242,7 +242,6 @@ private:
     void build();
     void row_changed(int row);
     void header_clicked(int column);
-    void fit_on_screen();
     bool one_box() const { return shape_.filter == Shape::Filter::one_box; }
 
     RecordSetModel* model_ = nullptr;

@@ -2,7 +2,10 @@
 
 #include "core/app_context.h"
 
+#include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 void center_window(QWidget& window, const ScreenArea& area) {
     // Centred in the part of the screen that the taskbar leaves free, never over the taskbar.
@@ -13,6 +16,47 @@ void center_window(QWidget& window, const ScreenArea& area) {
     left = std::max(left, free.left());
     top = std::max(top, free.top());
     window.move(left, top);
+}
+
+namespace {
+
+void fit_frame(QWidget& window, int wanted_frame_height) {
+    const QRect free = primary_screen_area().available;
+    const QRect frame = window.frameGeometry();
+    const int extra_w = frame.width() - window.width(), extra_h = frame.height() - window.height();
+    const int max_w = free.width() - extra_w, max_h = free.height() - extra_h;
+    window.setMinimumSize(std::min(window.minimumWidth(), max_w), std::min(window.minimumHeight(), max_h));
+    int h = wanted_frame_height > 0 ? std::min(wanted_frame_height, free.height()) - extra_h : window.height();
+    h = std::max(window.minimumHeight(), std::min(h, max_h));
+    const int w = std::max(window.minimumWidth(), std::min(window.width(), max_w));
+    if (w != window.width() || h != window.height()) window.resize(w, h);
+    if (wanted_frame_height > 0) {
+        center_window(window);
+        return;
+    }
+    QRect f(frame.topLeft(), QSize(w + extra_w, h + extra_h));
+    f.moveRight(std::min(f.right(), free.right()));
+    f.moveBottom(std::min(f.bottom(), free.bottom()));
+    f.moveLeft(std::max(f.left(), free.left()));
+    f.moveTop(std::max(f.top(), free.top()));
+    if (f.topLeft() != frame.topLeft()) window.move(f.topLeft());
+}
+
+}  // namespace
+
+void keep_frame_on_screen(QWidget& window, int wanted_frame_height) {
+    fit_frame(window, wanted_frame_height);
+    if (window.frameGeometry().size() != window.size()) return;  // framed already
+    // The window manager frames a window shortly after it is mapped; its frame is looked for at
+    // each tick of a short timer, and the window fitted again once, when it has come.
+    auto* wait = new QTimer(&window);
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(wait, &QTimer::timeout, &window, [&window, wait, ticks, wanted_frame_height] {
+        const bool framed = window.frameGeometry().size() != window.size();
+        if (framed) fit_frame(window, wanted_frame_height);
+        if (framed || ++*ticks > 60) wait->deleteLater();
+    });
+    wait->start(25);
 }
 
 int inner_width(const QWidget& window) { return to_twips(std::min(window.width(), window.frameGeometry().width())); }

@@ -9,6 +9,14 @@ class QWidget;
 // Window placement and sizes in twips.
 void center_window(QWidget& window, const ScreenArea& area = primary_screen_area());
 int inner_width(const QWidget& window);
+
+// Fits the whole frame of a shown window (title bar and borders included) into the part of the
+// screen the taskbar leaves free: a frame taller or wider than that is made smaller, one that
+// reaches past an edge is moved in. `wanted_frame_height` > 0 asks for that frame height (never
+// more than the free height) and centres the window. It fits at once with the frame known now,
+// and again when the window manager gives the window its frame, which comes a moment after it is
+// shown (and never where no window manager runs).
+void keep_frame_on_screen(QWidget& window, int wanted_frame_height = 0);
 int inner_height(const QWidget& window);
 
 // Shows the main window, making it again when it was closed, and brings it to the front.

@@ -1,0 +1,83 @@
+#!/bin/sh
+# The real program on a 1366 x 768 screen with a window manager, as a user's desktop runs it:
+# at the first, second and third start the main window's whole frame, title bar included, lies
+# on the screen, and so do the frames of the Authors, Web sites and Import windows.
+set -eu
+exe="$1"
+for tool in xvfb-run openbox xdotool xwininfo xprop; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 0; }
+done
+if [ -z "${SENTARA_ON_DISPLAY:-}" ]; then
+    SENTARA_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
+fi
+
+home=$(mktemp -d)
+pids=""
+cleanup() { for p in $pids; do kill "$p" 2>/dev/null || true; done; rm -rf "$home"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+       XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/run"
+unset QT_QPA_PLATFORM
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Sentara" && chmod 700 "$XDG_RUNTIME_DIR"
+openbox >/dev/null 2>&1 &
+pids="$!"
+db="$home/quotes.mdb"
+"$exe" --create-database "$db" --with-samples >/dev/null || fail "--create-database failed"
+printf '[general]\nlast_db_file=%s\n' "$db" > "$XDG_CONFIG_HOME/Sentara/Sentara.conf"
+
+# The id of the first window whose title matches, once it is there.
+window_named() {
+    i=0
+    while :; do
+        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$w" ] && { echo "$w"; return; }
+        i=$((i + 1)); [ $i -gt 100 ] && return 1
+        sleep 0.1
+    done
+}
+
+# Fails unless the frame of window $1 (named $2) lies within the screen.
+on_screen() {
+    sleep 1.5   # the window manager frames it; the program fits the frame
+    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+    w=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
+    h=$(xwininfo -id "$1" | sed -n 's/.*Height: *//p')
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')
+    [ -n "$extents" ] || fail "$2: the window manager gave it no frame"
+    IFS=, read -r left right top bottom <<END
+$extents
+END
+    fx=$((x - left)); fy=$((y - top)); fr=$((x + w + right)); fb=$((y + h + bottom))
+    [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ "$fr" -le 1366 ] && [ "$fb" -le 768 ] ||
+        fail "$2: its frame ($fx,$fy)-($fr,$fb) leaves the 1366 x 768 screen"
+}
+
+for start in 1 2 3; do
+    "$exe" >"$home/out" 2>&1 &
+    pid=$!
+    pids="$pids $pid"
+    main=$(window_named "^Sentara - quotes") || { cat "$home/out" >&2; fail "start $start: no main window"; }
+    on_screen "$main" "start $start, the main window"
+    if [ "$start" = 3 ]; then
+        for shortcut in ctrl+1 ctrl+4 ctrl+i; do
+            xdotool windowactivate --sync "$main" 2>/dev/null || true
+            xdotool key "$shortcut"
+            sleep 1
+            other=$(xdotool getactivewindow)
+            [ "$other" != "$main" ] || fail "$shortcut opened no window"
+            name=$(xdotool getwindowname "$other")
+            on_screen "$other" "the window of $shortcut ($name)"
+            echo "on screen: $name"
+        done
+    fi
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
+    xdotool key ctrl+q   # File > Exit: the geometry is kept for the next start
+    i=0
+    while kill -0 "$pid" 2>/dev/null; do
+        i=$((i + 1)); [ $i -gt 50 ] && { kill "$pid"; break; }
+        sleep 0.1
+    done
+done
+echo "windows on screen: ok"
