@@ -27,6 +27,17 @@ QString after_mark(const QString& line) {
     return rest.isEmpty() ? QString() : rest;
 }
 
+// True for a line made of "%" signs alone (blanks after them allowed): "%" ends a cookie, and a
+// quotation's own line of that shape is written with one "%" more.
+bool percent_line(QStringView line) {
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1].isSpace()) --end;
+    if (end == 0) return false;
+    for (qsizetype i = 0; i < end; ++i)
+        if (line[i] != u'%') return false;
+    return true;
+}
+
 bool indented(const QString& line) { return !line.isEmpty() && line[0].isSpace() && !line.trimmed().isEmpty(); }
 
 QString right_trimmed(const QString& s) {
@@ -93,14 +104,16 @@ quote_import::Records read(const QString& text) {
         cookie.clear();
     };
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = right_trimmed(lines[i]);
+        QString line = lines[i];
+        if (line.endsWith(u'\r')) line.chop(1);
         if (line.startsWith(QChar(0xFEFF))) line.remove(0, 1);
-        if (line == QLatin1String("%")) {
+        if (right_trimmed(line) == QLatin1String("%")) {
             ++separators;
             end_cookie();
             cookie_line = int(i) + 2;
             continue;
         }
+        if (percent_line(line)) line.remove(0, 1);  // a quotation's own "%" line, written with one more
         cookie << line;
     }
     if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
@@ -117,6 +130,10 @@ QString cookie(const QString& text, const QString& author, const QString& note) 
     QString out = text.trimmed();
     out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     out.replace(u'\r', u'\n');
+    QStringList lines = out.split(u'\n');
+    for (QString& line : lines)
+        if (percent_line(line)) line.prepend(u'%');
+    out = lines.join(u'\n');
     if (author.trimmed().isEmpty()) return out;
     out += QStringLiteral("\n\t\t-- ") + author.trimmed();
     QString source = note.trimmed();

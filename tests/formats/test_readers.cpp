@@ -153,6 +153,24 @@ private slots:
         QCOMPARE(fortune_format::cookie("Text\r\nmore", "A, B", "line\none"), QString("Text\nmore\n\t\t-- A, B, \"line one\""));
     }
 
+    // A line of "%" inside a quotation is no cookie break: the writer adds a "%" to every line
+    // made only of "%" signs, the reader takes one off, and the text comes back byte for byte.
+    void percent_lines_inside_a_quotation_come_back_whole() {
+        const QStringList texts = {"Before\n%\nafter.", "%\nfirst line", "Ends with\n%%", "Blank after\n% \nthe sign",
+                                   "100% sure\n  %  indented"};
+        quote_export::Options o;
+        o.format = quote_export::Format::fortune;
+        o.author = true;
+        quote_export::Writer w(o);
+        for (const QString& t : texts) w.add({t, "Someone", "", "", "", ""});
+        const Result r = run(Format::fortune, QString::fromUtf8(w.file_bytes()));
+        QCOMPARE(r.error, QString());
+        QStringList got;
+        for (const Entry& e : r.quotes) got << e.text;
+        QCOMPARE(got, texts);
+        for (const Entry& e : r.quotes) QCOMPARE(e.author, QString("Someone"));
+    }
+
     void kindle_clippings_with_marks_languages_notes_and_bookmarks() {
         const QString bom = QChar(0xFEFF);
         const QString file =
