@@ -67,6 +67,7 @@ struct Highlight {
     QString book;  // the book's line as written
     Place place;
     size_t record;
+    QString key;   // the text as repeats are compared (quote_import::repeat_key)
 };
 
 }  // namespace
@@ -90,7 +91,7 @@ quote_import::Records read(const QString& text) {
         size_t after;  // the highlights read before it
     };
     std::vector<Note> notes;
-    QStringList bookmarks, unknown;
+    QStringList bookmarks, unknown, shorter;
     if (std::none_of(lines.cbegin(), lines.cend(), [](const QString& l) { return without_mark(l).trimmed() == separator_line; })) {
         out.error = QStringLiteral("no line is the separator of the clippings (%1)").arg(separator_line);
         return out;
@@ -127,12 +128,35 @@ quote_import::Records read(const QString& text) {
             const Place place = place_of(description);
             switch (kind_of(description)) {
             case Kind::highlight: {
+                // A highlight made longer is a new clipping: the longer text takes the place of
+                // the shorter one of the same book it holds.
+                const QString key = quote_import::repeat_key(clipping);
+                bool merged = false;
+                for (Highlight& h : highlights) {
+                    if (h.book != book || key.isEmpty() || h.key.isEmpty()) continue;
+                    if (h.key.contains(key)) {
+                        shorter << clipping;
+                    } else if (key.contains(h.key)) {
+                        shorter << out.records[h.record].entry.text;
+                        out.records[h.record].entry.text = clipping;
+                        h.key = key;
+                        if (place.known() && h.place.known() && place.by_location == h.place.by_location) {
+                            h.place.start = std::min(h.place.start, place.start);
+                            h.place.end = std::max(h.place.end, place.end);
+                        }
+                    } else {
+                        continue;
+                    }
+                    merged = true;
+                    break;
+                }
+                if (merged) break;
                 quote_import::Record rec;
                 rec.line = title_line;
                 rec.entry.text = clipping;
                 rec.entry.author = author;
                 rec.entry.note = title;
-                highlights.push_back({book, place, out.records.size()});
+                highlights.push_back({book, place, out.records.size(), key});
                 out.records.push_back(std::move(rec));
                 break;
             }
@@ -161,6 +185,8 @@ quote_import::Records read(const QString& text) {
         }
         out.records[to->record].entry.note += (joined[to->record]++ ? QStringLiteral(" / ") : QStringLiteral(": ")) + n.text;
     }
+    if (!shorter.isEmpty())
+        out.notes.push_back({QStringLiteral("HIGHLIGHTS HELD BY A LONGER ONE OF THE SAME BOOK SKIPPED (THE LONGER KEPT):"), shorter});
     if (!bookmarks.isEmpty()) out.notes.push_back({QStringLiteral("BOOKMARKS SKIPPED (NOT QUOTATIONS):"), bookmarks});
     if (!lone_notes.isEmpty())
         out.notes.push_back({QStringLiteral("NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:"), lone_notes});

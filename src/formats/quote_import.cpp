@@ -124,14 +124,18 @@ QString first_characters(const QString& text, int n) {
     return text.left(i);
 }
 
+QString repeat_key(const QString& text) { return jet::folded(text.simplified()); }
+
 namespace {
 
 // The checks every quotation found goes through, whatever format it was read from: a text, not
-// a repeat of one found before (its first 40 characters without letter case), not stored yet;
-// then its rate and language, each checked.
+// a repeat of one found before, not stored yet; then its rate and language, each checked. A
+// line of the program's text repeats another when their first 40 characters are alike; a
+// quotation of another format only when its whole text is.
 class Collector {
 public:
-    Collector(const Catalogue& stored, Result& r) : stored_(stored), r_(r) {}
+    enum class Repeats { first_characters, whole_text };
+    Collector(const Catalogue& stored, Result& r, Repeats repeats) : stored_(stored), r_(r), repeats_(repeats) {}
 
     // Adds the quotation to the result; false when it is skipped, reported under `shown`.
     bool add(const QString& text, const QString& author, const QString& shown) {
@@ -139,7 +143,8 @@ public:
             r_.without_text << shown;
             return false;
         }
-        const QString key = jet::folded(first_characters(text, key_length));
+        const QString key =
+            repeats_ == Repeats::whole_text ? repeat_key(text) : jet::folded(first_characters(text, key_length));
         if (seen_.contains(key)) {
             r_.repeats << shown;
             return false;
@@ -168,7 +173,8 @@ public:
 private:
     const Catalogue& stored_;
     Result& r_;
-    QSet<QString> seen_;  // the folded first characters of each text found
+    Repeats repeats_;
+    QSet<QString> seen_;  // the key of each text found
 };
 
 // Sets the attributes a directive line gives the quotation above it.
@@ -195,7 +201,7 @@ QString author_or_anonymous(const QString& default_author) {
 
 Result load_array(const QString& input, const QString& default_author, const Catalogue& stored, const Progress& progress) {
     Result r;
-    Collector checks(stored, r);
+    Collector checks(stored, r, Collector::Repeats::first_characters);
     const QString author_default = author_or_anonymous(default_author);
     // "Anonymous" (or nothing chosen) takes each line's author from its trailing parentheses.
     const bool authors_from_lines = author_default.compare(anonymous, Qt::CaseInsensitive) == 0;
@@ -238,7 +244,7 @@ Result load_array(const QString& input, const QString& default_author, const Cat
 
 Result load_records(const Records& records, const QString& default_author, const Catalogue& stored, const Progress& progress) {
     Result r;
-    Collector checks(stored, r);
+    Collector checks(stored, r, Collector::Repeats::whole_text);
     const QString author_default = author_or_anonymous(default_author);
     const qsizetype n = qsizetype(records.records.size());
     for (qsizetype i = 0; i < n; ++i) {

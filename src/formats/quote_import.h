@@ -20,7 +20,7 @@ class Generator;
 // of a line is its author when the default author is "Anonymous"; a line beginning with "." is a
 // directive for the quotation above it: pieces ".Subj=", ".Note=", ".Rate=", ".Lang=" (any
 // letter case), cut at every full stop. Lines repeated within the input (the first 40 characters
-// of the text, without letter case) and quotations already stored are skipped and reported.
+// of the text, without letter case; other formats compare whole texts) and quotations already stored are skipped and reported.
 namespace quote_import {
 
 extern const QString line_break;  // CR LF, as the reports and the listing write lines
@@ -127,11 +127,15 @@ struct Records {
 };
 
 // `load_array` for quotations read from another format: the same checks (empty text, repeats
-// within the input, texts already stored, rates other than 1 to 3, languages the database lacks)
+// within the input (the whole text: see repeat_key), texts already stored, rates other than 1 to 3, languages the database lacks)
 // and the same report. A quotation that names no author gets `default_author` (empty stands for
 // "Anonymous"); `records.error` is not looked at.
 Result load_records(const Records& records, const QString& default_author, const Catalogue& stored,
                     const Progress& progress = {});
+
+// What makes two texts of another format the same quotation: the whole text without letter case,
+// every run of blanks, tabs and line breaks read as one blank.
+QString repeat_key(const QString& text);
 
 // The first `n` characters (code points) of a text, the key of the repeat check and the sort.
 QString first_characters(const QString& text, int n);

@@ -171,6 +171,42 @@ private slots:
         for (const Entry& e : r.quotes) QCOMPARE(e.author, QString("Someone"));
     }
 
+    // Files of other formats repeat a quotation only with its whole text (letter case and runs of
+    // blanks aside): cookies and records that merely begin alike are all kept.
+    void other_formats_repeat_only_whole_texts() {
+        const QString head = "FORTUNE PROVIDES QUESTIONS FOR THE GREAT ANSWERS: ";  // longer than 40
+        const Result cookies = run(Format::fortune, head + "#15\n%\n" + head + "#19\n%\n" +
+                                                        "fortune  PROVIDES questions\tfor the great\nANSWERS: #15\n%\n");
+        QStringList texts;
+        for (const Entry& e : cookies.quotes) texts << e.text;
+        QCOMPARE(texts, QStringList({head + "#15", head + "#19"}));
+        QCOMPARE(cookies.repeats.size(), 1);
+
+        const Result rows = run(Format::csv, "text,author\n\"" + head + "one\",A\n\"" + head + "two\",B\n\"" +
+                                                 head.toLower() + "one\",C\n");
+        QCOMPARE(rows.quotes.size(), size_t(2));
+        QCOMPARE(rows.repeats.size(), 1);
+    }
+
+    // A Kindle writes a new clipping when a highlight is made longer: the longer one is kept, in
+    // the place of the first, and the shorter is reported.
+    void a_longer_kindle_highlight_replaces_the_one_it_extends() {
+        const auto clip = [](const QString& book, const QString& where, const QString& text) {
+            return book + "\r\n- Your Highlight on " + where + " | Added on Monday\r\n\r\n" + text + "\r\n==========\r\n";
+        };
+        const QString start = "It was the best of times, it was the worst of times";
+        const Result r = run(Format::kindle, clip("A Tale of Two Cities (Dickens, Charles)", "Location 10-11", start) +
+                                                 clip("Other (Someone)", "Location 5", "Unrelated") +
+                                                 clip("A Tale of Two Cities (Dickens, Charles)", "Location 10-14",
+                                                      start + ", it was the age of wisdom") +
+                                                 clip("A Tale of Two Cities (Dickens, Charles)", "Location 10", "the worst of times"));
+        QCOMPARE(r.error, QString());
+        QStringList texts;
+        for (const Entry& e : r.quotes) texts << e.text;
+        QCOMPARE(texts, QStringList({start + ", it was the age of wisdom", "Unrelated"}));
+        QVERIFY2(r.report().contains(start + "\r\n"), qPrintable(r.report()));
+    }
+
     void kindle_clippings_with_marks_languages_notes_and_bookmarks() {
         const QString bom = QChar(0xFEFF);
         const QString file =
