@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
+#include <optional>
 
 namespace quote_import {
 
@@ -449,7 +450,25 @@ QString from_windows_1252(const QByteArray& bytes) {
 
 }  // namespace
 
-QString decode_text(const QByteArray& bytes, bool* is_text) {
+namespace {
+
+// UTF-16 without a byte-order mark: the high byte of every ASCII letter is a NUL, at odd offsets
+// for little-endian, at even ones for big-endian. None when the bytes do not look so.
+std::optional<QStringConverter::Encoding> utf16_without_mark(const QByteArray& bytes) {
+    if (bytes.size() < 2 || bytes.size() % 2 != 0) return std::nullopt;
+    const qsizetype n = std::min<qsizetype>(bytes.size(), 8192);
+    qsizetype even = 0, odd = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        if (bytes[i] == '\0') ++(i % 2 == 0 ? even : odd);
+    const qsizetype pairs = n / 2;
+    if (odd * 4 >= pairs && even * 20 <= odd) return QStringConverter::Utf16LE;
+    if (even * 4 >= pairs && odd * 20 <= even) return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString decode_text(const QByteArray& bytes, bool* is_text, std::vector<Section>* notes) {
     if (is_text) *is_text = true;
     const auto starts = [&bytes](const char* mark) { return bytes.startsWith(QByteArray(mark)); };
     if (starts("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
@@ -458,13 +477,38 @@ QString decode_text(const QByteArray& bytes, bool* is_text) {
         return utf16(bytes.mid(2));
     }
     if (bytes.contains('\0')) {
+        if (const auto encoding = utf16_without_mark(bytes)) {
+            QStringDecoder utf16(*encoding);
+            QString text = utf16(bytes);
+            if (!utf16.hasError()) return text;
+        }
         if (is_text) *is_text = false;
         return QString();
     }
     QStringDecoder utf8(QStringConverter::Utf8);
     QString text = utf8(bytes);
     if (!utf8.hasError()) return text;
-    return from_windows_1252(bytes);
+    // Line by line: a line an 8-bit editor saved does not spoil the UTF-8 of the others.
+    text.clear();
+    QStringList named;
+    qsizetype failed = 0;
+    int line = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArray part = bytes.mid(start, end - start);
+        QStringDecoder strict(QStringConverter::Utf8);
+        QString decoded = strict(part);
+        if (strict.hasError()) {
+            decoded = from_windows_1252(part);
+            if (++failed <= 20) named << QStringLiteral("line %1: %2").arg(line).arg(decoded.trimmed());
+        }
+        text += decoded;
+        start = end;
+    }
+    if (failed > 20) named << QStringLiteral("... and %1 more lines").arg(failed - 20);
+    if (notes) notes->push_back({QStringLiteral("LINES NOT IN UTF-8, READ AS WINDOWS-1252:"), named});
+    return text;
 }
 
 FileText read_text_file(const QString& path) {
@@ -493,8 +537,11 @@ FileText read_text_file(const QString& path) {
         return out;
     }
     bool is_text = true;
-    out.text = decode_text(bytes, &is_text);
-    if (!is_text) out.error = QStringLiteral("The file '%1' is not a text file: it holds binary data.").arg(path);
+    out.text = decode_text(bytes, &is_text, &out.notes);
+    if (!is_text)
+        out.error = QStringLiteral("The file '%1' is not a text file: it holds binary data (NUL bytes), and is not UTF-16 "
+                                   "text either.")
+                        .arg(path);
     return out;
 }
 

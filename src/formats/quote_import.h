@@ -188,14 +188,17 @@ bool ensure_default_subject(Database& db);
 
 // ---------------------------------------------------------------------------- files
 
-// A text file's content: UTF-8 with or without a byte-order mark, UTF-16 with its mark, or else
-// Windows-1252 (old 8-bit files). A file holding NUL bytes is not text.
+// A text file's content: UTF-8 with or without a byte-order mark, UTF-16 with its mark or
+// without it (recognised by the NUL bytes of its ASCII letters). Without a mark, UTF-8 is read
+// line by line: a line that is not UTF-8 is read as Windows-1252 (old 8-bit editors) and
+// named in the notes, the other lines stay UTF-8. Any other file holding NUL bytes is not text.
 struct FileText {
     QString text;
-    QString error;  // why it could not be read; empty when it was
+    QString error;               // why it could not be read; empty when it was
+    std::vector<Section> notes;  // how it was read, when that is worth a word in the report
 };
 FileText read_text_file(const QString& path);
 // The same rules for bytes already read.
-QString decode_text(const QByteArray& bytes, bool* is_text = nullptr);
+QString decode_text(const QByteArray& bytes, bool* is_text = nullptr, std::vector<Section>* notes = nullptr);
 
 }  // namespace quote_import

@@ -224,6 +224,28 @@ private slots:
         decode_text(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), &is_text);
         QVERIFY(!is_text);
     }
+
+    // A UTF-8 file with a line saved by an 8-bit editor: that line alone is read as Windows-1252
+    // and named; the others stay UTF-8. UTF-16 without its mark is still text.
+    void one_line_not_in_utf8_is_read_alone_and_named() {
+        std::vector<Section> notes;
+        QCOMPARE(decode_text("Zo\xC3\xAB (A)\nNo\xEBl (B)\r\nplain\n\xE2\x80\x9Cok\xE2\x80\x9D", nullptr, &notes),
+                 QString("Zoë (A)\nNoël (B)\r\nplain\n“ok”"));
+        QCOMPARE(notes.size(), size_t(1));
+        QCOMPARE(notes[0].items, QStringList{"line 2: Noël (B)"});
+        notes.clear();
+        QCOMPARE(decode_text("all UTF-8: \xC3\xA9", nullptr, &notes), QString("all UTF-8: é"));
+        QVERIFY(notes.empty());
+
+        const QString text = "Zoë says \u201Chi\u201D\nline two";
+        QByteArray le(reinterpret_cast<const char*>(text.utf16()), text.size() * 2), be = le;
+        for (qsizetype i = 0; i + 1 < be.size(); i += 2) std::swap(be[i], be[i + 1]);
+        for (const QByteArray& bytes : {le, be}) {
+            bool is_text = false;
+            QCOMPARE(decode_text(bytes, &is_text, &notes), text);
+            QVERIFY(is_text);
+        }
+    }
 };
 
 QObject* make_import_parser_tests() { return new TestImportParser; }
