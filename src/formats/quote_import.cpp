@@ -212,9 +212,17 @@ Result load_array(const QString& input, const QString& default_author, const Cat
     for (qsizetype pos = 0; pos < n;) {
         qsizetype end = pos;
         while (end < n && input[end] != u'\n' && input[end] != u'\r') ++end;
+        qsizetype first = pos;
+        while (first < end && (input[first] == u' ' || input[first] == u'\t')) ++first;
+        const bool hidden = first < end && input[first] == QChar(0x00A0);
         const QString line = input.mid(pos, end - pos).trimmed();
         pos = end + ((end + 1 < n && input[end] == u'\r' && input[end + 1] == u'\n') ? 2 : 1);
         if (progress && ++lines % 4096 == 0) progress(std::min(pos, n), n);
+        // A line beginning with a no-break space is left out, with the directives under it.
+        if (hidden) {
+            skip_directives = true;
+            continue;
+        }
         // Blanks, tabs and no-break spaces alone make an empty line.
         if (line.isEmpty()) continue;
 

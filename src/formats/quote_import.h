@@ -19,7 +19,8 @@ class Generator;
 // The import of quotations from plain text. One quotation a line; a trailing parenthesised part
 // of a line is its author when the default author is "Anonymous"; a line beginning with "." is a
 // directive for the quotation above it: pieces ".Subj=", ".Note=", ".Rate=", ".Lang=" (any
-// letter case), cut at every full stop. Lines repeated within the input (the first 40 characters
+// letter case), cut at every full stop. A line beginning with a no-break space is left out, with
+// the directives under it. Lines repeated within the input (the first 40 characters
 // of the text, without letter case; other formats compare whole texts) and quotations already stored are skipped and reported.
 namespace quote_import {
 
