@@ -1,6 +1,7 @@
 #include "csv_format.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -37,6 +38,20 @@ int field_of(const QString& column) {
         {QStringLiteral("notes"), note_field},
     };
     return names.value(column.trimmed().toLower(), -1);
+}
+
+// Columns other programs write that the import knows and leaves out (reported as such): with
+// the ones above, a header made only of them is what makes a file CSV when its name does not.
+bool known_elsewhere(const QString& column) {
+    static const QSet<QString> names = {
+        QStringLiteral("book title"),   QStringLiteral("book author"), QStringLiteral("book"),
+        QStringLiteral("title"),        QStringLiteral("source"),      QStringLiteral("amazon book id"),
+        QStringLiteral("color"),        QStringLiteral("location type"), QStringLiteral("location"),
+        QStringLiteral("highlighted at"), QStringLiteral("document tags"), QStringLiteral("page"),
+        QStringLiteral("url"),          QStringLiteral("date"),        QStringLiteral("id"),
+        QStringLiteral("key"),          QStringLiteral("likes"),
+    };
+    return names.contains(column.trimmed().toLower());
 }
 
 }  // namespace
@@ -126,10 +141,14 @@ Table parse(const QString& text, QChar separator) {
 
 bool has_quote_header(const QString& text) {
     const Table header = parse(first_line(text), guess_separator(text));
-    if (header.rows.empty()) return false;
-    for (const QString& name : header.rows.front().fields)
-        if (field_of(name) == text_field) return true;
-    return false;
+    if (header.rows.empty() || header.rows.front().fields.size() < 2) return false;
+    bool text_column_named = false;
+    for (const QString& name : header.rows.front().fields) {
+        const int f = field_of(name);
+        if (f < 0 && !known_elsewhere(name)) return false;
+        text_column_named = text_column_named || f == text_field;
+    }
+    return text_column_named;
 }
 
 quote_import::Records read(const QString& text) {

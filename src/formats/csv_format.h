@@ -35,7 +35,9 @@ Table parse(const QString& text, QChar separator);
 // notes. Other columns are reported and left out; a header without a text column is refused.
 quote_import::Records read(const QString& text);
 
-// True when the first line of `text` is a header naming a text column.
+// True when the first line of `text` is a header of two columns or more, each a name the import
+// knows (the program's own, and those other programs write), one of them a text column. A line
+// of ordinary text that merely begins with "Quote," is no header.
 bool has_quote_header(const QString& text);
 
 // The column names the export writes, the import reads them back.

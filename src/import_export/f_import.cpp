@@ -225,7 +225,7 @@ bool f_import::load_array() {
     quote_import::Result found;
     const bool read = guarded(ctx_.ui, [&] {
         Hourglass busy(ctx_.ui);
-        const quote_import::Progress moved = progress(QStringLiteral("Processing"));
+        const quote_import::Progress moved = progress(QStringLiteral("Processing as ") + import_formats::caption(format()));
         if (!stored_ || !stored_->current()) stored_.emplace(*ctx_.database);
         found = import_formats::process(format(), t_to_be_processed->toPlainText(), source_file_, cb_author->currentText(),
                                         *stored_, moved);
@@ -327,7 +327,9 @@ void f_import::Import_from_file(const QString& path) {
     }
     source_file_ = text.isEmpty() ? path : QString();
     file_notes_ = file.notes;
+    // The format guessed is shown before the work begins; another choice reads the text again.
     set_format(guessed);
+    ctx_.ui.yield();
     process();
 }
 

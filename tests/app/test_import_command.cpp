@@ -32,7 +32,8 @@ private slots:
         const Run first = sentara({"--import", input, "--database", db, "--subject", "Letters", "--language", "it"}, home.path());
         QCOMPARE(first.status, 0);
         QCOMPARE(first.err, QString());
-        QCOMPARE(first.out, QString("POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:\n\n"
+        QCOMPARE(first.out, QString("Read as Text (one a line) (guessed from the file; --format chooses another).\n"
+                                    "POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:\n\n"
                                     "life is LONG if you know how to use it WELL, said he\n\n"
                                     "Duplicated quotes in input text: 1\nNew quotes: 2\n"
                                     "\"IT\" will be used as default language\n"
@@ -122,6 +123,7 @@ private slots:
         const QString cookies = write_file(home.path() + "/cookies", "Первый, \"в кавычках\"\n\t\t-- Автор\n%\nSecond\n  ~ Other\n%\n");
         const Run guessed = sentara({"--import", cookies, "--database", db}, home.path());
         QCOMPARE(guessed.err, QString());
+        QVERIFY2(guessed.out.startsWith("Read as fortune (guessed from the file; --format chooses another).\n"), qPrintable(guessed.out));
         QVERIFY2(guessed.out.contains("New quotes: 2\n") && guessed.out.contains("2 quotes added in database."), qPrintable(guessed.out));
         QCOMPARE(Database::open(db)->scalar("SELECT group_concat(author, '|') FROM (SELECT author FROM quotes ORDER BY key)").toString(),
                  QString("Автор|Other"));

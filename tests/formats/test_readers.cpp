@@ -237,7 +237,22 @@ private slots:
 
     void the_format_is_guessed_from_the_name_and_the_first_lines() {
         QCOMPARE(guess("quotes.txt", "One (A)\r\n.subj=x\r\n"), Format::text);
-        QCOMPARE(guess("readwise", "Highlight,Book Title,Book Author\n\"x\",y,z\n"), Format::csv);
+        QCOMPARE(guess("readwise", "Highlight,Book Title,Book Author,Amazon Book ID,Note,Color,Tags,Location Type,Location,"
+                                   "Highlighted at,Document tags\n\"x\",y,z\n"),
+                 Format::csv);
+        QCOMPARE(guess("goodreads", "Quote,Author,Book,Tags\n"), Format::csv);
+        QCOMPARE(guess("quotes.csv", "Words,Who\nx,y\n"), Format::csv);  // named so: refused later with the reason
+        // Ordinary text that merely begins with a column's name is text.
+        QCOMPARE(guess("quotes.txt", "Quote, unquote, said nobody (Anon)\nNext (B)\n"), Format::text);
+        QCOMPARE(guess("quotes.txt", "text; then more text (A)\n"), Format::text);
+        QCOMPARE(guess("quotes.txt", "Quote\n"), Format::text);
+        // One stray "%" line among many quotations is no fortune file; a single exported cookie is.
+        QString lines;
+        for (int i = 0; i < 60; ++i) lines += QString("Quotation %1 (Author)\n").arg(i);
+        QCOMPARE(guess("quotes.txt", lines + "%\n" + lines), Format::text);
+        QCOMPARE(guess("one", "Only one\n\t\t-- Me\n%\n"), Format::fortune);
+        QCOMPARE(guess("two", "One\n%\nTwo\n"), Format::text);
+        QCOMPARE(guess("three", "One\n%\nTwo\n%\nThree\n"), Format::fortune);
         Format f = Format::text;
         QVERIFY(from_name("CSV", f) && f == Format::csv);
         QVERIFY(!from_name("json", f));
