@@ -37,7 +37,7 @@ namespace {
 
 // The CSV columns: the text, then the fields chosen.
 QStringList csv_fields(const Options& o, const Quote* q) {
-    QStringList out{q ? q->text.trimmed() : csv_format::text_column};
+    QStringList out{q ? quote_import::trimmed_text(q->text) : csv_format::text_column};
     if (o.author) out << (q ? q->author : csv_format::author_column);
     if (o.subject) out << (q ? q->subject : csv_format::subject_column);
     if (o.language) out << (q ? q->language : csv_format::language_column);

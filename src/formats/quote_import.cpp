@@ -125,6 +125,16 @@ QString first_characters(const QString& text, int n) {
     return text.left(i);
 }
 
+QString trimmed_text(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].isSpace()) --end;
+    // The blank lines before the first line go; that line's own indentation stays.
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < end && text[i].isSpace(); ++i)
+        if (text[i] == u'\n' || text[i] == u'\r') begin = i + 1;
+    return text.mid(begin, end - begin);
+}
+
 QString repeat_key(const QString& text) { return jet::folded(text.simplified()); }
 
 namespace {
@@ -259,7 +269,7 @@ Result load_records(const Records& records, const QString& default_author, const
     for (qsizetype i = 0; i < n; ++i) {
         if (progress && i % 4096 == 0) progress(i, n);
         const Entry& e = records.records[size_t(i)].entry;
-        const QString text = e.text.trimmed();
+        const QString text = trimmed_text(e.text);
         const QString author = e.author.trimmed().isEmpty() ? author_default : e.author.trimmed();
         const QString shown = (text.isEmpty() ? QStringLiteral("line %1:").arg(records.records[size_t(i)].line) : text) +
                               QStringLiteral(" (") + author + u')';
@@ -402,7 +412,7 @@ Outcome import_quotes(Database& db, Catalogue& stored, const std::vector<Entry>&
         for (size_t i = 0; i < quotes.size(); ++i) {
             const Entry& e = quotes[i];
             if (progress && i % 1024 == 0) progress(qint64(i), qint64(quotes.size()));
-            const QString text = e.text.trimmed();
+            const QString text = trimmed_text(e.text);
             if (stored.has_text(text)) {
                 ++o.passed_over;
                 continue;

@@ -134,6 +134,10 @@ struct Records {
 Result load_records(const Records& records, const QString& default_author, const Catalogue& stored,
                     const Progress& progress = {});
 
+// A quotation's text as it is stored: the blank lines before it and the blanks after it gone,
+// the indentation of its first line kept (a picture drawn in letters keeps its shape).
+QString trimmed_text(const QString& text);
+
 // What makes two texts of another format the same quotation: the whole text without letter case,
 // every run of blanks, tabs and line breaks read as one blank.
 QString repeat_key(const QString& text);

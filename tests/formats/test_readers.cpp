@@ -147,10 +147,55 @@ private slots:
         for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
         QCOMPARE(got, QStringList({"Plain cookie,\n  two lines. | Anonymous | ", "Dashes. | Mark Twain | Following the Equator",
                                    "Em dash. | Oscar Wilde | ", "Tilde. | Lao Tzu | ",
-                                   "Continued. | Tamim Ansary | \"Edutopia\" on textbooks",
+                                   "Continued. | Tamim Ansary | \"Edutopia\"\non textbooks",
                                    "-- Only a dash line stays the text | Anonymous | ",
                                    "Dialogue:\n-- no, the last line only.\nEnd. | Anonymous | "}));
-        QCOMPARE(fortune_format::cookie("Text\r\nmore", "A, B", "line\none"), QString("Text\nmore\n\t\t-- A, B, \"line one\""));
+        QCOMPARE(fortune_format::cookie("Text\r\nmore", "A, B", "line\none"),
+                 QString("Text\nmore\n\t\t-- A,\u00A0B, \"line\n\t\t   one\""));
+    }
+
+    // One person is one author: what follows the name after a comma is the note, and so is an
+    // editor's bracketed remark; the first line's indentation stays (pictures drawn in letters).
+    void fortune_attributions_part_the_author_from_the_rest() {
+        const Result r = run(Format::fortune, "Whiskey.\n\t\t-- Mark Twain, on whiskey\n%\n"
+                                              "Twain again.\n\t\t-- Mark Twain [attributed]\n%\n"
+                                              "Dream.\n\t\t-- Martin Luther King, Jr., \"Strength to Love\"\n%\n"
+                                              "   /\\_/\\\n  ( o.o )\n   > ^ <\n%\n");
+        QStringList got;
+        for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
+        QCOMPARE(got, QStringList({"Whiskey. | Mark Twain | on whiskey", "Twain again. | Mark Twain | [attributed]",
+                                   "Dream. | Martin Luther King, Jr. | Strength to Love",
+                                   "   /\\_/\\\n  ( o.o )\n   > ^ < | Anonymous | "}));
+    }
+
+    // What the writer puts in a cookie, the reader gives back: the text byte for byte, the author
+    // (commas and all) and the note (line breaks and all); no "-- Anonymous" line is made up.
+    void fortune_cookies_give_back_what_was_written() {
+        const std::vector<Entry> written = {
+            {"No author here.", "", "", "", "", ""},
+            {"Also none.", "Anonymous", "", "", "", ""},
+            {"Ends like an attribution\n-- but is the text", "", "", "", "", ""},
+            {"Ends like one\n-- with an author below", "Someone", "", "", "", ""},
+            {"   indented first line\n  and art", "Tolkien, J. R. R.", "", "The Hobbit, ch. 1\n\"Riddles\"", "", ""},
+            {"Note only.", "", "", "a note", "", ""},
+            {"Quoted note.", "Wilde", "", "\"Lady Windermere\"", "", ""},
+        };
+        quote_export::Options o;
+        o.format = quote_export::Format::fortune;
+        o.author = o.note = true;
+        quote_export::Writer w(o);
+        for (const Entry& e : written) w.add({e.text, e.author, "", e.note, "", ""});
+        const QString file = QString::fromUtf8(w.file_bytes());
+        QCOMPARE(file.count("-- Anonymous"), 2);  // where the text would be misread, and for the note
+        QVERIFY(file.startsWith("No author here.\n%\nAlso none.\n%\n"));
+        const Result r = run(Format::fortune, file);
+        QCOMPARE(r.quotes.size(), written.size());
+        for (size_t i = 0; i < written.size(); ++i) {
+            const Entry& e = written[i];
+            QCOMPARE(r.quotes[i].text, e.text);
+            QCOMPARE(r.quotes[i].author, e.author.isEmpty() ? QString("Anonymous") : e.author);
+            QCOMPARE(r.quotes[i].note, e.note);
+        }
     }
 
     // A line of "%" inside a quotation is no cookie break: the writer adds a "%" to every line
