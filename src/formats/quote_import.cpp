@@ -270,7 +270,11 @@ Result load_records(const Records& records, const QString& default_author, const
         if (progress && i % 4096 == 0) progress(i, n);
         const Entry& e = records.records[size_t(i)].entry;
         const QString text = trimmed_text(e.text);
-        const QString author = e.author.trimmed().isEmpty() ? author_default : e.author.trimmed();
+        QString author = e.author.trimmed().isEmpty() ? author_default : e.author.trimmed();
+        if (records.authors_last_first && author.count(u',') == 1 && stored.author(author).isEmpty()) {
+            const QString first_last = author.section(u',', 1).trimmed() + u' ' + author.section(u',', 0, 0).trimmed();
+            if (!stored.author(first_last).isEmpty()) author = stored.author(first_last);
+        }
         const QString shown = (text.isEmpty() ? QStringLiteral("line %1:").arg(records.records[size_t(i)].line) : text) +
                               QStringLiteral(" (") + author + u')';
         if (!checks.add(text, author, shown)) continue;

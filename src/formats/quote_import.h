@@ -125,6 +125,8 @@ struct Records {
     std::vector<Section> notes;
     int error_line = 0;
     QString error;
+    // Authors may be written "Last, First": one the database has as "First Last" is taken.
+    bool authors_last_first = false;
 };
 
 // `load_array` for quotations read from another format: the same checks (empty text, repeats

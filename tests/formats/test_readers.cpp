@@ -252,6 +252,31 @@ private slots:
         QVERIFY2(r.report().contains(start + "\r\n"), qPrintable(r.report()));
     }
 
+    // The clipping limit's notice is no quotation; a title's own parentheses stay in it; an
+    // author written "Last, First" is the "First Last" the database already has.
+    void kindle_limits_nested_parentheses_and_authors_written_last_first() {
+        const auto clip = [](const QString& book, const QString& text) {
+            return book + "\r\n- Your Highlight on Location 10-11 | Added on Monday\r\n\r\n" + text + "\r\n==========\r\n";
+        };
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/k.mdb";
+        schema::create_database(path, false);
+        auto db = Database::open(path);
+        db->execute("INSERT INTO authors (name) VALUES ('Charles Dickens')");
+        const Catalogue stored(*db);
+        const Result r = run(Format::kindle,
+                             clip("The Hobbit (Tolkien, J. R. R. (John Ronald Reuel))", "In a hole in the ground there lived a hobbit.") +
+                                 clip("Bleak House (Dickens, Charles)", "Fog everywhere.") +
+                                 clip("Bleak House (Dickens, Charles)", "<You have reached the clipping limit for this item>"),
+                             stored);
+        QCOMPARE(r.error, QString());
+        QStringList got;
+        for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
+        QCOMPARE(got, QStringList({"In a hole in the ground there lived a hobbit. | Tolkien, J. R. R. (John Ronald Reuel) | The Hobbit",
+                                   "Fog everywhere. | Charles Dickens | Bleak House"}));
+        QVERIFY2(r.report().contains("CLIPPING LIMIT") && r.report().contains("line 11: Bleak House"), qPrintable(r.report()));
+    }
+
     void kindle_clippings_with_marks_languages_notes_and_bookmarks() {
         const QString bom = QChar(0xFEFF);
         const QString file =
