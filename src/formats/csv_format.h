@@ -31,8 +31,10 @@ QChar guess_separator(const QString& text);
 Table parse(const QString& text, QChar separator);
 
 // The quotations of a CSV text. Columns are found by their names in the header row (any letter
-// case): text, quote or highlight; author; subject or tags; language; rate or rating; note or
-// notes. Other columns are reported and left out; a header without a text column is refused.
+// case): text, quote or highlight; author or book author; subject or tags; language; rate or
+// rating; note or notes; and the book's title (book title, book, title or source), which goes
+// into the note before it ("Title: note"), as reading services export their highlights. Other
+// columns are reported and left out; a header without a text column is refused.
 quote_import::Records read(const QString& text);
 
 // True when the first line of `text` is a header of two columns or more, each a name the import

@@ -115,14 +115,32 @@ private slots:
                                           "Essays;Too much;Plato;;5;;;extra\n");
         QCOMPARE(r.error, QString());
         QCOMPARE(r.quotes.size(), size_t(2));
-        QCOMPARE(fields(r.quotes[0]), QStringList({"Know thyself", "Socrates", "wisdom", "old", "2", ""}));
+        QCOMPARE(fields(r.quotes[0]), QStringList({"Know thyself", "Socrates", "wisdom", "Essays: old", "2", ""}));
         QCOMPARE(r.quotes[1].rate, QString());  // 5 is no rate
         const QString report = r.report();
-        for (const char* part : {"COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):\r\n\r\nBook\r\n\r\nQuote\r\n",
+        for (const char* part : {"COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):\r\n\r\nQuote\r\n",
                                  "LINES WITHOUT QUOTATION TEXT SKIPPED:\r\n\r\nline 3: (Nobody)\r\n",
                                  "RATES OTHER THAN 1, 2 OR 3 IGNORED:\r\n\r\nToo much -> 5\r\n",
                                  "RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):\r\n\r\nline 4\r\n"})
             QVERIFY2(report.contains(part), part);
+    }
+
+    // Exports of reading services: the book's author is the author, its title goes into the note
+    // as the Kindle reader puts it there; columns the import has no field for are still named.
+    void csv_of_reading_services() {
+        const Result readwise = run(Format::csv, "Highlight,Book Title,Book Author,Amazon Book ID,Note,Color,Tags,Location Type,"
+                                                 "Location,Highlighted at,Document tags\n"
+                                                 "\"Fog everywhere.\",Bleak House,Charles Dickens,B0001,,yellow,,location,12,,\n"
+                                                 "\"Call me Ishmael.\",Moby-Dick,Herman Melville,B0002,opening line,,,,,,\n");
+        QCOMPARE(readwise.error, QString());
+        QStringList got;
+        for (const Entry& e : readwise.quotes) got << e.text + " | " + e.author + " | " + e.note;
+        QCOMPARE(got, QStringList({"Fog everywhere. | Charles Dickens | Bleak House",
+                                   "Call me Ishmael. | Herman Melville | Moby-Dick: opening line"}));
+        QVERIFY(readwise.report().contains("Amazon Book ID\r\n\r\nColor"));
+
+        const Result goodreads = run(Format::csv, "Quote,Author,Book,Tags\n\"So it goes.\",Kurt Vonnegut,Slaughterhouse-Five,war\n");
+        QCOMPARE(fields(goodreads.quotes.at(0)), QStringList({"So it goes.", "Kurt Vonnegut", "war", "Slaughterhouse-Five", "", ""}));
     }
 
     void fortune_attributions_in_every_style() {
