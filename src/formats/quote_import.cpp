@@ -67,6 +67,32 @@ quint64 Catalogue::text_hash(QStringView text) {
     return h;
 }
 
+quint64 Catalogue::loose_hash(QStringView text) {
+    quint64 h = 14695981039346656037ull;
+    bool blank = false, any = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (QChar::isSpace(u)) {
+            blank = any;
+            continue;
+        }
+        if (blank) h = (h ^ char32_t(u' ')) * 1099511628211ull;
+        blank = false;
+        any = true;
+        char32_t c = u;
+        if (u < 0x80) {
+            if (u >= 'A' && u <= 'Z') c = u + 32;
+        } else if (QChar::isSurrogate(u)) {
+            const bool pair = QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            c = pair ? jet::fold(QChar::surrogateToUcs4(u, text[++i].unicode())) : char32_t(0xFFFD);
+        } else {
+            c = jet::fold(c);
+        }
+        h = (h ^ c) * 1099511628211ull;
+    }
+    return h;
+}
+
 Catalogue::Catalogue() = default;
 Catalogue::~Catalogue() = default;
 Catalogue::Catalogue(Catalogue&&) noexcept = default;
@@ -76,9 +102,14 @@ Catalogue::Catalogue(Database& db) : db_(&db), version_(db.data_version()) {
     {
         Statement st = db.prepare(QStringLiteral("SELECT key, text FROM quotes"));
         while (st.step())
-            if (!st.column_is_null(1)) stored_.emplace_back(text_hash(st.column_text(1)), st.column_int64(0));
+            if (!st.column_is_null(1)) {
+                const QString text = st.column_text(1);
+                stored_.emplace_back(text_hash(text), st.column_int64(0));
+                loose_.emplace_back(loose_hash(text), st.column_int64(0));
+            }
     }
     std::sort(stored_.begin(), stored_.end());
+    std::sort(loose_.begin(), loose_.end());
     const auto read = [&db](const char* sql, QHash<QString, QString>& into) {
         Statement st = db.prepare(QString::fromLatin1(sql));
         while (st.step()) {
@@ -114,7 +145,29 @@ bool Catalogue::has_text(const QString& text) const {
     return false;
 }
 
-void Catalogue::add_text(const QString& text, qint64 key) { added_.insert(text_hash(text), key); }
+bool Catalogue::has_similar_text(const QString& text) const {
+    const quint64 h = loose_hash(text);
+    std::vector<qint64> keys;
+    const auto range = std::equal_range(loose_.begin(), loose_.end(), std::make_pair(h, qint64(0)),
+                                        [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto it = range.first; it != range.second; ++it) keys.push_back(it->second);
+    for (qint64 k : added_loose_.values(h)) keys.push_back(k);
+    if (keys.empty() || !db_) return false;
+    if (!row_text_) row_text_ = std::make_unique<Statement>(db_->prepare(QStringLiteral("SELECT text FROM quotes WHERE key = ?")));
+    const QString wanted = repeat_key(text);
+    for (qint64 k : keys) {
+        row_text_->bind(1, k);
+        const bool same = row_text_->step() && repeat_key(row_text_->column_text(0)) == wanted;
+        row_text_->reset();
+        if (same) return true;
+    }
+    return false;
+}
+
+void Catalogue::add_text(const QString& text, qint64 key) {
+    added_.insert(text_hash(text), key);
+    added_loose_.insert(loose_hash(text), key);
+}
 
 // ---------------------------------------------------------------------------- parsing
 
@@ -163,7 +216,7 @@ public:
         // A text already stored counts as found too: its repeats stay repeats when the same
         // input is processed again after its import.
         seen_.insert(key);
-        if (stored_.has_text(text)) {
+        if (repeats_ == Repeats::whole_text ? stored_.has_similar_text(text) : stored_.has_text(text)) {
             r_.in_database << text;
             return false;
         }

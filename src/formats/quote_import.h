@@ -52,6 +52,9 @@ public:
 
     // True when a stored quotation has this text, compared without letter case. Throws DbError.
     bool has_text(const QString& text) const;
+    // True when a stored quotation has this text as repeats of another format are found (letter
+    // case and runs of blanks aside: see repeat_key). Throws DbError.
+    bool has_similar_text(const QString& text) const;
     // The name as stored, or empty text when the table lacks it.
     QString author(const QString& name) const { return authors_.value(key(name)); }
     QString subject(const QString& name) const { return subjects_.value(key(name)); }
@@ -70,12 +73,16 @@ public:
 private:
     static QString key(const QString& name);
     static quint64 text_hash(QStringView text);
+    static quint64 loose_hash(QStringView text);  // as text_hash, every run of blanks one blank
 
     Database* db_ = nullptr;
     qint64 version_ = -1;
     std::vector<std::pair<quint64, qint64>> stored_;  // text hash, key: sorted
     QMultiHash<quint64, qint64> added_;                // text hash, key: added by this program
+    std::vector<std::pair<quint64, qint64>> loose_;    // loose hash, key: sorted
+    QMultiHash<quint64, qint64> added_loose_;
     mutable std::unique_ptr<Statement> confirm_;      // reads a row to confirm a hash found
+    mutable std::unique_ptr<Statement> row_text_;     // reads a row's text
     QHash<QString, QString> authors_, subjects_, languages_;
 };
 

@@ -1,8 +1,11 @@
 // The import for scripts, run as a script runs it: the real program with its own home folder,
 // its exit status, what it prints, and what the database holds afterwards.
 #include "database/database.h"
+#include "formats/fortune_format.h"
+#include "formats/quote_import.h"
 #include "support/fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -13,6 +16,9 @@ namespace {
 
 using Run = ProgramRun;
 Run sentara(const QStringList& args, const QString& home) { return run_program(SENTARA_EXE, args, home); }
+
+// A text as a repeat is found, computed here on its own: letter case and runs of blanks aside.
+QString jet_free_key(const QString& text) { return text.simplified().toCaseFolded(); }
 
 int quotes_in(const QString& db) { return Database::open(db)->scalar("SELECT count(*) FROM quotes").toInt(); }
 
@@ -145,6 +151,30 @@ private slots:
         const Run unwritable = sentara({"--export", home.path() + "/no/such/folder/x.csv", "--database", source}, home.path());
         QCOMPARE(unwritable.status, 1);
         QVERIFY(unwritable.err.contains("cannot be written"));
+    }
+
+    // Debian's fortune cookies (when installed, or in SENTARA_FORTUNES): every file into one
+    // database, every cookie comes in but those whose whole text repeats another.
+    void debians_fortunes_come_in_whole() {
+        QString folder = qEnvironmentVariable("SENTARA_FORTUNES");
+        if (folder.isEmpty()) folder = "/usr/share/games/fortunes";
+        QStringList files;
+        for (const QFileInfo& f : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+            if (f.suffix().isEmpty()) files << f.filePath();
+        if (files.isEmpty()) QSKIP("Debian's fortunes are not installed (package fortunes)");
+        QTemporaryDir home;
+        const QString db = home.path() + "/fortunes.mdb";
+        QCOMPARE(sentara({"--create-database", db}, home.path()).status, 0);
+        QSet<QString> texts;
+        for (const QString& file : files) {
+            const quote_import::FileText read = quote_import::read_text_file(file);
+            QCOMPARE(read.error, QString());
+            for (const quote_import::Record& r : fortune_format::read(read.text).records) texts.insert(jet_free_key(r.entry.text));
+            const Run r = sentara({"--import", file, "--database", db}, home.path());
+            QVERIFY2(r.status == 0 && r.out.startsWith("Read as fortune"), qPrintable(file + ": " + r.out + r.err));
+        }
+        texts.remove(QString());
+        QCOMPARE(quotes_in(db), int(texts.size()));
     }
 
     void the_programs_own_database_when_none_is_named() {
