@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "export_command.h"
 #include "formats/import_formats.h"
 
 #include <QCommandLineParser>
@@ -53,10 +54,16 @@ CommandLine parse_command_line(const QStringList& arguments) {
                                                           "collection in the Access file <file> (never over an existing "
                                                           "file) and prints what it holds and the rows that did not fit."),
                                            QStringLiteral("file"));
+    const QCommandLineOption export_option(
+        QStringLiteral("export"),
+        QStringLiteral("Writes the quotations (all, or those --author, --subject, --language, --min-rate and --filter "
+                       "choose, as with --random) to <file>, whole or not at all: --format csv (the default; every "
+                       "field), fortune (text, author, note) or text (the default for a name ending .txt)."),
+        QStringLiteral("file"));
     QCommandLineOption quit_when_shown(QStringLiteral("quit-when-shown"));
     quit_when_shown.setFlags(QCommandLineOption::HiddenFromHelp);
     for (const QCommandLineOption& o : {help, version, create, samples, random, database, author, subject, language, min_rate,
-                                        filter, format, import, import_access, quit_when_shown})
+                                        filter, format, import, import_access, export_option, quit_when_shown})
         p.addOption(o);
 
     CommandLine c;
@@ -78,15 +85,26 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return c;
     }
     int actions = 0;
-    for (const QCommandLineOption* o : std::initializer_list<const QCommandLineOption*>{&create, &random, &import, &import_access, &quit_when_shown})
+    for (const QCommandLineOption* o :
+         std::initializer_list<const QCommandLineOption*>{&create, &random, &import, &import_access, &export_option, &quit_when_shown})
         actions += p.isSet(*o) ? 1 : 0;
-    if (actions > 1) return fail(QStringLiteral("--create-database, --random, --import and --import-access go one at a time"));
+    if (actions == 1 && p.isSet(export_option)) {
+        // The same choice as --random's, read by its branch below.
+        c.action = CommandLine::export_file;
+        c.export_file_path = p.value(export_option);
+        c.export_format = p.value(format).toLower();
+        if (p.isSet(format) && !export_format_names().contains(c.export_format))
+            return fail(QStringLiteral("--format with --export is %1, not '%2'").arg(export_format_names().join(QStringLiteral(", ")), p.value(format)));
+    }
+    if (actions > 1) return fail(QStringLiteral("--create-database, --random, --import, --import-access and --export go one at a time"));
     const bool naming = p.isSet(author) || p.isSet(subject) || p.isSet(language);
-    if (naming && !p.isSet(random) && !p.isSet(import))
-        return fail(QStringLiteral("--author, --subject and --language go with --random or --import"));
-    if ((p.isSet(min_rate) || p.isSet(filter)) && !p.isSet(random))
-        return fail(QStringLiteral("--min-rate and --filter go with --random"));
-    if (p.isSet(format) && !p.isSet(random) && !p.isSet(import)) return fail(QStringLiteral("--format goes with --random or --import"));
+    const bool choosing = p.isSet(random) || p.isSet(export_option);
+    if (naming && !choosing && !p.isSet(import))
+        return fail(QStringLiteral("--author, --subject and --language go with --random, --export or --import"));
+    if ((p.isSet(min_rate) || p.isSet(filter)) && !choosing)
+        return fail(QStringLiteral("--min-rate and --filter go with --random or --export"));
+    if (p.isSet(format) && !choosing && !p.isSet(import))
+        return fail(QStringLiteral("--format goes with --random, --export or --import"));
     if (p.isSet(samples) && !p.isSet(create)) return fail(QStringLiteral("--with-samples goes with --create-database"));
     c.database = p.value(database);
     if (p.isSet(create)) {
@@ -96,8 +114,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
         c.with_samples = p.isSet(samples);
         return c;
     }
-    if (p.isSet(random)) {
-        c.action = CommandLine::random;
+    if (p.isSet(random) || c.action == CommandLine::export_file) {
+        if (c.action != CommandLine::export_file) c.action = CommandLine::random;
         c.choice.filter.author = p.value(author);
         c.choice.filter.subject = p.value(subject);
         c.choice.filter.language = p.value(language);
@@ -108,6 +126,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
             if (!number || c.choice.min_rate < 1 || c.choice.min_rate > 3)
                 return fail(QStringLiteral("--min-rate takes a rate from 1 to 3, not '%1'").arg(p.value(min_rate)));
         }
+        if (c.action == CommandLine::export_file) return c;
         if (p.isSet(format)) c.format = p.value(format);
         if (c.format != QLatin1String("plain") && c.format != QLatin1String("json"))
             return fail(QStringLiteral("--format is plain or json, not '%1'").arg(c.format));
@@ -134,7 +153,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
         c.import_file = p.value(import_access);
         return c;
     }
-    if (p.isSet(database)) return fail(QStringLiteral("--database goes with --random, --import or --import-access"));
+    if (p.isSet(database)) return fail(QStringLiteral("--database goes with --random, --export, --import or --import-access"));
     c.quit_when_shown = p.isSet(quit_when_shown);
     return c;
 }

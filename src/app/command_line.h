@@ -8,7 +8,7 @@
 // What the command line asks for. Without options the program opens its windows; every option
 // does its work and ends without opening one.
 struct CommandLine {
-    enum Action { windows, help, version, create_database, random, import, import_access, error } action = windows;
+    enum Action { windows, help, version, create_database, random, import, import_access, export_file, error } action = windows;
     QString error_text;
     QString help_text;  // the text of --help, filled by parse
     QString database;   // --database, or the path of --create-database
@@ -17,6 +17,8 @@ struct CommandLine {
     QString format = QStringLiteral("plain");
     QString import_file;           // --import, or the Access file of --import-access
     QString import_format;         // --format with --import: a name of import_formats; empty: guessed
+    QString export_file_path;      // --export
+    QString export_format;         // --format with --export: text, fortune or csv; empty: by the file's name
     bool quit_when_shown = false;  // for the benchmark: end once the first page is painted
 };
 

@@ -58,8 +58,13 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
     try {
         auto db = Database::open(path);
         quote_import::Catalogue stored(*db);
-        const quote_import::Result found = import_formats::process(format, file.text, o.file, o.author, stored);
+        out << QStringLiteral("Read as %1 (%2).\n")
+                   .arg(import_formats::caption(format),
+                        o.format.isEmpty() ? QStringLiteral("guessed from the file; --format chooses another")
+                                           : QStringLiteral("as --format asks"));
+        quote_import::Result found = import_formats::process(format, file.text, o.file, o.author, stored);
         if (!found.error.isEmpty()) return fail(found.error);
+        found.notes.insert(found.notes.begin(), file.notes.begin(), file.notes.end());
         out << terminal_lines(found.report());
         for (const QString& counter :
              {found.duplicated_in_input_caption(), found.duplicated_in_database_caption(), found.new_quotes_caption()})

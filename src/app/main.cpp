@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "export_command.h"
 #include "import_command.h"
 #include "core/app_context.h"
 #include "core/help.h"
@@ -105,6 +106,8 @@ int run_command(int argc, char** argv, const QStringList& arguments) {
         return import_command({c.import_file, c.database, c.choice.filter.author, c.choice.filter.subject,
                                c.choice.filter.language, program_folder(), c.import_format},
                               out, err);
+    case CommandLine::export_file:
+        return export_command({c.export_file_path, c.export_format, c.database, program_folder(), c.choice}, out, err);
     case CommandLine::import_access: return import_access_command(c.import_file, c.database, out, err);
     case CommandLine::error: err << "sentara: " << c.error_text << "\nTry 'sentara --help'.\n"; return 2;
     case CommandLine::windows: break;

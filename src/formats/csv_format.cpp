@@ -1,6 +1,7 @@
 #include "csv_format.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -25,7 +26,7 @@ QString first_line(const QString& text) {
 }
 
 // The field a column name stands for; -1 for a column the program has no field for.
-enum Field { text_field, author_field, subject_field, language_field, rate_field, note_field, field_count };
+enum Field { text_field, author_field, subject_field, language_field, rate_field, note_field, title_field, field_count };
 
 int field_of(const QString& column) {
     static const QHash<QString, int> names = {
@@ -35,8 +36,25 @@ int field_of(const QString& column) {
         {QStringLiteral("language"), language_field}, {QStringLiteral("rate"), rate_field},
         {QStringLiteral("rating"), rate_field},       {QStringLiteral("note"), note_field},
         {QStringLiteral("notes"), note_field},
+        // What reading services write: the book's author, and its title (kept in the note).
+        {QStringLiteral("book author"), author_field}, {QStringLiteral("book title"), title_field},
+        {QStringLiteral("book"), title_field},        {QStringLiteral("title"), title_field},
+        {QStringLiteral("source"), title_field},
     };
     return names.value(column.trimmed().toLower(), -1);
+}
+
+// Columns other programs write that the import knows and leaves out (reported as such): with
+// the ones above, a header made only of them is what makes a file CSV when its name does not.
+bool known_elsewhere(const QString& column) {
+    static const QSet<QString> names = {
+        QStringLiteral("amazon book id"),
+        QStringLiteral("color"),        QStringLiteral("location type"), QStringLiteral("location"),
+        QStringLiteral("highlighted at"), QStringLiteral("document tags"), QStringLiteral("page"),
+        QStringLiteral("url"),          QStringLiteral("date"),        QStringLiteral("id"),
+        QStringLiteral("key"),          QStringLiteral("likes"),
+    };
+    return names.contains(column.trimmed().toLower());
 }
 
 }  // namespace
@@ -126,10 +144,14 @@ Table parse(const QString& text, QChar separator) {
 
 bool has_quote_header(const QString& text) {
     const Table header = parse(first_line(text), guess_separator(text));
-    if (header.rows.empty()) return false;
-    for (const QString& name : header.rows.front().fields)
-        if (field_of(name) == text_field) return true;
-    return false;
+    if (header.rows.empty() || header.rows.front().fields.size() < 2) return false;
+    bool text_column_named = false;
+    for (const QString& name : header.rows.front().fields) {
+        const int f = field_of(name);
+        if (f < 0 && !known_elsewhere(name)) return false;
+        text_column_named = text_column_named || f == text_field;
+    }
+    return text_column_named;
 }
 
 quote_import::Records read(const QString& text) {
@@ -168,7 +190,10 @@ quote_import::Records read(const QString& text) {
         if (row.fields.size() > header.fields.size()) long_rows << QStringLiteral("line %1").arg(row.line);
         quote_import::Record rec;
         rec.line = row.line;
-        rec.entry = {value(text_field), value(author_field), value(subject_field), value(note_field), value(rate_field),
+        // The book's title goes before the note, as the Kindle reader writes it: "Title: note".
+        const QString title = value(title_field).trimmed(), note = value(note_field).trimmed();
+        const QString full_note = title.isEmpty() ? note : note.isEmpty() ? title : title + QStringLiteral(": ") + note;
+        rec.entry = {value(text_field), value(author_field), value(subject_field), full_note, value(rate_field),
                      value(language_field)};
         out.records.push_back(std::move(rec));
     }

@@ -31,11 +31,15 @@ QChar guess_separator(const QString& text);
 Table parse(const QString& text, QChar separator);
 
 // The quotations of a CSV text. Columns are found by their names in the header row (any letter
-// case): text, quote or highlight; author; subject or tags; language; rate or rating; note or
-// notes. Other columns are reported and left out; a header without a text column is refused.
+// case): text, quote or highlight; author or book author; subject or tags; language; rate or
+// rating; note or notes; and the book's title (book title, book, title or source), which goes
+// into the note before it ("Title: note"), as reading services export their highlights. Other
+// columns are reported and left out; a header without a text column is refused.
 quote_import::Records read(const QString& text);
 
-// True when the first line of `text` is a header naming a text column.
+// True when the first line of `text` is a header of two columns or more, each a name the import
+// knows (the program's own, and those other programs write), one of them a text column. A line
+// of ordinary text that merely begins with "Quote," is no header.
 bool has_quote_header(const QString& text);
 
 // The column names the export writes, the import reads them back.

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -27,6 +28,17 @@ QString after_mark(const QString& line) {
     return rest.isEmpty() ? QString() : rest;
 }
 
+// True for a line made of "%" signs alone (blanks after them allowed): "%" ends a cookie, and a
+// quotation's own line of that shape is written with one "%" more.
+bool percent_line(QStringView line) {
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1].isSpace()) --end;
+    if (end == 0) return false;
+    for (qsizetype i = 0; i < end; ++i)
+        if (line[i] != u'%') return false;
+    return true;
+}
+
 bool indented(const QString& line) { return !line.isEmpty() && line[0].isSpace() && !line.trimmed().isEmpty(); }
 
 QString right_trimmed(const QString& s) {
@@ -35,44 +47,78 @@ QString right_trimmed(const QString& s) {
     return s.left(end);
 }
 
-// Splits "Mark Twain, "Following the Equator"" into the author and the source.
-void split_attribution(const QString& attribution, QString& author, QString& note) {
-    qsizetype at = -1;
-    for (const QString& mark : {QStringLiteral(", \""), QStringLiteral(", \u201C"), QStringLiteral(", \u00AB")}) {
-        const qsizetype i = attribution.indexOf(mark);
-        if (i > 0 && (at < 0 || i < at)) at = i;
-    }
-    if (at < 0) {
-        author = attribution;
-        note.clear();
-        return;
-    }
-    author = attribution.left(at).trimmed();
-    note = attribution.mid(at + 2).trimmed();
-    // One pair of quotation marks round the whole source is the writer's, not the source's.
-    if (note.size() >= 2 && note.front() == u'"' && note.back() == u'"') note = note.mid(1, note.size() - 2);
-    else if (note.size() >= 2 && note.front() == QChar(0x201C) && note.back() == QChar(0x201D)) note = note.mid(1, note.size() - 2);
-    else if (note.size() >= 2 && note.front() == QChar(0x00AB) && note.back() == QChar(0x00BB)) note = note.mid(1, note.size() - 2).trimmed();
+// A pair of quotation marks round the whole of a source is the writer's, not the source's.
+QString without_quotation_marks(const QString& text) {
+    const QString t = text.trimmed();
+    for (const auto& [open, close] : {std::pair{u'"', u'"'}, std::pair{char16_t(0x201C), char16_t(0x201D)},
+                                      std::pair{char16_t(0x00AB), char16_t(0x00BB)}})
+        if (t.size() >= 2 && t.front() == QChar(open) && t.back() == QChar(close)) return t.mid(1, t.size() - 2).trimmed();
+    return t;
 }
+
+// What may follow a name after a comma and still be the name.
+bool name_suffix(const QString& piece) {
+    static const QStringList suffixes = {"Jr.", "Jr", "Sr.", "Sr", "II", "III", "IV", "Ph.D.", "PhD", "M.D.", "Esq.", "Esq"};
+    return suffixes.contains(piece.trimmed());
+}
+
+// Splits the attribution "Mark Twain, on whiskey" into the author and the rest, the note: one
+// person is one author however the cookie goes on. A bracketed remark after the name goes to the
+// note too. An author's own comma is written followed by a no-break space, never split at.
+void split_attribution(const QString& first_line, const QStringList& more_lines, QString& author, QString& note) {
+    qsizetype at = -1;
+    for (qsizetype from = 0;;) {
+        const qsizetype i = first_line.indexOf(QStringLiteral(", "), from);
+        if (i < 0) break;
+        const qsizetype next = first_line.indexOf(u',', i + 2);
+        if (name_suffix(first_line.mid(i + 2, next < 0 ? -1 : next - i - 2))) {
+            from = i + 2;
+            continue;
+        }
+        at = i;
+        break;
+    }
+    author = (at < 0 ? first_line : first_line.left(at)).trimmed();
+    QStringList rest;
+    if (at >= 0) rest << first_line.mid(at + 2).trimmed();
+    rest << more_lines;
+    note = without_quotation_marks(rest.join(u'\n'));
+    static const QRegularExpression remark(QStringLiteral("\\s*(\\[[^\\]]*\\])\\s*$"));
+    const QRegularExpressionMatch m = remark.match(author);
+    if (m.hasMatch() && m.capturedStart() > 0) {
+        note = note.isEmpty() ? m.captured(1) : note + u' ' + m.captured(1);
+        author = author.left(m.capturedStart()).trimmed();
+    }
+    author.replace(QStringLiteral(",\u00A0"), QStringLiteral(", "));
+}
+
+// Where the attribution of a cookie begins (a line with a mark among the last lines, only
+// indented lines under it), or -1 when it has none.
+qsizetype attribution_line(const QStringList& lines) {
+    for (qsizetype i = lines.size() - 1; i >= 1 && i >= lines.size() - 6; --i) {
+        if (!after_mark(lines[i]).isNull()) return i;
+        if (!indented(lines[i])) return -1;
+    }
+    return -1;
+}
+
+// The text as a quotation keeps it: the blank lines round it and the blanks after it gone, the
+// first line's indentation kept.
+QString cookie_text(const QStringList& lines) { return right_trimmed(lines.join(u'\n')); }
 
 // One cookie's lines (blank lines at either end already gone) into a record.
 quote_import::Record make_record(QStringList lines, int first_line) {
     quote_import::Record rec;
     rec.line = first_line;
-    // The attribution: a line with a mark, among the last three, the lines under it indented.
-    for (qsizetype i = lines.size() - 1; i >= 1 && i >= lines.size() - 3; --i) {
-        const QString rest = after_mark(lines[i]);
-        if (rest.isNull()) {
-            if (!indented(lines[i])) break;
-            continue;
-        }
-        QStringList attribution{rest};
-        for (qsizetype j = i + 1; j < lines.size(); ++j) attribution << lines[j].trimmed();
-        split_attribution(attribution.join(u' '), rec.entry.author, rec.entry.note);
+    const qsizetype i = attribution_line(lines);
+    if (i >= 0) {
+        QStringList more;
+        for (qsizetype j = i + 1; j < lines.size(); ++j) more << lines[j].trimmed();
+        split_attribution(after_mark(lines[i]), more, rec.entry.author, rec.entry.note);
         lines.erase(lines.begin() + i, lines.end());
-        break;
+        while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) lines.removeLast();
     }
-    rec.entry.text = lines.join(u'\n').trimmed();
+    rec.entry.text = cookie_text(lines);
     return rec;
 }
 
@@ -93,14 +139,16 @@ quote_import::Records read(const QString& text) {
         cookie.clear();
     };
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = right_trimmed(lines[i]);
+        QString line = lines[i];
+        if (line.endsWith(u'\r')) line.chop(1);
         if (line.startsWith(QChar(0xFEFF))) line.remove(0, 1);
-        if (line == QLatin1String("%")) {
+        if (right_trimmed(line) == QLatin1String("%")) {
             ++separators;
             end_cookie();
             cookie_line = int(i) + 2;
             continue;
         }
+        if (percent_line(line)) line.remove(0, 1);  // a quotation's own "%" line, written with one more
         cookie << line;
     }
     if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
@@ -114,17 +162,29 @@ quote_import::Records read(const QString& text) {
 }
 
 QString cookie(const QString& text, const QString& author, const QString& note) {
-    QString out = text.trimmed();
+    QString out = text;
     out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     out.replace(u'\r', u'\n');
-    if (author.trimmed().isEmpty()) return out;
-    out += QStringLiteral("\n\t\t-- ") + author.trimmed();
+    QStringList lines = out.split(u'\n');
+    while (!lines.isEmpty() && lines.front().trimmed().isEmpty()) lines.removeFirst();
+    for (QString& line : lines)
+        if (percent_line(line)) line.prepend(u'%');
+    out = cookie_text(lines);
+    QString name = author.trimmed();
+    if (name.compare(quote_import::anonymous, Qt::CaseInsensitive) == 0) name.clear();
     QString source = note.trimmed();
+    source.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    source.replace(u'\r', u'\n');
+    // No attribution is made up, unless the text's own last lines would be read as one, or a
+    // note needs a line to go on.
+    if (name.isEmpty() && source.isEmpty() && attribution_line(lines) < 0) return out;
+    if (name.isEmpty()) name = quote_import::anonymous;
+    name.replace(QStringLiteral(", "), QStringLiteral(",\u00A0"));
+    out += QStringLiteral("\n\t\t-- ") + name;
     if (!source.isEmpty()) {
-        source.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        source.replace(u'\n', u' ');
-        source.replace(u'\r', u' ');
-        out += QStringLiteral(", \"") + source + u'"';
+        QStringList source_lines = source.split(u'\n');
+        for (QString& l : source_lines) l = l.trimmed();
+        out += QStringLiteral(", \"") + source_lines.join(QStringLiteral("\n\t\t   ")) + u'"';
     }
     return out;
 }

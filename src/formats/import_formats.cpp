@@ -59,14 +59,27 @@ Format guess(const QString& file_name, const QString& text) {
     if (kindle_clippings::looks_like(text)) return Format::kindle;
     const QString suffix = QFileInfo(file_name).suffix().toLower();
     if (suffix == QLatin1String("csv") || suffix == QLatin1String("tsv") || csv_format::has_quote_header(text)) return Format::csv;
-    // A "%" line among the first hundred.
-    qsizetype start = 0;
-    for (int n = 0; n < 100 && start < text.size(); ++n) {
+    // A fortune file: a "%" line opens or ends it, or "%" lines part it into cookies of a few
+    // lines each; one stray "%" among lines of text does not make one.
+    qsizetype separators = 0, other = 0;
+    bool first_is_separator = false, last_is_separator = false, any = false, after_attribution = false;
+    bool attribution = false;  // the line before was "-- Author" (or an em dash, a tilde)
+    for (qsizetype start = 0; start < text.size();) {
         qsizetype end = text.indexOf(u'\n', start);
         if (end < 0) end = text.size();
-        if (QStringView(text).mid(start, end - start).trimmed() == QLatin1String("%")) return Format::fortune;
+        const QStringView line = QStringView(text).mid(start, end - start).trimmed();
         start = end + 1;
+        if (line.isEmpty() || line == QStringView(u"\uFEFF")) continue;
+        const bool separator = line == QLatin1String("%");
+        if (!any) first_is_separator = separator;
+        any = true;
+        last_is_separator = separator;
+        ++(separator ? separators : other);
+        after_attribution = after_attribution || (separator && attribution);
+        attribution = line.startsWith(QLatin1String("--")) || line.startsWith(QChar(0x2014)) || line.startsWith(u'~');
     }
+    if (separators > 0 && (first_is_separator || last_is_separator || after_attribution)) return Format::fortune;
+    if (separators >= 2 && other <= 40 * (separators + 1)) return Format::fortune;
     return Format::text;
 }
 

@@ -20,8 +20,10 @@ bool from_name(const QString& name, Format& f);
 // What the import window shows: "Text (one a line)", "fortune", "CSV", "Kindle clippings".
 QString caption(Format f);
 
-// The format a file is most likely in, from its name and its first lines: a Kindle clippings file,
-// a CSV file (named .csv, or a header naming a text column), a fortune file (a "%" line), else text.
+// The format a file is most likely in, from its name and its lines: a Kindle clippings file, a
+// CSV file (named .csv or .tsv, or a first line made only of known column names), a fortune file
+// ("%" lines at its start or end or under an attribution, or parting it into short cookies),
+// else text.
 Format guess(const QString& file_name, const QString& text);
 
 // Reads `input` in `format` and checks what it finds (load_array for text, the format's reader and

@@ -67,6 +67,7 @@ struct Highlight {
     QString book;  // the book's line as written
     Place place;
     size_t record;
+    QString key;   // the text as repeats are compared (quote_import::repeat_key)
 };
 
 }  // namespace
@@ -90,7 +91,7 @@ quote_import::Records read(const QString& text) {
         size_t after;  // the highlights read before it
     };
     std::vector<Note> notes;
-    QStringList bookmarks, unknown;
+    QStringList bookmarks, unknown, shorter, limited;
     if (std::none_of(lines.cbegin(), lines.cend(), [](const QString& l) { return without_mark(l).trimmed() == separator_line; })) {
         out.error = QStringLiteral("no line is the separator of the clippings (%1)").arg(separator_line);
         return out;
@@ -117,22 +118,58 @@ quote_import::Records read(const QString& text) {
             QStringList body;
             for (qsizetype b = l + 2; b < end; ++b) body << without_mark(lines[b]);
             const QString clipping = body.join(u'\n').trimmed();
-            // "Title (Author)": the last parenthesised part ending the line is the author.
+            // "Title (Author)": the parenthesised part ending the line is the author, its own
+            // parentheses included ("(Tolkien, J. R. R. (John Ronald Reuel))").
             QString title = book, author;
-            const qsizetype open = book.lastIndexOf(u'(');
-            if (open > 0 && book.endsWith(u')')) {
-                author = book.mid(open + 1, book.size() - open - 2).trimmed();
-                title = book.left(open).trimmed();
+            if (book.endsWith(u')')) {
+                qsizetype open = book.size() - 1;
+                for (int depth = 0; open >= 0; --open) {
+                    if (book[open] == u')') ++depth;
+                    else if (book[open] == u'(' && --depth == 0) break;
+                }
+                if (open > 0) {
+                    author = book.mid(open + 1, book.size() - open - 2).trimmed();
+                    title = book.left(open).trimmed();
+                }
             }
             const Place place = place_of(description);
             switch (kind_of(description)) {
             case Kind::highlight: {
+                // The reader's notice that the publisher's limit is reached is no quotation.
+                if (clipping.startsWith(u'<') && clipping.endsWith(u'>') &&
+                    clipping.contains(QLatin1String("clipping limit"), Qt::CaseInsensitive)) {
+                    limited << QStringLiteral("line %1: %2").arg(title_line).arg(title);
+                    break;
+                }
+                // A highlight made longer is a new clipping: the longer text takes the place of
+                // the shorter one of the same book it holds.
+                const QString key = quote_import::repeat_key(clipping);
+                bool merged = false;
+                for (Highlight& h : highlights) {
+                    if (h.book != book || key.isEmpty() || h.key.isEmpty()) continue;
+                    if (h.key.contains(key)) {
+                        shorter << clipping;
+                    } else if (key.contains(h.key)) {
+                        shorter << out.records[h.record].entry.text;
+                        out.records[h.record].entry.text = clipping;
+                        h.key = key;
+                        if (place.known() && h.place.known() && place.by_location == h.place.by_location) {
+                            h.place.start = std::min(h.place.start, place.start);
+                            h.place.end = std::max(h.place.end, place.end);
+                        }
+                    } else {
+                        continue;
+                    }
+                    merged = true;
+                    break;
+                }
+                if (merged) break;
                 quote_import::Record rec;
                 rec.line = title_line;
                 rec.entry.text = clipping;
                 rec.entry.author = author;
                 rec.entry.note = title;
-                highlights.push_back({book, place, out.records.size()});
+                highlights.push_back({book, place, out.records.size(), key});
                 out.records.push_back(std::move(rec));
                 break;
             }
@@ -161,6 +198,11 @@ quote_import::Records read(const QString& text) {
         }
         out.records[to->record].entry.note += (joined[to->record]++ ? QStringLiteral(" / ") : QStringLiteral(": ")) + n.text;
     }
+    if (!shorter.isEmpty())
+        out.notes.push_back({QStringLiteral("HIGHLIGHTS HELD BY A LONGER ONE OF THE SAME BOOK SKIPPED (THE LONGER KEPT):"), shorter});
+    if (!limited.isEmpty())
+        out.notes.push_back({QStringLiteral("CLIPPINGS CUT BY THE CLIPPING LIMIT OF THEIR BOOK SKIPPED (NO TEXT):"), limited});
+    out.authors_last_first = true;
     if (!bookmarks.isEmpty()) out.notes.push_back({QStringLiteral("BOOKMARKS SKIPPED (NOT QUOTATIONS):"), bookmarks});
     if (!lone_notes.isEmpty())
         out.notes.push_back({QStringLiteral("NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:"), lone_notes});

@@ -11,7 +11,10 @@
 //
 // Highlights are the quotations: the author from the book's line, the book's title as the note.
 // A note the reader typed is joined to the note of the highlight of the same book at its
-// location; bookmarks, and notes that belong to no highlight, are reported and left out.
+// location; bookmarks, and notes that belong to no highlight, are reported and left out. A
+// highlight made longer later is a second clipping holding the first: the longer one is kept.
+// The notice "<You have reached the clipping limit for this item>" is reported, not imported.
+// Authors are often written "Last, First": one the database has as "First Last" is taken.
 namespace kindle_clippings {
 
 // True when the text looks like a clippings file (its first entry ends with the separator line).

@@ -4,6 +4,8 @@
 
 #include "csv_format.h"
 #include "database/database.h"
+#include "database/jet_dialect.h"
+#include "quote_import.h"
 #include "database/recordset.h"
 #include "fortune_format.h"
 
@@ -27,7 +29,7 @@ QString with_file_line_breaks(QString text) {
 
 // The CSV columns: the text, then the fields chosen.
 QStringList csv_fields(const Options& o, const Quote* q) {
-    QStringList out{q ? q->text.trimmed() : csv_format::text_column};
+    QStringList out{q ? quote_import::trimmed_text(q->text) : csv_format::text_column};
     if (o.author) out << (q ? q->author : csv_format::author_column);
     if (o.subject) out << (q ? q->subject : csv_format::subject_column);
     if (o.language) out << (q ? q->language : csv_format::language_column);
@@ -72,7 +74,58 @@ void Writer::add(const Quote& quote) {
     ++count_;
 }
 
+namespace {
+
+// Blanks and tabs aside, the text begins with a no-break space: the text import leaves such a
+// line out (and trimming would lose the space).
+bool begins_with_no_break_space(const QString& text) {
+    for (const QChar c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n') continue;
+        return c == QChar(0x00A0);
+    }
+    return false;
+}
+
+}  // namespace
+
+void Writer::check_text_format(const Quote& quote) {
+    const QString text = quote.text.trimmed();
+    const auto has_break = [](const QString& t) { return t.contains(u'\n') || t.contains(u'\r'); };
+    QString why;
+    if (text.isEmpty()) why = QStringLiteral("it has no text");
+    else if (has_break(text)) why = QStringLiteral("its text has more than one line");
+    else if (text.startsWith(u'.')) why = QStringLiteral("its text begins with \".\", the mark of a detail line");
+    else if (begins_with_no_break_space(quote.text)) why = QStringLiteral("its text begins with a no-break space");
+    else if (options_.author && (quote.author.contains(u'(') || quote.author.contains(u')')))
+        why = QStringLiteral("its author holds parentheses");
+    else if (!options_.author && text.endsWith(u')') && text.contains(u'('))
+        why = QStringLiteral("its text ends in parentheses, which would be read as its author");
+    else if (options_.note && (has_break(quote.notes) || quote.notes.contains(u'.')))
+        why = QStringLiteral("its note holds a full stop or a line break");
+    else if (options_.subject && (has_break(quote.subject) || quote.subject.contains(u'.')))
+        why = QStringLiteral("its subject holds a full stop or a line break");
+    const QString start = jet::folded(quote_import::first_characters(text, 40));
+    if (why.isEmpty() && starts_.contains(start)) why = QStringLiteral("it begins like an earlier one (its first 40 characters)");
+    starts_.insert(start);
+    if (why.isEmpty()) return;
+    QString shown = quote_import::first_characters(text.simplified(), 50);
+    if (shown.size() < text.simplified().size()) shown += QStringLiteral("...");
+    losses_ << u'"' + shown + QStringLiteral("\": ") + why;
+}
+
+QString losses_message(const Writer& writer, int named) {
+    const QStringList& lost = writer.losses();
+    QString out = QStringLiteral("%1 of the %2 quotations cannot be written whole in the text format, which holds one line "
+                                 "a quotation; read back, they would come in changed, split or not at all:\n")
+                      .arg(lost.size())
+                      .arg(writer.count());
+    for (qsizetype i = 0; i < lost.size() && i < named; ++i) out += QStringLiteral("\n- ") + lost[i];
+    if (lost.size() > named) out += QStringLiteral("\n- ... and %1 more").arg(lost.size() - named);
+    return out + QStringLiteral("\n\nCSV carries every field of every quotation.");
+}
+
 void Writer::add_text_block(const Quote& quote) {
+    check_text_format(quote);
     if (options_.group_by_author &&
         (!previous_author_ || previous_author_->compare(quote.author, Qt::CaseInsensitive) != 0)) {
         new_block();

@@ -48,6 +48,12 @@ public:
     // The text so far; in the program's text format without the line break the file ends with.
     const QString& text() const { return text_; }
     int count() const { return count_; }
+    // In the program's text format: the quotations it cannot carry whole, each as the start of
+    // its text and why (a text of several lines, a text beginning with "." or a no-break space,
+    // a note or subject holding a full stop or a line break, an author holding parentheses, a
+    // text whose trailing parentheses would be read as the author, a text that begins like an
+    // earlier one). Read back, those would come in changed, split or dropped.
+    const QStringList& losses() const { return losses_; }
     // The file: UTF-8, ending as the format ends (CR LF for text; a CSV file begins with a
     // byte-order mark, so that spreadsheets read its letters right).
     QByteArray file_bytes() const;
@@ -56,11 +62,19 @@ private:
     void new_block();
     void add_text_block(const Quote& quote);
 
+    void check_text_format(const Quote& quote);
+
     Options options_;
     QString text_;
+    QStringList losses_;
+    QSet<QString> starts_;  // the first 40 characters of each text written, folded
     int count_ = 0;
     std::optional<QString> previous_author_;  // none before the first quotation
 };
+
+// What the export says before writing the text format when `writer` has losses: how many of its
+// quotations the format cannot carry whole, the first few named, and that CSV carries them all.
+QString losses_message(const Writer& writer, int named = 5);
 
 // Reads the quotations `quotes_sql` lists, in its order, and writes them; with `only` not
 // empty, only the quotations whose key is in it. Throws DbError.

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
+#include <optional>
 
 namespace quote_import {
 
@@ -66,6 +67,32 @@ quint64 Catalogue::text_hash(QStringView text) {
     return h;
 }
 
+quint64 Catalogue::loose_hash(QStringView text) {
+    quint64 h = 14695981039346656037ull;
+    bool blank = false, any = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (QChar::isSpace(u)) {
+            blank = any;
+            continue;
+        }
+        if (blank) h = (h ^ char32_t(u' ')) * 1099511628211ull;
+        blank = false;
+        any = true;
+        char32_t c = u;
+        if (u < 0x80) {
+            if (u >= 'A' && u <= 'Z') c = u + 32;
+        } else if (QChar::isSurrogate(u)) {
+            const bool pair = QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            c = pair ? jet::fold(QChar::surrogateToUcs4(u, text[++i].unicode())) : char32_t(0xFFFD);
+        } else {
+            c = jet::fold(c);
+        }
+        h = (h ^ c) * 1099511628211ull;
+    }
+    return h;
+}
+
 Catalogue::Catalogue() = default;
 Catalogue::~Catalogue() = default;
 Catalogue::Catalogue(Catalogue&&) noexcept = default;
@@ -75,9 +102,14 @@ Catalogue::Catalogue(Database& db) : db_(&db), version_(db.data_version()) {
     {
         Statement st = db.prepare(QStringLiteral("SELECT key, text FROM quotes"));
         while (st.step())
-            if (!st.column_is_null(1)) stored_.emplace_back(text_hash(st.column_text(1)), st.column_int64(0));
+            if (!st.column_is_null(1)) {
+                const QString text = st.column_text(1);
+                stored_.emplace_back(text_hash(text), st.column_int64(0));
+                loose_.emplace_back(loose_hash(text), st.column_int64(0));
+            }
     }
     std::sort(stored_.begin(), stored_.end());
+    std::sort(loose_.begin(), loose_.end());
     const auto read = [&db](const char* sql, QHash<QString, QString>& into) {
         Statement st = db.prepare(QString::fromLatin1(sql));
         while (st.step()) {
@@ -113,7 +145,29 @@ bool Catalogue::has_text(const QString& text) const {
     return false;
 }
 
-void Catalogue::add_text(const QString& text, qint64 key) { added_.insert(text_hash(text), key); }
+bool Catalogue::has_similar_text(const QString& text) const {
+    const quint64 h = loose_hash(text);
+    std::vector<qint64> keys;
+    const auto range = std::equal_range(loose_.begin(), loose_.end(), std::make_pair(h, qint64(0)),
+                                        [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto it = range.first; it != range.second; ++it) keys.push_back(it->second);
+    for (qint64 k : added_loose_.values(h)) keys.push_back(k);
+    if (keys.empty() || !db_) return false;
+    if (!row_text_) row_text_ = std::make_unique<Statement>(db_->prepare(QStringLiteral("SELECT text FROM quotes WHERE key = ?")));
+    const QString wanted = repeat_key(text);
+    for (qint64 k : keys) {
+        row_text_->bind(1, k);
+        const bool same = row_text_->step() && repeat_key(row_text_->column_text(0)) == wanted;
+        row_text_->reset();
+        if (same) return true;
+    }
+    return false;
+}
+
+void Catalogue::add_text(const QString& text, qint64 key) {
+    added_.insert(text_hash(text), key);
+    added_loose_.insert(loose_hash(text), key);
+}
 
 // ---------------------------------------------------------------------------- parsing
 
@@ -124,14 +178,28 @@ QString first_characters(const QString& text, int n) {
     return text.left(i);
 }
 
+QString trimmed_text(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].isSpace()) --end;
+    // The blank lines before the first line go; that line's own indentation stays.
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < end && text[i].isSpace(); ++i)
+        if (text[i] == u'\n' || text[i] == u'\r') begin = i + 1;
+    return text.mid(begin, end - begin);
+}
+
+QString repeat_key(const QString& text) { return jet::folded(text.simplified()); }
+
 namespace {
 
 // The checks every quotation found goes through, whatever format it was read from: a text, not
-// a repeat of one found before (its first 40 characters without letter case), not stored yet;
-// then its rate and language, each checked.
+// a repeat of one found before, not stored yet; then its rate and language, each checked. A
+// line of the program's text repeats another when their first 40 characters are alike; a
+// quotation of another format only when its whole text is.
 class Collector {
 public:
-    Collector(const Catalogue& stored, Result& r) : stored_(stored), r_(r) {}
+    enum class Repeats { first_characters, whole_text };
+    Collector(const Catalogue& stored, Result& r, Repeats repeats) : stored_(stored), r_(r), repeats_(repeats) {}
 
     // Adds the quotation to the result; false when it is skipped, reported under `shown`.
     bool add(const QString& text, const QString& author, const QString& shown) {
@@ -139,7 +207,8 @@ public:
             r_.without_text << shown;
             return false;
         }
-        const QString key = jet::folded(first_characters(text, key_length));
+        const QString key =
+            repeats_ == Repeats::whole_text ? repeat_key(text) : jet::folded(first_characters(text, key_length));
         if (seen_.contains(key)) {
             r_.repeats << shown;
             return false;
@@ -147,7 +216,7 @@ public:
         // A text already stored counts as found too: its repeats stay repeats when the same
         // input is processed again after its import.
         seen_.insert(key);
-        if (stored_.has_text(text)) {
+        if (repeats_ == Repeats::whole_text ? stored_.has_similar_text(text) : stored_.has_text(text)) {
             r_.in_database << text;
             return false;
         }
@@ -168,7 +237,8 @@ public:
 private:
     const Catalogue& stored_;
     Result& r_;
-    QSet<QString> seen_;  // the folded first characters of each text found
+    Repeats repeats_;
+    QSet<QString> seen_;  // the key of each text found
 };
 
 // Sets the attributes a directive line gives the quotation above it.
@@ -195,7 +265,7 @@ QString author_or_anonymous(const QString& default_author) {
 
 Result load_array(const QString& input, const QString& default_author, const Catalogue& stored, const Progress& progress) {
     Result r;
-    Collector checks(stored, r);
+    Collector checks(stored, r, Collector::Repeats::first_characters);
     const QString author_default = author_or_anonymous(default_author);
     // "Anonymous" (or nothing chosen) takes each line's author from its trailing parentheses.
     const bool authors_from_lines = author_default.compare(anonymous, Qt::CaseInsensitive) == 0;
@@ -205,9 +275,17 @@ Result load_array(const QString& input, const QString& default_author, const Cat
     for (qsizetype pos = 0; pos < n;) {
         qsizetype end = pos;
         while (end < n && input[end] != u'\n' && input[end] != u'\r') ++end;
+        qsizetype first = pos;
+        while (first < end && (input[first] == u' ' || input[first] == u'\t')) ++first;
+        const bool hidden = first < end && input[first] == QChar(0x00A0);
         const QString line = input.mid(pos, end - pos).trimmed();
         pos = end + ((end + 1 < n && input[end] == u'\r' && input[end + 1] == u'\n') ? 2 : 1);
         if (progress && ++lines % 4096 == 0) progress(std::min(pos, n), n);
+        // A line beginning with a no-break space is left out, with the directives under it.
+        if (hidden) {
+            skip_directives = true;
+            continue;
+        }
         // Blanks, tabs and no-break spaces alone make an empty line.
         if (line.isEmpty()) continue;
 
@@ -238,14 +316,18 @@ Result load_array(const QString& input, const QString& default_author, const Cat
 
 Result load_records(const Records& records, const QString& default_author, const Catalogue& stored, const Progress& progress) {
     Result r;
-    Collector checks(stored, r);
+    Collector checks(stored, r, Collector::Repeats::whole_text);
     const QString author_default = author_or_anonymous(default_author);
     const qsizetype n = qsizetype(records.records.size());
     for (qsizetype i = 0; i < n; ++i) {
         if (progress && i % 4096 == 0) progress(i, n);
         const Entry& e = records.records[size_t(i)].entry;
-        const QString text = e.text.trimmed();
-        const QString author = e.author.trimmed().isEmpty() ? author_default : e.author.trimmed();
+        const QString text = trimmed_text(e.text);
+        QString author = e.author.trimmed().isEmpty() ? author_default : e.author.trimmed();
+        if (records.authors_last_first && author.count(u',') == 1 && stored.author(author).isEmpty()) {
+            const QString first_last = author.section(u',', 1).trimmed() + u' ' + author.section(u',', 0, 0).trimmed();
+            if (!stored.author(first_last).isEmpty()) author = stored.author(first_last);
+        }
         const QString shown = (text.isEmpty() ? QStringLiteral("line %1:").arg(records.records[size_t(i)].line) : text) +
                               QStringLiteral(" (") + author + u')';
         if (!checks.add(text, author, shown)) continue;
@@ -387,7 +469,7 @@ Outcome import_quotes(Database& db, Catalogue& stored, const std::vector<Entry>&
         for (size_t i = 0; i < quotes.size(); ++i) {
             const Entry& e = quotes[i];
             if (progress && i % 1024 == 0) progress(qint64(i), qint64(quotes.size()));
-            const QString text = e.text.trimmed();
+            const QString text = trimmed_text(e.text);
             if (stored.has_text(text)) {
                 ++o.passed_over;
                 continue;
@@ -443,7 +525,25 @@ QString from_windows_1252(const QByteArray& bytes) {
 
 }  // namespace
 
-QString decode_text(const QByteArray& bytes, bool* is_text) {
+namespace {
+
+// UTF-16 without a byte-order mark: the high byte of every ASCII letter is a NUL, at odd offsets
+// for little-endian, at even ones for big-endian. None when the bytes do not look so.
+std::optional<QStringConverter::Encoding> utf16_without_mark(const QByteArray& bytes) {
+    if (bytes.size() < 2 || bytes.size() % 2 != 0) return std::nullopt;
+    const qsizetype n = std::min<qsizetype>(bytes.size(), 8192);
+    qsizetype even = 0, odd = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        if (bytes[i] == '\0') ++(i % 2 == 0 ? even : odd);
+    const qsizetype pairs = n / 2;
+    if (odd * 4 >= pairs && even * 20 <= odd) return QStringConverter::Utf16LE;
+    if (even * 4 >= pairs && odd * 20 <= even) return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString decode_text(const QByteArray& bytes, bool* is_text, std::vector<Section>* notes) {
     if (is_text) *is_text = true;
     const auto starts = [&bytes](const char* mark) { return bytes.startsWith(QByteArray(mark)); };
     if (starts("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
@@ -452,13 +552,38 @@ QString decode_text(const QByteArray& bytes, bool* is_text) {
         return utf16(bytes.mid(2));
     }
     if (bytes.contains('\0')) {
+        if (const auto encoding = utf16_without_mark(bytes)) {
+            QStringDecoder utf16(*encoding);
+            QString text = utf16(bytes);
+            if (!utf16.hasError()) return text;
+        }
         if (is_text) *is_text = false;
         return QString();
     }
     QStringDecoder utf8(QStringConverter::Utf8);
     QString text = utf8(bytes);
     if (!utf8.hasError()) return text;
-    return from_windows_1252(bytes);
+    // Line by line: a line an 8-bit editor saved does not spoil the UTF-8 of the others.
+    text.clear();
+    QStringList named;
+    qsizetype failed = 0;
+    int line = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArray part = bytes.mid(start, end - start);
+        QStringDecoder strict(QStringConverter::Utf8);
+        QString decoded = strict(part);
+        if (strict.hasError()) {
+            decoded = from_windows_1252(part);
+            if (++failed <= 20) named << QStringLiteral("line %1: %2").arg(line).arg(decoded.trimmed());
+        }
+        text += decoded;
+        start = end;
+    }
+    if (failed > 20) named << QStringLiteral("... and %1 more lines").arg(failed - 20);
+    if (notes) notes->push_back({QStringLiteral("LINES NOT IN UTF-8, READ AS WINDOWS-1252:"), named});
+    return text;
 }
 
 FileText read_text_file(const QString& path) {
@@ -487,8 +612,11 @@ FileText read_text_file(const QString& path) {
         return out;
     }
     bool is_text = true;
-    out.text = decode_text(bytes, &is_text);
-    if (!is_text) out.error = QStringLiteral("The file '%1' is not a text file: it holds binary data.").arg(path);
+    out.text = decode_text(bytes, &is_text, &out.notes);
+    if (!is_text)
+        out.error = QStringLiteral("The file '%1' is not a text file: it holds binary data (NUL bytes), and is not UTF-16 "
+                                   "text either.")
+                        .arg(path);
     return out;
 }
 

@@ -19,8 +19,9 @@ class Generator;
 // The import of quotations from plain text. One quotation a line; a trailing parenthesised part
 // of a line is its author when the default author is "Anonymous"; a line beginning with "." is a
 // directive for the quotation above it: pieces ".Subj=", ".Note=", ".Rate=", ".Lang=" (any
-// letter case), cut at every full stop. Lines repeated within the input (the first 40 characters
-// of the text, without letter case) and quotations already stored are skipped and reported.
+// letter case), cut at every full stop. A line beginning with a no-break space is left out, with
+// the directives under it. Lines repeated within the input (the first 40 characters
+// of the text, without letter case; other formats compare whole texts) and quotations already stored are skipped and reported.
 namespace quote_import {
 
 extern const QString line_break;  // CR LF, as the reports and the listing write lines
@@ -51,6 +52,9 @@ public:
 
     // True when a stored quotation has this text, compared without letter case. Throws DbError.
     bool has_text(const QString& text) const;
+    // True when a stored quotation has this text as repeats of another format are found (letter
+    // case and runs of blanks aside: see repeat_key). Throws DbError.
+    bool has_similar_text(const QString& text) const;
     // The name as stored, or empty text when the table lacks it.
     QString author(const QString& name) const { return authors_.value(key(name)); }
     QString subject(const QString& name) const { return subjects_.value(key(name)); }
@@ -69,12 +73,16 @@ public:
 private:
     static QString key(const QString& name);
     static quint64 text_hash(QStringView text);
+    static quint64 loose_hash(QStringView text);  // as text_hash, every run of blanks one blank
 
     Database* db_ = nullptr;
     qint64 version_ = -1;
     std::vector<std::pair<quint64, qint64>> stored_;  // text hash, key: sorted
     QMultiHash<quint64, qint64> added_;                // text hash, key: added by this program
+    std::vector<std::pair<quint64, qint64>> loose_;    // loose hash, key: sorted
+    QMultiHash<quint64, qint64> added_loose_;
     mutable std::unique_ptr<Statement> confirm_;      // reads a row to confirm a hash found
+    mutable std::unique_ptr<Statement> row_text_;     // reads a row's text
     QHash<QString, QString> authors_, subjects_, languages_;
 };
 
@@ -124,14 +132,24 @@ struct Records {
     std::vector<Section> notes;
     int error_line = 0;
     QString error;
+    // Authors may be written "Last, First": one the database has as "First Last" is taken.
+    bool authors_last_first = false;
 };
 
 // `load_array` for quotations read from another format: the same checks (empty text, repeats
-// within the input, texts already stored, rates other than 1 to 3, languages the database lacks)
+// within the input (the whole text: see repeat_key), texts already stored, rates other than 1 to 3, languages the database lacks)
 // and the same report. A quotation that names no author gets `default_author` (empty stands for
 // "Anonymous"); `records.error` is not looked at.
 Result load_records(const Records& records, const QString& default_author, const Catalogue& stored,
                     const Progress& progress = {});
+
+// A quotation's text as it is stored: the blank lines before it and the blanks after it gone,
+// the indentation of its first line kept (a picture drawn in letters keeps its shape).
+QString trimmed_text(const QString& text);
+
+// What makes two texts of another format the same quotation: the whole text without letter case,
+// every run of blanks, tabs and line breaks read as one blank.
+QString repeat_key(const QString& text);
 
 // The first `n` characters (code points) of a text, the key of the repeat check and the sort.
 QString first_characters(const QString& text, int n);
@@ -184,14 +202,17 @@ bool ensure_default_subject(Database& db);
 
 // ---------------------------------------------------------------------------- files
 
-// A text file's content: UTF-8 with or without a byte-order mark, UTF-16 with its mark, or else
-// Windows-1252 (old 8-bit files). A file holding NUL bytes is not text.
+// A text file's content: UTF-8 with or without a byte-order mark, UTF-16 with its mark or
+// without it (recognised by the NUL bytes of its ASCII letters). Without a mark, UTF-8 is read
+// line by line: a line that is not UTF-8 is read as Windows-1252 (old 8-bit editors) and
+// named in the notes, the other lines stay UTF-8. Any other file holding NUL bytes is not text.
 struct FileText {
     QString text;
-    QString error;  // why it could not be read; empty when it was
+    QString error;               // why it could not be read; empty when it was
+    std::vector<Section> notes;  // how it was read, when that is worth a word in the report
 };
 FileText read_text_file(const QString& path);
 // The same rules for bytes already read.
-QString decode_text(const QByteArray& bytes, bool* is_text = nullptr);
+QString decode_text(const QByteArray& bytes, bool* is_text = nullptr, std::vector<Section>* notes = nullptr);
 
 }  // namespace quote_import

@@ -183,16 +183,42 @@ void f_export::b_export_Click() {
     if (!grouping_allowed()) return;
     bool written = false, empty = false;
     std::optional<quote_export::Writer> out;
-    guarded(ctx_.ui, [&] {
-        Hourglass busy(ctx_.ui);
-        out.emplace(quote_export::export_quotes(*ctx_.list_database, ctx_.current_quotes_sql, options(), selected_));
-        // Nothing listed, or none of the quotations picked is there any more.
-        empty = out->count() == 0;
-        if (!empty && format() == quote_export::Format::text)
-            written = show_text_file(ctx_.ui, out->text(), quote_export::line_break);
-    });
-    if (out && !empty && format() != quote_export::Format::text) written = export_to_file(*out);
+    if (!guarded(ctx_.ui, [&] {
+            Hourglass busy(ctx_.ui);
+            out.emplace(quote_export::export_quotes(*ctx_.list_database, ctx_.current_quotes_sql, options(), selected_));
+        }))
+        return;
+    // Nothing listed, or none of the quotations picked is there any more.
+    empty = out->count() == 0;
+    if (!empty && format() == quote_export::Format::text) {
+        // Nothing is written damaged without a word: CSV is offered, and the text only on a second yes.
+        if (!out->losses().isEmpty()) {
+            const int as_csv = ctx_.ui.message(quote_export::losses_message(*out) +
+                                                   QStringLiteral("\n\nExport them all as CSV instead?"),
+                                               Ui::ok_cancel | Ui::icon_exclamation);
+            if (as_csv == Ui::ok) {
+                set_format(quote_export::Format::csv);
+                for (QCheckBox* box : details()) box->setChecked(true);
+                c_all->setChecked(true);
+                out.reset();
+                if (!guarded(ctx_.ui, [&] {
+                        Hourglass busy(ctx_.ui);
+                        out.emplace(quote_export::export_quotes(*ctx_.list_database, ctx_.current_quotes_sql, options(), selected_));
+                    }))
+                    return;
+                if (export_to_file(*out)) close();
+                return;
+            }
+            if (ctx_.ui.message(QStringLiteral("Write the text as it is, with those quotations as the text format holds them?"),
+                                Ui::ok_cancel | Ui::icon_question | Ui::default_second) != Ui::ok)
+                return;
+        }
+        guarded(ctx_.ui, [&] { written = show_text_file(ctx_.ui, out->text(), quote_export::line_break); });
+    }
+    if (!empty && format() != quote_export::Format::text) written = export_to_file(*out);
     if (empty) ctx_.ui.message(QStringLiteral("There is no quote to be exported"));
     // A file that could not be written was reported: the window stays, for another try.
     if (written || empty) close();
 }
+
+void f_export::set_format(quote_export::Format f) { cb_format->setCurrentIndex(cb_format->findData(int(f))); }

@@ -50,6 +50,7 @@ private:
     quote_export::Options options() const;
     QList<QCheckBox*> details() const;
     quote_export::Format format() const;
+    void set_format(quote_export::Format f);
     // A fortune or CSV export: written where the user says; true when it was (or nothing was
     // listed), false when the window stays for another try.
     bool export_to_file(const quote_export::Writer& out);

@@ -166,7 +166,9 @@ void f_import::build() {
     });
     // The input typed over is no longer the file's text.
     connect(t_to_be_processed, &QPlainTextEdit::textChanged, this, [this] {
-        if (!loading_) source_file_.clear();
+        if (loading_) return;
+        source_file_.clear();
+        file_notes_.clear();
     });
     connect(b_main_window, &QPushButton::clicked, this, &f_import::b_main_window_Click);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this), &QShortcut::activated, b_process,
@@ -223,7 +225,7 @@ bool f_import::load_array() {
     quote_import::Result found;
     const bool read = guarded(ctx_.ui, [&] {
         Hourglass busy(ctx_.ui);
-        const quote_import::Progress moved = progress(QStringLiteral("Processing"));
+        const quote_import::Progress moved = progress(QStringLiteral("Processing as ") + import_formats::caption(format()));
         if (!stored_ || !stored_->current()) stored_.emplace(*ctx_.database);
         found = import_formats::process(format(), t_to_be_processed->toPlainText(), source_file_, cb_author->currentText(),
                                         *stored_, moved);
@@ -241,6 +243,7 @@ bool f_import::load_array() {
     l_dup_in_db->setText(found.duplicated_in_database_caption());
     l_new_quotes->setText(found.new_quotes_caption());
     parsed_quotes_ = std::move(found.quotes);
+    found.notes.insert(found.notes.begin(), file_notes_.begin(), file_notes_.end());
     const QString report = found.report();
     if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
     return true;
@@ -323,7 +326,10 @@ void f_import::Import_from_file(const QString& path) {
         t_to_be_processed->setPlainText(text + lines);
     }
     source_file_ = text.isEmpty() ? path : QString();
+    file_notes_ = file.notes;
+    // The format guessed is shown before the work begins; another choice reads the text again.
     set_format(guessed);
+    ctx_.ui.yield();
     process();
 }
 

@@ -80,6 +80,8 @@ private:
     std::optional<quote_import::Catalogue> stored_;  // what the database holds, read once per change
     // The file the input text was loaded from, while it is unchanged: the messages name it.
     QString source_file_;
+    // What reading that file found worth reporting (lines not in UTF-8), while the text is its.
+    std::vector<quote_import::Section> file_notes_;
     bool loading_ = false;
 };
 

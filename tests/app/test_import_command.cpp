@@ -1,8 +1,11 @@
 // The import for scripts, run as a script runs it: the real program with its own home folder,
 // its exit status, what it prints, and what the database holds afterwards.
 #include "database/database.h"
+#include "formats/fortune_format.h"
+#include "formats/quote_import.h"
 #include "support/fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -13,6 +16,9 @@ namespace {
 
 using Run = ProgramRun;
 Run sentara(const QStringList& args, const QString& home) { return run_program(SENTARA_EXE, args, home); }
+
+// A text as a repeat is found, computed here on its own: letter case and runs of blanks aside.
+QString jet_free_key(const QString& text) { return text.simplified().toCaseFolded(); }
 
 int quotes_in(const QString& db) { return Database::open(db)->scalar("SELECT count(*) FROM quotes").toInt(); }
 
@@ -32,7 +38,8 @@ private slots:
         const Run first = sentara({"--import", input, "--database", db, "--subject", "Letters", "--language", "it"}, home.path());
         QCOMPARE(first.status, 0);
         QCOMPARE(first.err, QString());
-        QCOMPARE(first.out, QString("POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:\n\n"
+        QCOMPARE(first.out, QString("Read as Text (one a line) (guessed from the file; --format chooses another).\n"
+                                    "POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:\n\n"
                                     "life is LONG if you know how to use it WELL, said he\n\n"
                                     "Duplicated quotes in input text: 1\nNew quotes: 2\n"
                                     "\"IT\" will be used as default language\n"
@@ -51,6 +58,123 @@ private slots:
         QCOMPARE(again.status, 0);
         QVERIFY(again.out.contains("Duplicated quotes in database: 2\nNew quotes: 0\n0 quotes added in database.\n"));
         QCOMPARE(quotes_in(db), 2);
+    }
+
+    // One line saved by an 8-bit editor spoils nothing else: it is read as Windows-1252 and named.
+    void a_line_not_in_utf8_is_named_and_the_others_stay_utf8() {
+        QTemporaryDir home;
+        const QString db = home.path() + "/q.mdb";
+        QCOMPARE(sentara({"--create-database", db}, home.path()).status, 0);
+        const QString input = write_file(home.path() + "/in.txt", "Curiouser and curiouser (Zo\xC3\xAB)\n"
+                                                                  "Old line (No\xEBl)\n");
+        const Run r = sentara({"--import", input, "--database", db}, home.path());
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains("LINES NOT IN UTF-8, READ AS WINDOWS-1252:\n\nline 2: Old line (Noël)\n"), qPrintable(r.out));
+        QCOMPARE(Database::open(db)->scalar("SELECT group_concat(author, '|') FROM (SELECT author FROM quotes ORDER BY key)").toString(),
+                 QString("Zoë|Noël"));
+    }
+
+    // Everything the program writes, it reads back whole: a collection of the hard cases goes out
+    // with --export as CSV and as fortune and comes back with --import into new databases. CSV
+    // gives every field back; fortune the text byte for byte, the author and the note.
+    void exports_come_back_whole_through_import() {
+        QTemporaryDir home;
+        const QString source = home.path() + "/source.mdb";
+        QCOMPARE(sentara({"--create-database", source}, home.path()).status, 0);
+        const QString forty = "The first forty characters are the same in both, ";
+        {
+            auto db = Database::open(source);
+            Statement add = db->prepare("INSERT INTO quotes (text, author, subject, language, notes, rate) VALUES (?, ?, ?, ?, ?, ?)");
+            const QList<QStringList> rows = {
+                {"Before\n%\nafter, and %% too\n%%", "Ada Lovelace", "Life", "EN", "", "1"},
+                {forty + "one", "Ada Lovelace", "-", "IT", "", ""},
+                {forty + "two", "Ada Lovelace", "-", "IT", "", ""},
+                {"   /\\_/\\\n  ( o.o )\n   > ^ <", "Anonymous", "-", "EN", "", ""},
+                {".Starts with a full stop", "Anonymous", "-", "EN", "Act 1. Scene 2\nsecond line", "3"},
+                {"She said, \"No\"; then: (aside)", "Tolkien, J. R. R. (John Ronald Reuel)", "Love", "FR", "\"Quoted\" note", "2"},
+                {"Ends like an attribution\n-- but is the text", "Anonymous", "-", "EN", "", ""},
+                {"Zoë said 学而时习之", "Martin Luther King, Jr.", "-", "EN", "The Hobbit, ch. 1", ""},
+                {"\u00A0Begins with a no-break space", "Anonymous", "-", "EN", "only a note", ""},
+            };
+            for (const QStringList& r : rows) {
+                for (int i = 0; i < 6; ++i) add.bind(i + 1, r[i].isEmpty() && (i == 4 || i == 5) ? QVariant() : QVariant(r[i]));
+                add.step();
+                add.reset();
+            }
+            db->execute("INSERT OR IGNORE INTO authors (name) SELECT DISTINCT author FROM quotes;"
+                        "INSERT OR IGNORE INTO subjects (subject) SELECT DISTINCT subject FROM quotes");
+        }
+        const auto rows_of = [](const QString& db, bool all) {
+            QStringList out;
+            for (Statement st = Database::open(db)->prepare(all ? "SELECT text, author, coalesce(notes, ''), subject, language, "
+                                                                  "coalesce(rate, '') FROM quotes"
+                                                                : "SELECT text, author, coalesce(notes, '') FROM quotes");
+                 st.step();) {
+                QStringList row;
+                for (int i = 0; i < st.column_count(); ++i) row << st.column_text(i);
+                out << row.join(" | ");
+            }
+            out.sort();
+            return out;
+        };
+        for (const QString format : {"csv", "fortune"}) {
+            const QString file = home.path() + "/out." + format, fresh = home.path() + "/fresh-" + format + ".mdb";
+            const Run exported = sentara({"--export", file, "--format", format, "--database", source}, home.path());
+            QCOMPARE(exported.status, 0);
+            QVERIFY2(exported.out.startsWith("9 quotes exported to '" + file + "' as " + format + "."), qPrintable(exported.out));
+            QCOMPARE(sentara({"--create-database", fresh}, home.path()).status, 0);
+            const Run imported = sentara({"--import", file, "--database", fresh}, home.path());
+            QCOMPARE(imported.status, 0);
+            QVERIFY2(imported.out.contains("New quotes: 9\n") && !imported.out.contains("SKIPPED"), qPrintable(imported.out));
+            QCOMPARE(rows_of(fresh, format == QLatin1String("csv")), rows_of(source, format == QLatin1String("csv")));
+            QCOMPARE(rows_of(fresh, false).size(), 9);
+            if (qEnvironmentVariableIsSet("SENTARA_KEEP")) QFile::copy(file, qEnvironmentVariable("SENTARA_KEEP") + "/out." + format);
+        }
+
+        // The choice of --random, and what cannot be done.
+        const Run chosen = sentara({"--export", home.path() + "/ada.csv", "--author", "Ada Lovelace", "--min-rate", "1",
+                                    "--database", source},
+                                   home.path());
+        QCOMPARE(chosen.status, 0);
+        QVERIFY(chosen.out.startsWith("1 quotes exported"));
+        const Run text = sentara({"--export", home.path() + "/all.txt", "--database", source}, home.path());
+        QCOMPARE(text.status, 1);
+        QVERIFY2(text.err.contains("cannot be written whole in the text format") && text.err.contains("--format csv"),
+                 qPrintable(text.err));
+        QVERIFY(!QFile::exists(home.path() + "/all.txt"));
+        const Run none = sentara({"--export", home.path() + "/none.csv", "--filter", "no such text", "--database", source},
+                                 home.path());
+        QCOMPARE(none.status, 1);
+        QVERIFY(!QFile::exists(home.path() + "/none.csv"));
+        QCOMPARE(sentara({"--export", home.path() + "/x", "--format", "json", "--database", source}, home.path()).status, 2);
+        QCOMPARE(sentara({"--export", home.path() + "/x", "--database", home.path() + "/nowhere.mdb"}, home.path()).status, 1);
+        const Run unwritable = sentara({"--export", home.path() + "/no/such/folder/x.csv", "--database", source}, home.path());
+        QCOMPARE(unwritable.status, 1);
+        QVERIFY(unwritable.err.contains("cannot be written"));
+    }
+
+    // Debian's fortune cookies (when installed, or in SENTARA_FORTUNES): every file into one
+    // database, every cookie comes in but those whose whole text repeats another.
+    void debians_fortunes_come_in_whole() {
+        QString folder = qEnvironmentVariable("SENTARA_FORTUNES");
+        if (folder.isEmpty()) folder = "/usr/share/games/fortunes";
+        QStringList files;
+        for (const QFileInfo& f : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+            if (f.suffix().isEmpty()) files << f.filePath();
+        if (files.isEmpty()) QSKIP("Debian's fortunes are not installed (package fortunes)");
+        QTemporaryDir home;
+        const QString db = home.path() + "/fortunes.mdb";
+        QCOMPARE(sentara({"--create-database", db}, home.path()).status, 0);
+        QSet<QString> texts;
+        for (const QString& file : files) {
+            const quote_import::FileText read = quote_import::read_text_file(file);
+            QCOMPARE(read.error, QString());
+            for (const quote_import::Record& r : fortune_format::read(read.text).records) texts.insert(jet_free_key(r.entry.text));
+            const Run r = sentara({"--import", file, "--database", db}, home.path());
+            QVERIFY2(r.status == 0 && r.out.startsWith("Read as fortune"), qPrintable(file + ": " + r.out + r.err));
+        }
+        texts.remove(QString());
+        QCOMPARE(quotes_in(db), int(texts.size()));
     }
 
     void the_programs_own_database_when_none_is_named() {
@@ -108,6 +232,7 @@ private slots:
         const QString cookies = write_file(home.path() + "/cookies", "Первый, \"в кавычках\"\n\t\t-- Автор\n%\nSecond\n  ~ Other\n%\n");
         const Run guessed = sentara({"--import", cookies, "--database", db}, home.path());
         QCOMPARE(guessed.err, QString());
+        QVERIFY2(guessed.out.startsWith("Read as fortune (guessed from the file; --format chooses another).\n"), qPrintable(guessed.out));
         QVERIFY2(guessed.out.contains("New quotes: 2\n") && guessed.out.contains("2 quotes added in database."), qPrintable(guessed.out));
         QCOMPARE(Database::open(db)->scalar("SELECT group_concat(author, '|') FROM (SELECT author FROM quotes ORDER BY key)").toString(),
                  QString("Автор|Other"));

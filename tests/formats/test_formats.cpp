@@ -31,6 +31,39 @@ private slots:
         QCOMPARE(plain.text(), QString("first\r\nsecond\r\nthird\r\nfourth"));
     }
 
+    // What the text format cannot hold is named before anything is written.
+    void the_text_format_names_what_it_cannot_carry() {
+        Options o;
+        o.author = o.note = true;
+        Writer w(o);
+        const QString forty = "The first forty characters are the same ";
+        w.add({"Fine as it is.", "Seneca", "", "a note", "", ""});
+        w.add({"Two\nlines", "A", "", "", "", ""});
+        w.add({".Starts with a full stop", "A", "", "", "", ""});
+        w.add({"Note with a stop", "A", "", "Act 1. Scene 2", "", ""});
+        w.add({"Author in parentheses", "Tolkien (J. R. R.)", "", "", "", ""});
+        w.add({forty + "one", "A", "", "", "", ""});
+        w.add({forty + "two", "A", "", "", "", ""});
+        w.add({"\u00A0Hidden", "A", "", "", "", ""});
+        QCOMPARE(w.losses().size(), 6);
+        QCOMPARE(w.losses()[0], QString("\"Two lines\": its text has more than one line"));
+        QVERIFY(w.losses()[4].endsWith("it begins like an earlier one (its first 40 characters)"));
+        const QString said = losses_message(w, 2);
+        QVERIFY2(said.startsWith("6 of the 8 quotations cannot be written whole"), qPrintable(said));
+        QVERIFY(said.contains("- ... and 4 more") && said.endsWith("CSV carries every field of every quotation."));
+
+        // Without the author written, a text ending in parentheses would lose them to the author.
+        Writer bare{Options{}};
+        bare.add({"A film (1999)", "X", "", "", "", ""});
+        QCOMPARE(bare.losses().size(), 1);
+        // Fortune and CSV have their own rules.
+        Options csv;
+        csv.format = Format::csv;
+        Writer c(csv);
+        c.add({"Two\nlines", "A", "", "", "", ""});
+        QVERIFY(c.losses().isEmpty());
+    }
+
     void headings_before_each_author() {
         Options grouped;
         grouped.group_by_author = true;

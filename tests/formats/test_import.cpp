@@ -63,6 +63,15 @@ private slots:
                                  "but not after\r\n\r\nécole (Someone)\r\n\r\n");
     }
 
+    // A line that begins with a no-break space is left out, with the directives under it.
+    void lines_beginning_with_a_no_break_space_are_skipped() {
+        const Result r = parse(QString("\u00A0Hidden (A)\r\n.subj=Hidden\r\n  \u00A0Also hidden\r\nKept (B)\r\n"
+                                       "Inside\u00A0a line (C)\r\n"));
+        QCOMPARE(texts_and_authors(r), QStringList({"Kept | B", "Inside\u00A0a line | C"}));
+        QCOMPARE(r.orphan_directives, QStringList());
+        QCOMPARE(r.report(), QString());
+    }
+
     void directives_set_the_quotation_above() {
         const Result r = parse("One\r\n . SUBJ=Life . Note = no . nOtE=Act one. Scene two . rATE=2 .LANG=it \r\n"
                                ".subj=Later wins\r\nTwo\r\n.rate=\r\n.unknown=1");
@@ -91,7 +100,7 @@ private slots:
     }
 
     void lines_end_with_any_line_break_and_blank_lines_count_for_nothing() {
-        const Result r = parse("a\nb\rc\r\n\r\n   \r\n\u00A0\u00A0\t\n\u00A0d\u00A0\r\n\re");
+        const Result r = parse("a\nb\rc\r\n\r\n   \r\n\u00A0\u00A0\t\n d\u00A0\r\n\re");
         QCOMPARE(texts_and_authors(r),
                  QStringList({"a | Anonymous", "b | Anonymous", "c | Anonymous", "d | Anonymous", "e | Anonymous"}));
         const Result blank = parse("  \r\n\u00A0\r\n\t \u00A0 \r\n");
@@ -223,6 +232,28 @@ private slots:
         bool is_text = true;
         decode_text(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), &is_text);
         QVERIFY(!is_text);
+    }
+
+    // A UTF-8 file with a line saved by an 8-bit editor: that line alone is read as Windows-1252
+    // and named; the others stay UTF-8. UTF-16 without its mark is still text.
+    void one_line_not_in_utf8_is_read_alone_and_named() {
+        std::vector<Section> notes;
+        QCOMPARE(decode_text("Zo\xC3\xAB (A)\nNo\xEBl (B)\r\nplain\n\xE2\x80\x9Cok\xE2\x80\x9D", nullptr, &notes),
+                 QString("Zoë (A)\nNoël (B)\r\nplain\n“ok”"));
+        QCOMPARE(notes.size(), size_t(1));
+        QCOMPARE(notes[0].items, QStringList{"line 2: Noël (B)"});
+        notes.clear();
+        QCOMPARE(decode_text("all UTF-8: \xC3\xA9", nullptr, &notes), QString("all UTF-8: é"));
+        QVERIFY(notes.empty());
+
+        const QString text = "Zoë says \u201Chi\u201D\nline two";
+        QByteArray le(reinterpret_cast<const char*>(text.utf16()), text.size() * 2), be = le;
+        for (qsizetype i = 0; i + 1 < be.size(); i += 2) std::swap(be[i], be[i + 1]);
+        for (const QByteArray& bytes : {le, be}) {
+            bool is_text = false;
+            QCOMPARE(decode_text(bytes, &is_text, &notes), text);
+            QVERIFY(is_text);
+        }
     }
 };
 

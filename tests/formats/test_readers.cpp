@@ -115,14 +115,32 @@ private slots:
                                           "Essays;Too much;Plato;;5;;;extra\n");
         QCOMPARE(r.error, QString());
         QCOMPARE(r.quotes.size(), size_t(2));
-        QCOMPARE(fields(r.quotes[0]), QStringList({"Know thyself", "Socrates", "wisdom", "old", "2", ""}));
+        QCOMPARE(fields(r.quotes[0]), QStringList({"Know thyself", "Socrates", "wisdom", "Essays: old", "2", ""}));
         QCOMPARE(r.quotes[1].rate, QString());  // 5 is no rate
         const QString report = r.report();
-        for (const char* part : {"COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):\r\n\r\nBook\r\n\r\nQuote\r\n",
+        for (const char* part : {"COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):\r\n\r\nQuote\r\n",
                                  "LINES WITHOUT QUOTATION TEXT SKIPPED:\r\n\r\nline 3: (Nobody)\r\n",
                                  "RATES OTHER THAN 1, 2 OR 3 IGNORED:\r\n\r\nToo much -> 5\r\n",
                                  "RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):\r\n\r\nline 4\r\n"})
             QVERIFY2(report.contains(part), part);
+    }
+
+    // Exports of reading services: the book's author is the author, its title goes into the note
+    // as the Kindle reader puts it there; columns the import has no field for are still named.
+    void csv_of_reading_services() {
+        const Result readwise = run(Format::csv, "Highlight,Book Title,Book Author,Amazon Book ID,Note,Color,Tags,Location Type,"
+                                                 "Location,Highlighted at,Document tags\n"
+                                                 "\"Fog everywhere.\",Bleak House,Charles Dickens,B0001,,yellow,,location,12,,\n"
+                                                 "\"Call me Ishmael.\",Moby-Dick,Herman Melville,B0002,opening line,,,,,,\n");
+        QCOMPARE(readwise.error, QString());
+        QStringList got;
+        for (const Entry& e : readwise.quotes) got << e.text + " | " + e.author + " | " + e.note;
+        QCOMPARE(got, QStringList({"Fog everywhere. | Charles Dickens | Bleak House",
+                                   "Call me Ishmael. | Herman Melville | Moby-Dick: opening line"}));
+        QVERIFY(readwise.report().contains("Amazon Book ID\r\n\r\nColor"));
+
+        const Result goodreads = run(Format::csv, "Quote,Author,Book,Tags\n\"So it goes.\",Kurt Vonnegut,Slaughterhouse-Five,war\n");
+        QCOMPARE(fields(goodreads.quotes.at(0)), QStringList({"So it goes.", "Kurt Vonnegut", "war", "Slaughterhouse-Five", "", ""}));
     }
 
     void fortune_attributions_in_every_style() {
@@ -147,10 +165,134 @@ private slots:
         for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
         QCOMPARE(got, QStringList({"Plain cookie,\n  two lines. | Anonymous | ", "Dashes. | Mark Twain | Following the Equator",
                                    "Em dash. | Oscar Wilde | ", "Tilde. | Lao Tzu | ",
-                                   "Continued. | Tamim Ansary | \"Edutopia\" on textbooks",
+                                   "Continued. | Tamim Ansary | \"Edutopia\"\non textbooks",
                                    "-- Only a dash line stays the text | Anonymous | ",
                                    "Dialogue:\n-- no, the last line only.\nEnd. | Anonymous | "}));
-        QCOMPARE(fortune_format::cookie("Text\r\nmore", "A, B", "line\none"), QString("Text\nmore\n\t\t-- A, B, \"line one\""));
+        QCOMPARE(fortune_format::cookie("Text\r\nmore", "A, B", "line\none"),
+                 QString("Text\nmore\n\t\t-- A,\u00A0B, \"line\n\t\t   one\""));
+    }
+
+    // One person is one author: what follows the name after a comma is the note, and so is an
+    // editor's bracketed remark; the first line's indentation stays (pictures drawn in letters).
+    void fortune_attributions_part_the_author_from_the_rest() {
+        const Result r = run(Format::fortune, "Whiskey.\n\t\t-- Mark Twain, on whiskey\n%\n"
+                                              "Twain again.\n\t\t-- Mark Twain [attributed]\n%\n"
+                                              "Dream.\n\t\t-- Martin Luther King, Jr., \"Strength to Love\"\n%\n"
+                                              "   /\\_/\\\n  ( o.o )\n   > ^ <\n%\n");
+        QStringList got;
+        for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
+        QCOMPARE(got, QStringList({"Whiskey. | Mark Twain | on whiskey", "Twain again. | Mark Twain | [attributed]",
+                                   "Dream. | Martin Luther King, Jr. | Strength to Love",
+                                   "   /\\_/\\\n  ( o.o )\n   > ^ < | Anonymous | "}));
+    }
+
+    // What the writer puts in a cookie, the reader gives back: the text byte for byte, the author
+    // (commas and all) and the note (line breaks and all); no "-- Anonymous" line is made up.
+    void fortune_cookies_give_back_what_was_written() {
+        const std::vector<Entry> written = {
+            {"No author here.", "", "", "", "", ""},
+            {"Also none.", "Anonymous", "", "", "", ""},
+            {"Ends like an attribution\n-- but is the text", "", "", "", "", ""},
+            {"Ends like one\n-- with an author below", "Someone", "", "", "", ""},
+            {"   indented first line\n  and art", "Tolkien, J. R. R.", "", "The Hobbit, ch. 1\n\"Riddles\"", "", ""},
+            {"Note only.", "", "", "a note", "", ""},
+            {"Quoted note.", "Wilde", "", "\"Lady Windermere\"", "", ""},
+        };
+        quote_export::Options o;
+        o.format = quote_export::Format::fortune;
+        o.author = o.note = true;
+        quote_export::Writer w(o);
+        for (const Entry& e : written) w.add({e.text, e.author, "", e.note, "", ""});
+        const QString file = QString::fromUtf8(w.file_bytes());
+        QCOMPARE(file.count("-- Anonymous"), 2);  // where the text would be misread, and for the note
+        QVERIFY(file.startsWith("No author here.\n%\nAlso none.\n%\n"));
+        const Result r = run(Format::fortune, file);
+        QCOMPARE(r.quotes.size(), written.size());
+        for (size_t i = 0; i < written.size(); ++i) {
+            const Entry& e = written[i];
+            QCOMPARE(r.quotes[i].text, e.text);
+            QCOMPARE(r.quotes[i].author, e.author.isEmpty() ? QString("Anonymous") : e.author);
+            QCOMPARE(r.quotes[i].note, e.note);
+        }
+    }
+
+    // A line of "%" inside a quotation is no cookie break: the writer adds a "%" to every line
+    // made only of "%" signs, the reader takes one off, and the text comes back byte for byte.
+    void percent_lines_inside_a_quotation_come_back_whole() {
+        const QStringList texts = {"Before\n%\nafter.", "%\nfirst line", "Ends with\n%%", "Blank after\n% \nthe sign",
+                                   "100% sure\n  %  indented"};
+        quote_export::Options o;
+        o.format = quote_export::Format::fortune;
+        o.author = true;
+        quote_export::Writer w(o);
+        for (const QString& t : texts) w.add({t, "Someone", "", "", "", ""});
+        const Result r = run(Format::fortune, QString::fromUtf8(w.file_bytes()));
+        QCOMPARE(r.error, QString());
+        QStringList got;
+        for (const Entry& e : r.quotes) got << e.text;
+        QCOMPARE(got, texts);
+        for (const Entry& e : r.quotes) QCOMPARE(e.author, QString("Someone"));
+    }
+
+    // Files of other formats repeat a quotation only with its whole text (letter case and runs of
+    // blanks aside): cookies and records that merely begin alike are all kept.
+    void other_formats_repeat_only_whole_texts() {
+        const QString head = "FORTUNE PROVIDES QUESTIONS FOR THE GREAT ANSWERS: ";  // longer than 40
+        const Result cookies = run(Format::fortune, head + "#15\n%\n" + head + "#19\n%\n" +
+                                                        "fortune  PROVIDES questions\tfor the great\nANSWERS: #15\n%\n");
+        QStringList texts;
+        for (const Entry& e : cookies.quotes) texts << e.text;
+        QCOMPARE(texts, QStringList({head + "#15", head + "#19"}));
+        QCOMPARE(cookies.repeats.size(), 1);
+
+        const Result rows = run(Format::csv, "text,author\n\"" + head + "one\",A\n\"" + head + "two\",B\n\"" +
+                                                 head.toLower() + "one\",C\n");
+        QCOMPARE(rows.quotes.size(), size_t(2));
+        QCOMPARE(rows.repeats.size(), 1);
+    }
+
+    // A Kindle writes a new clipping when a highlight is made longer: the longer one is kept, in
+    // the place of the first, and the shorter is reported.
+    void a_longer_kindle_highlight_replaces_the_one_it_extends() {
+        const auto clip = [](const QString& book, const QString& where, const QString& text) {
+            return book + "\r\n- Your Highlight on " + where + " | Added on Monday\r\n\r\n" + text + "\r\n==========\r\n";
+        };
+        const QString start = "It was the best of times, it was the worst of times";
+        const Result r = run(Format::kindle, clip("A Tale of Two Cities (Dickens, Charles)", "Location 10-11", start) +
+                                                 clip("Other (Someone)", "Location 5", "Unrelated") +
+                                                 clip("A Tale of Two Cities (Dickens, Charles)", "Location 10-14",
+                                                      start + ", it was the age of wisdom") +
+                                                 clip("A Tale of Two Cities (Dickens, Charles)", "Location 10", "the worst of times"));
+        QCOMPARE(r.error, QString());
+        QStringList texts;
+        for (const Entry& e : r.quotes) texts << e.text;
+        QCOMPARE(texts, QStringList({start + ", it was the age of wisdom", "Unrelated"}));
+        QVERIFY2(r.report().contains(start + "\r\n"), qPrintable(r.report()));
+    }
+
+    // The clipping limit's notice is no quotation; a title's own parentheses stay in it; an
+    // author written "Last, First" is the "First Last" the database already has.
+    void kindle_limits_nested_parentheses_and_authors_written_last_first() {
+        const auto clip = [](const QString& book, const QString& text) {
+            return book + "\r\n- Your Highlight on Location 10-11 | Added on Monday\r\n\r\n" + text + "\r\n==========\r\n";
+        };
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/k.mdb";
+        schema::create_database(path, false);
+        auto db = Database::open(path);
+        db->execute("INSERT INTO authors (name) VALUES ('Charles Dickens')");
+        const Catalogue stored(*db);
+        const Result r = run(Format::kindle,
+                             clip("The Hobbit (Tolkien, J. R. R. (John Ronald Reuel))", "In a hole in the ground there lived a hobbit.") +
+                                 clip("Bleak House (Dickens, Charles)", "Fog everywhere.") +
+                                 clip("Bleak House (Dickens, Charles)", "<You have reached the clipping limit for this item>"),
+                             stored);
+        QCOMPARE(r.error, QString());
+        QStringList got;
+        for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
+        QCOMPARE(got, QStringList({"In a hole in the ground there lived a hobbit. | Tolkien, J. R. R. (John Ronald Reuel) | The Hobbit",
+                                   "Fog everywhere. | Charles Dickens | Bleak House"}));
+        QVERIFY2(r.report().contains("CLIPPING LIMIT") && r.report().contains("line 11: Bleak House"), qPrintable(r.report()));
     }
 
     void kindle_clippings_with_marks_languages_notes_and_bookmarks() {
@@ -183,7 +325,22 @@ private slots:
 
     void the_format_is_guessed_from_the_name_and_the_first_lines() {
         QCOMPARE(guess("quotes.txt", "One (A)\r\n.subj=x\r\n"), Format::text);
-        QCOMPARE(guess("readwise", "Highlight,Book Title,Book Author\n\"x\",y,z\n"), Format::csv);
+        QCOMPARE(guess("readwise", "Highlight,Book Title,Book Author,Amazon Book ID,Note,Color,Tags,Location Type,Location,"
+                                   "Highlighted at,Document tags\n\"x\",y,z\n"),
+                 Format::csv);
+        QCOMPARE(guess("goodreads", "Quote,Author,Book,Tags\n"), Format::csv);
+        QCOMPARE(guess("quotes.csv", "Words,Who\nx,y\n"), Format::csv);  // named so: refused later with the reason
+        // Ordinary text that merely begins with a column's name is text.
+        QCOMPARE(guess("quotes.txt", "Quote, unquote, said nobody (Anon)\nNext (B)\n"), Format::text);
+        QCOMPARE(guess("quotes.txt", "text; then more text (A)\n"), Format::text);
+        QCOMPARE(guess("quotes.txt", "Quote\n"), Format::text);
+        // One stray "%" line among many quotations is no fortune file; a single exported cookie is.
+        QString lines;
+        for (int i = 0; i < 60; ++i) lines += QString("Quotation %1 (Author)\n").arg(i);
+        QCOMPARE(guess("quotes.txt", lines + "%\n" + lines), Format::text);
+        QCOMPARE(guess("one", "Only one\n\t\t-- Me\n%\n"), Format::fortune);
+        QCOMPARE(guess("two", "One\n%\nTwo\n"), Format::text);
+        QCOMPARE(guess("three", "One\n%\nTwo\n%\nThree\n"), Format::fortune);
         Format f = Format::text;
         QVERIFY(from_name("CSV", f) && f == Format::csv);
         QVERIFY(!from_name("json", f));

@@ -229,6 +229,39 @@ private slots:
                                            "I can resist everything except temptation.,Oscar Wilde,Love,EN,3,Lady Windermere\r"}));
     }
 
+    // A quotation of several lines cannot be read back from the text format: CSV is offered, and
+    // the text is written only when asked for twice.
+    void the_text_format_says_what_it_cannot_carry_and_offers_csv() {
+        MainWindowFixture f;
+        f.exec("INSERT INTO quotes (text, author, subject, language, rate) VALUES "
+               "('Two lines' || char(10) || 'of Wilde', 'Oscar Wilde', 'Love', 'EN', 2)");
+        f.show();
+        f.w().filters->cb_author_filter->setEditText("Oscar Wilde");
+        f.w().b_filter_Click();
+        QTemporaryDir dir;
+        QPointer<f_export> w = open_export(f);
+        w->c_author->click();
+        // Refused both times: nothing is written, the window stays.
+        f.ui.expect_message("1 of the 3 quotations cannot be written whole in the text format", Ui::cancel);
+        f.ui.expect_message("Write the text as it is", Ui::cancel);
+        QVERIFY(export_now(w, f.ui).isEmpty());
+        QVERIFY(w);
+        // CSV instead: every field of every quotation.
+        f.ui.expect_message("\"Two lines of Wilde\": its text has more than one line");
+        f.ui.expect_save_file(dir.path() + "/wilde.csv");
+        f.ui.expect_message("3 quotes exported to");
+        QVERIFY(export_now(w, f.ui).isEmpty());
+        QVERIFY(!w);
+        const QByteArray csv = read_file(dir.path() + "/wilde.csv");
+        QVERIFY(csv.startsWith("\xEF\xBB\xBFtext,author,subject,language,rate,note\r\n"));
+        QVERIFY2(csv.contains("\"Two lines\nof Wilde\",Oscar Wilde,Love,EN,2,\r\n"), csv.constData());
+        // Asked for twice, the text is written.
+        w = open_export(f);
+        f.ui.expect_message("cannot be written whole", Ui::cancel);
+        f.ui.expect_message("Write the text as it is", Ui::ok);
+        QVERIFY(export_now(w, f.ui).contains("Two lines\r\nof Wilde"));
+    }
+
     void an_empty_list_has_nothing_to_export() {
         MainWindowFixture f;
         f.show();
