@@ -54,7 +54,7 @@ void keep_frame_on_screen(QWidget& window, int wanted_frame_height) {
     QObject::connect(wait, &QTimer::timeout, &window, [&window, wait, ticks, wanted_frame_height] {
         const bool framed = window.frameGeometry().size() != window.size();
         if (framed) fit_frame(window, wanted_frame_height);
-        if (framed || ++*ticks > 60) wait->deleteLater();
+        if (framed || ++*ticks > 200) wait->deleteLater();  // five seconds: a busy desktop is slow
     });
     wait->start(25);
 }
