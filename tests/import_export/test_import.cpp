@@ -192,6 +192,12 @@ private slots:
         w->b_import_from_file->click();
         f.ui.expect_message("'" + dir.path() + "/gone.txt' cannot be read");
         w->Import_from_file(dir.path() + "/gone.txt");
+        // The open database, or its write-ahead log, is refused before anything reads it.
+        for (const QString& own : {f.path(), f.path() + "-wal"}) {
+            f.ui.expect_open_file(own);
+            f.ui.expect_message("is the open database");
+            w->b_import_from_file->click();
+        }
         QCOMPARE(w->parsed_quotes().size(), size_t(3));
         QVERIFY(w->t_to_be_processed->toPlainText().startsWith("Typed first\nCafé"));
         // Cancelled: nothing is remembered.
