@@ -482,13 +482,20 @@ qint64 Database::data_version() {
     return (st.column_int64(0) << 32) ^ qint64(sqlite3_total_changes64(db_));
 }
 
-Database::Transaction::Transaction(Database& db) : db_(db) { db_.execute(QStringLiteral("BEGIN IMMEDIATE")); }
+// An outer transaction takes the write lock before anything is read, waiting for another
+// writer as long as the busy timeout allows: a read turned into a write later would be refused at
+// once when another connection committed meanwhile. A transaction begun inside another is a
+// savepoint of it.
+Database::Transaction::Transaction(Database& db) : db_(db), nested_(!sqlite3_get_autocommit(db.handle())) {
+    db_.execute(nested_ ? QStringLiteral("SAVEPOINT nested") : QStringLiteral("BEGIN IMMEDIATE"));
+}
 
 Database::Transaction::~Transaction() {
-    if (!done_) sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (done_) return;
+    sqlite3_exec(db_.handle(), nested_ ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void Database::Transaction::commit() {
-    db_.execute(QStringLiteral("COMMIT"));
+    db_.execute(nested_ ? QStringLiteral("RELEASE nested") : QStringLiteral("COMMIT"));
     done_ = true;
 }

@@ -117,6 +117,8 @@ public:
 
     [[noreturn]] void raise(int rc) const;
 
+    // BEGIN IMMEDIATE ... COMMIT; inside another transaction, a savepoint of it. Rolled back
+    // unless committed.
     class Transaction {
     public:
         explicit Transaction(Database& db);
@@ -127,6 +129,7 @@ public:
 
     private:
         Database& db_;
+        bool nested_;
         bool done_ = false;
     };
 
