@@ -47,6 +47,9 @@ std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generato
     // The write lock is taken before the first read, so that a program writing meanwhile makes
     // this wait rather than fail, and no other call can pick the same quotation in between.
     Database::Transaction t(db);
+    // Quotations without a number yet (an import leaves them so) get one first, as at start-up:
+    // otherwise they would sort first and, rotated from no number, come again at once.
+    random_order::fill_missing_random(db, rng);
     const std::optional<ShownQuote> q = first_in_order(db, query.view, condition);
     if (!q) return std::nullopt;
     // The same rotation as the main window's, in random order.

@@ -29,6 +29,22 @@ class TestRandomQuote : public QObject {
 private slots:
     void initTestCase() { isolate_user_files(); }
 
+    void quotations_without_a_number_come_once_in_a_round() {
+        // New quotations from an import have no number yet, beside ones that have.
+        QTemporaryDir dir;
+        const QString path = make_fixture_database(dir.path());
+        Database::open(path)->execute("update quotes set random = null where key <= 3; update quotes set random = 0 where key = 4");
+        random_order::Generator rng(3);
+        QSet<qint64> shown;
+        for (int i = 0; i < 8; ++i) {
+            const auto q = one_call(path, rng);
+            QVERIFY(q);
+            QVERIFY2(!shown.contains(q->key), qPrintable(QString("quotation %1 came twice in one round").arg(q->key)));
+            shown.insert(q->key);
+        }
+        QCOMPARE(Database::open(path)->scalar("select count(*) from quotes where random >= 1 and random < 2").toInt(), 8);
+    }
+
     void calls_beside_a_writer_never_fail() {
         QTemporaryDir dir;
         const QString path = make_fixture_database(dir.path());
