@@ -41,6 +41,10 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
     };
     const QString path = database_path(o);
     if (!QFileInfo::exists(path)) return fail(QStringLiteral("the database '%1' does not exist.").arg(path));
+    if (!Database::can_write(path))
+        return fail(QStringLiteral("the database '%1' can only be read: this user may not change the file or its "
+                                   "folder, so nothing can be imported into it.")
+                        .arg(path));
     const quote_import::FileText file = quote_import::read_text_file(o.file);
     if (!file.error.isEmpty()) return fail(file.error);
     if (file.text.trimmed().isEmpty()) return fail(import_formats::empty_message(o.file));

@@ -52,7 +52,8 @@ int random_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
     }
     try {
         // Safe beside a running program: the engine waits a moment for its lock, and the file
-        // is never compacted or replaced from here.
+        // is never compacted or replaced from here. A file this user may not change is opened
+        // for reading only, and its quotation shown without moving it.
         auto db = Database::open(path);
         random_order::Generator rng(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
         const auto quote = next_random_quote(*db, rng, c.choice);

@@ -15,7 +15,7 @@ AppContext::~AppContext() {
 void AppContext::rotate_quote(qint32 key) { rotate_quote(key, current_quotes_sql); }
 
 void AppContext::rotate_quote(qint32 key, const QString& in_order_of) {
-    if (!database) return;
+    if (!database || database->read_only()) return;
     const auto done = random_order::rotate_quote(*database, rng, in_order_of, key);
     if (done == random_order::Rotation::quote_missing) ui.message(QStringLiteral("Error 2006-10-30 13:15"));
 }

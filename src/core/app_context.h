@@ -29,6 +29,8 @@ struct AppContext {
     std::unique_ptr<Database> list_database;  // filters and lists
     std::unique_ptr<QLockFile> database_lock; // held while this program uses the file
     QString default_language;
+    // The collection is opened for reading only: this user may not change its file or folder.
+    bool read_only() const { return database && database->read_only(); }
 
     QString current_quotes_sql;
     QString current_quotes_filter;
@@ -56,7 +58,7 @@ struct AppContext {
     std::function<void()> show_main_window;
 
     // Moves a quotation to the back of the random order when the grid is in random order;
-    // reports a quotation that has vanished.
+    // reports a quotation that has vanished. A collection opened for reading only keeps its order.
     void rotate_quote(qint32 key);
     // The same, as if `in_order_of` were the main window's statement (the slide show's own,
     // always in random order).

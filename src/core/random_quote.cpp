@@ -44,6 +44,9 @@ std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generato
                      QStringLiteral(" rate >= %1").arg(choice.min_rate);
     GridQuery query;
     query.condition = condition;
+    // A collection this user may not change is shown as it stands: the first of its order, again
+    // and again.
+    if (db.read_only()) return first_in_order(db, query.view, condition);
     // The write lock is taken before the first read, so that a program writing meanwhile makes
     // this wait rather than fail, and no other call can pick the same quotation in between.
     Database::Transaction t(db);

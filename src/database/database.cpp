@@ -54,6 +54,15 @@ QString counted_table(const QString& sql) {
     return m.hasMatch() ? m.captured(1).toLower() : QString();
 }
 
+std::function<bool(const QString&)>& write_check() {
+    static std::function<bool(const QString&)> check;
+    return check;
+}
+
+bool may_write(const QString& path) {
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- Statement
@@ -190,8 +199,18 @@ std::unique_ptr<Database> Database::open_connection(const QString& path, bool re
     return db;
 }
 
+bool Database::can_write(const QString& path) {
+    if (write_check()) return write_check()(path);
+    // The engine makes the companions beside the file itself, where a link leads.
+    const QFileInfo info(path);
+    const QString file = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    return may_write(file) && may_write(QFileInfo(file).absolutePath());
+}
+
+void Database::set_write_check(std::function<bool(const QString&)> check) { write_check() = std::move(check); }
+
 std::unique_ptr<Database> Database::open(const QString& path, Options options) {
-    auto db = open_connection(path, options.read_only, options.check_schema);
+    auto db = open_connection(path, options.read_only || !can_write(path), options.check_schema);
     if (!db->read_only_) {
         // Write-ahead logging while the program runs: commits do not wait for the disk, readers
         // never block the writer, and both handles of the program see each other's commits at once.
@@ -206,7 +225,7 @@ std::unique_ptr<Database> Database::open(const QString& path, Options options) {
 }
 
 std::unique_ptr<Database> Database::open_exclusive(const QString& path) {
-    auto db = open_connection(path, false, true);
+    auto db = open_connection(path, !can_write(path), true);
     if (db->read_only_)
         throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be written.").arg(path));
     db->maintenance_ = true;
@@ -267,6 +286,11 @@ void Database::load_schema() {
 }
 
 [[noreturn]] void Database::raise(int rc) const {
+    // A change refused on a file opened for reading only (or whose folder takes no journal).
+    if (rc == SQLITE_READONLY || rc == SQLITE_READONLY_DIRECTORY)
+        throw DbError(rc, QStringLiteral("The database '%1' can only be read: this user may not change the file or "
+                                         "its folder, so nothing can be saved in it.")
+                              .arg(path_));
     QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
     if (msg.isEmpty() || msg == QLatin1String("not an error")) msg = QString::fromUtf8(sqlite3_errstr(rc));
     throw DbError(rc, msg);

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -62,6 +63,14 @@ public:
     static std::unique_ptr<Database> open(const QString& path, Options options);
     static std::unique_ptr<Database> open(const QString& path) { return open(path, Options{}); }
 
+    // Whether this program may change the file: write it, and make its companions (the
+    // write-ahead log, the journal) in its folder. Database::open() opens a file it may not
+    // change for reading only.
+    static bool can_write(const QString& path);
+    // How can_write finds out; an empty function puts back the check of the file system. For
+    // tests, which may run as a user who can write anything.
+    static void set_write_check(std::function<bool(const QString&)> check);
+
     // Opens the file for maintenance (compaction, backup copies): the file is put back in the
     // rollback journal and the connection takes the engine's exclusive lock on it, kept until
     // it closes, so that no other connection reads or writes meanwhile. Throws DbError with the
@@ -78,6 +87,8 @@ public:
     Database& operator=(const Database&) = delete;
 
     const QString& path() const { return path_; }
+    // Opened for reading only: every change is refused with a message naming the file.
+    bool read_only() const { return read_only_; }
     sqlite3* handle() const { return db_; }
 
     // Runs insert, update, delete or any other statement that returns no rows.

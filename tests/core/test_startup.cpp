@@ -279,6 +279,40 @@ private slots:
         QVERIFY(!QFile::exists(path + ".old"));
     }
 
+    void a_collection_this_user_cannot_write_opens_for_reading() {
+        const QString path = make_fixture_database(folder_->path(), "shelf.mdb");
+        // What start-up would otherwise mend: a quotation without a number, two default languages.
+        Database::open(path)->execute("update quotes set random = null where key = 1; update languages set def = 'Yes'");
+        bloat(path, 300);
+        save_setting("last_db_file", path);
+        const QByteArray before = digest(path);
+        // Root may write anything: the file system's answer is played.
+        Database::set_write_check([&](const QString& p) { return QFileInfo(p).canonicalFilePath() != path; });
+        {
+            ScriptedUi ui;
+            ui.expect_message("The database '" + path + "' is opened for reading only");
+            AppContext ctx(ui);
+            ctx.program_folder = program_;
+            QCOMPARE(Main(ctx), StartResult::started);
+            QCOMPARE(ui.messages().size(), 1);
+            QVERIFY(ctx.read_only() && ctx.list_database->read_only());
+            QVERIFY(!ctx.default_language.isEmpty());
+            // Browsing in random order moves nothing; a change is refused, naming the file.
+            ctx.rotate_quote(2, "SELECT * FROM Quotes_with_sortable_text order by quotes.random");
+            QString refused;
+            try {
+                ctx.database->execute("update quotes set rate = 1 where key = 2");
+            } catch (const DbError& e) {
+                refused = e.description();
+            }
+            QVERIFY2(refused.contains(path) && refused.contains("can only be read"), qPrintable(refused));
+            QCOMPARE(ui.messages().size(), 1);
+        }
+        Database::set_write_check({});
+        QCOMPARE(digest(path), before);
+        for (const char* companion : {"-wal", "-shm", ".lock", ".tmp", ".old"}) QVERIFY2(!QFile::exists(path + companion), companion);
+    }
+
     void default_language_is_normalised() {
         Fixture f;
         f.exec("delete from languages; insert into languages values ('IT','Italiano','yes'), ('EN','English','Yes'),"
