@@ -40,7 +40,7 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
         return 1;
     };
     const QString path = database_path(o);
-    if (!QFileInfo::exists(path)) return fail(QStringLiteral("the database '%1' does not exist.").arg(path));
+    if (!QFileInfo::exists(path)) return fail(why_no_file(path));
     if (!Database::can_write(path))
         return fail(QStringLiteral("the database '%1' can only be read: this user may not change the file or its "
                                    "folder, so nothing can be imported into it.")

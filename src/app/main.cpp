@@ -47,7 +47,8 @@ int random_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
     if (path.isEmpty()) path = get_setting(QStringLiteral("last_db_file"));
     if (path.isEmpty()) path = default_database_path(program_folder());
     if (!QFileInfo::exists(path)) {
-        err << "sentara: there is no database at " << path << " (give one with --database)\n";
+        if (QFileInfo(path).isSymLink()) err << "sentara: " << why_no_file(path) << '\n';
+        else err << "sentara: there is no database at " << path << " (give one with --database)\n";
         return 1;
     }
     try {

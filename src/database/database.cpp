@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -64,6 +65,23 @@ bool may_write(const QString& path) {
 }
 
 }  // namespace
+
+QString why_no_file(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat link {};
+    if (::lstat(name.constData(), &link) != 0) {
+        if (errno == ELOOP)
+            return QStringLiteral("'%1' cannot be reached: a symbolic link in its folders leads round in a loop.").arg(path);
+        if (errno == ENOENT || errno == ENOTDIR) return QStringLiteral("The file '%1' does not exist.").arg(path);
+        return QStringLiteral("The file '%1' cannot be reached: %2.").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    struct stat target {};
+    if (!S_ISLNK(link.st_mode) || ::stat(name.constData(), &target) == 0)
+        return QStringLiteral("The file '%1' does not exist.").arg(path);
+    if (errno == ELOOP)
+        return QStringLiteral("'%1' is a symbolic link that leads round in a loop, back to itself.").arg(path);
+    return QStringLiteral("'%1' is a symbolic link to '%2', which does not exist.").arg(path, QFileInfo(path).symLinkTarget());
+}
 
 // ---------------------------------------------------------------- Statement
 
@@ -150,8 +168,7 @@ Database::~Database() {
 
 std::unique_ptr<Database> Database::open_connection(const QString& path, bool read_only, bool check_schema) {
     const QFileInfo info(path);
-    if (!info.exists())
-        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' does not exist.").arg(path));
+    if (!info.exists()) throw DbError(db_errors::cannot_open, why_no_file(path));
     if (!info.isFile())
         throw DbError(db_errors::cannot_open, QStringLiteral("'%1' is not a file.").arg(path));
     if (!info.isReadable())

@@ -162,6 +162,10 @@ private:
     QHash<QString, QString> translated_;
 };
 
+// Why there is no file at `path`, as a sentence naming it: it does not exist, or it is a
+// symbolic link that leads round in a loop or to nothing.
+QString why_no_file(const QString& path);
+
 // Rows of `table` per text of `column`, in one grouped pass over the column's own values (an
 // index of the column serves it): texts equal but for letter case, as "=" compares them, count
 // together, under their folded form (jet::folded). Rows without a text are not counted.

@@ -139,6 +139,15 @@ private slots:
         }
     }
 
+    void random_names_a_symbolic_link_that_leads_nowhere() {
+        const QString loop = home_.path() + "/loop.mdb";
+        QVERIFY(QFile::link(loop, loop));
+        const Run r = sentara({"--random", "--database", loop}, home_.path());
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(loop) && r.err.contains("symbolic link") && r.err.contains("itself"), qPrintable(r.err));
+        QFile::remove(loop);
+    }
+
     void random_beside_a_running_program_damages_nothing() {
         // The program runs on the file: its lock is held, it has rotated the rows it showed.
         QDir().mkpath(home_.path() + "/.config/Sentara");
