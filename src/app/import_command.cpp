@@ -88,6 +88,7 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
         const quote_import::Outcome done =
             quote_import::import_quotes(*db, stored, found.quotes, {o.author, o.subject, language});
         out << quote_import::added_message(done.added) << '\n' << terminal_lines(done.report());
+        db->close();  // says so when the file cannot take the changes in (a full disk)
     } catch (const DbError& e) {
         return fail(QStringLiteral("the database '%1': error %2 - %3").arg(path).arg(e.number()).arg(e.description()));
     }

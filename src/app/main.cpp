@@ -63,6 +63,8 @@ int random_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
             return 1;
         }
         out << (c.format == QLatin1String("json") ? json_text(*quote) : plain_text(*quote));
+        out.flush();
+        db->close();  // says so when the file cannot take the move in (a full disk)
         return 0;
     } catch (const DbError& e) {
         err << "sentara: " << e.description() << '\n';
@@ -140,5 +142,10 @@ int main(int argc, char** argv) {
     const StartResult started = Main(ctx);
     if (started == StartResult::failed) return 1;
     if (started == StartResult::cancelled || Application::terminating()) return 0;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    main_window.reset();
+    // Written on the terminal too: once the session asks the program to end, no dialog shows.
+    const QString problem = ctx.close_database();
+    if (!problem.isEmpty()) std::fprintf(stderr, "sentara: %s\n", qPrintable(problem));
+    return code;
 }

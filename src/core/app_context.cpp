@@ -12,6 +12,22 @@ AppContext::~AppContext() {
     database_lock.reset();
 }
 
+QString AppContext::close_database() {
+    list_database.reset();
+    QString problem;
+    if (database) {
+        try {
+            database->close();
+        } catch (const DbError& e) {
+            problem = e.description();
+            ui.message(problem, Ui::icon_exclamation);
+        }
+    }
+    database.reset();
+    database_lock.reset();
+    return problem;
+}
+
 void AppContext::rotate_quote(qint32 key) { rotate_quote(key, current_quotes_sql); }
 
 void AppContext::rotate_quote(qint32 key, const QString& in_order_of) {

@@ -57,6 +57,11 @@ struct AppContext {
     // Start-up ends by calling this to show the main window.
     std::function<void()> show_main_window;
 
+    // Closes the collection as the program ends, the lists' connection first; shows and returns
+    // what went wrong when the last changes could not be written into the file itself (empty
+    // text when all went well).
+    QString close_database();
+
     // Moves a quotation to the back of the random order when the grid is in random order;
     // reports a quotation that has vanished. A collection opened for reading only keeps its order.
     void rotate_quote(qint32 key);

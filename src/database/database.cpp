@@ -156,14 +156,40 @@ bool Statement::column_is_null(int i) const { return sqlite3_column_type(stmt_, 
 Database::Database(const QString& path) : path_(path) {}
 
 Database::~Database() {
+    try {
+        close();
+    } catch (const DbError&) {
+    }
+}
+
+void Database::close() {
     table_counts().erase(this);
     if (!db_) return;
+    int rc = SQLITE_OK;
+    QString why;
     if (!read_only_ && !maintenance_) {
-        // Refused at once while another connection, here or in another program, is open.
+        // Refused at once while another connection, here or in another program, is open: the
+        // last one to close does it.
         sqlite3_busy_timeout(db_, 0);
-        sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) {
+            why = QString::fromUtf8(sqlite3_errmsg(db_));
+            if (const int error = sqlite3_system_errno(db_))  // "No space left on device", say
+                why += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+        }
     }
     sqlite3_close_v2(db_);
+    db_ = nullptr;
+    if (rc == SQLITE_OK || DbError(rc, why).busy()) return;
+    // The engine's companions are beside the file a link leads to.
+    const QString real = QFileInfo(path_).canonicalFilePath();
+    const QString wal = (real.isEmpty() ? path_ : real) + QStringLiteral("-wal");
+    if (!QFileInfo::exists(wal))
+        throw DbError(rc, QStringLiteral("The database '%1' could not be closed cleanly: %2.").arg(path_, why));
+    throw DbError(rc, QStringLiteral("The last changes could not be written into the database '%1' itself: %2.\n"
+                                     "They are safe in '%3' beside it, which is read in at the next opening: keep the "
+                                     "two files together, and make room on the disk.")
+                          .arg(path_, why, QFileInfo(wal).fileName()));
 }
 
 std::unique_ptr<Database> Database::open_connection(const QString& path, bool read_only, bool check_schema) {

@@ -82,6 +82,11 @@ public:
     // can read, even one that may not write beside the file; while others are open it stays in
     // write-ahead mode.
     ~Database();
+    // Closes the connection as the destructor does, but throws DbError, saying where the changes
+    // are, when the file could not be put back in the rollback journal for another reason than
+    // another connection still using it (a full disk, say): the write-ahead log then keeps them.
+    // Nothing may be used on the connection afterwards.
+    void close();
 
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;

@@ -242,6 +242,36 @@ private slots:
         QCOMPARE(Database::open(path)->scalar("select count(*) from quotes").toInt(), 8);
     }
 
+    void a_full_disk_at_exit_is_reported_and_the_changes_kept() {
+        const QString path = make_fixture_database(folder_->path(), "exit.mdb");
+        ScriptedUi ui;
+        AppContext ctx(ui);
+        ctx.database = Database::open(path);
+        ctx.list_database = Database::open(path);
+        // Changes that make the file grow, still in the write-ahead log.
+        ctx.database->execute("create table filler (x); insert into filler select randomblob(1000) from (with recursive "
+                              "n(i) as (select 1 union all select i + 1 from n where i < 200) select i from n)");
+        ui.expect_message("They are safe in 'exit.mdb-wal' beside it");
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = rlim_t(QFileInfo(path).size());  // the file may not grow
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QString problem = ctx.close_database();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY2(problem.contains(path) && problem.contains("could not be written") &&
+                     problem.contains("File too large"), qPrintable(problem));
+        QVERIFY(!ctx.database && !ctx.list_database);
+        QVERIFY(QFile::exists(path + "-wal"));
+        // The next opening reads them in; closed with room on the disk, the file is whole again.
+        auto again = Database::open(path);
+        QCOMPARE(again->scalar("select count(*) from filler").toInt(), 200);
+        again->close();
+        QVERIFY(!QFile::exists(path + "-wal"));
+        QCOMPARE(Database::open(path)->scalar("PRAGMA integrity_check").toString(), QString("ok"));
+    }
+
     void a_large_collection_gets_its_search_index_once() {
         const QString path = make_fixture_database(folder_->path(), "large.mdb");
         Database::open(path)->execute(
