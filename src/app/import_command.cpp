@@ -40,7 +40,11 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
         return 1;
     };
     const QString path = database_path(o);
-    if (!QFileInfo::exists(path)) return fail(QStringLiteral("the database '%1' does not exist.").arg(path));
+    if (!QFileInfo::exists(path)) return fail(why_no_file(path));
+    if (!Database::can_write(path))
+        return fail(QStringLiteral("the database '%1' can only be read: this user may not change the file or its "
+                                   "folder, so nothing can be imported into it.")
+                        .arg(path));
     const quote_import::FileText file = quote_import::read_text_file(o.file);
     if (!file.error.isEmpty()) return fail(file.error);
     if (file.text.trimmed().isEmpty()) return fail(import_formats::empty_message(o.file));
@@ -89,6 +93,7 @@ int import_command(const ImportOptions& o, QTextStream& out, QTextStream& err) {
         const quote_import::Outcome done =
             quote_import::import_quotes(*db, stored, found.quotes, {o.author, o.subject, language});
         out << quote_import::added_message(done.added) << '\n' << terminal_lines(done.report());
+        db->close();  // says so when the file cannot take the changes in (a full disk)
     } catch (const DbError& e) {
         return fail(QStringLiteral("the database '%1': error %2 - %3").arg(path).arg(e.number()).arg(e.description()));
     }

@@ -48,12 +48,14 @@ int random_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
     if (path.isEmpty()) path = get_setting(QStringLiteral("last_db_file"));
     if (path.isEmpty()) path = default_database_path(program_folder());
     if (!QFileInfo::exists(path)) {
-        err << "sentara: there is no database at " << path << " (give one with --database)\n";
+        if (QFileInfo(path).isSymLink()) err << "sentara: " << why_no_file(path) << '\n';
+        else err << "sentara: there is no database at " << path << " (give one with --database)\n";
         return 1;
     }
     try {
         // Safe beside a running program: the engine waits a moment for its lock, and the file
-        // is never compacted or replaced from here.
+        // is never compacted or replaced from here. A file this user may not change is opened
+        // for reading only, and its quotation shown without moving it.
         auto db = Database::open(path);
         random_order::Generator rng(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
         const auto quote = next_random_quote(*db, rng, c.choice);
@@ -62,6 +64,8 @@ int random_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
             return 1;
         }
         out << (c.format == QLatin1String("json") ? json_text(*quote) : plain_text(*quote));
+        out.flush();
+        db->close();  // says so when the file cannot take the move in (a full disk)
         return 0;
     } catch (const DbError& e) {
         err << "sentara: " << e.description() << '\n';
@@ -141,5 +145,10 @@ int main(int argc, char** argv) {
     const StartResult started = Main(ctx);
     if (started == StartResult::failed) return 1;
     if (started == StartResult::cancelled || Application::terminating()) return 0;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    main_window.reset();
+    // Written on the terminal too: once the session asks the program to end, no dialog shows.
+    const QString problem = ctx.close_database();
+    if (!problem.isEmpty()) std::fprintf(stderr, "sentara: %s\n", qPrintable(problem));
+    return code;
 }

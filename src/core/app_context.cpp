@@ -12,10 +12,26 @@ AppContext::~AppContext() {
     database_lock.reset();
 }
 
+QString AppContext::close_database() {
+    list_database.reset();
+    QString problem;
+    if (database) {
+        try {
+            database->close();
+        } catch (const DbError& e) {
+            problem = e.description();
+            ui.message(problem, Ui::icon_exclamation);
+        }
+    }
+    database.reset();
+    database_lock.reset();
+    return problem;
+}
+
 void AppContext::rotate_quote(qint32 key) { rotate_quote(key, current_quotes_query); }
 
 void AppContext::rotate_quote(qint32 key, const GridQuery& in_order_of) {
-    if (!database) return;
+    if (!database || database->read_only()) return;
     const auto done = random_order::rotate_quote(*database, rng, in_order_of, key);
     if (done == random_order::Rotation::quote_missing) ui.message(QStringLiteral("Error 2006-10-30 13:15"));
 }

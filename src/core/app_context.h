@@ -29,6 +29,8 @@ struct AppContext {
     std::unique_ptr<Database> list_database;  // filters and lists
     std::unique_ptr<QLockFile> database_lock; // held while this program uses the file
     QString default_language;
+    // The collection is opened for reading only: this user may not change its file or folder.
+    bool read_only() const { return database && database->read_only(); }
 
     QString current_quotes_sql;
     QString current_quotes_filter;
@@ -55,8 +57,13 @@ struct AppContext {
     // Start-up ends by calling this to show the main window.
     std::function<void()> show_main_window;
 
+    // Closes the collection as the program ends, the lists' connection first; shows and returns
+    // what went wrong when the last changes could not be written into the file itself (empty
+    // text when all went well).
+    QString close_database();
+
     // Moves a quotation to the back of the random order when the grid is in random order;
-    // reports a quotation that has vanished.
+    // reports a quotation that has vanished. A collection opened for reading only keeps its order.
     void rotate_quote(qint32 key);
     // The same, as if `in_order_of` were the main window's query (the slide show's own, always
     // in random order).

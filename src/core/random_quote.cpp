@@ -7,18 +7,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generator& rng, const RandomChoice& choice) {
-    QString condition = choice.filter.condition(db);
-    if (choice.min_rate > 0)
-        condition += (condition.isEmpty() ? QString() : QStringLiteral(" and ")) +
-                     QStringLiteral(" rate >= %1").arg(choice.min_rate);
-    GridQuery query;
-    query.condition = condition;
-    // The first of the random order: its index is walked until a quotation meets the condition
-    // and has its author, as the main window's grid joins them (the first one nearly always has).
-    QString sql = QStringLiteral("SELECT key, text, author, subject, language, notes, rate FROM %1").arg(query.view);
+namespace {
+
+// The first of the random order that meets the condition and has its author, as the main
+// window's grid joins them (the first one nearly always has): the order's index is walked up to it.
+std::optional<ShownQuote> first_in_order(Database& db, const QString& view, const QString& condition) {
+    QString sql = QStringLiteral("SELECT key, text, author, subject, language, notes, rate FROM %1").arg(view);
     if (!condition.isEmpty()) sql += QStringLiteral(" WHERE ") + condition;
-    sql += QStringLiteral(" ORDER BY %1.random").arg(query.view);
+    sql += QStringLiteral(" ORDER BY %1.random").arg(view);
     Statement st = db.prepare(sql);
     Statement has_author = db.prepare(QStringLiteral("SELECT 1 FROM authors WHERE name = ?"));
     bool found = false;
@@ -36,8 +32,32 @@ std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generato
     q.language = st.column_text(4);
     q.note = st.column_text(5);
     q.rate = st.column(6);
+    return q;
+}
+
+}  // namespace
+
+std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generator& rng, const RandomChoice& choice) {
+    QString condition = choice.filter.condition(db);
+    if (choice.min_rate > 0)
+        condition += (condition.isEmpty() ? QString() : QStringLiteral(" and ")) +
+                     QStringLiteral(" rate >= %1").arg(choice.min_rate);
+    GridQuery query;
+    query.condition = condition;
+    // A collection this user may not change is shown as it stands: the first of its order, again
+    // and again.
+    if (db.read_only()) return first_in_order(db, query.view, condition);
+    // The write lock is taken before the first read, so that a program writing meanwhile makes
+    // this wait rather than fail, and no other call can pick the same quotation in between.
+    Database::Transaction t(db);
+    // Quotations without a number yet (an import leaves them so) get one first, as at start-up:
+    // otherwise they would sort first and, rotated from no number, come again at once.
+    random_order::fill_missing_random(db, rng);
+    const std::optional<ShownQuote> q = first_in_order(db, query.view, condition);
+    if (!q) return std::nullopt;
     // The same rotation as the main window's, in random order.
-    random_order::rotate_quote(db, rng, query, qint32(q.key));
+    random_order::rotate_quote(db, rng, query, qint32(q->key));
+    t.commit();
     return q;
 }
 

@@ -27,7 +27,8 @@ struct RandomChoice {
     int min_rate = 0;    // 0: any rate, none included
 };
 
-// Throws DbError. Nothing when no quotation meets the choice.
+// Throws DbError. Nothing when no quotation meets the choice. On a database opened for reading
+// only, nothing is moved.
 std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generator& rng, const RandomChoice& choice);
 
 // "text", then "    -- author", as a fortune program prints one.

@@ -310,7 +310,7 @@ void check_default_language(AppContext& ctx) {
         if (rs->text(QStringLiteral("def")).compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0 &&
             ctx.default_language.isEmpty()) {
             ctx.default_language = rs->text(QStringLiteral("code"));
-        } else if (rs->text(QStringLiteral("def")) != QLatin1String("No")) {
+        } else if (rs->text(QStringLiteral("def")) != QLatin1String("No") && !ctx.read_only()) {
             rs->edit();
             rs->set_value(QStringLiteral("def"), QStringLiteral("No"));
             rs->update();
@@ -368,19 +368,24 @@ StartResult Main(AppContext& ctx) {
         return StartResult::failed;
     }
 
-    ctx.database_lock = std::make_unique<QLockFile>(ctx.database_path + QStringLiteral(".lock"));
-    ctx.database_lock->setStaleLockTime(0);  // a lock left by a program that died is taken over
-    bool exclusive = ctx.database_lock->tryLock(0);
-    if (!exclusive && ctx.database_lock->error() != QLockFile::LockFailedError) {
-        ctx.ui.message(QStringLiteral("The database '%1' cannot be used: its folder is not writable.").arg(ctx.database_path),
-                       Ui::icon_stop);
-        return StartResult::failed;
+    // A file this user may not change is only read: no lock beside it, no compaction or backup
+    // (it will not change), nothing written at start.
+    bool exclusive = false;
+    if (Database::can_write(ctx.database_path)) {
+        ctx.database_lock = std::make_unique<QLockFile>(ctx.database_path + QStringLiteral(".lock"));
+        ctx.database_lock->setStaleLockTime(0);  // a lock left by a program that died is taken over
+        exclusive = ctx.database_lock->tryLock(0);
+        if (!exclusive && ctx.database_lock->error() != QLockFile::LockFailedError) {
+            ctx.ui.message(QStringLiteral("The database '%1' cannot be used: its folder is not writable.").arg(ctx.database_path),
+                           Ui::icon_stop);
+            return StartResult::failed;
+        }
+        if (!backup_database(ctx, exclusive)) return StartResult::cancelled;
     }
-    if (!backup_database(ctx, exclusive)) return StartResult::cancelled;
 
     try {
         ctx.database = Database::open(ctx.database_path);
-        random_order::fill_missing_random(*ctx.database, ctx.rng);
+        if (!ctx.read_only()) random_order::fill_missing_random(*ctx.database, ctx.rng);
         check_default_language(ctx);
         if (exclusive) ensure_search_index(ctx);
         ctx.list_database = Database::open(ctx.database_path);
@@ -391,6 +396,12 @@ StartResult Main(AppContext& ctx) {
         ctx.list_database.reset();
         return StartResult::failed;
     }
+    if (ctx.read_only())
+        ctx.ui.message(QStringLiteral("The database '%1' is opened for reading only: this user may not change the file "
+                                      "or its folder.\n\nQuotations can be read, searched, exported and shown; edits, "
+                                      "imports and the random order's moves are not saved.")
+                           .arg(ctx.database_path),
+                       Ui::icon_information);
     if (ctx.show_main_window) ctx.show_main_window();
     return StartResult::started;
 }

@@ -20,7 +20,8 @@ QString default_database_path(const QString& program_folder);
 // rotates the ".old" backups. Returns false when the user chose to quit.
 bool backup_database(AppContext& ctx, bool may_compact);
 
-// At most one language keeps def = "Yes"; sets default_language to its code.
+// At most one language keeps def = "Yes"; sets default_language to its code. A collection
+// opened for reading only is left as it is: the first "Yes" is the default.
 void check_default_language(AppContext& ctx);
 
 // Asks for the database file to use from the next start; true when one was chosen.

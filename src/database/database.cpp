@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -55,7 +56,33 @@ QString counted_table(const QString& sql) {
     return m.hasMatch() ? m.captured(1).toLower() : QString();
 }
 
+std::function<bool(const QString&)>& write_check() {
+    static std::function<bool(const QString&)> check;
+    return check;
+}
+
+bool may_write(const QString& path) {
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
 }  // namespace
+
+QString why_no_file(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat link {};
+    if (::lstat(name.constData(), &link) != 0) {
+        if (errno == ELOOP)
+            return QStringLiteral("'%1' cannot be reached: a symbolic link in its folders leads round in a loop.").arg(path);
+        if (errno == ENOENT || errno == ENOTDIR) return QStringLiteral("The file '%1' does not exist.").arg(path);
+        return QStringLiteral("The file '%1' cannot be reached: %2.").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    struct stat target {};
+    if (!S_ISLNK(link.st_mode) || ::stat(name.constData(), &target) == 0)
+        return QStringLiteral("The file '%1' does not exist.").arg(path);
+    if (errno == ELOOP)
+        return QStringLiteral("'%1' is a symbolic link that leads round in a loop, back to itself.").arg(path);
+    return QStringLiteral("'%1' is a symbolic link to '%2', which does not exist.").arg(path, QFileInfo(path).symLinkTarget());
+}
 
 // ---------------------------------------------------------------- Statement
 
@@ -130,24 +157,56 @@ bool Statement::column_is_null(int i) const { return sqlite3_column_type(stmt_, 
 Database::Database(const QString& path) : path_(path) { held_files::hold(path); }
 
 Database::~Database() {
+    try {
+        close();
+    } catch (const DbError&) {
+    }
+}
+
+// The engine's files are no longer this connection's: see held_files.h.
+void Database::release_hold() {
+    if (!held_) return;
+    held_ = false;
+    held_files::release(path_);
+}
+
+void Database::close() {
     table_counts().erase(this);
     if (!db_) {
-        held_files::release(path_);
+        release_hold();
         return;
     }
+    int rc = SQLITE_OK;
+    QString why;
     if (!read_only_ && !maintenance_) {
-        // Refused at once while another connection, here or in another program, is open.
+        // Refused at once while another connection, here or in another program, is open: the
+        // last one to close does it.
         sqlite3_busy_timeout(db_, 0);
-        sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) {
+            why = QString::fromUtf8(sqlite3_errmsg(db_));
+            if (const int error = sqlite3_system_errno(db_))  // "No space left on device", say
+                why += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+        }
     }
     sqlite3_close_v2(db_);
-    held_files::release(path_);
+    db_ = nullptr;
+    release_hold();
+    if (rc == SQLITE_OK || DbError(rc, why).busy()) return;
+    // The engine's companions are beside the file a link leads to.
+    const QString real = QFileInfo(path_).canonicalFilePath();
+    const QString wal = (real.isEmpty() ? path_ : real) + QStringLiteral("-wal");
+    if (!QFileInfo::exists(wal))
+        throw DbError(rc, QStringLiteral("The database '%1' could not be closed cleanly: %2.").arg(path_, why));
+    throw DbError(rc, QStringLiteral("The last changes could not be written into the database '%1' itself: %2.\n"
+                                     "They are safe in '%3' beside it, which is read in at the next opening: keep the "
+                                     "two files together, and make room on the disk.")
+                          .arg(path_, why, QFileInfo(wal).fileName()));
 }
 
 std::unique_ptr<Database> Database::open_connection(const QString& path, bool read_only, bool check_schema) {
     const QFileInfo info(path);
-    if (!info.exists())
-        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' does not exist.").arg(path));
+    if (!info.exists()) throw DbError(db_errors::cannot_open, why_no_file(path));
     if (!info.isFile())
         throw DbError(db_errors::cannot_open, QStringLiteral("'%1' is not a file.").arg(path));
     if (!info.isReadable())
@@ -195,8 +254,18 @@ std::unique_ptr<Database> Database::open_connection(const QString& path, bool re
     return db;
 }
 
+bool Database::can_write(const QString& path) {
+    if (write_check()) return write_check()(path);
+    // The engine makes the companions beside the file itself, where a link leads.
+    const QFileInfo info(path);
+    const QString file = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    return may_write(file) && may_write(QFileInfo(file).absolutePath());
+}
+
+void Database::set_write_check(std::function<bool(const QString&)> check) { write_check() = std::move(check); }
+
 std::unique_ptr<Database> Database::open(const QString& path, Options options) {
-    auto db = open_connection(path, options.read_only, options.check_schema);
+    auto db = open_connection(path, options.read_only || !can_write(path), options.check_schema);
     if (!db->read_only_) {
         // Write-ahead logging while the program runs: commits do not wait for the disk, readers
         // never block the writer, and both handles of the program see each other's commits at once.
@@ -211,7 +280,7 @@ std::unique_ptr<Database> Database::open(const QString& path, Options options) {
 }
 
 std::unique_ptr<Database> Database::open_exclusive(const QString& path) {
-    auto db = open_connection(path, false, true);
+    auto db = open_connection(path, !can_write(path), true);
     if (db->read_only_)
         throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be written.").arg(path));
     db->maintenance_ = true;
@@ -272,6 +341,11 @@ void Database::load_schema() {
 }
 
 [[noreturn]] void Database::raise(int rc) const {
+    // A change refused on a file opened for reading only (or whose folder takes no journal).
+    if (rc == SQLITE_READONLY || rc == SQLITE_READONLY_DIRECTORY)
+        throw DbError(rc, QStringLiteral("The database '%1' can only be read: this user may not change the file or "
+                                         "its folder, so nothing can be saved in it.")
+                              .arg(path_));
     QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
     if (msg.isEmpty() || msg == QLatin1String("not an error")) msg = QString::fromUtf8(sqlite3_errstr(rc));
     throw DbError(rc, msg);
@@ -487,13 +561,20 @@ qint64 Database::data_version() {
     return (st.column_int64(0) << 32) ^ qint64(sqlite3_total_changes64(db_));
 }
 
-Database::Transaction::Transaction(Database& db) : db_(db) { db_.execute(QStringLiteral("BEGIN IMMEDIATE")); }
+// An outer transaction takes the write lock before anything is read, waiting for another
+// writer as long as the busy timeout allows: a read turned into a write later would be refused at
+// once when another connection committed meanwhile. A transaction begun inside another is a
+// savepoint of it.
+Database::Transaction::Transaction(Database& db) : db_(db), nested_(!sqlite3_get_autocommit(db.handle())) {
+    db_.execute(nested_ ? QStringLiteral("SAVEPOINT nested") : QStringLiteral("BEGIN IMMEDIATE"));
+}
 
 Database::Transaction::~Transaction() {
-    if (!done_) sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (done_) return;
+    sqlite3_exec(db_.handle(), nested_ ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void Database::Transaction::commit() {
-    db_.execute(QStringLiteral("COMMIT"));
+    db_.execute(nested_ ? QStringLiteral("RELEASE nested") : QStringLiteral("COMMIT"));
     done_ = true;
 }

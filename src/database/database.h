@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -62,6 +63,14 @@ public:
     static std::unique_ptr<Database> open(const QString& path, Options options);
     static std::unique_ptr<Database> open(const QString& path) { return open(path, Options{}); }
 
+    // Whether this program may change the file: write it, and make its companions (the
+    // write-ahead log, the journal) in its folder. Database::open() opens a file it may not
+    // change for reading only.
+    static bool can_write(const QString& path);
+    // How can_write finds out; an empty function puts back the check of the file system. For
+    // tests, which may run as a user who can write anything.
+    static void set_write_check(std::function<bool(const QString&)> check);
+
     // Opens the file for maintenance (compaction, backup copies): the file is put back in the
     // rollback journal and the connection takes the engine's exclusive lock on it, kept until
     // it closes, so that no other connection reads or writes meanwhile. Throws DbError with the
@@ -73,11 +82,18 @@ public:
     // can read, even one that may not write beside the file; while others are open it stays in
     // write-ahead mode.
     ~Database();
+    // Closes the connection as the destructor does, but throws DbError, saying where the changes
+    // are, when the file could not be put back in the rollback journal for another reason than
+    // another connection still using it (a full disk, say): the write-ahead log then keeps them.
+    // Nothing may be used on the connection afterwards.
+    void close();
 
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     const QString& path() const { return path_; }
+    // Opened for reading only: every change is refused with a message naming the file.
+    bool read_only() const { return read_only_; }
     sqlite3* handle() const { return db_; }
 
     // Runs insert, update, delete or any other statement that returns no rows.
@@ -117,6 +133,8 @@ public:
 
     [[noreturn]] void raise(int rc) const;
 
+    // BEGIN IMMEDIATE ... COMMIT; inside another transaction, a savepoint of it. Rolled back
+    // unless committed.
     class Transaction {
     public:
         explicit Transaction(Database& db);
@@ -127,6 +145,7 @@ public:
 
     private:
         Database& db_;
+        bool nested_;
         bool done_ = false;
     };
 
@@ -140,6 +159,8 @@ private:
     sqlite3* db_ = nullptr;
     bool read_only_ = false;
     bool maintenance_ = false;
+    bool held_ = true;  // counted in held_files until closed
+    void release_hold();
     QSet<QString> numeric_columns_;    // lower case: columns that compare as numbers
     bool search_index_ = false;        // the quotations' substring index is there
     std::unique_ptr<search_index::Prefilter> prefilter_;
@@ -147,6 +168,10 @@ private:
     QHash<QString, QString> views_;    // lower case -> base table, lower case
     QHash<QString, QString> translated_;
 };
+
+// Why there is no file at `path`, as a sentence naming it: it does not exist, or it is a
+// symbolic link that leads round in a loop or to nothing.
+QString why_no_file(const QString& path);
 
 // Rows of `table` per text of `column`, in one grouped pass over the column's own values (an
 // index of the column serves it): texts equal but for letter case, as "=" compares them, count

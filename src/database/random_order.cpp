@@ -66,12 +66,19 @@ QString next_place(const QVariant& old, Generator& rng) {
 
 Rotation rotate_quote(Database& db, Generator& rng, const GridQuery& listed_by, qint32 key) {
     if (!listed_by.random_order()) return Rotation::not_in_random_order;
-    const auto rs = db.open_recordset(QStringLiteral("select * from quotes where key =") + QString::number(key));
-    if (rs->eof()) return Rotation::quote_missing;
-    // A quotation without a number is written 0 ("none yet"): the next start-up gives it one.
-    const QString text = next_place(rs->value(QStringLiteral("random")), rng);
+    // Read and written under one write lock: another program committing in between makes this
+    // wait, never fail.
+    Database::Transaction t(db);
+    QString text;
+    {
+        const auto rs = db.open_recordset(QStringLiteral("select * from quotes where key =") + QString::number(key));
+        if (rs->eof()) return Rotation::quote_missing;
+        // A quotation without a number is written 0 ("none yet"): the next start-up gives it one.
+        text = next_place(rs->value(QStringLiteral("random")), rng);
+    }
     db.execute(QStringLiteral("update quotes set random = ") + text + QStringLiteral(" where key = ") +
                QString::number(key));
+    t.commit();
     return Rotation::rotated;
 }
 

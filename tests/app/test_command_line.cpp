@@ -11,11 +11,23 @@
 #include <QTest>
 
 #include <csignal>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 using Run = ProgramRun;
-Run sentara(const QStringList& args, const QString& home) { return run_program(SENTARA_EXE, args, home); }
+Run sentara(const QStringList& args, const QString& home, const std::function<void()>& in_child = {}) {
+    return run_program(SENTARA_EXE, args, home, in_child);
+}
+
+constexpr uid_t nobody = 65534;
+
+// Run as "nobody": root may write any file, so a test run as root plays a user without the right.
+void as_nobody() {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) ::_exit(125);
+}
 
 }  // namespace
 
@@ -89,6 +101,51 @@ private slots:
             QVERIFY2(help.out.contains(o), o);
         QVERIFY(!help.out.contains("quit-when-shown"));
         QVERIFY(sentara({"--version"}, home_.path()).out.startsWith("Sentara version"));
+    }
+
+    void a_collection_this_user_cannot_write_is_read_and_left_as_it_is() {
+        // The file alone, or its folder alone, is not the user's to write.
+        for (const bool folder_only : {false, true}) {
+            QTemporaryDir shelf;
+            QVERIFY(QFile::setPermissions(shelf.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                            QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
+                                                            QFile::ExeGroup));
+            const QString path = QFile(db_).copy(shelf.path() + "/shelf.mdb") ? shelf.path() + "/shelf.mdb" : QString();
+            QVERIFY(!path.isEmpty());
+            const QString lines = write_file(shelf.path() + "/new.txt", "A new thought.\n(Seneca)\n");
+            const bool root = ::geteuid() == 0;
+            std::function<void()> in_child;
+            if (root) {
+                in_child = as_nobody;
+                if (folder_only) QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
+            } else {
+                ::chmod(QFile::encodeName(folder_only ? shelf.path() : path).constData(), folder_only ? 0555 : 0444);
+            }
+            const QByteArray before = read_file(path);
+
+            const Run first = sentara({"--random", "--database", path}, home_.path(), in_child);
+            QVERIFY2(first.status == 0 && first.err.isEmpty(), qPrintable(first.err));
+            QCOMPARE(first.out, QString("Courage is resistance to fear, not absence of fear.\n\t-- Mark Twain\n"));
+            // Not moved back: the next call shows it again.
+            QCOMPARE(sentara({"--random", "--database", path}, home_.path(), in_child).out, first.out);
+
+            const Run import = sentara({"--import", lines, "--database", path}, home_.path(), in_child);
+            QCOMPARE(import.status, 1);
+            QVERIFY2(import.err.contains(path) && import.err.contains("read"), qPrintable(import.err));
+
+            ::chmod(QFile::encodeName(shelf.path()).constData(), 0755);
+            QCOMPARE(read_file(path), before);
+            for (const char* companion : {"-wal", "-shm", "-journal", ".lock"}) QVERIFY(!QFile::exists(path + companion));
+        }
+    }
+
+    void random_names_a_symbolic_link_that_leads_nowhere() {
+        const QString loop = home_.path() + "/loop.mdb";
+        QVERIFY(QFile::link(loop, loop));
+        const Run r = sentara({"--random", "--database", loop}, home_.path());
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(loop) && r.err.contains("symbolic link") && r.err.contains("itself"), qPrintable(r.err));
+        QFile::remove(loop);
     }
 
     void random_beside_a_running_program_damages_nothing() {

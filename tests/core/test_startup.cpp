@@ -242,6 +242,36 @@ private slots:
         QCOMPARE(Database::open(path)->scalar("select count(*) from quotes").toInt(), 8);
     }
 
+    void a_full_disk_at_exit_is_reported_and_the_changes_kept() {
+        const QString path = make_fixture_database(folder_->path(), "exit.mdb");
+        ScriptedUi ui;
+        AppContext ctx(ui);
+        ctx.database = Database::open(path);
+        ctx.list_database = Database::open(path);
+        // Changes that make the file grow, still in the write-ahead log.
+        ctx.database->execute("create table filler (x); insert into filler select randomblob(1000) from (with recursive "
+                              "n(i) as (select 1 union all select i + 1 from n where i < 200) select i from n)");
+        ui.expect_message("They are safe in 'exit.mdb-wal' beside it");
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = rlim_t(QFileInfo(path).size());  // the file may not grow
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QString problem = ctx.close_database();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY2(problem.contains(path) && problem.contains("could not be written") &&
+                     problem.contains("File too large"), qPrintable(problem));
+        QVERIFY(!ctx.database && !ctx.list_database);
+        QVERIFY(QFile::exists(path + "-wal"));
+        // The next opening reads them in; closed with room on the disk, the file is whole again.
+        auto again = Database::open(path);
+        QCOMPARE(again->scalar("select count(*) from filler").toInt(), 200);
+        again->close();
+        QVERIFY(!QFile::exists(path + "-wal"));
+        QCOMPARE(Database::open(path)->scalar("PRAGMA integrity_check").toString(), QString("ok"));
+    }
+
     void a_large_collection_gets_its_search_index_once() {
         const QString path = make_fixture_database(folder_->path(), "large.mdb");
         Database::open(path)->execute(
@@ -277,6 +307,40 @@ private slots:
         QVERIFY(ui.last_message().contains("not a Sentara database"));
         QCOMPARE(digest(path), QCryptographicHash::hash("Dear friend, ...", QCryptographicHash::Sha1));
         QVERIFY(!QFile::exists(path + ".old"));
+    }
+
+    void a_collection_this_user_cannot_write_opens_for_reading() {
+        const QString path = make_fixture_database(folder_->path(), "shelf.mdb");
+        // What start-up would otherwise mend: a quotation without a number, two default languages.
+        Database::open(path)->execute("update quotes set random = null where key = 1; update languages set def = 'Yes'");
+        bloat(path, 300);
+        save_setting("last_db_file", path);
+        const QByteArray before = digest(path);
+        // Root may write anything: the file system's answer is played.
+        Database::set_write_check([&](const QString& p) { return QFileInfo(p).canonicalFilePath() != path; });
+        {
+            ScriptedUi ui;
+            ui.expect_message("The database '" + path + "' is opened for reading only");
+            AppContext ctx(ui);
+            ctx.program_folder = program_;
+            QCOMPARE(Main(ctx), StartResult::started);
+            QCOMPARE(ui.messages().size(), 1);
+            QVERIFY(ctx.read_only() && ctx.list_database->read_only());
+            QVERIFY(!ctx.default_language.isEmpty());
+            // Browsing in random order moves nothing; a change is refused, naming the file.
+            ctx.rotate_quote(2, GridQuery{});  // the random order
+            QString refused;
+            try {
+                ctx.database->execute("update quotes set rate = 1 where key = 2");
+            } catch (const DbError& e) {
+                refused = e.description();
+            }
+            QVERIFY2(refused.contains(path) && refused.contains("can only be read"), qPrintable(refused));
+            QCOMPARE(ui.messages().size(), 1);
+        }
+        Database::set_write_check({});
+        QCOMPARE(digest(path), before);
+        for (const char* companion : {"-wal", "-shm", ".lock", ".tmp", ".old"}) QVERIFY2(!QFile::exists(path + companion), companion);
     }
 
     void default_language_is_normalised() {

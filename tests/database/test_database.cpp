@@ -482,6 +482,19 @@ private slots:
         QVERIFY(error_of([&] { Database::open(other); }).contains("Quotes_with_sortable_text"));
     }
 
+    void a_missing_file_is_named_for_what_it_is() {
+        QTemporaryDir dir;
+        const QString d = dir.path();
+        QVERIFY(QFile::link(d + "/b.mdb", d + "/a.mdb") && QFile::link(d + "/a.mdb", d + "/b.mdb"));
+        QVERIFY(QFile::link(d + "/gone.mdb", d + "/dangling.mdb"));
+        QVERIFY(QFile::link(d + "/round", d + "/round"));
+        const auto why = [](const QString& path) { return error_of([&] { Database::open(path); }); };
+        QCOMPARE(why(d + "/a.mdb"), "3044 '" + d + "/a.mdb' is a symbolic link that leads round in a loop, back to itself.");
+        QVERIFY(why(d + "/dangling.mdb").endsWith("is a symbolic link to '" + d + "/gone.mdb', which does not exist."));
+        QVERIFY(why(d + "/round/quotes.mdb").contains("a symbolic link in its folders leads round in a loop"));
+        QCOMPARE(why(d + "/none.mdb"), "3044 The file '" + d + "/none.mdb' does not exist.");
+    }
+
     void the_file_is_left_in_rollback_journal_mode() {
         QTemporaryDir dir;
         const QString path = make_fixture_database(dir.path());

@@ -79,9 +79,11 @@ QProcessEnvironment program_environment(const QString& home) {
     return env;
 }
 
-ProgramRun run_program(const QString& exe, const QStringList& args, const QString& home) {
+ProgramRun run_program(const QString& exe, const QStringList& args, const QString& home,
+                       const std::function<void()>& in_child) {
     QProcess p;
     p.setProcessEnvironment(program_environment(home));
+    if (in_child) p.setChildProcessModifier(in_child);
     p.start(exe, args);
     ProgramRun r;
     if (!p.waitForFinished(30000)) return r;

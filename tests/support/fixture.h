@@ -6,6 +6,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // Points the settings store and the standard folders of this test process at a temporary
@@ -43,8 +44,10 @@ struct ProgramRun {
     int status = -1;  // -1: it did not end by itself within 30 s
     QString out, err;
 };
-// `exe` run with `args` as a user runs it from a shell, waited for.
-ProgramRun run_program(const QString& exe, const QStringList& args, const QString& home);
+// `exe` run with `args` as a user runs it from a shell, waited for; `in_child` runs in the new
+// process before the program starts (to give up privileges, say).
+ProgramRun run_program(const QString& exe, const QStringList& args, const QString& home,
+                       const std::function<void()>& in_child = {});
 
 // A database file and an application context opened on it, as start-up leaves them.
 struct Fixture {
