@@ -385,7 +385,7 @@ StartResult Main(AppContext& ctx) {
 
     try {
         ctx.database = Database::open(ctx.database_path);
-        if (!ctx.read_only()) random_order::fill_missing_random(*ctx.database, ctx.rng);
+        random_order::fill_missing_random(*ctx.database, ctx.rng);
         check_default_language(ctx);
         if (exclusive) ensure_search_index(ctx);
         ctx.list_database = Database::open(ctx.database_path);

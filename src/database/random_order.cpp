@@ -39,11 +39,14 @@ void renumber(Database& db, Generator& rng, const QString& select_keys, const QS
 
 const char* const update_quote = "UPDATE quotes SET random = ? WHERE key = ?";
 
+// A collection opened for reading only is read as it stands: those without a number sort first.
 void fill_missing_random(Database& db, Generator& rng) {
+    if (db.read_only()) return;
     renumber(db, rng, QStringLiteral("SELECT key FROM quotes WHERE random IS NULL OR random = 0"), QLatin1String(update_quote));
 }
 
 void fill_missing_author_random(Database& db, Generator& rng) {
+    if (db.read_only()) return;
     renumber(db, rng, QStringLiteral("Select rowid from authors where random is null or random = 0"),
              QStringLiteral("UPDATE authors SET random = ? WHERE rowid = ?"));
 }

@@ -26,7 +26,8 @@ private:
     std::mt19937 engine_;
 };
 
-// Gives every quotation without a number (null or 0) a fresh one.
+// Gives every quotation without a number (null or 0) a fresh one; on a database opened for
+// reading only, none.
 void fill_missing_random(Database& db, Generator& rng);
 // The same for the authors, who have a random order of their own.
 void fill_missing_author_random(Database& db, Generator& rng);

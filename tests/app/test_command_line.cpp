@@ -124,6 +124,7 @@ private slots:
             const QByteArray before = read_file(path);
 
             const Run first = sentara({"--random", "--database", path}, home_.path(), in_child);
+            if (root && first.status == 125) QSKIP("this system lets no program give up root's rights");
             QVERIFY2(first.status == 0 && first.err.isEmpty(), qPrintable(first.err));
             QCOMPARE(first.out, QString("Courage is resistance to fear, not absence of fear.\n\t-- Mark Twain\n"));
             // Not moved back: the next call shows it again.

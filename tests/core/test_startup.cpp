@@ -327,8 +327,10 @@ private slots:
             QCOMPARE(ui.messages().size(), 1);
             QVERIFY(ctx.read_only() && ctx.list_database->read_only());
             QVERIFY(!ctx.default_language.isEmpty());
-            // Browsing in random order moves nothing; a change is refused, naming the file.
-            ctx.rotate_quote(2, GridQuery{});  // the random order
+            // Browsing in random order moves nothing, the authors window numbers no author; a
+            // change is refused, naming the file.
+            QVERIFY_THROWS_NO_EXCEPTION(ctx.rotate_quote(2, GridQuery{}));
+            QVERIFY_THROWS_NO_EXCEPTION(random_order::fill_missing_author_random(*ctx.database, ctx.rng));
             QString refused;
             try {
                 ctx.database->execute("update quotes set rate = 1 where key = 2");
