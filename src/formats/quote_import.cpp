@@ -47,23 +47,22 @@ QString section(const QString& heading, const QStringList& items) {
 
 QString Catalogue::key(const QString& name) { return jet::folded(name); }
 
+namespace {
+// The code point at `i`, folded as jet::folded folds it; `i` moves past a surrogate pair.
+char32_t folded_at(QStringView text, qsizetype& i) {
+    const char16_t u = text[i].unicode();
+    if (u < 0x80) return (u >= 'A' && u <= 'Z') ? char32_t(u + 32) : char32_t(u);
+    if (!QChar::isSurrogate(u)) return jet::fold(char32_t(u));
+    const bool pair = QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    return pair ? jet::fold(QChar::surrogateToUcs4(u, text[++i].unicode())) : char32_t(0xFFFD);
+}
+}  // namespace
+
 // The text folded as jet::folded folds it, hashed as it is folded (FNV-1a over the code points):
 // texts equal under the program's collation hash alike, and nothing is allocated.
 quint64 Catalogue::text_hash(QStringView text) {
     quint64 h = 14695981039346656037ull;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        char32_t c = u;
-        if (u < 0x80) {
-            if (u >= 'A' && u <= 'Z') c = u + 32;
-        } else if (QChar::isSurrogate(u)) {
-            const bool pair = QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-            c = pair ? jet::fold(QChar::surrogateToUcs4(u, text[++i].unicode())) : char32_t(0xFFFD);
-        } else {
-            c = jet::fold(c);
-        }
-        h = (h ^ c) * 1099511628211ull;
-    }
+    for (qsizetype i = 0; i < text.size(); ++i) h = (h ^ folded_at(text, i)) * 1099511628211ull;
     return h;
 }
 
@@ -79,16 +78,7 @@ quint64 Catalogue::loose_hash(QStringView text) {
         if (blank) h = (h ^ char32_t(u' ')) * 1099511628211ull;
         blank = false;
         any = true;
-        char32_t c = u;
-        if (u < 0x80) {
-            if (u >= 'A' && u <= 'Z') c = u + 32;
-        } else if (QChar::isSurrogate(u)) {
-            const bool pair = QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-            c = pair ? jet::fold(QChar::surrogateToUcs4(u, text[++i].unicode())) : char32_t(0xFFFD);
-        } else {
-            c = jet::fold(c);
-        }
-        h = (h ^ c) * 1099511628211ull;
+        h = (h ^ folded_at(text, i)) * 1099511628211ull;
     }
     return h;
 }
