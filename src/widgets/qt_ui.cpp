@@ -105,6 +105,9 @@ private:
 
 // The files the engine and the program keep beside an open database are not offered.
 class WithoutCompanions : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
         const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
@@ -116,13 +119,13 @@ protected:
 
 QString QtUi::choose_file(FileDialog kind, const QString& title, const QString& filter, const QString& folder,
                           const QString& file) {
+    IconsByName icons;  // outlives the dialog, whose file list asks it from a thread of its own
     QFileDialog dialog(QApplication::activeWindow(), title);
     // Qt's own dialog, in every desktop: a toolkit's native one runs in this process too and may
     // read the files it lists.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    IconsByName icons;
     dialog.setIconProvider(&icons);
-    dialog.setProxyModel(new WithoutCompanions);
+    dialog.setProxyModel(new WithoutCompanions(&dialog));
     dialog.setAcceptMode(kind == FileDialog::save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name that does not exist yet may be typed
     dialog.setNameFilters(QtUi::name_filters(filter));
