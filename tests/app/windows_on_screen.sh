@@ -4,38 +4,9 @@
 # on the screen, and so do the frames of the Authors, Web sites and Import windows.
 set -eu
 exe="$1"
-for tool in xvfb-run openbox xdotool xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 0; }
-done
-if [ -z "${SENTARA_ON_DISPLAY:-}" ]; then
-    SENTARA_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
-fi
-
-home=$(mktemp -d)
-pids=""
-cleanup() { for p in $pids; do kill "$p" 2>/dev/null || true; done; rm -rf "$home"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-       XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/run"
-unset QT_QPA_PLATFORM
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Sentara" && chmod 700 "$XDG_RUNTIME_DIR"
-openbox >/dev/null 2>&1 &
-pids="$!"
-db="$home/quotes.mdb"
-"$exe" --create-database "$db" --with-samples >/dev/null || fail "--create-database failed"
-printf '[general]\nlast_db_file=%s\n' "$db" > "$XDG_CONFIG_HOME/Sentara/Sentara.conf"
-
-# The id of the first window whose title matches, once it is there.
-window_named() {
-    i=0
-    while :; do
-        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
-        [ -n "$w" ] && { echo "$w"; return; }
-        i=$((i + 1)); [ $i -gt 100 ] && return 1
-        sleep 0.1
-    done
-}
+db_name=quotes.mdb
+tools="xwininfo xprop"
+. "$(dirname "$0")/desktop_session.sh"
 
 # Where the frame of window $1 lies: "left top right bottom", or nothing before it has a frame.
 frame_of() {
@@ -80,10 +51,7 @@ new_active_window() {
 }
 
 for start in 1 2 3; do
-    "$exe" >"$home/out" 2>&1 &
-    pid=$!
-    pids="$pids $pid"
-    main=$(window_named "^Sentara - quotes") || { cat "$home/out" >&2; fail "start $start: no main window"; }
+    start_program
     on_screen "$main" "start $start, the main window"
     if [ "$start" = 3 ]; then
         for shortcut in ctrl+1 ctrl+4 ctrl+i; do

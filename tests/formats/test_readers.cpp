@@ -30,18 +30,10 @@ Result run(Format f, const QString& input, const Catalogue& stored = Catalogue()
     return process(f, input, QStringLiteral("in.txt"), QString(), stored);
 }
 
-// Every quotation of a database as "text | author | notes" (and subject, language, rate when asked), sorted.
-QStringList rows_of(const QString& path, bool all_fields) {
-    auto db = Database::open(path);
+// What was read, one "text | author | note" a quotation.
+QStringList summary(const std::vector<Entry>& quotes) {
     QStringList out;
-    for (Statement st = db->prepare(all_fields ? "SELECT text, author, coalesce(notes, ''), subject, language, coalesce(rate, '') FROM quotes"
-                                               : "SELECT text, author, coalesce(notes, '') FROM quotes");
-         st.step();) {
-        QStringList row;
-        for (int i = 0; i < st.column_count(); ++i) row << st.column_text(i);
-        out << row.join(" | ");
-    }
-    out.sort();
+    for (const Entry& e : quotes) out << e.text + " | " + e.author + " | " + e.note;
     return out;
 }
 
@@ -133,9 +125,7 @@ private slots:
                                                  "\"Fog everywhere.\",Bleak House,Charles Dickens,B0001,,yellow,,location,12,,\n"
                                                  "\"Call me Ishmael.\",Moby-Dick,Herman Melville,B0002,opening line,,,,,,\n");
         QCOMPARE(readwise.error, QString());
-        QStringList got;
-        for (const Entry& e : readwise.quotes) got << e.text + " | " + e.author + " | " + e.note;
-        QCOMPARE(got, QStringList({"Fog everywhere. | Charles Dickens | Bleak House",
+        QCOMPARE(summary(readwise.quotes), QStringList({"Fog everywhere. | Charles Dickens | Bleak House",
                                    "Call me Ishmael. | Herman Melville | Moby-Dick: opening line"}));
         QVERIFY(readwise.report().contains("Amazon Book ID\r\n\r\nColor"));
 
@@ -161,9 +151,7 @@ private slots:
                              "Dialogue:\n-- no, the last line only.\nEnd.\n"
                              "%\n%\n");
         QCOMPARE(r.error, QString());
-        QStringList got;
-        for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
-        QCOMPARE(got, QStringList({"Plain cookie,\n  two lines. | Anonymous | ", "Dashes. | Mark Twain | Following the Equator",
+        QCOMPARE(summary(r.quotes), QStringList({"Plain cookie,\n  two lines. | Anonymous | ", "Dashes. | Mark Twain | Following the Equator",
                                    "Em dash. | Oscar Wilde | ", "Tilde. | Lao Tzu | ",
                                    "Continued. | Tamim Ansary | \"Edutopia\"\non textbooks",
                                    "-- Only a dash line stays the text | Anonymous | ",
@@ -179,9 +167,7 @@ private slots:
                                               "Twain again.\n\t\t-- Mark Twain [attributed]\n%\n"
                                               "Dream.\n\t\t-- Martin Luther King, Jr., \"Strength to Love\"\n%\n"
                                               "   /\\_/\\\n  ( o.o )\n   > ^ <\n%\n");
-        QStringList got;
-        for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
-        QCOMPARE(got, QStringList({"Whiskey. | Mark Twain | on whiskey", "Twain again. | Mark Twain | [attributed]",
+        QCOMPARE(summary(r.quotes), QStringList({"Whiskey. | Mark Twain | on whiskey", "Twain again. | Mark Twain | [attributed]",
                                    "Dream. | Martin Luther King, Jr. | Strength to Love",
                                    "   /\\_/\\\n  ( o.o )\n   > ^ < | Anonymous | "}));
     }
@@ -288,9 +274,7 @@ private slots:
                                  clip("Bleak House (Dickens, Charles)", "<You have reached the clipping limit for this item>"),
                              stored);
         QCOMPARE(r.error, QString());
-        QStringList got;
-        for (const Entry& e : r.quotes) got << e.text + " | " + e.author + " | " + e.note;
-        QCOMPARE(got, QStringList({"In a hole in the ground there lived a hobbit. | Tolkien, J. R. R. (John Ronald Reuel) | The Hobbit",
+        QCOMPARE(summary(r.quotes), QStringList({"In a hole in the ground there lived a hobbit. | Tolkien, J. R. R. (John Ronald Reuel) | The Hobbit",
                                    "Fog everywhere. | Charles Dickens | Bleak House"}));
         QVERIFY2(r.report().contains("CLIPPING LIMIT") && r.report().contains("line 11: Bleak House"), qPrintable(r.report()));
     }
@@ -387,7 +371,7 @@ private slots:
         QVERIFY(!fresh.isEmpty());
         QVERIFY2(text.contains(expected), qPrintable(text));
         QCOMPARE(guess("export.out", text), f);
-        QCOMPARE(rows_of(fresh, csv), rows_of(dir.path() + "/source.mdb", csv));
+        QCOMPARE(quote_rows(fresh, csv), quote_rows(dir.path() + "/source.mdb", csv));
     }
 
     void strfile_indexes_the_fortune_file_so_that_fortune_reads_it() {

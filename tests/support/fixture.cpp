@@ -103,6 +103,20 @@ QString sqlite_shell(const QString& path, const QString& sql, bool* available) {
     return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()).trimmed();
 }
 
+QStringList quote_rows(const QString& path, bool all_fields) {
+    QStringList out;
+    for (Statement st = Database::open(path)->prepare(
+             all_fields ? "SELECT text, author, coalesce(notes, ''), subject, language, coalesce(rate, '') FROM quotes"
+                        : "SELECT text, author, coalesce(notes, '') FROM quotes");
+         st.step();) {
+        QStringList row;
+        for (int i = 0; i < st.column_count(); ++i) row << st.column_text(i);
+        out << row.join(" | ");
+    }
+    out.sort();
+    return out;
+}
+
 void make_plain_text_database(const QString& path) {
     QTemporaryDir scratch;
     const QString model = scratch.path() + QStringLiteral("/model.mdb");

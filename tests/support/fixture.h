@@ -33,6 +33,10 @@ void make_plain_text_database(const QString& path);
 // what it printed (trimmed). Empty text, and `*available` false, when the shell is not installed.
 QString sqlite_shell(const QString& path, const QString& sql, bool* available = nullptr);
 
+// Every quotation of the database at `path` as "text | author | notes" (with subject, language
+// and rate when `all_fields`), sorted: what a round trip must give back.
+QStringList quote_rows(const QString& path, bool all_fields);
+
 // Writes `bytes` to `path`; returns `path`, or empty text when it cannot be written.
 QString write_file(const QString& path, const QByteArray& bytes);
 // The bytes of the file at `path`; empty when it cannot be read.

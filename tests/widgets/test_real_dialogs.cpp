@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -162,23 +161,6 @@ private slots:
         with_answer([&] { return ui.open_file("Open", "All files|*", folder, QString()); }, cancel, 700);
         QVERIFY2(listed.contains("quotes.mdb") && !listed.contains("quotes.mdb-shm") && !listed.contains("quotes.mdb-wal"),
                  qPrintable(listed.join(", ")));
-    }
-
-    // What the lost locks cost: another program reading the file takes the open database's
-    // write-ahead log away, and what the program saves next is in no file at all. (A database
-    // file whose name says nothing of its type is one the dialog would read to learn it.)
-    void a_save_after_a_dialog_reaches_the_file() {
-        bool shell = false;
-        QTemporaryDir folder;
-        Fixture f(make_fixture_database(folder.path(), "collection"));
-        sqlite_shell(f.path(), "select 1", &shell);
-        if (!shell) QSKIP("the sqlite3 shell is not installed");
-        QtUi ui;
-        with_answer([&] { return ui.open_file("Import", "All files|*", folder.path(), QString()); },
-                    [](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); }, 700);
-        QCOMPARE(sqlite_shell(f.path(), "select count(*) from quotes"), QString("8"));
-        f.ctx->database->execute("insert into quotes (text, author, subject, language) values ('Saved.', 'Smith', 'Life', 'EN')");
-        QCOMPARE(sqlite_shell(f.path(), "select count(*) from quotes"), QString("9"));
     }
 
     // A picture that cannot be shown, or that is the database under a picture's name, shows the
