@@ -146,8 +146,8 @@ std::string capitalised(const std::string& word) {
 
 std::string lower(const std::string& s) { return QString::fromStdString(s).toLower().toStdString(); }
 
-// Number of authors for a collection: a few thousand.
-std::size_t author_count(qint64 quotes) { return std::size_t(std::clamp<qint64>(quotes / 25, 2000, 6000)); }
+// Number of authors for a collection: one for every forty quotations, as a large real collection has.
+std::size_t author_count(qint64 quotes) { return std::size_t(std::max<qint64>(quotes / 40, 2000)); }
 
 // The first names are fixed, so that filters can name them.
 const Words featured_authors = {"Anonimo", "Gabriele D'Amico", "Ângela Müller", "Seán O'Brien", "François Lefèvre",
