@@ -32,9 +32,10 @@ int export_command(const ExportOptions& o, QTextStream& out, QTextStream& err) {
     try {
         // Only read: safe beside a running program.
         auto db = Database::open(path);
-        QString condition = o.choice.filter.condition(*db);
-        if (o.choice.min_rate > 0)
-            condition += (condition.isEmpty() ? QString() : QStringLiteral(" and ")) + QStringLiteral(" rate >= %1").arg(o.choice.min_rate);
+        GridQuery chosen;
+        chosen.filter = o.choice.filter.filter(*db);
+        if (o.choice.min_rate > 0) chosen.filter.min_rate = o.choice.min_rate;
+        const QString condition = chosen.condition();
         QString sql = QStringLiteral("SELECT key, text, author, subject, language, notes, rate FROM quotes");
         if (!condition.isEmpty()) sql += QStringLiteral(" WHERE ") + condition;
         sql += QStringLiteral(" ORDER BY key");

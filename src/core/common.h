@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QString>
 
+#include "database/sql_text.h"
+
 #include <functional>
 
 class Ui;
@@ -32,12 +34,6 @@ bool show_text_file(Ui& ui, const QString& text, const QString& line_break = QSt
 // Text between single quotes in SQL: every "'" doubled. A text made only of "?" or only of "*"
 // comes back bracketed, so that inside a like pattern it matches those characters literally.
 QString sql_escape(const QString& text);
-// Text between single quotes where it is compared with "=" or stored: quotes doubled, nothing
-// else changed, so that what is stored is what was typed.
-QString sql_escape_text(const QString& text);
-// Text placed inside a like pattern to be found literally: the pattern characters *, ?, #
-// and [ are bracketed, quotes doubled.
-QString sql_escape_pattern(const QString& text);
 
 // ------------------------------------------------------------------ desktop shell
 

@@ -9,21 +9,12 @@
 
 namespace {
 
-// The first of the random order that meets the condition and has its author, as the main
-// window's grid joins them (the first one nearly always has): the order's index is walked up to it.
-std::optional<ShownQuote> first_in_order(Database& db, const QString& view, const QString& condition) {
-    QString sql = QStringLiteral("SELECT key, text, author, subject, language, notes, rate FROM %1").arg(view);
-    if (!condition.isEmpty()) sql += QStringLiteral(" WHERE ") + condition;
-    sql += QStringLiteral(" ORDER BY %1.random").arg(view);
-    Statement st = db.prepare(sql);
-    Statement has_author = db.prepare(QStringLiteral("SELECT 1 FROM authors WHERE name = ?"));
-    bool found = false;
-    while (!found && st.step()) {
-        has_author.bind(1, st.column(2));
-        found = has_author.step();
-        has_author.reset();
-    }
-    if (!found) return std::nullopt;
+// The first of the random order that the main window would list.
+std::optional<ShownQuote> first_in_order(Database& db, const GridQuery& query) {
+    Statement st = db.prepare_plain(
+        query.random_order_sql(db, QStringLiteral("q.key, q.text, q.author, q.subject, q.language, q.notes, q.rate")) +
+        QStringLiteral(" LIMIT 1"));
+    if (!st.step()) return std::nullopt;
     ShownQuote q;
     q.key = st.column_int64(0);
     q.text = st.column_text(1);
@@ -38,22 +29,19 @@ std::optional<ShownQuote> first_in_order(Database& db, const QString& view, cons
 }  // namespace
 
 std::optional<ShownQuote> next_random_quote(Database& db, random_order::Generator& rng, const RandomChoice& choice) {
-    QString condition = choice.filter.condition(db);
-    if (choice.min_rate > 0)
-        condition += (condition.isEmpty() ? QString() : QStringLiteral(" and ")) +
-                     QStringLiteral(" rate >= %1").arg(choice.min_rate);
     GridQuery query;
-    query.condition = condition;
+    query.filter = choice.filter.filter(db);
+    if (choice.min_rate > 0) query.filter.min_rate = choice.min_rate;
     // A collection this user may not change is shown as it stands: the first of its order, again
     // and again.
-    if (db.read_only()) return first_in_order(db, query.view, condition);
+    if (db.read_only()) return first_in_order(db, query);
     // The write lock is taken before the first read, so that a program writing meanwhile makes
     // this wait rather than fail, and no other call can pick the same quotation in between.
     Database::Transaction t(db);
     // Quotations without a number yet (an import leaves them so) get one first, as at start-up:
     // otherwise they would sort first and, rotated from no number, come again at once.
     random_order::fill_missing_random(db, rng);
-    const std::optional<ShownQuote> q = first_in_order(db, query.view, condition);
+    const std::optional<ShownQuote> q = first_in_order(db, query);
     if (!q) return std::nullopt;
     // The same rotation as the main window's, in random order.
     random_order::rotate_quote(db, rng, query, qint32(q->key));

@@ -4,6 +4,7 @@
 #include "common.h"
 #include "database/recordset.h"
 #include "database/schema.h"
+#include "database/grid_keys.h"
 #include "database/search_index.h"
 #include "settings.h"
 
@@ -227,6 +228,29 @@ void ensure_search_index(AppContext& ctx) {
     ctx.ui.set_hourglass(false);
 }
 
+// The sort keys of a collection too large to be keyed as it opens, once, with the work shown.
+void ensure_grid_keys(AppContext& ctx) {
+    Database& db = *ctx.database;
+    if (grid_keys::stored(db)) return;
+    ctx.ui.set_hourglass(true);
+    QString last;
+    try {
+        grid_keys::add(db, [&](const QString& what, qint64 done, qint64 total) {
+            last = what;
+            ctx.ui.progress(what, done, total);
+        });
+    } catch (const DbError& e) {
+        ctx.ui.progress(last, 1, 1);
+        ctx.ui.set_hourglass(false);
+        ctx.ui.message(QStringLiteral("The collection could not be prepared for fast sorting; lists are sorted as they "
+                                      "are read, more slowly.\nError %1 - %2")
+                           .arg(e.number())
+                           .arg(e.description()));
+        return;
+    }
+    ctx.ui.set_hourglass(false);
+}
+
 bool ask_for_database_file(AppContext& ctx, const QString& default_path) {
     const bool have_default = Path_exist(default_path);
     const QString chosen = ctx.ui.open_file(dialog_title, QString::fromLatin1(database_file_filter),
@@ -387,6 +411,7 @@ StartResult Main(AppContext& ctx) {
         ctx.database = Database::open(ctx.database_path);
         random_order::fill_missing_random(*ctx.database, ctx.rng);
         check_default_language(ctx);
+        if (exclusive) ensure_grid_keys(ctx);
         if (exclusive) ensure_search_index(ctx);
         ctx.list_database = Database::open(ctx.database_path);
     } catch (const DbError& e) {

@@ -4,6 +4,7 @@
 #include "jet_dialect.h"
 #include "recordset.h"
 #include "schema.h"
+#include "grid_keys.h"
 #include "search_index.h"
 #include "sql_text.h"
 
@@ -121,6 +122,11 @@ void Statement::bind(int index, const QVariant& v) {
         case QMetaType::Float:
             rc = sqlite3_bind_double(stmt_, index, v.toDouble());
             break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = v.toByteArray();
+            rc = sqlite3_bind_blob(stmt_, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+            break;
+        }
         default: {
             const QByteArray utf8 = v.toString().toUtf8();
             rc = sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -139,6 +145,8 @@ QVariant Statement::column(int i) const {
     case SQLITE_NULL: return QVariant();
     case SQLITE_INTEGER: return QVariant(qint64(sqlite3_column_int64(stmt_, i)));
     case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt_, i));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt_, i)), sqlite3_column_bytes(stmt_, i)));
     default: return QVariant(column_text(i));
     }
 }
@@ -420,6 +428,26 @@ Statement Database::prepare(const QString& sql) {
     return Statement(*this, stmt);
 }
 
+Statement Database::prepare_plain(const QString& sql) {
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &stmt, nullptr);
+    if (rc != SQLITE_OK) raise(rc);
+    if (!stmt) throw DbError(SQLITE_MISUSE, QStringLiteral("Empty statement"));
+    return Statement(*this, stmt);
+}
+
+void Database::execute_plain(const QString& sql) {
+    const QByteArray utf8 = sql.toUtf8();
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db_, utf8.constData(), nullptr, nullptr, &error);
+    sqlite3_free(error);
+    if (rc != SQLITE_OK) raise(rc);
+    if (sql_text::contains_word(sql, QStringLiteral("CREATE")) || sql_text::contains_word(sql, QStringLiteral("DROP")) ||
+        sql_text::contains_word(sql, QStringLiteral("ALTER")))
+        load_schema();
+}
+
 void Database::execute(const QString& sql) {
     const QByteArray utf8 = translate(sql).toUtf8();
     const char* tail = utf8.constData();
@@ -447,6 +475,22 @@ std::unique_ptr<RecordSet> Database::open_recordset(const QString& sql) {
 
 QHash<QString, int> count_per_text(Database& db, const QString& table, const QString& column) {
     QHash<QString, int> counts;
+    const QString keyed = column.toLower() + QStringLiteral("_key");
+    if (table.compare(QLatin1String("quotes"), Qt::CaseInsensitive) == 0 &&
+        (keyed == u"author_key" || keyed == u"subject_key" || keyed == u"language_key") && grid_keys::stored(db)) {
+        // The key's index, read through already grouped; a key ends with the folded text.
+        if (!db.read_only()) grid_keys::refill(db);
+        Statement st = db.prepare_plain(QStringLiteral("SELECT %1, count(*) FROM quotes GROUP BY 1").arg(keyed));
+        while (st.step()) {
+            if (st.column_is_null(0)) continue;
+            const auto* p = static_cast<const char*>(sqlite3_column_blob(st.handle(), 0));
+            const int n = sqlite3_column_bytes(st.handle(), 0);
+            const char* zero = p ? static_cast<const char*>(std::memchr(p, 0, size_t(n))) : nullptr;
+            if (!zero) continue;
+            counts[QString::fromUtf8(zero + 1, int(p + n - zero - 1))] += int(st.column_int64(1));
+        }
+        return counts;
+    }
     Statement st = db.prepare(QStringLiteral("SELECT %1 COLLATE BINARY, count(*) FROM %2 GROUP BY 1").arg(column, table));
     while (st.step())
         if (!st.column_is_null(0)) counts[jet::folded(st.column_text(0))] += int(st.column_int64(1));

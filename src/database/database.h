@@ -102,6 +102,11 @@ public:
     // First column of the first row; an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql);
     Statement prepare(const QString& sql);
+    // A statement already in the engine's own form (the grid's, rendered from its typed query):
+    // nothing rewritten, so that the indexes it was written for serve it. The dialect's like()
+    // and collation are there all the same.
+    Statement prepare_plain(const QString& sql);
+    void execute_plain(const QString& sql);
     qint64 last_insert_rowid() const;
     int changes() const;
     // Rows this connection has written since it opened.

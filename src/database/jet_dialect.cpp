@@ -3,6 +3,7 @@
 #include "sql_text.h"
 
 #include <QChar>
+#include <QStringList>
 #include <QSet>
 #include <sqlite3.h>
 
@@ -468,8 +469,115 @@ int compare_nocase(const char* a_, int na, const char* b_, int nb) {
     return secondary;
 }
 
+namespace {
+
+void append_utf8(QByteArray& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// The quotation marks, dashes and blanks a sortable text does without at its start.
+constexpr char32_t unsortable_start[] = {U' ',    U'"',    U'\'',   U'-',    U'\t',   U'\n',   U'\r',   0x2013, 0x2014,
+                                         0xAB,    0xBB,    0x201C, 0x201D, 0x201E, 0x2018, 0x2019, 0x201A,
+                                         0x2039,  0x203A};
+
+bool unsortable(char32_t c) {
+    for (char32_t u : unsortable_start)
+        if (u == c) return true;
+    return false;
+}
+
+// Keys for the SQL functions: a text keyed, anything else (null, a number, a blob) as null.
+void key_function(sqlite3_context* ctx, sqlite3_value** argv, bool whole, bool trim) {
+    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* s = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    int n = sqlite3_value_bytes(argv[0]);
+    if (trim) {
+        int i = 0;
+        while (i < n) {
+            int next = i;
+            const char32_t c = decode(reinterpret_cast<const unsigned char*>(s), n, next);
+            if (!unsortable(c)) break;
+            i = next;
+        }
+        s += i;
+        n -= i;
+    }
+    const QByteArray key = whole ? name_key(s, n) : prefix_key(s, n);
+    sqlite3_result_blob(ctx, key.constData(), int(key.size()), SQLITE_TRANSIENT);
+}
+
+void name_key_function(sqlite3_context* ctx, int, sqlite3_value** argv) { key_function(ctx, argv, true, false); }
+void prefix_key_function(sqlite3_context* ctx, int, sqlite3_value** argv) { key_function(ctx, argv, false, false); }
+void text_key_function(sqlite3_context* ctx, int, sqlite3_value** argv) { key_function(ctx, argv, false, true); }
+
+}  // namespace
+
+QByteArray name_key(const char* utf8, int n) {
+    const Tables& t = tables();
+    const auto* s = reinterpret_cast<const unsigned char*>(utf8);
+    QByteArray key, folded;
+    key.reserve(n + 1);
+    folded.reserve(n);
+    for (int i = 0; i < n;) {
+        const char32_t c = decode(s, n, i);
+        append_utf8(key, primary_of(c, t));
+        append_utf8(folded, fold_fast(c, t));
+    }
+    key += '\0';
+    key += folded;
+    return key;
+}
+
+QByteArray prefix_key(const char* utf8, int n) {
+    const Tables& t = tables();
+    const auto* s = reinterpret_cast<const unsigned char*>(utf8);
+    QByteArray key;
+    int i = 0;
+    for (int letters = 0; i < n && letters < prefix_letters; ++letters) append_utf8(key, primary_of(decode(s, n, i), t));
+    key += i < n ? '\1' : '\0';
+    return key;
+}
+
+QByteArray name_key(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return name_key(utf8.constData(), int(utf8.size()));
+}
+
+QString sortable_text(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && unsortable(text[i].unicode())) ++i;
+    return text.mid(i);
+}
+
+QString sortable_text_sql(const QString& column) {
+    QStringList codes;
+    for (char32_t c : unsortable_start) codes << QString::number(uint(c));
+    return QStringLiteral("ltrim(%1, char(%2))").arg(column, codes.join(QStringLiteral(", ")));
+}
+
 void register_dialect(sqlite3* db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    // The keys the program keeps beside the texts it sorts (see name_key and prefix_key).
+    sqlite3_create_function(db, "sentara_name_key", 1, flags, nullptr, name_key_function, nullptr, nullptr);
+    sqlite3_create_function(db, "sentara_prefix_key", 1, flags, nullptr, prefix_key_function, nullptr, nullptr);
+    sqlite3_create_function(db, "sentara_text_key", 1, flags, nullptr, text_key_function, nullptr, nullptr);
     sqlite3_create_function(db, "like", 2, flags, nullptr, like_function, nullptr, nullptr);
     sqlite3_create_function(db, "like", 3, flags, nullptr, like_escape_refused, nullptr, nullptr);
     sqlite3_create_collation_v2(db, collation, SQLITE_UTF8, nullptr, nocase_collation, nullptr);

@@ -36,6 +36,23 @@ bool like(QStringView pattern, QStringView value);
 // Three-way comparison of two UTF-8 texts under JET_NOCASE.
 int compare_nocase(const char* a, int na, const char* b, int nb);
 
+// Sort keys: bytes whose plain (BINARY) order is the order of JET_NOCASE, so that an index any
+// SQLite tool can carry serves the program's orders and "=" filters.
+//  - name_key: exact. The base letters of the whole text, a zero byte, then its folded letters:
+//    two texts have the same key exactly when they are equal under JET_NOCASE.
+//  - prefix_key: coarse, for long texts. The base letters of the first `prefix_letters`
+//    characters, then a zero byte for a text that ends there or a one byte for a longer one.
+//    A smaller key always means an earlier text; texts with equal keys are put in order by
+//    comparing them whole.
+inline constexpr int prefix_letters = 16;
+QByteArray name_key(const char* utf8, int n);
+QByteArray prefix_key(const char* utf8, int n);
+QByteArray name_key(const QString& text);
+// The text as the grid sorts it: without the quotation marks, dashes and blanks it begins with.
+QString sortable_text(const QString& text);
+// The characters sortable_text() takes off, as SQL (for the saved query that shows it).
+QString sortable_text_sql(const QString& column);
+
 // Rewrites `quotes.random` to `Quotes_with_sortable_text.random` when the statement selects from
 // that saved query and not from the table itself. `views` maps a saved query's name (lower case)
 // to the table it selects from (lower case).

@@ -105,42 +105,12 @@ std::optional<QuoteRow> quote_by_key(Database& db, qint64 key) {
 }
 
 std::optional<QuoteRow> first_in_random_order(Database& db, const GridQuery& query, std::optional<double> from) {
-    const QString& v = query.view;
-    const auto& join = query.joined;
-    QString sql = QStringLiteral("SELECT %1.%2, %1.text, %1.author, %1.random").arg(v, query.key);
-    if (!join.table.isEmpty()) sql += QStringLiteral(", %1.%2").arg(v, join.on);
-    sql += QStringLiteral(" FROM ") + v;
-    QStringList conditions;
-    if (!query.condition.isEmpty()) conditions << u'(' + query.condition + u')';
-    if (from) conditions << v + QStringLiteral(".random >= ?");
-    if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY ") + v + QStringLiteral(".random");
-    std::optional<Statement> listed;
-    if (!join.table.isEmpty())
-        listed.emplace(db.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(join.table, join.match)));
-    // The join matches the names as the program compares texts; a quotation without an author
-    // matches none.
-    const auto is_listed = [&](const Statement& row) {
-        if (!listed) return true;
-        if (row.column_is_null(4)) return false;
-        listed->bind(1, row.column(4));
-        const bool found = listed->step();
-        listed->reset();
-        return found;
-    };
-    // Almost always the first quotation is listed: one row read. Otherwise the rows that follow
-    // are read, in the index's order, up to the first one that is.
-    for (const QString& limit : {QStringLiteral(" LIMIT 1"), QString()}) {
-        Statement rows = db.prepare(sql + limit);
-        if (from) rows.bind(1, *from);
-        bool any = false;
-        while (rows.step()) {
-            any = true;
-            if (is_listed(rows)) return quote_row(rows);
-        }
-        if (!any) break;
-    }
-    return std::nullopt;
+    Statement rows = db.prepare_plain(query.random_order_sql(db, QStringLiteral("q.key, q.text, q.author, q.random"),
+                                                             from ? QStringLiteral("q.random >= ?1") : QString()) +
+                                      QStringLiteral(" LIMIT 1"));
+    if (from) rows.bind(1, *from);
+    if (!rows.step()) return std::nullopt;
+    return quote_row(rows);
 }
 
 }  // namespace random_order

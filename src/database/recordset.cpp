@@ -4,6 +4,7 @@
 #include "jet_dialect.h"
 #include "sql_text.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <sqlite3.h>
 
@@ -23,6 +24,8 @@ QString quoted(const QString& name) {
 }
 
 constexpr int cache_limit = 4096;
+// The rows of a large list read at first: more than a window shows.
+constexpr int first_page = 100;
 
 // The order terms with a unary plus before each: the same order, but no index may serve it.
 QString unindexed_order(const QString& order) {
@@ -61,253 +64,20 @@ QString key_query(const QString& key, const QString& from, const QString& where,
     return sql;
 }
 
-// ---------------------------------------------------------------- sets with a look-up
-//
-// A grid of a million quotations joins every quotation to its author. The engine answers such a
-// join with a search of a temporary index of the authors for every quotation, a dozen
-// comparisons each: most of the time a grid takes to open. The keys of such a set are collected
-// from the rows alone instead (the random order's index holds the author, so that order reads
-// nothing else), and each distinct text is then matched once against the look-up table, under
-// the comparison the join itself uses (the program's collation). A row meets as many look-up
-// rows as the join would give it: none for a text without a row, two for a name entered twice.
-
-struct NocaseLess {
-    bool operator()(const QByteArray& a, const QByteArray& b) const {
-        return jet::compare_nocase(a.constData(), int(a.size()), b.constData(), int(b.size())) < 0;
-    }
-};
-
-// True when the condition or the order names, unqualified, a column that `table` has too: the
-// join would read it as ambiguous or as the look-up's, so only the engine may answer.
-bool mentions_columns_of(sqlite3* db, const QString& table, const QString& text) {
-    using namespace sql_text;
-    const QByteArray table8 = table.toUtf8();
-    const std::vector<Token> all = tokenize(text);
-    for (size_t i = 0; i < all.size(); ++i) {
-        if (all[i].kind != Token::word && all[i].kind != Token::quoted_name) continue;
-        const bool after_dot = i > 0 && all[i - 1].kind == Token::punct && text[all[i - 1].begin] == u'.';
-        const bool before_dot = i + 1 < all.size() && all[i + 1].kind == Token::punct && text[all[i + 1].begin] == u'.';
-        if (after_dot || before_dot) continue;
-        const QByteArray name = name_of(text, all[i]).toUtf8();
-        if (sqlite3_table_column_metadata(db, "main", table8.constData(), name.constData(), nullptr, nullptr, nullptr,
-                                          nullptr, nullptr) == SQLITE_OK)
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-// Collects the keys of a set with a look-up; false (keys untouched) when the engine must do it.
-// The distinct texts of a column read row by row, each numbered as first met: an open-addressing
-// table over the bytes the engine hands out, as a million rows name a few thousand authors.
-class DistinctTexts {
-public:
-    explicit DistinctTexts(std::vector<QByteArray>& texts) : texts_(texts), slots_(1024, -1) {}
-
-    int number(const char* p, int n) {
-        const std::uint64_t h = hash(p, n);
-        for (std::size_t i = h & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
-            const int t = slots_[i];
-            if (t < 0) {
-                texts_.emplace_back(p, n);
-                hashes_.push_back(h);
-                slots_[i] = int(texts_.size()) - 1;
-                if (texts_.size() * 2 > slots_.size()) grow();
-                return int(texts_.size()) - 1;
-            }
-            if (hashes_[std::size_t(t)] == h && texts_[std::size_t(t)].size() == n &&
-                std::memcmp(texts_[std::size_t(t)].constData(), p, std::size_t(n)) == 0)
-                return t;
-        }
-    }
-
-private:
-    static std::uint64_t hash(const char* p, int n) {
-        std::uint64_t h = 1469598103934665603ull;  // FNV-1a
-        for (int i = 0; i < n; ++i) h = (h ^ static_cast<unsigned char>(p[i])) * 1099511628211ull;
-        return h ^ (h >> 29);
-    }
-    void grow() {
-        std::vector<int> bigger(slots_.size() * 2, -1);
-        for (std::size_t t = 0; t < texts_.size(); ++t) {
-            std::size_t i = hashes_[t] & (bigger.size() - 1);
-            while (bigger[i] >= 0) i = (i + 1) & (bigger.size() - 1);
-            bigger[i] = int(t);
-        }
-        slots_ = std::move(bigger);
-    }
-
-    std::vector<QByteArray>& texts_;
-    std::vector<std::uint64_t> hashes_;
-    std::vector<int> slots_;
-};
-
-// The look-up rows met on the way are handed back (case-folded text -> its columns), so that
-// reading the rows need not look for them again; `all_read` tells whether every one is there.
-bool RecordSet::collect_looked_up_keys() const {
-    sqlite3* h = db_.handle();
-    if (sqlite3_table_column_metadata(h, "main", lookup_.table.toUtf8().constData(), lookup_.match.toUtf8().constData(),
-                                      nullptr, nullptr, nullptr, nullptr, nullptr) != SQLITE_OK)
-        return false;
-    if (mentions_columns_of(h, lookup_.table, where_) || mentions_columns_of(h, lookup_.table, order_)) return false;
-
-    const qint64 version = current_version();
-    KeyedSource::Lookup::Kept* kept = lookup_.kept && lookup_.kept->version == version ? lookup_.kept.get() : nullptr;
-    const bool odd_rows_known = kept && kept->odd_rows_known;
-    std::unique_ptr<Statement> st;
-    try {
-        // Once the rows of the whole list whose text does not meet exactly one look-up row are
-        // known, any part of it is its keys alone, with those rows left out or repeated.
-        const QString key = rows_from_ + u'.' + key_column_;
-        st = std::make_unique<Statement>(db_.prepare(
-            key_query(odd_rows_known ? key : key + QStringLiteral(", ") + rows_from_ + u'.' + lookup_.on, rows_from_, where_, order_)));
-    } catch (const DbError&) {
-        return false;  // the condition or the order needs the look-up table after all
-    }
-    const bool whole_list = where_.trimmed().isEmpty();
-    if (odd_rows_known) {
-        keys_.clear();
-        if (whole_list) keys_.reserve(kept->whole_list_rows);
-        sqlite3_stmt* s = st->handle();
-        const auto& odd = kept->odd_rows;
-        if (odd.times.isEmpty()) {
-            while (st->step()) keys_.push_back(sqlite3_column_int64(s, 0));
-        } else {
-            while (st->step()) {
-                const qint64 k = sqlite3_column_int64(s, 0);
-                for (int n = odd.times_of(k); n > 0; --n) keys_.push_back(k);
-            }
-        }
-        looked_up_ = kept->columns;
-        lookups_read_ = true;
-        return true;
-    }
-    std::vector<qint64> without_text;  // of the whole list, the rows with no text
-    std::vector<qint64> found;
-    std::vector<int> text_of;  // per row found: its text, as an index into `texts`
-    std::vector<QByteArray> texts;
-    DistinctTexts index(texts);
-    while (st->step()) {
-        sqlite3_stmt* s = st->handle();
-        const int kind = sqlite3_column_type(s, 1);
-        if (kind == SQLITE_NULL) {
-            if (whole_list) without_text.push_back(sqlite3_column_int64(s, 0));
-            continue;  // equal to nothing
-        }
-        if (kind != SQLITE_TEXT) return false;
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
-        const int n = sqlite3_column_bytes(s, 1);
-        found.push_back(sqlite3_column_int64(s, 0));
-        text_of.push_back(index.number(p, n));
-    }
-    st.reset();
-
-    const QString columns = lookup_.columns.join(QStringLiteral(", "));
-    std::vector<int> rows_met(texts.size(), 0);
-    looked_up_.clear();
-    if (kept) {
-        // The look-up table is as the last set of this list read it: only texts not met then
-        // are compared.
-        looked_up_ = kept->columns;
-        lookups_read_ = true;
-        std::optional<std::map<QByteArray, int, NocaseLess>> names;
-        for (size_t i = 0; i < texts.size(); ++i) {
-            auto hit = kept->rows_met.constFind(texts[i]);
-            if (hit == kept->rows_met.cend()) {
-                if (!names) {
-                    names.emplace();
-                    Statement all = db_.prepare(QStringLiteral("SELECT %1 FROM %2").arg(lookup_.match, lookup_.table));
-                    while (all.step())
-                        if (sqlite3_column_type(all.handle(), 0) == SQLITE_TEXT)
-                            ++(*names)[QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(all.handle(), 0)),
-                                                  sqlite3_column_bytes(all.handle(), 0))];
-                }
-                const auto it = names->find(texts[i]);
-                hit = kept->rows_met.insert(texts[i], it == names->end() ? 0 : it->second);
-            }
-            rows_met[i] = *hit;
-        }
-    } else if (texts.size() <= 4) {
-        // A few: the engine compares them, each in one pass over the look-up table.
-        Statement probe = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(columns, lookup_.table, lookup_.match));
-        for (size_t i = 0; i < texts.size(); ++i) {
-            sqlite3_bind_text(probe.handle(), 1, texts[i].constData(), int(texts[i].size()), SQLITE_STATIC);
-            Row first;
-            while (probe.step())
-                if (rows_met[i]++ == 0)
-                    for (int c = 0; c < probe.column_count(); ++c) first << probe.column(c);
-            looked_up_.insert(QString::fromUtf8(texts[i]).toCaseFolded(), first);
-            probe.reset();
-        }
-    } else {
-        std::map<QByteArray, int, NocaseLess> names;
-        Statement all = db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3").arg(lookup_.match, columns, lookup_.table));
-        while (all.step()) {
-            sqlite3_stmt* s = all.handle();
-            const int kind = sqlite3_column_type(s, 0);
-            if (kind == SQLITE_NULL) continue;
-            if (kind != SQLITE_TEXT) return false;
-            const QByteArray name(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)), sqlite3_column_bytes(s, 0));
-            ++names[name];
-            const QString folded = QString::fromUtf8(name).toCaseFolded();
-            if (!looked_up_.contains(folded)) {
-                Row r;
-                for (int c = 1; c < all.column_count(); ++c) r << all.column(c);
-                looked_up_.insert(folded, r);
-            }
-        }
-        lookups_read_ = true;
-        std::shared_ptr<KeyedSource::Lookup::Kept> keep =
-            lookup_.kept ? std::make_shared<KeyedSource::Lookup::Kept>() : nullptr;
-        for (size_t i = 0; i < texts.size(); ++i) {
-            const auto it = names.find(texts[i]);
-            rows_met[i] = it == names.end() ? 0 : it->second;
-            if (keep) keep->rows_met.insert(texts[i], rows_met[i]);
-        }
-        if (keep) {
-            keep->version = version;
-            keep->columns = looked_up_;
-            *lookup_.kept = std::move(*keep);
-            kept = lookup_.kept.get();
-        }
-    }
-    if (kept && whole_list) {
-        kept->odd_rows = {};
-        for (const qint64 k : without_text) kept->odd_rows.add(k, 0);
-        for (size_t r = 0; r < found.size(); ++r)
-            if (const int n = rows_met[size_t(text_of[r])]; n != 1) kept->odd_rows.add(found[r], n);
-        kept->odd_rows_known = true;
-    }
-    keys_.clear();
-    keys_.reserve(found.size());
-    for (size_t r = 0; r < found.size(); ++r)
-        for (int k = rows_met[size_t(text_of[r])]; k > 0; --k) keys_.push_back(found[r]);
-    if (kept && whole_list) kept->whole_list_rows = keys_.size();
-    return true;
-}
-
-namespace {
 }  // namespace
 
 RecordSet::RecordSet(Database& db, const QString& sql) : db_(db), sql_(sql) { classify(); }
 
 RecordSet::RecordSet(Database& db, const KeyedSource& source) : db_(db), sql_(source.sql) {
-    rows_from_ = source.from;
-    key_column_ = source.key;
     key_expr_ = source.from + u'.' + source.key;
     table_ = source.table;
     where_ = source.condition;
     order_ = source.order;
-    lookup_ = source.lookup;
     version_source_ = source.version;
-    from_ = lookup_.table.isEmpty() ? source.from
-                                    : QStringLiteral("%1 INNER JOIN %2 ON %1.%3 = %2.%4")
-                                          .arg(lookup_.table, source.from, lookup_.match, lookup_.on);
+    from_ = source.from;
     fetch_ = std::make_unique<Statement>(
         db_.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(source.from, source.key)));
     for (int i = 0; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
-    fields_ << lookup_.columns;
     count_ = source.count;
     if (!count_.table.isEmpty()) {
         fields_ << count_.as;
@@ -320,6 +90,15 @@ RecordSet::RecordSet(Database& db, const KeyedSource& source) : db_(db), sql_(so
     }
     // A grid's set is opened to be shown: its keys are read at once, which also tells whether its
     // condition and order are sound.
+    load_keys();
+}
+
+RecordSet::RecordSet(Database& db, std::unique_ptr<KeyReader> reader) : db_(db), reader_(std::move(reader)) {
+    sql_ = reader_->sql();
+    table_ = reader_->table();
+    key_expr_ = QStringLiteral("key");
+    fetch_ = std::make_unique<Statement>(db_.prepare_plain(reader_->row_sql()));
+    for (int i = 0; i < fetch_->column_count(); ++i) fields_ << fetch_->column_name(i);
     load_keys();
 }
 
@@ -392,9 +171,14 @@ void RecordSet::load_keys() const {
     }
     keys_.clear();
     cache_.clear();
-    looked_up_.clear();
-    lookups_read_ = false;
-    if (!lookup_.table.isEmpty() && collect_looked_up_keys()) {
+    if (reader_) {
+        // The first page, and the count: the rest is read as it is needed or when there is time.
+        tail_.clear();
+        total_ = -1;
+        head_ended_ = tail_ended_ = false;
+        reader_->restart();
+        head_ended_ = !reader_->forward(keys_, first_page);
+        if (head_ended_) total_ = qint64(keys_.size());
         loaded_ = true;
         current_ = keys_.empty() ? -1 : 0;
         rows_version_ = current_version();
@@ -409,13 +193,77 @@ void RecordSet::load_keys() const {
     rows_version_ = current_version();
 }
 
+// A large list read on from its start, for a while.
+bool RecordSet::read_more(int ms) {
+    if (!reader_) return false;
+    load_keys();
+    QElapsedTimer clock;
+    clock.start();
+    while (!head_ended_ && clock.elapsed() < ms) {
+        if (total_ >= 0 && qint64(keys_.size() + tail_.size()) >= total_) load_all();
+        else if (!reader_->forward(keys_, 2000)) load_all();
+    }
+    return !head_ended_;
+}
+
+bool RecordSet::fully_read() const { return !reader_ || head_ended_; }
+
+// Every key of a large list: read on from the start up to the rows read from the end, which
+// then follow.
+void RecordSet::load_all() const {
+    if (!reader_) return;
+    load_keys();
+    if (!head_ended_) {
+        if (total_ < 0) total_ = reader_->count();
+        const qint64 wanted = std::max<qint64>(0, total_ - qint64(tail_.size()));
+        bool ended = false;
+        while (!ended && qint64(keys_.size()) < wanted)
+            ended = !reader_->forward(keys_, int(std::min<qint64>(wanted - qint64(keys_.size()), 50000)));
+        if (!ended || qint64(keys_.size()) < wanted) {
+            keys_.resize(size_t(std::min<qint64>(wanted, qint64(keys_.size()))));
+            keys_.insert(keys_.end(), tail_.rbegin(), tail_.rend());
+        }
+    }
+    tail_.clear();
+    head_ended_ = true;
+    if (total_ >= 0 && total_ != qint64(keys_.size())) {
+        // The file changed while the list was read: the count follows what was read.
+        total_ = qint64(keys_.size());
+        emit const_cast<RecordSet*>(this)->reset();
+    }
+    total_ = qint64(keys_.size());
+    reader_->close();
+}
+
+qint64 RecordSet::key_of(int index) const {
+    if (size_t(index) < keys_.size()) return keys_[size_t(index)];
+    if (!reader_ || head_ended_ || index < 0) return -1;
+    const qint64 total = count();
+    if (index >= total) return -1;
+    if (total - 1 - index >= qint64(tail_.size())) {
+        // Not read yet: a page beyond the nearer end.
+        const qint64 after_head = index - qint64(keys_.size());
+        const qint64 before_tail = total - 1 - index - qint64(tail_.size());
+        if (after_head <= before_tail || tail_ended_) {
+            if (!reader_->forward(keys_, int(after_head) + first_page)) load_all();
+        } else if (!reader_->backward(tail_, int(before_tail) + first_page)) {
+            tail_ended_ = true;
+        }
+        if (!head_ended_ && qint64(keys_.size() + tail_.size()) >= total) load_all();
+    }
+    if (size_t(index) < keys_.size()) return keys_[size_t(index)];
+    if (!head_ended_ && total - 1 - index < qint64(tail_.size())) return tail_[size_t(total - 1 - index)];
+    load_all();
+    return size_t(index) < keys_.size() ? keys_[size_t(index)] : -1;
+}
+
 // An order such as "random ASC, name" over a whole table whose first column an index gives in
 // order: the keys are read in the index's order, and only the rows equal in that column (in a
 // random order, the few that tie by chance) are put in the whole order. The engine would sort
 // every row by the whole order instead, comparing them one by one although nothing ties.
 // False, with nothing read, when the order is not of that kind.
 bool RecordSet::load_keys_in_leading_order() const {
-    if (!where_.isEmpty() || !keys_from_.isEmpty() || !lookup_.table.isEmpty() || from_ != table_) return false;
+    if (!where_.isEmpty() || !keys_from_.isEmpty() || from_ != table_) return false;
     static const QRegularExpression leading(QStringLiteral(R"(^\s*((?:\w+\.)?\w+)(\s+(?:ASC|DESC))?\s*,(.*\S.*)$)"),
                                             QRegularExpression::CaseInsensitiveOption);
     const auto m = leading.match(order_);
@@ -481,7 +329,14 @@ QString RecordSet::natural_order() const {
     return order_.isEmpty() && key_expr_.endsWith(QLatin1String(".rowid")) ? key_expr_ : order_;
 }
 
-int RecordSet::count() const { return key_expr_.isEmpty() ? int(rows_.size()) : int(keys_.size()); }
+int RecordSet::count() const {
+    if (key_expr_.isEmpty()) return int(rows_.size());
+    if (reader_ && !head_ended_) {
+        if (total_ < 0) total_ = reader_->count();
+        return int(total_);
+    }
+    return int(keys_.size());
+}
 
 bool RecordSet::eof() const {
     load_keys();
@@ -588,10 +443,11 @@ bool RecordSet::drop_rows_if_changed() {
     if (key_expr_.isEmpty() || !loaded_) return false;
     const qint64 now = current_version();
     if (now == rows_version_) return false;
+    // A list read in part reads the file as it was when it began: read to its end, the file is
+    // read as it is now.
+    if (reader_ && !head_ended_) load_all();
     const bool had_rows = !cache_.isEmpty();
     cache_.clear();
-    looked_up_.clear();
-    lookups_read_ = false;
     counts_.reset();
     rows_version_ = now;
     return had_rows;
@@ -601,43 +457,17 @@ void RecordSet::reload_row(int row) {
     load_keys();
     if (key_expr_.isEmpty() || row < 0 || row >= count()) return;
     cache_.remove(row);
-    if (lookup_.table.isEmpty()) {
-        fetch_rows(row, row);
-        return;
-    }
-    Statement probe = lookup_probe();
-    fetch_row(row, &probe, true);
+    fetch_rows(row, row);
 }
 
-Statement RecordSet::lookup_probe() const {
-    return db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                           .arg(lookup_.columns.join(QStringLiteral(", ")), lookup_.table, lookup_.match));
-}
-
-// One row read by its key; with a look-up, its columns are added, looked up with `probe` when
-// one is given (always, or only for a text not met yet).
-void RecordSet::fetch_row(int i, Statement* probe, bool always_probe) const {
+void RecordSet::fetch_row(int i) const {
     const int first = fetch_has_key_ ? 1 : 0;
     const int n = fetch_->column_count();
-    fetch_->bind(1, keys_[size_t(i)]);
+    fetch_->bind(1, key_of(i));
     if (fetch_->step()) {
         Row r;
-        r.reserve(n - first + int(lookup_.columns.size()));
+        r.reserve(n - first + 1);
         for (int c = first; c < n; ++c) r << fetch_->column(c);
-        if (!lookup_.table.isEmpty()) {
-            const QString text = r.value(field_index(lookup_.on)).toString();
-            const QString folded = text.toCaseFolded();
-            if (probe && (always_probe || !looked_up_.contains(folded))) {
-                probe->bind(1, text);
-                Row found;
-                if (probe->step())
-                    for (int c = 0; c < probe->column_count(); ++c) found << probe->column(c);
-                probe->reset();
-                looked_up_.insert(folded, found);
-            }
-            const Row& extra = looked_up_[folded];
-            for (int c = 0; c < lookup_.columns.size(); ++c) r << extra.value(c);
-        }
         add_count(r);
         cache_.insert(i, std::move(r));
     }
@@ -661,28 +491,8 @@ void RecordSet::add_count(Row& r) const {
 void RecordSet::fetch_rows(int first, int last) const {
     if (cache_.size() > cache_limit) cache_.clear();
     if (cache_.isEmpty()) rows_version_ = current_version();
-    // With a look-up, a set of a few rows looks its texts up one by one; a larger one reads the
-    // whole look-up table once.
-    std::optional<Statement> probe;
-    if (!lookup_.table.isEmpty() && !lookups_read_) {
-        if (count() <= 64) {
-            probe.emplace(lookup_probe());
-        } else {
-            looked_up_.clear();
-            Statement all = db_.prepare(QStringLiteral("SELECT %1, %2 FROM %3")
-                                            .arg(lookup_.match, lookup_.columns.join(QStringLiteral(", ")), lookup_.table));
-            while (all.step()) {
-                const QString name = all.column_text(0).toCaseFolded();
-                if (looked_up_.contains(name)) continue;
-                Row r;
-                for (int c = 1; c < all.column_count(); ++c) r << all.column(c);
-                looked_up_.insert(name, r);
-            }
-            lookups_read_ = true;
-        }
-    }
     for (int i = first; i <= last; ++i)
-        if (!cache_.contains(i)) fetch_row(i, probe ? &*probe : nullptr, false);
+        if (!cache_.contains(i)) fetch_row(i);
 }
 
 QVariant RecordSet::value(const QString& name) const {
@@ -713,7 +523,7 @@ QVariant RecordSet::key_at(int r) const {
     load_keys();
     if (r < 0 || r >= count()) return QVariant();
     if (key_expr_.isEmpty()) return QVariant(r);
-    return QVariant(keys_[size_t(r)]);
+    return QVariant(key_of(r));
 }
 
 QVariant RecordSet::bookmark() const {
@@ -729,7 +539,14 @@ int RecordSet::position_of(const QVariant& bm) const {
         return r >= 0 && r < count() ? r : -1;
     }
     const qint64 k = bm.toLongLong();
-    const auto it = std::find(keys_.begin(), keys_.end(), k);
+    auto it = std::find(keys_.begin(), keys_.end(), k);
+    if (it == keys_.end() && reader_ && !head_ended_) {
+        // A large list not read whole: from its end, else whole.
+        const auto back = std::find(tail_.begin(), tail_.end(), k);
+        if (back != tail_.end()) return count() - 1 - int(back - tail_.begin());
+        load_all();
+        it = std::find(keys_.begin(), keys_.end(), k);
+    }
     return it == keys_.end() ? -1 : int(it - keys_.begin());
 }
 
@@ -798,12 +615,14 @@ bool RecordSet::find_first(const QString& condition) {
                 if (std::find(hits.begin(), hits.end(), rows_[size_t(i)]) != hits.end()) found = i;
         }
     } else {
-        Statement st = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE (%3)").arg(key_expr_, from_, condition));
+        Statement st = db_.prepare(reader_ ? reader_->keys_where_sql(condition)
+                                           : QStringLiteral("SELECT %1 FROM %2 WHERE (%3)").arg(key_expr_, from_, condition));
         std::vector<qint64> hits;
         while (st.step()) hits.push_back(st.column_int64(0));
         if (hits.size() == 1) {
             found = position_of(QVariant(hits.front()));
         } else if (!hits.empty()) {
+            load_all();
             std::sort(hits.begin(), hits.end());
             for (int i = 0; i < count() && found < 0; ++i)
                 if (std::binary_search(hits.begin(), hits.end(), keys_[size_t(i)])) found = i;
@@ -853,11 +672,11 @@ void RecordSet::update() {
             Statement st = writer().prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(table_), sets.join(u',')));
             int i = 1;
             for (int c : cols) st.bind(i++, pending_.value(c));
-            st.bind(i, keys_[size_t(current_)]);
+            st.bind(i, key_of(current_));
             st.step();
             cache_.remove(current_);
         }
-        last_modified_ = QVariant(keys_[size_t(current_)]);
+        last_modified_ = QVariant(key_of(current_));
         edit_mode_ = EditMode::none;
         pending_.clear();
         emit row_changed(current_);
@@ -879,6 +698,7 @@ void RecordSet::update() {
     edit_mode_ = EditMode::none;
     pending_.clear();
     if (loaded_) {
+        load_all();
         // A new row joins the set at its end, as in a dynaset.
         emit inserting_row(count());
         keys_.push_back(rowid);
@@ -891,6 +711,7 @@ void RecordSet::update() {
 void RecordSet::delete_current() {
     if (!updatable()) throw DbError(db_errors::not_updatable, QStringLiteral("Cannot update. Database or object is read-only."));
     require_current();
+    load_all();
     Statement st = writer().prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)));
     st.bind(1, keys_[size_t(current_)]);
     st.step();
@@ -981,22 +802,14 @@ int RecordSet::place(qint64 key, int hint) {
     // How many rows of the set the row makes now: none when it no longer meets the condition;
     // with a look-up, one for each look-up row its text meets, as the join gives it.
     int times = 0;
-    {
+    load_all();
+    if (reader_) {
+        times = reader_->times(key);
+    } else {
         const QString where = where_.isEmpty() ? QString() : QStringLiteral(" AND (%1)").arg(where_);
-        if (lookup_.table.isEmpty()) {
-            Statement st = db_.prepare(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?%3").arg(from_, key_expr_, where));
-            st.bind(1, key);
-            times = st.step() ? int(st.column_int64(0)) : 0;
-        } else {
-            Statement st = db_.prepare(
-                QStringLiteral("SELECT %1.%2 FROM %1 WHERE %1.%3 = ?%4").arg(rows_from_, lookup_.on, key_column_, where));
-            st.bind(1, key);
-            if (st.step() && !st.column_is_null(0)) {
-                Statement matches = db_.prepare(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(lookup_.table, lookup_.match));
-                matches.bind(1, st.column(0));
-                times = matches.step() ? int(matches.column_int64(0)) : 0;
-            }
-        }
+        Statement st = db_.prepare(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?%3").arg(from_, key_expr_, where));
+        st.bind(1, key);
+        times = st.step() ? int(st.column_int64(0)) : 0;
     }
     // Where it stands now: one place, typically.
     int old = hint >= 0 && hint < count() && keys_[size_t(hint)] == key ? hint : -1;
@@ -1025,17 +838,21 @@ int RecordSet::place(qint64 key, int hint) {
     const int others = count() - (old >= 0 ? 1 : 0);
     const auto other_key = [&](int i) { return keys_[size_t(old >= 0 && i >= old ? i + 1 : i)]; };
     int at = 0;
-    const std::vector<OrderTerm> terms = order_terms(natural_order());
-    if (terms.empty()) {
+    const std::vector<OrderTerm> terms = reader_ ? std::vector<OrderTerm>{} : order_terms(natural_order());
+    if (reader_) {
+        int low = 0, high = others;
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (reader_->compare(other_key(mid), key) > 0) high = mid;
+            else low = mid + 1;
+        }
+        at = low;
+    } else if (terms.empty()) {
         at = others;
     } else {
         QStringList expressions;
         for (const OrderTerm& t : terms) expressions << t.expression;
-        // With a look-up whose columns the order does not name, a row's values come from the row
-        // alone, without the join.
-        const bool alone = !lookup_.table.isEmpty() && !mentions_columns_of(db_.handle(), lookup_.table, natural_order());
-        Statement values = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                           .arg(expressions.join(u','), alone ? rows_from_ : from_, key_expr_));
+        Statement values = db_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(expressions.join(u','), from_, key_expr_));
         const auto read = [&](qint64 k) {
             QVector<QVariant> v;
             values.bind(1, k);
@@ -1088,8 +905,6 @@ void RecordSet::requery() {
     cache_.clear();
     counts_.reset();
     if (count_.kept) count_.kept->version = -1;  // read again means counted again
-    looked_up_.clear();
-    lookups_read_ = false;
     rows_.clear();
     pending_.clear();
     edit_mode_ = EditMode::none;

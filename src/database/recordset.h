@@ -17,9 +17,8 @@
 class Database;
 class Statement;
 
-// A set over the rows of one table or saved query, named by a key, with columns looked up in
-// another table by a matching text, as an inner join would give them: the statement behind a
-// grid of a million rows, said as what it is rather than as SQL text to be taken apart.
+// A set over the rows of one table or saved query, named by a key: the statement behind a
+// window's list, said as what it is rather than as SQL text to be taken apart.
 struct KeyedSource {
     QString sql;        // the statement as the program writes it (what sql() reports)
     QString from;       // the table or saved query the rows come from
@@ -27,45 +26,11 @@ struct KeyedSource {
     QString table;      // the table its rows are rows of: edited and deleted there
     QString condition;  // without "where"; empty: every row
     QString order;      // without "order by"
-    struct Lookup {
-        QString table;        // where to look (empty: no look-up)
-        QString match;        // its column compared, under the program's collation, ...
-        QString on;           // ... with this column of the rows
-        QStringList columns;  // what it adds to each row
-        // The look-up table as read for one set, kept for the next sets of the same list (a
-        // filter, another order) while the version of the data is the same: a list of a
-        // million rows with thousands of authors reads and sorts them once, not at every click.
-        struct Kept {
-            qint64 version = -1;
-            QHash<QByteArray, int> rows_met;  // a text of the rows (as stored) -> the look-up rows equal to it
-            QHash<QString, QVector<QVariant>> columns;  // case-folded text -> the first equal row's columns
-            // The rows of the whole list whose text meets other than one look-up row (none, or
-            // two spellings of one name), known once a whole list was read: any later set reads
-            // its keys alone and leaves these out or repeats them.
-            struct OddRows {
-                QHash<qint64, int> times;               // key -> the look-up rows its text meets
-                std::vector<std::uint64_t> bits = std::vector<std::uint64_t>(1024);  // a quick "surely not"
-                static std::size_t bit(qint64 key) { return std::size_t((quint64(key) * 0x9E3779B97F4A7C15ull) >> 48); }
-                void add(qint64 key, int n) {
-                    times.insert(key, n);
-                    bits[bit(key) >> 6] |= std::uint64_t(1) << (bit(key) & 63);
-                }
-                int times_of(qint64 key) const {
-                    if (!(bits[bit(key) >> 6] >> (bit(key) & 63) & 1)) return 1;
-                    return times.value(key, 1);
-                }
-            };
-            bool odd_rows_known = false;
-            OddRows odd_rows;
-            std::size_t whole_list_rows = 0;  // room kept for a new order of the whole list
-        };
-        std::shared_ptr<Kept> kept = nullptr;
-    } lookup;
     // A count added to each row as the field `as`: the rows of `table` whose `column` equals this
     // row's `on` (letter case ignored, as "=" compares texts), 0 for none, as a saved query that
     // left-joins a grouped count would give it. The counts are read in one grouped pass when the
     // first row is read, not once per row; an order or condition naming `as` has the engine count
-    // them with the keys. Not with a look-up.
+    // them with the keys.
     struct Count {
         QString table;
         QString column;
@@ -85,6 +50,33 @@ struct KeyedSource {
     std::function<qint64()> version = nullptr;
 };
 
+// Reads the keys of a large list in its order, a page at a time and from either end, so that
+// the first page of a million rows costs what a page costs: the record set asks for the rows it
+// shows, and reads the rest when there is time. Throws DbError.
+class KeyReader {
+public:
+    virtual ~KeyReader() = default;
+    virtual QString sql() const = 0;    // the statement as the program writes it
+    virtual QString table() const = 0;  // where the rows are edited and deleted
+    // A statement reading the fields of one row, its key bound as ?1.
+    virtual QString row_sql() const = 0;
+    // Before the list is read (again): what the file holds is brought up to date for it.
+    virtual void restart() = 0;
+    // Appends at least `rows` more keys (fewer when the list ends) in the list's order, or in
+    // the reverse order from its end; false once the list has ended.
+    virtual bool forward(std::vector<qint64>& out, int rows) = 0;
+    virtual bool backward(std::vector<qint64>& out, int rows) = 0;
+    virtual qint64 count() = 0;
+    // How many rows of the list a row makes now (0: it is not listed).
+    virtual int times(qint64 key) = 0;
+    // Where two rows stand in the list's order: negative when `a` comes first.
+    virtual int compare(qint64 a, qint64 b) = 0;
+    // The keys of the rows that meet a condition of the program's dialect.
+    virtual QString keys_where_sql(const QString& condition) const = 0;
+    // Every key was read: what holds the connection's view of the file is let go.
+    virtual void close() = 0;
+};
+
 // A Jet-style record set over one SELECT.
 //
 // Where the rows of the statement can be named by a key (the rowid of a single table, the key of
@@ -99,6 +91,8 @@ class RecordSet : public QObject {
 public:
     RecordSet(Database& db, const QString& sql);
     RecordSet(Database& db, const KeyedSource& source);
+    // A large list: its keys read as they are needed (see KeyReader).
+    RecordSet(Database& db, std::unique_ptr<KeyReader> reader);
     ~RecordSet() override;
 
     const QString& sql() const { return sql_; }
@@ -168,6 +162,11 @@ public:
     // Reads one row again from the database, the author's picture too.
     void reload_row(int row);
 
+    // A large list's rows not read yet: read for at most `ms` milliseconds more. Returns true
+    // while some are left. The count is known before; rows_read tells what came.
+    bool read_more(int ms);
+    bool fully_read() const;
+
     // Converts a field value to the text a control shows.
     static QString to_text(const QVariant& v);
 
@@ -187,15 +186,15 @@ private:
 
     void classify();
     void load_keys() const;
+    void load_all() const;                 // a large list's keys, all of them
+    qint64 key_of(int index) const;        // the key of a row, read when not yet read
     bool load_keys_in_leading_order() const;
     void materialize() const;
     const Row* row(int index) const;
     void fetch_rows(int first, int last) const;
-    void fetch_row(int i, Statement* picture_probe, bool always_probe) const;
+    void fetch_row(int i) const;
     void add_count(Row& r) const;
     qint64 current_version() const;
-    bool collect_looked_up_keys() const;
-    Statement lookup_probe() const;
     QString natural_order() const;
     int find_in_memory(const QString& condition, bool& understood) const;
     void require_current() const;
@@ -221,13 +220,12 @@ private:
     mutable QHash<int, Row> cache_;         // sets read by key
     mutable std::unique_ptr<Statement> fetch_;  // one row by its key
     bool fetch_has_key_ = false;                // its first column is the key
-    // A look-up: the rows come from `rows_from_` by `key_column_`, and each text met is looked up
-    // once (case-folded text -> the look-up's columns); `lookups_read_` when all were read.
-    QString rows_from_;
-    QString key_column_;
-    KeyedSource::Lookup lookup_;
-    mutable QHash<QString, QVector<QVariant>> looked_up_;
-    mutable bool lookups_read_ = false;
+    // A large list: `keys_` holds its first rows, `tail_` its last ones (the last first), until
+    // they meet; `total_` is its count once known (-1 before).
+    std::unique_ptr<KeyReader> reader_;
+    mutable std::vector<qint64> tail_;
+    mutable qint64 total_ = -1;
+    mutable bool head_ended_ = false, tail_ended_ = false;
     // A count: the statement text its keys are read from, and the counts once read.
     KeyedSource::Count count_;
     QString keys_from_;

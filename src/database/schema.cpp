@@ -1,6 +1,7 @@
 #include "schema.h"
 
 #include "database.h"
+#include "grid_keys.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,17 +23,6 @@ namespace {
 // collation, which knows every letter (see the Jet dialect). No index is ever built under the
 // program's collation: other tools could neither use nor update it.
 //
-// The index of the random order also holds each quotation's author, byte for byte (BINARY, the
-// same for every tool): the main grid in random order, which joins every quotation to its
-// author, then reads this index alone instead of a million rows in random order, and a filter
-// on the author is decided there too.
-//
-// The authors and the subjects of the quotations have BINARY indexes of their own: counting the
-// quotations of each author or subject (shown for every quotation the user visits) then reads a
-// small index through, already grouped, instead of every row of the table.
-const char* const random_index_sql = "CREATE INDEX quotes_by_random_author ON quotes(random, author COLLATE BINARY)";
-const char* const subject_index_sql = "CREATE INDEX quotes_by_subject ON quotes(subject COLLATE BINARY)";
-const char* const author_index_sql = "CREATE INDEX quotes_by_author ON quotes(author COLLATE BINARY)";
 // The authors' random order: the authors window reads them in it, and finds those without a place.
 const char* const author_random_index_sql = "CREATE INDEX authors_by_random ON authors(random)";
 
@@ -50,9 +40,6 @@ CREATE TABLE quotes (
     rate INTEGER,
     random REAL
 );
-CREATE INDEX quotes_by_random_author ON quotes(random, author COLLATE BINARY);
-CREATE INDEX quotes_by_subject ON quotes(subject COLLATE BINARY);
-CREATE INDEX quotes_by_author ON quotes(author COLLATE BINARY);
 CREATE TABLE authors (
     name TEXT COLLATE NOCASE,
     notes TEXT COLLATE NOCASE,
@@ -237,7 +224,8 @@ void refresh_statistics(Database& db) {
     for (const char* table : {"quotes", "authors"}) {
         const qint64 rows = db.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))).toLongLong();
         Statement fix = db.prepare(QStringLiteral(
-            "UPDATE sqlite_stat1 SET stat = ?1 || substr(stat, instr(stat || ' ', ' ')) WHERE tbl = ?2"));
+            "UPDATE sqlite_stat1 SET stat = ?1 || substr(stat, instr(stat || ' ', ' ')) WHERE tbl = ?2 "
+            "AND idx IS NOT 'quotes_keys_stale'"));
         fix.bind(1, QString::number(rows));
         fix.bind(2, QString::fromLatin1(table));
         fix.step();
@@ -251,20 +239,16 @@ void prepare_for_use(Database& db) {
     // This only makes the file faster to use. Another program may hold the file's write
     // lock meanwhile: the file is then used as it is, and the work is done at a later opening.
     try {
-        if (db.is_table(QStringLiteral("quotes")) && !has_object(db, "quotes_by_random_author")) {
-            // A file made before the random order's index held the author.
-            Database::Transaction t(db);
-            db.execute(QString::fromLatin1(random_index_sql));
-            db.execute(QStringLiteral("DROP INDEX IF EXISTS quotes_by_random"));
-            t.commit();
+        if (!db.is_table(QStringLiteral("quotes"))) return;
+        if (!grid_keys::stored(db)) {
+            // A small collection is keyed at once; a large one when the program starts on it,
+            // with its progress shown (see startup).
+            if (db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong() > keyed_on_open_up_to) return;
+            grid_keys::add(db);
         }
-        if (db.is_table(QStringLiteral("quotes")) && !has_object(db, "quotes_by_subject"))
-            db.execute(QString::fromLatin1(subject_index_sql));
-        if (db.is_table(QStringLiteral("quotes")) && !has_object(db, "quotes_by_author"))
-            db.execute(QString::fromLatin1(author_index_sql));
         if (db.is_table(QStringLiteral("authors")) && !has_object(db, "authors_by_random"))
             db.execute(QString::fromLatin1(author_random_index_sql));
-        if (db.is_table(QStringLiteral("quotes")) && db.is_table(QStringLiteral("authors"))) refresh_statistics(db);
+        if (db.is_table(QStringLiteral("authors"))) refresh_statistics(db);
     } catch (const DbError&) {
     }
 }

@@ -17,7 +17,9 @@ void create_database(const QString& path, bool with_samples);
 // Tables and saved queries the program needs that the file lacks.
 QStringList missing_objects(Database& db);
 
-// Work done once when a handle opens the file for writing.
+// Work done once when a handle opens the file for writing: a collection of up to this many
+// quotations gets its sort keys at once (grid_keys), a larger one when the program starts on it.
+inline constexpr qint64 keyed_on_open_up_to = 50000;
 void prepare_for_use(Database& db);
 
 // Every base table, in creation order.

@@ -185,3 +185,30 @@ bool contains_word(const QString& text, const QString& what) {
 }
 
 }  // namespace sql_text
+
+QString sql_escape_text(const QString& text) {
+    QString out = text;
+    out.replace(u'\'', QLatin1String("''"));
+    out.remove(QChar(0));  // a NUL would end the statement text; no one types one
+    return out;
+}
+
+QString sql_escape_pattern(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (QChar c : text) {
+        if (c == u'*' || c == u'?' || c == u'#' || c == u'[') {
+            out += u'[';
+            out += c;
+            out += u']';
+        } else if (c == u'\'') {
+            out += QLatin1String("''");
+        } else if (c.unicode() == 0) {
+            continue;  // a NUL would end the statement text
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+

@@ -40,3 +40,10 @@ SelectParts split_select(const QString& sql);
 bool contains_word(const QString& text, const QString& what);
 
 }  // namespace sql_text
+
+// Text between single quotes where it is compared with "=" or stored: quotes doubled, nothing
+// else changed, so that what is stored is what was typed.
+QString sql_escape_text(const QString& text);
+// Text placed inside a like pattern to be found literally: the pattern characters *, ?, #
+// and [ are bracketed, quotes doubled.
+QString sql_escape_pattern(const QString& text);

@@ -187,16 +187,16 @@ QList<QWidget*> FilterArea::fields() const {
             cb_language_filter, t_note_filter,    t_text_filter,       t_key_selector};
 }
 
-QString FilterArea::condition(bool& valid) {
+GridQuery::Filter FilterArea::filter(bool& valid) {
     QuoteFilter filter{cb_author_filter->currentText(), cb_subject_filter->currentText(), cb_language_filter->currentText(),
                        t_text_filter->text(),          t_note_filter->text(),          t_key_selector->text(),
                        cb_rate_filter_from->currentText(), cb_rate_filter_to->currentText()};
     valid = QuoteFilter::valid_key(filter.key);
     if (!valid) {
         ctx_.ui.message(QStringLiteral("Invalid key selector (must be a number)"));
-        return QString();
+        return {};
     }
-    return filter.condition(*ctx_.list_database);
+    return filter.filter(*ctx_.list_database);
 }
 
 void FilterArea::b_filter_Click() {
@@ -204,13 +204,13 @@ void FilterArea::b_filter_Click() {
     guarded(ctx_.ui, [&] {
         bool valid = true;
         GridQuery query;
-        query.condition = condition(valid);
+        query.filter = filter(valid);
         if (!valid) return;
         Qt::SortOrder direction = Qt::AscendingOrder;
         if (list_.sort().indicator(GridQuery::column_count, direction))
             query.sort_by(GridQuery::Column(list_.sort().column()), direction);
-        filter_active_ = !query.condition.isEmpty();
-        ctx_.current_quotes_filter = query.condition;
+        filter_active_ = query.filtered();
+        ctx_.current_quotes_filter = query.condition();
         set_lit(b_filter, filter_active_);
         ctx_.current_quotes_sql = query.sql();
         ctx_.current_quotes_query = query;

@@ -3,6 +3,7 @@
 #include "parts.h"
 
 #include "core/app_events.h"
+#include "database/grid_query.h"
 
 #include <QFrame>
 #include <QList>
@@ -62,7 +63,7 @@ protected:
 private:
     void build();
     void wire();
-    QString condition(bool& valid);
+    GridQuery::Filter filter(bool& valid);
     QList<QWidget*> fields() const;
     void clear_one_filter(QWidget* field);
     void filter_on_current(QComboBox* filter, QComboBox* source);

@@ -1,6 +1,7 @@
 #include "quote_list.h"
 
 #include "core/app_context.h"
+#include "database/recordset.h"
 #include "widgets/factories.h"
 #include "widgets/grid_binding.h"
 #include "widgets/recordset_model.h"
@@ -73,15 +74,12 @@ RecordSet* QuoteList::recordset() const { return binding_->recordset(); }
 int QuoteList::selected_count() const { return int(model_->selection().size()); }
 
 void QuoteList::show_query(const GridQuery& query) {
-    KeyedSource source = query.source();
-    // Rows are read again when quotations change, not when they only move in the random order;
-    // the authors' pictures are read once for every list shown until then.
-    source.version = [this] {
+    auto rs = std::make_unique<RecordSet>(*ctx_.list_database, grid_reader(*ctx_.list_database, ctx_.database.get(), query));
+    // Rows are read again when quotations change, not when they only move in the random order.
+    rs->set_version_source([this] {
         const auto v = ctx_.content_version();
         return (v.first << 32) ^ v.second;
-    };
-    source.lookup.kept = kept_authors_;
-    auto rs = std::make_unique<RecordSet>(*ctx_.list_database, source);
+    });
     // Read through the list handle, written through the main one: the list handle never commits, so
     // the commits the main handle sees from others are other programs' only.
     rs->set_writer(*ctx_.database);

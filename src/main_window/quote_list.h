@@ -50,6 +50,4 @@ private:
     RecordSetModel* model_ = nullptr;
     GridBinding* binding_ = nullptr;
     SortState sort_;
-    // The authors' pictures by name, kept from one list to the next while nothing changed.
-    std::shared_ptr<KeyedSource::Lookup::Kept> kept_authors_ = std::make_shared<KeyedSource::Lookup::Kept>();
 };

@@ -140,7 +140,7 @@ std::unique_ptr<RecordSet> f_authors::open_list(const QString& sql, const QStrin
     // counting every author before the first one can be shown.
     auto rs = std::make_unique<RecordSet>(
         *ctx_.list_database,
-        KeyedSource{sql, QStringLiteral("authors"), QStringLiteral("rowid"), QStringLiteral("authors"), condition, order, {},
+        KeyedSource{sql, QStringLiteral("authors"), QStringLiteral("rowid"), QStringLiteral("authors"), condition, order,
                     {QStringLiteral("quotes"), QStringLiteral("author"), QStringLiteral("name"), QStringLiteral("quotes"), counts_}});
     // Rows are read again when the content changes, not when authors only move in the random order.
     rs->set_version_source([this] {

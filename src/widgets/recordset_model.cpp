@@ -5,7 +5,20 @@
 #include "database/recordset.h"
 
 RecordSetModel::RecordSetModel(QVector<GridColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), columns_(std::move(columns)) {}
+    : QAbstractTableModel(parent), columns_(std::move(columns)) {
+    reading_.setSingleShot(true);
+    reading_.setInterval(0);
+    connect(&reading_, &QTimer::timeout, this, &RecordSetModel::read_on);
+}
+
+void RecordSetModel::read_on() {
+    if (!rs_) return;
+    try {
+        if (rs_->read_more(15)) reading_.start();
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+    }
+}
 
 void RecordSetModel::failed(int number, const QString& description) const {
     if (failing_) return;
@@ -36,6 +49,7 @@ void RecordSetModel::set_recordset(RecordSet* rs) {
             forget_selection();
             endResetModel();
             emit selection_changed();
+            if (!rs_->fully_read()) reading_.start();
         };
         connect(rs_, &RecordSet::reset, this, reset);
         // One row in or out: the view is told just that, and the selection keeps its other rows.
@@ -62,6 +76,7 @@ void RecordSetModel::set_recordset(RecordSet* rs) {
             emit headerDataChanged(Qt::Vertical, first, last);
         });
         connect(rs_, &QObject::destroyed, this, [this] { set_recordset(nullptr); });
+        if (!rs_->fully_read()) reading_.start();
     }
     endResetModel();
     emit selection_changed();

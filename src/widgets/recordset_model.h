@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QHash>
+#include <QTimer>
 #include <QList>
 #include <QString>
 #include <QVector>
@@ -68,6 +69,9 @@ private:
     QList<QVariant> selection_;
     QHash<qint64, int> selected_;  // key -> the row it was picked at
     int anchor_ = -1;              // the last row picked, where Shift extends from
+    // A large list's keys read on while nothing else happens, a few milliseconds at a time.
+    QTimer reading_;
+    void read_on();
     mutable int last_rows_ = 0;
     mutable bool failing_ = false;
 };

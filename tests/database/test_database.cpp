@@ -1,11 +1,13 @@
 // The engine adapter: the Jet dialect on SQLite, record sets, the file format, random order.
 #include "database/database.h"
+#include "database/grid_keys.h"
 #include "database/grid_query.h"
 #include "database/jet_dialect.h"
 #include "database/random_order.h"
 #include "database/recordset.h"
 #include "database/schema.h"
 #include "core/common.h"
+#include "core/quote_filter.h"
 #include "database/search_index.h"
 #include "support/fixture.h"
 
@@ -14,20 +16,9 @@
 #include <QLocale>
 #include <QTest>
 
+#include <cstring>
+
 #include <sqlite3.h>
-
-namespace {
-
-// The grid's query with this condition, sorted by `column` (none: in random order).
-GridQuery grid_query(const QString& condition, std::optional<GridQuery::Column> column = std::nullopt,
-                     Qt::SortOrder direction = Qt::AscendingOrder) {
-    GridQuery q;
-    q.condition = condition;
-    if (column) q.sort_by(*column, direction);
-    return q;
-}
-
-}  // namespace
 
 class TestDatabase : public QObject {
     Q_OBJECT
@@ -250,60 +241,132 @@ private slots:
         QVERIFY(!grouped->updatable());
     }
 
-    void grid_keys_are_the_rows_of_the_join() {
+    // The keys' bytes sort as the program's collation sorts the texts: the indexes over them give
+    // the program's orders.
+    void sort_keys_order_texts_as_the_collation_does() {
+        QStringList texts{"", "a", "A", "á", "Á", "ab", "àb", "aB", "b", "é", "e", "ÉLAN", "élan", "elan", "Elan", "zebra",
+                          "Zola", "Ω", "ω", "άλφα", "αλφα", "Άλφα", "ß", "ss", "K", "\u212A", "i", "İ", "ı", "ǅ", "ǆ", "Ǆ",
+                          "a b", "a\tb", "1", "10", "9", "😀", "😀a", "\u0301"};
+        // Long texts alike in their first letters.
+        for (const QString& t : {"the only thing we have to fear is fear itself", "The only thing we have to fear",
+                                 "the only thing we have to Fear", "The Only Thing We Have To Fëar is"})
+            texts << t;
+        const auto sign = [](int x) { return x < 0 ? -1 : x > 0 ? 1 : 0; };
+        for (const QString& a : texts) {
+            for (const QString& b : texts) {
+                const QByteArray x = a.toUtf8(), y = b.toUtf8();
+                const int collation = sign(jet::compare_nocase(x.constData(), int(x.size()), y.constData(), int(y.size())));
+                const QByteArray kx = jet::name_key(a), ky = jet::name_key(b);
+                QVERIFY2(sign(std::memcmp(kx.constData(), ky.constData(), size_t(std::min(kx.size(), ky.size()))) != 0
+                                  ? std::memcmp(kx.constData(), ky.constData(), size_t(std::min(kx.size(), ky.size())))
+                                  : int(kx.size() - ky.size())) == collation,
+                         qPrintable(a + " / " + b));
+                // A prefix key never puts two texts the wrong way round; equal keys leave the
+                // order to the whole texts.
+                const QByteArray px = jet::prefix_key(x.constData(), int(x.size())), py = jet::prefix_key(y.constData(), int(y.size()));
+                const int c = std::memcmp(px.constData(), py.constData(), size_t(std::min(px.size(), py.size())));
+                const int prefix = sign(c != 0 ? c : int(px.size() - py.size()));
+                QVERIFY2(prefix == 0 || prefix == collation, qPrintable(a + " / " + b));
+            }
+        }
+    }
+
+    // Every order (each column, both directions) and every kind of filter lists exactly what the
+    // program's statement text lists through the dialect, where the engine compares texts under
+    // the program's collation and joins each quotation to its authors; read from the start or
+    // from the end, before and after another tool changed the file.
+    void the_grid_lists_what_its_statement_lists() {
         Fixture f;
         Database& db = *f.ctx->database;
-        // What the join must get right: Oscar Wilde entered twice (once in capitals), Smith's row
-        // gone, a quotation without an author, one whose author differs in letter case only.
-        db.execute("insert into authors values ('OSCAR WILDE', null, 'wilde.jpg', 0);"
+        // Oscar Wilde entered twice (in capitals, with a picture), Smith's row gone, a quotation
+        // without an author, one whose author differs in letter case only, accents, texts and
+        // notes alike in their first letters, rates missing.
+        db.execute("insert into authors values ('OSCAR WILDE', null, 'wilde.jpg', 0), ('élan Vital', null, 'e.jpg', 0),"
+                   " ('Elan vital', null, null, 0);"
                    "delete from authors where name = 'Smith';"
-                   "insert into quotes (text, author, subject, language, random) values"
-                   " ('Unsigned.', null, '-', 'EN', 0.05), ('Shouting, as usual.', 'MARK TWAIN', '-', 'EN', 0.95)");
+                   "insert into quotes (text, author, subject, language, notes, rate, random) values"
+                   " ('Unsigned.', null, '-', 'EN', null, 1, 0.05),"
+                   " ('Shouting, as usual.', 'MARK TWAIN', 'life', 'EN', 'Translated by nobody at all, twice', 3, 0.95),"
+                   " ('The only thing we have to fear is fear itself.', 'Élan vital', 'Love', 'en', 'Translated by nobody at all', 2, 0.35),"
+                   " ('the only thing we have to fear is Fear.', 'ELAN VITAL', 'Life', 'FR', 'translated by Nobody at all, once', null, 0.45),"
+                   " ('\"The only thing we have to Fëar', 'élan vital', 'Wisdom', 'IT', 'odd', 2, 0.55),"
+                   " ('Άλφα and ωμέγα.', 'Mark Twain', 'Ωmega', 'GR', null, 3, 0.65)");
         using C = GridQuery::Column;
-        const GridQuery queries[] = {
-            grid_query(""),
-            grid_query(" text like '*e*'"),
-            grid_query("", C::author),
-            grid_query(" key = 2"),
-            grid_query(" author = 'oscar wilde'", C::key, Qt::DescendingOrder),
-            grid_query(" (rate >= '1' and rate <= '2')", C::note),
-            grid_query(" quotes.notes like '*odd*' or author like '*twain*'", C::text, Qt::DescendingOrder),
+        std::vector<GridQuery> queries;
+        for (int c = 0; c < GridQuery::column_count; ++c)
+            for (const auto d : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+                GridQuery q;
+                q.sort_by(C(c), d);
+                queries.push_back(q);
+            }
+        queries.push_back(GridQuery{});
+        const auto filtered = [&](QuoteFilter typed, std::optional<C> column = std::nullopt, int min_rate = 0) {
+            GridQuery q;
+            q.filter = typed.filter(db);
+            if (min_rate) q.filter.min_rate = min_rate;
+            if (column) q.sort_by(*column, Qt::DescendingOrder);
+            queries.push_back(q);
         };
-        // The sets share the authors read, as one list does from click to click, until another
-        // program changes them.
-        const auto kept = std::make_shared<KeyedSource::Lookup::Kept>();
+        filtered({"oscar wilde"});
+        filtered({"ÉLAN VITAL"}, C::text);
+        filtered({"wain"});
+        filtered({"", "life"}, C::author);
+        filtered({"", "if"});
+        filtered({"", "", "e"});
+        filtered({"", "", "", "fear"}, C::note);
+        filtered({"", "", "", "[it]"});
+        filtered({"", "", "", "", "TRANS"});
+        filtered({"", "", "", "", "", "2"});
+        filtered({"", "", "", "", "", "", "3", "1"}, C::subject);
+        filtered({"", "", "", "", "", "", "2"});
+        filtered({}, C::language, 2);
+
+        // Rows alike in the whole order come by key, as the grid gives them.
+        const auto reference = [&](const GridQuery& q) {
+            QString sql = q.sql();
+            if (q.random_order()) sql += ", key";
+            else if (*q.sort_column == C::text && q.direction == Qt::DescendingOrder) sql += ", key DESC";
+            else if (*q.sort_column != C::key) sql += ", key";
+            // Each row shows the picture of the first author of its name.
+            QStringList rows;
+            Statement st = db.prepare(sql);
+            Statement picture = db.prepare("select picture from authors where name = ?");
+            while (st.step()) {
+                picture.bind(1, st.column_text(2));
+                rows << st.column_text(0) + " " + (picture.step() ? picture.column_text(0) : QString());
+                picture.reset();
+            }
+            return rows;
+        };
+        const auto shown = [&](const GridQuery& q, bool from_the_end) {
+            RecordSet rs(*f.ctx->list_database, grid_reader(*f.ctx->list_database, &db, q));
+            const int n = rs.record_count();
+            QStringList rows;
+            for (int i = 0; i < n; ++i) {
+                const int r = from_the_end ? n - 1 - i : i;
+                rs.set_absolute_position(r);
+                const QString row = rs.text("key") + " " + rs.text("picture");
+                if (from_the_end) rows.prepend(row);
+                else rows << row;
+            }
+            return rows;
+        };
         const auto check_every_query = [&] {
-            for (const GridQuery& query : queries) {
-                QStringList engine;
-                Statement st = db.prepare(query.sql());
-                while (st.step()) engine << st.column_text(0);
-                KeyedSource source = query.source();
-                source.lookup.kept = kept;
-                RecordSet rs(db, source);
-                QStringList shown;
-                for (int r = 0; r < rs.record_count(); ++r) shown << rs.key_at(r).toString();
-                QCOMPARE(shown, engine);
-                // Each row shows its author's picture, as the join gives it.
-                for (int r = 0; r < rs.record_count(); ++r) {
-                    rs.set_absolute_position(r);
-                    Statement picture = db.prepare("select picture from authors where name = ?");
-                    picture.bind(1, rs.text("author"));
-                    QCOMPARE(rs.text("picture"), picture.step() ? picture.column_text(0) : QString());
-                }
+            for (const GridQuery& q : queries) {
+                const QStringList expected = reference(q);
+                QCOMPARE(shown(q, false), expected);
+                QCOMPARE(shown(q, true), expected);
             }
         };
         check_every_query();
-        GridQuery one;
-        one.condition = " key = 2";
-        QCOMPARE(RecordSet(db, one.source()).record_count(), 2);
-        {
-            auto other = Database::open(f.path());
-            other->execute("delete from authors where name = 'OSCAR WILDE';"
-                           "update authors set picture = 'twain2.jpg' where name = 'Mark Twain';"
-                           "insert into authors values ('Smith', null, 'smith.jpg', 0);"
-                           "insert into quotes (text, author, subject, language, random) values"
-                           " ('Nobody''s, odd.', 'Nobody Known', '-', 'EN', 0.5)");
-        }
+        // Another tool, which knows nothing of the keys, renames an author, gives a quotation
+        // another author and text, and adds both an author and quotations.
+        with_plain_sqlite(f.path(), "update authors set name = 'Émile ZOLA', picture = 'z.jpg' where name = 'Émile Zola';"
+                                    "delete from authors where name = 'OSCAR WILDE';"
+                                    "update quotes set author = 'oscar wilde', text = 'Zzz.' where key = 1;"
+                                    "insert into authors values ('Smith', null, 'smith.jpg', 0);"
+                                    "insert into quotes (text, author, subject, language, random) values"
+                                    " ('Nobody''s, odd.', 'Nobody Known', '-', 'EN', 0.5), ('Aaa.', 'smith', 'Love', 'EN', 0.01)");
         check_every_query();
     }
 
@@ -316,6 +379,16 @@ private slots:
             for (int r = 0; r < rs.record_count(); ++r) keys << rs.key_at(r).toLongLong();
             return keys;
         };
+        const auto query = [&](QuoteFilter typed, std::optional<GridQuery::Column> column = std::nullopt,
+                               Qt::SortOrder direction = Qt::AscendingOrder) {
+            GridQuery q;
+            q.filter = typed.filter(db);
+            if (column) q.sort_by(*column, direction);
+            return q;
+        };
+        const auto list = [&](const GridQuery& q) {
+            return RecordSet(*f.ctx->list_database, grid_reader(*f.ctx->list_database, &db, q));
+        };
         struct Case {
             GridQuery q;
             QString change;
@@ -324,33 +397,32 @@ private slots:
         using C = GridQuery::Column;
         const auto down = Qt::DescendingOrder;
         const Case cases[] = {
-            {grid_query(""), "update quotes set random = 0.65 where key = 2", 2},
-            {grid_query("", C::author), "update quotes set author = 'Mark Twain' where key = 6", 6},
-            {grid_query("", C::author, down), "update quotes set author = 'Émile Zola' where key = 1", 1},
-            {grid_query("", C::text), "update quotes set text = '\"Zebra crossing' where key = 4", 4},
-            {grid_query("", C::rate), "update quotes set rate = null where key = 7", 7},
-            {grid_query("", C::note, down), "update quotes set notes = 'n0' where key = 8", 8},
-            {grid_query("", C::key, down), "update quotes set text = 'Same place' where key = 5", 5},
-            {grid_query(" subject = 'Life'"), "update quotes set subject = 'Love' where key = 4", 4},          // leaves
-            {grid_query(" subject = 'Life'", C::author), "update quotes set subject = 'Life' where key = 3", 3},  // comes in
-            {grid_query(" text like '*e*'", C::text, down), "update quotes set author = 'Nobody Known' where key = 3", 3},  // no author row
+            {query({}), "update quotes set random = 0.65 where key = 2", 2},
+            {query({}, C::author), "update quotes set author = 'Mark Twain' where key = 6", 6},
+            {query({}, C::author, down), "update quotes set author = 'Émile Zola' where key = 1", 1},
+            {query({}, C::text), "update quotes set text = '\"Zebra crossing' where key = 4", 4},
+            {query({}, C::rate), "update quotes set rate = null where key = 7", 7},
+            {query({}, C::note, down), "update quotes set notes = 'n0' where key = 8", 8},
+            {query({}, C::key, down), "update quotes set text = 'Same place' where key = 5", 5},
+            {query({"", "Life"}), "update quotes set subject = 'Love' where key = 4", 4},                 // leaves
+            {query({"", "Life"}, C::author), "update quotes set subject = 'Life' where key = 3", 3},      // comes in
+            {query({"", "", "", "e"}, C::text, down), "update quotes set author = 'Nobody Known' where key = 3", 3},  // no author row
         };
         for (const Case& c : cases) {
-            const GridQuery& q = c.q;
-            RecordSet shown(*f.ctx->list_database, q.source());
+            RecordSet shown = list(c.q);
             shown.set_writer(db);
             db.execute(c.change);
             shown.place(c.key);
-            RecordSet fresh(*f.ctx->list_database, q.source());
-            QCOMPARE(keys_of(shown), keys_of(fresh));
+            RecordSet fresh = list(c.q);
+            QVERIFY2(keys_of(shown) == keys_of(fresh), qPrintable(c.change));
         }
         // An author entered twice gives the row twice, as the join does.
         db.execute("insert into authors values ('SMITH', null, null, 0)");
-        const GridQuery q = grid_query("", C::key);
-        RecordSet twice(*f.ctx->list_database, q.source());
+        const GridQuery q = query({}, C::key);
+        RecordSet twice = list(q);
         db.execute("update quotes set author = 'Smith' where key = 2");
         twice.place(2, 1);
-        RecordSet fresh(*f.ctx->list_database, q.source());
+        RecordSet fresh = list(q);
         QCOMPARE(keys_of(twice), keys_of(fresh));
         QCOMPARE(keys_of(twice).count(2), 2);
     }
@@ -375,7 +447,7 @@ private slots:
             {" name like '*i*'", "quotes ASC ,name"},
         };
         for (const auto& [condition, order] : lists) {
-            RecordSet rs(db, KeyedSource{"x", "authors", "rowid", "authors", condition, order, {},
+            RecordSet rs(db, KeyedSource{"x", "authors", "rowid", "authors", condition, order,
                                          {"quotes", "author", "name", "quotes", kept}});
             // The engine's own order, the counts in it as the program counts one author's.
             QStringList expected;
@@ -392,7 +464,7 @@ private slots:
             }
             QCOMPARE(shown, expected);
         }
-        RecordSet zola(db, KeyedSource{"x", "authors", "rowid", "authors", " name = 'Émile Zola'", "", {},
+        RecordSet zola(db, KeyedSource{"x", "authors", "rowid", "authors", " name = 'Émile Zola'", "",
                                        {"quotes", "author", "name", "quotes", {}}});
         QCOMPARE(zola.value("quotes").toInt(), 2);
     }
@@ -435,21 +507,34 @@ private slots:
         QVERIFY(!QFile::exists(copy + "-wal") && !QFile::exists(copy + "-shm"));
     }
 
-    void older_files_get_the_random_order_index_and_statistics() {
+    // A file made before the sort keys (its own indexes, no keys, no statistics) gets them when
+    // it opens; what it had stays readable by any tool.
+    void older_files_get_the_sort_keys_and_statistics() {
         QTemporaryDir dir;
         const QString path = make_fixture_database(dir.path());
-        Database::open(path)->execute("drop index quotes_by_random_author; create index quotes_by_random on quotes(random);"
-                                      "drop table sqlite_stat1");
+        QString drop;
+        for (const QString& i : grid_keys::index_names()) drop += "drop index " + i + ";";
+        with_plain_sqlite(path, drop + "drop table author_keys; drop index quotes_keys_stale;"
+                                "drop trigger quotes_mark_stale; drop table sqlite_stat1;"
+                                "alter table quotes drop column author_key; alter table quotes drop column keys_stale;"
+                                "create index quotes_by_random_author on quotes(random, author collate binary);"
+                                "create index quotes_by_author on quotes(author collate binary)");
+        QVERIFY(with_plain_sqlite(path, "select count(*) from pragma_table_info('quotes') where name = 'author_key'") == "0");
         auto db = Database::open(path);
         const QStringList indexes = db->scalar("select group_concat(name) from sqlite_master where type = 'index'")
                                         .toString()
                                         .split(',');
-        QVERIFY(indexes.contains("quotes_by_random_author") && indexes.contains("quotes_by_subject") &&
-                indexes.contains("quotes_by_author") && indexes.contains("authors_by_random"));
-        QVERIFY(!indexes.contains("quotes_by_random"));
+        for (const QString& i : grid_keys::index_names()) QVERIFY2(indexes.contains(i), qPrintable(i));
+        QVERIFY(!indexes.contains("quotes_by_random_author") && !indexes.contains("quotes_by_author"));
+        QCOMPARE(db->scalar("select count(*) from quotes where keys_stale or author_key is null").toInt(), 0);
         QCOMPARE(db->scalar("select stat from sqlite_stat1 where tbl = 'authors'").toString().section(' ', 0, 0), QString("8"));
         db.reset();
         QCOMPARE(with_plain_sqlite(path, "PRAGMA integrity_check"), QString("ok"));
+        // Another tool inserts and edits as before: its rows are marked for the program.
+        QCOMPARE(with_plain_sqlite(path, "insert into quotes (text, author) values ('New.', 'Smith');"
+                                         "update quotes set author = 'Mark Twain' where key = 2;"
+                                         "select group_concat(key) from quotes where keys_stale = 1 order by key"),
+                 QString("2,9"));
     }
 
     void database_files_are_created_and_checked() {

@@ -331,7 +331,7 @@ private slots:
 
     void an_empty_list_says_so_and_closes() {
         ShowFixture f;
-        f.ctx->current_quotes_query.condition = "key = 999";
+        f.ctx->current_quotes_query.filter.key = "999";
         f.ctx->slide_show_start_key = 0;
         auto* show = new f_slide_show(*f.ctx, f.w().screen(), &f.w());
         QPointer<f_slide_show> alive(show);

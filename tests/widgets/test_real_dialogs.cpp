@@ -1,6 +1,7 @@
 // The Qt side of the user-interface seam, on real widgets answered from a timer: what the boxes
 // return for each way a person closes them, and that no file dialog costs the open database its
 // locks.
+#include "database/recordset.h"
 #include "support/fixture.h"
 #include "widgets/author_picture.h"
 #include "widgets/qt_ui.h"
