@@ -239,6 +239,7 @@ void ensure_grid_keys(AppContext& ctx) {
             last = what;
             ctx.ui.progress(what, done, total);
         });
+        schema::refresh_statistics(db, true);
     } catch (const DbError& e) {
         ctx.ui.progress(last, 1, 1);
         ctx.ui.set_hourglass(false);

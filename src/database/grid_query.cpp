@@ -17,6 +17,14 @@ namespace {
 
 QString literal(const QString& text) { return u'\'' + sql_escape_text(text) + u'\''; }
 
+// A rate as the engine compares it with the rate column: a number as a number (so that no
+// conversion depends on an index being used), anything else as text, which no rate equals.
+QString rate_literal(const QString& text) {
+    bool number = false;
+    const double v = text.trimmed().toDouble(&number);
+    return number ? QString::number(v, 'g', 17) : literal(text);
+}
+
 QString blob_literal(const QByteArray& bytes) { return QStringLiteral("X'") + QString::fromLatin1(bytes.toHex()) + u'\''; }
 
 QString contains_pattern(const QString& typed) { return QStringLiteral("'*") + sql_escape_pattern(typed) + QStringLiteral("*'"); }
@@ -124,38 +132,83 @@ QString candidates(Database& db, const char* column, const QString& typed) {
 
 }  // namespace
 
-QString GridQuery::engine_condition(Database& db, bool keys_stored) const {
+namespace {
+
+// A name typed in a filter matched inside the names of a column that holds few distinct ones
+// (subjects, languages): the keys of those that contain it, found by walking the column's index
+// from one name to the next, as a clause an index serves. Empty when the column holds too many
+// names for that.
+QString keys_containing(Database& db, const char* column, const QString& typed, const QString& plus) {
+    constexpr int few = 500;
+    QString pattern = u'*' + sql_escape_pattern(typed) + u'*';
+    pattern.replace(QLatin1String("''"), QLatin1String("'"));
+    Statement next = db.prepare_plain(QStringLiteral("SELECT min(%1) FROM quotes WHERE %1 > ?1").arg(QLatin1String(column)));
+    QStringList matching;
+    QVariant key = QByteArray("");
+    for (int names = 0;; ++names) {
+        if (names > few) return QString();
+        next.bind(1, key);
+        if (!next.step() || next.column_is_null(0)) break;
+        key = next.column(0);
+        next.reset();
+        // A key ends with the folded name; a pattern matches it as it matches the name.
+        const QByteArray bytes = key.toByteArray();
+        const qsizetype zero = bytes.indexOf('\0');
+        if (zero >= 0 && jet::like(pattern, QString::fromUtf8(bytes.mid(zero + 1)))) matching << blob_literal(bytes);
+    }
+    if (matching.isEmpty()) return QStringLiteral("0");
+    return QStringLiteral("%1q.%2 IN (%3)").arg(plus, QLatin1String(column), matching.join(u','));
+}
+
+}  // namespace
+
+QString GridQuery::engine_condition(Database& db, bool keys_stored, bool by_order, bool* reads_rows) const {
+    if (reads_rows) *reads_rows = false;
+    const auto row_by_row = [&](const QString& clause) {
+        if (reads_rows) *reads_rows = true;
+        return clause;
+    };
     const Keys k{keys_stored};
     const Filter& f = filter;
+    const QString plus = by_order ? QStringLiteral("+") : QString();
     QStringList clauses;
     if (f.author) {
-        clauses << (f.author->exact ? k.author() + QStringLiteral(" = ") + blob_literal(jet::name_key(f.author->text))
-                                    : k.author() + QStringLiteral(" IN (SELECT name_key FROM %1 WHERE name LIKE ").arg(k.authors()) +
+        clauses << (f.author->exact ? plus + k.author() + QStringLiteral(" = ") + blob_literal(jet::name_key(f.author->text))
+                                    : plus + k.author() + QStringLiteral(" IN (SELECT name_key FROM %1 WHERE name LIKE ").arg(k.authors()) +
                                           contains_pattern(f.author->text) + u')');
     }
     if (f.subject) {
-        clauses << (f.subject->exact ? k.subject() + QStringLiteral(" = ") + blob_literal(jet::name_key(f.subject->text))
-                                     : QStringLiteral("q.subject LIKE ") + contains_pattern(f.subject->text));
+        const QString keys = f.subject->exact || !keys_stored ? QString() : keys_containing(db, "subject_key", f.subject->text, plus);
+        clauses << (f.subject->exact  ? plus + k.subject() + QStringLiteral(" = ") + blob_literal(jet::name_key(f.subject->text))
+                    : keys.isEmpty() ? row_by_row(QStringLiteral("q.subject LIKE ") + contains_pattern(f.subject->text))
+                                     : keys);
     }
-    if (!f.language_contains.isEmpty()) clauses << QStringLiteral("q.language LIKE ") + contains_pattern(f.language_contains);
+    if (!f.language_contains.isEmpty()) {
+        const QString keys = keys_stored ? keys_containing(db, "language_key", f.language_contains, plus) : QString();
+        clauses << (keys.isEmpty() ? row_by_row(QStringLiteral("q.language LIKE ") + contains_pattern(f.language_contains)) : keys);
+    }
     if (!f.text_contains.isEmpty()) {
         clauses << QStringLiteral("q.text LIKE ") + contains_pattern(f.text_contains);
         const QString c = candidates(db, "text", f.text_contains);
         if (!c.isEmpty()) clauses << c;
+        else row_by_row(QString());
     }
     if (!f.note_contains.isEmpty()) {
         clauses << QStringLiteral("q.notes LIKE ") + contains_pattern(f.note_contains);
         const QString c = candidates(db, "notes", f.note_contains);
         if (!c.isEmpty()) clauses << c;
+        else row_by_row(QString());
     }
     if (!f.key.isEmpty()) clauses << QStringLiteral("q.key = ") + f.key;
-    if (!f.rate_from.isEmpty() && f.rate_to.isEmpty()) clauses << QStringLiteral("q.rate = ") + literal(f.rate_from);
-    else if (!f.rate_to.isEmpty() && f.rate_from.isEmpty()) clauses << QStringLiteral("q.rate = ") + literal(f.rate_to);
+    const QString rate = plus + QStringLiteral("q.rate");
+    if (!f.rate_from.isEmpty() && f.rate_to.isEmpty()) clauses << rate + QStringLiteral(" = ") + rate_literal(f.rate_from);
+    else if (!f.rate_to.isEmpty() && f.rate_from.isEmpty()) clauses << rate + QStringLiteral(" = ") + rate_literal(f.rate_to);
     else if (!f.rate_from.isEmpty()) {
         const auto [low, high] = rate_range(f.rate_from, f.rate_to);
-        clauses << QStringLiteral("q.rate >= ") + literal(low) + QStringLiteral(" AND q.rate <= ") + literal(high);
+        clauses << rate + QStringLiteral(" >= ") + rate_literal(low) + QStringLiteral(" AND ") + rate + QStringLiteral(" <= ") +
+                       rate_literal(high);
     }
-    if (f.min_rate) clauses << QStringLiteral("q.rate >= %1").arg(*f.min_rate);
+    if (f.min_rate) clauses << rate + QStringLiteral(" >= %1").arg(*f.min_rate);
     return clauses.join(QStringLiteral(" AND "));
 }
 
@@ -175,20 +228,20 @@ QString GridQuery::random_order_sql(Database& db, const QString& columns, const 
 
 namespace {
 
-// One term of the list's order: what it sorts by (over `q`), and whether downwards.
+// One term of an order: a key column (or a number column) over `q`, and whether downwards.
 struct Term {
     QString expression;
     bool descending = false;
 };
 
-QString rendered(const std::vector<Term>& terms, bool reverse) {
+QString rendered(const std::vector<Term>& terms, size_t from, bool reverse) {
     QStringList out;
-    for (const Term& t : terms) out << t.expression + ((t.descending != reverse) ? QStringLiteral(" DESC") : QString());
+    for (size_t i = from; i < terms.size(); ++i)
+        out << terms[i].expression + ((terms[i].descending != reverse) ? QStringLiteral(" DESC") : QString());
     return out.join(QStringLiteral(", "));
 }
 
-// Compares two values as the engine orders them: null, numbers, texts (under the program's
-// collation), blobs (byte by byte).
+// Compares two values as the engine orders them: null, numbers, texts, blobs (byte by byte).
 int compare_values(const QVariant& a, const QVariant& b) {
     const auto rank = [](const QVariant& v) {
         if (!v.isValid() || v.isNull()) return 0;
@@ -207,22 +260,28 @@ int compare_values(const QVariant& a, const QVariant& b) {
         const double x = a.toDouble(), y = b.toDouble();
         return x < y ? -1 : x > y ? 1 : 0;
     }
-    if (ra == 2) {
-        const QByteArray x = a.toString().toUtf8(), y = b.toString().toUtf8();
-        const int c = jet::compare_nocase(x.constData(), int(x.size()), y.constData(), int(y.size()));
-        return c < 0 ? -1 : c > 0 ? 1 : 0;
-    }
-    const QByteArray x = a.toByteArray(), y = b.toByteArray();
+    const QByteArray x = ra == 2 ? a.toString().toUtf8() : a.toByteArray(), y = ra == 2 ? b.toString().toUtf8() : b.toByteArray();
     const int c = std::memcmp(x.constData(), y.constData(), size_t(std::min(x.size(), y.size())));
     if (c != 0) return c < 0 ? -1 : 1;
     return x.size() < y.size() ? -1 : x.size() > y.size() ? 1 : 0;
 }
 
-// The grid's list read through its indexes. An order whose first column is followed by others
-// (the author, then the text) is read a block of rows alike in that column at a time, the
-// blocks in the column's order and the rows of each by the index in theirs: so the index
-// serves both directions (a descending author with ascending texts within it), and a column
-// with many rows alike (the rows without a note) costs no sort.
+// Two texts under the program's collation; null first.
+int compare_texts(const QVariant& a, const QVariant& b) {
+    if (a.isNull() || b.isNull()) return a.isNull() == b.isNull() ? 0 : a.isNull() ? -1 : 1;
+    const QByteArray x = a.toString().toUtf8(), y = b.toString().toUtf8();
+    const int c = jet::compare_nocase(x.constData(), int(x.size()), y.constData(), int(y.size()));
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+// The grid's list read through its indexes.
+//
+// The engine walks an index in the keys' order; rows whose keys are alike (texts alike in their
+// first letters, or in all but accents) are then put in order here by their whole texts, under
+// the program's collation: such runs are short, and reading them costs nothing beside the walk.
+// An order whose first column goes down while the rest go up (the authors from Z to A, each
+// with its texts from A to Z) is read a block of rows alike in that column at a time, the
+// blocks downwards, so that the index serves both.
 class GridReader : public KeyReader {
 public:
     GridReader(Database& db, Database* writer, const GridQuery& query) : db_(db), writer_(writer), query_(query) {
@@ -245,64 +304,86 @@ public:
             w->rows.reset();
             w->phase = Walk::start;
             w->value = QVariant();
+            w->run.clear();
+            w->handed = 0;
+            w->bulk = false;
         }
         restart_keys();
         plan();
     }
 
     bool forward(std::vector<qint64>& out, int rows) override { return read(forward_, out, rows); }
-    void close() override {
-        forward_.rows.reset();
-        backward_.rows.reset();
-        forward_.phase = backward_.phase = Walk::ended;
-    }
     bool backward(std::vector<qint64>& out, int rows) override { return read(backward_, out, rows); }
+    void close() override {
+        for (Walk* w : {&forward_, &backward_}) {
+            w->rows.reset();
+            w->run.clear();
+            w->phase = Walk::ended;
+        }
+        texts_.reset();
+        values_.reset();
+    }
 
     qint64 count() override {
-        Statement st = db_.prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2").arg(keys_.join(), where(QString())));
+        // A pattern is matched row by row: the table is read straight through (an index walked
+        // would read its rows in another order, one disk read each once they outgrow the cache).
+        const QString from = reads_rows_
+                                 ? QString(keys_.join()).replace(QLatin1String("quotes q "), QLatin1String("quotes q NOT INDEXED "))
+                                 : keys_.join();
+        Statement st = db_.prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2").arg(from, where(QString(), true)));
         return st.step() ? st.column_int64(0) : 0;
     }
 
     int times(qint64 key) override {
         // What was just written is keyed first.
-        if (writer_) restart_keys();
+        restart_keys();
         Statement st = db_.prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2")
-                                             .arg(keys_.join(), where(QStringLiteral("q.key = ?1"))));
+                                             .arg(keys_.join(), where(QStringLiteral("q.key = ?1"), true)));
         st.bind(1, key);
         return st.step() ? int(st.column_int64(0)) : 0;
     }
 
     int compare(qint64 a, qint64 b) override {
         if (!values_) {
-            std::vector<Term> all = first_ ? std::vector<Term>{*first_} : std::vector<Term>{};
-            all.insert(all.end(), rest_.begin(), rest_.end());
-            QStringList expressions;
-            for (const Term& t : all) {
-                QString e = t.expression;
-                e.replace(QStringLiteral(" COLLATE ") + QLatin1String(jet::collation), QString());
-                expressions << e;
-                descending_ << t.descending;
-            }
+            QStringList expressions{QStringLiteral("q.key"), QStringLiteral("1")};
+            for (const Term& t : terms_) expressions << t.expression;
             values_.emplace(db_.prepare_plain(
                 QStringLiteral("SELECT %1 FROM quotes q WHERE q.key = ?1").arg(expressions.join(QStringLiteral(", ")))));
         }
-        const auto read = [&](qint64 key) {
-            QVector<QVariant> v;
+        const auto read_row = [&](qint64 key) {
+            Row r;
             values_->bind(1, key);
-            if (values_->step())
-                for (int c = 0; c < values_->column_count(); ++c) v << values_->column(c);
+            if (values_->step()) r = row_of(*values_);
             values_->reset();
-            return v;
+            return r;
         };
-        const QVector<QVariant> x = read(a), y = read(b);
-        for (int t = 0; t < descending_.size(); ++t) {
-            const int c = compare_values(x.value(t), y.value(t));
-            if (c != 0) return descending_[t] ? -c : c;
+        Row x = read_row(a), y = read_row(b);
+        if (refine_ != Refine::none) {
+            read_texts(x);
+            read_texts(y);
         }
-        return 0;
+        return compare_rows(x, y, false);
     }
 
 private:
+    using Values = QVector<QVariant>;
+    struct Row {
+        qint64 key = 0;
+        int bearers = 1;
+        Values values;                    // of the terms
+        std::optional<QVariant> text, note;  // read when a run needs them
+    };
+    struct Walk {
+        bool reverse = false;
+        enum Phase { start, nulls_first, values, nulls_last, ended } phase = start;
+        QVariant value;  // the block being read
+        std::optional<Statement> rows;
+        std::vector<Row> run;  // rows alike so far, not handed out yet
+        qint64 handed = 0;     // rows handed out
+        bool bulk = false;     // read by the whole-table statement
+    };
+    enum class Refine { none, text, note };
+
     void restart_keys() {
         if (!writer_) return;
         try {
@@ -313,16 +394,11 @@ private:
         }
     }
 
-    struct Walk {
-        bool reverse = false;
-        enum Phase { start, nulls_first, values, nulls_last, ended } phase = start;
-        QVariant value;  // the block being read
-        std::optional<Statement> rows;
-    };
-
-    QString where(const QString& more) const {
+    // The filter and `more`: as written for walking the order (else as written for counting).
+    QString where(const QString& more, bool counting = false) const {
         QStringList all;
-        if (!condition_.isEmpty()) all << condition_;
+        const QString& condition = counting ? count_condition_ : condition_;
+        if (!condition.isEmpty()) all << condition;
         if (!more.isEmpty()) all << more;
         return all.isEmpty() ? QString() : QStringLiteral(" WHERE ") + all.join(QStringLiteral(" AND "));
     }
@@ -330,62 +406,151 @@ private:
     void plan() {
         keys_ = Keys{grid_keys::usable(db_)};
         if (!keys_.stored) grid_keys::use_computed_authors(db_);
-        condition_ = query_.engine_condition(db_, keys_.stored);
+        count_condition_ = query_.engine_condition(db_, keys_.stored, false, &reads_rows_);
+        condition_ = count_condition_;
+        if (!count_condition_.isEmpty() && !reads_rows_) {
+            // Rows so many that the order's index finds a page of them sooner.
+            constexpr int many = 5000;
+            Statement probe = db_.prepare_plain(
+                QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM quotes q WHERE %1 LIMIT %2)").arg(count_condition_).arg(many + 1));
+            if (probe.step() && probe.column_int64(0) > many) condition_ = query_.engine_condition(db_, keys_.stored, true);
+        }
         values_.reset();
-        descending_.clear();
-        first_.reset();
-        rest_.clear();
+        texts_.reset();
         const bool down = query_.direction == Qt::DescendingOrder;
-        const Term key{QStringLiteral("q.key"), false};
-        const std::vector<Term> by_author_and_text{
-            {keys_.author(), false}, {keys_.text(), false}, {sortable_text(), false}, key};
+        const Term author{keys_.author(), false}, text{keys_.text(), false};
+        refine_ = Refine::text;
+        text_down_ = false;
         if (!query_.sort_column) {
-            rest_ = {{QStringLiteral("q.random"), false}, key};
+            terms_ = {{QStringLiteral("q.random"), false}, author};
+            run_ = 0;
+            refine_ = Refine::none;
         } else {
             switch (*query_.sort_column) {
-            case GridQuery::Column::key: rest_ = {{QStringLiteral("q.key"), down}}; break;
+            case GridQuery::Column::key:
+                terms_ = {{QStringLiteral("q.key"), down}};
+                run_ = 0;
+                refine_ = Refine::none;
+                break;
             case GridQuery::Column::text:
-                rest_ = {{keys_.text(), down}, {sortable_text(), down}, {QStringLiteral("q.key"), down}};
+                terms_ = {{keys_.text(), down}};
+                run_ = 1;
+                text_down_ = down;
                 break;
             case GridQuery::Column::author:
-                first_ = Term{keys_.author(), down};
-                rest_ = {{keys_.text(), false}, {sortable_text(), false}, key};
+                terms_ = {{keys_.author(), down}, text};
+                run_ = 2;
                 break;
-            case GridQuery::Column::subject: first_ = Term{keys_.subject(), down}; break;
-            case GridQuery::Column::rate: first_ = Term{QStringLiteral("q.rate"), down}; break;
-            case GridQuery::Column::language: first_ = Term{keys_.language(), down}; break;
+            case GridQuery::Column::subject: terms_ = {{keys_.subject(), down}, author, text}; run_ = 3; break;
+            case GridQuery::Column::rate: terms_ = {{QStringLiteral("q.rate"), down}, author, text}; run_ = 3; break;
+            case GridQuery::Column::language: terms_ = {{keys_.language(), down}, author, text}; run_ = 3; break;
             case GridQuery::Column::note:
-                first_ = Term{keys_.notes(), down};
-                // Notes alike in their first letters: by the whole note.
-                rest_ = {{QStringLiteral("q.notes COLLATE ") + QLatin1String(jet::collation), down}};
+                terms_ = {{keys_.notes(), down}, author, text};
+                run_ = 1;
+                refine_ = Refine::note;
                 break;
             }
-            if (first_ && *query_.sort_column != GridQuery::Column::author)
-                rest_.insert(rest_.end(), by_author_and_text.begin(), by_author_and_text.end());
         }
-        // Blocks where the file keeps the keys and its indexes; with a filter, the engine
-        // chooses (the rows that meet it are found first, and then sorted, when they are few).
-        blocks_ = first_ && keys_.stored && condition_.isEmpty();
+        // Blocks where the first term goes down and the others up, the file keeps the keys and
+        // nothing is filtered out; with a filter, the engine orders the rows that meet it.
+        blocks_ = terms_.size() > 1 && terms_[0].descending && !terms_[1].descending && keys_.stored && condition_.isEmpty();
+        bulk_worth_ = reads_rows_ || condition_ != count_condition_;
+        select_ = QStringLiteral("SELECT q.key, k.bearers");
+        for (const Term& t : terms_) select_ += QStringLiteral(", ") + t.expression;
+        select_ += QStringLiteral(" FROM ") + keys_.join();
     }
 
-    std::vector<Term> whole_order() const {
-        std::vector<Term> all = first_ ? std::vector<Term>{*first_} : std::vector<Term>{};
-        all.insert(all.end(), rest_.begin(), rest_.end());
-        return all;
+    static Row row_of(const Statement& st) {
+        Row r;
+        r.key = sqlite3_column_int64(st.handle(), 0);
+        r.bearers = sqlite3_column_int(st.handle(), 1);
+        for (int c = 2; c < st.column_count(); ++c) r.values << st.column(c);
+        return r;
+    }
+
+    // The whole texts a run is ordered by.
+    void read_texts(Row& r) {
+        if (r.text) return;
+        if (!texts_)
+            texts_.emplace(db_.prepare_plain(QStringLiteral("SELECT %1, q.notes FROM quotes q WHERE q.key = ?1")
+                                                 .arg(jet::sortable_text_sql(QStringLiteral("q.text")))));
+        texts_->bind(1, r.key);
+        if (texts_->step()) {
+            r.text = texts_->column(0);
+            r.note = texts_->column(1);
+        } else {
+            r.text = r.note = QVariant();
+        }
+        texts_->reset();
+    }
+
+    // The list's order of two rows, their terms read (negative: `a` first); `reverse` for the
+    // walk from the end.
+    int compare_rows(const Row& a, const Row& b, bool reverse) const {
+        const auto flip = [&](int c, bool down) { return (down != reverse) ? -c : c; };
+        const int run = refine_ == Refine::none ? int(terms_.size()) : run_;
+        for (int t = 0; t < run; ++t)
+            if (const int c = compare_values(a.values.value(t), b.values.value(t)); c != 0) return flip(c, terms_[size_t(t)].descending);
+        if (refine_ != Refine::none) {
+            if (refine_ == Refine::note) {
+                if (const int c = compare_texts(a.note.value_or(QVariant()), b.note.value_or(QVariant())); c != 0)
+                    return flip(c, terms_[0].descending);
+                for (int t = 1; t < 3; ++t)
+                    if (const int c = compare_values(a.values.value(t), b.values.value(t)); c != 0) return flip(c, false);
+            }
+            if (const int c = compare_texts(a.text.value_or(QVariant()), b.text.value_or(QVariant())); c != 0)
+                return flip(c, text_down_);
+        }
+        // Rows alike in all: by key, as the index gives them.
+        return flip(a.key < b.key ? -1 : a.key > b.key ? 1 : 0, terms_.back().descending && !blocks_);
+    }
+
+    bool same_run(const Row& a, const Row& b) const {
+        // The rows without a note are alike only by author and text as well.
+        const int run = refine_ == Refine::note && a.values.value(0).isNull() ? 3 : run_;
+        for (int t = 0; t < run; ++t)
+            if (compare_values(a.values.value(t), b.values.value(t)) != 0) return false;
+        return true;
+    }
+
+    void hand_out(Walk& w, std::vector<qint64>& out, int& added) {
+        if (w.run.size() > 1 && refine_ != Refine::none) {
+            for (Row& r : w.run) read_texts(r);
+            if (refine_ == Refine::note && w.run.front().values.value(0).isNull()) {
+                // The rows without a note: alike only by author and text.
+                auto from = w.run.begin();
+                while (from != w.run.end()) {
+                    auto to = from + 1;
+                    while (to != w.run.end() && compare_values(to->values.value(1), from->values.value(1)) == 0 &&
+                           compare_values(to->values.value(2), from->values.value(2)) == 0)
+                        ++to;
+                    if (to - from > 1)
+                        std::stable_sort(from, to, [&](const Row& x, const Row& y) { return compare_rows(x, y, w.reverse) < 0; });
+                    from = to;
+                }
+            } else {
+                std::stable_sort(w.run.begin(), w.run.end(), [&](const Row& x, const Row& y) { return compare_rows(x, y, w.reverse) < 0; });
+            }
+        }
+        for (const Row& r : w.run) {
+            for (int n = r.bearers; n > 0; --n) out.push_back(r.key);
+            ++added;
+        }
+        w.handed += qint64(w.run.size());
+        w.run.clear();
     }
 
     void open_block(Walk& w, const QVariant& value) {
-        const QString block = value.isNull() ? first_->expression + QStringLiteral(" IS NULL")
-                                             : first_->expression + QStringLiteral(" = ?1");
-        w.rows.emplace(db_.prepare_plain(QStringLiteral("SELECT q.key, k.bearers FROM %1%2 ORDER BY %3")
-                                             .arg(keys_.join(), where(block), rendered(rest_, w.reverse))));
+        const QString block = value.isNull() ? terms_[0].expression + QStringLiteral(" IS NULL")
+                                             : terms_[0].expression + QStringLiteral(" = ?1");
+        w.rows.emplace(db_.prepare_plain(select_ + where(block) + QStringLiteral(" ORDER BY ") + rendered(terms_, 1, w.reverse)));
         if (!value.isNull()) w.rows->bind(1, value);
     }
 
     // The next value of the blocks' column after `after` (the first with none), upwards or
     // downwards; null when there is none.
     QVariant next_value(bool up, const QVariant* after) {
-        const QString& column = first_->expression;
+        const QString& column = terms_[0].expression;
         Statement st = db_.prepare_plain(
             QStringLiteral("SELECT %1(%2) FROM quotes q%3")
                 .arg(up ? QStringLiteral("min") : QStringLiteral("max"), column,
@@ -403,12 +568,11 @@ private:
                 return false;
             }
             w.phase = Walk::values;
-            w.rows.emplace(db_.prepare_plain(QStringLiteral("SELECT q.key, k.bearers FROM %1%2 ORDER BY %3")
-                                                 .arg(keys_.join(), where(QString()), rendered(whole_order(), w.reverse))));
+            w.rows.emplace(db_.prepare_plain(select_ + where(QString()) + QStringLiteral(" ORDER BY ") + rendered(terms_, 0, w.reverse)));
             return true;
         }
         // Blocks upwards: the rows without a value first, as the engine sorts them.
-        const bool up = first_->descending == w.reverse;
+        const bool up = terms_[0].descending == w.reverse;
         if (w.phase == Walk::start && up) {
             w.phase = Walk::nulls_first;
             open_block(w, QVariant());
@@ -432,17 +596,33 @@ private:
         return false;
     }
 
+    // Hands out at least `rows` rows (each as often as its author's name is entered), whole
+    // runs only; false once the list has ended.
     bool read(Walk& w, std::vector<qint64>& out, int rows) {
         int added = 0;
-        while (added < rows) {
-            if (!w.rows && !open_next(w)) return false;
-            sqlite3_stmt* h = w.rows->handle();
-            while (added < rows && w.rows->step()) {
-                const qint64 key = sqlite3_column_int64(h, 0);
-                for (int n = sqlite3_column_int(h, 1); n > 0; --n) out.push_back(key);
-                ++added;
+        if (!w.reverse && !w.bulk && !blocks_ && w.phase == Walk::values && w.handed >= 1000 && bulk_worth_) {
+            // Read on beyond the first pages: the rows that meet a filter are found in one pass
+            // over the table and sorted, rather than by an index walk that reads the table in
+            // its order; the rows handed out are passed over (the order is the same, to the key).
+            w.rows.emplace(db_.prepare_plain(QString(select_).replace(QLatin1String("quotes q "), QLatin1String("quotes q NOT INDEXED ")) +
+                                             where(QString()) + QStringLiteral(" ORDER BY ") + rendered(terms_, 0, false)));
+            w.run.clear();
+            for (qint64 skipped = 0; skipped < w.handed && w.rows->step(); ++skipped) {
             }
-            if (added < rows) w.rows.reset();
+            w.bulk = true;
+        }
+        while (added < rows) {
+            if (!w.rows && !open_next(w)) {
+                hand_out(w, out, added);
+                return false;
+            }
+            if (!w.rows->step()) {
+                w.rows.reset();
+                continue;
+            }
+            Row r = row_of(*w.rows);
+            if (!w.run.empty() && (run_ == 0 || !same_run(w.run.front(), r))) hand_out(w, out, added);
+            w.run.push_back(std::move(r));
         }
         return true;
     }
@@ -451,13 +631,17 @@ private:
     Database* writer_;
     GridQuery query_;
     Keys keys_{false};
-    QString condition_;
-    std::optional<Term> first_;  // the column read a block at a time
-    std::vector<Term> rest_;     // the order within a block (the whole order without blocks)
+    QString condition_, count_condition_;
+    std::vector<Term> terms_;  // the order the indexes give
+    int run_ = 0;              // the first terms whose equal values make a run to put in order here
+    Refine refine_ = Refine::none;
+    bool text_down_ = false;   // texts in a run, downwards
     bool blocks_ = false;
+    bool bulk_worth_ = false;  // a filter no index serves: past the first pages, read in one pass
+    bool reads_rows_ = false;  // the filter matches patterns in each row's texts
+    QString select_;
     Walk forward_, backward_{true};
-    std::optional<Statement> values_;  // the order's values of one row
-    QVector<bool> descending_;
+    std::optional<Statement> values_, texts_;
 };
 
 }  // namespace

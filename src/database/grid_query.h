@@ -68,7 +68,12 @@ struct GridQuery {
     // values as literals; empty: every quotation. `keys_stored`: the file keeps the sort keys
     // (else they are computed as the rows are read). `search_index`: the substring index may be
     // asked for the candidates of a text or note clause where it is the cheaper plan.
-    QString engine_condition(Database& db, bool keys_stored) const;
+    // `by_order`: the equality and range clauses are written so that no index serves them (a
+    // unary plus), for when so many rows meet them that walking the order's index finds a page
+    // sooner than finding them all and sorting them.
+    // `reads_rows` is told whether a clause matches a pattern in each row's texts, which no
+    // index serves.
+    QString engine_condition(Database& db, bool keys_stored, bool by_order = false, bool* reads_rows = nullptr) const;
 
     // For the engine: "SELECT <columns> FROM quotes q JOIN author_keys k ..." with the filter and
     // `more` (a condition over q), in the random order. On a file this program may write, the

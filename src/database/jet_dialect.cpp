@@ -309,11 +309,12 @@ bool match_ascii(const Pattern& pat, const unsigned char* s, int n, bool& decide
     case Pattern::suffix: return n >= m && equal_at(n - m);
     case Pattern::contains: {
         if (m == 0) return true;
-        // Fold the value into a buffer, then let the library's search (memchr underneath) run.
-        static thread_local std::string folded;
-        folded.resize(size_t(n));
-        for (int i = 0; i < n; ++i) folded[size_t(i)] = char(ascii_lower(s[i]));
-        return std::string_view(folded).find(lit) != std::string_view::npos;
+        // The literal's first byte in either case, then the rest: one pass, nothing copied.
+        const unsigned char first = static_cast<unsigned char>(lit[0]);
+        const unsigned char case_bit = first >= 'a' && first <= 'z' ? 0x20 : 0;
+        for (int at = 0; at + m <= n; ++at)
+            if ((s[at] | case_bit) == first && equal_at(at)) return true;
+        return false;
     }
     case Pattern::general: break;
     }

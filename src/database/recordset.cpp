@@ -338,14 +338,27 @@ int RecordSet::count() const {
     return int(keys_.size());
 }
 
+// Whether a row is there, without counting a large list while the row is among those read.
+bool RecordSet::holds(int index) const {
+    if (index < 0) return false;
+    if (reader_ && size_t(index) < keys_.size()) return true;
+    return index < count();
+}
+
 bool RecordSet::eof() const {
     load_keys();
-    return count() == 0 || current_ >= count();
+    return !holds(current_ < 0 ? 0 : current_);
 }
 
 bool RecordSet::bof() const {
     load_keys();
-    return count() == 0 || current_ < 0;
+    return !holds(0) || current_ < 0;
+}
+
+int RecordSet::known_count() const {
+    load_keys();
+    if (!reader_ || head_ended_) return count();
+    return int(total_ >= 0 ? total_ : qint64(keys_.size()));
 }
 
 int RecordSet::record_count() const {
@@ -355,7 +368,7 @@ int RecordSet::record_count() const {
 
 int RecordSet::absolute_position() const {
     load_keys();
-    if (on_deleted_ || current_ < 0 || current_ >= count()) return -1;
+    if (on_deleted_ || !holds(current_)) return -1;
     return current_;
 }
 
@@ -367,14 +380,13 @@ void RecordSet::set_current(int index) {
 
 void RecordSet::set_absolute_position(int position) {
     load_keys();
-    if (position < 0 || position >= count())
-        throw DbError(db_errors::invalid_argument, QStringLiteral("Invalid argument."));
+    if (!holds(position)) throw DbError(db_errors::invalid_argument, QStringLiteral("Invalid argument."));
     set_current(position);
 }
 
 void RecordSet::move_first() {
     load_keys();
-    if (count() == 0) no_current_record();
+    if (!holds(0)) no_current_record();
     set_current(0);
 }
 
@@ -390,20 +402,20 @@ void RecordSet::move_next() {
         set_current(current_);
         return;
     }
-    if (count() == 0 || current_ >= count()) no_current_record();
+    if (!holds(current_ < 0 ? 0 : current_)) no_current_record();
     set_current(current_ + 1);
 }
 
 void RecordSet::move_previous() {
     load_keys();
-    if (count() == 0 || current_ < 0) no_current_record();
+    if (!holds(0) || current_ < 0) no_current_record();
     set_current(current_ - 1);
 }
 
 void RecordSet::require_current() const {
     load_keys();
     if (on_deleted_) throw DbError(db_errors::record_is_deleted, QStringLiteral("Record is deleted."));
-    if (current_ < 0 || current_ >= count()) no_current_record();
+    if (!holds(current_)) no_current_record();
 }
 
 int RecordSet::field_index(const QString& name) const {
@@ -417,11 +429,13 @@ int RecordSet::field_index(const QString& name) const {
 
 const RecordSet::Row* RecordSet::row(int index) const {
     load_keys();
-    if (index < 0 || index >= count()) return nullptr;
+    // The rows of a large list's first page are there before its count.
+    const int known = reader_ && size_t(index) < keys_.size() ? int(keys_.size()) : count();
+    if (index < 0 || index >= known) return nullptr;
     if (key_expr_.isEmpty()) return &rows_[size_t(index)];
     auto hit = cache_.constFind(index);
     if (hit == cache_.cend()) {
-        fetch_rows(std::max(0, index - 8), std::min(count() - 1, index + 40));
+        fetch_rows(std::max(0, index - 8), std::min(known - 1, index + 40));
         hit = cache_.constFind(index);
         if (hit == cache_.cend()) return nullptr;
     }

@@ -102,6 +102,9 @@ public:
     bool eof() const;
     bool bof() const;
     int record_count() const;
+    // The count when it is known without counting (a large list counts after its first page);
+    // else the rows read so far.
+    int known_count() const;
     int absolute_position() const;  // -1 when there is no current row
     void set_absolute_position(int position);
     void move_first();
@@ -185,6 +188,7 @@ private:
     using Row = QVector<QVariant>;
 
     void classify();
+    bool holds(int index) const;
     void load_keys() const;
     void load_all() const;                 // a large list's keys, all of them
     qint64 key_of(int index) const;        // the key of a row, read when not yet read

@@ -206,8 +206,10 @@ qint64 rows_in_statistics(Database& db, const char* table) {
 // index over every quotation for each grid query. Gathered (on a sample, so it takes a moment
 // even for a million quotations) when missing, and again when a table has since grown well
 // beyond what they say; the highest rowid stands for the row count, which costs nothing to read.
-void refresh_statistics(Database& db) {
-    bool stale = !has_object(db, "sqlite_stat1");
+}  // namespace
+
+void refresh_statistics(Database& db, bool now) {
+    bool stale = now || !has_object(db, "sqlite_stat1");
     for (const char* table : {"quotes", "authors"}) {
         if (stale) break;
         const qint64 known = rows_in_statistics(db, table);
@@ -233,8 +235,6 @@ void refresh_statistics(Database& db) {
     db.execute(QStringLiteral("ANALYZE sqlite_schema"));
 }
 
-}  // namespace
-
 void prepare_for_use(Database& db) {
     // This only makes the file faster to use. Another program may hold the file's write
     // lock meanwhile: the file is then used as it is, and the work is done at a later opening.
@@ -245,10 +245,11 @@ void prepare_for_use(Database& db) {
             // with its progress shown (see startup).
             if (db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong() > keyed_on_open_up_to) return;
             grid_keys::add(db);
+            refresh_statistics(db, true);
         }
         if (db.is_table(QStringLiteral("authors")) && !has_object(db, "authors_by_random"))
             db.execute(QString::fromLatin1(author_random_index_sql));
-        if (db.is_table(QStringLiteral("authors"))) refresh_statistics(db);
+        if (db.is_table(QStringLiteral("authors"))) refresh_statistics(db, false);
     } catch (const DbError&) {
     }
 }

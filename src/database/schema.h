@@ -22,6 +22,10 @@ QStringList missing_objects(Database& db);
 inline constexpr qint64 keyed_on_open_up_to = 50000;
 void prepare_for_use(Database& db);
 
+// The query planner's statistics, gathered (on a sample) when missing or when the tables have
+// grown well beyond what they say, or `now`: after the program added indexes.
+void refresh_statistics(Database& db, bool now);
+
 // Every base table, in creation order.
 QStringList table_names();
 

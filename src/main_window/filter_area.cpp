@@ -167,6 +167,7 @@ void FilterArea::wire() {
     connect(&edit_, &EditArea::filter_requested, this, &FilterArea::b_filter_Click);
     // Counters follow every change of the quotations, whichever window made it.
     connect(&ctx_.events, &AppEvents::quotes_changed, this, &FilterArea::Update_record_count);
+    connect(&list_.model(), &RecordSetModel::rows_counted, this, &FilterArea::Update_record_count);
     connect(&ctx_.events, &AppEvents::show_quotes_requested, this, &FilterArea::show_quotes_of);
 }
 
@@ -295,7 +296,8 @@ void FilterArea::Update_record_count() {
     qint64 total = 0;
     guarded(ctx_.ui, [&] { total = counts_.total(); });
     int rows = 0;
-    guarded(ctx_.ui, [&] { rows = list_.recordset() ? list_.recordset()->record_count() : 0; });
+    // A large list is counted once its first page is shown: the count follows.
+    guarded(ctx_.ui, [&] { rows = list_.recordset() ? list_.recordset()->known_count() : 0; });
     l_records_filtered->setText(QStringLiteral("Records Filtered:") + QString::number(rows) + u'/' + QString::number(total));
     l_records_selected->setText(QStringLiteral("Records Selected:") + QString::number(list_.selected_count()));
 }

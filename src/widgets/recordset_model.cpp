@@ -11,9 +11,27 @@ RecordSetModel::RecordSetModel(QVector<GridColumn> columns, QObject* parent)
     connect(&reading_, &QTimer::timeout, this, &RecordSetModel::read_on);
 }
 
+// After the first page was shown: the count (the rows it adds come in), then the rest of the
+// keys, a slice at a time.
 void RecordSetModel::read_on() {
     if (!rs_) return;
     try {
+        const int rows = rs_->record_count();
+        if (rows != last_rows_) {
+            if (rows > last_rows_) {
+                beginInsertRows(QModelIndex(), last_rows_, rows - 1);
+                last_rows_ = rows;
+                endInsertRows();
+            } else {
+                beginRemoveRows(QModelIndex(), rows, last_rows_ - 1);
+                last_rows_ = rows;
+                endRemoveRows();
+            }
+        }
+        if (!counted_) {
+            counted_ = true;
+            emit rows_counted();
+        }
         if (rs_->read_more(15)) reading_.start();
     } catch (const DbError& e) {
         failed(e.number(), e.description());
@@ -47,9 +65,10 @@ void RecordSetModel::set_recordset(RecordSet* rs) {
             beginResetModel();
             failing_ = false;
             forget_selection();
+            last_rows_ = known_rows();
             endResetModel();
             emit selection_changed();
-            if (!rs_->fully_read()) reading_.start();
+            start_reading();
         };
         connect(rs_, &RecordSet::reset, this, reset);
         // One row in or out: the view is told just that, and the selection keeps its other rows.
@@ -60,12 +79,14 @@ void RecordSetModel::set_recordset(RecordSet* rs) {
         });
         connect(rs_, &RecordSet::row_removed, this, [this] {
             shift_selection();
+            last_rows_ = known_rows();
             endRemoveRows();
             emit selection_changed();
         });
         connect(rs_, &RecordSet::inserting_row, this, [this](int row) { beginInsertRows(QModelIndex(), row, row); });
         connect(rs_, &RecordSet::row_inserted, this, [this] {
             shift_selection();
+            last_rows_ = known_rows();
             endInsertRows();
         });
         connect(rs_, &RecordSet::row_changed, this,
@@ -76,7 +97,8 @@ void RecordSetModel::set_recordset(RecordSet* rs) {
             emit headerDataChanged(Qt::Vertical, first, last);
         });
         connect(rs_, &QObject::destroyed, this, [this] { set_recordset(nullptr); });
-        if (!rs_->fully_read()) reading_.start();
+        last_rows_ = known_rows();
+        start_reading();
     }
     endResetModel();
     emit selection_changed();
@@ -91,13 +113,29 @@ void RecordSetModel::before_paint() {
     }
 }
 
-int RecordSetModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || !rs_) return 0;
+// The rows the view is told of: those of the first page until the list is counted.
+int RecordSetModel::known_rows() const {
     try {
-        last_rows_ = rs_->record_count();
+        return rs_ ? rs_->known_count() : 0;
     } catch (const DbError& e) {
         failed(e.number(), e.description());
+        return 0;
     }
+}
+
+void RecordSetModel::start_reading() {
+    counted_ = false;
+    bool done = true;
+    try {
+        done = rs_->fully_read();
+    } catch (const DbError&) {
+    }
+    if (done) counted_ = true;
+    else reading_.start();
+}
+
+int RecordSetModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !rs_) return 0;
     return last_rows_;
 }
 

@@ -55,6 +55,8 @@ public:
 
 signals:
     void selection_changed();
+    // A large list, shown from its first page, is counted now.
+    void rows_counted();
     void engine_error(int number, const QString& description);
 
 private:
@@ -71,7 +73,10 @@ private:
     int anchor_ = -1;              // the last row picked, where Shift extends from
     // A large list's keys read on while nothing else happens, a few milliseconds at a time.
     QTimer reading_;
+    bool counted_ = true;
     void read_on();
+    void start_reading();
+    int known_rows() const;
     mutable int last_rows_ = 0;
     mutable bool failing_ = false;
 };
