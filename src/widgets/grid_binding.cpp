@@ -145,6 +145,8 @@ void GridBinding::show_row(int row) {
         view_->clearSelection();
         return;
     }
+    // A row beyond the first page of a list not counted yet: the view learns of every row first.
+    if (row >= model_->rowCount()) guarded(ui_, [&] { model_->catch_up(); });
     const int column = std::max(0, view_->currentIndex().column());
     view_->setCurrentIndex(model_->index(row, column));
     view_->scrollTo(model_->index(row, column));

@@ -16,6 +16,16 @@ RecordSetModel::RecordSetModel(QVector<GridColumn> columns, QObject* parent)
 void RecordSetModel::read_on() {
     if (!rs_) return;
     try {
+        catch_up();
+        if (rs_->read_more(15)) reading_.start();
+    } catch (const DbError& e) {
+        failed(e.number(), e.description());
+    }
+}
+
+void RecordSetModel::catch_up() {
+    if (!rs_) return;
+    {
         const int rows = rs_->record_count();
         if (rows != last_rows_) {
             if (rows > last_rows_) {
@@ -32,9 +42,6 @@ void RecordSetModel::read_on() {
             counted_ = true;
             emit rows_counted();
         }
-        if (rs_->read_more(15)) reading_.start();
-    } catch (const DbError& e) {
-        failed(e.number(), e.description());
     }
 }
 

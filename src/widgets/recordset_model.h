@@ -47,6 +47,8 @@ public:
 
     // Called before the view paints: rows changed since they were read are read again.
     void before_paint();
+    // The view is told of every row of the list, counted now if it was not yet. Throws DbError.
+    void catch_up();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
