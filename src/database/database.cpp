@@ -361,7 +361,7 @@ void Database::load_schema() {
 
 // A like on the text or the notes of the quotations also asks the substring index for its
 // candidates: "text like '*love*'" becomes "(text like '*love*' AND key IN (SELECT rowid FROM
-// quotes_search WHERE quotes_search MATCH 'text : "love"'))". The index gives every row that can
+// quotes_text_search WHERE quotes_text_search MATCH '"lov" AND "ove"'))". The index gives every row that can
 // match and perhaps some more; the like still judges each, so the rows are the same.
 QString Database::add_search_prefilter(const QString& sql) {
     using namespace sql_text;
@@ -397,8 +397,7 @@ QString Database::add_search_prefilter(const QString& sql) {
         out += QStringView(sql).mid(copied, start - copied);
         out += u'(';
         out += QStringView(sql).mid(start, t[i + 2].end - start);
-        out +=
-               QStringLiteral(" AND key IN (SELECT rowid FROM quotes_search WHERE quotes_search MATCH '%1'))").arg(quoted);
+        out += QStringLiteral(" AND key IN (SELECT rowid FROM %1 WHERE %1 MATCH '%2'))").arg(search_index::table_of(column), quoted);
         copied = t[i + 2].end;
         i += 2;
     }

@@ -123,11 +123,12 @@ QString candidates(Database& db, const char* column, const QString& typed) {
     const QString match = search_index::Prefilter(db.handle()).match(QLatin1String(column), pattern);
     if (match.isEmpty()) return QString();
     constexpr int few = 20000;
-    Statement probe = db.prepare_plain(QStringLiteral(
-        "SELECT count(*) FROM (SELECT 1 FROM quotes_search WHERE quotes_search MATCH ?1 LIMIT %1)").arg(few));
+    const QString table = search_index::table_of(QLatin1String(column));
+    Statement probe = db.prepare_plain(
+        QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 WHERE %1 MATCH ?1 LIMIT %2)").arg(table).arg(few));
     probe.bind(1, match);
     if (!probe.step() || probe.column_int64(0) >= few) return QString();
-    return QStringLiteral("q.key IN (SELECT rowid FROM quotes_search WHERE quotes_search MATCH %1)").arg(literal(match));
+    return QStringLiteral("q.key IN (SELECT rowid FROM %1 WHERE %1 MATCH %2)").arg(table, literal(match));
 }
 
 }  // namespace

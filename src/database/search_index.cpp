@@ -11,7 +11,11 @@
 
 namespace search_index {
 
-bool exists(Database& db) { return db.is_table(QString::fromLatin1(table)); }
+QString table_of(const QString& column) { return QStringLiteral("quotes_%1_search").arg(column.toLower()); }
+
+bool exists(Database& db) {
+    return db.is_table(QStringLiteral("quotes_text_search")) && db.is_table(QStringLiteral("quotes_notes_search"));
+}
 
 qint64 estimated_size(Database& db) {
     return db.scalar(QStringLiteral("SELECT coalesce(sum(length(CAST(text AS BLOB))), 0) + "
@@ -22,26 +26,39 @@ qint64 estimated_size(Database& db) {
 
 void build(Database& db, const std::function<void(qint64, qint64)>& progress) {
     Database::Transaction all_or_none(db);
-    db.execute(QStringLiteral(
-        "CREATE VIRTUAL TABLE quotes_search USING fts5(text, notes, content='quotes', content_rowid='key', "
-        "tokenize='trigram');"
-        "CREATE TRIGGER quotes_search_insert AFTER INSERT ON quotes BEGIN "
-        "INSERT INTO quotes_search(rowid, text, notes) VALUES (new.key, new.text, new.notes); END;"
-        "CREATE TRIGGER quotes_search_delete AFTER DELETE ON quotes BEGIN "
-        "INSERT INTO quotes_search(quotes_search, rowid, text, notes) VALUES ('delete', old.key, old.text, old.notes); END;"
-        "CREATE TRIGGER quotes_search_update AFTER UPDATE OF key, text, notes ON quotes BEGIN "
-        "INSERT INTO quotes_search(quotes_search, rowid, text, notes) VALUES ('delete', old.key, old.text, old.notes); "
-        "INSERT INTO quotes_search(rowid, text, notes) VALUES (new.key, new.text, new.notes); END;"));
+    // The index of earlier versions (both columns in one table, with the places of every run)
+    // gives way.
+    db.execute_plain(QStringLiteral("DROP TRIGGER IF EXISTS quotes_search_insert; DROP TRIGGER IF EXISTS quotes_search_delete;"
+                                    "DROP TRIGGER IF EXISTS quotes_search_update; DROP TABLE IF EXISTS quotes_search;"));
+    for (const char* c : {"text", "notes"}) {
+        const QString column = QString::fromLatin1(c), t = table_of(column);
+        db.execute_plain(QStringLiteral(
+            "CREATE VIRTUAL TABLE %1 USING fts5(%2, content='quotes', content_rowid='key', tokenize='trigram', "
+            "detail=none, columnsize=0);"
+            "CREATE TRIGGER %1_insert AFTER INSERT ON quotes BEGIN "
+            "INSERT INTO %1(rowid, %2) VALUES (new.key, new.%2); END;"
+            "CREATE TRIGGER %1_delete AFTER DELETE ON quotes BEGIN "
+            "INSERT INTO %1(%1, rowid, %2) VALUES ('delete', old.key, old.%2); END;"
+            "CREATE TRIGGER %1_update AFTER UPDATE OF key, %2 ON quotes BEGIN "
+            "INSERT INTO %1(%1, rowid, %2) VALUES ('delete', old.key, old.%2); "
+            "INSERT INTO %1(rowid, %2) VALUES (new.key, new.%2); END;")
+                             .arg(t, column));
+    }
     const qint64 last = db.scalar(QStringLiteral("SELECT coalesce(max(key), 0) FROM quotes")).toLongLong();
-    Statement fill = db.prepare(
-        QStringLiteral("INSERT INTO quotes_search(rowid, text, notes) SELECT key, text, notes FROM quotes WHERE key > ? AND key <= ?"));
+    Statement text = db.prepare_plain(QStringLiteral(
+        "INSERT INTO quotes_text_search(rowid, text) SELECT key, text FROM quotes WHERE key > ?1 AND key <= ?2"));
+    Statement notes = db.prepare_plain(QStringLiteral(
+        "INSERT INTO quotes_notes_search(rowid, notes) SELECT key, notes FROM quotes WHERE key > ?1 AND key <= ?2 "
+        "AND notes IS NOT NULL"));
     constexpr qint64 step = 20000;
     for (qint64 from = 0; from < last; from += step) {
         if (progress) progress(from, last);
-        fill.bind(1, from);
-        fill.bind(2, from + step);
-        fill.step();
-        fill.reset();
+        for (Statement* st : {&text, &notes}) {
+            st->bind(1, from);
+            st->bind(2, from + step);
+            st->step();
+            st->reset();
+        }
     }
     if (progress) progress(last, last);
     all_or_none.commit();
@@ -147,34 +164,39 @@ const QVector<char32_t>& Prefilter::more_variants(char32_t c) {
 }
 
 QString Prefilter::match(const QString& column, const QString& pattern) {
-    // The longest run, and with it any other of three characters or more, with the letters the
-    // index folds differently from the program asked for too, as long as that stays a small
-    // query.
+    Q_UNUSED(column);
+    // Each run of three characters of the pattern's plain runs is one term, with the letters the
+    // index folds differently from the program asked for too; a few of them, spread over the
+    // longest runs, find the candidates as well as all would.
     std::vector<std::u32string> runs = literal_runs(pattern);
     runs.erase(std::remove_if(runs.begin(), runs.end(), [](const std::u32string& r) { return r.size() < 3; }), runs.end());
     if (runs.empty()) return QString();
     std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
     QStringList terms;
     for (const std::u32string& run : runs) {
-        std::vector<std::u32string> spellings{run};
-        for (size_t i = 0; i < run.size() && spellings.size() <= 16; ++i) {
-            const QVector<char32_t>& more = more_variants(run[i]);
-            const size_t n = spellings.size();
-            for (char32_t v : more)
-                for (size_t s = 0; s < n; ++s) {
-                    std::u32string other = spellings[s];
-                    other[i] = v;
-                    spellings.push_back(other);
-                }
+        const size_t count = run.size() - 2;
+        const size_t stride = std::max<size_t>(1, count / 4);
+        for (size_t at = 0; at < count && terms.size() < 6; at += stride) {
+            const std::u32string trigram = run.substr(at, 3);
+            std::vector<std::u32string> spellings{trigram};
+            for (size_t i = 0; i < 3 && spellings.size() <= 16; ++i) {
+                const QVector<char32_t>& more = more_variants(trigram[i]);
+                const size_t n = spellings.size();
+                for (char32_t v : more)
+                    for (size_t s = 0; s < n; ++s) {
+                        std::u32string other = spellings[s];
+                        other[i] = v;
+                        spellings.push_back(other);
+                    }
+            }
+            if (spellings.size() > 16) continue;  // too many spellings: this run of three says nothing
+            QStringList alternatives;
+            for (const std::u32string& sp : spellings) alternatives << phrase(sp);
+            const QString term = alternatives.size() == 1 ? alternatives.first() : u'(' + alternatives.join(QStringLiteral(" OR ")) + u')';
+            if (!terms.contains(term)) terms << term;
         }
-        if (spellings.size() > 16) continue;  // too many spellings: this run says nothing
-        QStringList alternatives;
-        for (const std::u32string& s : spellings) alternatives << phrase(s);
-        terms << (alternatives.size() == 1 ? alternatives.first() : u'(' + alternatives.join(QStringLiteral(" OR ")) + u')');
-        if (terms.size() == 2) break;
     }
-    if (terms.isEmpty()) return QString();
-    return column + QStringLiteral(" : ") + (terms.size() == 1 ? terms.first() : u'(' + terms.join(QStringLiteral(" AND ")) + u')');
+    return terms.join(QStringLiteral(" AND "));
 }
 
 }  // namespace search_index

@@ -284,7 +284,7 @@ private slots:
         auto db = Database::open(path);
         QVERIFY(search_index::exists(*db));
         QCOMPARE(db->scalar("select count(*) from quotes where text like '*number 1999*'").toInt(), 11);
-        QVERIFY(db->translate("select key from quotes where text like '*number 1999*'").contains("quotes_search"));
+        QVERIFY(db->translate("select key from quotes where text like '*number 1999*'").contains("quotes_text_search"));
         bool said_how_long = false;
         for (const ScriptedUi::Shown& s : ui.log)
             if (s.kind == "progress" && s.text.contains("search index") && s.text.contains(" s.")) said_how_long = true;
