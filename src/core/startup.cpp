@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -209,13 +210,21 @@ void ensure_search_index(AppContext& ctx) {
     const qint64 needed = search_index::estimated_size(db);
     const QStorageInfo disk(QFileInfo(ctx.database_path).absolutePath());
     if (disk.isValid() && disk.bytesAvailable() < 2 * needed + (64 << 20)) return;  // searches read the collection through
-    // About 60,000 quotations a second on an ordinary machine.
-    const QString what = QStringLiteral("Sentara builds the search index of its %1 quotations, once: about %2 s.")
-                             .arg(quotes)
-                             .arg(std::max<qint64>(1, quotes / 60000));
+    // The time left is told from the pace so far, once there is one.
+    QElapsedTimer clock;
+    clock.start();
+    QString what;
     ctx.ui.set_hourglass(true);
     try {
-        search_index::build(db, [&](qint64 done, qint64 total) { ctx.ui.progress(what, done, total); });
+        search_index::build(db, [&](qint64 done, qint64 total) {
+            what = QStringLiteral("Sentara builds the search index of its %1 quotations, once.").arg(quotes);
+            if (done > 0 && done < total && clock.elapsed() > 500) {
+                const qint64 ms = clock.elapsed() * (total - done) / done;
+                what += ms >= 60000 ? QStringLiteral(" About %1 min left.").arg((ms + 30000) / 60000)
+                                    : QStringLiteral(" About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
+            }
+            ctx.ui.progress(what, done, total);
+        });
     } catch (const DbError& e) {
         ctx.ui.progress(what, 1, 1);
         ctx.ui.set_hourglass(false);

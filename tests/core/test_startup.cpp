@@ -285,10 +285,10 @@ private slots:
         QVERIFY(search_index::exists(*db));
         QCOMPARE(db->scalar("select count(*) from quotes where text like '*number 1999*'").toInt(), 11);
         QVERIFY(db->translate("select key from quotes where text like '*number 1999*'").contains("quotes_text_search"));
-        bool said_how_long = false;
+        bool shown = false;
         for (const ScriptedUi::Shown& s : ui.log)
-            if (s.kind == "progress" && s.text.contains("search index") && s.text.contains(" s.")) said_how_long = true;
-        QVERIFY(said_how_long);
+            if (s.kind == "progress" && s.text.contains("search index")) shown = true;
+        QVERIFY(shown);
         db.reset();
         ScriptedUi again;  // built once: the next start says nothing of it
         QVERIFY(start(again));
