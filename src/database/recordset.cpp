@@ -350,11 +350,6 @@ bool RecordSet::eof() const {
     return !holds(current_ < 0 ? 0 : current_);
 }
 
-bool RecordSet::bof() const {
-    load_keys();
-    return !holds(0) || current_ < 0;
-}
-
 int RecordSet::known_count() const {
     load_keys();
     if (!reader_ || head_ended_) return count();
@@ -390,12 +385,6 @@ void RecordSet::move_first() {
     set_current(0);
 }
 
-void RecordSet::move_last() {
-    load_keys();
-    if (count() == 0) no_current_record();
-    set_current(count() - 1);
-}
-
 void RecordSet::move_next() {
     load_keys();
     if (on_deleted_) {  // the row after a deleted one has taken its place
@@ -404,12 +393,6 @@ void RecordSet::move_next() {
     }
     if (!holds(current_ < 0 ? 0 : current_)) no_current_record();
     set_current(current_ + 1);
-}
-
-void RecordSet::move_previous() {
-    load_keys();
-    if (!holds(0) || current_ < 0) no_current_record();
-    set_current(current_ - 1);
 }
 
 void RecordSet::require_current() const {
@@ -564,13 +547,6 @@ int RecordSet::position_of(const QVariant& bm) const {
     return it == keys_.end() ? -1 : int(it - keys_.begin());
 }
 
-bool RecordSet::has_bookmark(const QVariant& bm) const { return position_of(bm) >= 0; }
-
-void RecordSet::set_bookmark(const QVariant& bm) {
-    const int p = position_of(bm);
-    if (p < 0) throw DbError(3159, QStringLiteral("Not a valid bookmark."));
-    set_current(p);
-}
 
 int RecordSet::find_in_memory(const QString& condition, bool& understood) const {
     // The conditions windows search with: a field, "=" or "like", and one literal.
@@ -611,7 +587,6 @@ int RecordSet::find_in_memory(const QString& condition, bool& understood) const 
 
 bool RecordSet::find_first(const QString& condition) {
     load_keys();
-    no_match_ = true;
     int found = -1;
     if (key_expr_.isEmpty()) {
         bool understood = false;
@@ -643,7 +618,6 @@ bool RecordSet::find_first(const QString& condition) {
         }
     }
     if (found < 0) return false;
-    no_match_ = false;
     set_current(found);
     return true;
 }
@@ -667,11 +641,6 @@ void RecordSet::set_value(const QString& name, const QVariant& v) {
     const int idx = field_index(name);
     if (idx < 0) throw DbError(3265, QStringLiteral("Item '%1' not found in this collection.").arg(name));
     pending_.insert(idx, v);
-}
-
-void RecordSet::cancel_update() {
-    edit_mode_ = EditMode::none;
-    pending_.clear();
 }
 
 void RecordSet::update() {
@@ -923,7 +892,6 @@ void RecordSet::requery() {
     pending_.clear();
     edit_mode_ = EditMode::none;
     on_deleted_ = false;
-    no_match_ = false;
     load_keys();
     emit reset();
 }

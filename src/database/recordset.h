@@ -100,7 +100,6 @@ public:
 
     // Navigation. Moving past either end is an error 3021, as is reading with no current row.
     bool eof() const;
-    bool bof() const;
     int record_count() const;
     // The count when it is known without counting (a large list counts after its first page);
     // else the rows read so far.
@@ -108,23 +107,16 @@ public:
     int absolute_position() const;  // -1 when there is no current row
     void set_absolute_position(int position);
     void move_first();
-    void move_last();
     void move_next();
-    void move_previous();
     // Makes the first row that meets the SQL condition current; returns false (and leaves the
     // current row alone) when none does.
     bool find_first(const QString& condition);
-    bool no_match() const { return no_match_; }
 
     QVariant bookmark() const;
-    void set_bookmark(const QVariant& bookmark);
-    bool has_bookmark(const QVariant& bookmark) const;
     int position_of(const QVariant& bookmark) const;  // -1 when not in the set
     QVariant last_modified() const { return last_modified_; }
 
     // Fields of the current row.
-    int field_count() const { return int(fields_.size()); }
-    QString field_name(int i) const { return fields_.value(i); }
     int field_index(const QString& name) const;
     QVariant value(const QString& name) const;  // null stays null
     QString text(const QString& name) const;    // null reads as empty text
@@ -139,7 +131,6 @@ public:
     void edit();
     void set_value(const QString& name, const QVariant& value);
     void update();
-    void cancel_update();
     void delete_current();
     bool editing() const { return edit_mode_ != EditMode::none; }
 
@@ -239,7 +230,6 @@ private:
 
     mutable int current_ = -1;  // index of the current row; count() past the last row
     bool on_deleted_ = false;   // the current row was just deleted
-    bool no_match_ = false;
     EditMode edit_mode_ = EditMode::none;
     QHash<int, QVariant> pending_;  // field index -> new value
     QVariant last_modified_;
