@@ -1,25 +1,37 @@
 #include "quote_counts.h"
 
 #include "core/app_context.h"
+#include "database/database.h"
+#include "database/grid_keys.h"
 #include "database/jet_dialect.h"
 
 void QuoteCounts::forget_if_changed() {
     const auto version = ctx_.content_version();
     if (version == version_) return;
     counts_.clear();
+    whole_.clear();
     total_ = -1;
     version_ = version;
 }
 
 int QuoteCounts::of(const QString& column, const QString& value) {
     forget_if_changed();
+    // On the handle that writes the random order: its own writes leave its page cache warm.
+    Database& db = *ctx_.database;
+    const QString folded = jet::folded(value);
     auto table = counts_.find(column);
-    if (table == counts_.end()) {
-        // On the handle that writes the random order: its own writes leave its page cache warm.
-        const QHash<QString, int> per_name = count_per_text(*ctx_.database, QStringLiteral("quotes"), column);
-        table = counts_.insert(column, per_name);
+    if (table != counts_.end() && (whole_.value(column) || table->contains(folded))) return table->value(folded, 0);
+    if (!db.read_only()) grid_keys::refill(db);
+    if (!grid_keys::usable(db)) {
+        counts_.insert(column, count_per_text(db, QStringLiteral("quotes"), column));
+        whole_.insert(column, true);
+        return counts_[column].value(folded, 0);
     }
-    return table->value(jet::folded(value), 0);
+    Statement st = db.prepare_plain(QStringLiteral("SELECT count(*) FROM quotes WHERE %1_key = ?1").arg(column));
+    st.bind(1, jet::name_key(value));
+    const int n = st.step() ? int(st.column_int64(0)) : 0;
+    counts_[column].insert(folded, n);
+    return n;
 }
 
 qint64 QuoteCounts::total() {
@@ -31,11 +43,13 @@ qint64 QuoteCounts::total() {
 void QuoteCounts::move_one(const QString& column, const QString& from, const QString& to) {
     const auto table = counts_.find(column);
     if (table == counts_.end()) return;  // not counted yet: it will be, whole
-    if (!from.isEmpty()) {
+    // Names not counted yet are counted when asked for.
+    const bool whole = whole_.value(column);
+    if (!from.isEmpty() && table->contains(jet::folded(from))) {
         int& n = (*table)[jet::folded(from)];
-        if (--n <= 0) table->remove(jet::folded(from));
+        if (--n <= 0 && whole) table->remove(jet::folded(from));
     }
-    if (!to.isEmpty()) ++(*table)[jet::folded(to)];
+    if (!to.isEmpty() && (whole || table->contains(jet::folded(to)))) ++(*table)[jet::folded(to)];
 }
 
 void QuoteCounts::quotation_changed(const Names& before, const Names& after) {

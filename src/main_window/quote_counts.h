@@ -8,9 +8,9 @@
 struct AppContext;
 
 // Quotations per author and per subject, and in all, as the captions of the main window show
-// them for every quotation visited. Each column is counted in one grouped pass over its index
-// and kept while the content stays the same: visiting quotations in random order changes only
-// their places. Throws DbError.
+// them for every quotation visited. Each name is counted through the index of its sort key (or,
+// in a file without them, each column in one grouped pass) and kept while the content stays the
+// same: visiting quotations in random order changes only their places. Throws DbError.
 class QuoteCounts {
 public:
     explicit QuoteCounts(AppContext& ctx) : ctx_(ctx) {}
@@ -35,6 +35,7 @@ private:
 
     AppContext& ctx_;
     QHash<QString, QHash<QString, int>> counts_;  // column -> case-folded name -> quotations
+    QHash<QString, bool> whole_;                   // column -> every name of it counted
     qint64 total_ = -1;
     std::pair<qint64, qint64> version_{-1, -1};
 };
