@@ -18,6 +18,7 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <functional>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -200,6 +201,36 @@ void maintain_exclusively(AppContext& ctx) {
     }
 }
 
+using Progress = std::function<void(const QString& what, qint64 done, qint64 total)>;
+
+// Work done once on a large collection, shown as it goes with the time left (told from its own
+// pace so far, once there is one); a failure is said with `failure` and its reason.
+void run_shown(AppContext& ctx, const QString& failure, const std::function<void(const Progress&)>& work) {
+    QElapsedTimer clock;
+    clock.start();
+    QString last;
+    const Progress progress = [&](const QString& what, qint64 done, qint64 total) {
+        last = what;
+        QString text = what;
+        if (done > 0 && done < total && clock.elapsed() > 500) {
+            const qint64 ms = clock.elapsed() * (total - done) / done;
+            text += ms >= 60000 ? QStringLiteral(" About %1 min left.").arg((ms + 30000) / 60000)
+                                : QStringLiteral(" About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
+        }
+        ctx.ui.progress(text, done, total);
+    };
+    ctx.ui.set_hourglass(true);
+    try {
+        work(progress);
+    } catch (const DbError& e) {
+        ctx.ui.progress(last, 1, 1);
+        ctx.ui.set_hourglass(false);
+        ctx.ui.message(failure + QStringLiteral("\nError %1 - %2").arg(e.number()).arg(e.description()));
+        return;
+    }
+    ctx.ui.set_hourglass(false);
+}
+
 // The substring index over the text and notes, built once for a collection large enough to want
 // it, when this program has the file to itself and its disk has room for the index.
 void ensure_search_index(AppContext& ctx) {
@@ -210,55 +241,24 @@ void ensure_search_index(AppContext& ctx) {
     const qint64 needed = search_index::estimated_size(db);
     const QStorageInfo disk(QFileInfo(ctx.database_path).absolutePath());
     if (disk.isValid() && disk.bytesAvailable() < 2 * needed + (64 << 20)) return;  // searches read the collection through
-    // The time left is told from the pace so far, once there is one.
-    QElapsedTimer clock;
-    clock.start();
-    QString what;
-    ctx.ui.set_hourglass(true);
-    try {
-        search_index::build(db, [&](qint64 done, qint64 total) {
-            what = QStringLiteral("Sentara builds the search index of its %1 quotations, once.").arg(quotes);
-            if (done > 0 && done < total && clock.elapsed() > 500) {
-                const qint64 ms = clock.elapsed() * (total - done) / done;
-                what += ms >= 60000 ? QStringLiteral(" About %1 min left.").arg((ms + 30000) / 60000)
-                                    : QStringLiteral(" About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
-            }
-            ctx.ui.progress(what, done, total);
-        });
-    } catch (const DbError& e) {
-        ctx.ui.progress(what, 1, 1);
-        ctx.ui.set_hourglass(false);
-        ctx.ui.message(QStringLiteral("The search index could not be built; searches read the whole collection.\n"
-                                      "Error %1 - %2")
-                           .arg(e.number())
-                           .arg(e.description()));
-        return;
-    }
-    ctx.ui.set_hourglass(false);
+    const QString what = QStringLiteral("Sentara builds the search index of its %1 quotations, once.").arg(quotes);
+    run_shown(ctx, QStringLiteral("The search index could not be built; searches read the whole collection."),
+              [&](const Progress& progress) {
+                  search_index::build(db, [&](qint64 done, qint64 total) { progress(what, done, total); });
+              });
 }
 
-// The sort keys of a collection too large to be keyed as it opens, once, with the work shown.
+// The sort keys of a collection too large to be keyed as it opens, once.
 void ensure_grid_keys(AppContext& ctx) {
     Database& db = *ctx.database;
     if (grid_keys::stored(db)) return;
-    ctx.ui.set_hourglass(true);
-    QString last;
-    try {
-        grid_keys::add(db, [&](const QString& what, qint64 done, qint64 total) {
-            last = what;
-            ctx.ui.progress(what, done, total);
-        });
-        schema::refresh_statistics(db, true);
-    } catch (const DbError& e) {
-        ctx.ui.progress(last, 1, 1);
-        ctx.ui.set_hourglass(false);
-        ctx.ui.message(QStringLiteral("The collection could not be prepared for fast sorting; lists are sorted as they "
-                                      "are read, more slowly.\nError %1 - %2")
-                           .arg(e.number())
-                           .arg(e.description()));
-        return;
-    }
-    ctx.ui.set_hourglass(false);
+    run_shown(ctx,
+              QStringLiteral("The collection could not be prepared for fast sorting; lists are sorted as they are read, "
+                             "more slowly."),
+              [&](const Progress& progress) {
+                  grid_keys::add(db, progress);
+                  schema::refresh_statistics(db, true);
+              });
 }
 
 bool ask_for_database_file(AppContext& ctx, const QString& default_path) {

@@ -3,7 +3,6 @@
 #include "database.h"
 #include "jet_dialect.h"
 
-#include <QElapsedTimer>
 #include <QStringList>
 #include <sqlite3.h>
 
@@ -112,22 +111,14 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
     const qint64 last = db.scalar(QStringLiteral("SELECT coalesce(max(key), 0) FROM quotes")).toLongLong();
     const qint64 index_work = rows / 3 + 1;
     const qint64 total = rows + qint64(std::size(indexes)) * index_work + 1;
-    QElapsedTimer clock;
-    clock.start();
     qint64 done = 0;
     const auto tell = [&](const QString& doing) {
-        if (!progress) return;
-        QString left;
-        if (done > 0 && clock.elapsed() > 500) {
-            const qint64 ms = clock.elapsed() * (total - done) / done;
-            left = ms >= 60000 ? QStringLiteral(" About %1 min left.").arg((ms + 30000) / 60000)
-                               : QStringLiteral(" About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
-        }
-        progress(QStringLiteral("Sentara prepares the %1 quotations of this collection for fast sorting and "
-                                "filtering, once: %2.%3")
-                     .arg(rows)
-                     .arg(doing, left),
-                 done, total);
+        if (progress)
+            progress(QStringLiteral("Sentara prepares the %1 quotations of this collection for fast sorting and "
+                                    "filtering, once: %2.")
+                         .arg(rows)
+                         .arg(doing),
+                     done, total);
     };
 
     Statement fill = db.prepare_plain(

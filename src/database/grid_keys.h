@@ -23,7 +23,7 @@ bool stored(Database& db);
 
 // Adds the keys to a file that has none: the columns, triggers, indexes and the authors' table,
 // all in one transaction (nothing is left of a failure). `progress` is told how far the work is
-// (done, total) and `what` it is doing now, with an estimate of the time left.
+// (done, total, in steps of about the same time) and `what` it is doing now.
 void add(Database& db, const std::function<void(const QString& what, qint64 done, qint64 total)>& progress = {});
 
 // The quotations written since they were last keyed (by this program or another tool) are

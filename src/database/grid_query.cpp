@@ -242,30 +242,7 @@ QString rendered(const std::vector<Term>& terms, size_t from, bool reverse) {
     return out.join(QStringLiteral(", "));
 }
 
-// Compares two values as the engine orders them: null, numbers, texts, blobs (byte by byte).
-int compare_values(const QVariant& a, const QVariant& b) {
-    const auto rank = [](const QVariant& v) {
-        if (!v.isValid() || v.isNull()) return 0;
-        switch (v.typeId()) {
-        case QMetaType::LongLong:
-        case QMetaType::Int:
-        case QMetaType::Double: return 1;
-        case QMetaType::QString: return 2;
-        default: return 3;
-        }
-    };
-    const int ra = rank(a), rb = rank(b);
-    if (ra != rb) return ra < rb ? -1 : 1;
-    if (ra == 0) return 0;
-    if (ra == 1) {
-        const double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : x > y ? 1 : 0;
-    }
-    const QByteArray x = ra == 2 ? a.toString().toUtf8() : a.toByteArray(), y = ra == 2 ? b.toString().toUtf8() : b.toByteArray();
-    const int c = std::memcmp(x.constData(), y.constData(), size_t(std::min(x.size(), y.size())));
-    if (c != 0) return c < 0 ? -1 : 1;
-    return x.size() < y.size() ? -1 : x.size() > y.size() ? 1 : 0;
-}
+int compare_values(const QVariant& a, const QVariant& b) { return compare_as_sorted(a, b, false); }
 
 // Two texts under the program's collation; null first.
 int compare_texts(const QVariant& a, const QVariant& b) {

@@ -15,6 +15,35 @@
 
 namespace {
 
+}  // namespace
+
+int compare_as_sorted(const QVariant& a, const QVariant& b, bool program_collation) {
+    const auto rank = [](const QVariant& v) {
+        if (!v.isValid() || v.isNull()) return 0;
+        switch (v.typeId()) {
+        case QMetaType::LongLong:
+        case QMetaType::Int:
+        case QMetaType::Double: return 1;
+        case QMetaType::QString: return 2;
+        default: return 3;
+        }
+    };
+    const int ra = rank(a), rb = rank(b);
+    if (ra != rb) return ra < rb ? -1 : 1;
+    if (ra == 0) return 0;
+    if (ra == 1) {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : x > y ? 1 : 0;
+    }
+    const QByteArray x = ra == 2 ? a.toString().toUtf8() : a.toByteArray();
+    const QByteArray y = ra == 2 ? b.toString().toUtf8() : b.toByteArray();
+    const int c = ra == 2 && program_collation ? jet::compare_nocase(x.constData(), int(x.size()), y.constData(), int(y.size()))
+                                               : x.compare(y);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+namespace {
+
 [[noreturn]] void no_current_record() { throw DbError(db_errors::no_current_record, QStringLiteral("No current record.")); }
 
 QString quoted(const QString& name) {
@@ -748,30 +777,6 @@ std::vector<OrderTerm> order_terms(const QString& order) {
     return terms;
 }
 
-// Compares two values as the engine orders them: null, then numbers, then text (under the
-// program's collation), then anything else.
-int compare_values(const QVariant& a, const QVariant& b) {
-    const auto rank = [](const QVariant& v) {
-        if (!v.isValid() || v.isNull()) return 0;
-        switch (v.typeId()) {
-        case QMetaType::LongLong:
-        case QMetaType::Int:
-        case QMetaType::Double: return 1;
-        case QMetaType::QString: return 2;
-        default: return 3;
-        }
-    };
-    const int ra = rank(a), rb = rank(b);
-    if (ra != rb) return ra < rb ? -1 : 1;
-    if (ra == 0) return 0;
-    if (ra == 1) {
-        const double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : x > y ? 1 : 0;
-    }
-    const QByteArray x = a.toString().toUtf8(), y = b.toString().toUtf8();
-    const int c = ra == 2 ? jet::compare_nocase(x.constData(), int(x.size()), y.constData(), int(y.size())) : x.compare(y);
-    return c < 0 ? -1 : c > 0 ? 1 : 0;
-}
 
 }  // namespace
 
@@ -848,7 +853,7 @@ int RecordSet::place(qint64 key, int hint) {
         const auto sorts_after_me = [&](qint64 other) {
             const QVector<QVariant> theirs = read(other);
             for (size_t t = 0; t < terms.size(); ++t) {
-                int c = compare_values(theirs.value(int(t)), mine.value(int(t)));
+                int c = compare_as_sorted(theirs.value(int(t)), mine.value(int(t)), true);
                 if (terms[t].descending) c = -c;
                 if (c != 0) return c > 0;
             }

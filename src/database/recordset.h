@@ -50,6 +50,10 @@ struct KeyedSource {
     std::function<qint64()> version = nullptr;
 };
 
+// Compares two values as the engine orders them: null, numbers, texts (under the program's
+// collation, or byte by byte), blobs byte by byte.
+int compare_as_sorted(const QVariant& a, const QVariant& b, bool program_collation);
+
 // Reads the keys of a large list in its order, a page at a time and from either end, so that
 // the first page of a million rows costs what a page costs: the record set asks for the rows it
 // shows, and reads the rest when there is time. Throws DbError.
