@@ -204,7 +204,8 @@ void maintain_exclusively(AppContext& ctx) {
 using Progress = std::function<void(const QString& what, qint64 done, qint64 total)>;
 
 // Work done once on a large collection, shown as it goes with the time left (told from its own
-// pace so far, once there is one); a failure is said with `failure` and its reason.
+// pace so far, once there is one), which the user may stop: it is then undone, and done at a
+// later start. A failure is said with `failure` and its reason.
 void run_shown(AppContext& ctx, const QString& failure, const std::function<void(const Progress&)>& work) {
     QElapsedTimer clock;
     clock.start();
@@ -217,7 +218,8 @@ void run_shown(AppContext& ctx, const QString& failure, const std::function<void
             text += ms >= 60000 ? QStringLiteral(" About %1 min left.").arg((ms + 30000) / 60000)
                                 : QStringLiteral(" About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
         }
-        ctx.ui.progress(text, done, total);
+        if (!ctx.ui.progress_or_stop(text, done, total))
+            throw DbError(db_errors::cancelled, QStringLiteral("Stopped."));
     };
     ctx.ui.set_hourglass(true);
     try {
@@ -225,7 +227,12 @@ void run_shown(AppContext& ctx, const QString& failure, const std::function<void
     } catch (const DbError& e) {
         ctx.ui.progress(last, 1, 1);
         ctx.ui.set_hourglass(false);
-        ctx.ui.message(failure + QStringLiteral("\nError %1 - %2").arg(e.number()).arg(e.description()));
+        if (e.number() == db_errors::cancelled)
+            ctx.ui.message(QStringLiteral("Stopped: nothing was changed. The collection is used as it is, more slowly, and "
+                                          "the work is offered again at the next start."),
+                           Ui::icon_information);
+        else
+            ctx.ui.message(failure + QStringLiteral("\nError %1 - %2").arg(e.number()).arg(e.description()));
         return;
     }
     ctx.ui.set_hourglass(false);

@@ -42,6 +42,12 @@ public:
     // Long work under way: `done` of `total`, described by `what`. The first call shows the
     // progress, a call with done == total takes it away. Does not wait for the user.
     virtual void progress(const QString& what, qint64 done, qint64 total) = 0;
+    // The same for work the user may stop: false once the user asked to stop it (the work then
+    // undoes what it did). By default nothing stops it.
+    virtual bool progress_or_stop(const QString& what, qint64 done, qint64 total) {
+        progress(what, done, total);
+        return true;
+    }
     virtual void set_hourglass(bool on) = 0;
     virtual void end_program() = 0;
 

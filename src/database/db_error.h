@@ -13,6 +13,7 @@ constexpr int not_a_database = 3343;
 constexpr int file_exists = 3204;
 constexpr int cannot_open = 3044;
 constexpr int in_use = 3045;  // another program has the file open
+constexpr int cancelled = 3059;  // the user stopped the work
 }  // namespace db_errors
 
 // The one error type of the engine adapter: a number and a description, as the common

@@ -235,6 +235,11 @@ void refresh_statistics(Database& db, bool now) {
     db.execute(QStringLiteral("ANALYZE sqlite_schema"));
 }
 
+qint64& keyed_on_open_up_to() {
+    static qint64 rows = 50000;
+    return rows;
+}
+
 void prepare_for_use(Database& db) {
     // This only makes the file faster to use. Another program may hold the file's write
     // lock meanwhile: the file is then used as it is, and the work is done at a later opening.
@@ -243,7 +248,7 @@ void prepare_for_use(Database& db) {
         if (!grid_keys::stored(db)) {
             // A small collection is keyed at once; a large one when the program starts on it,
             // with its progress shown (see startup).
-            if (db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong() > keyed_on_open_up_to) return;
+            if (db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong() > keyed_on_open_up_to()) return;
             grid_keys::add(db);
             refresh_statistics(db, true);
         }

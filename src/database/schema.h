@@ -17,9 +17,10 @@ void create_database(const QString& path, bool with_samples);
 // Tables and saved queries the program needs that the file lacks.
 QStringList missing_objects(Database& db);
 
-// Work done once when a handle opens the file for writing: a collection of up to this many
-// quotations gets its sort keys at once (grid_keys), a larger one when the program starts on it.
-inline constexpr qint64 keyed_on_open_up_to = 50000;
+// Work done once when a handle opens the file for writing: a collection of up to
+// keyed_on_open_up_to() quotations (50,000; tests may set another number) gets its sort keys at
+// once (grid_keys), a larger one when the program starts on it.
+qint64& keyed_on_open_up_to();
 void prepare_for_use(Database& db);
 
 // The query planner's statistics, gathered (on a sample) when missing or when the tables have

@@ -152,13 +152,21 @@ bool QtUi::launch(const QString& url_or_path) {
 
 void QtUi::yield() { QCoreApplication::processEvents(); }
 
-void QtUi::progress(const QString& what, qint64 done, qint64 total) {
+void QtUi::progress(const QString& what, qint64 done, qint64 total) { show_progress(what, done, total, false); }
+
+bool QtUi::progress_or_stop(const QString& what, qint64 done, qint64 total) {
+    show_progress(what, done, total, true);
+    return !(progress_ && progress_->wasCanceled());
+}
+
+void QtUi::show_progress(const QString& what, qint64 done, qint64 total, bool stoppable) {
     if (done >= total) {
         progress_.reset();
         return;
     }
     if (!progress_) {
-        progress_ = std::make_unique<QProgressDialog>(what, QString(), 0, 1000, QApplication::activeWindow());
+        progress_ = std::make_unique<QProgressDialog>(what, stoppable ? QStringLiteral("&Stop") : QString(), 0, 1000,
+                                                      QApplication::activeWindow());
         progress_->setWindowTitle(QStringLiteral("Sentara"));
         progress_->setWindowModality(Qt::ApplicationModal);
         progress_->setMinimumDuration(0);

@@ -17,6 +17,7 @@ public:
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
     void yield() override;
     void progress(const QString& what, qint64 done, qint64 total) override;
+    bool progress_or_stop(const QString& what, qint64 done, qint64 total) override;
     void set_hourglass(bool on) override;
     void end_program() override;
 
@@ -30,5 +31,6 @@ protected:
 
 private:
     int hourglass_depth_ = 0;
+    void show_progress(const QString& what, qint64 done, qint64 total, bool stoppable);
     std::unique_ptr<QProgressDialog> progress_;
 };

@@ -5,10 +5,12 @@
 #include "core/startup.h"
 #include "database/recordset.h"
 #include "database/schema.h"
+#include "database/grid_keys.h"
 #include "database/search_index.h"
 #include "support/fixture.h"
 
 #include <QCryptographicHash>
+#include <QScopeGuard>
 #include <QDateTime>
 #include <QFile>
 #include <QLockFile>
@@ -293,6 +295,34 @@ private slots:
         ScriptedUi again;  // built once: the next start says nothing of it
         QVERIFY(start(again));
         for (const ScriptedUi::Shown& s : again.log) QVERIFY(s.kind != "progress");
+    }
+
+    // A collection too large to be keyed as it opens is keyed at start, shown; stopped by the
+    // user, nothing of it is left, and it is offered again at the next start.
+    void a_large_collection_is_keyed_once_and_may_be_stopped() {
+        const QString path = make_fixture_database(folder_->path(), "keyed.mdb");
+        {
+            auto db = Database::open(path);
+            db->execute("drop table author_keys");  // as a file made before the keys
+            db->execute("with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) "
+                        "insert into quotes (text, author, subject, language, random) select 'Number ' || i, 'Smith', 'Life', "
+                        "'EN', 0.5 from n");
+        }
+        save_setting("last_db_file", path);
+        const qint64 limit = std::exchange(schema::keyed_on_open_up_to(), 1000);
+        const auto restore = qScopeGuard([&] { schema::keyed_on_open_up_to() = limit; });
+        ScriptedUi stopped;
+        stopped.stop_at = 2;
+        stopped.expect_message("Stopped: nothing was changed");
+        QVERIFY(start(stopped));
+        QVERIFY(!grid_keys::stored(*Database::open(path)));
+        ScriptedUi again;
+        QVERIFY(start(again));
+        auto db = Database::open(path);
+        QVERIFY(grid_keys::stored(*db));
+        QCOMPARE(db->scalar("select count(*) from quotes where keys_stale = 1 or author_key is null").toInt(), 0);
+        QVERIFY(std::any_of(again.log.cbegin(), again.log.cend(),
+                            [](const ScriptedUi::Shown& s) { return s.kind == "progress" && s.text.contains("fast sorting"); }));
     }
 
     void a_file_that_is_not_a_database_is_refused() {

@@ -68,6 +68,11 @@ bool ScriptedUi::launch(const QString& url_or_path) {
 
 void ScriptedUi::yield() { QCoreApplication::processEvents(); }
 
+bool ScriptedUi::progress_or_stop(const QString& what, qint64 done, qint64 total) {
+    progress(what, done, total);
+    return stop_at <= 0 || --stop_at > 0;
+}
+
 void ScriptedUi::progress(const QString& what, qint64 done, qint64 total) {
     log.push_back({QStringLiteral("progress"), what, total > 0 ? int(done * 1000 / total) : 1000});
 }

@@ -30,6 +30,9 @@ public:
     void yield() override;
     // Logged ("progress", what, done per mille of total); never waits.
     void progress(const QString& what, qint64 done, qint64 total) override;
+    // Work the user may stop is stopped at its progress report number `stop_at` (from 1).
+    bool progress_or_stop(const QString& what, qint64 done, qint64 total) override;
+    int stop_at = 0;
     void set_hourglass(bool on) override;
     void end_program() override;
 
