@@ -256,9 +256,10 @@ void RecordSet::load_all() const {
     tail_.clear();
     head_ended_ = true;
     if (total_ >= 0 && total_ != qint64(keys_.size())) {
-        // The file changed while the list was read: the count follows what was read.
-        total_ = qint64(keys_.size());
-        emit const_cast<RecordSet*>(this)->reset();
+        // The file changed while the list was read: the count follows what was read, and the
+        // views are told once what they are doing now (a painting, say) is over.
+        auto* self = const_cast<RecordSet*>(this);
+        QMetaObject::invokeMethod(self, [self] { emit self->reset(); }, Qt::QueuedConnection);
     }
     total_ = qint64(keys_.size());
     reader_->close();
