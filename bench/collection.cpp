@@ -128,18 +128,38 @@ std::vector<SearchWord> choose_words(const std::vector<std::string>& values, qin
         for (auto it = documents.cbegin(); it != documents.cend(); ++it)
             if (!used.contains(it.key())) near.emplace_back(distance(double(*it) / double(rows), t.share), it.key());
         std::sort(near.begin(), near.end());
-        if (near.size() > 25) near.resize(25);
+        // Words cut short or inside longer ones are found far more often as substrings than as
+        // words: many candidates are tried, each given up once it is clearly too frequent.
+        if (near.size() > 200) near.resize(200);
         SearchWord best;
         double best_distance = 1e9;
+        const qint64 too_many = qint64(t.share * double(rows) * 4) + 20;
         for (const auto& [unused, word] : near) {
             const std::string w = word.toStdString();
             qint64 hits = 0;
-            for (const std::string& v : values) hits += v.find(w) != std::string::npos ? 1 : 0;
+            for (const std::string& v : values) {
+                hits += v.find(w) != std::string::npos ? 1 : 0;
+                if (hits > too_many) break;
+            }
+            if (hits > too_many) continue;
             const double share = double(hits) / double(rows);
             if (hits > 0 && distance(share, t.share) < best_distance) {
                 best_distance = distance(share, t.share);
                 best.word = word;
                 best.sampled = share;
+            }
+        }
+        if (best.word.isEmpty()) {
+            // Every candidate is far more frequent than wanted: the rarest of them.
+            for (const auto& [unused, word] : near) {
+                const std::string w = word.toStdString();
+                qint64 hits = 0;
+                for (const std::string& v : values) hits += v.find(w) != std::string::npos ? 1 : 0;
+                const double share = double(hits) / double(rows);
+                if (hits > 0 && (best.word.isEmpty() || share < best.sampled)) {
+                    best.word = word;
+                    best.sampled = share;
+                }
             }
         }
         if (best.word.isEmpty()) continue;

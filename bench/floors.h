@@ -20,7 +20,9 @@ struct FloorPlan {
 // Every plan that ran to its end must give the same rows: the plans are the same question.
 class Floor {
 public:
-    explicit Floor(std::vector<FloorPlan> plans) : plans_(std::move(plans)) {}
+    // `compared`: how many leading columns must agree between plans (0: all); rows alike in the
+    // order may come in any order, and with them columns after the order's.
+    explicit Floor(std::vector<FloorPlan> plans, int compared = 0) : plans_(std::move(plans)), compared_(compared) {}
 
     // One run; returns milliseconds.
     double run(PlainEngine& engine);
@@ -33,6 +35,7 @@ public:
 
 private:
     std::vector<FloorPlan> plans_;
+    int compared_ = 0;
     int chosen_ = -1;
     std::vector<PlainEngine::Row> rows_;
     QString disagreement_;
