@@ -2,8 +2,6 @@
 
 #include <QElapsedTimer>
 
-#include <algorithm>
-
 namespace bench {
 
 double Floor::run(PlainEngine& engine) {
@@ -30,13 +28,8 @@ double Floor::run(PlainEngine& engine) {
         }
     }
     rows_ = finished[size_t(chosen_)];
-    const auto leading = [this](const std::vector<PlainEngine::Row>& rows) {
-        std::vector<PlainEngine::Row> out;
-        for (const auto& r : rows) out.emplace_back(r.begin(), compared_ > 0 ? r.begin() + std::min<size_t>(r.size(), size_t(compared_)) : r.end());
-        return out;
-    };
     for (size_t i = 0; i < plans_.size(); ++i)
-        if (ended[i] && leading(finished[i]) != leading(rows_) && disagreement_.isEmpty())
+        if (ended[i] && !(same_ ? same_(finished[i], rows_) : finished[i] == rows_) && disagreement_.isEmpty())
             disagreement_ = QStringLiteral("the floor's plans \"%1\" and \"%2\" disagree").arg(plans_[i].label, chosen().label);
     return best;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <vector>
 
 namespace bench {
@@ -20,9 +22,11 @@ struct FloorPlan {
 // Every plan that ran to its end must give the same rows: the plans are the same question.
 class Floor {
 public:
-    // `compared`: how many leading columns must agree between plans (0: all); rows alike in the
-    // order may come in any order, and with them columns after the order's.
-    explicit Floor(std::vector<FloorPlan> plans, int compared = 0) : plans_(std::move(plans)), compared_(compared) {}
+    using Rows = std::vector<PlainEngine::Row>;
+    // `same` tells whether two plans' rows are the same answer (by default: equal); rows alike
+    // in an order may come in any order.
+    explicit Floor(std::vector<FloorPlan> plans, std::function<bool(const Rows&, const Rows&)> same = nullptr)
+        : plans_(std::move(plans)), same_(std::move(same)) {}
 
     // One run; returns milliseconds.
     double run(PlainEngine& engine);
@@ -35,7 +39,7 @@ public:
 
 private:
     std::vector<FloorPlan> plans_;
-    int compared_ = 0;
+    std::function<bool(const Rows&, const Rows&)> same_;
     int chosen_ = -1;
     std::vector<PlainEngine::Row> rows_;
     QString disagreement_;
