@@ -1,12 +1,7 @@
 #include "engine.h"
 
-#include <QRegularExpression>
-
-#include "database/jet_dialect.h"
-
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRegularExpression>
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -19,14 +14,13 @@
 
 namespace bench {
 
-PlainEngine::PlainEngine(const QString& path, bool dialect) {
+PlainEngine::PlainEngine(const QString& path) {
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         const std::string why = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close_v2(db_);
         throw std::runtime_error("the engine cannot open " + path.toStdString() + ": " + why);
     }
     sqlite3_busy_timeout(db_, 5000);
-    if (dialect) jet::register_dialect(db_);
 }
 
 PlainEngine::~PlainEngine() { sqlite3_close_v2(db_); }
@@ -61,43 +55,6 @@ qint64 PlainEngine::run(const QString& sql, bool read_columns) {
     return rows;
 }
 
-namespace {
-
-int trace_statement(unsigned kind, void* context, void* statement, void*) {
-    if (kind != SQLITE_TRACE_STMT) return 0;
-    auto* stmt = static_cast<sqlite3_stmt*>(statement);
-    char* sql = sqlite3_expanded_sql(stmt);
-    if (sql && std::strncmp(sql, "--", 2) != 0) static_cast<QStringList*>(context)->append(QString::fromUtf8(sql));
-    sqlite3_free(sql);
-    return 0;
-}
-
-}  // namespace
-
-StatementTrace::StatementTrace(std::initializer_list<sqlite3*> connections) : connections_(connections) {
-    for (sqlite3* db : connections_) sqlite3_trace_v2(db, SQLITE_TRACE_STMT, trace_statement, &statements);
-}
-
-StatementTrace::~StatementTrace() {
-    for (sqlite3* db : connections_) sqlite3_trace_v2(db, 0, nullptr, nullptr);
-}
-
-double replay(PlainEngine& engine, const QStringList& statements) {
-    // The program's writes (the rotation of the random order) are done and then undone: a commit
-    // from this connection would count, for the running program, as another program's change,
-    // and make it read again what it keeps while nothing changed.
-    static const QRegularExpression transaction(QStringLiteral(R"(^\s*(BEGIN|COMMIT|END|ROLLBACK|SAVEPOINT|RELEASE)\b)"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    QElapsedTimer timer;
-    timer.start();
-    engine.exec(QStringLiteral("BEGIN"));
-    for (const QString& sql : statements)
-        if (!transaction.match(sql).hasMatch()) engine.run(sql);
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    engine.exec(QStringLiteral("ROLLBACK"));
-    return ms;
-}
-
 double copy_and_sync(const QString& from, const QString& to) {
     QFile::remove(to);
     QElapsedTimer timer;
@@ -126,6 +83,84 @@ qint64 PlainEngine::first_number(const QString& sql) {
     sqlite3_finalize(st);
     return v;
 }
+
+QVariant PlainEngine::first_value(const QString& sql) {
+    const std::vector<Row> all = rows(sql);
+    return all.empty() || all.front().empty() ? QVariant() : all.front().front();
+}
+
+namespace {
+
+struct Deadline {
+    QElapsedTimer clock;
+    double limit_ms;
+    bool hit = false;
+};
+
+int past_deadline(void* context) {
+    auto* d = static_cast<Deadline*>(context);
+    if (double(d->clock.nsecsElapsed()) / 1e6 <= d->limit_ms) return 0;
+    d->hit = true;
+    return 1;
+}
+
+}  // namespace
+
+std::vector<PlainEngine::Row> PlainEngine::rows(const QString& sql, double limit_ms, bool* interrupted) {
+    sqlite3_stmt* st = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + " in: " + sql.toStdString());
+    Deadline deadline{QElapsedTimer(), limit_ms};
+    if (limit_ms > 0) {
+        deadline.clock.start();
+        sqlite3_progress_handler(db_, 1000, past_deadline, &deadline);
+    }
+    std::vector<Row> out;
+    int rc;
+    const int n = sqlite3_column_count(st);
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        Row r(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            switch (sqlite3_column_type(st, i)) {
+            case SQLITE_NULL: break;
+            case SQLITE_INTEGER: r[size_t(i)] = qint64(sqlite3_column_int64(st, i)); break;
+            case SQLITE_FLOAT: r[size_t(i)] = sqlite3_column_double(st, i); break;
+            case SQLITE_BLOB:
+                r[size_t(i)] = QByteArray(static_cast<const char*>(sqlite3_column_blob(st, i)), sqlite3_column_bytes(st, i));
+                break;
+            default:
+                r[size_t(i)] = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
+                                                 sqlite3_column_bytes(st, i));
+            }
+        }
+        out.push_back(std::move(r));
+    }
+    sqlite3_finalize(st);
+    if (limit_ms > 0) sqlite3_progress_handler(db_, 0, nullptr, nullptr);
+    if (interrupted) *interrupted = deadline.hit;
+    if (rc != SQLITE_DONE && !(deadline.hit && rc == SQLITE_INTERRUPT))
+        throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + " in: " + sql.toStdString());
+    return out;
+}
+
+void evict_from_page_cache(const QString& path) {
+    for (const QString& p : {path, path + QStringLiteral("-wal")}) {
+        const int fd = ::open(QFile::encodeName(p).constData(), O_RDONLY);
+        if (fd < 0) continue;
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+}
+
+QString sql_literal(const QString& text) {
+    QString t = text;
+    t.replace(u'\'', QLatin1String("''"));
+    return u'\'' + t + u'\'';
+}
+
+QString sql_blob(const QByteArray& bytes) { return QStringLiteral("X'") + QString::fromLatin1(bytes.toHex()) + u'\''; }
 
 double vacuum_into_and_open(const QString& path, const QString& scratch) {
     QFile::remove(scratch);

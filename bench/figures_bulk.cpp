@@ -67,7 +67,7 @@ std::vector<Figure> bulk_delete(const Workspace& ws) {
     Figure clock, engine;
     clock.name = QStringLiteral("bulk delete of a filtered tenth, grid re-read");
     engine.name = QStringLiteral("bulk delete, against the engine's DELETE");
-    clock.size = engine.size = size_name(ws.facts.quotes);
+    clock.size = engine.size = ws.facts.name;
     clock.target = Target::ms(2000);
     engine.target = Target::ratio(1.5);
     int deleted = 0;
@@ -127,7 +127,7 @@ std::vector<Figure> bulk_delete(const Workspace& ws) {
 Figure bulk_export(const Workspace& ws) {
     Figure f;
     f.name = QStringLiteral("export of 100k quotations, all info");
-    f.size = size_name(ws.facts.quotes);
+    f.size = ws.facts.name;
     f.target = Target::ms(2000);
     OpenWindow program(ws, ws.db_path);
     // The whole collection up to 100k quotations; from a million, the filtered tenth.

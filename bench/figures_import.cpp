@@ -107,7 +107,7 @@ int import_file(Database& db, quote_import::Catalogue& stored, import_formats::F
 Figure csv_figure(const Workspace& ws, const Input& in, const QString& shell, qint64 before) {
     Figure f;
     f.name = QStringLiteral("import of a 100k-row CSV file: read, presence check, insert");
-    f.size = size_name(ws.facts.quotes);
+    f.size = ws.facts.name;
     f.target = Target::ratio(2.0);
     if (shell.isEmpty()) f.not_measured = QStringLiteral("the sqlite3 shell is not installed");
     for (int i = 0; i < ws.repeats && f.not_measured.isEmpty() && f.failure.isEmpty(); ++i) {
@@ -200,7 +200,7 @@ std::vector<Figure> import_figures(const Workspace& ws) {
     Figure engine, window;
     engine.name = QStringLiteral("import of 100k new quotations: parse, presence check, insert");
     window.name = QStringLiteral("import window: a 100k-line file loaded and processed");
-    engine.size = window.size = size_name(ws.facts.quotes);
+    engine.size = window.size = ws.facts.name;
     engine.target = Target::ratio(2.0);
     window.target = Target::ms(3000);
     const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));

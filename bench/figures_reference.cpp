@@ -52,7 +52,7 @@ QString hundred_thousand_authors(const Workspace& ws) {
 Figure authors_window(const Workspace& ws) {
     Figure f;
     f.name = QStringLiteral("authors window: open and filter on 100,000 authors");
-    f.size = size_name(ws.facts.quotes);
+    f.size = ws.facts.name;
     f.target = Target::ms(100);
     const QString path = hundred_thousand_authors(ws);
     SilentUi ui;

@@ -1,9 +1,6 @@
 #include "generator.h"
 
 #include "database/database.h"
-#include "database/search_index.h"
-
-#include "database/database.h"
 #include "database/schema.h"
 
 #include <QDir>
@@ -137,6 +134,40 @@ const Words topics = {"Love", "Life", "Time", "Friendship", "Wisdom", "Death", "
                       "Soledad", "Family", "Travel", "Success", "Failure", "Silence"};
 const Words joins = {" and ", " & ", " / ", " e ", " et ", " und ", " y "};
 const Words love_words = {"love", "loved", "lovers", "beloved", "lovely"};
+
+// Words planted at fixed shares, so that searches of every selectivity have a word to look
+// for: none of them is found inside any other word the generator writes.
+struct Planted {
+    const char* word;
+    const char* column;
+    double share;  // of the rows (text), or of the rows that have a note (notes)
+    const char* label;
+};
+const Planted planted_words[] = {
+    {"zephyrine", "text", 0.0001, "0.01%"}, {"marmalade", "text", 0.01, "1%"},
+    {"ubiquity", "text", 0.55, "55%"},      {"palimpsest", "notes", 0.0004, "0.01%"},
+    {"colophon", "notes", 0.04, "1%"},      {"provenance", "notes", 0.55, "55% of notes"},
+};
+// A note is written for this share of the quotations.
+constexpr double note_share = 0.25;
+
+// `word` put between two words of `text`, at a place drawn at random.
+void plant(Rng& rng, std::string& text, const char* word) {
+    std::vector<std::size_t> spaces;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == ' ') spaces.push_back(i);
+    if (spaces.empty()) {
+        text += ' ';
+        text += word;
+        return;
+    }
+    text.insert(spaces[rng.below(spaces.size())] + 1, std::string(word) + ' ');
+}
+
+void plant_words(Rng& rng, std::string& text, const char* column) {
+    for (const Planted& p : planted_words)
+        if (std::strcmp(p.column, column) == 0 && rng.chance(p.share)) plant(rng, text, p.word);
+}
 
 std::string capitalised(const std::string& word) {
     const QString w = QString::fromStdString(word);
@@ -335,6 +366,7 @@ void generate(const QString& path, qint64 quotes) {
                 l -= candidate.share;
             }
             make_text(rng, *lang, text);
+            plant_words(rng, text, "text");
             bind_text(add_quote, 1, text);
             if (rng.chance(0.001)) {  // an author whose row was removed: not in the grid, still counted
                 missing_author = "Removed author " + std::to_string(rng.below(50));
@@ -344,7 +376,7 @@ void generate(const QString& path, qint64 quotes) {
             }
             bind_text(add_quote, 3, rng.chance(0.4) ? std::string("-") : subjects[rng.skewed(subjects.size(), 2.0)]);
             sqlite3_bind_text(add_quote, 4, lang->code.c_str(), -1, SQLITE_STATIC);
-            if (rng.chance(0.25)) {
+            if (rng.chance(note_share)) {
                 const LanguageWords& en = langs[0];
                 switch (rng.below(4)) {
                 case 0: note = "From \"" + en.capitals[rng.below(en.words.size())] + " " + en.words[rng.below(en.words.size())] + "\", " + std::to_string(1600 + rng.below(420)); break;
@@ -352,6 +384,7 @@ void generate(const QString& path, qint64 quotes) {
                 case 2: note = "Translated by " + authors[rng.below(authors.size())]; break;
                 default: note = "Heard on the radio; check the wording"; break;
                 }
+                plant_words(rng, note, "notes");
                 bind_text(add_quote, 5, note);
             } else {
                 sqlite3_bind_null(add_quote, 5);
@@ -419,60 +452,39 @@ QString default_cache_folder() {
     return base + QStringLiteral("/sentara-bench");
 }
 
-// A collection as the program leaves it after its first start: with its substring index when it
-// is large enough to want one. Built once into the cached file.
-void index_collection(CollectionFacts& facts) {
-    if (facts.quotes < search_index::worth_it_from) return;
-    {
-        auto db = Database::open(facts.path);
-        if (!search_index::exists(*db)) {
-            QElapsedTimer timer;
-            timer.start();
-            search_index::build(*db);
-            facts.index_seconds = double(timer.nsecsElapsed()) / 1e9;
-        }
+std::vector<SearchWord> planted_search_words() {
+    std::vector<SearchWord> out;
+    for (const Planted& p : planted_words) {
+        SearchWord w;
+        w.word = QString::fromLatin1(p.word);
+        w.column = QString::fromLatin1(p.column);
+        w.planned = QLatin1String(p.column) == QLatin1String("notes") ? p.share * note_share : p.share;
+        w.label = QString::fromLatin1(p.label);
+        out.push_back(w);
     }
-    sqlite3* plain = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(facts.path).constData(), &plain, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(plain, "SELECT sum(pgsize) FROM dbstat WHERE name LIKE 'quotes_search%'", -1, &st, nullptr);
-        if (st && sqlite3_step(st) == SQLITE_ROW) facts.search_index_bytes = sqlite3_column_int64(st, 0);
-        sqlite3_finalize(st);
-    }
-    sqlite3_close_v2(plain);
+    return out;
 }
 
-CollectionFacts collection(const QString& cache_folder, qint64 quotes) {
-    CollectionFacts facts;
-    const QString name = QStringLiteral("quotes-%1-g%2.mdb").arg(size_name(quotes)).arg(generator_version);
-    facts.path = cache_folder + u'/' + name;
-    facts.quotes = quotes;
-    facts.authors = qint64(author_count(quotes));
-    facts.subjects = 300 + 1;
-    facts.featured_author = QString::fromStdString(featured_authors[1]);
-    facts.text_word = QStringLiteral("love");
-    facts.middle_key = quotes / 2 + 1;
-
-    if (QFileInfo::exists(facts.path) && max_key(facts.path) == quotes) {
-        index_collection(facts);
-        return facts;
-    }
+GeneratedFile generated_collection(const QString& cache_folder, qint64 quotes) {
+    GeneratedFile g;
+    g.path = cache_folder + u'/' + QStringLiteral("quotes-%1-g%2.mdb").arg(size_name(quotes)).arg(generator_version);
+    g.words = planted_search_words();
+    if (QFileInfo::exists(g.path) && max_key(g.path) == quotes) return g;
 
     if (!QDir().mkpath(cache_folder)) throw std::runtime_error("cannot create " + cache_folder.toStdString());
-    // Files of other generator versions for this size are out of date.
+    // Files of other generator versions for this size are out of date, and what was made of them.
     const QDir dir(cache_folder);
-    for (const QString& old : dir.entryList({QStringLiteral("quotes-%1-g*.mdb*").arg(size_name(quotes))}, QDir::Files))
+    for (const QString& old : dir.entryList({QStringLiteral("quotes-%1-g*").arg(size_name(quotes))}, QDir::Files))
         QFile::remove(dir.filePath(old));
-    const QString part = facts.path + QStringLiteral(".part");
+    const QString part = g.path + QStringLiteral(".part");
     QFile::remove(part);
     QElapsedTimer timer;
     timer.start();
     generate(part, quotes);
-    if (!QFile::rename(part, facts.path)) throw std::runtime_error("cannot rename " + part.toStdString());
-    facts.generated_now = true;
-    facts.seconds = double(timer.nsecsElapsed()) / 1e9;
-    index_collection(facts);
-    return facts;
+    if (!QFile::rename(part, g.path)) throw std::runtime_error("cannot rename " + part.toStdString());
+    g.generated_now = true;
+    g.seconds = double(timer.nsecsElapsed()) / 1e9;
+    return g;
 }
 
 }  // namespace bench

@@ -3,30 +3,31 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 // Synthetic collections of quotations for the benchmark. The same size always gives the same
 // file, row for row: every value comes from one generator with a fixed seed.
 namespace bench {
 
 // Bump whenever the generated data changes, so that cached files are made again.
-constexpr int generator_version = 7;
+constexpr int generator_version = 8;
 
-struct CollectionFacts {
+// A word searched for in the texts or the notes, and the share of the rows that hold it.
+struct SearchWord {
+    QString word;
+    QString column;       // "text" or "notes"
+    QString label;        // the share it stands for: "0.01%", "1%", "55%"
+    double planned = 0;   // the share of the rows it was planted in; 0: chosen from a sample
+    double sampled = 0;   // its share in the sample it was chosen from
+};
+
+// A generated file: the quotations as the generator writes them (the program's old layout, no
+// sort keys, no search index) and the words planted in them.
+struct GeneratedFile {
     QString path;
-    qint64 quotes = 0;
-    qint64 authors = 0;
-    qint64 subjects = 0;
-    QString featured_author;  // a frequent author whose name holds an apostrophe
-    QString text_word;        // a word found in a few percent of the texts
-    qint64 middle_key = 0;    // an existing key
-    QString common_text_word = QStringLiteral("lovers");      // in about one text of a hundred
-    QString rare_text_words = QStringLiteral("lovely and");    // in a handful
-    QString common_note_words = QStringLiteral("letter to F"); // in a few notes of a thousand
-    QString rare_note_words = QStringLiteral("by Inês Ó Súil"); // in a handful
-    qint64 search_index_bytes = 0;  // the size of the substring index; 0 without one
-    double index_seconds = 0;       // time spent building it, when built now
+    std::vector<SearchWord> words;
     bool generated_now = false;
-    double seconds = 0;       // time spent generating, when generated now
+    double seconds = 0;  // time spent generating, when generated now
 };
 
 // Parses "20k", "100k", "1M", "2500"; 0 on a malformed size.
@@ -36,7 +37,7 @@ QString size_name(qint64 quotes);
 
 // The cached file for `quotes` quotations under `cache_folder`, made when missing or when it
 // was made by another version of the generator.
-CollectionFacts collection(const QString& cache_folder, qint64 quotes);
+GeneratedFile generated_collection(const QString& cache_folder, qint64 quotes);
 
 // The folder cached collections live in: $XDG_CACHE_HOME/sentara-bench or ~/.cache/sentara-bench.
 QString default_cache_folder();

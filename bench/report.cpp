@@ -55,13 +55,14 @@ QString Figure::verdict() const {
     if (!not_measured.isEmpty()) return QStringLiteral("n/a");
     if (!failure.isEmpty()) return QStringLiteral("FAIL");
     if (target.kind == Target::none) return QStringLiteral("-");
-    return passed() ? QStringLiteral("PASS") : QStringLiteral("FAIL");
+    return passed() ? QStringLiteral("PASS") : QStringLiteral("MISS");
 }
 
 namespace {
 
 QString amount(double v, const QString& unit) {
     if (unit == QLatin1String("MB")) return QStringLiteral("%1 MB").arg(v, 0, 'f', 1);
+    if (v >= 10000) return QStringLiteral("%1 s").arg(v / 1000, 0, 'f', 1);
     if (v >= 100) return QStringLiteral("%1 ms").arg(v, 0, 'f', 0);
     if (v >= 10) return QStringLiteral("%1 ms").arg(v, 0, 'f', 1);
     return QStringLiteral("%1 ms").arg(v, 0, 'f', 2);
@@ -70,21 +71,21 @@ QString amount(double v, const QString& unit) {
 }  // namespace
 
 void print_header() {
-    std::printf("%-44s %5s %10s %10s %10s %6s  %-15s %s\n", "figure", "size", "median", "max", "floor", "ratio",
+    std::printf("%-66s %8s %10s %10s %10s %6s  %-15s %s\n", "figure", "size", "median", "max", "floor", "ratio",
                 "target", "result");
-    std::printf("%s\n", QString(44 + 5 + 10 * 3 + 6 + 15 + 6 + 9, u'-').toUtf8().constData());
+    std::printf("%s\n", QString(66 + 8 + 10 * 3 + 6 + 15 + 6 + 9, u'-').toUtf8().constData());
     std::fflush(stdout);
 }
 
 void print_line(const Figure& f) {
     const QByteArray name = f.name.toUtf8();
     if (!f.not_measured.isEmpty()) {
-        std::printf("%-44s %5s %10s %10s %10s %6s  %-15s %s  (%s)\n", name.constData(), qPrintable(f.size), "-", "-",
+        std::printf("%-66s %8s %10s %10s %10s %6s  %-15s %s  (%s)\n", name.constData(), qPrintable(f.size), "-", "-",
                     "-", "-", qPrintable(f.target.text()), "n/a", qPrintable(f.not_measured));
     } else {
         const QString floor = f.floor_runs.empty() ? QStringLiteral("-") : amount(f.floor(), f.unit);
         const QString ratio = f.floor_runs.empty() ? QStringLiteral("-") : QString::number(f.ratio(), 'f', 2);
-        std::printf("%-44s %5s %10s %10s %10s %6s  %-15s %s", name.constData(), qPrintable(f.size),
+        std::printf("%-66s %8s %10s %10s %10s %6s  %-15s %s", name.constData(), qPrintable(f.size),
                     qPrintable(amount(f.median(), f.unit)), qPrintable(amount(f.max(), f.unit)), qPrintable(floor),
                     qPrintable(ratio), qPrintable(f.target.text()), qPrintable(f.verdict()));
         if (!f.failure.isEmpty()) std::printf("  (%s)", f.failure.toUtf8().constData());

@@ -41,7 +41,9 @@ struct Figure {
     double floor() const;  // median of the engine's runs; 0 when there are none
     double ratio() const;  // median / floor (paired: median of run / its floor run); 0 without a floor
     bool passed() const;
-    QString verdict() const;  // PASS, FAIL, "-" (no target) or "n/a"
+    // PASS, MISS (the target missed), FAIL (the figure's rows or work were wrong), "-" (no
+    // target) or "n/a".
+    QString verdict() const;
 };
 
 double median_of(std::vector<double> v);
