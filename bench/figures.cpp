@@ -557,7 +557,7 @@ Figure search_index_size(const Workspace& ws) {
     f.target = Target::ratio(0.7);
     PlainEngine e(ws.facts.path);
     try {
-        const qint64 index = bytes_of(e, QStringLiteral("name LIKE 'quotes\\_search%' ESCAPE '\\'"));
+        const qint64 index = bytes_of(e, QStringLiteral("name LIKE 'quotes\\_%\\_search%' ESCAPE '\\'"));
         const qint64 table = bytes_of(e, QStringLiteral("name = 'quotes'"));
         if (index == 0) f.not_measured = QStringLiteral("the file has no search index");
         f.runs.push_back(double(index) / 1048576.0);
@@ -595,7 +595,8 @@ std::vector<Figure> file_size(const Workspace& ws) {
         for (const auto& r : e.rows(QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('trigger', 'index') AND sql IS NOT NULL")))
             drops << QStringLiteral("DROP %1 IF EXISTS \"%2\"").arg(r[0].toString().toUpper(), r[1].toString());
         for (const QString& d : drops) e.exec(d);
-        e.exec(QStringLiteral("DROP TABLE IF EXISTS quotes_search"));
+        for (const char* t : {"quotes_search", "quotes_text_search", "quotes_notes_search"})
+            e.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(t)));
         e.exec(QStringLiteral("DROP TABLE IF EXISTS author_keys"));
         e.exec(QStringLiteral("DROP TABLE IF EXISTS sentara_state"));
         for (const char* column : {"author_key", "subject_key", "language_key", "text_key", "notes_key", "keys_stale"})

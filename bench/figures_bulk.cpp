@@ -102,7 +102,8 @@ std::vector<Figure> bulk_delete(const Workspace& ws) {
             // Beside it, as information: the same DELETE with the search index left out (its
             // trigger dropped inside a transaction that is then undone).
             plain.exec(QStringLiteral("BEGIN"));
-            plain.exec(QStringLiteral("DROP TRIGGER IF EXISTS quotes_search_delete"));
+            plain.exec(QStringLiteral("DROP TRIGGER IF EXISTS quotes_text_search_delete"));
+            plain.exec(QStringLiteral("DROP TRIGGER IF EXISTS quotes_notes_search_delete"));
             timer.start();
             plain.exec(engine_sql(QStringLiteral("DELETE FROM quotes WHERE language like '*%1*'").arg(tenth_language)));
             unindexed_runs.push_back(ms_since(timer));

@@ -231,14 +231,19 @@ std::vector<ListCase> cases(const Workspace& ws, PlainEngine& engine) {
     filter(QStringLiteral("key = <median key>"),
            [k = f.middle_key](f_main& w) { w.filters->t_key_selector->setText(QString::number(k)); },
            {QStringLiteral("q.key = %1").arg(f.middle_key)});
-    const bool search_index = engine.first_number(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'quotes_search'")) > 0;
+    const bool search_index =
+        engine.first_number(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'quotes_text_search'")) > 0;
     for (const SearchWord& word : f.words) {
         const QString like = sql_literal(u'%' + word.word + u'%');
         QStringList conditions = {QStringLiteral("q.%1 LIKE %2").arg(word.column, like)};
-        if (search_index && word.word.size() >= 3)
-            conditions << conditions.first() +
-                              QStringLiteral(" AND q.key IN (SELECT rowid FROM quotes_search WHERE quotes_search MATCH %1)")
-                                  .arg(sql_literal(QStringLiteral("%1 : \"%2\"").arg(word.column, word.word)));
+        if (search_index && word.word.size() >= 3) {
+            // The index knows only which rows hold each run of three letters: the word's runs.
+            QStringList runs;
+            for (qsizetype i = 0; i + 3 <= word.word.size(); ++i) runs << u'"' + word.word.mid(i, 3) + u'"';
+            conditions << conditions.first() + QStringLiteral(" AND q.key IN (SELECT rowid FROM quotes_%1_search WHERE "
+                                                              "quotes_%1_search MATCH %2)")
+                                                   .arg(word.column, sql_literal(runs.join(QStringLiteral(" AND "))));
+        }
         const bool notes = word.column == QLatin1String("notes");
         ListCase* c = filter(QStringLiteral("%1 '%2' (%3)").arg(notes ? QStringLiteral("note") : QStringLiteral("text"), word.word, word.label),
                              [w = word.word, notes](f_main& m) { (notes ? m.filters->t_note_filter : m.filters->t_text_filter)->setText(w); },

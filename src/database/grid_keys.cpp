@@ -106,10 +106,10 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
         "CREATE TABLE IF NOT EXISTS sentara_state (name TEXT PRIMARY KEY, value INTEGER);"
         "INSERT OR REPLACE INTO sentara_state VALUES ('authors_changed', 1), ('author_keys_of', 0);"));
 
-    // The work in units of one quotation keyed; an index costs about a third of that per row.
+    // The work in units of one quotation keyed; an index costs about half of that per row.
     const qint64 rows = db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong();
     const qint64 last = db.scalar(QStringLiteral("SELECT coalesce(max(key), 0) FROM quotes")).toLongLong();
-    const qint64 index_work = rows / 3 + 1;
+    const qint64 index_work = rows / 2 + 1;
     const qint64 total = rows + qint64(std::size(indexes)) * index_work + 1;
     qint64 done = 0;
     const auto tell = [&](const QString& doing) {

@@ -105,6 +105,9 @@ struct Keys {
     QString notes() const { return stored ? QStringLiteral("q.notes_key") : QStringLiteral("sentara_prefix_key(q.notes)"); }
     QString authors() const { return stored ? QStringLiteral("main.author_keys") : QStringLiteral("temp.author_keys"); }
     QString join() const { return QStringLiteral("quotes q JOIN %1 k ON k.name_key = %2").arg(authors(), author()); }
+    // The quotations first, the authors looked up for each: an order's index walked, never all
+    // the rows found by author and then sorted (which the planner may prefer for a whole list).
+    QString walk() const { return QStringLiteral("quotes q CROSS JOIN %1 k ON k.name_key = %2").arg(authors(), author()); }
 };
 
 const QString& sortable_text() {
@@ -222,7 +225,7 @@ QString GridQuery::random_order_sql(Database& db, const QString& columns, const 
     if (!c.isEmpty()) where << c;
     if (!more.isEmpty()) where << more;
     return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY q.random, q.key")
-        .arg(columns, k.join(), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")));
+        .arg(columns, k.walk(), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")));
 }
 
 // ---------------------------------------------------------------- reading the list
@@ -262,7 +265,7 @@ int compare_texts(const QVariant& a, const QVariant& b) {
 // blocks downwards, so that the index serves both.
 class GridReader : public KeyReader {
 public:
-    GridReader(Database& db, Database* writer, const GridQuery& query) : db_(db), writer_(writer), query_(query) {
+    GridReader(Database& db, Database* writer, const GridQuery& query) : list_(db), writer_(writer), query_(query) {
         plan();
     }
 
@@ -278,6 +281,10 @@ public:
     }
 
     void restart() override {
+        // The keys are read on a connection of the list's own: a walk left open between pages
+        // holds the file as it was when it began, and no other list, count or row read on the
+        // program's connections may see that.
+        if (!own_) own_ = Database::open(list_.path(), Database::Options{true, false});
         for (Walk* w : {&forward_, &backward_}) {
             w->rows.reset();
             w->phase = Walk::start;
@@ -308,14 +315,14 @@ public:
         const QString from = reads_rows_
                                  ? QString(keys_.join()).replace(QLatin1String("quotes q "), QLatin1String("quotes q NOT INDEXED "))
                                  : keys_.join();
-        Statement st = db_.prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2").arg(from, where(QString(), true)));
+        Statement st = db().prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2").arg(from, where(QString(), true)));
         return st.step() ? st.column_int64(0) : 0;
     }
 
     int times(qint64 key) override {
         // What was just written is keyed first.
         restart_keys();
-        Statement st = db_.prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2")
+        Statement st = db().prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2")
                                              .arg(keys_.join(), where(QStringLiteral("q.key = ?1"), true)));
         st.bind(1, key);
         return st.step() ? int(st.column_int64(0)) : 0;
@@ -325,7 +332,7 @@ public:
         if (!values_) {
             QStringList expressions{QStringLiteral("q.key"), QStringLiteral("1")};
             for (const Term& t : terms_) expressions << t.expression;
-            values_.emplace(db_.prepare_plain(
+            values_.emplace(db().prepare_plain(
                 QStringLiteral("SELECT %1 FROM quotes q WHERE q.key = ?1").arg(expressions.join(QStringLiteral(", ")))));
         }
         const auto read_row = [&](qint64 key) {
@@ -382,16 +389,16 @@ private:
     }
 
     void plan() {
-        keys_ = Keys{grid_keys::usable(db_)};
-        if (!keys_.stored) grid_keys::use_computed_authors(db_);
-        count_condition_ = query_.engine_condition(db_, keys_.stored, false, &reads_rows_);
+        keys_ = Keys{grid_keys::usable(db())};
+        if (!keys_.stored) grid_keys::use_computed_authors(db());
+        count_condition_ = query_.engine_condition(db(), keys_.stored, false, &reads_rows_);
         condition_ = count_condition_;
         if (!count_condition_.isEmpty() && !reads_rows_) {
             // Rows so many that the order's index finds a page of them sooner.
             constexpr int many = 5000;
-            Statement probe = db_.prepare_plain(
+            Statement probe = db().prepare_plain(
                 QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM quotes q WHERE %1 LIMIT %2)").arg(count_condition_).arg(many + 1));
-            if (probe.step() && probe.column_int64(0) > many) condition_ = query_.engine_condition(db_, keys_.stored, true);
+            if (probe.step() && probe.column_int64(0) > many) condition_ = query_.engine_condition(db(), keys_.stored, true);
         }
         values_.reset();
         texts_.reset();
@@ -435,7 +442,7 @@ private:
         bulk_worth_ = reads_rows_ || condition_ != count_condition_;
         select_ = QStringLiteral("SELECT q.key, k.bearers");
         for (const Term& t : terms_) select_ += QStringLiteral(", ") + t.expression;
-        select_ += QStringLiteral(" FROM ") + keys_.join();
+        select_ += QStringLiteral(" FROM ") + keys_.walk();
     }
 
     static Row row_of(const Statement& st) {
@@ -450,7 +457,7 @@ private:
     void read_texts(Row& r) {
         if (r.text) return;
         if (!texts_)
-            texts_.emplace(db_.prepare_plain(QStringLiteral("SELECT %1, q.notes FROM quotes q WHERE q.key = ?1")
+            texts_.emplace(db().prepare_plain(QStringLiteral("SELECT %1, q.notes FROM quotes q WHERE q.key = ?1")
                                                  .arg(jet::sortable_text_sql(QStringLiteral("q.text")))));
         texts_->bind(1, r.key);
         if (texts_->step()) {
@@ -521,7 +528,7 @@ private:
     void open_block(Walk& w, const QVariant& value) {
         const QString block = value.isNull() ? terms_[0].expression + QStringLiteral(" IS NULL")
                                              : terms_[0].expression + QStringLiteral(" = ?1");
-        w.rows.emplace(db_.prepare_plain(select_ + where(block) + QStringLiteral(" ORDER BY ") + rendered(terms_, 1, w.reverse)));
+        w.rows.emplace(db().prepare_plain(select_ + where(block) + QStringLiteral(" ORDER BY ") + rendered(terms_, 1, w.reverse)));
         if (!value.isNull()) w.rows->bind(1, value);
     }
 
@@ -529,7 +536,7 @@ private:
     // downwards; null when there is none.
     QVariant next_value(bool up, const QVariant* after) {
         const QString& column = terms_[0].expression;
-        Statement st = db_.prepare_plain(
+        Statement st = db().prepare_plain(
             QStringLiteral("SELECT %1(%2) FROM quotes q%3")
                 .arg(up ? QStringLiteral("min") : QStringLiteral("max"), column,
                      after ? QStringLiteral(" WHERE %1 %2 ?1").arg(column, up ? QStringLiteral(">") : QStringLiteral("<"))
@@ -546,7 +553,7 @@ private:
                 return false;
             }
             w.phase = Walk::values;
-            w.rows.emplace(db_.prepare_plain(select_ + where(QString()) + QStringLiteral(" ORDER BY ") + rendered(terms_, 0, w.reverse)));
+            w.rows.emplace(db().prepare_plain(select_ + where(QString()) + QStringLiteral(" ORDER BY ") + rendered(terms_, 0, w.reverse)));
             return true;
         }
         // Blocks upwards: the rows without a value first, as the engine sorts them.
@@ -582,7 +589,7 @@ private:
             // Read on beyond the first pages: the rows that meet a filter are found in one pass
             // over the table and sorted, rather than by an index walk that reads the table in
             // its order; the rows handed out are passed over (the order is the same, to the key).
-            w.rows.emplace(db_.prepare_plain(QString(select_).replace(QLatin1String("quotes q "), QLatin1String("quotes q NOT INDEXED ")) +
+            w.rows.emplace(db().prepare_plain(QString(select_).replace(QLatin1String("quotes q "), QLatin1String("quotes q NOT INDEXED ")) +
                                              where(QString()) + QStringLiteral(" ORDER BY ") + rendered(terms_, 0, false)));
             w.run.clear();
             for (qint64 skipped = 0; skipped < w.handed && w.rows->step(); ++skipped) {
@@ -605,7 +612,11 @@ private:
         return true;
     }
 
-    Database& db_;
+    // Before the list is first read, its connection; then the list's own.
+    Database& db() const { return own_ ? *own_ : list_; }
+
+    Database& list_;
+    std::unique_ptr<Database> own_;
     Database* writer_;
     GridQuery query_;
     Keys keys_{false};

@@ -725,14 +725,21 @@ void RecordSet::delete_current() {
     if (!updatable()) throw DbError(db_errors::not_updatable, QStringLiteral("Cannot update. Database or object is read-only."));
     require_current();
     load_all();
+    const qint64 key = keys_[size_t(current_)];
     Statement st = writer().prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)));
-    st.bind(1, keys_[size_t(current_)]);
+    st.bind(1, key);
     st.step();
-    emit removing_row(current_);
-    keys_.erase(keys_.begin() + current_);
     cache_.clear();
     on_deleted_ = true;
-    emit row_removed(current_);
+    // Gone from every place it stood (a quotation whose author's name is entered twice stands
+    // twice); the row after it takes its place.
+    for (int i = count() - 1; i >= 0; --i) {
+        if (keys_[size_t(i)] != key) continue;
+        emit removing_row(i);
+        keys_.erase(keys_.begin() + i);
+        if (i < current_) --current_;
+        emit row_removed(i);
+    }
 }
 
 namespace {

@@ -435,6 +435,13 @@ private slots:
         RecordSet fresh = list(q);
         QCOMPARE(keys_of(twice), keys_of(fresh));
         QCOMPARE(keys_of(twice).count(2), 2);
+        // Deleted, it leaves both places.
+        twice.set_writer(db);
+        twice.set_absolute_position(int(keys_of(twice).indexOf(2)) + 1);
+        twice.delete_current();
+        RecordSet after = list(q);
+        QCOMPARE(keys_of(twice), keys_of(after));
+        QVERIFY(!keys_of(twice).contains(2));
     }
 
     void counted_sets_read_as_the_engine_orders_them() {
