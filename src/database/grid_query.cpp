@@ -224,8 +224,9 @@ QString GridQuery::random_order_sql(Database& db, const QString& columns, const 
     const QString c = engine_condition(db, k.stored);
     if (!c.isEmpty()) where << c;
     if (!more.isEmpty()) where << more;
-    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY q.random, q.key")
-        .arg(columns, k.walk(), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")));
+    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY q.random, %4")
+        .arg(columns, k.walk(), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")),
+             k.author());
 }
 
 // ---------------------------------------------------------------- reading the list

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QHeaderView>
@@ -93,6 +94,8 @@ GridBinding::GridBinding(QTableView* view, RecordSetModel* model, Ui& ui, QObjec
             Qt::QueuedConnection);
     view_->viewport()->installEventFilter(this);
     view_->verticalHeader()->viewport()->installEventFilter(this);
+    view_->installEventFilter(this);
+    view_->verticalScrollBar()->installEventFilter(this);
 }
 
 GridBinding::~GridBinding() {
@@ -101,6 +104,11 @@ GridBinding::~GridBinding() {
 
 bool GridBinding::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && watched == view_->viewport()) model_->before_paint();
+    // A key or a drag of the scroll bar goes by the whole list, counted first if it was not yet
+    // (its first page is shown before its count).
+    if ((event->type() == QEvent::KeyPress && watched == view_) ||
+        (event->type() == QEvent::MouseButtonPress && watched == view_->verticalScrollBar()))
+        guarded(ui_, [&] { model_->catch_up(); });
     if (event->type() == QEvent::MouseButtonPress && watched == view_->verticalHeader()->viewport())
         selector_modifiers_ = static_cast<QMouseEvent*>(event)->modifiers();
     return QObject::eventFilter(watched, event);

@@ -17,7 +17,7 @@ void RecordSetModel::read_on() {
     if (!rs_) return;
     try {
         catch_up();
-        if (rs_->read_more(15)) reading_.start();
+        if (rs_->read_more(15)) reading_.start(0);
     } catch (const DbError& e) {
         failed(e.number(), e.description());
     }
@@ -113,6 +113,8 @@ void RecordSetModel::set_recordset(RecordSet* rs) {
 
 void RecordSetModel::before_paint() {
     if (!rs_) return;
+    // The first page is being painted: the count comes right after it.
+    if (reading_.isActive() && reading_.interval() > 0) reading_.start(0);
     try {
         rs_->drop_rows_if_changed();
     } catch (const DbError& e) {
@@ -137,8 +139,12 @@ void RecordSetModel::start_reading() {
         done = rs_->fully_read();
     } catch (const DbError&) {
     }
-    if (done) counted_ = true;
-    else reading_.start();
+    if (done) {
+        counted_ = true;
+    } else {
+        // After the first page is painted (before_paint), or a moment later when it is not.
+        reading_.start(50);
+    }
 }
 
 int RecordSetModel::rowCount(const QModelIndex& parent) const {
