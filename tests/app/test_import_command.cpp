@@ -60,20 +60,6 @@ private slots:
         QCOMPARE(quotes_in(db), 2);
     }
 
-    // One line saved by an 8-bit editor spoils nothing else: it is read as Windows-1252 and named.
-    void a_line_not_in_utf8_is_named_and_the_others_stay_utf8() {
-        QTemporaryDir home;
-        const QString db = home.path() + "/q.mdb";
-        QCOMPARE(sentara({"--create-database", db}, home.path()).status, 0);
-        const QString input = write_file(home.path() + "/in.txt", "Curiouser and curiouser (Zo\xC3\xAB)\n"
-                                                                  "Old line (No\xEBl)\n");
-        const Run r = sentara({"--import", input, "--database", db}, home.path());
-        QCOMPARE(r.status, 0);
-        QVERIFY2(r.out.contains("LINES NOT IN UTF-8, READ AS WINDOWS-1252:\n\nline 2: Old line (Noël)\n"), qPrintable(r.out));
-        QCOMPARE(Database::open(db)->scalar("SELECT group_concat(author, '|') FROM (SELECT author FROM quotes ORDER BY key)").toString(),
-                 QString("Zoë|Noël"));
-    }
-
     // Everything the program writes, it reads back whole: a collection of the hard cases goes out
     // with --export as CSV and as fortune and comes back with --import into new databases. CSV
     // gives every field back; fortune the text byte for byte, the author and the note.
@@ -249,5 +235,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestImportCommand)
+SENTARA_TESTS(TestImportCommand)
 #include "test_import_command.moc"

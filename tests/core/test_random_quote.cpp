@@ -27,8 +27,6 @@ class TestRandomQuote : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { isolate_user_files(); }
-
     void quotations_without_a_number_come_once_in_a_round() {
         // New quotations from an import have no number yet, beside ones that have.
         QTemporaryDir dir;
@@ -84,5 +82,5 @@ private slots:
     }
 };
 
-QObject* make_random_quote_tests() { return new TestRandomQuote; }
+SENTARA_TESTS(TestRandomQuote)
 #include "test_random_quote.moc"
