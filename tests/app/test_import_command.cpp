@@ -213,8 +213,7 @@ private slots:
         // Named, the format is the one used; input not in it changes nothing.
         const Run wrong = sentara({"--import", cookies, "--database", db, "--format", "csv"}, home.path());
         QCOMPARE(wrong.status, 1);
-        QCOMPARE(wrong.err, "sentara: The file '" + cookies + "' cannot be imported as CSV: line 1: the first line is not a "
-                            "header naming a column text, quote or highlight.\n");
+        QVERIFY(wrong.err.startsWith("sentara: The file '" + cookies + "' cannot be imported as CSV: line 1:"));
         QCOMPARE(sentara({"--import", cookies, "--database", db, "--format", "xml"}, home.path()).status, 2);
         const Run empty = sentara({"--import", write_file(home.path() + "/empty.csv", "\n"), "--database", db}, home.path());
         QCOMPARE(empty.status, 1);
