@@ -38,7 +38,8 @@ class TestCommandLine : public QObject {
 
 private slots:
     void init() {
-        db_ = make_fixture_database(home_.path(), QStringLiteral("q%1.mdb").arg(QDateTime::currentMSecsSinceEpoch()));
+        static int made = 0;
+        db_ = make_fixture_database(home_.path(), QStringLiteral("q%1.mdb").arg(++made));
         // Five quotations the main window lists, in a known random order.
         auto db = Database::open(db_);
         db->execute("delete from quotes where key > 5; update quotes set author = 'Mark Twain' where key = 4");
@@ -143,7 +144,10 @@ private slots:
         program.setProcessEnvironment(program_environment(home_.path()));
         program.start(QStringLiteral(SENTARA_EXE), {});
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(db_ + ".lock") && QFile::exists(db_ + "-wal"), 15000);
-        QTest::qWait(1500);  // its first rows are shown (and rotated)
+        // Its first rows are shown, and rotated.
+        QTRY_VERIFY_WITH_TIMEOUT(Database::open(db_, Database::Options{true, true})
+                                         ->scalar("select count(*) from quotes where random >= 1").toInt() >= 1,
+                                 15000);
         QStringList shown;
         for (int i = 0; i < 3; ++i) {
             const Run r = sentara({"--random"}, home_.path());  // the database the program uses

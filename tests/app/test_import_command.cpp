@@ -174,11 +174,6 @@ private slots:
         QVERIFY(missing.err.contains("none.txt") && missing.err.contains("cannot be read"));
         QCOMPARE(missing.out, QString());
 
-        const Run binary = sentara({"--import", write_file(home.path() + "/x.txt", QByteArray("ab\0cd", 5)), "--database", db},
-                                   home.path());
-        QCOMPARE(binary.status, 1);
-        QVERIFY(binary.err.contains("is not a text file"));
-
         QCOMPARE(sentara({"--import", input, "--database", home.path() + "/nowhere.mdb"}, home.path()).status, 1);
         const Run language = sentara({"--import", input, "--database", db, "--language", "xx"}, home.path());
         QCOMPARE(language.status, 1);
@@ -226,9 +221,7 @@ private slots:
         QCOMPARE(exists.status, 1);
         QVERIFY2(exists.err.contains("has no table quotes") || exists.err.contains("already exists"), qPrintable(exists.err));
         QCOMPARE(quotes_in(db), 2);
-        const Run foreign = sentara({"--import-access", access, "--database", home.path() + "/new.db"}, home.path());
-        QCOMPARE(foreign.status, 1);
-        QVERIFY2(foreign.err.contains("is not a collection of quotations"), qPrintable(foreign.err));
+        QCOMPARE(sentara({"--import-access", access, "--database", home.path() + "/new.db"}, home.path()).status, 1);
         QVERIFY(!QFile::exists(home.path() + "/new.db"));
         QCOMPARE(sentara({"--import-access", access}, home.path()).status, 2);
     }
