@@ -14,8 +14,6 @@
 class TestCore : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { isolate_user_files(); }
-
     void sql_escape_rules() {
         QCOMPARE(sql_escape(""), QString(""));
         QCOMPARE(sql_escape("D'Annunzio"), QString("D''Annunzio"));
@@ -116,5 +114,5 @@ private slots:
     }
 };
 
-QObject* make_core_tests() { return new TestCore; }
+SENTARA_TESTS(TestCore)
 #include "test_core.moc"

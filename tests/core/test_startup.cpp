@@ -35,6 +35,20 @@ void bloat(const QString& path, int pages, bool keep = false) {
                                       .arg(keep ? "" : "; drop table filler"));
 }
 
+// Runs `f` while no file may grow past `bytes`: writes past it fail with "File too large".
+template <class F>
+auto with_file_size_limit(rlim_t bytes, F f) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = f();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    return result;
+}
+
 void age(const QString& path, int hours) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadWrite));
@@ -63,8 +77,6 @@ class TestStartup : public QObject {
     QString default_path() const { return program_ + "/quotes.mdb"; }
 
 private slots:
-    void initTestCase() { isolate_user_files(); }
-
     void init() {
         folder_ = new QTemporaryDir;
         program_ = folder_->path() + "/program";
@@ -173,43 +185,38 @@ private slots:
         QCOMPARE(Database::open(path)->scalar("select count(*) from filler").toInt(), 18000);
     }
 
-    void a_file_held_by_another_program() {
-        const QString path = make_fixture_database(folder_->path(), "held.mdb");
-        save_setting("last_db_file", path);
-        QLockFile other(path + ".lock");
-        QVERIFY(other.tryLock(0));
-
-        ScriptedUi ui;
-        ui.expect_message("Database 'held.mdb' is already open by another instance of this program or by Access.\n"
-                          "Press OK to continue, Cancel to quit.",
-                          Ui::cancel);
-        QVERIFY(!start(ui));
-        QVERIFY(!ui.last_message().contains(folder_->path()));
-        ui.expect_message("is already open", Ui::ok);
-        QVERIFY(start(ui));
-        QCOMPARE(Database::open(path + ".old")->scalar("select count(*) from quotes").toInt(), 8);  // the backup still runs
-    }
-
+    // Another program holding the file (its lock, its write-ahead log, its reading transaction):
+    // the user is asked; the file is never replaced by its compacted copy.
     void a_file_another_program_uses_is_never_replaced() {
         const QString path = make_fixture_database(folder_->path(), "shared.mdb");
         bloat(path, 500);
         save_setting("last_db_file", path);
         {
-            // Another program has the file open in write-ahead mode.
-            auto other = Database::open(path);
+            QLockFile other(path + ".lock");
+            QVERIFY(other.tryLock(0));
             ScriptedUi ui;
-            ui.expect_message("Database 'shared.mdb' is already open by another instance of this program or by Access.",
-                              Ui::ok);
+            ui.expect_message("Database 'shared.mdb' is already open by another instance of this program or by Access.\n"
+                              "Press OK to continue, Cancel to quit.",
+                              Ui::cancel);
+            QVERIFY(!start(ui));
+            QVERIFY(!ui.last_message().contains(folder_->path()));
+            ui.expect_message("is already open", Ui::ok);
+            QVERIFY(start(ui));
+            QCOMPARE(Database::open(path + ".old")->scalar("select count(*) from quotes").toInt(), 8);  // the backup still runs
+        }
+        bloat(path, 500);  // space to give back again
+        {
+            auto other = Database::open(path);  // in write-ahead mode
+            ScriptedUi ui;
+            ui.expect_message("is already open", Ui::ok);
             QVERIFY(start(ui));
             other->execute("insert into authors values ('Written meanwhile', null, null, 0)");
         }
         QCOMPARE(Database::open(path)->scalar("select count(*) from authors where name = 'Written meanwhile'").toInt(), 1);
-
         // Another program reads the file in rollback mode, in the middle of a transaction.
         sqlite3* reader = nullptr;
         QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &reader), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(reader, "PRAGMA journal_mode=DELETE; BEGIN; SELECT count(*) FROM quotes", nullptr, nullptr,
-                              nullptr),
+        QCOMPARE(sqlite3_exec(reader, "PRAGMA journal_mode=DELETE; BEGIN; SELECT count(*) FROM quotes", nullptr, nullptr, nullptr),
                  SQLITE_OK);
         ScriptedUi ui;
         ui.expect_message("is already open", Ui::cancel);
@@ -229,15 +236,7 @@ private slots:
         ui.expect_message("The database could not be compacted; it is used as it is.");
         ui.expect_message("File too large");
         // No file may grow past 8 KiB: the compacted copy and the backup copy both fail.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 8 * 1024;
-        setrlimit(RLIMIT_FSIZE, &small);
-        const bool went_on = backup_database(ctx, true);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        QVERIFY(went_on);
+        QVERIFY(with_file_size_limit(8 * 1024, [&] { return backup_database(ctx, true); }));
         QVERIFY(!ui.last_message().contains("Unknown error"));
         QVERIFY(!QFile::exists(path + ".tmp"));
         QVERIFY(!QFile::exists(path + ".old.part"));
@@ -254,14 +253,7 @@ private slots:
         ctx.database->execute("create table filler (x); insert into filler select randomblob(1000) from (with recursive "
                               "n(i) as (select 1 union all select i + 1 from n where i < 200) select i from n)");
         ui.expect_message("They are safe in 'exit.mdb-wal' beside it");
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = rlim_t(QFileInfo(path).size());  // the file may not grow
-        setrlimit(RLIMIT_FSIZE, &small);
-        const QString problem = ctx.close_database();
-        setrlimit(RLIMIT_FSIZE, &saved);
+        const QString problem = with_file_size_limit(rlim_t(QFileInfo(path).size()), [&] { return ctx.close_database(); });
         QVERIFY2(problem.contains(path) && problem.contains("could not be written") &&
                      problem.contains("File too large"), qPrintable(problem));
         QVERIFY(!ctx.database && !ctx.list_database);
@@ -287,14 +279,11 @@ private slots:
         QVERIFY(search_index::exists(*db));
         QCOMPARE(db->scalar("select count(*) from quotes where text like '*number 1999*'").toInt(), 11);
         QVERIFY(db->translate("select key from quotes where text like '*number 1999*'").contains("quotes_text_search"));
-        bool shown = false;
-        for (const ScriptedUi::Shown& s : ui.log)
-            if (s.kind == "progress" && s.text.contains("search index")) shown = true;
-        QVERIFY(shown);
+        QVERIFY(ui.shown("progress").filter("search index").size() > 0);
         db.reset();
         ScriptedUi again;  // built once: the next start says nothing of it
         QVERIFY(start(again));
-        for (const ScriptedUi::Shown& s : again.log) QVERIFY(s.kind != "progress");
+        QVERIFY(again.shown("progress").isEmpty());
     }
 
     // A collection too large to be keyed as it opens is keyed at start, shown; stopped by the
@@ -390,5 +379,5 @@ private slots:
     }
 };
 
-QObject* make_startup_tests() { return new TestStartup; }
+SENTARA_TESTS(TestStartup)
 #include "test_startup.moc"

@@ -137,6 +137,6 @@ private slots:
     }
 };
 
-QObject* make_access_tests() { return new TestAccess; }
+SENTARA_TESTS(TestAccess)
 
 #include "test_access.moc"

@@ -80,6 +80,6 @@ private slots:
     }
 };
 
-QObject* make_export_writer_tests() { return new TestFormats; }
+SENTARA_TESTS(TestFormats)
 
 #include "test_formats.moc"

@@ -63,15 +63,6 @@ private slots:
                                  "but not after\r\n\r\nécole (Someone)\r\n\r\n");
     }
 
-    // A line that begins with a no-break space is left out, with the directives under it.
-    void lines_beginning_with_a_no_break_space_are_skipped() {
-        const Result r = parse(QString("\u00A0Hidden (A)\r\n.subj=Hidden\r\n  \u00A0Also hidden\r\nKept (B)\r\n"
-                                       "Inside\u00A0a line (C)\r\n"));
-        QCOMPARE(texts_and_authors(r), QStringList({"Kept | B", "Inside\u00A0a line | C"}));
-        QCOMPARE(r.orphan_directives, QStringList());
-        QCOMPARE(r.report(), QString());
-    }
-
     void directives_set_the_quotation_above() {
         const Result r = parse("One\r\n . SUBJ=Life . Note = no . nOtE=Act one. Scene two . rATE=2 .LANG=it \r\n"
                                ".subj=Later wins\r\nTwo\r\n.rate=\r\n.unknown=1");
@@ -99,10 +90,14 @@ private slots:
         QVERIFY(r.report().contains("RATES OTHER THAN 1, 2 OR 3 IGNORED:\r\n\r\nFirst -> 5\r\n\r\nSecond -> x\r\n"));
     }
 
-    void lines_end_with_any_line_break_and_blank_lines_count_for_nothing() {
-        const Result r = parse("a\nb\rc\r\n\r\n   \r\n\u00A0\u00A0\t\n d\u00A0\r\n\re");
-        QCOMPARE(texts_and_authors(r),
-                 QStringList({"a | Anonymous", "b | Anonymous", "c | Anonymous", "d | Anonymous", "e | Anonymous"}));
+    // Lines end with any line break; blank lines count for nothing; a line that begins with a
+    // no-break space is left out, with the directives under it.
+    void lines_end_with_any_line_break_and_blank_or_hidden_lines_count_for_nothing() {
+        const Result r = parse("a\nb\rc\r\n\r\n   \r\n\u00A0\u00A0\t\n d\u00A0\r\n\re\r\n"
+                               "\u00A0Hidden (A)\r\n.subj=Hidden\r\n  \u00A0Also hidden\r\nInside\u00A0a line (C)\r\n");
+        QCOMPARE(texts_and_authors(r), QStringList({"a | Anonymous", "b | Anonymous", "c | Anonymous", "d | Anonymous",
+                                                    "e | Anonymous", "Inside\u00A0a line | C"}));
+        QCOMPARE(r.report(), QString());
         const Result blank = parse("  \r\n\u00A0\r\n\t \u00A0 \r\n");
         QVERIFY(blank.quotes.empty());
     }
@@ -257,6 +252,6 @@ private slots:
     }
 };
 
-QObject* make_import_parser_tests() { return new TestImportParser; }
+SENTARA_TESTS(TestImportParser)
 
 #include "test_import.moc"

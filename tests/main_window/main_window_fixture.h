@@ -34,12 +34,6 @@ struct MainWindowFixture : Fixture {
     }
     f_main& w() { return *window; }
     QString sql() const { return ctx->current_quotes_sql; }
-    QString condition() const {
-        const QString s = ctx->current_quotes_sql;
-        const qsizetype where = s.indexOf(" where ");
-        const qsizetype order = s.indexOf(" order by ");
-        return where < 0 ? QString() : s.mid(where + 7, order - where - 7);
-    }
     // Makes the quotation with this key the grid's current row.
     void go_to(int key) { QVERIFY(window->Data1()->find_first(QStringLiteral("key = %1").arg(key))); }
     int current_key() const { return window->edit->t_key->text().toInt(); }
@@ -65,7 +59,3 @@ inline void click_selector(f_main& w, int row, Qt::KeyboardModifiers modifiers =
     const QPoint at(selectors->width() / 2, selectors->sectionViewportPosition(row) + selectors->sectionSize(row) / 2);
     QTest::mouseClick(selectors->viewport(), Qt::LeftButton, modifiers, at);
 }
-
-inline const QString grid_select =
-    "SELECT Quotes_with_sortable_text.*, Authors.picture FROM Authors INNER JOIN Quotes_with_sortable_text ON "
-    "Authors.name = Quotes_with_sortable_text.Author";

@@ -62,10 +62,8 @@ private slots:
         QHeaderView* header = f.w().grid->horizontalHeader();
         const QPoint quotes(header->sectionViewportPosition(3) + 10, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, quotes);
-        QCOMPARE(f.w().current_sql(), QString("SELECT * FROM authors_with_quote_quantity  order by quotes ASC ,name"));
         QCOMPARE(f.names().first(), QString("Nobody Yet"));
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, quotes);
-        QCOMPARE(f.w().current_sql(), QString("SELECT * FROM authors_with_quote_quantity  order by quotes DESC ,name"));
         QCOMPARE(f.names(), (QStringList{"Oscar Wilde", "???", "Émile Zola", "Gabriele D'Annunzio", "John Smithson",
                                          "Mark Twain", "Smith", "Nobody Yet"}));
         QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
@@ -81,8 +79,7 @@ private slots:
         f.w().t_notes_filter->setText("Irish");
         QCOMPARE(f.list().record_count(), 8);  // nothing changes before Filter
         QTest::keyClick(f.w().t_notes_filter, Qt::Key_Return);
-        QCOMPARE(f.w().current_sql(), QString("SELECT * FROM authors_with_quote_quantity  Where  name like '*smith*' or "
-                                              "  notes like '*Irish*' order by authors.random ASC, name"));
+        QCOMPARE(f.list().record_count(), 3);
         QVERIFY(is_lit(f.w().b_filter));
         // Sorting keeps the filter in force.
         emit f.w().grid->horizontalHeader()->sectionClicked(0);
@@ -191,7 +188,7 @@ private slots:
         f.open();
         emit f.w().grid->horizontalHeader()->sectionClicked(0);  // by name
         f.go_to("Mark Twain");
-        f.ui.expect_message("Author \"Mark Twain\" cannot be deleted beacuse associated with one or more quotes.");
+        f.ui.expect_message("Author \"Mark Twain\" cannot be deleted");
         f.w().b_delete->click();
         f.go_to("Nobody Yet");
         const int at = f.list().absolute_position();
@@ -274,6 +271,6 @@ private slots:
     }
 };
 
-QObject* make_authors_tests() { return new TestAuthors; }
+SENTARA_TESTS(TestAuthors)
 
 #include "test_authors.moc"

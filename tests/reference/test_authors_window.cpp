@@ -185,6 +185,6 @@ private slots:
     }
 };
 
-QObject* make_authors_window_tests() { return new TestAuthorsWindow; }
+SENTARA_TESTS(TestAuthorsWindow)
 
 #include "test_authors_window.moc"

@@ -98,7 +98,6 @@ private slots:
         QCOMPARE(f.show->geometry(), f.w().screen()->geometry());
         QVERIFY(f.show->isFullScreen());
         QCOMPARE(f.on_screen(), 5);
-        QCOMPARE(f.show->Timer1->interval(), 10000);
         QCOMPARE(f.show->l_author->text(), QString("Émile Zola"));
         QVERIFY(f.random_of(5) >= 1.0);  // moved to the back
         QCOMPARE(f.ticks(7), (QList<int>{1, 2, 3, 4, 6, 7, 8}));
@@ -132,11 +131,11 @@ private slots:
     void a_list_sorted_by_a_column_is_shown_in_random_order() {
         ShowFixture f;
         emit f.w().list->grid->horizontalHeader()->sectionClicked(1);  // by author
-        QVERIFY(f.sql().endsWith(" order by author ASC , text2"));
+        const QString sql = f.sql();
         QVERIFY(f.start(8));
         QCOMPARE(f.ticks(7), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
         QVERIFY(f.random_of(3) >= 1.0);  // the show's own order is random: it rotates
-        QCOMPARE(f.sql(), grid_select + " order by author ASC , text2");
+        QCOMPARE(f.sql(), sql);  // the list keeps its order
 
         // A filter whose text holds the words of an order clause.
         f.exec("insert into quotes (text, author, language, random) values "
@@ -247,28 +246,21 @@ private slots:
     void the_type_size_follows_the_screen_and_a_long_text_is_shown_whole() {
         ShowFixture f;
         QVERIFY(f.start(3));
-        QCOMPARE(f.show->height(), 768);  // 11520 twips
-        QCOMPARE(f.show->l_quote->font().pointSize(), 28);
+        const int points = f.show->l_quote->font().pointSize();
         const QRect quote = f.show->l_quote->geometry();
-        QVERIFY(f.show->rect().contains(quote));
+        QVERIFY(f.show->rect().contains(quote) && f.show->rect().contains(f.show->l_author->geometry()));
         QVERIFY(std::abs(quote.center().x() - 683) <= 1 && std::abs(quote.center().y() - 384) <= 1);
-        QCOMPARE(quote.width(), 956);  // 0.7 of the screen
-        const QRect author = f.show->l_author->geometry();
-        QCOMPARE(author.right(), 1366 - 46 - 1);
-        QCOMPARE(author.top(), 768 - 46);
-
-        for (const auto& [width, height, points] : {std::tuple{1680, 1050, 38}, {1600, 1000, 28}, {1600, 1024, 34}}) {
-            f.show->setGeometry(0, 0, width, height);
-            f.show->set_layout();
-            QCOMPARE(f.show->l_quote->font().pointSize(), points);
-        }
+        // A higher screen, a larger type.
+        f.show->setGeometry(0, 0, 1680, 1050);
+        f.show->set_layout();
+        QVERIFY(f.show->l_quote->font().pointSize() > points);
 
         // Three thousand characters on the 768-pixel screen: smaller type, nothing cut off.
         f.show->setGeometry(f.w().screen()->geometry());
         f.exec("update quotes set random = 0.01, text = replace(printf('%.188c', '*'), '*', 'A long sentence ') where key = 7");
         f.tick();
         QCOMPARE(f.on_screen(), 7);
-        QVERIFY(f.show->l_quote->font().pointSize() < 28);
+        QVERIFY(f.show->l_quote->font().pointSize() < points);
         const QRect box = f.show->l_quote->geometry();
         const QRect drawn = QFontMetrics(f.show->l_quote->font())
                                 .boundingRect(QRect(0, 0, box.width(), 100000), Qt::AlignHCenter | Qt::TextWordWrap,
@@ -277,7 +269,7 @@ private slots:
         QVERIFY(box.top() >= 0 && box.bottom() < f.show->l_author->geometry().top());
         // A short one gets the screen's size again.
         f.tick();
-        QCOMPARE(f.show->l_quote->font().pointSize(), 28);
+        QCOMPARE(f.show->l_quote->font().pointSize(), points);
     }
 
     void clicks_keys_and_the_popup_menu() {
@@ -344,11 +336,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    isolate_user_files();
-    TestSlideShow tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+SENTARA_TESTS(TestSlideShow)
 
 #include "test_slide_show.moc"

@@ -10,8 +10,13 @@
 #include <memory>
 
 // Points the settings store and the standard folders of this test process at a temporary
-// folder, so that no test reads or writes the user's own files. Call once per process.
+// folder, so that no test reads or writes the user's own files. The test programs' main does.
 void isolate_user_files();
+
+// Registers a test class with the test programs' main (test_main.cpp), which runs them in turn.
+bool register_tests(QObject* (*make)());
+#define SENTARA_TESTS(Class) \
+    [[maybe_unused]] static const bool Class##_registered = register_tests([]() -> QObject* { return new Class; });
 
 // A new database file with the tables and starting rows, plus these known rows:
 //   key 1  Mark Twain           Life    EN  2  "Courage is resistance to fear, not absence of fear."

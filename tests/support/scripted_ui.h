@@ -13,41 +13,40 @@
 class ScriptedUi : public Ui {
 public:
     struct Shown {
-        QString kind;  // "message", "input", "open_file", "save_file", "open_target"
+        QString kind;  // "message", "input", "open_file", "save_file", "open_target", "progress"
         QString text;
-        int code = 0;
+        int code = 0;  // a message's buttons; a progress's done per mille
     };
 
     // The next message box: `answer` is Ui::ok or Ui::cancel; when `containing` is given the
     // message must contain it.
-    void expect_message(const QString& containing = QString(), int answer = ok);
-    void expect_input(const QString& answer, const QString& containing = QString());
-    void expect_open_file(const QString& answer);
-    void expect_save_file(const QString& answer);
+    void expect_message(const QString& containing = QString(), int answer = ok) { expect("message", containing, answer); }
+    void expect_input(const QString& answer, const QString& containing = QString()) { expect("input", containing, ok, answer); }
+    void expect_open_file(const QString& answer) { expect("open_file", QString(), ok, answer); }
+    void expect_save_file(const QString& answer) { expect("save_file", QString(), ok, answer); }
 
     int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
     void yield() override;
-    // Logged ("progress", what, done per mille of total); never waits.
     void progress(const QString& what, qint64 done, qint64 total) override;
     // Work the user may stop is stopped at its progress report number `stop_at` (from 1).
     bool progress_or_stop(const QString& what, qint64 done, qint64 total) override;
     int stop_at = 0;
-    void set_hourglass(bool on) override;
-    void end_program() override;
+    void set_hourglass(bool on) override { hourglass_depth += on ? 1 : (hourglass_depth > 0 ? -1 : 0); }
+    void end_program() override { ended = true; }
 
-    // Every queued answer was used.
+    // Every queued answer was used; what was not.
     bool all_answers_used() const { return expected_.empty(); }
     QString pending_answers() const;
-    void clear();
 
-    QStringList messages() const;
+    QStringList shown(const QString& kind) const;
+    QStringList messages() const { return shown("message"); }
     QString last_message() const { return messages().value(messages().size() - 1); }
-    QStringList opened() const;
+    QStringList opened() const { return shown("open_target"); }
 
     QVector<Shown> log;
     // The last file dialog, to open or to save.
-    QString last_open_file_title, last_open_file_filter, last_open_file_folder, last_open_file_file;
+    QString last_open_file_folder, last_open_file_file;
     bool open_target_result = true;
     bool ended = false;
     int hourglass_depth = 0;
@@ -59,11 +58,14 @@ protected:
 
 private:
     struct Expected {
-        QString kind;
-        QString containing;
+        QString kind, containing;
         int answer = ok;
         QString text;
     };
-    bool take(const QString& kind, const QString& shown, Expected& out);
+    void expect(const char* kind, const QString& containing, int answer, const QString& text = QString()) {
+        expected_.push_back({QString::fromLatin1(kind), containing, answer, text});
+    }
+    // Logs what is shown and takes the answer queued for it; false when none fits.
+    bool take(const QString& kind, const QString& shown, int code, Expected& out);
     std::deque<Expected> expected_;
 };

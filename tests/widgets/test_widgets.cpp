@@ -19,8 +19,6 @@ class TestWidgets : public QObject {
     static QVector<GridColumn> author_columns() { return {{"name", "Name", 150}, {"notes", "Notes", 0, {}, true}}; }
 
 private slots:
-    void initTestCase() { isolate_user_files(); }
-
     void lit_and_dimmed() {
         QWidget parent;
         QPalette theme;
@@ -73,5 +71,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWidgets)
+SENTARA_TESTS(TestWidgets)
 #include "test_widgets.moc"
