@@ -50,6 +50,25 @@ private slots:
         QCOMPARE(f.w().edit->t_note->text(), QString("pending"));
     }
 
+    // A list longer than its first page is shown before it is counted: the count follows, and
+    // the keys go by the whole list.
+    void a_long_list_is_counted_after_its_first_page() {
+        MainWindowFixture f;
+        f.ctx->database->execute("with recursive n(i) as (select 1 union all select i + 1 from n where i < 292) "
+                                 "insert into quotes (text, author, subject, language, random) select 'Filler ' || i, "
+                                 "'Smith', 'Life', 'EN', 1 + i from n");
+        f.show();
+        emit f.w().list->grid->horizontalHeader()->sectionClicked(0);  // by key
+        QTest::keyClick(f.w().list->grid, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(f.current_key(), 300);
+        QCOMPARE(f.w().list->grid->currentIndex().row(), 299);
+        f.w().filters->cb_author_filter->setEditText("Smith");
+        f.w().b_filter_Click();
+        QTRY_VERIFY(f.w().filters->l_records_filtered->text().startsWith("Records Filtered:293/"));
+        QTRY_VERIFY(f.w().Data1()->fully_read());
+        QCOMPARE(f.grid_keys().size(), 293);
+    }
+
     void enter_in_a_filter_box_filters() {
         MainWindowFixture f;
         f.show();
