@@ -482,7 +482,7 @@ bool RecordSet::drop_rows_if_changed() {
 
 void RecordSet::reload_row(int row) {
     load_keys();
-    if (key_expr_.isEmpty() || row < 0 || row >= count()) return;
+    if (key_expr_.isEmpty() || !holds(row)) return;
     cache_.remove(row);
     fetch_rows(row, row);
 }
@@ -548,7 +548,7 @@ QVariant RecordSet::value_at(int r, int field) const {
 
 QVariant RecordSet::key_at(int r) const {
     load_keys();
-    if (r < 0 || r >= count()) return QVariant();
+    if (!holds(r)) return QVariant();
     if (key_expr_.isEmpty()) return QVariant(r);
     return QVariant(key_of(r));
 }
