@@ -119,13 +119,12 @@ const QString& sortable_text() {
 // What the substring index can tell of a like pattern on `column`, as a clause naming the
 // candidates, when that is the cheaper plan: when the candidates are few, the index finds them
 // sooner than a walk in the list's order finds a page of rows that meet the pattern.
-QString candidates(Database& db, const char* column, const QString& typed) {
+QString candidates(Database& db, const char* column, const QString& typed, int few) {
     if (!search_index::exists(db)) return QString();
     QString pattern = u'*' + sql_escape_pattern(typed) + u'*';
     pattern.replace(QLatin1String("''"), QLatin1String("'"));
     const QString match = search_index::Prefilter(db.handle()).match(QLatin1String(column), pattern);
     if (match.isEmpty()) return QString();
-    constexpr int few = 20000;
     const QString table = search_index::table_of(QLatin1String(column));
     Statement probe = db.prepare_plain(
         QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 WHERE %1 MATCH ?1 LIMIT %2)").arg(table).arg(few));
@@ -166,7 +165,7 @@ QString keys_containing(Database& db, const char* column, const QString& typed, 
 
 }  // namespace
 
-QString GridQuery::engine_condition(Database& db, bool keys_stored, bool by_order, bool* reads_rows) const {
+QString GridQuery::engine_condition(Database& db, bool keys_stored, bool by_order, bool* reads_rows, int few_candidates) const {
     if (reads_rows) *reads_rows = false;
     const auto row_by_row = [&](const QString& clause) {
         if (reads_rows) *reads_rows = true;
@@ -193,13 +192,13 @@ QString GridQuery::engine_condition(Database& db, bool keys_stored, bool by_orde
     }
     if (!f.text_contains.isEmpty()) {
         clauses << QStringLiteral("q.text LIKE ") + contains_pattern(f.text_contains);
-        const QString c = candidates(db, "text", f.text_contains);
+        const QString c = candidates(db, "text", f.text_contains, few_candidates);
         if (!c.isEmpty()) clauses << c;
         else row_by_row(QString());
     }
     if (!f.note_contains.isEmpty()) {
         clauses << QStringLiteral("q.notes LIKE ") + contains_pattern(f.note_contains);
-        const QString c = candidates(db, "notes", f.note_contains);
+        const QString c = candidates(db, "notes", f.note_contains, few_candidates);
         if (!c.isEmpty()) clauses << c;
         else row_by_row(QString());
     }
@@ -313,7 +312,7 @@ public:
     qint64 count() override {
         // A pattern is matched row by row: the table is read straight through (an index walked
         // would read its rows in another order, one disk read each once they outgrow the cache).
-        const QString from = reads_rows_
+        const QString from = count_reads_rows_
                                  ? QString(keys_.join()).replace(QLatin1String("quotes q "), QLatin1String("quotes q NOT INDEXED "))
                                  : keys_.join();
         Statement st = db().prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2").arg(from, where(QString(), true)));
@@ -392,14 +391,17 @@ private:
     void plan() {
         keys_ = Keys{grid_keys::usable(db())};
         if (!keys_.stored) grid_keys::use_computed_authors(db());
-        count_condition_ = query_.engine_condition(db(), keys_.stored, false, &reads_rows_);
-        condition_ = count_condition_;
+        // Counted, the substring index's candidates serve while they are a few percent of a
+        // million; walked in the order, only while they are fewer than the rows a walk would
+        // read to find a page.
+        count_condition_ = query_.engine_condition(db(), keys_.stored, false, &count_reads_rows_, 20000);
+        condition_ = query_.engine_condition(db(), keys_.stored, false, &reads_rows_, 2000);
         if (!count_condition_.isEmpty() && !reads_rows_) {
             // Rows so many that the order's index finds a page of them sooner.
             constexpr int many = 5000;
             Statement probe = db().prepare_plain(
                 QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM quotes q WHERE %1 LIMIT %2)").arg(count_condition_).arg(many + 1));
-            if (probe.step() && probe.column_int64(0) > many) condition_ = query_.engine_condition(db(), keys_.stored, true);
+            if (probe.step() && probe.column_int64(0) > many) condition_ = query_.engine_condition(db(), keys_.stored, true, nullptr, 2000);
         }
         values_.reset();
         texts_.reset();
@@ -629,6 +631,7 @@ private:
     bool blocks_ = false;
     bool bulk_worth_ = false;  // a filter no index serves: past the first pages, read in one pass
     bool reads_rows_ = false;  // the filter matches patterns in each row's texts
+    bool count_reads_rows_ = false;  // the same, as written for counting
     QString select_;
     Walk forward_, backward_{true};
     std::optional<Statement> values_, texts_;

@@ -72,8 +72,10 @@ struct GridQuery {
     // unary plus), for when so many rows meet them that walking the order's index finds a page
     // sooner than finding them all and sorting them.
     // `reads_rows` is told whether a clause matches a pattern in each row's texts, which no
-    // index serves.
-    QString engine_condition(Database& db, bool keys_stored, bool by_order = false, bool* reads_rows = nullptr) const;
+    // index serves. A pattern asks the substring index for its candidates when they are fewer
+    // than `few_candidates`.
+    QString engine_condition(Database& db, bool keys_stored, bool by_order = false, bool* reads_rows = nullptr,
+                             int few_candidates = 2000) const;
 
     // For the engine: "SELECT <columns> FROM quotes q JOIN author_keys k ..." with the filter and
     // `more` (a condition over q), in the random order. On a file this program may write, the

@@ -520,7 +520,7 @@ void key_function(sqlite3_context* ctx, sqlite3_value** argv, bool whole, bool t
         s += i;
         n -= i;
     }
-    const QByteArray key = whole ? name_key(s, n) : prefix_key(s, n);
+    const QByteArray key = whole ? name_key(s, n) : prefix_key(s, n, trim ? text_prefix_letters : note_prefix_letters);
     sqlite3_result_blob(ctx, key.constData(), int(key.size()), SQLITE_TRANSIENT);
 }
 
@@ -546,12 +546,12 @@ QByteArray name_key(const char* utf8, int n) {
     return key;
 }
 
-QByteArray prefix_key(const char* utf8, int n) {
+QByteArray prefix_key(const char* utf8, int n, int letters) {
     const Tables& t = tables();
     const auto* s = reinterpret_cast<const unsigned char*>(utf8);
     QByteArray key;
     int i = 0;
-    for (int letters = 0; i < n && letters < prefix_letters; ++letters) append_utf8(key, primary_of(decode(s, n, i), t));
+    for (int done = 0; i < n && done < letters; ++done) append_utf8(key, primary_of(decode(s, n, i), t));
     key += i < n ? '\1' : '\0';
     return key;
 }

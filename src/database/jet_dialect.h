@@ -40,13 +40,14 @@ int compare_nocase(const char* a, int na, const char* b, int nb);
 // SQLite tool can carry serves the program's orders and "=" filters.
 //  - name_key: exact. The base letters of the whole text, a zero byte, then its folded letters:
 //    two texts have the same key exactly when they are equal under JET_NOCASE.
-//  - prefix_key: coarse, for long texts. The base letters of the first `prefix_letters`
-//    characters, then a zero byte for a text that ends there or a one byte for a longer one.
-//    A smaller key always means an earlier text; texts with equal keys are put in order by
-//    comparing them whole.
-inline constexpr int prefix_letters = 16;
+//  - prefix_key: coarse, for long texts. The base letters of the first `letters` characters,
+//    then a zero byte for a text that ends there or a one byte for a longer one. A smaller key
+//    always means an earlier text; texts with equal keys are put in order by comparing them
+//    whole. The quotations' texts are keyed by their first 16 letters; notes, which repeat
+//    long beginnings ("Translated by ..."), by their first 48.
+inline constexpr int text_prefix_letters = 16, note_prefix_letters = 48;
 QByteArray name_key(const char* utf8, int n);
-QByteArray prefix_key(const char* utf8, int n);
+QByteArray prefix_key(const char* utf8, int n, int letters = text_prefix_letters);
 QByteArray name_key(const QString& text);
 // The text as the grid sorts it: without the quotation marks, dashes and blanks it begins with.
 QString sortable_text(const QString& text);
