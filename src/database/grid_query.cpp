@@ -110,11 +110,6 @@ struct Keys {
     QString walk() const { return QStringLiteral("quotes q CROSS JOIN %1 k ON k.name_key = %2").arg(authors(), author()); }
 };
 
-const QString& sortable_text() {
-    static const QString text = jet::sortable_text_sql(QStringLiteral("q.text")) + QStringLiteral(" COLLATE ") +
-                                QLatin1String(jet::collation);
-    return text;
-}
 
 // What the substring index can tell of a like pattern on `column`, as a clause naming the
 // candidates, when that is the cheaper plan: when the candidates are few, the index finds them
@@ -633,7 +628,12 @@ private:
     bool reads_rows_ = false;  // the filter matches patterns in each row's texts
     bool count_reads_rows_ = false;  // the same, as written for counting
     QString select_;
-    Walk forward_, backward_{true};
+    Walk forward_, backward_ = reversed();
+    static Walk reversed() {
+        Walk w;
+        w.reverse = true;
+        return w;
+    }
     std::optional<Statement> values_, texts_;
 };
 
