@@ -9,7 +9,7 @@ class Database;
 // What the filter fields of the main window hold, and the filter they make. The command line
 // (--random, --export) makes its choice through the same rules.
 struct QuoteFilter {
-    QString author, subject, language, text, note, key, rate_from, rate_to;
+    QString author{}, subject{}, language{}, text{}, note{}, key{}, rate_from{}, rate_to{};
 
     // A key selector is empty or a number that can stand in a statement as it is.
     static bool valid_key(const QString& key);

@@ -3,6 +3,7 @@
 #include "database.h"
 #include "jet_dialect.h"
 
+#include <QChar>
 #include <QStringList>
 #include <sqlite3.h>
 
@@ -44,6 +45,10 @@ bool has_column(Database& db, const char* table, const char* column) {
                                          nullptr) == SQLITE_OK;
 }
 
+// The keys' make: the way they are built, and the letters' case and accents as the Unicode
+// tables of this Qt know them. A file keyed under another make is keyed again.
+qint64 keys_make() { return 2 * 1000 + qint64(QChar::currentUnicodeVersion()); }
+
 qint64 state(Database& db, const char* name) {
     Statement st = db.prepare_plain(QStringLiteral("SELECT value FROM sentara_state WHERE name = ?"));
     st.bind(1, QString::fromLatin1(name));
@@ -83,6 +88,7 @@ const char* const pieces[] = {"author_keys",           "sentara_state",         
 
 bool stored(Database& db) {
     if (!has_column(db, "quotes", "keys_stale")) return false;
+    if (db.is_table(QStringLiteral("sentara_state")) && state(db, "keys_make") != keys_make()) return false;
     // Every piece: a copy made table by table (by another tool) may have lost the triggers or
     // indexes, and is keyed again.
     Statement st = db.prepare_plain(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN (%1)").arg([] {
@@ -105,6 +111,11 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
         "CREATE TABLE IF NOT EXISTS main.author_keys (name_key BLOB PRIMARY KEY, bearers INTEGER NOT NULL, name TEXT, picture TEXT) WITHOUT ROWID;"
         "CREATE TABLE IF NOT EXISTS sentara_state (name TEXT PRIMARY KEY, value INTEGER);"
         "INSERT OR REPLACE INTO sentara_state VALUES ('authors_changed', 1), ('author_keys_of', 0);"));
+    {
+        Statement make = db.prepare_plain(QStringLiteral("INSERT OR REPLACE INTO sentara_state VALUES ('keys_make', ?1)"));
+        make.bind(1, keys_make());
+        make.step();
+    }
 
     // The work in units of one quotation keyed; an index costs about half of that per row.
     const qint64 rows = db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong();
