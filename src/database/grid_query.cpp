@@ -496,7 +496,43 @@ private:
         return true;
     }
 
+    // A long run (texts alike in their first letters by the hundred, as when many begin with
+    // one long phrase) is put in order by the engine, which compares the whole texts under the
+    // program's collation, rather than a row at a time here. Read on the walk's own connection,
+    // it holds the same rows.
+    bool engine_orders(Walk& w, std::vector<qint64>& out, int& added) {
+        constexpr size_t long_run = 64;
+        if (w.run.size() < long_run || refine_ == Refine::none) return false;
+        const Row& first = w.run.front();
+        const bool no_note = refine_ == Refine::note && first.values.value(0).isNull();
+        const int run = no_note ? 3 : run_;
+        QStringList equal;
+        for (int t = 0; t < run; ++t)
+            equal << terms_[size_t(t)].expression +
+                         (first.values.value(t).isNull() ? QStringLiteral(" IS NULL") : QStringLiteral(" = ?%1").arg(t + 1));
+        const auto direction = [&](bool down) { return down != w.reverse ? QStringLiteral(" DESC") : QString(); };
+        QStringList order;
+        if (refine_ == Refine::note && !no_note)
+            order << QStringLiteral("q.notes COLLATE ") + QLatin1String(jet::collation) + direction(terms_[0].descending)
+                  << terms_[1].expression + direction(false) << terms_[2].expression + direction(false);
+        order << jet::sortable_text_sql(QStringLiteral("q.text")) + QStringLiteral(" COLLATE ") + QLatin1String(jet::collation) +
+                     direction(text_down_)
+              << QStringLiteral("q.key") + direction(terms_.back().descending && !blocks_);
+        Statement st = db().prepare_plain(select_ + where(equal.join(QStringLiteral(" AND "))) + QStringLiteral(" ORDER BY ") +
+                                          order.join(QStringLiteral(", ")));
+        for (int t = 0; t < run; ++t)
+            if (!first.values.value(t).isNull()) st.bind(t + 1, first.values.value(t));
+        while (st.step()) {
+            for (int n = sqlite3_column_int(st.handle(), 1); n > 0; --n) out.push_back(sqlite3_column_int64(st.handle(), 0));
+            ++added;
+        }
+        w.handed += qint64(w.run.size());
+        w.run.clear();
+        return true;
+    }
+
     void hand_out(Walk& w, std::vector<qint64>& out, int& added) {
+        if (engine_orders(w, out, added)) return;
         if (w.run.size() > 1 && refine_ != Refine::none) {
             for (Row& r : w.run) read_texts(r);
             if (refine_ == Refine::note && w.run.front().values.value(0).isNull()) {
