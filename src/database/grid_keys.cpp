@@ -132,6 +132,10 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
                      done, total);
     };
 
+    // Keys made again (another make, or pieces lost) are written with no index to keep in step:
+    // the indexes are built afresh after, at a fraction of the cost.
+    for (const Index& i : indexes) db.execute_plain(QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(i.name)));
+    db.execute_plain(QStringLiteral("DROP INDEX IF EXISTS quotes_keys_stale"));
     Statement fill = db.prepare_plain(
         QStringLiteral("UPDATE quotes SET %1 WHERE key > ? AND key <= ?").arg(QLatin1String(key_assignments)));
     constexpr qint64 step = 20000;
