@@ -260,8 +260,11 @@ int compare_texts(const QVariant& a, const QVariant& b) {
 // blocks downwards, so that the index serves both.
 class GridReader : public KeyReader {
 public:
+    // Only what the row statement needs; the order and the filter are planned when the list is
+    // first read (restart), on the list's own connection.
     GridReader(Database& db, Database* writer, const GridQuery& query) : list_(db), writer_(writer), query_(query) {
-        plan();
+        keys_ = Keys{grid_keys::usable(list_)};
+        if (!keys_.stored) grid_keys::use_computed_authors(list_);
     }
 
     QString sql() const override { return query_.sql(); }
