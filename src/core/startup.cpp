@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "long_work.h"
+
 #include "app_context.h"
 #include "common.h"
 #include "database/recordset.h"
@@ -201,41 +203,18 @@ void maintain_exclusively(AppContext& ctx) {
     }
 }
 
-using Progress = std::function<void(const QString& what, qint64 done, qint64 total)>;
-
-// Work done once on a large collection, shown as it goes with the time left (told from its own
-// pace so far, once there is one), which the user may stop: it is then undone, and done at a
-// later start. A failure is said with `failure` and its reason.
-void run_shown(AppContext& ctx, const QString& failure, const std::function<void(const Progress&)>& work) {
-    QElapsedTimer clock;
-    clock.start();
-    QString last;
-    const Progress progress = [&](const QString& what, qint64 done, qint64 total) {
-        last = what;
-        QString text = what;
-        if (done > 0 && done < total && clock.elapsed() > 500) {
-            const qint64 ms = clock.elapsed() * (total - done) / done;
-            text += ms >= 60000 ? QStringLiteral(" About %1 min left.").arg((ms + 30000) / 60000)
-                                : QStringLiteral(" About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
-        }
-        if (!ctx.ui.progress_or_stop(text, done, total))
-            throw DbError(db_errors::cancelled, QStringLiteral("Stopped."));
-    };
-    ctx.ui.set_hourglass(true);
-    try {
-        work(progress);
-    } catch (const DbError& e) {
-        ctx.ui.progress(last, 1, 1);
-        ctx.ui.set_hourglass(false);
-        if (e.number() == db_errors::cancelled)
-            ctx.ui.message(QStringLiteral("Stopped: nothing was changed. The collection is used as it is, more slowly, and "
-                                          "the work is offered again at the next start."),
-                           Ui::icon_information);
-        else
-            ctx.ui.message(failure + QStringLiteral("\nError %1 - %2").arg(e.number()).arg(e.description()));
-        return;
-    }
-    ctx.ui.set_hourglass(false);
+// Work done once on a large collection, beside the window, shown as it goes with the time left,
+// which the user may stop: it is then undone, and offered again at a later start. A failure is
+// said with `failure` and its reason.
+void run_shown(AppContext& ctx, const QString& what, const QString& failure, const long_work::Work& work) {
+    const long_work::Outcome out = long_work::run(ctx.ui, ctx.database_path, what, work);
+    ctx.database->refresh_schema();  // the work's connection changed the tables
+    if (out.ending == long_work::Ending::stopped)
+        ctx.ui.message(QStringLiteral("Stopped: nothing was changed. The collection is used as it is, more slowly, and "
+                                      "the work is offered again at the next start."),
+                       Ui::icon_information);
+    else if (out.error)
+        ctx.ui.message(failure + QStringLiteral("\nError %1 - %2").arg(out.error->number()).arg(out.error->description()));
 }
 
 // The substring index over the text and notes, built once for a collection large enough to want
@@ -249,9 +228,9 @@ void ensure_search_index(AppContext& ctx) {
     const QStorageInfo disk(QFileInfo(ctx.database_path).absolutePath());
     if (disk.isValid() && disk.bytesAvailable() < 2 * needed + (64 << 20)) return;  // searches read the collection through
     const QString what = QStringLiteral("Sentara builds the search index of its %1 quotations, once.").arg(quotes);
-    run_shown(ctx, QStringLiteral("The search index could not be built; searches read the whole collection."),
-              [&](const Progress& progress) {
-                  search_index::build(db, [&](qint64 done, qint64 total) { progress(what, done, total); });
+    run_shown(ctx, what, QStringLiteral("The search index could not be built; searches read the whole collection."),
+              [&](Database& own, const long_work::Progress& progress) {
+                  search_index::build(own, [&](qint64 done, qint64 total) { progress(what, done, total); });
               });
 }
 
@@ -259,12 +238,12 @@ void ensure_search_index(AppContext& ctx) {
 void ensure_grid_keys(AppContext& ctx) {
     Database& db = *ctx.database;
     if (grid_keys::stored(db)) return;
-    run_shown(ctx,
+    run_shown(ctx, QStringLiteral("Sentara prepares its collection for fast sorting, once."),
               QStringLiteral("The collection could not be prepared for fast sorting; lists are sorted as they are read, "
                              "more slowly."),
-              [&](const Progress& progress) {
-                  grid_keys::add(db, progress);
-                  schema::refresh_statistics(db, true);
+              [&](Database& own, const long_work::Progress& progress) {
+                  grid_keys::add(own, [&](const QString& what, qint64 done, qint64 total) { progress(what, done, total); });
+                  schema::refresh_statistics(own, true);
               });
 }
 

@@ -33,8 +33,9 @@ struct TableCounts {
     QHash<QString, QVariant> counts;  // table name, lower case -> count
 };
 
+// Per thread: a connection is used on the thread that opened it.
 std::unordered_map<const Database*, TableCounts>& table_counts() {
-    static std::unordered_map<const Database*, TableCounts> all;
+    static thread_local std::unordered_map<const Database*, TableCounts> all;
     return all;
 }
 
@@ -311,6 +312,16 @@ std::unique_ptr<Database> Database::open_exclusive(const QString& path) {
     return db;
 }
 
+void Database::stop_when(const std::atomic<bool>* flag) {
+    if (!flag) {
+        sqlite3_progress_handler(db_, 0, nullptr, nullptr);
+        return;
+    }
+    sqlite3_progress_handler(
+        db_, 2000, [](void* f) { return static_cast<const std::atomic<bool>*>(f)->load() ? 1 : 0; },
+        const_cast<std::atomic<bool>*>(flag));
+}
+
 void Database::load_schema() {
     tables_.clear();
     views_.clear();
@@ -354,6 +365,7 @@ void Database::load_schema() {
         throw DbError(rc, QStringLiteral("The database '%1' can only be read: this user may not change the file or "
                                          "its folder, so nothing can be saved in it.")
                               .arg(path_));
+    if ((rc & 0xff) == SQLITE_INTERRUPT) throw DbError(db_errors::cancelled, QStringLiteral("Stopped."));
     QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
     if (msg.isEmpty() || msg == QLatin1String("not an error")) msg = QString::fromUtf8(sqlite3_errstr(rc));
     throw DbError(rc, msg);

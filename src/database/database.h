@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -137,6 +138,12 @@ public:
     qint64 data_version();
 
     [[noreturn]] void raise(int rc) const;
+
+    // Statements on this connection are interrupted (DbError) once `flag` is set, from any
+    // thread; none: never. The flag must outlive the connection or be taken back first.
+    void stop_when(const std::atomic<bool>* flag);
+    // Reads the tables, saved queries and indexes again, after another connection changed them.
+    void refresh_schema() { load_schema(); }
 
     // BEGIN IMMEDIATE ... COMMIT; inside another transaction, a savepoint of it. Rolled back
     // unless committed.

@@ -4,6 +4,8 @@
 #include "grid_query.h"
 #include "recordset.h"
 
+#include <sqlite3.h>
+
 #include <cmath>
 #include <vector>
 
@@ -51,8 +53,31 @@ void fill_missing_author_random(Database& db, Generator& rng) {
              QStringLiteral("UPDATE authors SET random = ? WHERE rowid = ?"));
 }
 
-void randomize_all(Database& db, Generator& rng) {
-    renumber(db, rng, QStringLiteral("SELECT key FROM quotes"), QLatin1String(update_quote));
+void randomize_all(Database& db, Generator& rng, const std::function<void(qint64 done, qint64 total)>& progress) {
+    // One statement: the engine walks the table once and the program draws each number as the
+    // row goes by.
+    struct Draw {
+        Generator* rng;
+        const std::function<void(qint64, qint64)>* progress;
+        qint64 done = 0, total = 0;
+    } draw{&rng, &progress};
+    if (progress) draw.total = db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong();
+    const int rc = sqlite3_create_function_v2(
+        db.handle(), "sentara_fresh_random", 0, SQLITE_UTF8, &draw,
+        [](sqlite3_context* c, int, sqlite3_value**) {
+            auto* d = static_cast<Draw*>(sqlite3_user_data(c));
+            if (*d->progress && ++d->done % 4096 == 0) (*d->progress)(d->done, d->total);
+            sqlite3_result_double(c, double(fresh_nonzero(*d->rng)));
+        },
+        nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) db.raise(rc);
+    struct Unregister {
+        sqlite3* h;
+        ~Unregister() { sqlite3_create_function_v2(h, "sentara_fresh_random", 0, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr); }
+    } unregister{db.handle()};
+    Database::Transaction t(db);
+    db.execute_plain(QStringLiteral("UPDATE quotes SET random = sentara_fresh_random()"));
+    t.commit();
 }
 
 QString sql_number(double value) {

@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 
@@ -32,8 +33,9 @@ void fill_missing_random(Database& db, Generator& rng);
 // The same for the authors, who have a random order of their own.
 void fill_missing_author_random(Database& db, Generator& rng);
 
-// Draws a fresh number for every quotation.
-void randomize_all(Database& db, Generator& rng);
+// Draws a fresh number for every quotation, all or none. `progress` is told the rows done now
+// and then, from inside the engine's statement: it must not throw.
+void randomize_all(Database& db, Generator& rng, const std::function<void(qint64 done, qint64 total)>& progress = {});
 
 enum class Rotation { not_in_random_order, rotated, quote_missing };
 

@@ -2,6 +2,7 @@
 #include "filter_area.h"
 
 #include "core/app_context.h"
+#include "core/long_work.h"
 #include "database/recordset.h"
 #include "edit_area.h"
 #include "import_export/f_export.h"
@@ -15,23 +16,48 @@
 
 namespace {
 
-// Deletes the quotations with these keys, all of them or, on any failure, none. Throws DbError.
-// One statement for them all: the search index writes what a statement changed when the next
-// one begins, and a statement per quotation made a tenth of a million take five times as long.
-void delete_quotes(Database& db, const std::vector<qint64>& keys) {
-    QByteArray list;
-    list.reserve(qsizetype(keys.size()) * 8 + 2);
-    list += '[';
-    for (const qint64 key : keys) {
-        if (list.size() > 1) list += ',';
-        list += QByteArray::number(key);
-    }
-    list += ']';
+// Deletes the quotations with these keys, all of them or, on any failure or a stop, none. Throws
+// DbError. A few thousand a statement: the search index writes what a statement changed when the
+// next one begins, and a statement per quotation made a tenth of a million take five times as
+// long.
+void delete_quotes(Database& db, std::vector<qint64> keys, const long_work::Progress& progress) {
+    std::sort(keys.begin(), keys.end());  // the table's own order: each page is visited once
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    const QString what = QStringLiteral("Deleting %1 quotations...").arg(keys.size());
     Database::Transaction all_or_none(db);
-    Statement remove = db.prepare(QStringLiteral("Delete from quotes where key in (select value from json_each(?))"));
-    remove.bind(1, QString::fromLatin1(list));
-    remove.step();
+    Statement remove = db.prepare_plain(QStringLiteral("DELETE FROM quotes WHERE key IN (SELECT value FROM json_each(?))"));
+    constexpr size_t chunk = 4096;
+    for (size_t from = 0; from < keys.size(); from += chunk) {
+        progress(what, qint64(from), qint64(keys.size()));
+        QByteArray list;
+        list.reserve(qsizetype(chunk) * 8 + 2);
+        list += '[';
+        for (size_t i = from; i < std::min(keys.size(), from + chunk); ++i) {
+            if (list.size() > 1) list += ',';
+            list += QByteArray::number(keys[i]);
+        }
+        list += ']';
+        remove.bind(1, QString::fromLatin1(list));
+        remove.step();
+        remove.reset();
+    }
     all_or_none.commit();
+}
+
+// The keys of the rows `query` lists, read on `db`; throws DbError when they are not the `count`
+// rows the user was asked about (another program changed the list meanwhile).
+std::vector<qint64> listed_keys(Database& db, const GridQuery& query, int count) {
+    std::vector<qint64> keys;
+    keys.reserve(size_t(count));
+    Statement rows = db.prepare_plain(query.random_order_sql(db, QStringLiteral("q.key")));
+    while (rows.step()) keys.push_back(rows.column_int64(0));
+    if (keys.size() != size_t(count))
+        throw DbError(db_errors::invalid_argument,
+                      QStringLiteral("The list changed since it was counted (%1 quotations now, %2 before): another "
+                                     "program wrote meanwhile. Look at the list again.")
+                          .arg(keys.size())
+                          .arg(count));
+    return keys;
 }
 
 }  // namespace
@@ -45,11 +71,11 @@ void FilterArea::b_delete_filtered_Click() {
     // grid does not list (its author missing from the authors, or added since by another
     // program) is never deleted unseen.
     std::vector<qint64> keys;
+    int count = 0;
     if (list_.selected_count() > 0) {
         // Picked rows go without a question.
         for (const QVariant& key : list_.model().selection()) keys.push_back(key.toLongLong());
     } else {
-        int count = 0;
         if (!guarded(ctx_.ui, [&] { count = rows->record_count(); })) return;
         if (count == 0) {
             ctx_.ui.message(QStringLiteral("There is no quote to be deleted."));
@@ -61,24 +87,17 @@ void FilterArea::b_delete_filtered_Click() {
                                      : QStringLiteral("Do you really want to delete all quotes where ") +
                                            ctx_.current_quotes_filter + n;
         if (ctx_.ui.message(question, Ui::ok_cancel | Ui::icon_stop) != Ui::ok) return;
-        if (!guarded(ctx_.ui, [&] {
-                keys.reserve(size_t(count));
-                for (int r = 0; r < count; ++r) keys.push_back(rows->key_at(r).toLongLong());
-            }))
-            return;
-        std::sort(keys.begin(), keys.end());  // the table's own order: each page is visited once
     }
+    const GridQuery query = ctx_.current_quotes_query;
+    const auto outcome = long_work::run(ctx_.ui, ctx_.database_path, QStringLiteral("Deleting quotations..."),
+                                        [&](Database& db, const long_work::Progress& progress) {
+                                            delete_quotes(db, keys.empty() ? listed_keys(db, query, count) : keys,
+                                                          progress);
+                                        });
+    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("The quotations could not be deleted; none was deleted.")))
+        return;
     {
         Hourglass busy(ctx_.ui);
-        try {
-            delete_quotes(*ctx_.database, keys);
-        } catch (const DbError& e) {
-            ctx_.ui.message(QStringLiteral("The quotations could not be deleted; none was deleted.\n\nError %1 - %2")
-                                .arg(e.number())
-                                .arg(e.description()),
-                            Ui::icon_exclamation);
-            return;
-        }
         // Announced first, so that the counts shown with the new current row are counted again.
         ctx_.events.quotes_were_changed();
         // The list read again; the row now at the same place is current, or the last one.

@@ -3,6 +3,7 @@
 
 #include "core/app_context.h"
 #include "core/common.h"
+#include "core/long_work.h"
 #include "core/settings.h"
 #include "core/startup.h"
 #include "database/jet_dialect.h"
@@ -407,11 +408,21 @@ void f_main::m_open_access_Click() {
 }
 
 void f_main::m_randomize_Click() {
-    const bool done = guarded(ctx_.ui, [&] {
-        Hourglass busy(ctx_.ui);
-        random_order::randomize_all(*ctx_.database, ctx_.rng);
-    });
-    if (done) ctx_.ui.message(QStringLiteral("Randomization executed."));
+    // The numbers are drawn from a copy of the program's generator, which goes on from where the
+    // copy ended.
+    random_order::Generator rng = ctx_.rng;
+    const auto outcome = long_work::run(
+        ctx_.ui, ctx_.database_path, QStringLiteral("New random numbers for every quotation..."),
+        [&](Database& db, const long_work::Progress& progress) {
+            random_order::randomize_all(db, rng, [&](qint64 done, qint64 total) {
+                progress.note(QStringLiteral("New random numbers for every quotation..."), done, total);
+            });
+        });
+    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("The quotations could not be given new random numbers; "
+                                                          "none was changed.")))
+        return;
+    ctx_.rng = rng;
+    ctx_.ui.message(QStringLiteral("Randomization executed."));
 }
 
 void f_main::m_show_slide_show_help_Click() {

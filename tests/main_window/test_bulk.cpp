@@ -113,6 +113,53 @@ private slots:
         QCOMPARE(f.w().list->selected_count(), 3);  // nothing changed: the pick stays for another try
     }
 
+    // Long work runs on its own connection beside the window; stopped, it leaves the file as it
+    // was, done, it is seen by the window at once.
+    void a_stopped_bulk_delete_or_randomize_changes_nothing() {
+        MainWindowFixture f;
+        f.exec("with recursive n(i) as (select 1 union all select i + 1 from n where i < 9000) "
+               "insert into quotes (text, author, subject, language, random) "
+               "select 'Many ' || i, 'Smith', 'Life', 'EN', i / 10000.0 from n");
+        f.w().b_filter_Click();
+        f.show();
+        const QString numbers = "select group_concat(random) from (select random from quotes order by key)";
+        const QVariant before = f.scalar(numbers);
+
+        f.ui.stop_at = 2;
+        f.ui.expect_message("Stopped: nothing was changed");
+        f.w().m_randomize->trigger();
+        QCOMPARE(f.scalar(numbers), before);
+
+        f.ui.stop_at = 2;
+        f.ui.expect_message("Do you really want to delete all quotes? (9008)", Ui::ok);
+        f.ui.expect_message("Stopped: nothing was changed");
+        f.w().filters->b_delete_filtered->click();
+        QCOMPARE(quotes_in_file(f), 9008);
+        QCOMPARE(f.w().Data1()->record_count(), 9008);
+
+        f.ui.expect_message("Randomization executed.");
+        f.w().m_randomize->trigger();
+        QVERIFY(f.scalar(numbers) != before);
+        QCOMPARE(f.scalar("select count(*) from quotes where random is null or random <= 0 or random >= 1").toInt(), 0);
+    }
+
+    // The rows deleted are those the user was asked about: another program adding a quotation to
+    // the list after the question stops the delete, and nothing goes.
+    void a_list_changed_after_the_question_is_not_deleted() {
+        MainWindowFixture f;
+        f.show();
+        f.w().filters->cb_author_filter->setEditText("Oscar Wilde");
+        f.w().b_filter_Click();
+        f.ui.expect_message("(2)", Ui::ok, [&] {
+            auto other = Database::open(f.ctx->database_path);
+            other->execute("insert into quotes (text, author, subject, language, random) values "
+                           "('Added elsewhere', 'Oscar Wilde', 'Life', 'EN', 0.5)");
+        });
+        f.ui.expect_message("another program wrote meanwhile");
+        f.w().filters->b_delete_filtered->click();
+        QCOMPARE(f.scalar("select count(*) from quotes where author = 'Oscar Wilde'").toInt(), 3);
+    }
+
     void an_empty_list_has_no_slide_show() {
         MainWindowFixture f;
         f.show();

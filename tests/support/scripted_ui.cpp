@@ -20,7 +20,9 @@ bool ScriptedUi::take(const QString& kind, const QString& shown, int code, Expec
 
 int ScriptedUi::message(const QString& text, int code, const QString&) {
     Expected e;
-    return take(QStringLiteral("message"), text, code, e) ? e.answer : cancel;
+    if (!take(QStringLiteral("message"), text, code, e)) return cancel;
+    if (e.meanwhile) e.meanwhile();
+    return e.answer;
 }
 
 QString ScriptedUi::input(const QString& prompt, const QString&, const QString&) {

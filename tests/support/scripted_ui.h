@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <deque>
+#include <functional>
 
 // The user-interface services for tests: answers are queued beforehand, every text shown is
 // logged, and a dialog the test did not expect fails the test at once (it is answered with
@@ -20,7 +21,11 @@ public:
 
     // The next message box: `answer` is Ui::ok or Ui::cancel; when `containing` is given the
     // message must contain it.
-    void expect_message(const QString& containing = QString(), int answer = ok) { expect("message", containing, answer); }
+    // `meanwhile` runs while the box is shown, before the answer (another program writing, say).
+    void expect_message(const QString& containing = QString(), int answer = ok, std::function<void()> meanwhile = {}) {
+        expect("message", containing, answer);
+        expected_.back().meanwhile = std::move(meanwhile);
+    }
     void expect_input(const QString& answer, const QString& containing = QString()) { expect("input", containing, ok, answer); }
     void expect_open_file(const QString& answer) { expect("open_file", QString(), ok, answer); }
     void expect_save_file(const QString& answer) { expect("save_file", QString(), ok, answer); }
@@ -61,6 +66,7 @@ private:
         QString kind, containing;
         int answer = ok;
         QString text;
+        std::function<void()> meanwhile;
     };
     void expect(const char* kind, const QString& containing, int answer, const QString& text = QString()) {
         expected_.push_back({QString::fromLatin1(kind), containing, answer, text});

@@ -1,6 +1,8 @@
 // The main of every test program: runs each test class registered with SENTARA_TESTS in turn.
 #include "fixture.h"
 
+#include "core/long_work.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -22,6 +24,8 @@ bool register_tests(QObject* (*make)()) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     isolate_user_files();
+    // Long work is stopped at the report a test names, whatever the machine's speed.
+    long_work::set_lockstep(true);
     int failed = 0;
     for (auto make : registered()) {
         std::unique_ptr<QObject> tests(make());

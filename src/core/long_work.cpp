@@ -1,0 +1,164 @@
+#include "long_work.h"
+
+#include "database/database.h"
+#include "ui.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace long_work {
+
+namespace {
+std::atomic<bool> lockstep{false};
+}
+
+// What the worker and the window share: the last report, the stop, the ending.
+class Shared {
+public:
+    std::mutex m;
+    std::condition_variable changed;
+    QString what;
+    qint64 done = 0, total = 0;
+    bool answered = true;  // lockstep: the last report has been shown
+    bool finished = false;
+    std::atomic<bool> stop{false};
+    std::optional<DbError> error;
+    QEventLoop* loop = nullptr;  // where the window waits
+    std::function<void()> show;  // lockstep: shows the last report now, on the window's thread
+};
+
+void Progress::note(const QString& what, qint64 done, qint64 total) const noexcept {
+    std::unique_lock lock(shared_->m);
+    if (!what.isEmpty()) shared_->what = what;
+    shared_->done = done;
+    shared_->total = total;
+    if (!lockstep.load() || shared_->stop.load()) return;
+    shared_->answered = false;
+    QMetaObject::invokeMethod(shared_->loop, shared_->show, Qt::QueuedConnection);
+    shared_->changed.wait(lock, [&] { return shared_->answered; });
+}
+
+void Progress::operator()(const QString& what, qint64 done, qint64 total) const {
+    note(what, done, total);
+    if (stop_asked()) throw DbError(db_errors::cancelled, QStringLiteral("Stopped."));
+}
+
+bool Progress::stop_asked() const noexcept { return shared_->stop.load(); }
+
+QString time_left(qint64 done, qint64 total, qint64 elapsed_ms) {
+    if (done <= 0 || done >= total || elapsed_ms < 500) return QString();
+    const qint64 ms = elapsed_ms * (total - done) / done;
+    return ms >= 60000 ? QStringLiteral("About %1 min left.").arg((ms + 30000) / 60000)
+                       : QStringLiteral("About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
+}
+
+Outcome run(Ui& ui, const QString& path, const QString& what, const Work& work) {
+    auto shared = std::make_shared<Shared>();
+    shared->what = what;
+    QEventLoop loop;
+    shared->loop = &loop;
+    QElapsedTimer clock;
+    clock.start();
+
+    bool showing = false, shown = false;
+    const auto show = [&] {
+        if (showing) return;  // the progress yields to events: a tick may come meanwhile
+        showing = true;
+        QString text;
+        qint64 done = 0, total = 0;
+        {
+            std::lock_guard lock(shared->m);
+            text = shared->what;
+            done = shared->done;
+            total = shared->total;
+        }
+        if (!shared->stop.load()) {
+            const QString left = time_left(done, total, clock.elapsed());
+            if (!left.isEmpty()) text += u' ' + left;
+            // Never "all done" while the work runs: that would take the progress away.
+            if (total <= 0) total = 1;
+            if (!ui.progress_or_stop(text, std::min(done, total - 1), total)) shared->stop = true;
+            shown = true;
+        }
+        {
+            std::lock_guard lock(shared->m);
+            shared->answered = true;
+        }
+        shared->changed.notify_all();
+        showing = false;
+    };
+    shared->show = show;
+
+    ui.set_hourglass(true);
+    std::thread worker([shared, path, &work] {
+        try {
+            auto db = Database::open(path);
+            db->stop_when(&shared->stop);
+            work(*db, Progress(shared));
+            db->stop_when(nullptr);
+        } catch (const DbError& e) {
+            std::lock_guard lock(shared->m);
+            shared->error = e;
+        } catch (const std::exception& e) {
+            std::lock_guard lock(shared->m);
+            shared->error = DbError(0, QString::fromLocal8Bit(e.what()));
+        }
+        {
+            std::lock_guard lock(shared->m);
+            shared->finished = true;
+        }
+        shared->changed.notify_all();
+        QMetaObject::invokeMethod(shared->loop, "quit", Qt::QueuedConnection);
+    });
+
+    // Work done within a moment shows nothing: the window just waits for it, as for any click.
+    bool finished = false;
+    if (!lockstep.load()) {
+        std::unique_lock lock(shared->m);
+        finished = shared->changed.wait_for(lock, std::chrono::milliseconds(80), [&] { return shared->finished; });
+    }
+    if (!finished) {
+        QTimer tick;
+        tick.setInterval(100);
+        QObject::connect(&tick, &QTimer::timeout, &loop, show);
+        if (!lockstep.load()) {
+            show();
+            tick.start();
+        }
+        loop.exec();
+    }
+    worker.join();
+    if (shown) ui.progress(QString(), 1, 1);
+    ui.set_hourglass(false);
+
+    Outcome out;
+    if (shared->error) {
+        const bool stopped = shared->stop.load() || shared->error->number() == db_errors::cancelled;
+        out.ending = stopped ? Ending::stopped : Ending::failed;
+        if (!stopped) out.error = shared->error;
+    } else if (shared->stop.load()) {
+        // Stopped too late to stop anything: the work is done.
+    }
+    return out;
+}
+
+bool told(Ui& ui, const Outcome& outcome, const QString& failure) {
+    if (outcome.ending == Ending::stopped)
+        ui.message(QStringLiteral("Stopped: nothing was changed."), Ui::icon_information);
+    else if (outcome.ending == Ending::failed)
+        ui.message(failure + QStringLiteral("\n\nError %1 - %2")
+                                 .arg(outcome.error ? outcome.error->number() : 0)
+                                 .arg(outcome.error ? outcome.error->description() : QString()),
+                   Ui::icon_exclamation);
+    return outcome.done();
+}
+
+void set_lockstep(bool on) { lockstep = on; }
+
+}  // namespace long_work
