@@ -58,7 +58,9 @@ QString time_left(qint64 done, qint64 total, qint64 elapsed_ms) {
                        : QStringLiteral("About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
 }
 
-Outcome run(Ui& ui, const QString& path, const QString& what, const Work& work) {
+namespace {
+
+Outcome run_on(Ui& ui, const QString& path, Database* given, const QString& what, const Work& work) {
     auto shared = std::make_shared<Shared>();
     shared->what = what;
     QEventLoop loop;
@@ -96,12 +98,16 @@ Outcome run(Ui& ui, const QString& path, const QString& what, const Work& work) 
     shared->show = show;
 
     ui.set_hourglass(true);
-    std::thread worker([shared, path, &work] {
+    std::thread worker([shared, path, given, &work] {
         try {
-            auto db = Database::open(path);
-            db->stop_when(&shared->stop);
-            work(*db, Progress(shared));
-            db->stop_when(nullptr);
+            std::unique_ptr<Database> opened;
+            Database& db = given ? *given : *(opened = Database::open(path));
+            db.stop_when(&shared->stop);
+            struct TakeBack {
+                Database& db;
+                ~TakeBack() { db.stop_when(nullptr); }
+            } take_back{db};
+            work(db, Progress(shared));
         } catch (const DbError& e) {
             std::lock_guard lock(shared->m);
             shared->error = e;
@@ -148,6 +154,8 @@ Outcome run(Ui& ui, const QString& path, const QString& what, const Work& work) 
     return out;
 }
 
+}  // namespace
+
 bool told(Ui& ui, const Outcome& outcome, const QString& failure) {
     if (outcome.ending == Ending::stopped)
         ui.message(QStringLiteral("Stopped: nothing was changed."), Ui::icon_information);
@@ -157,6 +165,14 @@ bool told(Ui& ui, const Outcome& outcome, const QString& failure) {
                                  .arg(outcome.error ? outcome.error->description() : QString()),
                    Ui::icon_exclamation);
     return outcome.done();
+}
+
+Outcome run(Ui& ui, const QString& path, const QString& what, const Work& work) {
+    return run_on(ui, path, nullptr, what, work);
+}
+
+Outcome run(Ui& ui, Database& own, const QString& what, const Work& work) {
+    return run_on(ui, own.path(), &own, what, work);
 }
 
 void set_lockstep(bool on) { lockstep = on; }

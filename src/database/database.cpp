@@ -22,22 +22,16 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
-
 // Row counts of whole tables, as the counters under the grids ask for them after every query.
 // Counting a million rows means reading an index through; the number stays good until data
 // changes, which the engine tells: PRAGMA data_version moves with commits of other connections,
 // total_changes with this connection's own, schema_version with any change of the tables.
-struct TableCounts {
+struct Database::TableCounts {
     qint64 data_version = -1, total_changes = -1, schema_version = -1;
     QHash<QString, QVariant> counts;  // table name, lower case -> count
 };
 
-// Per thread: a connection is used on the thread that opened it.
-std::unordered_map<const Database*, TableCounts>& table_counts() {
-    static thread_local std::unordered_map<const Database*, TableCounts> all;
-    return all;
-}
+namespace {
 
 qint64 pragma_value(sqlite3* db, const char* sql) {
     sqlite3_stmt* st = nullptr;
@@ -180,7 +174,6 @@ void Database::release_hold() {
 }
 
 void Database::close() {
-    table_counts().erase(this);
     if (!db_) {
         release_hold();
         return;
@@ -513,7 +506,8 @@ QVariant Database::scalar(const QString& sql) {
     TableCounts* counts = nullptr;
     // Inside a transaction the count may yet be rolled back: it is neither kept nor taken.
     if (!table.isEmpty() && is_table(table) && sqlite3_get_autocommit(db_)) {
-        counts = &table_counts()[this];
+        if (!counts_) counts_ = std::make_unique<TableCounts>();
+        counts = counts_.get();
         const qint64 data = pragma_value(db_, "PRAGMA data_version");
         const qint64 schema = pragma_value(db_, "PRAGMA schema_version");
         const qint64 changes = sqlite3_total_changes64(db_);

@@ -179,6 +179,8 @@ private:
     QHash<QString, QString> tables_;   // lower case -> as written
     QHash<QString, QString> views_;    // lower case -> base table, lower case
     QHash<QString, QString> translated_;
+    struct TableCounts;
+    std::unique_ptr<TableCounts> counts_;
 };
 
 // Why there is no file at `path`, as a sentence naming it: it does not exist, or it is a

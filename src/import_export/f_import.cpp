@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/common.h"
+#include "core/long_work.h"
 #include "core/settings.h"
 #include "database/recordset.h"
 #include "reference/f_authors.h"
@@ -193,17 +194,9 @@ void f_import::set_combo() {
 
 // ---------------------------------------------------------------------------- processing
 
-quote_import::Progress f_import::progress(const QString& what) {
-    pb_progress->setFormat(what + QStringLiteral(" %p%"));
-    pb_progress->setValue(0);
-    auto since = std::make_shared<QElapsedTimer>();
-    since->start();
-    return [this, since](qint64 done, qint64 total) {
-        if (since->elapsed() < 100) return;
-        since->restart();
-        pb_progress->setValue(total > 0 ? int(done * 1000 / total) : 1000);
-        pb_progress->repaint();
-    };
+Database& f_import::work_database() {
+    if (!work_db_) work_db_ = Database::open(ctx_.database_path);
+    return *work_db_;
 }
 
 void f_import::work_done() {
@@ -223,13 +216,22 @@ void f_import::set_format(import_formats::Format f) { cb_format->setCurrentIndex
 
 bool f_import::load_array() {
     quote_import::Result found;
-    const bool read = guarded(ctx_.ui, [&] {
-        Hourglass busy(ctx_.ui);
-        const quote_import::Progress moved = progress(QStringLiteral("Processing as ") + import_formats::caption(format()));
-        if (!stored_ || !stored_->current()) stored_.emplace(*ctx_.database);
-        found = import_formats::process(format(), t_to_be_processed->toPlainText(), source_file_, cb_author->currentText(),
-                                        *stored_, moved);
-    });
+    bool read = guarded(ctx_.ui, [&] { work_database(); });
+    if (read) {
+        const QString what = QStringLiteral("Processing as ") + import_formats::caption(format()) + QStringLiteral("...");
+        const import_formats::Format as = format();
+        const QString input = t_to_be_processed->toPlainText(), author = cb_author->currentText();
+        const auto outcome = long_work::run(ctx_.ui, *work_db_, what, [&](Database& db, const long_work::Progress& progress) {
+            if (!stored_ || !stored_->current()) {
+                stored_.reset();
+                progress(QStringLiteral("Reading the collection to compare with..."), 0, 1);
+                stored_.emplace(db);
+            }
+            found = import_formats::process(as, input, source_file_, author, *stored_,
+                                            [&](qint64 done, qint64 total) { progress(what, done, total); });
+        });
+        read = long_work::told(ctx_.ui, outcome, QStringLiteral("The text could not be processed."));
+    }
     work_done();
     if (!read || !found.error.isEmpty()) {
         // Nothing of an input that cannot be read is kept for the import.
@@ -369,14 +371,16 @@ void f_import::b_import_Click() {
         ctx_.ui.message(quote_import::default_language_notice(language), Ui::icon_information);
 
     quote_import::Outcome done;
-    const bool imported = guarded(ctx_.ui, [&] {
-        Hourglass busy(ctx_.ui);
-        const quote_import::Progress moved = progress(QStringLiteral("Importing"));
+    if (!guarded(ctx_.ui, [&] { work_database(); })) return;
+    const QString what = QStringLiteral("Importing %1 quotations...").arg(parsed_quotes_.size());
+    const auto outcome = long_work::run(ctx_.ui, *work_db_, what, [&](Database& db, const long_work::Progress& progress) {
         if (!stored_) stored_.emplace();
-        done = quote_import::import_quotes(*ctx_.database, *stored_, parsed_quotes_, {author, QString(), language}, moved);
+        done = quote_import::import_quotes(db, *stored_, parsed_quotes_, {author, QString(), language},
+                                           [&](qint64 n, qint64 total) { progress(what, n, total); });
     });
     work_done();
-    if (!imported) return;  // nothing was added
+    // Stopped or failed, nothing was added.
+    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("The quotations could not be imported; none was added."))) return;
     QString message = quote_import::added_message(done.added);
     const QString report = done.report();
     if (!report.isEmpty())
@@ -423,6 +427,8 @@ void f_import::keyPressEvent(QKeyEvent* event) {
 
 void f_import::closeEvent(QCloseEvent* event) {
     event->accept();
+    stored_.reset();
+    work_db_.reset();
     window_closed(ctx_, AppEvents::import_window);
 }
 

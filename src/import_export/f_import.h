@@ -71,12 +71,14 @@ private:
     void process();
     void show_listing(const QString& text);
     void clear_counters();
-    // The progress bar follows long work, repainted now and then.
-    quote_import::Progress progress(const QString& what);
     void work_done();
+    // The window's own connection for its long work (reading the input against the collection,
+    // the import), which runs beside the windows; open while the window is.
+    Database& work_database();
 
     AppContext& ctx_;
     std::vector<quote_import::Entry> parsed_quotes_;
+    std::unique_ptr<Database> work_db_;
     std::optional<quote_import::Catalogue> stored_;  // what the database holds, read once per change
     // The file the input text was loaded from, while it is unchanged: the messages name it.
     QString source_file_;

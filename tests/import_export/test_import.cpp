@@ -259,6 +259,12 @@ private slots:
         w->b_import_from_file->click();
         QCOMPARE(w->l_new_quotes->text(), QString("New quotes: 20000"));
         w->cb_language->setEditText("EN");
+        // Stopped part way, the import adds nothing, not even the authors it had added.
+        f.ui.stop_at = 3;
+        f.ui.expect_message("Stopped: nothing was changed");
+        w->b_import->click();
+        QCOMPARE(count(f), 8);
+        QCOMPARE(f.scalar("SELECT count(*) FROM authors").toInt(), 8);
         f.ui.expect_message("20000 quotes added in database.");
         w->b_import->click();
         QCOMPARE(count(f), 20008);

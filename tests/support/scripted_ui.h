@@ -69,7 +69,7 @@ private:
         std::function<void()> meanwhile;
     };
     void expect(const char* kind, const QString& containing, int answer, const QString& text = QString()) {
-        expected_.push_back({QString::fromLatin1(kind), containing, answer, text});
+        expected_.push_back({QString::fromLatin1(kind), containing, answer, text, {}});
     }
     // Logs what is shown and takes the answer queued for it; false when none fits.
     bool take(const QString& kind, const QString& shown, int code, Expected& out);
