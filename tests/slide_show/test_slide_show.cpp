@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -349,6 +350,72 @@ private slots:
         QCOMPARE(f.on_screen(), 4);
         QVERIFY(f.random_of(5) < 1.0);
         QCOMPARE(f.ticks(1), (QList<int>{5}));
+    }
+
+    void page_up_during_the_pause_keeps_its_quotation() {
+        ShowFixture f;
+        QVERIFY(f.start(4));
+        f.tick();
+        f.blank_tick();
+        QCOMPARE(f.press(Qt::Key_PageUp), 4);
+        QVERIFY(!f.pausing() && !f.show->Timer1->isActive());
+        QVERIFY(!f.show->m_auto_change->isChecked());
+        QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
+        QTest::qWait(700);
+        QCOMPARE(f.on_screen(), 4);
+        QVERIFY(f.random_of(2) < 1.0);
+        QCOMPARE(f.press(Qt::Key_PageDown), 1);
+
+        // With nothing to go back to, the pause goes on to the next quotation, the timer off.
+        QVERIFY(f.start(4));
+        f.blank_tick();
+        f.ui.expect_message("No previous quote.");
+        QTest::keyClick(f.show, Qt::Key_PageUp);
+        f.end_pause();
+        QCOMPARE(f.on_screen(), 1);
+        QVERIFY(!f.show->Timer1->isActive());
+    }
+
+    void closing_during_the_pause_shows_nothing_after() {
+        ShowFixture f;
+        QVERIFY(f.start(1));
+        f.blank_tick();
+        const QPointer<f_slide_show> alive(f.show);
+        QTest::keyClick(f.show, Qt::Key_Escape);
+        f.show = nullptr;
+        QCOMPARE(f.current_key(), 1);  // the quotation before the blank
+        QTest::qWait(700);
+        QVERIFY(alive.isNull());
+        QVERIFY(f.random_of(2) < 1.0);  // none taken
+        QCOMPARE(f.current_key(), 1);
+        QVERIFY(f.ui.messages().isEmpty());
+    }
+
+    void the_timer_stays_as_the_user_set_it_across_steps() {
+        ShowFixture f;
+        QVERIFY(f.start(1));
+        QTest::keyClick(f.show, Qt::Key_Space);
+        QCOMPARE(f.press(Qt::Key_X), 2);
+        QVERIFY(!f.show->Timer1->isActive());
+        QTest::keyClick(f.show, Qt::Key_Space);
+        // Turned off during the pause: the quotation comes, the timer stays off.
+        f.blank_tick();
+        QTest::keyClick(f.show, Qt::Key_Space);
+        QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
+        QVERIFY(!f.show->m_auto_change->isChecked());
+        f.end_pause();
+        QCOMPARE(f.on_screen(), 3);
+        QVERIFY(!f.show->Timer1->isActive());
+        QTest::keyClick(f.show, Qt::Key_Space);
+        QCOMPARE(f.ticks(1), (QList<int>{4}));
+        QVERIFY(f.show->Timer1->isActive());
+        // A new interval given during the pause: one fresh quotation, the timer on at that interval.
+        f.blank_tick();
+        f.ui.expect_input("2000");
+        QCOMPARE(f.press(Qt::Key_I), 5);
+        QVERIFY(!f.pausing());
+        QVERIFY(f.show->Timer1->isActive() && f.show->Timer1->interval() == 2000);
+        QVERIFY(f.random_of(6) < 1.0);
     }
 
     void an_empty_list_says_so_and_closes() {
