@@ -4,14 +4,12 @@
 #include "ui.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QThread>
 #include <QUrl>
 
 void show_error(Ui& ui, int number, const QString& description) {
@@ -129,18 +127,6 @@ void open_path(Ui& ui, const QString& text) {
     }
     if (path.contains(u'*')) return;  // a pattern that matches something is left alone
     if (!ui.open_target(path)) ui.message(QStringLiteral("No program could open '%1'.").arg(path));
-}
-
-void wait_seconds(Ui& ui, float seconds, const std::function<bool()>& done) {
-    QElapsedTimer clock;  // monotonic: does not jump back at midnight
-    clock.start();
-    const qint64 total = qint64(double(seconds) * 1000.0);
-    while (clock.elapsed() < total) {
-        ui.yield();
-        if (done && done()) return;
-        const qint64 left = total - clock.elapsed();
-        if (left > 0) QThread::msleep(std::min<qint64>(left, 10));
-    }
 }
 
 // ------------------------------------------------------------------ screen

@@ -5,8 +5,6 @@
 
 #include "database/sql_text.h"
 
-#include <functional>
-
 class Ui;
 class DbError;
 
@@ -44,9 +42,6 @@ bool open_url(Ui& ui, const QString& text);
 void open_path(Ui& ui, const QString& text);
 // The web-search address open_path uses for a text that is neither a path nor an address.
 QString web_search_address(const QString& text);
-
-// Waits while keeping the windows alive; sooner when `done` (asked after each yield) says so.
-void wait_seconds(Ui& ui, float seconds, const std::function<bool()>& done = {});
 
 // ------------------------------------------------------------------ screen, in twips
 

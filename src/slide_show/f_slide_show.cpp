@@ -13,7 +13,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -27,6 +26,7 @@ const QColor text_colour(240, 236, 220);
 const QColor background_colour(12, 12, 16);
 constexpr int author_margin = 700;  // twips, right and bottom
 constexpr int author_points = 18;
+constexpr int blank_pause_ms = 500;  // between the timer's quotations
 
 // A number as the user may type it: in the program's notation or the user's own.
 std::optional<double> number_in(const QString& text) {
@@ -56,7 +56,6 @@ QLabel* show_label(const char* name, QWidget* parent) {
 
 f_slide_show::f_slide_show(AppContext& ctx, QScreen* screen, QWidget* parent)
     : QWidget(parent, Qt::Window), ctx_(ctx), screen_(screen) {
-    wait = [this](float seconds, const std::function<bool()>& done) { wait_seconds(ctx_.ui, seconds, done); };
     build();
     ctx_.events.opened(AppEvents::slide_show_window, this);
 }
@@ -108,7 +107,11 @@ void f_slide_show::build() {
     Timer_status = named(new QTimer(this), "Timer_status");
     Timer_status->setInterval(2000);
     Timer_status->setSingleShot(true);
+    Timer_pause = named(new QTimer(this), "Timer_pause");
+    Timer_pause->setInterval(blank_pause_ms);
+    Timer_pause->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &f_slide_show::Timer1_Timer);
+    connect(Timer_pause, &QTimer::timeout, this, &f_slide_show::Timer_pause_Timer);
     connect(Timer_status, &QTimer::timeout, l_status, &QLabel::hide);
 
     m_popup = named(new QMenu(QStringLiteral("Popup"), this), "m_popup");
@@ -132,6 +135,7 @@ void f_slide_show::open() {
     l_quote->clear();
     l_author->clear();
     Timer1->stop();
+    Timer_pause->stop();
     // The whole of the main window's screen: a window system without a window manager gives a
     // full-screen window no size of its own.
     if (screen_) {
@@ -161,12 +165,11 @@ void f_slide_show::open() {
 
 void f_slide_show::start() {
     if (closing_) return;
-    const QPointer<f_slide_show> alive(this);
     activateWindow();
     setFocus();
     pause_before_next = false;
     Timer1_Timer();  // the first quotation at once
-    if (!alive || closing_) return;
+    if (closing_) return;  // nothing to show: the show has closed
     Timer1->start();
     show_timer_status();
 }
@@ -212,38 +215,37 @@ std::optional<random_order::QuoteRow> f_slide_show::next_row() {
 }
 
 void f_slide_show::Timer1_Timer() {
-    if (stepping_) {
-        // Asked for again while the pause runs: no more waiting.
-        hurry_ = true;
+    if (closing_) return;
+    if (pausing()) {
+        // Asked for again during the pause: no more waiting.
+        Timer_pause_Timer();
         return;
     }
-    const QPointer<f_slide_show> alive(this);
-    stepping_ = true;
     resume_timer_ = Timer1->isActive();
     Timer1->stop();
     l_quote->hide();
     l_author->hide();
     return_key = 0;
-    const int shown_before = shown_;
     if (pause_before_next) {
-        hurry_ = false;
-        wait(0.5f, [alive] { return !alive || alive->hurry_ || alive->closing_; });
-        if (!alive) return;
+        Timer_pause->start();  // its end shows the next quotation
+        return;
     }
-    pause_before_next = true;
-    const auto finish = [this] {
-        stepping_ = false;
-        if (resume_timer_ && !closing_) Timer1->start();
-    };
-    // Left meanwhile, or Page Up showed a quotation of its own: that one stays.
-    if (closing_ || shown_ != shown_before) return finish();
+    show_next();
+}
 
+bool f_slide_show::pausing() const { return Timer_pause->isActive(); }
+
+void f_slide_show::Timer_pause_Timer() {
+    Timer_pause->stop();  // a hurried pause has not run out
+    show_next();
+}
+
+void f_slide_show::show_next() {
+    pause_before_next = true;
     std::optional<random_order::QuoteRow> q;
     const bool read = guarded(ctx_.ui, [&] { q = next_row(); });
-    if (!alive) return;
     if (read && !q) ctx_.ui.message(QStringLiteral("Database is empty"));
     if (!read || !q) {
-        stepping_ = false;
         close();
         return;
     }
@@ -253,7 +255,7 @@ void f_slide_show::Timer1_Timer() {
     previous_key = current_key;
     current_key = q->key;
     show_labels();
-    finish();
+    if (resume_timer_) Timer1->start();
 }
 
 void f_slide_show::next_quote() {
@@ -267,7 +269,6 @@ void f_slide_show::show_quote(const random_order::QuoteRow& q) {
     l_quote->setText(text + QStringLiteral("\n\n"));
     l_author->setText(q.author);
     set_layout();
-    ++shown_;
 }
 
 void f_slide_show::show_labels() {
@@ -335,10 +336,10 @@ void f_slide_show::resizeEvent(QResizeEvent* event) {
 
 // ---------------------------------------------------------------------------- timer
 
-bool f_slide_show::timer_running() const { return stepping_ ? resume_timer_ : Timer1->isActive(); }
+bool f_slide_show::timer_running() const { return pausing() ? resume_timer_ : Timer1->isActive(); }
 
 void f_slide_show::set_timer(bool on) {
-    if (stepping_) resume_timer_ = on;  // the step under way leaves it so
+    if (pausing()) resume_timer_ = on;  // the step under way leaves it so
     else if (on) Timer1->start();
     else Timer1->stop();
 }
@@ -361,21 +362,21 @@ void f_slide_show::m_auto_change_Click() {
 
 void f_slide_show::Change_interval() {
     // The quotation stays while the user answers.
-    const bool running = Timer1->isActive();
-    Timer1->stop();
+    const bool running = timer_running();
+    set_timer(false);
     const QString answer = ctx_.ui.input(
         QStringLiteral("New interval? (now = ") + QString::number(Timer1->interval()) + QStringLiteral(" milliseconds)"),
         QString(), QString());
     const std::optional<double> value = number_in(answer);
     if (!value || !(*value >= 10 && *value <= 100000)) {
         ctx_.ui.message(QStringLiteral("Wrong interval valule (must be a number from 10 to 100000)"));
-        if (running) Timer1->start();
+        set_timer(running);
         return;
     }
     const int ms = int(std::lround(*value));
     Timer1->setInterval(ms);
     save_setting(QStringLiteral("slide_show_interval"), QString::number(ms));
-    if (running) Timer1->start();
+    set_timer(running);
     next_quote();  // the new interval starts with a fresh quotation
 }
 
@@ -388,12 +389,15 @@ bool f_slide_show::show_by_key(qint64 key, const QString& missing) {
         ctx_.ui.message(missing);
         return false;
     }
+    const bool running = timer_running();
+    // Shown during the pause, it stays: the step that was waiting is dropped.
+    Timer_pause->stop();
     show_quote(*q);
     // Moves back only while the main window itself is in random order.
     own_write([&] { ctx_.rotate_quote(qint32(key)); });
     current_key = key;
     show_labels();
-    if (timer_running()) {
+    if (running) {
         set_timer(false);  // the show pauses on it
         show_timer_status();
     }
@@ -461,6 +465,7 @@ void f_slide_show::exit_slide_show() {
 void f_slide_show::closeEvent(QCloseEvent* event) {
     closing_ = true;
     Timer1->stop();
+    Timer_pause->stop();  // nothing comes after
     Timer_status->stop();
     ctx_.events.closed(AppEvents::slide_show_window);
     event->accept();

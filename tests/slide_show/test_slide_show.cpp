@@ -1,5 +1,6 @@
 // The slide show as a user meets it: started from the main window, driven by the timer's ticks,
-// keys and clicks, with the half-second pause made instant, over the fixture's quotations.
+// keys and clicks, over the fixture's quotations. The half-second blank pause before a tick's
+// quotation ends as its timer ends it, at once, unless a case leaves it running.
 #include "main_window/main_window_fixture.h"
 
 #include "slide_show/f_slide_show.h"
@@ -7,7 +8,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -15,10 +18,10 @@ namespace {
 
 const QString wrong_interval = "Wrong interval valule (must be a number from 10 to 100000)";
 
-// The main window with a slide show opened from it, the pauses recorded instead of waited.
+// The main window with a slide show opened from it, the pauses recorded (in milliseconds).
 struct ShowFixture : MainWindowFixture {
     f_slide_show* show = nullptr;
-    QList<float> pauses;
+    QList<int> pauses;
 
     ShowFixture() {
         save_setting("slide_show_help", "No");
@@ -46,17 +49,27 @@ struct ShowFixture : MainWindowFixture {
         if (show) close_show();
         w().filters->b_slide_show->click();
         show = w().findChild<f_slide_show*>();
-        if (!show) return false;
-        show->wait = [this](float seconds, const std::function<bool()>&) { pauses << seconds; };
-        return true;
+        return show != nullptr;
     }
     void close_show() {
         show->close();
         show = nullptr;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // The timer's tick, as the timer gives it.
-    void tick() { QVERIFY(QMetaObject::invokeMethod(show->Timer1, "timeout", Qt::DirectConnection)); }
+    // The timer's tick, as the timer gives it; a pause it starts is left running.
+    void blank_tick() { QVERIFY(QMetaObject::invokeMethod(show->Timer1, "timeout", Qt::DirectConnection)); }
+    bool pausing() const { return show->Timer_pause->isActive(); }
+    // The pause runs out, as its timer ends it.
+    void end_pause() {
+        QVERIFY(pausing());
+        pauses << show->Timer_pause->interval();
+        QVERIFY(QMetaObject::invokeMethod(show->Timer_pause, "timeout", Qt::DirectConnection));
+    }
+    // The tick, and the pause it starts, run out.
+    void tick() {
+        blank_tick();
+        if (pausing()) end_pause();
+    }
     // The quotation on screen, by its key, checked against what the label shows.
     int on_screen() {
         const int key = int(show->current_key);
@@ -101,7 +114,7 @@ private slots:
         QCOMPARE(f.show->l_author->text(), QString("Émile Zola"));
         QVERIFY(f.random_of(5) >= 1.0);  // moved to the back
         QCOMPARE(f.ticks(7), (QList<int>{1, 2, 3, 4, 6, 7, 8}));
-        QCOMPARE(f.pauses, (QList<float>(7, 0.5f)));  // each tick after a blank half second
+        QCOMPARE(f.pauses, (QList<int>(7, 500)));  // each tick after a blank half second
         // All moved one round back: the next round shows each once more.
         QCOMPARE(sorted(f.ticks(8)), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         QCOMPARE(f.scalar("select random from quotes where author = 'Ghost'").toDouble(), 0.01);
@@ -305,20 +318,104 @@ private slots:
         f.show = nullptr;
     }
 
-    void a_click_during_the_pause_ends_it_without_a_second_step() {
+    void the_pause_is_blank_and_runs_out_by_itself() {
         ShowFixture f;
         QVERIFY(f.start(1));
-        bool blank = false;
-        f.show->wait = [&](float, const std::function<bool()>& done) {
-            blank = !f.show->l_quote->isVisible() && !f.show->l_author->isVisible();
-            QTest::keyClick(f.show, Qt::Key_X);  // handled while the pause yields
-            QVERIFY(done());
-        };
-        f.tick();
-        QVERIFY(blank);
-        QCOMPARE(f.on_screen(), 2);
-        QCOMPARE(f.show->previous_key, 1);
+        QElapsedTimer clock;
+        clock.start();
+        f.blank_tick();
+        QVERIFY(!f.show->l_quote->isVisible() && !f.show->l_author->isVisible());
+        QVERIFY(!f.show->Timer1->isActive() && f.show->m_auto_change->isChecked());
+        QTRY_COMPARE_WITH_TIMEOUT(f.on_screen(), 2, 3000);
+        QVERIFY(clock.elapsed() >= 400);
         QVERIFY(f.show->Timer1->isActive());
+    }
+
+    void a_next_quotation_action_during_the_pause_ends_it_and_takes_one_quotation() {
+        ShowFixture f;
+        QVERIFY(f.start(1));
+        f.blank_tick();
+        QCOMPARE(f.press(Qt::Key_X), 2);
+        QVERIFY(!f.pausing());
+        QCOMPARE(f.show->previous_key, 1);
+        f.blank_tick();
+        QTest::mouseClick(f.show, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(f.on_screen(), 3);
+        f.blank_tick();
+        f.blank_tick();  // the timer again
+        QCOMPARE(f.on_screen(), 4);
+        QVERIFY(f.show->Timer1->isActive());
+        // Nothing more comes when the pause would have run out, and nothing was taken twice.
+        QTest::qWait(700);
+        QCOMPARE(f.on_screen(), 4);
+        QVERIFY(f.random_of(5) < 1.0);
+        QCOMPARE(f.ticks(1), (QList<int>{5}));
+    }
+
+    void page_up_during_the_pause_keeps_its_quotation() {
+        ShowFixture f;
+        QVERIFY(f.start(4));
+        f.tick();
+        f.blank_tick();
+        QCOMPARE(f.press(Qt::Key_PageUp), 4);
+        QVERIFY(!f.pausing() && !f.show->Timer1->isActive());
+        QVERIFY(!f.show->m_auto_change->isChecked());
+        QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
+        QTest::qWait(700);
+        QCOMPARE(f.on_screen(), 4);
+        QVERIFY(f.random_of(2) < 1.0);
+        QCOMPARE(f.press(Qt::Key_PageDown), 1);
+
+        // With nothing to go back to, the pause goes on to the next quotation, the timer off.
+        QVERIFY(f.start(4));
+        f.blank_tick();
+        f.ui.expect_message("No previous quote.");
+        QTest::keyClick(f.show, Qt::Key_PageUp);
+        f.end_pause();
+        QCOMPARE(f.on_screen(), 1);
+        QVERIFY(!f.show->Timer1->isActive());
+    }
+
+    void closing_during_the_pause_shows_nothing_after() {
+        ShowFixture f;
+        QVERIFY(f.start(1));
+        f.blank_tick();
+        const QPointer<f_slide_show> alive(f.show);
+        QTest::keyClick(f.show, Qt::Key_Escape);
+        f.show = nullptr;
+        QCOMPARE(f.current_key(), 1);  // the quotation before the blank
+        QTest::qWait(700);
+        QVERIFY(alive.isNull());
+        QVERIFY(f.random_of(2) < 1.0);  // none taken
+        QCOMPARE(f.current_key(), 1);
+        QVERIFY(f.ui.messages().isEmpty());
+    }
+
+    void the_timer_stays_as_the_user_set_it_across_steps() {
+        ShowFixture f;
+        QVERIFY(f.start(1));
+        QTest::keyClick(f.show, Qt::Key_Space);
+        QCOMPARE(f.press(Qt::Key_X), 2);
+        QVERIFY(!f.show->Timer1->isActive());
+        QTest::keyClick(f.show, Qt::Key_Space);
+        // Turned off during the pause: the quotation comes, the timer stays off.
+        f.blank_tick();
+        QTest::keyClick(f.show, Qt::Key_Space);
+        QCOMPARE(f.show->l_status->text(), QString("Timer disabled"));
+        QVERIFY(!f.show->m_auto_change->isChecked());
+        f.end_pause();
+        QCOMPARE(f.on_screen(), 3);
+        QVERIFY(!f.show->Timer1->isActive());
+        QTest::keyClick(f.show, Qt::Key_Space);
+        QCOMPARE(f.ticks(1), (QList<int>{4}));
+        QVERIFY(f.show->Timer1->isActive());
+        // A new interval given during the pause: one fresh quotation, the timer on at that interval.
+        f.blank_tick();
+        f.ui.expect_input("2000");
+        QCOMPARE(f.press(Qt::Key_I), 5);
+        QVERIFY(!f.pausing());
+        QVERIFY(f.show->Timer1->isActive() && f.show->Timer1->interval() == 2000);
+        QVERIFY(f.random_of(6) < 1.0);
     }
 
     void an_empty_list_says_so_and_closes() {
