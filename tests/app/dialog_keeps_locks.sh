@@ -16,14 +16,34 @@ start_program
 sleep 1
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
 
+# Waits (up to 15 s: a loaded machine is slow) until the active window is, or is not, the main one.
+wait_active() {
+    i=0
+    while [ $i -lt 30 ]; do
+        active=$(xdotool getactivewindow 2>/dev/null || echo none)
+        if [ "$1" = main ] && [ "$active" = "$main" ]; then return 0; fi
+        if [ "$1" = other ] && [ "$active" != "$main" ] && [ "$active" != none ]; then return 0; fi
+        sleep 0.5
+        i=$((i + 1))
+    done
+    fail "the $1 window never became active"
+}
+
 xdotool key ctrl+o          # File > Change database: its dialog opens in the database's folder
-sleep 2
+wait_active other
+sleep 1                     # the dialog lists the folder
 xdotool key Escape
-sleep 0.5
+wait_active main
 sqlite3 "$db" "select count(*) from quotes" >/dev/null
 before=$(sqlite3 "$db" "select group_concat(key || ':' || random) from (select * from quotes order by key)")
 xdotool key F8              # the next quotation: rotated to the back, and committed
-sleep 1.5
+i=0
+while [ $i -lt 30 ]; do
+    now=$(sqlite3 "$db" "select group_concat(key || ':' || random) from (select * from quotes order by key)")
+    [ "$now" = "$before" ] || break
+    sleep 0.5
+    i=$((i + 1))
+done
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 after=$(sqlite3 "$db" "select group_concat(key || ':' || random) from (select * from quotes order by key)")
