@@ -4,6 +4,7 @@
 
 #include "csv_format.h"
 #include "database/database.h"
+#include "database/grid_query.h"
 #include "database/jet_dialect.h"
 #include "quote_import.h"
 #include "database/recordset.h"
@@ -159,6 +160,39 @@ Writer export_quotes(Database& db, const QString& quotes_sql, const Options& opt
     while (st.step()) {
         if (!only.isEmpty() && (column[0] < 0 || !only.contains(st.column_int64(column[0])))) continue;
         writer.add({field(1), field(2), field(3), field(4), field(5), field(6)});
+    }
+    return writer;
+}
+
+Writer export_list(Database& db, const GridQuery& query, const Options& options, const QSet<qint64>& only,
+                   const std::function<void(qint64, qint64)>& progress) {
+    // The keys first, in the list's order, then each row by its key: the order costs what it
+    // costs the grid, never a sort of every row's text.
+    const std::unique_ptr<KeyReader> list = grid_reader(db, db.read_only() ? nullptr : &db, query);
+    list->restart();
+    std::vector<qint64> keys;
+    const qint64 expected = only.isEmpty() ? list->count() : 0;
+    while (list->forward(keys, 8192))
+        if (progress) progress(qint64(keys.size()) / 4, std::max<qint64>(expected, qint64(keys.size())));
+    list->close();
+    Writer writer(options);
+    Statement row = db.prepare_plain(list->row_sql());
+    const QStringList names = {QStringLiteral("key"),   QStringLiteral("text"), QStringLiteral("author"),
+                               QStringLiteral("subject"), QStringLiteral("notes"), QStringLiteral("rate"),
+                               QStringLiteral("language")};
+    int column[7] = {-1, -1, -1, -1, -1, -1, -1};
+    for (int i = 0; i < row.column_count(); ++i) {
+        const qsizetype n = names.indexOf(row.column_name(i).toLower());
+        if (n >= 0 && column[n] < 0) column[n] = i;
+    }
+    const auto field = [&](int n) { return column[n] < 0 ? QString() : RecordSet::to_text(row.column(column[n])); };
+    const qint64 total = qint64(keys.size());
+    for (qint64 i = 0; i < total; ++i) {
+        if (progress && i % 4096 == 0) progress(total / 4 + i * 3 / 4, total);
+        if (!only.isEmpty() && !only.contains(keys[size_t(i)])) continue;
+        row.bind(1, keys[size_t(i)]);
+        if (row.step()) writer.add({field(1), field(2), field(3), field(4), field(5), field(6)});
+        row.reset();
     }
     return writer;
 }

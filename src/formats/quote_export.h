@@ -3,9 +3,11 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class Database;
+struct GridQuery;
 
 // The export of quotations to plain text: one block per quotation, an empty line between
 // blocks, lines ending in CR LF. A block is the quotation's text (trimmed), optionally followed
@@ -79,6 +81,12 @@ QString losses_message(const Writer& writer, int named = 5);
 // Reads the quotations `quotes_sql` lists, in its order, and writes them; with `only` not
 // empty, only the quotations whose key is in it. Throws DbError.
 Writer export_quotes(Database& db, const QString& quotes_sql, const Options& options, const QSet<qint64>& only = {});
+
+// The same for the main window's list: the quotations `query` lists, in its order, read through
+// the indexes the list is read through. `progress` is told the rows done now and then (it may
+// throw to stop). Throws DbError.
+Writer export_list(Database& db, const GridQuery& query, const Options& options, const QSet<qint64>& only = {},
+                   const std::function<void(qint64 done, qint64 total)>& progress = {});
 
 // Writes the file at `path`, whole or not at all; the reason when it could not be written.
 QString save(const Writer& writer, const QString& path);

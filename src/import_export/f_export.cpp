@@ -1,6 +1,7 @@
 #include "f_export.h"
 
 #include "core/app_context.h"
+#include "core/long_work.h"
 #include "core/common.h"
 #include "core/settings.h"
 #include "formats/fortune_format.h"
@@ -179,15 +180,28 @@ bool f_export::export_to_file(const quote_export::Writer& out) {
     return true;
 }
 
+bool f_export::read_list(std::optional<quote_export::Writer>& out) {
+    out.reset();
+    const quote_export::Options chosen = options();
+    const GridQuery query = ctx_.current_quotes_query;
+    const QSet<qint64> only = selected_;
+    const QString what = QStringLiteral("Reading the quotations to export...");
+    const auto outcome = long_work::run(ctx_.ui, ctx_.database_path, what, [&](Database& db, const long_work::Progress& progress) {
+        out.emplace(quote_export::export_list(db, query, chosen, only,
+                                              [&](qint64 done, qint64 total) { progress(what, done, total); }));
+    });
+    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("The quotations could not be read; nothing was exported."))) {
+        out.reset();
+        return false;
+    }
+    return true;
+}
+
 void f_export::b_export_Click() {
     if (!grouping_allowed()) return;
     bool written = false, empty = false;
     std::optional<quote_export::Writer> out;
-    if (!guarded(ctx_.ui, [&] {
-            Hourglass busy(ctx_.ui);
-            out.emplace(quote_export::export_quotes(*ctx_.list_database, ctx_.current_quotes_sql, options(), selected_));
-        }))
-        return;
+    if (!read_list(out)) return;
     // Nothing listed, or none of the quotations picked is there any more.
     empty = out->count() == 0;
     if (!empty && format() == quote_export::Format::text) {
@@ -201,11 +215,7 @@ void f_export::b_export_Click() {
                 for (QCheckBox* box : details()) box->setChecked(true);
                 c_all->setChecked(true);
                 out.reset();
-                if (!guarded(ctx_.ui, [&] {
-                        Hourglass busy(ctx_.ui);
-                        out.emplace(quote_export::export_quotes(*ctx_.list_database, ctx_.current_quotes_sql, options(), selected_));
-                    }))
-                    return;
+                if (!read_list(out)) return;
                 if (export_to_file(*out)) close();
                 return;
             }

@@ -47,6 +47,9 @@ private:
     // False, with "Do no group" chosen again and the reason shown, when grouping by author is
     // chosen while the list is not ordered by author.
     bool grouping_allowed();
+    // The main window's list read into `out` beside the window; false when that failed or was
+    // stopped (the user was told).
+    bool read_list(std::optional<quote_export::Writer>& out);
     quote_export::Options options() const;
     QList<QCheckBox*> details() const;
     quote_export::Format format() const;
