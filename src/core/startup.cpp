@@ -63,7 +63,9 @@ void rename_if_exists(const QString& from, const QString& to) {
 
 // Copies a file nobody else has open (the checked compacted copy), syncing the copy. The reason
 // of a failure is read at once, before anything else can change it.
-void copy_plain_file(const QString& from, const QString& to) {
+// `going` is told the bytes copied now and then; false stops the copy (DbError, cancelled).
+void copy_plain_file(const QString& from, const QString& to,
+                     const std::function<bool(qint64 done, qint64 total)>& going = {}) {
     const auto failure = [&](const QString& path, const char* what, int error) {
         return DbError(error ? error : 1, QStringLiteral("'%1' cannot be %2: %3")
                                                .arg(path, QLatin1String(what), QString::fromLocal8Bit(std::strerror(error))));
@@ -78,8 +80,14 @@ void copy_plain_file(const QString& from, const QString& to) {
     }
     std::vector<char> buffer(std::size_t(1) << 20);
     int error = 0;
-    bool reading = false;
+    bool reading = false, stopped = false;
+    const qint64 total = QFileInfo(from).size();
+    qint64 copied = 0;
     for (;;) {
+        if (going && !going(copied, total)) {
+            stopped = true;
+            break;
+        }
         const ssize_t n = ::read(in, buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
@@ -94,6 +102,13 @@ void copy_plain_file(const QString& from, const QString& to) {
             else done += w;
         }
         if (error) break;
+        copied += n;
+    }
+    if (stopped) {
+        ::close(out);
+        ::close(in);
+        QFile::remove(to);
+        throw DbError(db_errors::cancelled, QStringLiteral("Stopped."));
     }
     if (error == 0 && ::fsync(out) != 0) error = errno;
     if (::close(out) != 0 && error == 0) error = errno;
@@ -169,37 +184,70 @@ void report(Ui& ui, const QString& lead, const DbError& e) {
 
 // Compaction and the backup generation while no other connection may touch the file: the
 // compacted copy is checked, the backup is taken from it, then it takes the file's place in one
-// step. Throws DbError (in use) when another program has the file.
+// step. Runs beside the window, shown; stopped, the file is used as it is (a backup begun is
+// left out). Throws DbError (in use) when another program has the file.
 void maintain_exclusively(AppContext& ctx) {
     const QString& path = ctx.database_path;
     const QString tmp = path + QStringLiteral(".tmp");
     auto db = Database::open_exclusive(path);
-    bool compacted = false;
-    try {
-        if (worth_compacting(*db)) {
-            compact_into(*db, tmp);
-            compacted = true;
+    const bool compact = worth_compacting(*db), backup = backup_due(path);
+    if (!compact && !backup) return;
+    // Told once the work has ended: the work's thread shows nothing itself.
+    std::vector<std::pair<QString, DbError>> problems;
+    const QString what = compact ? QStringLiteral("Sentara compacts its collection and checks the copy...")
+                                 : QStringLiteral("Sentara keeps a backup copy of its collection...");
+    const auto outcome = long_work::run(ctx.ui, *db, what, [&](Database& own, const long_work::Progress& progress) {
+        const qint64 size = std::max<qint64>(1, QFileInfo(path).size());
+        const qint64 total = (compact ? 2 * size : 0) + (backup ? size : 0);
+        const auto going = [&](qint64 at, qint64 done) {
+            progress.note(QString(), at + done, total);
+            return !progress.stop_asked();
+        };
+        bool compacted = false;
+        try {
+            if (compact) {
+                progress(what, 0, total);
+                compact_into(own, tmp);
+                compacted = true;
+                progress(what, size, total);
+            }
+        } catch (const DbError& e) {
+            if (e.number() == db_errors::cancelled) throw;
+            // The file itself is untouched: it is used as it is.
+            problems.emplace_back(QStringLiteral("The database could not be compacted; it is used as it is.\n"), e);
         }
-    } catch (const DbError& e) {
-        // The file itself is untouched: it is used as it is.
-        report(ctx.ui, QStringLiteral("The database could not be compacted; it is used as it is.\n"), e);
-    }
-    try {
-        if (backup_due(path))
-            rotate_backups(path, [&](const QString& part) {
-                if (compacted) copy_plain_file(tmp, part);
-                else db->copy_file_to(part);
-            });
-    } catch (const DbError& e) {
-        report(ctx.ui, QString(), e);
-    }
-    if (!compacted) return;
-    try {
-        sync_path(tmp, false);
-        replace_file(tmp, path);
-    } catch (const DbError& e) {
+        const qint64 copied_at = compact ? 2 * size : 0;
+        try {
+            if (backup) {
+                progress(QStringLiteral("Sentara keeps a backup copy of its collection..."), copied_at, total);
+                rotate_backups(path, [&](const QString& part) {
+                    const auto step = [&](qint64 done, qint64) { return going(copied_at, done); };
+                    if (compacted) copy_plain_file(tmp, part, step);
+                    else own.copy_file_to(part, step);
+                });
+            }
+        } catch (const DbError& e) {
+            if (e.number() == db_errors::cancelled) {
+                QFile::remove(tmp);
+                throw;
+            }
+            problems.emplace_back(QString(), e);
+        }
+        if (!compacted) return;
+        try {
+            sync_path(tmp, false);
+            replace_file(tmp, path);
+        } catch (const DbError& e) {
+            QFile::remove(tmp);
+            problems.emplace_back(QStringLiteral("The database could not be compacted; it is used as it is.\n"), e);
+        }
+    });
+    for (const auto& [lead, e] : problems) report(ctx.ui, lead, e);
+    if (outcome.error) report(ctx.ui, QString(), *outcome.error);
+    if (outcome.ending == long_work::Ending::stopped) {
         QFile::remove(tmp);
-        report(ctx.ui, QStringLiteral("The database could not be compacted; it is used as it is.\n"), e);
+        ctx.ui.message(QStringLiteral("Stopped: the collection is used as it is, and its upkeep is done at a later start."),
+                       Ui::icon_information);
     }
 }
 

@@ -543,7 +543,7 @@ void Database::compact_to(const QString& target) {
     st.step();
 }
 
-void Database::copy_file_to(const QString& target) {
+void Database::copy_file_to(const QString& target, const std::function<bool(qint64 done, qint64 total)>& going) {
     sqlite3_file* file = nullptr;
     if (sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods)
         throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be read.").arg(path_));
@@ -560,6 +560,11 @@ void Database::copy_file_to(const QString& target) {
     int error = 0;
     const char* what = "written";
     for (sqlite3_int64 at = 0; at < size && error == 0;) {
+        if (going && !going(at, size)) {
+            ::close(out);
+            ::unlink(name.constData());
+            throw DbError(db_errors::cancelled, QStringLiteral("Stopped."));
+        }
         const int n = int(std::min<sqlite3_int64>(sqlite3_int64(buffer.size()), size - at));
         if (const int rc = file->pMethods->xRead(file, buffer.data(), n, at); rc != SQLITE_OK) {
             ::close(out);

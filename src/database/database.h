@@ -118,7 +118,8 @@ public:
     // Writes the file's bytes as they stand to `target` (which must not exist) and syncs it,
     // reading through the engine's own handle. Only for a connection from open_exclusive(),
     // whose lock holds the bytes still.
-    void copy_file_to(const QString& target);
+    // `going` is told the bytes copied now and then; false stops the copy (DbError, cancelled).
+    void copy_file_to(const QString& target, const std::function<bool(qint64 done, qint64 total)>& going = {});
 
     // Statement text as SQLite must read it: qualifiers resolved, text compared under the
     // program's collation.

@@ -48,6 +48,7 @@ void ScriptedUi::yield() { QCoreApplication::processEvents(); }
 
 bool ScriptedUi::progress_or_stop(const QString& what, qint64 done, qint64 total) {
     progress(what, done, total);
+    if (!stop_in.isEmpty() && !what.contains(stop_in)) return true;
     return stop_at <= 0 || --stop_at > 0;
 }
 

@@ -34,9 +34,11 @@ public:
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
     void yield() override;
     void progress(const QString& what, qint64 done, qint64 total) override;
-    // Work the user may stop is stopped at its progress report number `stop_at` (from 1).
+    // Work the user may stop is stopped at its progress report number `stop_at` (from 1),
+    // counting only the reports that contain `stop_in` when it is given.
     bool progress_or_stop(const QString& what, qint64 done, qint64 total) override;
     int stop_at = 0;
+    QString stop_in;
     void set_hourglass(bool on) override { hourglass_depth += on ? 1 : (hourglass_depth > 0 ? -1 : 0); }
     void end_program() override { ended = true; }
 
