@@ -60,7 +60,9 @@ QString time_left(qint64 done, qint64 total, qint64 elapsed_ms) {
 
 namespace {
 
-Outcome run_on(Ui& ui, const QString& path, Database* given, const QString& what, const Work& work) {
+// `path` empty: work that needs no connection to the collection.
+Outcome run_on(Ui& ui, const QString& path, Database* given, const QString& what,
+               const std::function<void(Database*, const Progress&)>& work) {
     auto shared = std::make_shared<Shared>();
     shared->what = what;
     QEventLoop loop;
@@ -101,11 +103,14 @@ Outcome run_on(Ui& ui, const QString& path, Database* given, const QString& what
     std::thread worker([shared, path, given, &work] {
         try {
             std::unique_ptr<Database> opened;
-            Database& db = given ? *given : *(opened = Database::open(path));
-            db.stop_when(&shared->stop);
+            Database* db = given;
+            if (!db && !path.isEmpty()) db = (opened = Database::open(path)).get();
+            if (db) db->stop_when(&shared->stop);
             struct TakeBack {
-                Database& db;
-                ~TakeBack() { db.stop_when(nullptr); }
+                Database* db;
+                ~TakeBack() {
+                    if (db) db->stop_when(nullptr);
+                }
             } take_back{db};
             work(db, Progress(shared));
         } catch (const DbError& e) {
@@ -168,11 +173,15 @@ bool told(Ui& ui, const Outcome& outcome, const QString& failure) {
 }
 
 Outcome run(Ui& ui, const QString& path, const QString& what, const Work& work) {
-    return run_on(ui, path, nullptr, what, work);
+    return run_on(ui, path, nullptr, what, [&](Database* db, const Progress& p) { work(*db, p); });
 }
 
 Outcome run(Ui& ui, Database& own, const QString& what, const Work& work) {
-    return run_on(ui, own.path(), &own, what, work);
+    return run_on(ui, own.path(), &own, what, [&](Database* db, const Progress& p) { work(*db, p); });
+}
+
+Outcome run(Ui& ui, const QString& what, const std::function<void(const Progress&)>& work) {
+    return run_on(ui, QString(), nullptr, what, [&](Database*, const Progress& p) { work(p); });
 }
 
 void set_lockstep(bool on) { lockstep = on; }

@@ -52,6 +52,8 @@ Outcome run(Ui& ui, const QString& path, const QString& what, const Work& work);
 // The same on a connection the caller keeps for such work (with what it has read on it): it is
 // used on the work's thread while the work runs, and by no one else meanwhile.
 Outcome run(Ui& ui, Database& own, const QString& what, const Work& work);
+// The same for work on other files only (a new database made from another collection, say).
+Outcome run(Ui& ui, const QString& what, const std::function<void(const Progress&)>& work);
 
 // Tells the user how work that did not end well ended: "Stopped: nothing was changed." or
 // `failure` with the error. True when it was done.

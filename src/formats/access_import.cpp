@@ -172,7 +172,8 @@ access_file::Contents read_tables(const QString& access_path) {
                                            QStringLiteral("languages"), QStringLiteral("websites")});
 }
 
-Outcome create(const access_file::Contents& tables, const QString& source, const QString& new_path) {
+Outcome create(const access_file::Contents& tables, const QString& source, const QString& new_path,
+               const std::function<void(qint64 done, qint64 total)>& progress) {
     Outcome o;
     if (!tables.error.isEmpty()) {
         o.error = tables.error;
@@ -302,6 +303,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
             ++o.quotes;
         };
         for (size_t r = 0; r < quotes.size(); ++r) {
+            if (progress && r % 1024 == 0) progress(qint64(r), qint64(quotes.size()));
             const QString written = quotes.value(r, "key").trimmed();
             bool number = false;
             const qint64 key = written.toLongLong(&number);
@@ -322,6 +324,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
         transaction.commit();
     } catch (const DbError& e) {
         remove_database_files(new_path);
+        if (e.number() == db_errors::cancelled) throw;
         o = Outcome();
         o.error = QStringLiteral("The database '%1' cannot be made from '%2': error %3 - %4").arg(new_path, source).arg(e.number()).arg(e.description());
         return o;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "access_file.h"
 #include "quote_import.h"
 
@@ -36,8 +38,11 @@ access_file::Contents read_tables(const QString& access_path);
 
 // Creates the database file `new_path` (refused when a file is there) from `tables` and fills it
 // in one transaction. On any failure nothing is left at `new_path`. `source` names the file the
-// tables came from, for the messages.
-Outcome create(const access_file::Contents& tables, const QString& source, const QString& new_path);
+// tables came from, for the messages. `progress` is told the quotations written now and then;
+// it may throw DbError (db_errors::cancelled) to stop, which create() throws on once nothing is
+// left at `new_path`.
+Outcome create(const access_file::Contents& tables, const QString& source, const QString& new_path,
+               const std::function<void(qint64 done, qint64 total)>& progress = {});
 
 // read_tables, then create.
 Outcome import_file(const QString& access_path, const QString& new_path);

@@ -383,15 +383,14 @@ void f_main::m_open_access_Click() {
                                            QFileInfo(access).completeBaseName() + QStringLiteral(" (Sentara).mdb"));
     if (made.trimmed().isEmpty()) return;
     access_import::Outcome o;
-    {
-        Hourglass busy(ctx_.ui);
-        const QString what = QStringLiteral("Making a new database from '%1'...").arg(file_name_of(access));
-        ctx_.ui.progress(what, 0, 2);
+    const QString what = QStringLiteral("Making a new database from '%1'...").arg(file_name_of(access));
+    const auto outcome = long_work::run(ctx_.ui, what, [&](const long_work::Progress& progress) {
+        progress(QStringLiteral("Reading '%1'...").arg(file_name_of(access)), 0, 1);
         const access_file::Contents tables = access_import::read_tables(access);
-        ctx_.ui.progress(what, 1, 2);
-        o = access_import::create(tables, access, made);
-        ctx_.ui.progress(what, 2, 2);
-    }
+        o = access_import::create(tables, access, made, [&](qint64 done, qint64 total) { progress(what, done, total); });
+    });
+    // Stopped, nothing was made and the database in use stays.
+    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("No database was made."))) return;
     if (!o.error.isEmpty()) {
         // Nothing was made: the database in use stays.
         ctx_.ui.message(o.error, Ui::icon_exclamation);

@@ -123,6 +123,14 @@ private slots:
         const access_import::Outcome again = access_import::create(collection(), "old.mdb", path);
         QVERIFY(again.error.contains("already exists"));
         QCOMPARE(one(path, "SELECT count(*) FROM quotes"), QString("5"));
+
+        // Stopped while it writes, nothing is left of the new database.
+        const QString stopped = QFileInfo(path).absolutePath() + "/stopped.mdb";
+        QVERIFY_THROWS_EXCEPTION(DbError, access_import::create(collection(), "old.mdb", stopped, [](qint64, qint64) {
+            throw DbError(db_errors::cancelled, "Stopped.");
+        }));
+        QVERIFY(!QFile::exists(stopped));
+        QVERIFY(!QFile::exists(stopped + "-wal") && !QFile::exists(stopped + "-journal"));
     }
 
     void a_collection_without_reference_tables_keeps_what_its_quotations_name() {
