@@ -144,22 +144,39 @@ void Writer::add_text_block(const Quote& quote) {
     if (!detail.isEmpty()) text_ += line_break + detail;
 }
 
+namespace {
+
+// A statement's columns by name, whatever order it gives them in: key, then a quotation's fields.
+class Fields {
+public:
+    explicit Fields(const Statement& st) : st_(st) {
+        const QStringList names = {QStringLiteral("key"),     QStringLiteral("text"),  QStringLiteral("author"),
+                                   QStringLiteral("subject"), QStringLiteral("notes"), QStringLiteral("rate"),
+                                   QStringLiteral("language")};
+        for (int i = 0; i < st.column_count(); ++i) {
+            const qsizetype n = names.indexOf(st.column_name(i).toLower());
+            if (n >= 0 && column_[n] < 0) column_[n] = i;
+        }
+    }
+    bool has_key() const { return column_[0] >= 0; }
+    qint64 key() const { return st_.column_int64(column_[0]); }
+    Quote quote() const { return {field(1), field(2), field(3), field(4), field(5), field(6)}; }
+
+private:
+    QString field(int n) const { return column_[n] < 0 ? QString() : RecordSet::to_text(st_.column(column_[n])); }
+    const Statement& st_;
+    int column_[7] = {-1, -1, -1, -1, -1, -1, -1};
+};
+
+}  // namespace
+
 Writer export_quotes(Database& db, const QString& quotes_sql, const Options& options, const QSet<qint64>& only) {
     Writer writer(options);
     Statement st = db.prepare(quotes_sql);
-    // The columns by name, whatever order the statement gives them in.
-    const QStringList names = {QStringLiteral("key"),      QStringLiteral("text"),  QStringLiteral("author"),
-                               QStringLiteral("subject"),  QStringLiteral("notes"), QStringLiteral("rate"),
-                               QStringLiteral("language")};
-    int column[7] = {-1, -1, -1, -1, -1, -1, -1};
-    for (int i = 0; i < st.column_count(); ++i) {
-        const qsizetype n = names.indexOf(st.column_name(i).toLower());
-        if (n >= 0 && column[n] < 0) column[n] = i;
-    }
-    const auto field = [&](int n) { return column[n] < 0 ? QString() : RecordSet::to_text(st.column(column[n])); };
+    const Fields fields(st);
     while (st.step()) {
-        if (!only.isEmpty() && (column[0] < 0 || !only.contains(st.column_int64(column[0])))) continue;
-        writer.add({field(1), field(2), field(3), field(4), field(5), field(6)});
+        if (!only.isEmpty() && (!fields.has_key() || !only.contains(fields.key()))) continue;
+        writer.add(fields.quote());
     }
     return writer;
 }
@@ -177,21 +194,13 @@ Writer export_list(Database& db, const GridQuery& query, const Options& options,
     list->close();
     Writer writer(options);
     Statement row = db.prepare_plain(list->row_sql());
-    const QStringList names = {QStringLiteral("key"),   QStringLiteral("text"), QStringLiteral("author"),
-                               QStringLiteral("subject"), QStringLiteral("notes"), QStringLiteral("rate"),
-                               QStringLiteral("language")};
-    int column[7] = {-1, -1, -1, -1, -1, -1, -1};
-    for (int i = 0; i < row.column_count(); ++i) {
-        const qsizetype n = names.indexOf(row.column_name(i).toLower());
-        if (n >= 0 && column[n] < 0) column[n] = i;
-    }
-    const auto field = [&](int n) { return column[n] < 0 ? QString() : RecordSet::to_text(row.column(column[n])); };
+    const Fields fields(row);
     const qint64 total = qint64(keys.size());
     for (qint64 i = 0; i < total; ++i) {
         if (progress && i % 4096 == 0) progress(total / 4 + i * 3 / 4, total);
         if (!only.isEmpty() && !only.contains(keys[size_t(i)])) continue;
         row.bind(1, keys[size_t(i)]);
-        if (row.step()) writer.add({field(1), field(2), field(3), field(4), field(5), field(6)});
+        if (row.step()) writer.add(fields.quote());
         row.reset();
     }
     return writer;
