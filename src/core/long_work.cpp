@@ -135,14 +135,21 @@ Outcome run_on(Ui& ui, const QString& path, Database* given, const QString& what
         finished = shared->changed.wait_for(lock, std::chrono::milliseconds(80), [&] { return shared->finished; });
     }
     if (!finished) {
+        const auto ended = [&] {
+            std::lock_guard lock(shared->m);
+            return shared->finished;
+        };
+        // The worker's "quit" may be taken by the progress's own pass over the events before the
+        // loop runs, and be lost: the tick looks at the ending too.
         QTimer tick;
         tick.setInterval(100);
-        QObject::connect(&tick, &QTimer::timeout, &loop, show);
-        if (!lockstep.load()) {
-            show();
-            tick.start();
-        }
-        loop.exec();
+        QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+            if (ended()) loop.quit();
+            else if (!lockstep.load()) show();
+        });
+        if (!lockstep.load()) show();
+        tick.start();
+        if (!ended()) loop.exec();
     }
     worker.join();
     if (shown) ui.progress(QString(), 1, 1);

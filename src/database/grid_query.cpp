@@ -308,13 +308,29 @@ public:
     }
 
     qint64 count() override {
+        Statement st = db().prepare_plain(count_sql());
+        return st.step() ? st.column_int64(0) : 0;
+    }
+
+    std::function<qint64(const std::atomic<bool>&)> count_task() override {
+        // The authors computed for a file without its keys are known to this list's connection only.
+        if (!keys_.stored) return {};
+        return [sql = count_sql(), path = list_.path()](const std::atomic<bool>& stop) -> qint64 {
+            const auto own = Database::open(path, Database::Options{true, false});
+            own->stop_when(&stop);
+            Statement st = own->prepare_plain(sql);
+            const qint64 n = st.step() ? st.column_int64(0) : 0;
+            return n;
+        };
+    }
+
+    QString count_sql() const {
         // A pattern is matched row by row: the table is read straight through (an index walked
         // would read its rows in another order, one disk read each once they outgrow the cache).
         const QString from = count_reads_rows_
                                  ? QString(keys_.join()).replace(QLatin1String("quotes q "), QLatin1String("quotes q NOT INDEXED "))
                                  : keys_.join();
-        Statement st = db().prepare_plain(QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2").arg(from, where(QString(), true)));
-        return st.step() ? st.column_int64(0) : 0;
+        return QStringLiteral("SELECT coalesce(sum(k.bearers), 0) FROM %1%2").arg(from, where(QString(), true));
     }
 
     int times(qint64 key) override {

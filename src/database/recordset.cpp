@@ -1,5 +1,7 @@
 #include "recordset.h"
 
+#include <thread>
+
 #include "database.h"
 #include "jet_dialect.h"
 #include "sql_text.h"
@@ -131,7 +133,52 @@ RecordSet::RecordSet(Database& db, std::unique_ptr<KeyReader> reader) : db_(db),
     load_keys();
 }
 
+// A count under way beside the window. Let go, it is stopped and waited for (the engine stops
+// within a moment once asked).
+struct RecordSet::CountJob {
+    std::atomic<bool> stop{false};
+    std::atomic<bool> done{false};
+    qint64 value = -1;
+    std::optional<DbError> error;
+    std::thread thread;
+    ~CountJob() {
+        stop = true;
+        if (thread.joinable()) thread.join();
+    }
+};
+
 RecordSet::~RecordSet() = default;
+
+void RecordSet::start_count() const {
+    count_job_.reset();
+    auto task = reader_->count_task();
+    if (!task) return;
+    count_job_ = std::make_unique<CountJob>();
+    CountJob* job = count_job_.get();
+    job->thread = std::thread([job, task = std::move(task)] {
+        try {
+            job->value = task(job->stop);
+        } catch (const DbError& e) {
+            job->error = e;
+        } catch (const std::exception& e) {
+            job->error = DbError(0, QString::fromLocal8Bit(e.what()));
+        }
+        job->done = true;
+    });
+}
+
+// Waits for nothing: takes the count only once it is there.
+void RecordSet::take_count() const {
+    if (!count_job_ || !count_job_->done) return;
+    const std::unique_ptr<CountJob> job = std::move(count_job_);
+    if (job->thread.joinable()) job->thread.join();
+    if (job->error) {
+        // Counted here instead, where a failure is reported as any other.
+        if (total_ < 0) total_ = reader_->count();
+        return;
+    }
+    if (total_ < 0) total_ = job->value;
+}
 
 void RecordSet::classify() {
     const QString translated = db_.resolve(sql_);
@@ -206,8 +253,10 @@ void RecordSet::load_keys() const {
         total_ = -1;
         head_ended_ = tail_ended_ = false;
         reader_->restart();
+        count_job_.reset();
         head_ended_ = !reader_->forward(keys_, first_page);
         if (head_ended_) total_ = qint64(keys_.size());
+        else start_count();
         loaded_ = true;
         current_ = keys_.empty() ? -1 : 0;
         rows_version_ = current_version();
@@ -229,6 +278,7 @@ bool RecordSet::read_more(int ms) {
     QElapsedTimer clock;
     clock.start();
     while (!head_ended_ && clock.elapsed() < ms) {
+        take_count();
         if (total_ >= 0 && qint64(keys_.size() + tail_.size()) >= total_) load_all();
         else if (!reader_->forward(keys_, 2000)) load_all();
     }
@@ -242,8 +292,13 @@ bool RecordSet::fully_read() const { return !reader_ || head_ended_; }
 void RecordSet::load_all() const {
     if (!reader_) return;
     load_keys();
-    if (!head_ended_) {
-        if (total_ < 0) total_ = reader_->count();
+    if (!head_ended_ && tail_.empty() && total_ < 0) {
+        // Nothing read from the end: read on to the end, without waiting for a count.
+        while (reader_->forward(keys_, 50000)) {
+        }
+        count_job_.reset();
+    } else if (!head_ended_) {
+        if (total_ < 0) count();
         const qint64 wanted = std::max<qint64>(0, total_ - qint64(tail_.size()));
         bool ended = false;
         while (!ended && qint64(keys_.size()) < wanted)
@@ -362,6 +417,11 @@ QString RecordSet::natural_order() const {
 int RecordSet::count() const {
     if (key_expr_.isEmpty()) return int(rows_.size());
     if (reader_ && !head_ended_) {
+        if (total_ < 0 && count_job_) {
+            // Asked for now: the count under way is waited for.
+            if (count_job_->thread.joinable()) count_job_->thread.join();
+            take_count();
+        }
         if (total_ < 0) total_ = reader_->count();
         return int(total_);
     }
@@ -380,9 +440,18 @@ bool RecordSet::eof() const {
     return !holds(current_ < 0 ? 0 : current_);
 }
 
+int RecordSet::count_if_known() const {
+    load_keys();
+    if (!reader_ || head_ended_) return count();
+    take_count();
+    if (total_ < 0 && !count_job_) return count();  // no count beside the window: taken here
+    return int(total_);
+}
+
 int RecordSet::known_count() const {
     load_keys();
     if (!reader_ || head_ended_) return count();
+    take_count();
     return int(total_ >= 0 ? total_ : qint64(keys_.size()));
 }
 

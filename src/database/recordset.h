@@ -1,5 +1,8 @@
 #pragma once
 
+#include <atomic>
+#include <functional>
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -71,6 +74,10 @@ public:
     virtual bool forward(std::vector<qint64>& out, int rows) = 0;
     virtual bool backward(std::vector<qint64>& out, int rows) = 0;
     virtual qint64 count() = 0;
+    // The same count as a task that needs nothing of this reader (a connection of its own), to
+    // run on another thread while the list is shown; it stops with DbError once `stop` is set.
+    // Empty when the count can only be taken here. Asked after restart().
+    virtual std::function<qint64(const std::atomic<bool>& stop)> count_task() { return {}; }
     // How many rows of the list a row makes now (0: it is not listed).
     virtual int times(qint64 key) = 0;
     // Where two rows stand in the list's order: negative when `a` comes first.
@@ -108,6 +115,9 @@ public:
     // The count when it is known without counting (a large list counts after its first page);
     // else the rows read so far.
     int known_count() const;
+    // The count when it is known without waiting (a large list is counted beside the window
+    // once its first page is read); -1 while it is being counted.
+    int count_if_known() const;
     int absolute_position() const;  // -1 when there is no current row
     void set_absolute_position(int position);
     void move_first();
@@ -224,6 +234,12 @@ private:
     std::unique_ptr<KeyReader> reader_;
     mutable std::vector<qint64> tail_;
     mutable qint64 total_ = -1;
+    // The count of a large list, taken on a thread of its own; what it found is moved into
+    // `total_` when asked.
+    struct CountJob;
+    mutable std::unique_ptr<CountJob> count_job_;
+    void start_count() const;
+    void take_count() const;
     mutable bool head_ended_ = false, tail_ended_ = false;
     // A count: the statement text its keys are read from, and the counts once read.
     KeyedSource::Count count_;

@@ -16,8 +16,10 @@ RecordSetModel::RecordSetModel(QVector<GridColumn> columns, QObject* parent)
 void RecordSetModel::read_on() {
     if (!rs_) return;
     try {
-        catch_up();
-        if (rs_->read_more(15)) reading_.start(0);
+        // The count comes from a thread of its own: the keys are read on meanwhile, a slice at a
+        // time, and the rows it adds come in once it is there.
+        if (rs_->count_if_known() >= 0) catch_up();
+        if (rs_->read_more(15) || !counted_) reading_.start(counted_ ? 0 : 10);
     } catch (const DbError& e) {
         failed(e.number(), e.description());
     }
