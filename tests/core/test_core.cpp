@@ -1,5 +1,8 @@
 // Settings, the common utilities and the user-interface seam.
 #include "core/common.h"
+#include "core/long_work.h"
+#include "database/database.h"
+#include "support/scripted_ui.h"
 #include "widgets/qt_ui.h"
 #include "core/settings.h"
 #include "widgets/window_utils.h"
@@ -11,9 +14,63 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// A progress that takes its time and handles pending events, as a real dialog does.
+class SlowProgressUi : public ScriptedUi {
+public:
+    bool progress_or_stop(const QString& what, qint64 done, qint64 total) override {
+        ScriptedUi::progress_or_stop(what, done, total);
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause_ms));
+        QCoreApplication::processEvents();
+        return !stop;
+    }
+    int pause_ms = 0;
+    bool stop = false;
+};
+
+// Long work as the window runs it, not in the tests' step-by-step way.
+struct Freely {
+    Freely() { long_work::set_lockstep(false); }
+    ~Freely() { long_work::set_lockstep(true); }
+};
+
+}  // namespace
+
 class TestCore : public QObject {
     Q_OBJECT
 private slots:
+    // Work that ends while its progress is being shown still ends the wait for it; a stop
+    // interrupts a long statement of the engine, and the work's transaction is rolled back.
+    void long_work_ends_and_stops() {
+        Freely freely;
+        Fixture f;
+        SlowProgressUi ui;
+        ui.pause_ms = 300;  // the work ends meanwhile
+        const auto done = long_work::run(ui, f.path(), "Waiting", [](Database&, const long_work::Progress&) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        });
+        QVERIFY(done.done());
+        QCOMPARE(ui.hourglass_depth, 0);
+
+        ui.pause_ms = 0;
+        ui.stop = true;
+        const QString before = f.scalar("select group_concat(text) from quotes").toString();
+        const auto stopped = long_work::run(ui, f.path(), "Counting", [](Database& db, const long_work::Progress&) {
+            Database::Transaction t(db);
+            db.execute_plain("update quotes set text = 'changed'");
+            // Minutes of work, unless interrupted.
+            db.scalar("with recursive n(i) as (select 1 union all select i + 1 from n where i < 10000000000) "
+                      "select count(*) from n");
+            t.commit();
+        });
+        QCOMPARE(int(stopped.ending), int(long_work::Ending::stopped));
+        QCOMPARE(f.scalar("select group_concat(text) from quotes").toString(), before);
+    }
+
     void sql_escape_rules() {
         QCOMPARE(sql_escape(""), QString(""));
         QCOMPARE(sql_escape("D'Annunzio"), QString("D''Annunzio"));
