@@ -296,9 +296,12 @@ void FilterArea::Update_record_count() {
     qint64 total = 0;
     guarded(ctx_.ui, [&] { total = counts_.total(); });
     int rows = 0;
-    // A large list is counted once its first page is shown: the count follows.
-    guarded(ctx_.ui, [&] { rows = list_.recordset() ? list_.recordset()->known_count() : 0; });
-    l_records_filtered->setText(QStringLiteral("Records Filtered:") + QString::number(rows) + u'/' + QString::number(total));
+    // A large list is counted beside the window once its first page is shown: the count
+    // follows (rows_counted), and "counting" stands for it meanwhile, never a part of it.
+    guarded(ctx_.ui, [&] { rows = list_.recordset() ? list_.recordset()->count_if_known() : 0; });
+    l_records_filtered->setText(QStringLiteral("Records Filtered:") +
+                                (rows < 0 ? QStringLiteral("counting\u2026") : QString::number(rows)) + u'/' +
+                                QString::number(total));
     l_records_selected->setText(QStringLiteral("Records Selected:") + QString::number(list_.selected_count()));
 }
 
