@@ -7,6 +7,7 @@
 #include "engine.h"
 #include "figures.h"
 #include "figures_bulk.h"
+#include "figures_long_work.h"
 #include "figures_slide_show.h"
 #include "generator.h"
 #include "report.h"
@@ -31,7 +32,8 @@ const char* const usage_text =
     "  --sizes       generated collections to measure (default 20k,100k,1M; any size such as 5k or 250k works)\n"
     "  --collection  measure every figure on this file instead (copied first, never written)\n"
     "  --figures     some of: grid, row-change, save-delete, startup, random, index, file-size, memory, migration,\n"
-    "                backup, bulk-delete, export, authors, slide-show, import (default: all)\n"
+    "                backup, bulk-delete, export, authors, slide-show, import, long-work (default: all);\n"
+    "                long-work, named here, runs at every size given\n"
     "  --repeats N   runs per figure (default 5 below 1M quotations, 3 from 1M)\n"
     "  --every-size  measure every figure at every size, not only at the sizes its target names\n"
     "  --only TEXT   only the figures whose name holds TEXT (\"sort: author\", \"first page\")\n"
@@ -44,6 +46,7 @@ struct Plan {
     const char* id;
     std::function<bool(qint64 quotes)> at_size;
     std::function<std::vector<Figure>(const Workspace&)> measure;
+    bool any_size_when_named = false;  // named in --figures, it runs at every size given
 };
 
 std::vector<Plan> plans() {
@@ -66,6 +69,7 @@ std::vector<Plan> plans() {
         {"export", hundred_k, [=](const Workspace& ws) { return one(bulk_export(ws)); }},
         {"authors", hundred_k, [=](const Workspace& ws) { return one(authors_window(ws)); }},
         {"import", hundred_k, [](const Workspace& ws) { return import_figures(ws); }},
+        {"long-work", million, [](const Workspace& ws) { return long_work_figures(ws); }, true},
     };
 }
 
@@ -176,7 +180,8 @@ int run(const Options& o) {
         static const std::vector<Plan> known = plans();
         for (const Plan& p : known)
             if ((o.figures.isEmpty() || o.figures.contains(QLatin1String(p.id))) &&
-                (o.every_size || !o.collection.isEmpty() || p.at_size(size)))
+                (o.every_size || !o.collection.isEmpty() || p.at_size(size) ||
+                 (p.any_size_when_named && o.figures.contains(QLatin1String(p.id)))))
                 chosen.push_back(&p);
         if (chosen.empty()) continue;
 

@@ -753,8 +753,20 @@ private slots:
         QVERIFY2(twice > 2.0 && twice < 3.0, qPrintable(QString::number(twice)));  // 2.x, its fraction kept
         QLocale::setDefault(saved);
 
+        // Every number drawn again; the indexes holding it are there as before, with their statistics.
+        db.execute_plain("ANALYZE");
+        const QString indexes_sql = "select group_concat(name || ':' || sql, ';') from (select name, sql from sqlite_master "
+                                    "where type = 'index' and tbl_name = 'quotes' and sql is not null order by name)";
+        const QString stats_sql = "select group_concat(idx || ':' || stat, ';') from (select idx, stat from sqlite_stat1 "
+                                  "where tbl = 'quotes' order by idx)";
+        const QString indexes = db.scalar(indexes_sql).toString(), stats = db.scalar(stats_sql).toString();
+        QVERIFY(indexes.contains("(random"));
+        const double sum_before = db.scalar("select sum(random) from quotes").toDouble();
         random_order::randomize_all(db, rng);
         QCOMPARE(db.scalar("select count(*) from quotes where random >= 1 or random <= 0").toInt(), 0);
+        QVERIFY(db.scalar("select sum(random) from quotes").toDouble() != sum_before);
+        QCOMPARE(db.scalar(indexes_sql).toString(), indexes);
+        QCOMPARE(db.scalar(stats_sql).toString(), stats);
     }
 };
 

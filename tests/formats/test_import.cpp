@@ -2,6 +2,7 @@
 // presence check against the database, the listing read back, the skipped-items report, file
 // decoding, and the import itself (what it creates, all in one transaction).
 #include "database/database.h"
+#include "database/search_index.h"
 #include "formats/quote_import.h"
 #include "support/fixture.h"
 
@@ -217,6 +218,62 @@ private slots:
         // What the failed import had counted as stored is forgotten.
         f.exec("DROP TRIGGER refuse");
         QCOMPARE(import_quotes(db, stored, r.quotes, {"", "", "EN"}).added, 2);
+    }
+
+    // A large import indexes its rows at the end, with the index's triggers taken off meanwhile;
+    // a small one goes through the triggers. Either way the index answers for every new row,
+    // agrees with the table, and the triggers are there as before, after a failure too.
+    void imports_large_and_small_keep_the_search_index_in_step() {
+        Fixture f;
+        Database& db = *f.ctx->database;
+        search_index::build(db);
+        const QString triggers_sql = "SELECT group_concat(name || ':' || sql, ';') FROM "
+                                     "(SELECT name, sql FROM sqlite_master WHERE type = 'trigger' ORDER BY name)";
+        const QString triggers = f.scalar(triggers_sql).toString();
+        QVERIFY(triggers.contains("quotes_text_search_insert") && triggers.contains("quotes_notes_search_insert"));
+        // The rows the index gives for every run of three letters of `word` that hold it.
+        const auto found = [&](const QString& column, const QString& word) {
+            QStringList terms;
+            for (int i = 0; i + 3 <= word.size(); ++i) terms << '"' + word.mid(i, 3) + '"';
+            return f.scalar(QString("SELECT count(*) FROM quotes WHERE key IN (SELECT rowid FROM quotes_%1_search WHERE "
+                                    "quotes_%1_search MATCH '%2') AND instr(%1, '%3') > 0")
+                                .arg(column, terms.join(" AND "), word))
+                .toInt();
+        };
+        const auto index_agrees = [&] {
+            for (const QString t : {"quotes_text_search", "quotes_notes_search"})
+                f.exec(QString("INSERT INTO %1(%1) VALUES ('integrity-check')").arg(t));
+        };
+        const auto lines = [](int n, const QString& word) {
+            QString text;
+            for (int i = 0; i < n; ++i) text += QString("Line %1 about a %2 (Seneca)\r\n").arg(i).arg(word);
+            return text + "Last one of " + word + "\r\n.note=marginalia of " + word + "\r\n";
+        };
+        const int stored_before = f.scalar("SELECT count(*) FROM quotes").toInt();
+
+        Catalogue stored(db);
+        QCOMPARE(import_quotes(db, stored, load_array(lines(150, "lantern"), QString(), stored).quotes, {"", "", "EN"}).added, 151);
+        QCOMPARE(found("text", "lantern"), 151);
+        QCOMPARE(found("notes", "marginalia of lantern"), 1);
+        QCOMPARE(f.scalar(triggers_sql).toString(), triggers);
+        index_agrees();
+
+        QCOMPARE(import_quotes(db, stored, load_array(lines(3, "kettle"), QString(), stored).quotes, {"", "", "EN"}).added, 4);
+        QCOMPARE(found("text", "kettle"), 4);
+        QCOMPARE(found("notes", "marginalia of kettle"), 1);
+
+        // A large import that fails leaves the triggers, the index and the table as they were.
+        f.exec("CREATE TRIGGER refuse BEFORE INSERT ON quotes WHEN substr(new.text, 1, 8) = 'Last one' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        const std::vector<Entry> failing = load_array(lines(150, "harvest"), QString(), stored).quotes;
+        QVERIFY_THROWS_EXCEPTION(DbError, import_quotes(db, stored, failing, {"", "", "EN"}));
+        f.exec("DROP TRIGGER refuse");
+        QCOMPARE(f.scalar(triggers_sql).toString(), triggers);
+        QCOMPARE(f.scalar("SELECT count(*) FROM quotes").toInt(), stored_before + 155);
+        QCOMPARE(found("text", "harvest"), 0);
+        index_agrees();
+        // The triggers work again for the rows written after.
+        f.exec("INSERT INTO quotes (text, author, subject, language) VALUES ('One more harvest', 'Seneca', '-', 'EN')");
+        QCOMPARE(found("text", "harvest"), 1);
     }
 
     void files_are_decoded_as_utf8_or_windows_1252_and_binary_files_refused() {
