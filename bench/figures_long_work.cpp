@@ -170,6 +170,21 @@ Checksum checksum(const QString& path) {
     return {r[0][0].toDouble(), r[0][1].toLongLong(), r[0][2].toLongLong()};
 }
 
+// Runs `act` with the stall probe on, the Ui telling it of its progress: the trial's wall time
+// and longest stall.
+template <typename Act>
+void measure(Trial& t, StoppingUi& ui, Act act) {
+    StallProbe probe;
+    ui.probe = &probe;
+    probe.start();
+    QElapsedTimer timer;
+    timer.start();
+    act();
+    t.wall = ms_since(timer);
+    t.stall = probe.stop();
+    ui.probe = nullptr;
+}
+
 void check_unchanged(Trial& t, const StoppingUi& ui, const QString& path, const Checksum& before) {
     if (!t.failure.isEmpty()) return;
     if (!ui.stop_answered) t.failure = QStringLiteral("done before the stop (%1 reports)").arg(ui.reports);
@@ -219,15 +234,7 @@ Trial randomize(const Workspace& ws, const QString& path, double stop_after) {
     const Checksum before = stop_after >= 0 ? checksum(path) : Checksum{};
     w.ui.shown.clear();
     if (stop_after >= 0) w.ui.arm(stop_after);
-    StallProbe probe;
-    w.ui.probe = &probe;
-    probe.start();
-    QElapsedTimer timer;
-    timer.start();
-    w.window->m_randomize->trigger();
-    t.wall = ms_since(timer);
-    t.stall = probe.stop();
-    w.ui.probe = nullptr;
+    measure(t, w.ui, [&] { w.window->m_randomize->trigger(); });
     if (stop_after >= 0) check_unchanged(t, w.ui, path, before);
     else if (w.ui.shown != QStringList{QStringLiteral("Randomization executed.")})
         t.failure = QStringLiteral("shown: ") + w.ui.shown.join(QStringLiteral(" | ")).left(200);
@@ -279,16 +286,10 @@ Trial bulk_delete(const Workspace& ws, const QString& path, double stop_after, i
     const Checksum sum_before = stop_after >= 0 ? checksum(path) : Checksum{};
     w.ui.shown.clear();
     if (stop_after >= 0) w.ui.arm(stop_after);
-    StallProbe probe;
-    w.ui.probe = &probe;
-    probe.start();
-    QElapsedTimer timer;
-    timer.start();
-    w.window->filters->b_delete_filtered->click();  // the question is answered OK
-    w.window->list->grid->viewport()->repaint();
-    t.wall = ms_since(timer);
-    t.stall = probe.stop();
-    w.ui.probe = nullptr;
+    measure(t, w.ui, [&] {
+        w.window->filters->b_delete_filtered->click();  // the question is answered OK
+        w.window->list->grid->viewport()->repaint();
+    });
     if (stop_after >= 0) {
         check_unchanged(t, w.ui, path, sum_before);
     } else {
