@@ -2,12 +2,26 @@
 
 #include "database/held_files.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QUrl>
+
+namespace {
+
+// Where a file dialog opens: the folder given when it is there, else the user's documents (else
+// home); never wherever the program happens to run from, which may be its own read-only folder.
+QString starting_folder(const QString& folder) {
+    if (!folder.trimmed().isEmpty() && QFileInfo(folder).isDir()) return folder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+}  // namespace
 
 QString Ui::checked_choice(FileDialog kind, const QString& title, const QString& filter, const QString& folder,
                            const QString& file) {
-    const QString chosen = choose_file(kind, title, filter, folder, file);
+    const QString chosen = choose_file(kind, title, filter, starting_folder(folder), file);
     if (chosen.isEmpty() || !held_files::is_held(chosen)) return chosen;
     message(held_files::refusal(chosen), icon_exclamation);
     return QString();

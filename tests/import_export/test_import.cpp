@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPointer>
 #include <QProgressBar>
+#include <QStandardPaths>
 
 namespace {
 
@@ -167,6 +168,15 @@ private slots:
         Fixture f;
         ImportWindow w(*f.ctx);
         QTemporaryDir dir;
+        // The first time, or when the folder used last is gone, the dialog opens in the user's
+        // documents, never where the program runs from.
+        QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        for (const QString& last : {QString(), dir.path() + "/gone/earlier.txt"}) {
+            save_setting("last_import_path", last);
+            f.ui.expect_open_file("");
+            w->b_import_from_file->click();
+            QCOMPARE(f.ui.last_open_file_folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        }
         save_setting("last_import_path", dir.path() + "/earlier.txt");
         // An old 8-bit file, its lines ended by CR LF and by CR alone, the last one by nothing.
         const QString old = write_file(dir.path() + "/old.txt", "Caf\xE9 cr\xE8me (Andr\xE9)\r\n.note=\x93hot\x94\r"
