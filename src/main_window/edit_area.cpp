@@ -160,6 +160,11 @@ void EditArea::wire() {
     for (QObject* o : {static_cast<QObject*>(cb_author), static_cast<QObject*>(cb_subject),
                        static_cast<QObject*>(cb_language), static_cast<QObject*>(list_.grid)})
         o->installEventFilter(this);
+    // Ctrl+U is the window's "Undo edit" in every field: a field would take it first (a line
+    // box deletes its line with it).
+    for (QWidget* field : findChildren<QWidget*>())
+        if (qobject_cast<QLineEdit*>(field) || qobject_cast<QPlainTextEdit*>(field) || qobject_cast<QComboBox*>(field))
+            field->installEventFilter(this);
     connect(b_add_new, &QPushButton::clicked, this, &EditArea::b_add_new_Click);
     connect(b_save, &QPushButton::clicked, this, &EditArea::b_save_Click);
     connect(b_delete, &QPushButton::clicked, this, &EditArea::b_delete_Click);
@@ -194,6 +199,11 @@ void EditArea::follow_rename(QComboBox* box, QString& initial, const QString& ol
 }
 
 bool EditArea::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_U)) {
+        event->ignore();  // not the field's: the shortcut goes to the window
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (watched == list_.grid && key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {

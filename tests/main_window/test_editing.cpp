@@ -45,6 +45,17 @@ private slots:
         QCOMPARE(f.w().edit->cb_rate->currentText(), QString("3"));
         QVERIFY(!f_main::is_lit(f.w().edit->b_save) && !f.w().edit->b_save->isEnabled());
         QVERIFY(f.w().list->grid->isEnabled());
+
+        // Ctrl+U undoes the edit from any field, even one that takes Ctrl+U itself (a line box
+        // would delete its line).
+        f.show();
+        const QString note = f.w().edit->t_note->text();
+        f.w().edit->t_note->setFocus();
+        QTest::keyClicks(f.w().edit->t_note, " more");
+        QVERIFY(f.w().edit->b_undo->isEnabled());
+        QTest::keyClick(f.w().edit->t_note, Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(f.w().edit->t_note->text(), note);
+        QVERIFY(!f_main::is_lit(f.w().edit->b_save));
     }
 
     // Every command that would lose a pending edit refuses it and changes nothing.
