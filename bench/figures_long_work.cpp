@@ -517,16 +517,20 @@ std::vector<Figure> long_work_figures(const Workspace& ws) {
         return std::min(stop_after_ms, median_of(walls) / 2);
     };
 
+    // A ratio figure paired run by run with its floor.
+    const auto paired = [&](const QString& name, double ratio) {
+        Figure f;
+        f.name = name;
+        f.size = ws.facts.name;
+        f.target = Target::ratio(ratio);
+        f.paired = true;
+        return f;
+    };
+
     // Randomize: the window's command, the engine's single UPDATE on another copy after each run.
     if (wanted({stall_name(QStringLiteral("randomize")), randomize_name, randomize_bulk_name, stop_name(QStringLiteral("randomize"))})) {
         std::vector<Trial> full, stopped;
-        Figure engine;
-        engine.name = randomize_name;
-        engine.size = ws.facts.name;
-        engine.target = Target::ratio(1.5);
-        engine.paired = true;
-        Figure bulk = engine;
-        bulk.name = randomize_bulk_name;
+        Figure engine = paired(randomize_name, 1.5), bulk = paired(randomize_bulk_name, 1.5);
         qint64 program_rows = 0, floor_rows = 0, bulk_rows = 0;
         for (int i = 0; i < ws.repeats; ++i) {
             const QString path = fresh_copy(ws, QStringLiteral("long-randomize.mdb"));
@@ -595,13 +599,7 @@ std::vector<Figure> long_work_figures(const Workspace& ws) {
         const Input in = make_input(ws);
         std::vector<Trial> full, stopped;
         std::vector<double> processing;
-        Figure engine;
-        engine.name = import_name;
-        engine.size = ws.facts.name;
-        engine.target = Target::ratio(1.3);
-        engine.paired = true;
-        Figure bulk = engine;
-        bulk.name = import_bulk_name;
+        Figure engine = paired(import_name, 1.3), bulk = paired(import_bulk_name, 1.3);
         qint64 floor_added = 0, bulk_added = 0;
         for (int i = 0; i < ws.repeats; ++i) {
             const QString path = fresh_copy(ws, QStringLiteral("long-import.mdb"));

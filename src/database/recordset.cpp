@@ -1,7 +1,5 @@
 #include "recordset.h"
 
-#include <thread>
-
 #include "database.h"
 #include "jet_dialect.h"
 #include "sql_text.h"
@@ -12,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <thread>
 #include <cstring>
 #include <map>
 
@@ -419,7 +418,7 @@ int RecordSet::count() const {
     if (reader_ && !head_ended_) {
         if (total_ < 0 && count_job_) {
             // Asked for now: the count under way is waited for.
-            if (count_job_->thread.joinable()) count_job_->thread.join();
+            count_job_->thread.join();
             take_count();
         }
         if (total_ < 0) total_ = reader_->count();
