@@ -43,6 +43,11 @@ while [ $i -lt 30 ]; do
     [ "$now" = "$before" ] || break
     sleep 0.5
     i=$((i + 1))
+    # A key lost while the window manager was still handing the focus back: pressed again.
+    if [ $((i % 6)) = 0 ]; then
+        xdotool windowactivate --sync "$main" 2>/dev/null || true
+        xdotool key F8
+    fi
 done
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
