@@ -3,11 +3,11 @@
 #include "database/database.h"
 #include "ui.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -128,17 +128,20 @@ Outcome run_on(Ui& ui, const QString& path, Database* given, const QString& what
         QMetaObject::invokeMethod(shared->loop, "quit", Qt::QueuedConnection);
     });
 
-    // Work done within a moment shows nothing: the window just waits for it, as for any click.
-    bool finished = false;
-    if (!lockstep.load()) {
-        std::unique_lock lock(shared->m);
-        finished = shared->changed.wait_for(lock, std::chrono::milliseconds(80), [&] { return shared->finished; });
+    const auto ended = [&] {
+        std::lock_guard lock(shared->m);
+        return shared->finished;
+    };
+    // Work done within a moment shows nothing: the window paints meanwhile, but the user's
+    // keys and clicks wait until the work has ended (or its progress shows), as for any click.
+    if (!lockstep.load() && !ended()) {
+        QTimer moment;
+        moment.setSingleShot(true);
+        QObject::connect(&moment, &QTimer::timeout, &loop, &QEventLoop::quit);
+        moment.start(80);
+        if (!ended()) loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    if (!finished) {
-        const auto ended = [&] {
-            std::lock_guard lock(shared->m);
-            return shared->finished;
-        };
+    if (!ended()) {
         // The worker's "quit" may be taken by the progress's own pass over the events before the
         // loop runs, and be lost: the tick looks at the ending too.
         QTimer tick;
@@ -189,6 +192,30 @@ Outcome run(Ui& ui, Database& own, const QString& what, const Work& work) {
 
 Outcome run(Ui& ui, const QString& what, const std::function<void(const Progress&)>& work) {
     return run_on(ui, QString(), nullptr, what, [&](Database*, const Progress& p) { work(p); });
+}
+
+void run_here(Ui& ui, const QString& what, const std::function<bool(qint64& done, qint64& total)>& slice) {
+    QElapsedTimer clock;
+    clock.start();
+    ui.set_hourglass(true);
+    bool shown = false;
+    qint64 done = 0, total = 1;
+    while (slice(done, total)) {
+        // As with work on a thread: nothing is shown for a moment, and the user's keys and
+        // clicks wait meanwhile.
+        if (!shown && clock.elapsed() < 80) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            continue;
+        }
+        shown = true;
+        if (total <= 0) total = 1;
+        const QString left = time_left(done, total, clock.elapsed());
+        ui.progress(left.isEmpty() ? what : what + u' ' + left, std::min(done, total - 1), total);
+        // The windows paint between slices (whatever the progress itself does with events).
+        QCoreApplication::processEvents();
+    }
+    if (shown) ui.progress(QString(), 1, 1);
+    ui.set_hourglass(false);
 }
 
 void set_lockstep(bool on) { lockstep = on; }

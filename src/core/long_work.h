@@ -55,6 +55,12 @@ Outcome run(Ui& ui, Database& own, const QString& what, const Work& work);
 // The same for work on other files only (a new database made from another collection, say).
 Outcome run(Ui& ui, const QString& what, const std::function<void(const Progress&)>& work);
 
+// Work that must run on the window's thread (filling a text box with a long text, say), done in
+// slices of a few milliseconds. Between slices the windows paint behind a modal progress, shown
+// once the work has taken a moment; it cannot be stopped (a half-filled box would be worse than
+// waiting). `slice` does the next piece, tells the part done, and returns false when all is done.
+void run_here(Ui& ui, const QString& what, const std::function<bool(qint64& done, qint64& total)>& slice);
+
 // Tells the user how work that did not end well ended: "Stopped: nothing was changed." or
 // `failure` with the error. True when it was done.
 bool told(Ui& ui, const Outcome& outcome, const QString& failure);

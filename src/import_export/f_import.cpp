@@ -39,6 +39,11 @@ QString as_box_lines(QString text) {
     return text;
 }
 
+// True when the text holds nothing but blanks (a long text is not copied, as trimmed() would).
+bool is_blank(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+}
+
 }  // namespace
 
 f_import::f_import(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
@@ -163,11 +168,12 @@ void f_import::build() {
     connect(Command3, &QPushButton::clicked, this, &f_import::Command3_Click);
     // Another format chosen: the input is read again in it.
     connect(cb_format, &QComboBox::activated, this, [this] {
-        if (!t_to_be_processed->toPlainText().trimmed().isEmpty()) process();
+        if (!is_blank(input_text())) process();
     });
     // The input typed over is no longer the file's text.
     connect(t_to_be_processed, &QPlainTextEdit::textChanged, this, [this] {
         if (loading_) return;
+        input_known_ = false;
         source_file_.clear();
         file_notes_.clear();
     });
@@ -220,7 +226,8 @@ bool f_import::load_array() {
     if (read) {
         const QString what = QStringLiteral("Processing as ") + import_formats::caption(format()) + QStringLiteral("...");
         const import_formats::Format as = format();
-        const QString input = t_to_be_processed->toPlainText(), author = cb_author->currentText();
+        const QString& input = input_text();
+        const QString author = cb_author->currentText();
         const auto outcome = long_work::run(ctx_.ui, *work_db_, what, [&](Database& db, const long_work::Progress& progress) {
             if (!stored_ || !stored_->current()) {
                 stored_.reset();
@@ -251,24 +258,33 @@ bool f_import::load_array() {
     return true;
 }
 
-void f_import::show_listing(const QString& text) {
-    t_parsed->clear();
-    ctx_.ui.yield();
-    Hourglass busy(ctx_.ui);
-    t_parsed->setPlainText(text);
+const QString& f_import::input_text() {
+    if (!input_known_) {
+        input_ = t_to_be_processed->toPlainText();
+        input_known_ = true;
+    }
+    return input_;
+}
+
+void f_import::show_listing(bool sorted) {
+    QString text;
+    long_work::run(ctx_.ui, QStringLiteral("Listing the quotations..."), [&](const long_work::Progress&) {
+        text = quote_import::listing(parsed_quotes_, sorted, QStringLiteral("\n"));
+    });
+    fill_text_box(ctx_.ui, *t_parsed, text, false, QStringLiteral("Listing the quotations..."));
 }
 
 void f_import::list_parsed_sorted() {
-    if (load_array()) show_listing(quote_import::listing(parsed_quotes_, true, QStringLiteral("\n")));
+    if (load_array()) show_listing(true);
 }
 
 void f_import::shuffle_parsed() {
     quote_import::shuffle(parsed_quotes_, ctx_.rng);
-    show_listing(quote_import::listing(parsed_quotes_, false, QStringLiteral("\n")));
+    show_listing(false);
 }
 
 void f_import::process() {
-    if (t_to_be_processed->toPlainText().trimmed().isEmpty()) {
+    if (is_blank(input_text())) {
         ctx_.ui.message(text_missing);
         return;
     }
@@ -296,38 +312,44 @@ void f_import::b_import_from_file_Click() {
 
 void f_import::Import_from_file(const QString& path) {
     quote_import::FileText file;
-    {
-        Hourglass busy(ctx_.ui);
+    import_formats::Format guessed = import_formats::Format::text;
+    QString lines;
+    // A long file takes a moment to read and decode.
+    long_work::run(ctx_.ui, QStringLiteral("Reading %1...").arg(path), [&](const long_work::Progress&) {
         file = quote_import::read_text_file(path);
-    }
+        if (!file.error.isEmpty() || is_blank(file.text)) return;
+        guessed = import_formats::guess(path, file.text);
+        lines = as_box_lines(file.text);
+        if (!lines.isEmpty() && !lines.endsWith(u'\n')) lines += u'\n';
+    });
     if (!file.error.isEmpty()) {
         ctx_.ui.message(file.error, Ui::icon_exclamation);
         return;
     }
-    if (file.text.trimmed().isEmpty()) {
+    if (is_blank(file.text)) {
         ctx_.ui.message(import_formats::empty_message(path), Ui::icon_exclamation);
         return;
     }
-    const import_formats::Format guessed = import_formats::guess(path, file.text);
-    QString lines = as_box_lines(file.text);
-    if (!lines.isEmpty() && !lines.endsWith(u'\n')) lines += u'\n';
-    QString text = t_to_be_processed->toPlainText();
+    const QString& text = input_text();
     const bool replace = guessed != import_formats::Format::text;
-    if (replace && !text.trimmed().isEmpty() &&
+    if (replace && !is_blank(text) &&
         ctx_.ui.message(QStringLiteral("The file '%1' is read as %2: it takes the place of the input text.")
                             .arg(path, import_formats::caption(guessed)),
                         Ui::ok_cancel | Ui::icon_question) != Ui::ok)
         return;
     // Text lines go after what the box holds, each on a line of its own; a file of another
     // format is read whole, its line numbers as the messages give them.
-    if (replace) text.clear();
-    else if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
+    const bool append = !replace && !text.isEmpty();
+    source_file_ = append ? QString() : path;
+    if (append && !text.endsWith(u'\n')) lines.prepend(u'\n');
     {
-        Hourglass busy(ctx_.ui);
         FlagScope quiet(loading_);
-        t_to_be_processed->setPlainText(text + lines);
+        QString whole = append ? text + lines : lines;
+        fill_text_box(ctx_.ui, *t_to_be_processed, append ? lines : whole, append,
+                      QStringLiteral("Putting the file's text into the input box..."));
+        input_ = std::move(whole);
+        input_known_ = true;
     }
-    source_file_ = text.isEmpty() ? path : QString();
     file_notes_ = file.notes;
     // The format guessed is shown before the work begins; another choice reads the text again.
     set_format(guessed);

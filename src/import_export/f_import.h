@@ -69,7 +69,10 @@ private:
     void build();
     // Process: the sorted listing, or the random one when asked for.
     void process();
-    void show_listing(const QString& text);
+    // The listing of the quotations found, sorted or in their order.
+    void show_listing(bool sorted);
+    // The input box's text, read once after each change (a long text takes a while to read).
+    const QString& input_text();
     void clear_counters();
     void work_done();
     // The window's own connection for its long work (reading the input against the collection,
@@ -85,6 +88,8 @@ private:
     // What reading that file found worth reporting (lines not in UTF-8), while the text is its.
     std::vector<quote_import::Section> file_notes_;
     bool loading_ = false;
+    QString input_;
+    bool input_known_ = false;
 };
 
 // Shows the import window, opening it when it is not open, and brings it to the front.

@@ -1,7 +1,12 @@
 #include "window_utils.h"
 
 #include "core/app_context.h"
+#include "core/long_work.h"
 
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWidget>
 
@@ -77,4 +82,36 @@ void window_closed(AppContext& ctx, AppEvents::Window kind) {
     const bool last = !ctx.events.others_open(kind);
     ctx.events.closed(kind);
     if (last) ctx.ui.end_program();
+}
+
+void fill_text_box(Ui& ui, QPlainTextEdit& box, const QString& text, bool append, const QString& what) {
+    QTextDocument& doc = *box.document();
+    if (!append) box.clear();
+    doc.setUndoRedoEnabled(false);
+    QTextCursor end(&doc);
+    end.movePosition(QTextCursor::End);
+    // Slices grow while they are quick and shrink when they are not, so each takes a few
+    // milliseconds whatever the lines' length and the machine's speed.
+    qsizetype at = 0, size = 16 * 1024;
+    long_work::run_here(ui, what, [&](qint64& done, qint64& total) {
+        if (at >= text.size()) return false;
+        QElapsedTimer slice;
+        slice.start();
+        qsizetype stop = std::min(text.size(), at + size);
+        if (stop < text.size()) {
+            // Whole lines only, unless a line is longer than the slice.
+            const qsizetype line_end = text.lastIndexOf(u'\n', stop - 1);
+            if (line_end >= at) stop = line_end + 1;
+        }
+        end.insertText(text.mid(at, stop - at));
+        at = stop;
+        const qint64 ms = slice.elapsed();
+        if (ms < 5 && size < 128 * 1024) size *= 2;
+        else if (ms > 20 && size > 4096) size /= 2;
+        done = at;
+        total = text.size();
+        return true;
+    });
+    doc.setUndoRedoEnabled(true);
+    box.moveCursor(QTextCursor::Start);
 }

@@ -25,3 +25,11 @@ void bring_main_window_forward(AppContext& ctx);
 // A window of `kind` has closed: it leaves the registry of open windows, and when it was the
 // last window of the program the program ends (no process is left with no window).
 void window_closed(AppContext& ctx, AppEvents::Window kind);
+
+// Puts `text` into a multi-line box, after what it holds when `append`. A long text goes in by
+// slices on the window's thread (a hundred thousand lines would freeze the window for a second
+// or more if set at once), behind a modal progress saying `what`. The box's undo history is
+// cleared, as when its text is set.
+class QPlainTextEdit;
+class Ui;
+void fill_text_box(Ui& ui, QPlainTextEdit& box, const QString& text, bool append, const QString& what);

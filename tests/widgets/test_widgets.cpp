@@ -5,9 +5,11 @@
 #include "widgets/attention.h"
 #include "widgets/grid_binding.h"
 #include "widgets/recordset_model.h"
+#include "widgets/window_utils.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -68,6 +70,22 @@ private slots:
         binding.go_to(binding.recordset()->record_count() - 1);
         binding.delete_current();
         QCOMPARE(binding.current_row(), binding.recordset()->record_count() - 1);
+    }
+
+    // A long text goes into a box by slices: every character arrives once, in order, a line
+    // longer than any slice included, and nothing of the filling can be undone.
+    void a_long_text_fills_its_box_whole() {
+        Fixture f;
+        QPlainTextEdit box;
+        box.setPlainText(QStringLiteral("typed before"));
+        QString text = QStringLiteral("\n");
+        for (int i = 0; i < 40000; ++i) text += QStringLiteral("line %1 %2\n").arg(i).arg(QString(i % 97, u'x'));
+        text += QString(600000, u'y') + QStringLiteral("\nlast, with no line break");
+        fill_text_box(f.ui, box, text, true, QStringLiteral("Filling"));
+        QCOMPARE(box.toPlainText(), QStringLiteral("typed before") + text);
+        QVERIFY(!box.document()->isUndoAvailable());
+        fill_text_box(f.ui, box, QStringLiteral("short"), false, QStringLiteral("Filling"));
+        QCOMPARE(box.toPlainText(), QStringLiteral("short"));
     }
 };
 
