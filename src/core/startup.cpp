@@ -270,9 +270,15 @@ void run_shown(AppContext& ctx, const QString& what, const QString& failure, con
 void ensure_search_index(AppContext& ctx) {
     Database& db = *ctx.database;
     if (search_index::exists(db)) return;
-    const qint64 quotes = db.scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
-    if (quotes < search_index::worth_it_from) return;
-    const qint64 needed = search_index::estimated_size(db);
+    // Counting and measuring a large collection reads all of it: beside the window too.
+    qint64 quotes = 0, needed = 0;
+    const long_work::Outcome measured =
+        long_work::run(ctx.ui, ctx.database_path, QStringLiteral("Sentara measures its collection..."),
+                       [&](Database& own, const long_work::Progress&) {
+                           quotes = own.scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
+                           if (quotes >= search_index::worth_it_from) needed = search_index::estimated_size(own);
+                       });
+    if (!measured.done() || quotes < search_index::worth_it_from) return;  // searches read the collection through
     const QStorageInfo disk(QFileInfo(ctx.database_path).absolutePath());
     if (disk.isValid() && disk.bytesAvailable() < 2 * needed + (64 << 20)) return;  // searches read the collection through
     const QString what = QStringLiteral("Sentara builds the search index of its %1 quotations, once.").arg(quotes);
@@ -453,10 +459,11 @@ StartResult Main(AppContext& ctx) {
 
     try {
         ctx.database = Database::open(ctx.database_path);
-        random_order::fill_missing_random(*ctx.database, ctx.rng);
         check_default_language(ctx);
         if (exclusive) ensure_grid_keys(ctx);
         if (exclusive) ensure_search_index(ctx);
+        // After the keys: their index on the random numbers finds the rows without one at once.
+        random_order::fill_missing_random(*ctx.database, ctx.rng);
         ctx.list_database = Database::open(ctx.database_path);
     } catch (const DbError& e) {
         ctx.ui.message(QStringLiteral("The database cannot be opened.\n\nThe file '%1': %2").arg(ctx.database_path, e.description()),
