@@ -248,7 +248,10 @@ void prepare_for_use(Database& db) {
         if (!grid_keys::stored(db)) {
             // A small collection is keyed at once; a large one when the program starts on it,
             // with its progress shown (see startup).
-            if (db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong() > keyed_on_open_up_to()) return;
+            // Counted only as far as the limit: a count of a million rows would read them all.
+            if (db.scalar(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM quotes LIMIT %1)").arg(keyed_on_open_up_to() + 1))
+                    .toLongLong() > keyed_on_open_up_to())
+                return;
             grid_keys::add(db);
             refresh_statistics(db, true);
         }

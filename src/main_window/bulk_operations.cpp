@@ -11,6 +11,7 @@
 #include "widgets/guards.h"
 #include "widgets/recordset_model.h"
 
+#include <QThread>
 #include <algorithm>
 #include <vector>
 
@@ -76,7 +77,16 @@ void FilterArea::b_delete_filtered_Click() {
         // Picked rows go without a question.
         for (const QVariant& key : list_.model().selection()) keys.push_back(key.toLongLong());
     } else {
-        if (!guarded(ctx_.ui, [&] { count = rows->record_count(); })) return;
+        // A large list is being counted beside the window: the question waits for it there.
+        if (!guarded(ctx_.ui, [&] {
+                long_work::run_here(ctx_.ui, QStringLiteral("Counting the quotations..."), [&](qint64&, qint64&) {
+                    if (rows->count_if_known() >= 0) return false;
+                    QThread::msleep(5);
+                    return true;
+                });
+                count = rows->record_count();
+            }))
+            return;
         if (count == 0) {
             ctx_.ui.message(QStringLiteral("There is no quote to be deleted."));
             return;
