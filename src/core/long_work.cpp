@@ -101,6 +101,7 @@ Outcome run_on(Ui& ui, const QString& path, Database* given, const QString& what
 
     ui.set_hourglass(true);
     std::thread worker([shared, path, given, &work] {
+        Database::yield_to_the_window();
         try {
             std::unique_ptr<Database> opened;
             Database* db = given;

@@ -18,7 +18,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
 
@@ -265,6 +267,12 @@ bool Database::can_write(const QString& path) {
 }
 
 void Database::set_write_check(std::function<bool(const QString&)> check) { write_check() = std::move(check); }
+
+void Database::yield_to_the_window() {
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 5);
+#endif
+}
 
 std::unique_ptr<Database> Database::open(const QString& path, Options options) {
     auto db = open_connection(path, options.read_only || !can_write(path), options.check_schema);

@@ -50,6 +50,10 @@ private:
 // registers the dialect on the connection and rewrites what SQLite would read differently.
 class Database {
 public:
+    // Called on a thread that works beside the window: it gives way to the window's thread
+    // when both want a processor, so that on a busy machine the window still answers at once.
+    static void yield_to_the_window();
+
     struct Options {
         bool read_only = false;
         bool check_schema = true;  // refuse a file that does not hold the quotation tables

@@ -155,6 +155,7 @@ void RecordSet::start_count() const {
     count_job_ = std::make_unique<CountJob>();
     CountJob* job = count_job_.get();
     job->thread = std::thread([job, task = std::move(task)] {
+        Database::yield_to_the_window();
         try {
             job->value = task(job->stop);
         } catch (const DbError& e) {
