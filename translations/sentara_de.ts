@@ -180,6 +180,82 @@ zuletzt benutzten Datenbank; die Optionen unten erledigen ihre Arbeit und enden 
         <source>Try &apos;sentara --help&apos;.</source>
         <translation>Siehe &apos;sentara --help&apos;.</translation>
     </message>
+    <message>
+        <source>there is no database at %1 (give one with --database).</source>
+        <translation>unter %1 gibt es keine Datenbank (eine mit --database angeben).</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice; &apos;%1&apos; was not written.</source>
+        <translation>kein Zitat passt zur Auswahl; &apos;%1&apos; wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>
+Nothing was written: --format csv carries them whole.</source>
+        <translation>
+Nichts wurde geschrieben: --format csv nimmt sie ganz auf.</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos; as %3.</source>
+        <translation>%1 Zitate als %3 nach &apos;%2&apos; exportiert.</translation>
+    </message>
+    <message>
+        <source>The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>Der Index, den fortune liest, ist &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>the index fortune reads could not be written: %1</source>
+        <translation>der Index, den fortune liest, konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos;: error %2 - %3</source>
+        <translation>die Datenbank &apos;%1&apos;: Fehler %2 - %3</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; can only be read: this user may not change the file or its folder, so nothing can be imported into it.</source>
+        <translation>die Datenbank &apos;%1&apos; kann nur gelesen werden: dieser Benutzer darf die Datei oder ihren Ordner nicht ändern, also kann nichts hinein importiert werden.</translation>
+    </message>
+    <message>
+        <source>the format &apos;%1&apos; is none of %2.</source>
+        <translation>das Format &apos;%1&apos; ist keines von %2.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; is open in a running Sentara; close it, then import again.</source>
+        <translation>die Datenbank &apos;%1&apos; ist in einem laufenden Sentara geöffnet; dieses schließen, dann erneut importieren.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; cannot be locked: its folder is not writable.</source>
+        <translation>die Datenbank &apos;%1&apos; kann nicht gesperrt werden: ihr Ordner ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>Read as %1 (%2).
+</source>
+        <translation>Gelesen als %1 (%2).
+</translation>
+    </message>
+    <message>
+        <source>guessed from the file; --format chooses another</source>
+        <translation>aus der Datei erraten; --format wählt ein anderes</translation>
+    </message>
+    <message>
+        <source>as --format asks</source>
+        <translation>wie --format verlangt</translation>
+    </message>
+    <message>
+        <source>the language &apos;%1&apos; is not in the database.</source>
+        <translation>die Sprache &apos;%1&apos; ist nicht in der Datenbank.</translation>
+    </message>
+    <message>
+        <source> (give one with --author).</source>
+        <translation> (einen mit --author angeben).</translation>
+    </message>
+    <message>
+        <source> (give one with --language).</source>
+        <translation> (eine mit --language angeben).</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
+        <translation>Die Datenbank &apos;%1&apos; wurde aus &apos;%2&apos; erstellt: %3.</translation>
+    </message>
 </context>
 <context>
     <name>GridBinding</name>
@@ -218,6 +294,100 @@ zuletzt benutzten Datenbank; die Optionen unten erledigen ihre Arbeit und enden 
     </message>
 </context>
 <context>
+    <name>access_file</name>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
+        <translation>Die Datei &apos;%1&apos; ist schon eine Datenbank dieses Programms, keine Access-Datei: mit File &gt; Change database öffnen.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>
+        <translation>Die Datei &apos;%1&apos; ist keine Access-Datenbank (.mdb).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is truncated or damaged: it is not made of whole pages of an Access database.</source>
+        <translation>Die Datei &apos;%1&apos; ist abgeschnitten oder beschädigt: sie besteht nicht aus ganzen Seiten einer Access-Datenbank.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Die Datei &apos;%1&apos; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>mdbtools cannot open it</source>
+        <translation>mdbtools kann sie nicht öffnen</translation>
+    </message>
+    <message>
+        <source>its list of tables cannot be read</source>
+        <translation>seine Tabellenliste kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the table %1 cannot be read</source>
+        <translation>die Tabelle %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>mdbtools says &quot;%1&quot;</source>
+        <translation>mdbtools meldet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is damaged or truncated: %2.</source>
+        <translation>Die Datei &apos;%1&apos; ist beschädigt oder abgeschnitten: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>access_import</name>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 without a name</source>
+        <translation>%1 ohne Namen</translation>
+    </message>
+    <message>
+        <source>%1 with the name of one before (letter case aside)</source>
+        <translation>%1 mit dem Namen eines vorigen (von Groß- und Kleinschreibung abgesehen)</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a collection of quotations: it has no table quotes with a column text.</source>
+        <translation>Die Datei &apos;%1&apos; ist keine Zitatsammlung: sie hat keine Tabelle quotes mit einer Spalte text.</translation>
+    </message>
+    <message>
+        <source>no language was marked as the default; this one is now</source>
+        <translation>keine Sprache war als vorgegeben markiert; jetzt ist es diese</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>no author</source>
+        <translation>kein Autor</translation>
+    </message>
+    <message>
+        <source>no language: given the default language %1</source>
+        <translation>keine Sprache: bekam die vorgegebene Sprache %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 is not 1, 2 or 3: imported without a rate</source>
+        <translation>die Bewertung %1 ist nicht 1, 2 oder 3: ohne Bewertung importiert</translation>
+    </message>
+    <message>
+        <source>no key: given a new one</source>
+        <translation>kein Schlüssel: bekam einen neuen</translation>
+    </message>
+    <message>
+        <source>a key that is not a whole number used once: given a new one</source>
+        <translation>ein Schlüssel, der keine nur einmal benutzte ganze Zahl ist: bekam einen neuen</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
+        <translation>Die Datenbank &apos;%1&apos; kann nicht aus &apos;%2&apos; erstellt werden: Fehler %3 - %4</translation>
+    </message>
+</context>
+<context>
     <name>attention</name>
     <message>
         <source>Edit operation in progress.</source>
@@ -229,6 +399,297 @@ zuletzt benutzten Datenbank; die Optionen unten erledigen ihre Arbeit und enden 
     <message>
         <source>Picture of the author</source>
         <translation>Bild des Autors</translation>
+    </message>
+</context>
+<context>
+    <name>csv_format</name>
+    <message>
+        <source>a field begins with a double quote (&quot;) that is never closed</source>
+        <translation>ein Feld beginnt mit einem doppelten Anführungszeichen (&quot;), das nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>there is nothing in it</source>
+        <translation>es steht nichts darin</translation>
+    </message>
+    <message>
+        <source>column %1 (no name)</source>
+        <translation>Spalte %1 (ohne Namen)</translation>
+    </message>
+    <message>
+        <source>the first line is not a header naming a column text, quote or highlight</source>
+        <translation>die erste Zeile ist kein Kopf, der eine Spalte text, quote oder highlight nennt</translation>
+    </message>
+</context>
+<context>
+    <name>f_export</name>
+    <message>
+        <source>Sentara - Export</source>
+        <translation>Sentara - Export</translation>
+    </message>
+    <message>
+        <source>Include after quote text</source>
+        <translation>Nach dem Zitattext anfügen</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>All info</source>
+        <translation>Alle Angaben</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Gruppierung</translation>
+    </message>
+    <message>
+        <source>Group by author</source>
+        <translation>Nach Autor gruppieren</translation>
+    </message>
+    <message>
+        <source>Do no group</source>
+        <translation>Nicht gruppieren</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Text opens in the text viewer; a fortune file (author and note only) or CSV is saved where you choose</source>
+        <translation>Text öffnet sich im Textbetrachter; eine fortune-Datei (nur Autor und Notiz) oder CSV wird gespeichert, wo Sie wählen</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Export now</source>
+        <translation>Jetzt exportieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close without exporting (Esc)</source>
+        <translation>Schließen ohne Export (Esc)</translation>
+    </message>
+    <message>
+        <source>Grouping by author is only possible if quotes are ordered by author. Go back to the main window and click on the author column header, the retry to export.</source>
+        <translation>Nach Autor gruppieren geht nur, wenn die Zitate nach Autor sortiert sind. Zurück ins Hauptfenster gehen, auf den Kopf der Autorspalte klicken und erneut exportieren.</translation>
+    </message>
+    <message>
+        <source>Save the quotes as a fortune file</source>
+        <translation>Die Zitate als fortune-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save the quotes as CSV</source>
+        <translation>Die Zitate als CSV speichern</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos;.</source>
+        <translation>%1 Zitate nach &apos;%2&apos; exportiert.</translation>
+    </message>
+    <message>
+        <source>
+The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>
+Der Index, den fortune liest, ist &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>
+
+The index fortune reads (&apos;%1.dat&apos;) could not be written: %2.</source>
+        <translation>
+
+Der Index, den fortune liest (&apos;%1.dat&apos;), konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Reading the quotations to export...</source>
+        <translation>Die zu exportierenden Zitate werden gelesen...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be read; nothing was exported.</source>
+        <translation>Die Zitate konnten nicht gelesen werden; nichts wurde exportiert.</translation>
+    </message>
+    <message>
+        <source>
+
+Export them all as CSV instead?</source>
+        <translation>
+
+Alle stattdessen als CSV exportieren?</translation>
+    </message>
+    <message>
+        <source>Write the text as it is, with those quotations as the text format holds them?</source>
+        <translation>Den Text so schreiben, mit diesen Zitaten so, wie das Textformat sie fasst?</translation>
+    </message>
+    <message>
+        <source>There is no quote to be exported</source>
+        <translation>Es gibt kein Zitat zu exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>f_import</name>
+    <message>
+        <source>Text to be imported missing</source>
+        <translation>Der zu importierende Text fehlt</translation>
+    </message>
+    <message>
+        <source>Sentara - Import</source>
+        <translation>Sentara - Import</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Eingabetext</translation>
+    </message>
+    <message>
+        <source>Result of processing</source>
+        <translation>Ergebnis der Verarbeitung</translation>
+    </message>
+    <message>
+        <source>Import from file...</source>
+        <translation>Aus Datei importieren...</translation>
+    </message>
+    <message>
+        <source>Add the lines of a text file to the input text and process them</source>
+        <translation>Die Zeilen einer Textdatei an den Eingabetext anfügen und verarbeiten</translation>
+    </message>
+    <message>
+        <source>Process input text</source>
+        <translation>Eingabetext verarbeiten</translation>
+    </message>
+    <message>
+        <source>Find the quotations in the input text (Ctrl+Return)</source>
+        <translation>Die Zitate im Eingabetext finden (Strg+Eingabe)</translation>
+    </message>
+    <message>
+        <source>Randomize results</source>
+        <translation>Ergebnisse zufällig ordnen</translation>
+    </message>
+    <message>
+        <source>Clear text</source>
+        <translation>Text leeren</translation>
+    </message>
+    <message>
+        <source>Empty both texts</source>
+        <translation>Beide Texte leeren</translation>
+    </message>
+    <message>
+        <source>Import resulting quotes</source>
+        <translation>Gefundene Zitate importieren</translation>
+    </message>
+    <message>
+        <source>Add the quotations found to the database</source>
+        <translation>Die gefundenen Zitate der Datenbank hinzufügen</translation>
+    </message>
+    <message>
+        <source>The author of the quotations that name none; &quot;Anonymous&quot; (or nothing) takes the author from the parentheses at the end of each line</source>
+        <translation>Der Autor der Zitate, die keinen nennen; &quot;Anonymous&quot; (oder nichts) nimmt den Autor aus den Klammern am Ende jeder Zeile</translation>
+    </message>
+    <message>
+        <source>The language of the quotations that give none</source>
+        <translation>Die Sprache der Zitate, die keine angeben</translation>
+    </message>
+    <message>
+        <source>How the input text is read: guessed when a file is loaded; another choice processes the input again</source>
+        <translation>Wie der Eingabetext gelesen wird: beim Laden einer Datei erraten; eine andere Wahl verarbeitet ihn erneut</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Add/edit author</source>
+        <translation>Autor hinzufügen/bearbeiten</translation>
+    </message>
+    <message>
+        <source>Open the authors window</source>
+        <translation>Das Autorenfenster öffnen</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Das Hauptfenster nach vorn holen</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in input text: 0</source>
+        <translation>Doppelte Zitate im Eingabetext: 0</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: 0</source>
+        <translation>Zitate schon in der Datenbank: 0</translation>
+    </message>
+    <message>
+        <source>New quotes:  0</source>
+        <translation>Neue Zitate:  0</translation>
+    </message>
+    <message>
+        <source>Processing as %1...</source>
+        <translation>Verarbeitung als %1...</translation>
+    </message>
+    <message>
+        <source>Reading the collection to compare with...</source>
+        <translation>Die Sammlung wird zum Vergleich gelesen...</translation>
+    </message>
+    <message>
+        <source>The text could not be processed.</source>
+        <translation>Der Text konnte nicht verarbeitet werden.</translation>
+    </message>
+    <message>
+        <source>Select the text file with the quotes to import</source>
+        <translation>Die Textdatei mit den zu importierenden Zitaten wählen</translation>
+    </message>
+    <message>
+        <source>Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|All files (*)|*</source>
+        <translation>Zitate (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is read as %2: it takes the place of the input text.</source>
+        <translation>Die Datei &apos;%1&apos; wird als %2 gelesen: sie tritt an die Stelle des Eingabetexts.</translation>
+    </message>
+    <message>
+        <source>Importing %1 quotations...</source>
+        <translation>%1 Zitate werden importiert...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be imported; none was added.</source>
+        <translation>Die Zitate konnten nicht importiert werden; keines wurde hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>
+
+New authors: %1. New subjects: %2. Their names are listed in the report.</source>
+        <translation>
+
+Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     </message>
 </context>
 <context>
@@ -345,6 +806,163 @@ zuletzt benutzten Datenbank; die Optionen unten erledigen ihre Arbeit und enden 
     <message>
         <source>Clear the %1</source>
         <translation>%1 leeren</translation>
+    </message>
+</context>
+<context>
+    <name>fortune_format</name>
+    <message>
+        <source>none of its %1 lines is a &quot;%&quot; line, the line between two cookies</source>
+        <translation>keine seiner %1 Zeilen ist eine &quot;%&quot;-Zeile, die Zeile zwischen zwei Keksen</translation>
+    </message>
+    <message>
+        <source>strfile is not installed</source>
+        <translation>strfile ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>strfile failed%1</source>
+        <translation>strfile schlug fehl%1</translation>
+    </message>
+</context>
+<context>
+    <name>import_formats</name>
+    <message>
+        <source>The input text</source>
+        <translation>Der Eingabetext</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos;</source>
+        <translation>Die Datei &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to import.</source>
+        <translation>%1 ist leer: es gibt nichts zu importieren.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported as %2: %3%4.</source>
+        <translation>%1 kann nicht als %2 importiert werden: %3%4.</translation>
+    </message>
+</context>
+<context>
+    <name>kindle_clippings</name>
+    <message>
+        <source>no line is the separator of the clippings (%1)</source>
+        <translation>keine Zeile ist der Trenner der Clippings (%1)</translation>
+    </message>
+    <message>
+        <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
+        <translation>die Zeile unter dem Buchtitel sollte sagen, was das Clipping ist (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>quote_export</name>
+    <message>
+        <source>it has no text</source>
+        <translation>es hat keinen Text</translation>
+    </message>
+    <message>
+        <source>its text has more than one line</source>
+        <translation>sein Text hat mehr als eine Zeile</translation>
+    </message>
+    <message>
+        <source>its text begins with &quot;.&quot;, the mark of a detail line</source>
+        <translation>sein Text beginnt mit &quot;.&quot;, dem Zeichen einer Angabenzeile</translation>
+    </message>
+    <message>
+        <source>its text begins with a no-break space</source>
+        <translation>sein Text beginnt mit einem geschützten Leerzeichen</translation>
+    </message>
+    <message>
+        <source>its author holds parentheses</source>
+        <translation>sein Autor enthält Klammern</translation>
+    </message>
+    <message>
+        <source>its text ends in parentheses, which would be read as its author</source>
+        <translation>sein Text endet in Klammern, die als sein Autor gelesen würden</translation>
+    </message>
+    <message>
+        <source>its note holds a full stop or a line break</source>
+        <translation>seine Notiz enthält einen Punkt oder einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>its subject holds a full stop or a line break</source>
+        <translation>sein Thema enthält einen Punkt oder einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>it begins like an earlier one (its first 40 characters)</source>
+        <translation>es beginnt wie ein früheres (die ersten 40 Zeichen)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 quotations cannot be written whole in the text format, which holds one line a quotation; read back, they would come in changed, split or not at all:
+</source>
+        <translation>%1 der %2 Zitate können im Textformat, das eine Zeile je Zitat fasst, nicht ganz geschrieben werden; wieder gelesen, kämen sie verändert, geteilt oder gar nicht zurück:
+</translation>
+    </message>
+    <message>
+        <source>
+
+CSV carries every field of every quotation.</source>
+        <translation>
+
+CSV nimmt jedes Feld jedes Zitats auf.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quote_import</name>
+    <message>
+        <source>Duplicated quotes in input text: %1</source>
+        <translation>Doppelte Zitate im Eingabetext: %1</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: %1</source>
+        <translation>Zitate schon in der Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>New quotes: %1</source>
+        <translation>Neue Zitate: %1</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty as at least one quotation comes without author</source>
+        <translation>Der Autor darf nicht leer sein, da mindestens ein Zitat ohne Autor kommt</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty as for at least one quotation no language is specified</source>
+        <translation>Die Sprache darf nicht leer sein, da für mindestens ein Zitat keine Sprache angegeben ist</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; will be used as default language</source>
+        <translation>&quot;%1&quot; wird als vorgegebene Sprache benutzt</translation>
+    </message>
+    <message>
+        <source>%1 quotes added in database.</source>
+        <translation>%1 Zitate der Datenbank hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... und %1 weitere Zeilen</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it does not exist.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden: sie existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it is a folder.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden: sie ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
+        <translation>Die Datei &apos;%1&apos; ist keine Textdatei: sie enthält Binärdaten (NUL-Bytes) und ist auch kein UTF-16-Text.</translation>
     </message>
 </context>
 </TS>

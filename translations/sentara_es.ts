@@ -180,6 +180,82 @@ base de datos usada; las opciones de abajo hacen su trabajo y terminan sin abrir
         <source>Try &apos;sentara --help&apos;.</source>
         <translation>Pruebe &apos;sentara --help&apos;.</translation>
     </message>
+    <message>
+        <source>there is no database at %1 (give one with --database).</source>
+        <translation>no hay ninguna base de datos en %1 (indique una con --database).</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice; &apos;%1&apos; was not written.</source>
+        <translation>ninguna cita cumple la elección; &apos;%1&apos; no se escribió.</translation>
+    </message>
+    <message>
+        <source>
+Nothing was written: --format csv carries them whole.</source>
+        <translation>
+No se escribió nada: --format csv las guarda enteras.</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos; as %3.</source>
+        <translation>%1 citas exportadas a &apos;%2&apos; como %3.</translation>
+    </message>
+    <message>
+        <source>The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>El índice que lee fortune es &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>the index fortune reads could not be written: %1</source>
+        <translation>no se pudo escribir el índice que lee fortune: %1</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos;: error %2 - %3</source>
+        <translation>la base de datos &apos;%1&apos;: error %2 - %3</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; can only be read: this user may not change the file or its folder, so nothing can be imported into it.</source>
+        <translation>la base de datos &apos;%1&apos; solo puede leerse: este usuario no puede cambiar el archivo ni su carpeta, así que no se puede importar nada en ella.</translation>
+    </message>
+    <message>
+        <source>the format &apos;%1&apos; is none of %2.</source>
+        <translation>el formato &apos;%1&apos; no es ninguno de %2.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; is open in a running Sentara; close it, then import again.</source>
+        <translation>la base de datos &apos;%1&apos; está abierta en un Sentara en marcha; ciérrelo e importe de nuevo.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; cannot be locked: its folder is not writable.</source>
+        <translation>la base de datos &apos;%1&apos; no puede bloquearse: su carpeta no admite escritura.</translation>
+    </message>
+    <message>
+        <source>Read as %1 (%2).
+</source>
+        <translation>Leído como %1 (%2).
+</translation>
+    </message>
+    <message>
+        <source>guessed from the file; --format chooses another</source>
+        <translation>deducido del archivo; --format elige otro</translation>
+    </message>
+    <message>
+        <source>as --format asks</source>
+        <translation>como pide --format</translation>
+    </message>
+    <message>
+        <source>the language &apos;%1&apos; is not in the database.</source>
+        <translation>el idioma &apos;%1&apos; no está en la base de datos.</translation>
+    </message>
+    <message>
+        <source> (give one with --author).</source>
+        <translation> (indique uno con --author).</translation>
+    </message>
+    <message>
+        <source> (give one with --language).</source>
+        <translation> (indique uno con --language).</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
+        <translation>La base de datos &apos;%1&apos; se creó a partir de &apos;%2&apos;: %3.</translation>
+    </message>
 </context>
 <context>
     <name>GridBinding</name>
@@ -218,6 +294,100 @@ base de datos usada; las opciones de abajo hacen su trabajo y terminan sin abrir
     </message>
 </context>
 <context>
+    <name>access_file</name>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>El archivo &apos;%1&apos; no puede leerse: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
+        <translation>El archivo &apos;%1&apos; ya es una base de datos de este programa, no un archivo Access: ábralo con File &gt; Change database.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>
+        <translation>El archivo &apos;%1&apos; no es una base de datos Access (.mdb).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is truncated or damaged: it is not made of whole pages of an Access database.</source>
+        <translation>El archivo &apos;%1&apos; está truncado o dañado: no está hecho de páginas enteras de una base de datos Access.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>El archivo &apos;%1&apos; no existe.</translation>
+    </message>
+    <message>
+        <source>mdbtools cannot open it</source>
+        <translation>mdbtools no puede abrirlo</translation>
+    </message>
+    <message>
+        <source>its list of tables cannot be read</source>
+        <translation>su lista de tablas no puede leerse</translation>
+    </message>
+    <message>
+        <source>the table %1 cannot be read</source>
+        <translation>la tabla %1 no puede leerse</translation>
+    </message>
+    <message>
+        <source>mdbtools says &quot;%1&quot;</source>
+        <translation>mdbtools dice &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is damaged or truncated: %2.</source>
+        <translation>El archivo &apos;%1&apos; está dañado o truncado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>access_import</name>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>%1 without a name</source>
+        <translation>%1 sin nombre</translation>
+    </message>
+    <message>
+        <source>%1 with the name of one before (letter case aside)</source>
+        <translation>%1 con el nombre de uno anterior (salvo mayúsculas)</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a collection of quotations: it has no table quotes with a column text.</source>
+        <translation>El archivo &apos;%1&apos; no es una colección de citas: no tiene una tabla quotes con una columna text.</translation>
+    </message>
+    <message>
+        <source>no language was marked as the default; this one is now</source>
+        <translation>ningún idioma estaba marcado por omisión; ahora lo es este</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>sin texto</translation>
+    </message>
+    <message>
+        <source>no author</source>
+        <translation>sin autor</translation>
+    </message>
+    <message>
+        <source>no language: given the default language %1</source>
+        <translation>sin idioma: recibe el idioma por omisión %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 is not 1, 2 or 3: imported without a rate</source>
+        <translation>la valoración %1 no es 1, 2 o 3: importada sin valoración</translation>
+    </message>
+    <message>
+        <source>no key: given a new one</source>
+        <translation>sin clave: recibe una nueva</translation>
+    </message>
+    <message>
+        <source>a key that is not a whole number used once: given a new one</source>
+        <translation>una clave que no es un número entero usado una sola vez: recibe una nueva</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
+        <translation>La base de datos &apos;%1&apos; no puede crearse a partir de &apos;%2&apos;: error %3 - %4</translation>
+    </message>
+</context>
+<context>
     <name>attention</name>
     <message>
         <source>Edit operation in progress.</source>
@@ -229,6 +399,297 @@ base de datos usada; las opciones de abajo hacen su trabajo y terminan sin abrir
     <message>
         <source>Picture of the author</source>
         <translation>Imagen del autor</translation>
+    </message>
+</context>
+<context>
+    <name>csv_format</name>
+    <message>
+        <source>a field begins with a double quote (&quot;) that is never closed</source>
+        <translation>un campo empieza con una comilla doble (&quot;) que nunca se cierra</translation>
+    </message>
+    <message>
+        <source>there is nothing in it</source>
+        <translation>no contiene nada</translation>
+    </message>
+    <message>
+        <source>column %1 (no name)</source>
+        <translation>columna %1 (sin nombre)</translation>
+    </message>
+    <message>
+        <source>the first line is not a header naming a column text, quote or highlight</source>
+        <translation>la primera línea no es una cabecera que nombre una columna text, quote o highlight</translation>
+    </message>
+</context>
+<context>
+    <name>f_export</name>
+    <message>
+        <source>Sentara - Export</source>
+        <translation>Sentara - Exportación</translation>
+    </message>
+    <message>
+        <source>Include after quote text</source>
+        <translation>Incluir tras el texto</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>All info</source>
+        <translation>Toda la información</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Agrupación</translation>
+    </message>
+    <message>
+        <source>Group by author</source>
+        <translation>Agrupar por autor</translation>
+    </message>
+    <message>
+        <source>Do no group</source>
+        <translation>No agrupar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Text opens in the text viewer; a fortune file (author and note only) or CSV is saved where you choose</source>
+        <translation>Texto se abre en el visor de textos; un archivo fortune (solo autor y nota) o CSV se guarda donde usted elija</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Export now</source>
+        <translation>Exportar ahora</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Close without exporting (Esc)</source>
+        <translation>Cerrar sin exportar (Esc)</translation>
+    </message>
+    <message>
+        <source>Grouping by author is only possible if quotes are ordered by author. Go back to the main window and click on the author column header, the retry to export.</source>
+        <translation>Agrupar por autor solo es posible si las citas están ordenadas por autor. Vuelva a la ventana principal, haga clic en la cabecera de la columna del autor y exporte de nuevo.</translation>
+    </message>
+    <message>
+        <source>Save the quotes as a fortune file</source>
+        <translation>Guardar las citas como archivo fortune</translation>
+    </message>
+    <message>
+        <source>Save the quotes as CSV</source>
+        <translation>Guardar las citas como CSV</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos;.</source>
+        <translation>%1 citas exportadas a &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>
+The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>
+El índice que lee fortune es &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>
+
+The index fortune reads (&apos;%1.dat&apos;) could not be written: %2.</source>
+        <translation>
+
+No se pudo escribir el índice que lee fortune (&apos;%1.dat&apos;): %2.</translation>
+    </message>
+    <message>
+        <source>Reading the quotations to export...</source>
+        <translation>Leyendo las citas que exportar...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be read; nothing was exported.</source>
+        <translation>No se pudieron leer las citas; no se exportó nada.</translation>
+    </message>
+    <message>
+        <source>
+
+Export them all as CSV instead?</source>
+        <translation>
+
+¿Exportarlas todas como CSV?</translation>
+    </message>
+    <message>
+        <source>Write the text as it is, with those quotations as the text format holds them?</source>
+        <translation>¿Escribir el texto tal cual, con esas citas como las admite el formato de texto?</translation>
+    </message>
+    <message>
+        <source>There is no quote to be exported</source>
+        <translation>No hay ninguna cita que exportar</translation>
+    </message>
+</context>
+<context>
+    <name>f_import</name>
+    <message>
+        <source>Text to be imported missing</source>
+        <translation>Falta el texto que importar</translation>
+    </message>
+    <message>
+        <source>Sentara - Import</source>
+        <translation>Sentara - Importación</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Texto de entrada</translation>
+    </message>
+    <message>
+        <source>Result of processing</source>
+        <translation>Resultado del proceso</translation>
+    </message>
+    <message>
+        <source>Import from file...</source>
+        <translation>Importar de un archivo...</translation>
+    </message>
+    <message>
+        <source>Add the lines of a text file to the input text and process them</source>
+        <translation>Añade las líneas de un archivo de texto al texto de entrada y las procesa</translation>
+    </message>
+    <message>
+        <source>Process input text</source>
+        <translation>Procesar el texto</translation>
+    </message>
+    <message>
+        <source>Find the quotations in the input text (Ctrl+Return)</source>
+        <translation>Busca las citas en el texto de entrada (Ctrl+Intro)</translation>
+    </message>
+    <message>
+        <source>Randomize results</source>
+        <translation>Resultados en orden aleatorio</translation>
+    </message>
+    <message>
+        <source>Clear text</source>
+        <translation>Borrar texto</translation>
+    </message>
+    <message>
+        <source>Empty both texts</source>
+        <translation>Vacía ambos textos</translation>
+    </message>
+    <message>
+        <source>Import resulting quotes</source>
+        <translation>Importar las citas resultantes</translation>
+    </message>
+    <message>
+        <source>Add the quotations found to the database</source>
+        <translation>Añade a la base de datos las citas encontradas</translation>
+    </message>
+    <message>
+        <source>The author of the quotations that name none; &quot;Anonymous&quot; (or nothing) takes the author from the parentheses at the end of each line</source>
+        <translation>El autor de las citas que no nombran ninguno; &quot;Anonymous&quot; (o nada) toma el autor de los paréntesis al final de cada línea</translation>
+    </message>
+    <message>
+        <source>The language of the quotations that give none</source>
+        <translation>El idioma de las citas que no indican ninguno</translation>
+    </message>
+    <message>
+        <source>How the input text is read: guessed when a file is loaded; another choice processes the input again</source>
+        <translation>Cómo se lee el texto de entrada: se deduce al cargar un archivo; otra elección lo vuelve a procesar</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Add/edit author</source>
+        <translation>Añadir/editar autor</translation>
+    </message>
+    <message>
+        <source>Open the authors window</source>
+        <translation>Abre la ventana de autores</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Ventana principal</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Trae al frente la ventana principal</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in input text: 0</source>
+        <translation>Citas repetidas en el texto: 0</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: 0</source>
+        <translation>Citas ya en la base de datos: 0</translation>
+    </message>
+    <message>
+        <source>New quotes:  0</source>
+        <translation>Citas nuevas:  0</translation>
+    </message>
+    <message>
+        <source>Processing as %1...</source>
+        <translation>Procesando como %1...</translation>
+    </message>
+    <message>
+        <source>Reading the collection to compare with...</source>
+        <translation>Leyendo la colección para comparar...</translation>
+    </message>
+    <message>
+        <source>The text could not be processed.</source>
+        <translation>No se pudo procesar el texto.</translation>
+    </message>
+    <message>
+        <source>Select the text file with the quotes to import</source>
+        <translation>Elija el archivo de texto con las citas que importar</translation>
+    </message>
+    <message>
+        <source>Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|All files (*)|*</source>
+        <translation>Citas (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|Todos los archivos (*)|*</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is read as %2: it takes the place of the input text.</source>
+        <translation>El archivo &apos;%1&apos; se lee como %2: sustituye al texto de entrada.</translation>
+    </message>
+    <message>
+        <source>Importing %1 quotations...</source>
+        <translation>Importando %1 citas...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be imported; none was added.</source>
+        <translation>No se pudieron importar las citas; no se añadió ninguna.</translation>
+    </message>
+    <message>
+        <source>
+
+New authors: %1. New subjects: %2. Their names are listed in the report.</source>
+        <translation>
+
+Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</translation>
     </message>
 </context>
 <context>
@@ -345,6 +806,163 @@ base de datos usada; las opciones de abajo hacen su trabajo y terminan sin abrir
     <message>
         <source>Clear the %1</source>
         <translation>Vaciar %1</translation>
+    </message>
+</context>
+<context>
+    <name>fortune_format</name>
+    <message>
+        <source>none of its %1 lines is a &quot;%&quot; line, the line between two cookies</source>
+        <translation>ninguna de sus %1 líneas es una línea &quot;%&quot;, la línea entre dos galletas</translation>
+    </message>
+    <message>
+        <source>strfile is not installed</source>
+        <translation>strfile no está instalado</translation>
+    </message>
+    <message>
+        <source>strfile failed%1</source>
+        <translation>strfile falló%1</translation>
+    </message>
+</context>
+<context>
+    <name>import_formats</name>
+    <message>
+        <source>The input text</source>
+        <translation>El texto de entrada</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos;</source>
+        <translation>El archivo &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to import.</source>
+        <translation>%1 está vacío: no hay nada que importar.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>línea %1: </translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported as %2: %3%4.</source>
+        <translation>%1 no puede importarse como %2: %3%4.</translation>
+    </message>
+</context>
+<context>
+    <name>kindle_clippings</name>
+    <message>
+        <source>no line is the separator of the clippings (%1)</source>
+        <translation>ninguna línea es el separador de los recortes (%1)</translation>
+    </message>
+    <message>
+        <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
+        <translation>la línea bajo el título del libro debería decir qué es el recorte (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>quote_export</name>
+    <message>
+        <source>it has no text</source>
+        <translation>no tiene texto</translation>
+    </message>
+    <message>
+        <source>its text has more than one line</source>
+        <translation>su texto tiene más de una línea</translation>
+    </message>
+    <message>
+        <source>its text begins with &quot;.&quot;, the mark of a detail line</source>
+        <translation>su texto empieza con &quot;.&quot;, la marca de una línea de detalle</translation>
+    </message>
+    <message>
+        <source>its text begins with a no-break space</source>
+        <translation>su texto empieza con un espacio de no separación</translation>
+    </message>
+    <message>
+        <source>its author holds parentheses</source>
+        <translation>su autor contiene paréntesis</translation>
+    </message>
+    <message>
+        <source>its text ends in parentheses, which would be read as its author</source>
+        <translation>su texto acaba entre paréntesis, que se leerían como su autor</translation>
+    </message>
+    <message>
+        <source>its note holds a full stop or a line break</source>
+        <translation>su nota contiene un punto o un salto de línea</translation>
+    </message>
+    <message>
+        <source>its subject holds a full stop or a line break</source>
+        <translation>su tema contiene un punto o un salto de línea</translation>
+    </message>
+    <message>
+        <source>it begins like an earlier one (its first 40 characters)</source>
+        <translation>empieza como una anterior (sus primeros 40 caracteres)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 quotations cannot be written whole in the text format, which holds one line a quotation; read back, they would come in changed, split or not at all:
+</source>
+        <translation>%1 de las %2 citas no pueden escribirse enteras en el formato de texto, que guarda una línea por cita; al releerlas volverían cambiadas, partidas o no volverían:
+</translation>
+    </message>
+    <message>
+        <source>
+
+CSV carries every field of every quotation.</source>
+        <translation>
+
+El CSV guarda todos los campos de todas las citas.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2.</source>
+        <translation>El archivo &apos;%1&apos; no puede escribirse: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quote_import</name>
+    <message>
+        <source>Duplicated quotes in input text: %1</source>
+        <translation>Citas repetidas en el texto: %1</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: %1</source>
+        <translation>Citas ya en la base de datos: %1</translation>
+    </message>
+    <message>
+        <source>New quotes: %1</source>
+        <translation>Citas nuevas: %1</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty as at least one quotation comes without author</source>
+        <translation>El autor no puede estar vacío, porque al menos una cita viene sin autor</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty as for at least one quotation no language is specified</source>
+        <translation>El idioma no puede estar vacío, porque al menos una cita no indica idioma</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; will be used as default language</source>
+        <translation>&quot;%1&quot; se usará como idioma por omisión</translation>
+    </message>
+    <message>
+        <source>%1 quotes added in database.</source>
+        <translation>%1 citas añadidas a la base de datos.</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... y %1 líneas más</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it does not exist.</source>
+        <translation>El archivo &apos;%1&apos; no puede leerse: no existe.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it is a folder.</source>
+        <translation>El archivo &apos;%1&apos; no puede leerse: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>El archivo &apos;%1&apos; no puede leerse: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
+        <translation>El archivo &apos;%1&apos; no es un archivo de texto: contiene datos binarios (bytes NUL) y tampoco es texto UTF-16.</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,8 @@ trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix" home="$scratch/home" root="$scratch/root"
 mkdir -p "$prefix" "$home" "$root"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The language is chosen below, command by command.
+unset LC_ALL LC_MESSAGES LANGUAGE
 
 # What an installed tree must hold, and that it works: $1 is the tree, $2 its share folder.
 check_tree() {
@@ -19,7 +21,8 @@ check_tree() {
              "$share/applications/org.sentara.Sentara.desktop" "$share/metainfo/org.sentara.Sentara.metainfo.xml" \
              "$share/icons/hicolor/scalable/apps/org.sentara.Sentara.svg" \
              "$share/icons/hicolor/256x256/apps/org.sentara.Sentara.png" "$share/man/man1/sentara.1.gz" \
-             "$share/doc/sentara/copyright" "$share/doc/sentara/changelog.gz"; do
+             "$share/doc/sentara/copyright" "$share/doc/sentara/changelog.gz" \
+             "$share/sentara/translations/sentara_it.qm"; do
         [ -s "$tree/$f" ] || fail "$f is not installed in $tree"
     done
     gzip -t "$tree/$share/man/man1/sentara.1.gz" || fail "the manual is not a gzip file"
@@ -44,8 +47,10 @@ check_tree() {
 
     (
         export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" QT_QPA_PLATFORM=offscreen
-        "$tree/bin/sentara" --version | grep -q '^Sentara version 1\.' || fail "$tree/bin/sentara --version"
-        help=$("$tree/bin/sentara" --help) || fail "$tree/bin/sentara --help"
+        LANG=C.UTF-8 "$tree/bin/sentara" --version | grep -q '^Sentara version 1\.' || fail "$tree/bin/sentara --version"
+        help=$(LANG=C.UTF-8 "$tree/bin/sentara" --help) || fail "$tree/bin/sentara --help"
+        # It finds its translations where it is installed.
+        LANG=it_IT.UTF-8 "$tree/bin/sentara" --help | grep -q 'Mostra questo aiuto' || fail "$tree/bin/sentara speaks no Italian"
         # The manual names every option the program knows.
         manual=$(gzip -dc "$tree/$share/man/man1/sentara.1.gz")
         for option in $(echo "$help" | grep -o -- '--[a-z-]*' | sort -u); do
