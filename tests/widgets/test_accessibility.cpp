@@ -187,21 +187,24 @@ private slots:
     }
 
     // The real message boxes (About, the questions): their buttons, spoken in the user's words.
-    void message_boxes_name_their_buttons() {
+    // The real message and input boxes (About, the questions, the slide show's interval).
+    void message_and_input_boxes_name_their_controls() {
         QtUi ui;
         QStringList unnamed;
-        bool seen = false;
+        int seen = 0;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || seen) return;
-            seen = true;
-            unnamed = unnamed_controls(box);
-            box->button(QMessageBox::Cancel)->click();
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box || box->property("checked").toBool()) return;
+            box->setProperty("checked", true);
+            ++seen;
+            unnamed << unnamed_controls(box);
+            box->reject();
         });
         poll.start(20);
         ui.message(QStringLiteral("Sentara version 1.18"), Ui::ok_cancel | Ui::icon_question, QStringLiteral("About Sentara"));
-        QVERIFY(seen);
+        ui.input(QStringLiteral("New interval? (now = 10000 milliseconds)"), QString(), QString());
+        QCOMPARE(seen, 2);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     }
 };
