@@ -824,6 +824,73 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     </message>
 </context>
 <context>
+    <name>help</name>
+    <message>
+        <source>not available</source>
+        <translation>nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>SENTARA VERSION HISTORY </source>
+        <translation>VERSIONSGESCHICHTE VON SENTARA </translation>
+    </message>
+    <message>
+        <source>Current version is %1</source>
+        <translation>Die aktuelle Version ist %1</translation>
+    </message>
+    <message>
+        <source>It includes the following changes (F = bug fixed, I = improvement, N = new function)</source>
+        <translation>Sie enthält die folgenden Änderungen (F = Fehler behoben, I = Verbesserung, N = neue Funktion)</translation>
+    </message>
+    <message>
+        <source>%1 - Version history</source>
+        <translation>%1 - Versionsgeschichte</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 Version %2</translation>
+    </message>
+    <message>
+        <source>Sentara is made by the Sentara project.</source>
+        <translation>Sentara wird vom Sentara-Projekt gemacht.</translation>
+    </message>
+    <message>
+        <source>Look for updates on the Sentara web site: %1</source>
+        <translation>Aktualisierungen gibt es auf der Website von Sentara: %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>You can get customer service and technical support for %1 in one of the following ways:</source>
+        <translation>Kundendienst und technische Unterstützung für %1 erhalten Sie auf einem der folgenden Wege:</translation>
+    </message>
+    <message>
+        <source>- Send e-mail to %1 with your questions or problem reports</source>
+        <translation>- Eine E-Mail mit Fragen oder Fehlerberichten an %1 senden</translation>
+    </message>
+    <message>
+        <source>- Send fax to # %1 with your questions or problem reports</source>
+        <translation>- Ein Fax mit Fragen oder Fehlerberichten an Nr. %1 senden</translation>
+    </message>
+    <message>
+        <source>- Call telephone # %1</source>
+        <translation>- Telefon Nr. %1 anrufen</translation>
+    </message>
+    <message>
+        <source>- Chat on ICQ with user # %1</source>
+        <translation>- Auf ICQ mit Benutzer Nr. %1 chatten</translation>
+    </message>
+    <message>
+        <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>
+        <translation>Wenden Sie sich gern mit Problemen, Fragen oder Anmerkungen an uns. Wir freuen uns, von Ihren Erfahrungen mit %1 zu hören, und verbessern dieses Programm gern nach Ihren Anmerkungen und Vorschlägen.</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Kundendienst und technische Unterstützung</translation>
+    </message>
+</context>
+<context>
     <name>import_formats</name>
     <message>
         <source>The input text</source>

@@ -824,6 +824,73 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     </message>
 </context>
 <context>
+    <name>help</name>
+    <message>
+        <source>not available</source>
+        <translation>no disponible</translation>
+    </message>
+    <message>
+        <source>SENTARA VERSION HISTORY </source>
+        <translation>HISTORIAL DE VERSIONES DE SENTARA </translation>
+    </message>
+    <message>
+        <source>Current version is %1</source>
+        <translation>La versión actual es %1</translation>
+    </message>
+    <message>
+        <source>It includes the following changes (F = bug fixed, I = improvement, N = new function)</source>
+        <translation>Incluye los cambios siguientes (F = error corregido, I = mejora, N = función nueva)</translation>
+    </message>
+    <message>
+        <source>%1 - Version history</source>
+        <translation>%1 - Historial de versiones</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 versión %2</translation>
+    </message>
+    <message>
+        <source>Sentara is made by the Sentara project.</source>
+        <translation>Sentara lo hace el proyecto Sentara.</translation>
+    </message>
+    <message>
+        <source>Look for updates on the Sentara web site: %1</source>
+        <translation>Busque actualizaciones en el sitio web de Sentara: %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>You can get customer service and technical support for %1 in one of the following ways:</source>
+        <translation>Puede obtener atención al cliente y asistencia técnica para %1 de una de estas formas:</translation>
+    </message>
+    <message>
+        <source>- Send e-mail to %1 with your questions or problem reports</source>
+        <translation>- Envíe un correo a %1 con sus preguntas o informes de problemas</translation>
+    </message>
+    <message>
+        <source>- Send fax to # %1 with your questions or problem reports</source>
+        <translation>- Envíe un fax al n.º %1 con sus preguntas o informes de problemas</translation>
+    </message>
+    <message>
+        <source>- Call telephone # %1</source>
+        <translation>- Llame al teléfono n.º %1</translation>
+    </message>
+    <message>
+        <source>- Chat on ICQ with user # %1</source>
+        <translation>- Chatee en ICQ con el usuario n.º %1</translation>
+    </message>
+    <message>
+        <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>
+        <translation>Le invitamos a escribirnos por cualquier problema, consulta o comentario. Nos gusta conocer su experiencia con %1 y estamos dispuestos a mejorar este programa según sus comentarios y sugerencias.</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Atención al cliente y asistencia técnica</translation>
+    </message>
+</context>
+<context>
     <name>import_formats</name>
     <message>
         <source>The input text</source>

@@ -824,6 +824,73 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     </message>
 </context>
 <context>
+    <name>help</name>
+    <message>
+        <source>not available</source>
+        <translation>non disponible</translation>
+    </message>
+    <message>
+        <source>SENTARA VERSION HISTORY </source>
+        <translation>HISTORIQUE DES VERSIONS DE SENTARA </translation>
+    </message>
+    <message>
+        <source>Current version is %1</source>
+        <translation>La version actuelle est %1</translation>
+    </message>
+    <message>
+        <source>It includes the following changes (F = bug fixed, I = improvement, N = new function)</source>
+        <translation>Elle comprend les changements suivants (F = bogue corrigé, I = amélioration, N = nouvelle fonction)</translation>
+    </message>
+    <message>
+        <source>%1 - Version history</source>
+        <translation>%1 - Historique des versions</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 version %2</translation>
+    </message>
+    <message>
+        <source>Sentara is made by the Sentara project.</source>
+        <translation>Sentara est réalisé par le projet Sentara.</translation>
+    </message>
+    <message>
+        <source>Look for updates on the Sentara web site: %1</source>
+        <translation>Cherchez les mises à jour sur le site de Sentara : %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>You can get customer service and technical support for %1 in one of the following ways:</source>
+        <translation>Vous pouvez obtenir le service client et l&apos;assistance technique de %1 de l&apos;une des façons suivantes :</translation>
+    </message>
+    <message>
+        <source>- Send e-mail to %1 with your questions or problem reports</source>
+        <translation>- Envoyez un courriel à %1 avec vos questions ou vos signalements de problèmes</translation>
+    </message>
+    <message>
+        <source>- Send fax to # %1 with your questions or problem reports</source>
+        <translation>- Envoyez une télécopie au n° %1 avec vos questions ou vos signalements de problèmes</translation>
+    </message>
+    <message>
+        <source>- Call telephone # %1</source>
+        <translation>- Appelez le n° %1</translation>
+    </message>
+    <message>
+        <source>- Chat on ICQ with user # %1</source>
+        <translation>- Discutez sur ICQ avec l&apos;utilisateur n° %1</translation>
+    </message>
+    <message>
+        <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>
+        <translation>N&apos;hésitez pas à nous contacter pour tout problème, question ou remarque. Nous aimons connaître votre expérience de %1 et sommes prêts à améliorer ce programme selon vos remarques et suggestions.</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Service client et assistance technique</translation>
+    </message>
+</context>
+<context>
     <name>import_formats</name>
     <message>
         <source>The input text</source>

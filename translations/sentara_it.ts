@@ -824,6 +824,73 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     </message>
 </context>
 <context>
+    <name>help</name>
+    <message>
+        <source>not available</source>
+        <translation>non disponibile</translation>
+    </message>
+    <message>
+        <source>SENTARA VERSION HISTORY </source>
+        <translation>STORIA DELLE VERSIONI DI SENTARA </translation>
+    </message>
+    <message>
+        <source>Current version is %1</source>
+        <translation>La versione attuale è %1</translation>
+    </message>
+    <message>
+        <source>It includes the following changes (F = bug fixed, I = improvement, N = new function)</source>
+        <translation>Comprende le seguenti modifiche (F = errore corretto, I = miglioramento, N = nuova funzione)</translation>
+    </message>
+    <message>
+        <source>%1 - Version history</source>
+        <translation>%1 - Storia delle versioni</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 versione %2</translation>
+    </message>
+    <message>
+        <source>Sentara is made by the Sentara project.</source>
+        <translation>Sentara è realizzato dal progetto Sentara.</translation>
+    </message>
+    <message>
+        <source>Look for updates on the Sentara web site: %1</source>
+        <translation>Cercare gli aggiornamenti sul sito di Sentara: %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>You can get customer service and technical support for %1 in one of the following ways:</source>
+        <translation>Si può ottenere assistenza clienti e supporto tecnico per %1 in uno dei modi seguenti:</translation>
+    </message>
+    <message>
+        <source>- Send e-mail to %1 with your questions or problem reports</source>
+        <translation>- Inviare un&apos;e-mail a %1 con domande o segnalazioni di problemi</translation>
+    </message>
+    <message>
+        <source>- Send fax to # %1 with your questions or problem reports</source>
+        <translation>- Inviare un fax al n. %1 con domande o segnalazioni di problemi</translation>
+    </message>
+    <message>
+        <source>- Call telephone # %1</source>
+        <translation>- Telefonare al n. %1</translation>
+    </message>
+    <message>
+        <source>- Chat on ICQ with user # %1</source>
+        <translation>- Chattare su ICQ con l&apos;utente n. %1</translation>
+    </message>
+    <message>
+        <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>
+        <translation>Vi invitiamo a contattarci per qualsiasi problema, domanda o commento. Ci fa piacere conoscere la vostra esperienza con %1 e siamo disposti a migliorare questo programma secondo i vostri commenti e suggerimenti.</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Assistenza clienti e supporto tecnico</translation>
+    </message>
+</context>
+<context>
     <name>import_formats</name>
     <message>
         <source>The input text</source>

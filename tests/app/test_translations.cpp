@@ -1,6 +1,7 @@
 // The program in the user's language: under each locale it ships, its help in the terminal and
 // the windows translated so far show no English left over, and no text of the sources is
 // missing from a translation.
+#include "core/help.h"
 #include "core/translations.h"
 #include "import_export/f_export.h"
 #include "import_export/f_import.h"
@@ -51,7 +52,7 @@ QMap<QString, QString> texts_of(QWidget* window) {
     return texts;
 }
 
-// The texts of the windows translated so far, made under the translation installed now.
+// The texts of the windows and boxes translated so far, made under the translation installed now.
 QMap<QString, QString> window_texts(AppContext& ctx) {
     QMap<QString, QString> texts;
     f_slide_show_help help(ctx, 2500, nullptr);
@@ -65,6 +66,12 @@ QMap<QString, QString> window_texts(AppContext& ctx) {
     auto* export_window = new f_export(ctx, {});
     for (const auto& [name, text] : texts_of(export_window).asKeyValueRange()) texts.insert(QStringLiteral("export ") + name, text);
     delete export_window;
+    // The help menu's boxes.
+    texts.insert(QStringLiteral("about title"), about_title());
+    texts.insert(QStringLiteral("about text"), about_text(QStringLiteral("1.18")));
+    texts.insert(QStringLiteral("support title"), support_title());
+    texts.insert(QStringLiteral("support text"), support_text());
+    texts.insert(QStringLiteral("history title"), version_history_window_title());
     return texts;
 }
 
