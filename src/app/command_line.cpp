@@ -7,59 +7,59 @@
 
 CommandLine parse_command_line(const QStringList& arguments) {
     QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral(
+    p.setApplicationDescription(CommandLine::tr(
         "Sentara keeps a collection of quotations. Without options it opens its main window on the\n"
         "database it used last; the options below do their work and end without a window."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Shows this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Shows the version."));
     const QCommandLineOption create(QStringLiteral("create-database"),
-                                    QStringLiteral("Creates a new, empty database at <path> (never over an existing file)."),
-                                    QStringLiteral("path"));
+                                    CommandLine::tr("Creates a new, empty database at <path> (never over an existing file)."),
+                                    CommandLine::tr("path"));
     const QCommandLineOption samples(QStringLiteral("with-samples"),
-                                     QStringLiteral("With --create-database: a few dozen quotations to start with."));
+                                     CommandLine::tr("With --create-database: a few dozen quotations to start with."));
     const QCommandLineOption random(QStringLiteral("random"),
-                                    QStringLiteral("Prints one quotation and its author, the next of the random order, and "
+                                    CommandLine::tr("Prints one quotation and its author, the next of the random order, and "
                                                    "moves it to the back: calls go through the whole collection before "
                                                    "any quotation comes again."));
     const QCommandLineOption database(QStringLiteral("database"),
-                                      QStringLiteral("The database to use (default: the one the program used last)."),
-                                      QStringLiteral("path"));
+                                      CommandLine::tr("The database to use (default: the one the program used last)."),
+                                      CommandLine::tr("path"));
     const QCommandLineOption author(QStringLiteral("author"),
-                                    QStringLiteral("With --random: quotations by this author (a part of the name will do). "
+                                    CommandLine::tr("With --random: quotations by this author (a part of the name will do). "
                                                    "With --import: the author of the lines that name none."),
-                                    QStringLiteral("name"));
+                                    CommandLine::tr("name"));
     const QCommandLineOption subject(QStringLiteral("subject"),
-                                     QStringLiteral("With --random: quotations on this subject. With --import: the subject "
+                                     CommandLine::tr("With --random: quotations on this subject. With --import: the subject "
                                                     "of the quotations without one."),
-                                     QStringLiteral("name"));
+                                     CommandLine::tr("name"));
     const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("With --random: quotations in this language. With --import: the "
+                                      CommandLine::tr("With --random: quotations in this language. With --import: the "
                                                      "language of the quotations without one."),
-                                      QStringLiteral("code"));
-    const QCommandLineOption min_rate(QStringLiteral("min-rate"), QStringLiteral("With --random: rated at least <n> (1 to 3)."),
-                                      QStringLiteral("n"));
-    const QCommandLineOption filter(QStringLiteral("filter"), QStringLiteral("With --random: quotations whose text holds <text>."),
-                                    QStringLiteral("text"));
+                                      CommandLine::tr("code"));
+    const QCommandLineOption min_rate(QStringLiteral("min-rate"), CommandLine::tr("With --random: rated at least <n> (1 to 3)."),
+                                      CommandLine::tr("n"));
+    const QCommandLineOption filter(QStringLiteral("filter"), CommandLine::tr("With --random: quotations whose text holds <text>."),
+                                    CommandLine::tr("text"));
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("With --random: plain (default) or json. With --import: how <file> is "
+                                    CommandLine::tr("With --random: plain (default) or json. With --import: how <file> is "
                                                    "read, text (one a line), fortune, csv or kindle (default: guessed "
                                                    "from the file)."),
-                                    QStringLiteral("format"));
+                                    CommandLine::tr("format"));
     const QCommandLineOption import(QStringLiteral("import"),
-                                    QStringLiteral("Imports the quotations of <file> (as the import window reads them) "
+                                    CommandLine::tr("Imports the quotations of <file> (as the import window reads them) "
                                                    "into the database and prints the report."),
-                                    QStringLiteral("file"));
+                                    CommandLine::tr("file"));
     const QCommandLineOption import_access(QStringLiteral("import-access"),
-                                           QStringLiteral("Makes the new database named with --database from the "
+                                           CommandLine::tr("Makes the new database named with --database from the "
                                                           "collection in the Access file <file> (never over an existing "
                                                           "file) and prints what it holds and the rows that did not fit."),
-                                           QStringLiteral("file"));
+                                           CommandLine::tr("file"));
     const QCommandLineOption export_option(
         QStringLiteral("export"),
-        QStringLiteral("Writes the quotations (all, or those --author, --subject, --language, --min-rate and --filter "
+        CommandLine::tr("Writes the quotations (all, or those --author, --subject, --language, --min-rate and --filter "
                        "choose, as with --random) to <file>, whole or not at all: --format csv (the default; every "
                        "field), fortune (text, author, note) or text (the default for a name ending .txt)."),
-        QStringLiteral("file"));
+        CommandLine::tr("file"));
     QCommandLineOption quit_when_shown(QStringLiteral("quit-when-shown"));
     quit_when_shown.setFlags(QCommandLineOption::HiddenFromHelp);
     for (const QCommandLineOption& o : {help, version, create, samples, random, database, author, subject, language, min_rate,
@@ -75,7 +75,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
     };
     if (!p.parse(arguments)) return fail(p.errorText());
     if (!p.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first()));
+        return fail(CommandLine::tr("unexpected argument '%1'").arg(p.positionalArguments().first()));
     if (p.isSet(help)) {
         c.action = CommandLine::help;
         return c;
@@ -94,21 +94,21 @@ CommandLine parse_command_line(const QStringList& arguments) {
         c.export_file_path = p.value(export_option);
         c.export_format = p.value(format).toLower();
         if (p.isSet(format) && !export_format_names().contains(c.export_format))
-            return fail(QStringLiteral("--format with --export is %1, not '%2'").arg(export_format_names().join(QStringLiteral(", ")), p.value(format)));
+            return fail(CommandLine::tr("--format with --export is %1, not '%2'").arg(export_format_names().join(QStringLiteral(", ")), p.value(format)));
     }
-    if (actions > 1) return fail(QStringLiteral("--create-database, --random, --import, --import-access and --export go one at a time"));
+    if (actions > 1) return fail(CommandLine::tr("--create-database, --random, --import, --import-access and --export go one at a time"));
     const bool naming = p.isSet(author) || p.isSet(subject) || p.isSet(language);
     const bool choosing = p.isSet(random) || p.isSet(export_option);
     if (naming && !choosing && !p.isSet(import))
-        return fail(QStringLiteral("--author, --subject and --language go with --random, --export or --import"));
+        return fail(CommandLine::tr("--author, --subject and --language go with --random, --export or --import"));
     if ((p.isSet(min_rate) || p.isSet(filter)) && !choosing)
-        return fail(QStringLiteral("--min-rate and --filter go with --random or --export"));
+        return fail(CommandLine::tr("--min-rate and --filter go with --random or --export"));
     if (p.isSet(format) && !choosing && !p.isSet(import))
-        return fail(QStringLiteral("--format goes with --random, --export or --import"));
-    if (p.isSet(samples) && !p.isSet(create)) return fail(QStringLiteral("--with-samples goes with --create-database"));
+        return fail(CommandLine::tr("--format goes with --random, --export or --import"));
+    if (p.isSet(samples) && !p.isSet(create)) return fail(CommandLine::tr("--with-samples goes with --create-database"));
     c.database = p.value(database);
     if (p.isSet(create)) {
-        if (p.isSet(database)) return fail(QStringLiteral("--create-database takes its path itself"));
+        if (p.isSet(database)) return fail(CommandLine::tr("--create-database takes its path itself"));
         c.action = CommandLine::create_database;
         c.database = p.value(create);
         c.with_samples = p.isSet(samples);
@@ -124,12 +124,12 @@ CommandLine parse_command_line(const QStringList& arguments) {
             bool number = false;
             c.choice.min_rate = p.value(min_rate).toInt(&number);
             if (!number || c.choice.min_rate < 1 || c.choice.min_rate > 3)
-                return fail(QStringLiteral("--min-rate takes a rate from 1 to 3, not '%1'").arg(p.value(min_rate)));
+                return fail(CommandLine::tr("--min-rate takes a rate from 1 to 3, not '%1'").arg(p.value(min_rate)));
         }
         if (c.action == CommandLine::export_file) return c;
         if (p.isSet(format)) c.format = p.value(format);
         if (c.format != QLatin1String("plain") && c.format != QLatin1String("json"))
-            return fail(QStringLiteral("--format is plain or json, not '%1'").arg(c.format));
+            return fail(CommandLine::tr("--format is plain or json, not '%1'").arg(c.format));
         return c;
     }
     if (p.isSet(import)) {
@@ -141,19 +141,19 @@ CommandLine parse_command_line(const QStringList& arguments) {
         if (p.isSet(format)) {
             import_formats::Format f;
             if (!import_formats::from_name(p.value(format), f))
-                return fail(QStringLiteral("--format with --import is %1, not '%2'")
+                return fail(CommandLine::tr("--format with --import is %1, not '%2'")
                                 .arg(import_formats::names().join(QStringLiteral(", ")), p.value(format)));
             c.import_format = import_formats::name(f);
         }
         return c;
     }
     if (p.isSet(import_access)) {
-        if (!p.isSet(database)) return fail(QStringLiteral("--import-access needs --database, the new database to make"));
+        if (!p.isSet(database)) return fail(CommandLine::tr("--import-access needs --database, the new database to make"));
         c.action = CommandLine::import_access;
         c.import_file = p.value(import_access);
         return c;
     }
-    if (p.isSet(database)) return fail(QStringLiteral("--database goes with --random, --export, --import or --import-access"));
+    if (p.isSet(database)) return fail(CommandLine::tr("--database goes with --random, --export, --import or --import-access"));
     c.quit_when_shown = p.isSet(quit_when_shown);
     return c;
 }

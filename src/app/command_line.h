@@ -2,12 +2,16 @@
 
 #include "core/random_quote.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 // What the command line asks for. Without options the program opens its windows; every option
 // does its work and ends without opening one.
 struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     enum Action { windows, help, version, create_database, random, import, import_access, export_file, error } action = windows;
     QString error_text;
     QString help_text;  // the text of --help, filled by parse

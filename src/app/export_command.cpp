@@ -1,5 +1,6 @@
 #include "export_command.h"
 
+#include "command_line.h"
 #include "core/settings.h"
 #include "core/startup.h"
 #include "database/database.h"
@@ -19,7 +20,7 @@ int export_command(const ExportOptions& o, QTextStream& out, QTextStream& err) {
     QString path = o.database;
     if (path.isEmpty()) path = get_setting(QStringLiteral("last_db_file"));
     if (path.isEmpty()) path = default_database_path(o.program_folder);
-    if (!QFileInfo::exists(path)) return fail(QStringLiteral("there is no database at %1 (give one with --database).").arg(path));
+    if (!QFileInfo::exists(path)) return fail(CommandLine::tr("there is no database at %1 (give one with --database).").arg(path));
 
     QString name = o.format.toLower();
     if (name.isEmpty()) name = QFileInfo(o.file).suffix().toLower() == QLatin1String("txt") ? QStringLiteral("text") : QStringLiteral("csv");
@@ -40,20 +41,20 @@ int export_command(const ExportOptions& o, QTextStream& out, QTextStream& err) {
         if (!condition.isEmpty()) sql += QStringLiteral(" WHERE ") + condition;
         sql += QStringLiteral(" ORDER BY key");
         const quote_export::Writer writer = quote_export::export_quotes(*db, sql, options);
-        if (writer.count() == 0) return fail(QStringLiteral("no quotation meets the choice; '%1' was not written.").arg(o.file));
+        if (writer.count() == 0) return fail(CommandLine::tr("no quotation meets the choice; '%1' was not written.").arg(o.file));
         if (!writer.losses().isEmpty())
             return fail(quote_export::losses_message(writer) +
-                        QStringLiteral("\nNothing was written: --format csv carries them whole."));
+                        CommandLine::tr("\nNothing was written: --format csv carries them whole."));
         const QString failed = quote_export::save(writer, o.file);
         if (!failed.isEmpty()) return fail(failed);
-        out << QStringLiteral("%1 quotes exported to '%2' as %3.").arg(writer.count()).arg(o.file, name) << '\n';
+        out << CommandLine::tr("%1 quotes exported to '%2' as %3.").arg(writer.count()).arg(o.file, name) << '\n';
         if (options.format == quote_export::Format::fortune && !fortune_format::strfile_program().isEmpty()) {
             const QString index_failed = fortune_format::make_index(o.file);
-            if (index_failed.isEmpty()) out << QStringLiteral("The index fortune reads is '%1.dat'.").arg(o.file) << '\n';
-            else err << "sentara: the index fortune reads could not be written: " << index_failed << '\n';
+            if (index_failed.isEmpty()) out << CommandLine::tr("The index fortune reads is '%1.dat'.").arg(o.file) << '\n';
+            else err << "sentara: " << CommandLine::tr("the index fortune reads could not be written: %1").arg(index_failed) << '\n';
         }
     } catch (const DbError& e) {
-        return fail(QStringLiteral("the database '%1': error %2 - %3").arg(path).arg(e.number()).arg(e.description()));
+        return fail(CommandLine::tr("the database '%1': error %2 - %3").arg(path).arg(e.number()).arg(e.description()));
     }
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "core/help.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "core/translations.h"
 #include "database/schema.h"
 #include "main_window/f_main.h"
 #include "main_window/quote_list.h"
@@ -39,7 +40,7 @@ int create_database_command(const CommandLine& c, QTextStream& out, QTextStream&
         err << "sentara: " << e.description() << '\n';
         return 1;
     }
-    out << "Created the database " << c.database << '\n';
+    out << CommandLine::tr("Created the database %1").arg(c.database) << '\n';
     return 0;
 }
 
@@ -49,7 +50,7 @@ int random_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
     if (path.isEmpty()) path = default_database_path(program_folder());
     if (!QFileInfo::exists(path)) {
         if (QFileInfo(path).isSymLink()) err << "sentara: " << why_no_file(path) << '\n';
-        else err << "sentara: there is no database at " << path << " (give one with --database)\n";
+        else err << "sentara: " << CommandLine::tr("there is no database at %1 (give one with --database)").arg(path) << '\n';
         return 1;
     }
     try {
@@ -60,7 +61,7 @@ int random_command(const CommandLine& c, QTextStream& out, QTextStream& err) {
         random_order::Generator rng(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
         const auto quote = next_random_quote(*db, rng, c.choice);
         if (!quote) {
-            err << "sentara: no quotation meets the choice\n";
+            err << "sentara: " << CommandLine::tr("no quotation meets the choice") << '\n';
             return 1;
         }
         out << (c.format == QLatin1String("json") ? json_text(*quote) : plain_text(*quote));
@@ -97,13 +98,14 @@ private:
 int run_command(int argc, char** argv, const QStringList& arguments) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("sentara"));
+    install_translations(app, program_folder());
     QCoreApplication::setApplicationVersion(current_version());
     QTextStream out(stdout), err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     const CommandLine c = parse_command_line(arguments);
     switch (c.action) {
     case CommandLine::help: out << c.help_text; return 0;
-    case CommandLine::version: out << "Sentara version " << current_version() << '\n'; return 0;
+    case CommandLine::version: out << CommandLine::tr("Sentara version %1").arg(current_version()) << '\n'; return 0;
     case CommandLine::create_database: return create_database_command(c, out, err);
     case CommandLine::random: return random_command(c, out, err);
     case CommandLine::import:
@@ -113,7 +115,9 @@ int run_command(int argc, char** argv, const QStringList& arguments) {
     case CommandLine::export_file:
         return export_command({c.export_file_path, c.export_format, c.database, program_folder(), c.choice}, out, err);
     case CommandLine::import_access: return import_access_command(c.import_file, c.database, out, err);
-    case CommandLine::error: err << "sentara: " << c.error_text << "\nTry 'sentara --help'.\n"; return 2;
+    case CommandLine::error:
+        err << "sentara: " << c.error_text << '\n' << CommandLine::tr("Try 'sentara --help'.") << '\n';
+        return 2;
     case CommandLine::windows: break;
     }
     return 0;
@@ -129,7 +133,10 @@ int main(int argc, char** argv) {
 
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentara"));
+    install_translations(app, program_folder());
     QApplication::setOrganizationName(QStringLiteral("Sentara"));
+    // Ties the windows to the desktop entry (its icon and name in the task bar; the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sentara.Sentara"));
 
     QtUi ui;
     app.set_ui(&ui);

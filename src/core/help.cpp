@@ -1,5 +1,6 @@
 #include "help.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace {
@@ -7,7 +8,7 @@ namespace {
 const QString crlf = QStringLiteral("\r\n");
 
 // Contacts the project does not have are written out instead of a number.
-const QString not_available = QStringLiteral("not available");
+QString not_available() { return QCoreApplication::translate("help", "not available"); }
 
 }  // namespace
 
@@ -68,38 +69,40 @@ QString current_version() { return version_history(true); }
 
 QString version_history_window_text(const QStringList& lines, const QLocale& locale) {
     // The ruler gets a line of its own so that the newest entry starts at the left margin.
-    return QStringLiteral("SENTARA VERSION HISTORY ") + crlf + crlf + QStringLiteral("Current version is ") +
-           version_text(lines, locale) + crlf + crlf +
-           QStringLiteral("It includes the following changes (F = bug fixed, I = improvement, N = new function)") +
+    return QCoreApplication::translate("help", "SENTARA VERSION HISTORY ") + crlf + crlf +
+           QCoreApplication::translate("help", "Current version is %1").arg(version_text(lines, locale)) + crlf + crlf +
+           QCoreApplication::translate("help", "It includes the following changes (F = bug fixed, I = improvement, N = new function)") +
            crlf + QStringLiteral("------------------------------------------------------------------------------------") +
            crlf + history_text(lines);
 }
 
 QString version_history_window_text() { return version_history_window_text(history_lines(), QLocale()); }
 
-QString version_history_window_title() { return application_title() + QStringLiteral(" - Version history"); }
-
-QString about_text(const QString& version) {
-    return application_title() + QStringLiteral(" version ") + version + QStringLiteral("\n\n") +
-           QStringLiteral("Sentara is made by the Sentara project.") + QStringLiteral("\n\n") +
-           QStringLiteral("Look for updates on the Sentara web site: ") + web_site_address();
+QString version_history_window_title() {
+    return QCoreApplication::translate("help", "%1 - Version history").arg(application_title());
 }
 
-QString about_title() { return QStringLiteral("About ") + application_title(); }
+QString about_text(const QString& version) {
+    return QCoreApplication::translate("help", "%1 version %2").arg(application_title(), version) + QStringLiteral("\n\n") +
+           QCoreApplication::translate("help", "Sentara is made by the Sentara project.") + QStringLiteral("\n\n") +
+           QCoreApplication::translate("help", "Look for updates on the Sentara web site: %1").arg(web_site_address());
+}
+
+QString about_title() { return QCoreApplication::translate("help", "About %1").arg(application_title()); }
 
 QString support_text() {
     const QString title = application_title();
-    return QStringLiteral("You can get customer service and technical support for ") + title +
-           QStringLiteral(" in one of the following ways:") + QStringLiteral("\n\n") +
-           QStringLiteral("- Send e-mail to ") + support_email_address() +
-           QStringLiteral(" with your questions or problem reports\n") + QStringLiteral("- Send fax to # ") +
-           not_available + QStringLiteral(" with your questions or problem reports\n") +
-           QStringLiteral("- Call telephone # ") + not_available + u'\n' +
-           QStringLiteral("- Chat on ICQ with user # ") + not_available + QStringLiteral("\n\n") +
-           QStringLiteral("You are kindly invited to contact us for any problems, inquiries or comments. "
-                          "We appreciate being informed of your experience with ") +
-           title +
-           QStringLiteral(" and are willing to improve this program according to your comments and suggestions.");
+    return QCoreApplication::translate("help", "You can get customer service and technical support for %1 in one of the "
+                                               "following ways:").arg(title) + QStringLiteral("\n\n") +
+           QCoreApplication::translate("help", "- Send e-mail to %1 with your questions or problem reports")
+               .arg(support_email_address()) + u'\n' +
+           QCoreApplication::translate("help", "- Send fax to # %1 with your questions or problem reports").arg(not_available()) +
+           u'\n' + QCoreApplication::translate("help", "- Call telephone # %1").arg(not_available()) + u'\n' +
+           QCoreApplication::translate("help", "- Chat on ICQ with user # %1").arg(not_available()) + QStringLiteral("\n\n") +
+           QCoreApplication::translate("help", "You are kindly invited to contact us for any problems, inquiries or comments. "
+                                               "We appreciate being informed of your experience with %1 and are willing to "
+                                               "improve this program according to your comments and suggestions.")
+               .arg(title);
 }
 
-QString support_title() { return QStringLiteral("Customer service and technical support"); }
+QString support_title() { return QCoreApplication::translate("help", "Customer service and technical support"); }

@@ -6,6 +6,7 @@
 
 #include "database/held_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -71,19 +72,19 @@ bool bindable(int type) { return type != MDB_OLE && type != MDB_BINARY && type !
 QString not_access(const QString& path, qint64* page_size) {
     if (held_files::is_held(path)) return held_files::refusal(path);
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("The file '%1' cannot be read: %2.").arg(path, f.errorString());
+    if (!f.open(QIODevice::ReadOnly)) return QCoreApplication::translate("access_file", "The file '%1' cannot be read: %2.").arg(path, f.errorString());
     const QByteArray head = f.read(64);
     if (head.startsWith(QByteArray("SQLite format 3", 15)))
-        return QStringLiteral("The file '%1' is a database of this program already, not an Access file: open it with "
-                              "File > Change database.")
+        return QCoreApplication::translate("access_file", "The file '%1' is a database of this program already, not an Access file: open it with "
+                                                          "File > Change database.")
             .arg(path);
     const bool jet = head.size() >= 21 && head.mid(0, 4) == QByteArray("\x00\x01\x00\x00", 4) &&
                      (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB");
-    if (!jet) return QStringLiteral("The file '%1' is not an Access database (.mdb) file.").arg(path);
+    if (!jet) return QCoreApplication::translate("access_file", "The file '%1' is not an Access database (.mdb) file.").arg(path);
     // Jet 3 files are made of pages of 2 KiB, later ones of 4 KiB.
     *page_size = head[20] == 0 ? 2048 : 4096;
     if (f.size() < 2 * *page_size || f.size() % *page_size != 0)
-        return QStringLiteral("The file '%1' is truncated or damaged: it is not made of whole pages of an Access database.").arg(path);
+        return QCoreApplication::translate("access_file", "The file '%1' is truncated or damaged: it is not made of whole pages of an Access database.").arg(path);
     return QString();
 }
 
@@ -104,7 +105,7 @@ const Table* Contents::table(const QString& wanted) const {
 Contents read(const QString& path, const QStringList& wanted) {
     Contents out;
     if (!QFileInfo(path).isFile()) {
-        out.error = QStringLiteral("The file '%1' does not exist.").arg(path);
+        out.error = QCoreApplication::translate("access_file", "The file '%1' does not exist.").arg(path);
         return out;
     }
     qint64 page_size = 0;
@@ -116,9 +117,9 @@ Contents read(const QString& path, const QStringList& wanted) {
     {
         std::unique_ptr<MdbHandle, HandleCloser> mdb(mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS));
         if (!mdb) {
-            failure = QStringLiteral("mdbtools cannot open it");
+            failure = QCoreApplication::translate("access_file", "mdbtools cannot open it");
         } else if (!mdb_read_catalog(mdb.get(), MDB_TABLE)) {
-            failure = QStringLiteral("its list of tables cannot be read");
+            failure = QCoreApplication::translate("access_file", "its list of tables cannot be read");
         } else {
             mdb_set_bind_size(mdb.get(), bind_size);
             for (unsigned i = 0; i < mdb->num_catalog && failure.isEmpty(); ++i) {
@@ -128,7 +129,7 @@ Contents read(const QString& path, const QStringList& wanted) {
                 if (!wanted.isEmpty() && !wanted.contains(name, Qt::CaseInsensitive)) continue;
                 std::unique_ptr<MdbTableDef, TableFree> table(mdb_read_table(entry));
                 if (!table || !mdb_read_columns(table.get())) {
-                    failure = QStringLiteral("the table %1 cannot be read").arg(name);
+                    failure = QCoreApplication::translate("access_file", "the table %1 cannot be read").arg(name);
                     break;
                 }
                 mdb_rewind_table(table.get());
@@ -156,10 +157,10 @@ Contents read(const QString& path, const QStringList& wanted) {
         }
     }
     const QString words = said.take();
-    if (failure.isEmpty() && !words.isEmpty()) failure = QStringLiteral("mdbtools says \"%1\"").arg(words.section(u'\n', 0, 0));
+    if (failure.isEmpty() && !words.isEmpty()) failure = QCoreApplication::translate("access_file", "mdbtools says \"%1\"").arg(words.section(u'\n', 0, 0));
     if (!failure.isEmpty()) {
         out.tables.clear();
-        out.error = QStringLiteral("The file '%1' is damaged or truncated: %2.").arg(path, failure);
+        out.error = QCoreApplication::translate("access_file", "The file '%1' is damaged or truncated: %2.").arg(path, failure);
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #include "database/jet_dialect.h"
 #include "database/schema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QLocale>
@@ -126,12 +127,12 @@ Names copy_reference(Database& db, const Rows& rows, const char* table, const ch
     for (size_t r = 0; r < rows.size(); ++r) {
         const QString name = rows.value(r, name_column).trimmed();
         if (name.isEmpty()) {
-            problems.add(rows_left_out, QStringLiteral("row %1").arg(r + 1), QStringLiteral("%1 without a name").arg(QLatin1String(what)));
+            problems.add(rows_left_out, QCoreApplication::translate("access_import", "row %1").arg(r + 1), QCoreApplication::translate("access_import", "%1 without a name").arg(QLatin1String(what)));
             continue;
         }
         if (!names.insert(name)) {
             problems.add(rows_left_out, u'\'' + name + u'\'',
-                         QStringLiteral("%1 with the name of one before (letter case aside)").arg(QLatin1String(what)));
+                         QCoreApplication::translate("access_import", "%1 with the name of one before (letter case aside)").arg(QLatin1String(what)));
             continue;
         }
         for (size_t c = 0; c < columns.size(); ++c) {
@@ -181,7 +182,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
     }
     const access_file::Table* quotes_table = tables.table(QStringLiteral("quotes"));
     if (!quotes_table || quotes_table->column(QStringLiteral("text")) < 0) {
-        o.error = QStringLiteral("The file '%1' is not a collection of quotations: it has no table quotes with a column text.")
+        o.error = QCoreApplication::translate("access_import", "The file '%1' is not a collection of quotations: it has no table quotes with a column text.")
                       .arg(source);
         return o;
     }
@@ -208,7 +209,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
             for (size_t r = 0; r < languages.size() && default_language.isEmpty(); ++r)
                 default_language = language_names.find(languages.value(r, "code").trimmed());
             if (!default_language.isEmpty())
-                problems.add(languages_note, default_language, QStringLiteral("no language was marked as the default; this one is now"));
+                problems.add(languages_note, default_language, QCoreApplication::translate("access_import", "no language was marked as the default; this one is now"));
         }
         if (languages.size() == 0) {
             // No languages in the file: the starting ones stay, their default with them.
@@ -263,12 +264,12 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
         const auto add = [&](size_t r, const QVariant& key_value, const QString& key) {
             const QString text = quotes.value(r, "text");
             if (text.trimmed().isEmpty()) {
-                problems.add(quotes_left_out, key, QStringLiteral("no text"));
+                problems.add(quotes_left_out, key, QCoreApplication::translate("access_import", "no text"));
                 return;
             }
             const QString author_written = quotes.value(r, "author").trimmed();
             if (author_written.isEmpty()) {
-                problems.add(quotes_left_out, key, QStringLiteral("no author"));
+                problems.add(quotes_left_out, key, QCoreApplication::translate("access_import", "no author"));
                 return;
             }
             const QString author = known(author_names, add_author, author_written, key, "author", o.authors);
@@ -278,7 +279,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
             QString language = quotes.value(r, "language").trimmed();
             if (language.isEmpty()) {
                 language = default_language;
-                problems.add(quotes_changed, key, QStringLiteral("no language: given the default language %1").arg(default_language));
+                problems.add(quotes_changed, key, QCoreApplication::translate("access_import", "no language: given the default language %1").arg(default_language));
             } else {
                 language = known(language_names, add_language, language, key, "language", o.languages);
             }
@@ -288,7 +289,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
                 bool number = false;
                 const double d = rate_written.toDouble(&number);
                 if (number && (d == 1 || d == 2 || d == 3)) rate = qint64(d);
-                else problems.add(quotes_changed, key, QStringLiteral("the rate %1 is not 1, 2 or 3: imported without a rate").arg(rate_written));
+                else problems.add(quotes_changed, key, QCoreApplication::translate("access_import", "the rate %1 is not 1, 2 or 3: imported without a rate").arg(rate_written));
             }
             add_quote.bind(1, key_value);
             add_quote.bind(2, text);
@@ -317,8 +318,8 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
             const QString written = quotes.value(r, "key").trimmed();
             const QString key = written.isEmpty() ? QStringLiteral("row %1").arg(r + 1) : written;
             problems.add(quotes_changed, key,
-                         written.isEmpty() ? QStringLiteral("no key: given a new one")
-                                           : QStringLiteral("a key that is not a whole number used once: given a new one"));
+                         written.isEmpty() ? QCoreApplication::translate("access_import", "no key: given a new one")
+                                           : QCoreApplication::translate("access_import", "a key that is not a whole number used once: given a new one"));
             add(r, QVariant(), key);
         }
         transaction.commit();
@@ -326,7 +327,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
         remove_database_files(new_path);
         if (e.number() == db_errors::cancelled) throw;
         o = Outcome();
-        o.error = QStringLiteral("The database '%1' cannot be made from '%2': error %3 - %4").arg(new_path, source).arg(e.number()).arg(e.description());
+        o.error = QCoreApplication::translate("access_import", "The database '%1' cannot be made from '%2': error %3 - %4").arg(new_path, source).arg(e.number()).arg(e.description());
         return o;
     }
     o.problems = problems.sections({rows_left_out, quotes_left_out, quotes_changed, added, languages_note});

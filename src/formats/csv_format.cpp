@@ -1,5 +1,6 @@
 #include "csv_format.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -94,7 +95,7 @@ Table parse(const QString& text, QChar separator) {
                 for (;;) {
                     if (pos >= n) {
                         t.error_line = opened;
-                        t.error = QStringLiteral("a field begins with a double quote (\") that is never closed");
+                        t.error = QCoreApplication::translate("csv_format", "a field begins with a double quote (\") that is never closed");
                         t.rows.clear();
                         return t;
                     }
@@ -164,7 +165,7 @@ quote_import::Records read(const QString& text) {
     }
     if (t.rows.empty()) {
         out.error_line = 1;
-        out.error = QStringLiteral("there is nothing in it");
+        out.error = QCoreApplication::translate("csv_format", "there is nothing in it");
         return out;
     }
     const Row& header = t.rows.front();
@@ -174,12 +175,12 @@ quote_import::Records read(const QString& text) {
     for (qsizetype i = 0; i < header.fields.size(); ++i) {
         const int f = field_of(header.fields[i]);
         if (f >= 0 && column[size_t(f)] < 0) column[size_t(f)] = int(i);
-        else ignored << (header.fields[i].trimmed().isEmpty() ? QStringLiteral("column %1 (no name)").arg(i + 1)
+        else ignored << (header.fields[i].trimmed().isEmpty() ? QCoreApplication::translate("csv_format", "column %1 (no name)").arg(i + 1)
                                                               : header.fields[i].trimmed());
     }
     if (column[text_field] < 0) {
         out.error_line = header.line;
-        out.error = QStringLiteral("the first line is not a header naming a column text, quote or highlight");
+        out.error = QCoreApplication::translate("csv_format", "the first line is not a header naming a column text, quote or highlight");
         return out;
     }
     QStringList long_rows;

@@ -1,5 +1,6 @@
 #include "fortune_format.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -154,7 +155,7 @@ quote_import::Records read(const QString& text) {
     if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
     if (separators == 0) {
         out.records.clear();
-        out.error = QStringLiteral("none of its %1 lines is a \"%\" line, the line between two cookies").arg(lines.size());
+        out.error = QCoreApplication::translate("fortune_format", "none of its %1 lines is a \"%\" line, the line between two cookies").arg(lines.size());
         return out;
     }
     end_cookie();
@@ -199,14 +200,14 @@ QString strfile_program() {
 
 QString make_index(const QString& path) {
     const QString program = strfile_program();
-    if (program.isEmpty()) return QStringLiteral("strfile is not installed");
+    if (program.isEmpty()) return QCoreApplication::translate("fortune_format", "strfile is not installed");
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, {QStringLiteral("-s"), path, path + QStringLiteral(".dat")});
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(p.readAll()).trimmed();
         QFile::remove(path + QStringLiteral(".dat"));
-        return QStringLiteral("strfile failed%1").arg(said.isEmpty() ? QString() : QStringLiteral(": ") + said);
+        return QCoreApplication::translate("fortune_format", "strfile failed%1").arg(said.isEmpty() ? QString() : QStringLiteral(": ") + said);
     }
     return QString();
 }

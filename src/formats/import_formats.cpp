@@ -4,6 +4,7 @@
 #include "fortune_format.h"
 #include "kindle_clippings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace import_formats {
@@ -23,7 +24,8 @@ constexpr Known known[] = {
 };
 
 QString named(const QString& source) {
-    return source.isEmpty() ? QStringLiteral("The input text") : QStringLiteral("The file '%1'").arg(source);
+    return source.isEmpty() ? QCoreApplication::translate("import_formats", "The input text")
+                            : QCoreApplication::translate("import_formats", "The file '%1'").arg(source);
 }
 
 }  // namespace
@@ -83,7 +85,9 @@ Format guess(const QString& file_name, const QString& text) {
     return Format::text;
 }
 
-QString empty_message(const QString& source) { return named(source) + QStringLiteral(" is empty: there is nothing to import."); }
+QString empty_message(const QString& source) {
+    return QCoreApplication::translate("import_formats", "%1 is empty: there is nothing to import.").arg(named(source));
+}
 
 quote_import::Result process(Format format, const QString& input, const QString& source, const QString& default_author,
                              const quote_import::Catalogue& stored, const quote_import::Progress& progress) {
@@ -101,8 +105,11 @@ quote_import::Result process(Format format, const QString& input, const QString&
     case Format::text: break;
     }
     if (!records.error.isEmpty()) {
-        r.error = named(source) + QStringLiteral(" cannot be imported as ") + caption(format) + QStringLiteral(": ") +
-                  (records.error_line > 0 ? QStringLiteral("line %1: ").arg(records.error_line) : QString()) + records.error + u'.';
+        const QString where = records.error_line > 0
+                                  ? QCoreApplication::translate("import_formats", "line %1: ").arg(records.error_line)
+                                  : QString();
+        r.error = QCoreApplication::translate("import_formats", "%1 cannot be imported as %2: %3%4.")
+                      .arg(named(source), caption(format), where, records.error);
         return r;
     }
     return quote_import::load_records(records, default_author, stored, progress);

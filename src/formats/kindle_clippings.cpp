@@ -1,5 +1,6 @@
 #include "kindle_clippings.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -93,7 +94,7 @@ quote_import::Records read(const QString& text) {
     std::vector<Note> notes;
     QStringList bookmarks, unknown, shorter, limited;
     if (std::none_of(lines.cbegin(), lines.cend(), [](const QString& l) { return without_mark(l).trimmed() == separator_line; })) {
-        out.error = QStringLiteral("no line is the separator of the clippings (%1)").arg(separator_line);
+        out.error = QCoreApplication::translate("kindle_clippings", "no line is the separator of the clippings (%1)").arg(separator_line);
         return out;
     }
 
@@ -111,8 +112,8 @@ quote_import::Records read(const QString& text) {
             if (!description.startsWith(u'-')) {
                 out.records.clear();
                 out.error_line = title_line + 1;
-                out.error = QStringLiteral("the line under the book's title should say what the clipping is "
-                                           "(\"- Your Highlight on page 1 | Location 10-12 | ...\")");
+                out.error = QCoreApplication::translate("kindle_clippings", "the line under the book's title should say what the clipping is "
+                                                                            "(\"- Your Highlight on page 1 | Location 10-12 | ...\")");
                 return out;
             }
             QStringList body;

@@ -10,6 +10,7 @@
 #include "database/recordset.h"
 #include "fortune_format.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -93,20 +94,20 @@ void Writer::check_text_format(const Quote& quote) {
     const QString text = quote.text.trimmed();
     const auto has_break = [](const QString& t) { return t.contains(u'\n') || t.contains(u'\r'); };
     QString why;
-    if (text.isEmpty()) why = QStringLiteral("it has no text");
-    else if (has_break(text)) why = QStringLiteral("its text has more than one line");
-    else if (text.startsWith(u'.')) why = QStringLiteral("its text begins with \".\", the mark of a detail line");
-    else if (begins_with_no_break_space(quote.text)) why = QStringLiteral("its text begins with a no-break space");
+    if (text.isEmpty()) why = QCoreApplication::translate("quote_export", "it has no text");
+    else if (has_break(text)) why = QCoreApplication::translate("quote_export", "its text has more than one line");
+    else if (text.startsWith(u'.')) why = QCoreApplication::translate("quote_export", "its text begins with \".\", the mark of a detail line");
+    else if (begins_with_no_break_space(quote.text)) why = QCoreApplication::translate("quote_export", "its text begins with a no-break space");
     else if (options_.author && (quote.author.contains(u'(') || quote.author.contains(u')')))
-        why = QStringLiteral("its author holds parentheses");
+        why = QCoreApplication::translate("quote_export", "its author holds parentheses");
     else if (!options_.author && text.endsWith(u')') && text.contains(u'('))
-        why = QStringLiteral("its text ends in parentheses, which would be read as its author");
+        why = QCoreApplication::translate("quote_export", "its text ends in parentheses, which would be read as its author");
     else if (options_.note && (has_break(quote.notes) || quote.notes.contains(u'.')))
-        why = QStringLiteral("its note holds a full stop or a line break");
+        why = QCoreApplication::translate("quote_export", "its note holds a full stop or a line break");
     else if (options_.subject && (has_break(quote.subject) || quote.subject.contains(u'.')))
-        why = QStringLiteral("its subject holds a full stop or a line break");
+        why = QCoreApplication::translate("quote_export", "its subject holds a full stop or a line break");
     const QString start = jet::folded(quote_import::first_characters(text, 40));
-    if (why.isEmpty() && starts_.contains(start)) why = QStringLiteral("it begins like an earlier one (its first 40 characters)");
+    if (why.isEmpty() && starts_.contains(start)) why = QCoreApplication::translate("quote_export", "it begins like an earlier one (its first 40 characters)");
     starts_.insert(start);
     if (why.isEmpty()) return;
     QString shown = quote_import::first_characters(text.simplified(), 50);
@@ -116,13 +117,13 @@ void Writer::check_text_format(const Quote& quote) {
 
 QString losses_message(const Writer& writer, int named) {
     const QStringList& lost = writer.losses();
-    QString out = QStringLiteral("%1 of the %2 quotations cannot be written whole in the text format, which holds one line "
-                                 "a quotation; read back, they would come in changed, split or not at all:\n")
+    QString out = QCoreApplication::translate("quote_export", "%1 of the %2 quotations cannot be written whole in the text format, which holds one line "
+                                                              "a quotation; read back, they would come in changed, split or not at all:\n")
                       .arg(lost.size())
                       .arg(writer.count());
     for (qsizetype i = 0; i < lost.size() && i < named; ++i) out += QStringLiteral("\n- ") + lost[i];
     if (lost.size() > named) out += QStringLiteral("\n- ... and %1 more").arg(lost.size() - named);
-    return out + QStringLiteral("\n\nCSV carries every field of every quotation.");
+    return out + QCoreApplication::translate("quote_export", "\n\nCSV carries every field of every quotation.");
 }
 
 void Writer::add_text_block(const Quote& quote) {
@@ -212,7 +213,7 @@ QString save(const Writer& writer, const QString& path) {
     QSaveFile f(path);
     const QByteArray bytes = writer.file_bytes();
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        return QStringLiteral("The file '%1' cannot be written: %2.").arg(path, f.errorString());
+        return QCoreApplication::translate("quote_export", "The file '%1' cannot be written: %2.").arg(path, f.errorString());
     return QString();
 }
 

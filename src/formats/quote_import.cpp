@@ -7,8 +7,10 @@
 #include "database/random_order.h"
 #include "database/search_index.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -21,10 +23,11 @@ namespace quote_import {
 
 const QString line_break = QStringLiteral("\r\n");
 const QString anonymous = QStringLiteral("Anonymous");
+// The English texts; what is shown is their translation (QCoreApplication::translate("quote_import", ...)).
 const QString author_missing_message =
-    QStringLiteral("Author cannot be empty as at least one quotation comes without author");
-const QString language_missing_message =
-    QStringLiteral("Language cannot be empty as for at least one quotation no language is specified");
+    QStringLiteral(QT_TRANSLATE_NOOP("quote_import", "Author cannot be empty as at least one quotation comes without author"));
+const QString language_missing_message = QStringLiteral(
+    QT_TRANSLATE_NOOP("quote_import", "Language cannot be empty as for at least one quotation no language is specified"));
 
 namespace {
 
@@ -351,16 +354,22 @@ QString Result::report() const {
     return out;
 }
 
+// The counts as the user's locale writes numbers.
 QString Result::duplicated_in_input_caption() const {
-    return repeats.isEmpty() ? QString() : QStringLiteral("Duplicated quotes in input text: ") + QString::number(repeats.size());
+    return repeats.isEmpty() ? QString()
+                             : QCoreApplication::translate("quote_import", "Duplicated quotes in input text: %1")
+                                   .arg(QLocale().toString(repeats.size()));
 }
 
 QString Result::duplicated_in_database_caption() const {
     return in_database.isEmpty() ? QString()
-                                 : QStringLiteral("Duplicated quotes in database: ") + QString::number(in_database.size());
+                                 : QCoreApplication::translate("quote_import", "Duplicated quotes in database: %1")
+                                       .arg(QLocale().toString(in_database.size()));
 }
 
-QString Result::new_quotes_caption() const { return QStringLiteral("New quotes: ") + QString::number(quotes.size()); }
+QString Result::new_quotes_caption() const {
+    return QCoreApplication::translate("quote_import", "New quotes: %1").arg(QLocale().toString(quotes.size()));
+}
 
 // ---------------------------------------------------------------------------- listing
 
@@ -412,10 +421,12 @@ Missing count_missing(const std::vector<Entry>& quotes) {
 }
 
 QString default_language_notice(const QString& language) {
-    return u'"' + language + u'"' + QStringLiteral(" will be used as default language");
+    return QCoreApplication::translate("quote_import", "\"%1\" will be used as default language").arg(language);
 }
 
-QString added_message(int added) { return QString::number(added) + QStringLiteral(" quotes added in database."); }
+QString added_message(int added) {
+    return QCoreApplication::translate("quote_import", "%1 quotes added in database.").arg(QLocale().toString(added));
+}
 
 QString Outcome::report() const {
     QString out;
@@ -624,7 +635,7 @@ QString decode_text(const QByteArray& bytes, bool* is_text, std::vector<Section>
         text += decoded;
         start = end;
     }
-    if (failed > 20) named << QStringLiteral("... and %1 more lines").arg(failed - 20);
+    if (failed > 20) named << QCoreApplication::translate("quote_import", "... and %1 more lines").arg(failed - 20);
     if (notes) notes->push_back({QStringLiteral("LINES NOT IN UTF-8, READ AS WINDOWS-1252:"), named});
     return text;
 }
@@ -633,11 +644,11 @@ FileText read_text_file(const QString& path) {
     FileText out;
     const QFileInfo info(path);
     if (!info.exists()) {
-        out.error = QStringLiteral("The file '%1' cannot be read: it does not exist.").arg(path);
+        out.error = QCoreApplication::translate("quote_import", "The file '%1' cannot be read: it does not exist.").arg(path);
         return out;
     }
     if (info.isDir()) {
-        out.error = QStringLiteral("The file '%1' cannot be read: it is a folder.").arg(path);
+        out.error = QCoreApplication::translate("quote_import", "The file '%1' cannot be read: it is a folder.").arg(path);
         return out;
     }
     if (held_files::is_held(path)) {
@@ -646,19 +657,19 @@ FileText read_text_file(const QString& path) {
     }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        out.error = QStringLiteral("The file '%1' cannot be read: %2.").arg(path, f.errorString());
+        out.error = QCoreApplication::translate("quote_import", "The file '%1' cannot be read: %2.").arg(path, f.errorString());
         return out;
     }
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) {
-        out.error = QStringLiteral("The file '%1' cannot be read: %2.").arg(path, f.errorString());
+        out.error = QCoreApplication::translate("quote_import", "The file '%1' cannot be read: %2.").arg(path, f.errorString());
         return out;
     }
     bool is_text = true;
     out.text = decode_text(bytes, &is_text, &out.notes);
     if (!is_text)
-        out.error = QStringLiteral("The file '%1' is not a text file: it holds binary data (NUL bytes), and is not UTF-16 "
-                                   "text either.")
+        out.error = QCoreApplication::translate("quote_import", "The file '%1' is not a text file: it holds binary data (NUL bytes), and is not UTF-16 "
+                                                                "text either.")
                         .arg(path);
     return out;
 }

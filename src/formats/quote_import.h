@@ -170,6 +170,7 @@ struct Missing {
 };
 Missing count_missing(const std::vector<Entry>& quotes);
 
+// English texts, shown through QCoreApplication::translate("quote_import", ...).
 extern const QString author_missing_message;    // "Author cannot be empty as at least one ..."
 extern const QString language_missing_message;  // "Language cannot be empty as for at least one ..."
 QString default_language_notice(const QString& language);  // "\"EN\" will be used as default language"

@@ -23,7 +23,7 @@
 f_export::f_export(AppContext& ctx, const QList<QVariant>& selected_keys, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("f_export"));
-    setWindowTitle(QStringLiteral("Sentara - Export"));
+    setWindowTitle(tr("Sentara - Export"));
     setWindowIcon(program_icon());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
@@ -35,13 +35,13 @@ f_export::f_export(AppContext& ctx, const QList<QVariant>& selected_keys, QWidge
 f_export::~f_export() { ctx_.events.closed(AppEvents::export_window); }
 
 void f_export::build() {
-    Frame3 = frame("Frame3", QStringLiteral("Include after quote text"));
-    c_author = named(new QCheckBox(QStringLiteral("Author")), "c_author");
-    c_subject = named(new QCheckBox(QStringLiteral("Subject")), "c_subject");
-    c_language = named(new QCheckBox(QStringLiteral("Language")), "c_language");
-    c_rate = named(new QCheckBox(QStringLiteral("Rate")), "c_rate");
-    c_note = named(new QCheckBox(QStringLiteral("Note")), "c_note");
-    c_all = named(new QCheckBox(QStringLiteral("All info")), "c_all");
+    Frame3 = frame("Frame3", tr("Include after quote text"));
+    c_author = named(new QCheckBox(tr("Author")), "c_author");
+    c_subject = named(new QCheckBox(tr("Subject")), "c_subject");
+    c_language = named(new QCheckBox(tr("Language")), "c_language");
+    c_rate = named(new QCheckBox(tr("Rate")), "c_rate");
+    c_note = named(new QCheckBox(tr("Note")), "c_note");
+    c_all = named(new QCheckBox(tr("All info")), "c_all");
     auto* boxes = new QGridLayout(Frame3);
     boxes->addWidget(c_author, 0, 0);
     boxes->addWidget(c_subject, 1, 0);
@@ -50,9 +50,9 @@ void f_export::build() {
     boxes->addWidget(c_note, 1, 1);
     boxes->addWidget(c_all, 2, 1);
 
-    Frame2 = frame("Frame2", QStringLiteral("Grouping"));
-    opt_group = named(new QRadioButton(QStringLiteral("Group by author")), "opt_group");
-    opt_nogroup = named(new QRadioButton(QStringLiteral("Do no group")), "opt_nogroup");
+    Frame2 = frame("Frame2", tr("Grouping"));
+    opt_group = named(new QRadioButton(tr("Group by author")), "opt_group");
+    opt_nogroup = named(new QRadioButton(tr("Do no group")), "opt_nogroup");
     opt_nogroup->setChecked(true);
     auto* grouping = new QVBoxLayout(Frame2);
     grouping->addWidget(opt_group);
@@ -60,16 +60,16 @@ void f_export::build() {
     grouping->addStretch();
 
     cb_format = combo("cb_format", false);
-    cb_format->addItem(QStringLiteral("Text"), int(quote_export::Format::text));
+    cb_format->addItem(tr("Text"), int(quote_export::Format::text));
     cb_format->addItem(QStringLiteral("fortune"), int(quote_export::Format::fortune));
     cb_format->addItem(QStringLiteral("CSV"), int(quote_export::Format::csv));
-    cb_format->setToolTip(QStringLiteral("Text opens in the text viewer; a fortune file (author and note only) or CSV "
-                                         "is saved where you choose"));
-    l_format = label("l_format", QStringLiteral("Format"), cb_format);
+    cb_format->setToolTip(tr("Text opens in the text viewer; a fortune file (author and note only) or CSV "
+                             "is saved where you choose"));
+    l_format = label("l_format", tr("Format"), cb_format);
 
-    b_export = button("b_export", QStringLiteral("Export now"));
+    b_export = button("b_export", tr("Export now"));
     b_export->setDefault(true);
-    b_exit = button("b_exit", QStringLiteral("Exit"), QStringLiteral("Close without exporting (Esc)"));
+    b_exit = button("b_exit", tr("Exit"), tr("Close without exporting (Esc)"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(l_format);
     buttons->addWidget(cb_format);
@@ -112,8 +112,8 @@ bool f_export::grouping_allowed() {
     // Grouping makes sense only when the list is sorted by author, in either direction.
     if (!opt_group->isChecked() || ctx_.current_quotes_query.sorted_by_author()) return true;
     opt_nogroup->setChecked(true);
-    ctx_.ui.message(QStringLiteral("Grouping by author is only possible if quotes are ordered by author. Go back to the "
-                                   "main window and click on the author column header, the retry to export."));
+    ctx_.ui.message(tr("Grouping by author is only possible if quotes are ordered by author. Go back to the "
+                       "main window and click on the author column header, the retry to export."));
     return false;
 }
 
@@ -146,7 +146,7 @@ bool f_export::export_to_file(const quote_export::Writer& out) {
     const bool fortune = format() == quote_export::Format::fortune;
     const QString last = get_setting(QStringLiteral("last_export_path"));
     const QString path = ctx_.ui.save_file(
-        fortune ? QStringLiteral("Save the quotes as a fortune file") : QStringLiteral("Save the quotes as CSV"),
+        fortune ? tr("Save the quotes as a fortune file") : tr("Save the quotes as CSV"),
         fortune ? QStringLiteral("fortune file (*)|*") : QStringLiteral("CSV (*.csv)|*.csv"), folder_of(last),
         fortune ? QStringLiteral("quotes") : QStringLiteral("quotes.csv"));
     if (path.trimmed().isEmpty()) return false;
@@ -160,7 +160,7 @@ bool f_export::export_to_file(const quote_export::Writer& out) {
         ctx_.ui.message(failed, Ui::icon_exclamation);
         return false;
     }
-    QString done = QStringLiteral("%1 quotes exported to '%2'.").arg(out.count()).arg(path);
+    QString done = tr("%1 quotes exported to '%2'.").arg(out.count()).arg(path);
     int icon = Ui::icon_information;
     // fortune reads a file through its index; without strfile the file is still whole.
     if (fortune && !fortune_format::strfile_program().isEmpty()) {
@@ -170,9 +170,9 @@ bool f_export::export_to_file(const quote_export::Writer& out) {
             index_failed = fortune_format::make_index(path);
         }
         if (index_failed.isEmpty()) {
-            done += QStringLiteral("\nThe index fortune reads is '%1.dat'.").arg(path);
+            done += tr("\nThe index fortune reads is '%1.dat'.").arg(path);
         } else {
-            done += QStringLiteral("\n\nThe index fortune reads ('%1.dat') could not be written: %2.").arg(path, index_failed);
+            done += tr("\n\nThe index fortune reads ('%1.dat') could not be written: %2.").arg(path, index_failed);
             icon = Ui::icon_exclamation;
         }
     }
@@ -185,12 +185,12 @@ bool f_export::read_list(std::optional<quote_export::Writer>& out) {
     const quote_export::Options chosen = options();
     const GridQuery query = ctx_.current_quotes_query;
     const QSet<qint64> only = selected_;
-    const QString what = QStringLiteral("Reading the quotations to export...");
+    const QString what = tr("Reading the quotations to export...");
     const auto outcome = long_work::run(ctx_.ui, ctx_.database_path, what, [&](Database& db, const long_work::Progress& progress) {
         out.emplace(quote_export::export_list(db, query, chosen, only,
                                               [&](qint64 done, qint64 total) { progress(what, done, total); }));
     });
-    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("The quotations could not be read; nothing was exported."))) {
+    if (!long_work::told(ctx_.ui, outcome, tr("The quotations could not be read; nothing was exported."))) {
         out.reset();
         return false;
     }
@@ -208,7 +208,7 @@ void f_export::b_export_Click() {
         // Nothing is written damaged without a word: CSV is offered, and the text only on a second yes.
         if (!out->losses().isEmpty()) {
             const int as_csv = ctx_.ui.message(quote_export::losses_message(*out) +
-                                                   QStringLiteral("\n\nExport them all as CSV instead?"),
+                                                   tr("\n\nExport them all as CSV instead?"),
                                                Ui::ok_cancel | Ui::icon_exclamation);
             if (as_csv == Ui::ok) {
                 set_format(quote_export::Format::csv);
@@ -219,14 +219,14 @@ void f_export::b_export_Click() {
                 if (export_to_file(*out)) close();
                 return;
             }
-            if (ctx_.ui.message(QStringLiteral("Write the text as it is, with those quotations as the text format holds them?"),
+            if (ctx_.ui.message(tr("Write the text as it is, with those quotations as the text format holds them?"),
                                 Ui::ok_cancel | Ui::icon_question | Ui::default_second) != Ui::ok)
                 return;
         }
         guarded(ctx_.ui, [&] { written = show_text_file(ctx_.ui, out->text(), quote_export::line_break); });
     }
     if (!empty && format() != quote_export::Format::text) written = export_to_file(*out);
-    if (empty) ctx_.ui.message(QStringLiteral("There is no quote to be exported"));
+    if (empty) ctx_.ui.message(tr("There is no quote to be exported"));
     // A file that could not be written was reported: the window stays, for another try.
     if (written || empty) close();
 }

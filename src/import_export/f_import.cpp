@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,7 +31,7 @@
 
 namespace {
 
-const QString text_missing = QStringLiteral("Text to be imported missing");
+const char* const text_missing = QT_TRANSLATE_NOOP("f_import", "Text to be imported missing");
 
 // Text from a file as the input box holds it: one LF at the end of every line.
 QString as_box_lines(QString text) {
@@ -48,7 +49,7 @@ bool is_blank(const QString& text) {
 
 f_import::f_import(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
     setObjectName(QStringLiteral("f_import"));
-    setWindowTitle(QStringLiteral("Sentara - Import"));
+    setWindowTitle(tr("Sentara - Import"));
     setWindowIcon(program_icon());
     setAttribute(Qt::WA_DeleteOnClose);
     build();
@@ -73,39 +74,39 @@ void f_import::build() {
     // What is imported is what was processed: the listing only shows it.
     t_parsed->setReadOnly(true);
     t_parsed->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Label1 = label("Label1", QStringLiteral("Input text"), t_to_be_processed);
-    Label2 = label("Label2", QStringLiteral("Result of processing"), t_parsed);
+    Label1 = label("Label1", tr("Input text"), t_to_be_processed);
+    Label2 = label("Label2", tr("Result of processing"), t_parsed);
 
     Frame1 = frame("Frame1");
-    b_import_from_file = button("b_import_from_file", QStringLiteral("Import from file..."),
-                                QStringLiteral("Add the lines of a text file to the input text and process them"));
-    b_process = button("b_process", QStringLiteral("Process input text"),
-                       QStringLiteral("Find the quotations in the input text (Ctrl+Return)"));
-    c_randomize = named(new QCheckBox(QStringLiteral("Randomize results")), "c_randomize");
-    Command3 = button("Command3", QStringLiteral("Clear text"), QStringLiteral("Empty both texts"));
-    b_import = button("b_import", QStringLiteral("Import resulting quotes"),
-                      QStringLiteral("Add the quotations found to the database"));
+    b_import_from_file = button("b_import_from_file", tr("Import from file..."),
+                                tr("Add the lines of a text file to the input text and process them"));
+    b_process = button("b_process", tr("Process input text"),
+                       tr("Find the quotations in the input text (Ctrl+Return)"));
+    c_randomize = named(new QCheckBox(tr("Randomize results")), "c_randomize");
+    Command3 = button("Command3", tr("Clear text"), tr("Empty both texts"));
+    b_import = button("b_import", tr("Import resulting quotes"),
+                      tr("Add the quotations found to the database"));
     cb_author = combo("cb_author", true);
-    cb_author->setToolTip(QStringLiteral("The author of the quotations that name none; \"Anonymous\" (or nothing) takes "
+    cb_author->setToolTip(tr("The author of the quotations that name none; \"Anonymous\" (or nothing) takes "
                                          "the author from the parentheses at the end of each line"));
     cb_language = combo("cb_language", true);
-    cb_language->setToolTip(QStringLiteral("The language of the quotations that give none"));
+    cb_language->setToolTip(tr("The language of the quotations that give none"));
     cb_format = combo("cb_format", false);
     for (const QString& name : import_formats::names()) {
         import_formats::Format f = import_formats::Format::text;
         import_formats::from_name(name, f);
         cb_format->addItem(import_formats::caption(f), int(f));
     }
-    cb_format->setToolTip(QStringLiteral("How the input text is read: guessed when a file is loaded; another choice "
-                                         "processes the input again"));
-    l_format = label("l_format", QStringLiteral("Format"), cb_format);
-    l_author = label("l_author", QStringLiteral("Author"), cb_author);
-    l_language = label("l_language", QStringLiteral("Language"), cb_language);
-    Command1 = button("Command1", QStringLiteral("Add/edit author"), QStringLiteral("Open the authors window"));
-    b_main_window = button("b_main_window", QStringLiteral("Main window"), QStringLiteral("Bring the main window to the front"));
-    l_duplicated_quotes = label("l_duplicated_quotes", QStringLiteral("Duplicated quotes in input text: 0"));
-    l_dup_in_db = label("l_dup_in_db", QStringLiteral("Duplicated quotes in database: 0"));
-    l_new_quotes = label("l_new_quotes", QStringLiteral("New quotes:  0"));
+    cb_format->setToolTip(tr("How the input text is read: guessed when a file is loaded; another choice "
+                             "processes the input again"));
+    l_format = label("l_format", tr("Format"), cb_format);
+    l_author = label("l_author", tr("Author"), cb_author);
+    l_language = label("l_language", tr("Language"), cb_language);
+    Command1 = button("Command1", tr("Add/edit author"), tr("Open the authors window"));
+    b_main_window = button("b_main_window", tr("Main window"), tr("Bring the main window to the front"));
+    l_duplicated_quotes = label("l_duplicated_quotes", tr("Duplicated quotes in input text: 0"));
+    l_dup_in_db = label("l_dup_in_db", tr("Duplicated quotes in database: 0"));
+    l_new_quotes = label("l_new_quotes", tr("New quotes:  0"));
     pb_progress = named(new QProgressBar, "pb_progress");
     pb_progress->setTextVisible(true);
     pb_progress->setRange(0, 1000);
@@ -224,20 +225,20 @@ bool f_import::load_array() {
     quote_import::Result found;
     bool read = guarded(ctx_.ui, [&] { work_database(); });
     if (read) {
-        const QString what = QStringLiteral("Processing as ") + import_formats::caption(format()) + QStringLiteral("...");
+        const QString what = tr("Processing as %1...").arg(import_formats::caption(format()));
         const import_formats::Format as = format();
         const QString& input = input_text();
         const QString author = cb_author->currentText();
         const auto outcome = long_work::run(ctx_.ui, *work_db_, what, [&](Database& db, const long_work::Progress& progress) {
             if (!stored_ || !stored_->current()) {
                 stored_.reset();
-                progress(QStringLiteral("Reading the collection to compare with..."), 0, 1);
+                progress(tr("Reading the collection to compare with..."), 0, 1);
                 stored_.emplace(db);
             }
             found = import_formats::process(as, input, source_file_, author, *stored_,
                                             [&](qint64 done, qint64 total) { progress(what, done, total); });
         });
-        read = long_work::told(ctx_.ui, outcome, QStringLiteral("The text could not be processed."));
+        read = long_work::told(ctx_.ui, outcome, tr("The text could not be processed."));
     }
     work_done();
     if (!read || !found.error.isEmpty()) {
@@ -268,10 +269,10 @@ const QString& f_import::input_text() {
 
 void f_import::show_listing(bool sorted) {
     QString text;
-    long_work::run(ctx_.ui, QStringLiteral("Listing the quotations..."), [&](const long_work::Progress&) {
+    long_work::run(ctx_.ui, tr("Listing the quotations..."), [&](const long_work::Progress&) {
         text = quote_import::listing(parsed_quotes_, sorted, QStringLiteral("\n"));
     });
-    fill_text_box(ctx_.ui, *t_parsed, text, false, QStringLiteral("Listing the quotations..."));
+    fill_text_box(ctx_.ui, *t_parsed, text, false, tr("Listing the quotations..."));
 }
 
 void f_import::list_parsed_sorted() {
@@ -285,7 +286,7 @@ void f_import::shuffle_parsed() {
 
 void f_import::process() {
     if (is_blank(input_text())) {
-        ctx_.ui.message(text_missing);
+        ctx_.ui.message(tr(text_missing));
         return;
     }
     if (c_randomize->isChecked()) {
@@ -301,9 +302,9 @@ void f_import::b_process_Click() { process(); }
 // ---------------------------------------------------------------------------- files
 
 void f_import::b_import_from_file_Click() {
-    const QString chosen = ctx_.ui.open_file(QStringLiteral("Select the text file with the quotes to import"),
-                                             QStringLiteral("Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|"
-                                                            "All files (*)|*"),
+    const QString chosen = ctx_.ui.open_file(tr("Select the text file with the quotes to import"),
+                                             tr("Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|"
+                                                "All files (*)|*"),
                                              folder_of(get_setting(QStringLiteral("last_import_path"))), QString());
     if (chosen.trimmed().isEmpty()) return;
     save_setting(QStringLiteral("last_import_path"), chosen);
@@ -315,7 +316,7 @@ void f_import::Import_from_file(const QString& path) {
     import_formats::Format guessed = import_formats::Format::text;
     QString lines;
     // A long file takes a moment to read and decode.
-    long_work::run(ctx_.ui, QStringLiteral("Reading %1...").arg(path), [&](const long_work::Progress&) {
+    long_work::run(ctx_.ui, tr("Reading %1...").arg(path), [&](const long_work::Progress&) {
         file = quote_import::read_text_file(path);
         if (!file.error.isEmpty() || is_blank(file.text)) return;
         guessed = import_formats::guess(path, file.text);
@@ -333,7 +334,7 @@ void f_import::Import_from_file(const QString& path) {
     const QString& text = input_text();
     const bool replace = guessed != import_formats::Format::text;
     if (replace && !is_blank(text) &&
-        ctx_.ui.message(QStringLiteral("The file '%1' is read as %2: it takes the place of the input text.")
+        ctx_.ui.message(tr("The file '%1' is read as %2: it takes the place of the input text.")
                             .arg(path, import_formats::caption(guessed)),
                         Ui::ok_cancel | Ui::icon_question) != Ui::ok)
         return;
@@ -346,7 +347,7 @@ void f_import::Import_from_file(const QString& path) {
         FlagScope quiet(loading_);
         QString whole = append ? text + lines : lines;
         fill_text_box(ctx_.ui, *t_to_be_processed, append ? lines : whole, append,
-                      QStringLiteral("Putting the file's text into the input box..."));
+                      tr("Putting the file's text into the input box..."));
         input_ = std::move(whole);
         input_known_ = true;
     }
@@ -364,11 +365,11 @@ void f_import::b_import_Click() {
     const QString author = cb_author->currentText().trimmed();
     QString language = cb_language->currentText().trimmed();
     if (missing.without_author > 0 && author.isEmpty()) {
-        ctx_.ui.message(quote_import::author_missing_message);
+        ctx_.ui.message(QCoreApplication::translate("quote_import", qPrintable(quote_import::author_missing_message)));
         return;
     }
     if (missing.without_language > 0 && language.isEmpty()) {
-        ctx_.ui.message(quote_import::language_missing_message);
+        ctx_.ui.message(QCoreApplication::translate("quote_import", qPrintable(quote_import::language_missing_message)));
         return;
     }
     if (missing.without_language > 0) {
@@ -394,7 +395,7 @@ void f_import::b_import_Click() {
 
     quote_import::Outcome done;
     if (!guarded(ctx_.ui, [&] { work_database(); })) return;
-    const QString what = QStringLiteral("Importing %1 quotations...").arg(parsed_quotes_.size());
+    const QString what = tr("Importing %1 quotations...").arg(parsed_quotes_.size());
     const auto outcome = long_work::run(ctx_.ui, *work_db_, what, [&](Database& db, const long_work::Progress& progress) {
         if (!stored_) stored_.emplace();
         done = quote_import::import_quotes(db, *stored_, parsed_quotes_, {author, QString(), language},
@@ -402,11 +403,11 @@ void f_import::b_import_Click() {
     });
     work_done();
     // Stopped or failed, nothing was added.
-    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("The quotations could not be imported; none was added."))) return;
+    if (!long_work::told(ctx_.ui, outcome, tr("The quotations could not be imported; none was added."))) return;
     QString message = quote_import::added_message(done.added);
     const QString report = done.report();
     if (!report.isEmpty())
-        message += QStringLiteral("\n\nNew authors: %1. New subjects: %2. Their names are listed in the report.")
+        message += tr("\n\nNew authors: %1. New subjects: %2. Their names are listed in the report.")
                        .arg(done.new_authors.size())
                        .arg(done.new_subjects.size());
     ctx_.ui.message(message);

@@ -78,7 +78,7 @@ void EditArea::build() {
         c->setMaximumWidth(110);
     }
 
-    l_key = label("l_key", QStringLiteral("Key"));
+    l_key = label("l_key", QStringLiteral("Key"), t_key);
     // Room for the longest counts, so that a new count never moves the fields beside it.
     const int caption_width = QFontMetrics(font()).horizontalAdvance(QStringLiteral("Subject 999999 q ")) + 4;
     l_author = label("l_author", QStringLiteral("Author "), cb_author);

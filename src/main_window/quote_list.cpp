@@ -28,6 +28,7 @@ QVector<GridColumn> quote_columns() {
 QuoteList::QuoteList(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("quote_list"));
     grid = named(new QTableView, "grid");
+    grid->setAccessibleName(tr("Quotations"));
     model_ = new RecordSetModel(quote_columns(), this);
     binding_ = new GridBinding(grid, model_, ctx_.ui, this);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -58,6 +59,8 @@ QuoteList::QuoteList(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
         "Click here to clear the selection and go back to random order.");
     pic_help->setToolTip(help);
     l_help->setToolTip(help);
+    pic_help->setAccessibleName(tr("Clear the selection and go back to random order"));
+    l_help->setAccessibleName(pic_help->accessibleName());
     l_help->setAlignment(Qt::AlignCenter);
     pic_help->setCursor(Qt::PointingHandCursor);
     l_help->installEventFilter(this);

@@ -62,6 +62,7 @@ ReferenceWindow::~ReferenceWindow() = default;
 
 void ReferenceWindow::build() {
     grid = named(new QTableView, "grid");
+    grid->setAccessibleName(shape_.caption.section(QStringLiteral(" - "), 1));  // "Authors", ...
     model_ = new RecordSetModel(shape_.columns, this);
     binding_ = new GridBinding(grid, model_, ctx_.ui, this);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -64,7 +64,12 @@ f_slide_show::~f_slide_show() { ctx_.events.closed(AppEvents::slide_show_window)
 
 void f_slide_show::build() {
     setObjectName(QStringLiteral("f_slide_show"));
-    setWindowTitle(QStringLiteral("Sentara - Slide Show"));
+    setWindowTitle(tr("Sentara - Slide Show"));
+    // A screen reader says what the show is and how to drive it; it has no controls to show that.
+    setAccessibleName(tr("Slide show"));
+    setAccessibleDescription(tr("Quotations one at a time, full screen. Esc ends the show, Page Up shows the "
+                                "previous quotation, the space bar stops and starts the timer, I changes its "
+                                "interval, the right mouse button opens the command menu."));
     setWindowIcon(program_icon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
@@ -114,13 +119,13 @@ void f_slide_show::build() {
     connect(Timer_pause, &QTimer::timeout, this, &f_slide_show::Timer_pause_Timer);
     connect(Timer_status, &QTimer::timeout, l_status, &QLabel::hide);
 
-    m_popup = named(new QMenu(QStringLiteral("Popup"), this), "m_popup");
-    m_interval = named(m_popup->addAction(QStringLiteral("Change interval duration (I)")), "m_interval");
-    m_auto_change = named(m_popup->addAction(QStringLiteral("Enable/disable auto change (Space Bar)")), "m_auto_change");
+    m_popup = named(new QMenu(tr("Popup"), this), "m_popup");
+    m_interval = named(m_popup->addAction(tr("Change interval duration (I)")), "m_interval");
+    m_auto_change = named(m_popup->addAction(tr("Enable/disable auto change (Space Bar)")), "m_auto_change");
     m_auto_change->setCheckable(true);
-    m_previous = named(m_popup->addAction(QStringLiteral("Show previous quote (Page Up)")), "m_previous");
+    m_previous = named(m_popup->addAction(tr("Show previous quote (Page Up)")), "m_previous");
     m_popup->addSeparator();
-    m_exit = named(m_popup->addAction(QStringLiteral("Exit (ESC)")), "m_exit");
+    m_exit = named(m_popup->addAction(tr("Exit (ESC)")), "m_exit");
     connect(m_interval, &QAction::triggered, this, &f_slide_show::Change_interval);
     connect(m_auto_change, &QAction::triggered, this, &f_slide_show::m_auto_change_Click);
     connect(m_previous, &QAction::triggered, this, &f_slide_show::Page_up);
@@ -244,7 +249,7 @@ void f_slide_show::show_next() {
     pause_before_next = true;
     std::optional<random_order::QuoteRow> q;
     const bool read = guarded(ctx_.ui, [&] { q = next_row(); });
-    if (read && !q) ctx_.ui.message(QStringLiteral("Database is empty"));
+    if (read && !q) ctx_.ui.message(tr("Database is empty"));
     if (!read || !q) {
         close();
         return;
@@ -347,7 +352,7 @@ void f_slide_show::set_timer(bool on) {
 void f_slide_show::show_timer_status() {
     const bool on = timer_running();
     m_auto_change->setChecked(on);
-    l_status->setText(QStringLiteral("Timer ") + (on ? QStringLiteral("enabled") : QStringLiteral("disabled")));
+    l_status->setText(on ? tr("Timer enabled") : tr("Timer disabled"));
     l_status->adjustSize();
     l_status->move((width() - l_status->width()) / 2, height() - to_pixels(500));
     l_status->show();
@@ -364,12 +369,14 @@ void f_slide_show::Change_interval() {
     // The quotation stays while the user answers.
     const bool running = timer_running();
     set_timer(false);
-    const QString answer = ctx_.ui.input(
-        QStringLiteral("New interval? (now = ") + QString::number(Timer1->interval()) + QStringLiteral(" milliseconds)"),
-        QString(), QString());
+    // The number shown as the user's locale writes it, without group separators: it is typed back.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString answer = ctx_.ui.input(tr("New interval? (now = %1 milliseconds)").arg(locale.toString(Timer1->interval())),
+                                         QString(), QString());
     const std::optional<double> value = number_in(answer);
     if (!value || !(*value >= 10 && *value <= 100000)) {
-        ctx_.ui.message(QStringLiteral("Wrong interval valule (must be a number from 10 to 100000)"));
+        ctx_.ui.message(tr("Wrong interval valule (must be a number from 10 to 100000)"));
         set_timer(running);
         return;
     }
@@ -410,11 +417,11 @@ void f_slide_show::Page_up() {
             set_timer(false);
             show_timer_status();
         }
-        ctx_.ui.message(QStringLiteral("No previous quote."));
+        ctx_.ui.message(tr("No previous quote."));
         return;
     }
     const qint64 on_screen = current_key;
-    if (!show_by_key(previous_key, QStringLiteral("Previous quote not found"))) return;
+    if (!show_by_key(previous_key, tr("Previous quote not found"))) return;
     return_key = on_screen;
     previous_key = 0;  // only one step back
 }
@@ -422,7 +429,7 @@ void f_slide_show::Page_up() {
 void f_slide_show::return_to_quote() {
     const qint64 on_screen = current_key;
     const qint64 key = std::exchange(return_key, 0);  // gone or not, the next Page Down moves on
-    if (!show_by_key(key, QStringLiteral("Quote not found"))) return;
+    if (!show_by_key(key, tr("Quote not found"))) return;
     previous_key = on_screen;
 }
 

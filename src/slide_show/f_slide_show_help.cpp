@@ -7,28 +7,26 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 f_slide_show_help::f_slide_show_help(AppContext& ctx, int interval_ms, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("f_slide_show_help"));
-    setWindowTitle(QStringLiteral("Sentara - Slide Show Help"));
+    setWindowTitle(tr("Sentara - Slide Show Help"));
     setWindowIcon(program_icon());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
 
     QString help;
-    for (const QString& line : {QStringLiteral("Press ESC to exit"), QStringLiteral("Click the mouse right button to open command menu"),
-                                QStringLiteral("Press Page Up to see previous quote displayed"),
-                                QStringLiteral("Press Space Bar to disable/enable timer"),
-                                QStringLiteral("Press I to change timer interval (now = ") +
-                                    QString::number(double(interval_ms) / 1000.0) + QStringLiteral(" seconds)")})
+    for (const QString& line : {tr("Press ESC to exit"), tr("Click the mouse right button to open command menu"),
+                                tr("Press Page Up to see previous quote displayed"), tr("Press Space Bar to disable/enable timer"),
+                                tr("Press I to change timer interval (now = %1 seconds)").arg(QLocale().toString(double(interval_ms) / 1000.0))})
         help += line + u'\n';
     l_help = label("l_help", help.trimmed());
     l_help->setTextFormat(Qt::PlainText);
-    c_dont_show_anymore = named(new QCheckBox(QStringLiteral("Don't show this window when slide show is launched")),
-                                "c_dont_show_anymore");
-    b_OK = button("b_OK", QStringLiteral("OK"));
+    c_dont_show_anymore = named(new QCheckBox(tr("Don't show this window when slide show is launched")), "c_dont_show_anymore");
+    b_OK = button("b_OK", tr("OK"));
     b_OK->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

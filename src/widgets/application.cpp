@@ -51,9 +51,9 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const DbError& e) {
-        report_later(QStringLiteral("Error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description());
+        report_later(QCoreApplication::translate("Application", "Error %1 - %2").arg(e.number()).arg(e.description()));
     } catch (const std::exception& e) {
-        report_later(QStringLiteral("Error - ") + QString::fromLocal8Bit(e.what()));
+        report_later(QCoreApplication::translate("Application", "Error - %1").arg(QString::fromLocal8Bit(e.what())));
     }
     return false;
 }

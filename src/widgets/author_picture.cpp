@@ -3,6 +3,7 @@
 #include "core/common.h"
 #include "database/held_files.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -16,8 +17,10 @@ QFrame* author_picture_box(QLabel*& image) {
     box->setObjectName(QStringLiteral("pic_author"));
     box->setFrameShape(QFrame::StyledPanel);
     box->setFixedSize(120, 150);
+    box->setAccessibleName(QCoreApplication::translate("author_picture", "Picture of the author"));
     image = new QLabel(box);
     image->setObjectName(QStringLiteral("Image1"));
+    image->setAccessibleName(box->accessibleName());
     image->setScaledContents(true);
     return box;
 }
@@ -81,6 +84,8 @@ void show_author_picture(QWidget* pic_author, QLabel* image, const QString& prog
         h = box_h;
         w = int(r * box_h);
     }
+    // Said by a screen reader: which picture is shown (the author's own or the default one).
+    image->setAccessibleDescription(QFileInfo(file).fileName());
     image->setPixmap(picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     image->setGeometry((box_w - w) / 2, (box_h - h) / 2, w, h);
     image->show();

@@ -50,8 +50,10 @@ f_msgbox::f_msgbox(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
     // A caret, so that the text can be scrolled and selected with the keyboard.
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->installEventFilter(this);
+    // A screen reader names the text by the window's title (what it is: the version history, ...).
+    connect(this, &QWidget::windowTitleChanged, Text1, &QWidget::setAccessibleName);
 
-    b_ok = new QPushButton(QStringLiteral("OK"), this);
+    b_ok = new QPushButton(tr("OK"), this);
     b_ok->setObjectName(QStringLiteral("b_ok"));
     b_ok->setDefault(true);
     b_ok->installEventFilter(this);

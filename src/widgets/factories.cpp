@@ -1,6 +1,7 @@
 #include "factories.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 // Resources of a static library are registered by hand.
 static void register_icons() { Q_INIT_RESOURCE(icons); }
@@ -28,6 +31,9 @@ QPushButton* button(const char* name, const QString& caption, const QString& tip
     auto* b = named(new QPushButton(caption), name);
     b->setAutoDefault(false);
     if (!tip.isEmpty()) b->setToolTip(tip);
+    // A caption of symbols alone ("...") says nothing read aloud: the tip names the button.
+    if (!tip.isEmpty() && std::none_of(caption.begin(), caption.end(), [](QChar c) { return c.isLetter(); }))
+        b->setAccessibleName(tip);
     return b;
 }
 
@@ -47,7 +53,9 @@ QGroupBox* frame(const char* name, const QString& title) { return named(new QGro
 QToolButton* clear_button(const char* name, const QString& what) {
     auto* b = named(new QToolButton, name);
     b->setText(QStringLiteral("\u2715"));
-    b->setToolTip(QStringLiteral("Clear the %1").arg(what));
+    b->setToolTip(QCoreApplication::translate("factories", "Clear the %1").arg(what));
+    // A screen reader would read the cross as a multiplication sign.
+    b->setAccessibleName(b->toolTip());
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     return b;

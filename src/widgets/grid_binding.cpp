@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QAbstractButton>
 
 namespace {
 
@@ -36,6 +37,7 @@ public:
         const QString text = opt.text;
         opt.text.clear();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        draw_focus(painter, opt);
         if (text.isEmpty()) return;
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
         const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget).adjusted(margin, 0, -margin, 0);
@@ -52,6 +54,20 @@ public:
     }
 
 protected:
+    // The keyboard's cell: the style's focus frame is drawn in the selection's own colour, unseen
+    // on a selected row, so a dotted frame in the colour of the row's text marks it.
+    static void draw_focus(QPainter* painter, const QStyleOptionViewItem& opt) {
+        if (!(opt.state & QStyle::State_HasFocus)) return;
+        const QPalette::ColorGroup group = (opt.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
+        QPen pen(opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        pen.setStyle(Qt::DotLine);
+        painter->save();
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(opt.rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+    }
+
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         const qsizetype most = qsizetype(option->rect.width() / narrowest(option->font)) + 2;
@@ -79,6 +95,11 @@ GridBinding::GridBinding(QTableView* view, RecordSetModel* model, Ui& ui, QObjec
     : QObject(parent), view_(view), model_(model), ui_(ui) {
     view_->setModel(model_);
     view_->setItemDelegate(new CellTextDelegate(view_));
+    // The button in the grid's corner selects every row; it has no text of its own to be read.
+    if (auto* corner = view_->findChild<QAbstractButton*>()) {
+        corner->setAccessibleName(tr("Select all rows"));
+        corner->setToolTip(corner->accessibleName());
+    }
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { view_moved(current.row()); });
     connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, &GridBinding::header_clicked);

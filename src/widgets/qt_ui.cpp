@@ -93,7 +93,7 @@ public:
         return info.isSymLink() ? link_ : file_;
     }
     QString type(const QFileInfo& info) const override {
-        if (info.isDir()) return QStringLiteral("Folder");
+        if (info.isDir()) return QCoreApplication::translate("QtUi", "Folder");
         const QMimeType type = names_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
         return type.comment().isEmpty() ? type.name() : type.comment();
     }
@@ -165,7 +165,7 @@ void QtUi::show_progress(const QString& what, qint64 done, qint64 total, bool st
         return;
     }
     if (!progress_) {
-        progress_ = std::make_unique<QProgressDialog>(what, stoppable ? QStringLiteral("&Stop") : QString(), 0, 1000,
+        progress_ = std::make_unique<QProgressDialog>(what, stoppable ? QCoreApplication::translate("QtUi", "&Stop") : QString(), 0, 1000,
                                                       QApplication::activeWindow());
         progress_->setWindowTitle(QStringLiteral("Sentara"));
         progress_->setWindowModality(Qt::ApplicationModal);

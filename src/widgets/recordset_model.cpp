@@ -197,7 +197,7 @@ QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, in
     case Qt::DisplayRole: return picked ? QStringLiteral("\u25B6") : QString();
     case Qt::BackgroundRole: return picked ? QVariant(attention_colour()) : QVariant();
     case Qt::ForegroundRole: return picked ? QVariant(attention_text_colour()) : QVariant();
-    case Qt::ToolTipRole: return QStringLiteral("Click to select/deselect this row; hold CTRL to add rows, SHIFT to add a range");
+    case Qt::ToolTipRole: return tr("Click to select/deselect this row; hold CTRL to add rows, SHIFT to add a range");
     default: return QVariant();
     }
 }

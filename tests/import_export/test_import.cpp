@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QLocale>
 #include <QPointer>
 #include <QProgressBar>
 #include <QStandardPaths>
@@ -267,7 +268,8 @@ private slots:
                          .toUtf8();
         f.ui.expect_open_file(write_file(dir.path() + "/large.txt", lines));
         w->b_import_from_file->click();
-        QCOMPARE(w->l_new_quotes->text(), QString("New quotes: 20000"));
+        // The count as the user's locale writes it ("20,000" in English).
+        QCOMPARE(w->l_new_quotes->text(), QString("New quotes: ") + QLocale().toString(20000));
         w->cb_language->setEditText("EN");
         // Stopped part way, the import adds nothing, not even the authors it had added.
         f.ui.stop_at = 3;
@@ -275,7 +277,7 @@ private slots:
         w->b_import->click();
         QCOMPARE(count(f), 8);
         QCOMPARE(f.scalar("SELECT count(*) FROM authors").toInt(), 8);
-        f.ui.expect_message("20000 quotes added in database.");
+        f.ui.expect_message(QLocale().toString(20000) + " quotes added in database.");
         w->b_import->click();
         QCOMPARE(count(f), 20008);
         QCOMPARE(f.scalar("SELECT count(*) FROM authors").toInt(), 8 + 500);

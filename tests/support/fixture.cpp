@@ -76,6 +76,9 @@ QProcessEnvironment program_environment(const QString& home) {
     env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The program speaks the user's language: the tests read its English texts.
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) env.remove(QString::fromLatin1(name));
     return env;
 }
 

@@ -1,0 +1,1035 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Fehler %1 - %2</translation>
+    </message>
+    <message>
+        <source>Error - %1</source>
+        <translation>Fehler - %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
+database it used last; the options below do their work and end without a window.</source>
+        <translation>Sentara verwaltet eine Sammlung von Zitaten. Ohne Optionen öffnet es sein Hauptfenster mit der
+zuletzt benutzten Datenbank; die Optionen unten erledigen ihre Arbeit und enden ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Creates a new, empty database at &lt;path&gt; (never over an existing file).</source>
+        <translation>Legt eine neue, leere Datenbank unter &lt;Pfad&gt; an (nie über einer vorhandenen Datei).</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>With --create-database: a few dozen quotations to start with.</source>
+        <translation>Mit --create-database: einige Dutzend Zitate für den Anfang.</translation>
+    </message>
+    <message>
+        <source>Prints one quotation and its author, the next of the random order, and moves it to the back: calls go through the whole collection before any quotation comes again.</source>
+        <translation>Gibt ein Zitat und seinen Autor aus, das nächste der Zufallsreihenfolge, und stellt es nach hinten: Aufrufe gehen die ganze Sammlung durch, bevor ein Zitat wiederkommt.</translation>
+    </message>
+    <message>
+        <source>The database to use (default: the one the program used last).</source>
+        <translation>Die zu benutzende Datenbank (vorgegeben: die zuletzt vom Programm benutzte).</translation>
+    </message>
+    <message>
+        <source>With --random: quotations by this author (a part of the name will do). With --import: the author of the lines that name none.</source>
+        <translation>Mit --random: Zitate dieses Autors (ein Teil des Namens genügt). Mit --import: der Autor der Zeilen, die keinen nennen.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>With --random: quotations on this subject. With --import: the subject of the quotations without one.</source>
+        <translation>Mit --random: Zitate zu diesem Thema. Mit --import: das Thema der Zitate ohne eines.</translation>
+    </message>
+    <message>
+        <source>With --random: quotations in this language. With --import: the language of the quotations without one.</source>
+        <translation>Mit --random: Zitate in dieser Sprache. Mit --import: die Sprache der Zitate ohne eine.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>With --random: rated at least &lt;n&gt; (1 to 3).</source>
+        <translation>Mit --random: mit mindestens &lt;n&gt; bewertet (1 bis 3).</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>With --random: quotations whose text holds &lt;text&gt;.</source>
+        <translation>Mit --random: Zitate, deren Text &lt;Text&gt; enthält.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>With --random: plain (default) or json. With --import: how &lt;file&gt; is read, text (one a line), fortune, csv or kindle (default: guessed from the file).</source>
+        <translation>Mit --random: plain (vorgegeben) oder json. Mit --import: wie &lt;Datei&gt; gelesen wird, text (eines je Zeile), fortune, csv oder kindle (vorgegeben: aus der Datei erraten).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Imports the quotations of &lt;file&gt; (as the import window reads them) into the database and prints the report.</source>
+        <translation>Importiert die Zitate aus &lt;Datei&gt; (wie das Importfenster sie liest) in die Datenbank und gibt den Bericht aus.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Makes the new database named with --database from the collection in the Access file &lt;file&gt; (never over an existing file) and prints what it holds and the rows that did not fit.</source>
+        <translation>Erstellt die mit --database genannte neue Datenbank aus der Sammlung in der Access-Datei &lt;Datei&gt; (nie über einer vorhandenen Datei) und gibt aus, was sie enthält und welche Zeilen nicht passten.</translation>
+    </message>
+    <message>
+        <source>Writes the quotations (all, or those --author, --subject, --language, --min-rate and --filter choose, as with --random) to &lt;file&gt;, whole or not at all: --format csv (the default; every field), fortune (text, author, note) or text (the default for a name ending .txt).</source>
+        <translation>Schreibt die Zitate (alle oder die von --author, --subject, --language, --min-rate und --filter gewählten, wie bei --random) nach &lt;Datei&gt;, ganz oder gar nicht: --format csv (vorgegeben; jedes Feld), fortune (Text, Autor, Notiz) oder text (vorgegeben für einen Namen auf .txt).</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format with --export is %1, not &apos;%2&apos;</source>
+        <translation>--format mit --export ist %1, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--create-database, --random, --import, --import-access and --export go one at a time</source>
+        <translation>--create-database, --random, --import, --import-access und --export gehen nur einzeln</translation>
+    </message>
+    <message>
+        <source>--author, --subject and --language go with --random, --export or --import</source>
+        <translation>--author, --subject und --language gehören zu --random, --export oder --import</translation>
+    </message>
+    <message>
+        <source>--min-rate and --filter go with --random or --export</source>
+        <translation>--min-rate und --filter gehören zu --random oder --export</translation>
+    </message>
+    <message>
+        <source>--format goes with --random, --export or --import</source>
+        <translation>--format gehört zu --random, --export oder --import</translation>
+    </message>
+    <message>
+        <source>--with-samples goes with --create-database</source>
+        <translation>--with-samples gehört zu --create-database</translation>
+    </message>
+    <message>
+        <source>--create-database takes its path itself</source>
+        <translation>--create-database nimmt den Pfad selbst</translation>
+    </message>
+    <message>
+        <source>--min-rate takes a rate from 1 to 3, not &apos;%1&apos;</source>
+        <translation>--min-rate nimmt eine Bewertung von 1 bis 3, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format is plain or json, not &apos;%1&apos;</source>
+        <translation>--format ist plain oder json, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format with --import is %1, not &apos;%2&apos;</source>
+        <translation>--format mit --import ist %1, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--import-access needs --database, the new database to make</source>
+        <translation>--import-access braucht --database, die neu anzulegende Datenbank</translation>
+    </message>
+    <message>
+        <source>--database goes with --random, --export, --import or --import-access</source>
+        <translation>--database gehört zu --random, --export, --import oder --import-access</translation>
+    </message>
+    <message>
+        <source>Created the database %1</source>
+        <translation>Die Datenbank %1 wurde angelegt</translation>
+    </message>
+    <message>
+        <source>there is no database at %1 (give one with --database)</source>
+        <translation>unter %1 gibt es keine Datenbank (eine mit --database angeben)</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice</source>
+        <translation>kein Zitat passt zur Auswahl</translation>
+    </message>
+    <message>
+        <source>Sentara version %1</source>
+        <translation>Sentara Version %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;sentara --help&apos;.</source>
+        <translation>Siehe &apos;sentara --help&apos;.</translation>
+    </message>
+    <message>
+        <source>there is no database at %1 (give one with --database).</source>
+        <translation>unter %1 gibt es keine Datenbank (eine mit --database angeben).</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice; &apos;%1&apos; was not written.</source>
+        <translation>kein Zitat passt zur Auswahl; &apos;%1&apos; wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>
+Nothing was written: --format csv carries them whole.</source>
+        <translation>
+Nichts wurde geschrieben: --format csv nimmt sie ganz auf.</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos; as %3.</source>
+        <translation>%1 Zitate als %3 nach &apos;%2&apos; exportiert.</translation>
+    </message>
+    <message>
+        <source>The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>Der Index, den fortune liest, ist &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>the index fortune reads could not be written: %1</source>
+        <translation>der Index, den fortune liest, konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos;: error %2 - %3</source>
+        <translation>die Datenbank &apos;%1&apos;: Fehler %2 - %3</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; can only be read: this user may not change the file or its folder, so nothing can be imported into it.</source>
+        <translation>die Datenbank &apos;%1&apos; kann nur gelesen werden: dieser Benutzer darf die Datei oder ihren Ordner nicht ändern, also kann nichts hinein importiert werden.</translation>
+    </message>
+    <message>
+        <source>the format &apos;%1&apos; is none of %2.</source>
+        <translation>das Format &apos;%1&apos; ist keines von %2.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; is open in a running Sentara; close it, then import again.</source>
+        <translation>die Datenbank &apos;%1&apos; ist in einem laufenden Sentara geöffnet; dieses schließen, dann erneut importieren.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; cannot be locked: its folder is not writable.</source>
+        <translation>die Datenbank &apos;%1&apos; kann nicht gesperrt werden: ihr Ordner ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>Read as %1 (%2).
+</source>
+        <translation>Gelesen als %1 (%2).
+</translation>
+    </message>
+    <message>
+        <source>guessed from the file; --format chooses another</source>
+        <translation>aus der Datei erraten; --format wählt ein anderes</translation>
+    </message>
+    <message>
+        <source>as --format asks</source>
+        <translation>wie --format verlangt</translation>
+    </message>
+    <message>
+        <source>the language &apos;%1&apos; is not in the database.</source>
+        <translation>die Sprache &apos;%1&apos; ist nicht in der Datenbank.</translation>
+    </message>
+    <message>
+        <source> (give one with --author).</source>
+        <translation> (einen mit --author angeben).</translation>
+    </message>
+    <message>
+        <source> (give one with --language).</source>
+        <translation> (eine mit --language angeben).</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
+        <translation>Die Datenbank &apos;%1&apos; wurde aus &apos;%2&apos; erstellt: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GridBinding</name>
+    <message>
+        <source>Select all rows</source>
+        <translation>Alle Zeilen auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>QtUi</name>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteList</name>
+    <message>
+        <source>Quotations</source>
+        <translation>Zitate</translation>
+    </message>
+    <message>
+        <source>Clear the selection and go back to random order</source>
+        <translation>Auswahl aufheben und zur Zufallsreihenfolge zurückkehren</translation>
+    </message>
+</context>
+<context>
+    <name>RecordSetModel</name>
+    <message>
+        <source>Click to select/deselect this row; hold CTRL to add rows, SHIFT to add a range</source>
+        <translation>Klicken, um diese Zeile aus- oder abzuwählen; mit STRG weitere Zeilen, mit UMSCHALT einen Bereich hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>access_file</name>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
+        <translation>Die Datei &apos;%1&apos; ist schon eine Datenbank dieses Programms, keine Access-Datei: mit File &gt; Change database öffnen.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>
+        <translation>Die Datei &apos;%1&apos; ist keine Access-Datenbank (.mdb).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is truncated or damaged: it is not made of whole pages of an Access database.</source>
+        <translation>Die Datei &apos;%1&apos; ist abgeschnitten oder beschädigt: sie besteht nicht aus ganzen Seiten einer Access-Datenbank.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Die Datei &apos;%1&apos; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>mdbtools cannot open it</source>
+        <translation>mdbtools kann sie nicht öffnen</translation>
+    </message>
+    <message>
+        <source>its list of tables cannot be read</source>
+        <translation>seine Tabellenliste kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the table %1 cannot be read</source>
+        <translation>die Tabelle %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>mdbtools says &quot;%1&quot;</source>
+        <translation>mdbtools meldet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is damaged or truncated: %2.</source>
+        <translation>Die Datei &apos;%1&apos; ist beschädigt oder abgeschnitten: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>access_import</name>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 without a name</source>
+        <translation>%1 ohne Namen</translation>
+    </message>
+    <message>
+        <source>%1 with the name of one before (letter case aside)</source>
+        <translation>%1 mit dem Namen eines vorigen (von Groß- und Kleinschreibung abgesehen)</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a collection of quotations: it has no table quotes with a column text.</source>
+        <translation>Die Datei &apos;%1&apos; ist keine Zitatsammlung: sie hat keine Tabelle quotes mit einer Spalte text.</translation>
+    </message>
+    <message>
+        <source>no language was marked as the default; this one is now</source>
+        <translation>keine Sprache war als vorgegeben markiert; jetzt ist es diese</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>no author</source>
+        <translation>kein Autor</translation>
+    </message>
+    <message>
+        <source>no language: given the default language %1</source>
+        <translation>keine Sprache: bekam die vorgegebene Sprache %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 is not 1, 2 or 3: imported without a rate</source>
+        <translation>die Bewertung %1 ist nicht 1, 2 oder 3: ohne Bewertung importiert</translation>
+    </message>
+    <message>
+        <source>no key: given a new one</source>
+        <translation>kein Schlüssel: bekam einen neuen</translation>
+    </message>
+    <message>
+        <source>a key that is not a whole number used once: given a new one</source>
+        <translation>ein Schlüssel, der keine nur einmal benutzte ganze Zahl ist: bekam einen neuen</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
+        <translation>Die Datenbank &apos;%1&apos; kann nicht aus &apos;%2&apos; erstellt werden: Fehler %3 - %4</translation>
+    </message>
+</context>
+<context>
+    <name>attention</name>
+    <message>
+        <source>Edit operation in progress.</source>
+        <translation>Eine Bearbeitung ist im Gange.</translation>
+    </message>
+</context>
+<context>
+    <name>author_picture</name>
+    <message>
+        <source>Picture of the author</source>
+        <translation>Bild des Autors</translation>
+    </message>
+</context>
+<context>
+    <name>csv_format</name>
+    <message>
+        <source>a field begins with a double quote (&quot;) that is never closed</source>
+        <translation>ein Feld beginnt mit einem doppelten Anführungszeichen (&quot;), das nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>there is nothing in it</source>
+        <translation>es steht nichts darin</translation>
+    </message>
+    <message>
+        <source>column %1 (no name)</source>
+        <translation>Spalte %1 (ohne Namen)</translation>
+    </message>
+    <message>
+        <source>the first line is not a header naming a column text, quote or highlight</source>
+        <translation>die erste Zeile ist kein Kopf, der eine Spalte text, quote oder highlight nennt</translation>
+    </message>
+</context>
+<context>
+    <name>f_export</name>
+    <message>
+        <source>Sentara - Export</source>
+        <translation>Sentara - Export</translation>
+    </message>
+    <message>
+        <source>Include after quote text</source>
+        <translation>Nach dem Zitattext anfügen</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>All info</source>
+        <translation>Alle Angaben</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Gruppierung</translation>
+    </message>
+    <message>
+        <source>Group by author</source>
+        <translation>Nach Autor gruppieren</translation>
+    </message>
+    <message>
+        <source>Do no group</source>
+        <translation>Nicht gruppieren</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Text opens in the text viewer; a fortune file (author and note only) or CSV is saved where you choose</source>
+        <translation>Text öffnet sich im Textbetrachter; eine fortune-Datei (nur Autor und Notiz) oder CSV wird gespeichert, wo Sie wählen</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Export now</source>
+        <translation>Jetzt exportieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close without exporting (Esc)</source>
+        <translation>Schließen ohne Export (Esc)</translation>
+    </message>
+    <message>
+        <source>Grouping by author is only possible if quotes are ordered by author. Go back to the main window and click on the author column header, the retry to export.</source>
+        <translation>Nach Autor gruppieren geht nur, wenn die Zitate nach Autor sortiert sind. Zurück ins Hauptfenster gehen, auf den Kopf der Autorspalte klicken und erneut exportieren.</translation>
+    </message>
+    <message>
+        <source>Save the quotes as a fortune file</source>
+        <translation>Die Zitate als fortune-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save the quotes as CSV</source>
+        <translation>Die Zitate als CSV speichern</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos;.</source>
+        <translation>%1 Zitate nach &apos;%2&apos; exportiert.</translation>
+    </message>
+    <message>
+        <source>
+The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>
+Der Index, den fortune liest, ist &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>
+
+The index fortune reads (&apos;%1.dat&apos;) could not be written: %2.</source>
+        <translation>
+
+Der Index, den fortune liest (&apos;%1.dat&apos;), konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Reading the quotations to export...</source>
+        <translation>Die zu exportierenden Zitate werden gelesen...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be read; nothing was exported.</source>
+        <translation>Die Zitate konnten nicht gelesen werden; nichts wurde exportiert.</translation>
+    </message>
+    <message>
+        <source>
+
+Export them all as CSV instead?</source>
+        <translation>
+
+Alle stattdessen als CSV exportieren?</translation>
+    </message>
+    <message>
+        <source>Write the text as it is, with those quotations as the text format holds them?</source>
+        <translation>Den Text so schreiben, mit diesen Zitaten so, wie das Textformat sie fasst?</translation>
+    </message>
+    <message>
+        <source>There is no quote to be exported</source>
+        <translation>Es gibt kein Zitat zu exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>f_import</name>
+    <message>
+        <source>Text to be imported missing</source>
+        <translation>Der zu importierende Text fehlt</translation>
+    </message>
+    <message>
+        <source>Sentara - Import</source>
+        <translation>Sentara - Import</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Eingabetext</translation>
+    </message>
+    <message>
+        <source>Result of processing</source>
+        <translation>Ergebnis der Verarbeitung</translation>
+    </message>
+    <message>
+        <source>Import from file...</source>
+        <translation>Aus Datei importieren...</translation>
+    </message>
+    <message>
+        <source>Add the lines of a text file to the input text and process them</source>
+        <translation>Die Zeilen einer Textdatei an den Eingabetext anfügen und verarbeiten</translation>
+    </message>
+    <message>
+        <source>Process input text</source>
+        <translation>Eingabetext verarbeiten</translation>
+    </message>
+    <message>
+        <source>Find the quotations in the input text (Ctrl+Return)</source>
+        <translation>Die Zitate im Eingabetext finden (Strg+Eingabe)</translation>
+    </message>
+    <message>
+        <source>Randomize results</source>
+        <translation>Ergebnisse zufällig ordnen</translation>
+    </message>
+    <message>
+        <source>Clear text</source>
+        <translation>Text leeren</translation>
+    </message>
+    <message>
+        <source>Empty both texts</source>
+        <translation>Beide Texte leeren</translation>
+    </message>
+    <message>
+        <source>Import resulting quotes</source>
+        <translation>Gefundene Zitate importieren</translation>
+    </message>
+    <message>
+        <source>Add the quotations found to the database</source>
+        <translation>Die gefundenen Zitate der Datenbank hinzufügen</translation>
+    </message>
+    <message>
+        <source>The author of the quotations that name none; &quot;Anonymous&quot; (or nothing) takes the author from the parentheses at the end of each line</source>
+        <translation>Der Autor der Zitate, die keinen nennen; &quot;Anonymous&quot; (oder nichts) nimmt den Autor aus den Klammern am Ende jeder Zeile</translation>
+    </message>
+    <message>
+        <source>The language of the quotations that give none</source>
+        <translation>Die Sprache der Zitate, die keine angeben</translation>
+    </message>
+    <message>
+        <source>How the input text is read: guessed when a file is loaded; another choice processes the input again</source>
+        <translation>Wie der Eingabetext gelesen wird: beim Laden einer Datei erraten; eine andere Wahl verarbeitet ihn erneut</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Add/edit author</source>
+        <translation>Autor hinzufügen/bearbeiten</translation>
+    </message>
+    <message>
+        <source>Open the authors window</source>
+        <translation>Das Autorenfenster öffnen</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Das Hauptfenster nach vorn holen</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in input text: 0</source>
+        <translation>Doppelte Zitate im Eingabetext: 0</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: 0</source>
+        <translation>Zitate schon in der Datenbank: 0</translation>
+    </message>
+    <message>
+        <source>New quotes:  0</source>
+        <translation>Neue Zitate:  0</translation>
+    </message>
+    <message>
+        <source>Processing as %1...</source>
+        <translation>Verarbeitung als %1...</translation>
+    </message>
+    <message>
+        <source>Reading the collection to compare with...</source>
+        <translation>Die Sammlung wird zum Vergleich gelesen...</translation>
+    </message>
+    <message>
+        <source>The text could not be processed.</source>
+        <translation>Der Text konnte nicht verarbeitet werden.</translation>
+    </message>
+    <message>
+        <source>Select the text file with the quotes to import</source>
+        <translation>Die Textdatei mit den zu importierenden Zitaten wählen</translation>
+    </message>
+    <message>
+        <source>Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|All files (*)|*</source>
+        <translation>Zitate (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is read as %2: it takes the place of the input text.</source>
+        <translation>Die Datei &apos;%1&apos; wird als %2 gelesen: sie tritt an die Stelle des Eingabetexts.</translation>
+    </message>
+    <message>
+        <source>Importing %1 quotations...</source>
+        <translation>%1 Zitate werden importiert...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be imported; none was added.</source>
+        <translation>Die Zitate konnten nicht importiert werden; keines wurde hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>
+
+New authors: %1. New subjects: %2. Their names are listed in the report.</source>
+        <translation>
+
+Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
+    </message>
+</context>
+<context>
+    <name>f_msgbox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>f_slide_show</name>
+    <message>
+        <source>Sentara - Slide Show</source>
+        <translation>Sentara - Diaschau</translation>
+    </message>
+    <message>
+        <source>Slide show</source>
+        <translation>Diaschau</translation>
+    </message>
+    <message>
+        <source>Quotations one at a time, full screen. Esc ends the show, Page Up shows the previous quotation, the space bar stops and starts the timer, I changes its interval, the right mouse button opens the command menu.</source>
+        <translation>Zitate einzeln im Vollbild. Esc beendet die Schau, Bild auf zeigt das vorige Zitat, die Leertaste hält den Zeitgeber an und startet ihn, I ändert seinen Abstand, die rechte Maustaste öffnet das Befehlsmenü.</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Change interval duration (I)</source>
+        <translation>Dauer des Abstands ändern (I)</translation>
+    </message>
+    <message>
+        <source>Enable/disable auto change (Space Bar)</source>
+        <translation>Automatischen Wechsel ein/aus (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Show previous quote (Page Up)</source>
+        <translation>Vorheriges Zitat zeigen (Bild auf)</translation>
+    </message>
+    <message>
+        <source>Exit (ESC)</source>
+        <translation>Beenden (Esc)</translation>
+    </message>
+    <message>
+        <source>Database is empty</source>
+        <translation>Die Datenbank ist leer</translation>
+    </message>
+    <message>
+        <source>Timer enabled</source>
+        <translation>Zeitgeber an</translation>
+    </message>
+    <message>
+        <source>Timer disabled</source>
+        <translation>Zeitgeber aus</translation>
+    </message>
+    <message>
+        <source>New interval? (now = %1 milliseconds)</source>
+        <translation>Neuer Abstand? (jetzt = %1 Millisekunden)</translation>
+    </message>
+    <message>
+        <source>Wrong interval valule (must be a number from 10 to 100000)</source>
+        <translation>Falscher Wert für den Abstand (muss eine Zahl von 10 bis 100000 sein)</translation>
+    </message>
+    <message>
+        <source>No previous quote.</source>
+        <translation>Kein vorheriges Zitat.</translation>
+    </message>
+    <message>
+        <source>Previous quote not found</source>
+        <translation>Vorheriges Zitat nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Quote not found</source>
+        <translation>Zitat nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>f_slide_show_help</name>
+    <message>
+        <source>Sentara - Slide Show Help</source>
+        <translation>Sentara - Hilfe zur Diaschau</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit</source>
+        <translation>Esc drücken zum Beenden</translation>
+    </message>
+    <message>
+        <source>Click the mouse right button to open command menu</source>
+        <translation>Mit der rechten Maustaste öffnet sich das Befehlsmenü</translation>
+    </message>
+    <message>
+        <source>Press Page Up to see previous quote displayed</source>
+        <translation>Bild auf drücken, um das vorige Zitat zu sehen</translation>
+    </message>
+    <message>
+        <source>Press Space Bar to disable/enable timer</source>
+        <translation>Leertaste drücken, um den Zeitgeber aus-/einzuschalten</translation>
+    </message>
+    <message>
+        <source>Press I to change timer interval (now = %1 seconds)</source>
+        <translation>I drücken, um den Abstand zu ändern (jetzt = %1 Sekunden)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this window when slide show is launched</source>
+        <translation>Dieses Fenster beim Start der Diaschau nicht zeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>factories</name>
+    <message>
+        <source>Clear the %1</source>
+        <translation>%1 leeren</translation>
+    </message>
+</context>
+<context>
+    <name>fortune_format</name>
+    <message>
+        <source>none of its %1 lines is a &quot;%&quot; line, the line between two cookies</source>
+        <translation>keine seiner %1 Zeilen ist eine &quot;%&quot;-Zeile, die Zeile zwischen zwei Keksen</translation>
+    </message>
+    <message>
+        <source>strfile is not installed</source>
+        <translation>strfile ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>strfile failed%1</source>
+        <translation>strfile schlug fehl%1</translation>
+    </message>
+</context>
+<context>
+    <name>help</name>
+    <message>
+        <source>not available</source>
+        <translation>nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>SENTARA VERSION HISTORY </source>
+        <translation>VERSIONSGESCHICHTE VON SENTARA </translation>
+    </message>
+    <message>
+        <source>Current version is %1</source>
+        <translation>Die aktuelle Version ist %1</translation>
+    </message>
+    <message>
+        <source>It includes the following changes (F = bug fixed, I = improvement, N = new function)</source>
+        <translation>Sie enthält die folgenden Änderungen (F = Fehler behoben, I = Verbesserung, N = neue Funktion)</translation>
+    </message>
+    <message>
+        <source>%1 - Version history</source>
+        <translation>%1 - Versionsgeschichte</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 Version %2</translation>
+    </message>
+    <message>
+        <source>Sentara is made by the Sentara project.</source>
+        <translation>Sentara wird vom Sentara-Projekt gemacht.</translation>
+    </message>
+    <message>
+        <source>Look for updates on the Sentara web site: %1</source>
+        <translation>Aktualisierungen gibt es auf der Website von Sentara: %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>You can get customer service and technical support for %1 in one of the following ways:</source>
+        <translation>Kundendienst und technische Unterstützung für %1 erhalten Sie auf einem der folgenden Wege:</translation>
+    </message>
+    <message>
+        <source>- Send e-mail to %1 with your questions or problem reports</source>
+        <translation>- Eine E-Mail mit Fragen oder Fehlerberichten an %1 senden</translation>
+    </message>
+    <message>
+        <source>- Send fax to # %1 with your questions or problem reports</source>
+        <translation>- Ein Fax mit Fragen oder Fehlerberichten an Nr. %1 senden</translation>
+    </message>
+    <message>
+        <source>- Call telephone # %1</source>
+        <translation>- Telefon Nr. %1 anrufen</translation>
+    </message>
+    <message>
+        <source>- Chat on ICQ with user # %1</source>
+        <translation>- Auf ICQ mit Benutzer Nr. %1 chatten</translation>
+    </message>
+    <message>
+        <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>
+        <translation>Wenden Sie sich gern mit Problemen, Fragen oder Anmerkungen an uns. Wir freuen uns, von Ihren Erfahrungen mit %1 zu hören, und verbessern dieses Programm gern nach Ihren Anmerkungen und Vorschlägen.</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Kundendienst und technische Unterstützung</translation>
+    </message>
+</context>
+<context>
+    <name>import_formats</name>
+    <message>
+        <source>The input text</source>
+        <translation>Der Eingabetext</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos;</source>
+        <translation>Die Datei &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to import.</source>
+        <translation>%1 ist leer: es gibt nichts zu importieren.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported as %2: %3%4.</source>
+        <translation>%1 kann nicht als %2 importiert werden: %3%4.</translation>
+    </message>
+</context>
+<context>
+    <name>kindle_clippings</name>
+    <message>
+        <source>no line is the separator of the clippings (%1)</source>
+        <translation>keine Zeile ist der Trenner der Clippings (%1)</translation>
+    </message>
+    <message>
+        <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
+        <translation>die Zeile unter dem Buchtitel sollte sagen, was das Clipping ist (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>quote_export</name>
+    <message>
+        <source>it has no text</source>
+        <translation>es hat keinen Text</translation>
+    </message>
+    <message>
+        <source>its text has more than one line</source>
+        <translation>sein Text hat mehr als eine Zeile</translation>
+    </message>
+    <message>
+        <source>its text begins with &quot;.&quot;, the mark of a detail line</source>
+        <translation>sein Text beginnt mit &quot;.&quot;, dem Zeichen einer Angabenzeile</translation>
+    </message>
+    <message>
+        <source>its text begins with a no-break space</source>
+        <translation>sein Text beginnt mit einem geschützten Leerzeichen</translation>
+    </message>
+    <message>
+        <source>its author holds parentheses</source>
+        <translation>sein Autor enthält Klammern</translation>
+    </message>
+    <message>
+        <source>its text ends in parentheses, which would be read as its author</source>
+        <translation>sein Text endet in Klammern, die als sein Autor gelesen würden</translation>
+    </message>
+    <message>
+        <source>its note holds a full stop or a line break</source>
+        <translation>seine Notiz enthält einen Punkt oder einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>its subject holds a full stop or a line break</source>
+        <translation>sein Thema enthält einen Punkt oder einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>it begins like an earlier one (its first 40 characters)</source>
+        <translation>es beginnt wie ein früheres (die ersten 40 Zeichen)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 quotations cannot be written whole in the text format, which holds one line a quotation; read back, they would come in changed, split or not at all:
+</source>
+        <translation>%1 der %2 Zitate können im Textformat, das eine Zeile je Zitat fasst, nicht ganz geschrieben werden; wieder gelesen, kämen sie verändert, geteilt oder gar nicht zurück:
+</translation>
+    </message>
+    <message>
+        <source>
+
+CSV carries every field of every quotation.</source>
+        <translation>
+
+CSV nimmt jedes Feld jedes Zitats auf.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quote_import</name>
+    <message>
+        <source>Duplicated quotes in input text: %1</source>
+        <translation>Doppelte Zitate im Eingabetext: %1</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: %1</source>
+        <translation>Zitate schon in der Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>New quotes: %1</source>
+        <translation>Neue Zitate: %1</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty as at least one quotation comes without author</source>
+        <translation>Der Autor darf nicht leer sein, da mindestens ein Zitat ohne Autor kommt</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty as for at least one quotation no language is specified</source>
+        <translation>Die Sprache darf nicht leer sein, da für mindestens ein Zitat keine Sprache angegeben ist</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; will be used as default language</source>
+        <translation>&quot;%1&quot; wird als vorgegebene Sprache benutzt</translation>
+    </message>
+    <message>
+        <source>%1 quotes added in database.</source>
+        <translation>%1 Zitate der Datenbank hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... und %1 weitere Zeilen</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it does not exist.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden: sie existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it is a folder.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden: sie ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
+        <translation>Die Datei &apos;%1&apos; ist keine Textdatei: sie enthält Binärdaten (NUL-Bytes) und ist auch kein UTF-16-Text.</translation>
+    </message>
+</context>
+</TS>

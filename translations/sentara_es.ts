@@ -1,0 +1,1035 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Error %1 - %2</translation>
+    </message>
+    <message>
+        <source>Error - %1</source>
+        <translation>Error - %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
+database it used last; the options below do their work and end without a window.</source>
+        <translation>Sentara guarda una colección de citas. Sin opciones abre su ventana principal con la última
+base de datos usada; las opciones de abajo hacen su trabajo y terminan sin abrir ventana.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>Creates a new, empty database at &lt;path&gt; (never over an existing file).</source>
+        <translation>Crea una base de datos nueva y vacía en &lt;ruta&gt; (nunca sobre un archivo existente).</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>ruta</translation>
+    </message>
+    <message>
+        <source>With --create-database: a few dozen quotations to start with.</source>
+        <translation>Con --create-database: unas decenas de citas para empezar.</translation>
+    </message>
+    <message>
+        <source>Prints one quotation and its author, the next of the random order, and moves it to the back: calls go through the whole collection before any quotation comes again.</source>
+        <translation>Imprime una cita y su autor, la siguiente del orden aleatorio, y la pasa al final: las llamadas recorren toda la colección antes de que una cita vuelva.</translation>
+    </message>
+    <message>
+        <source>The database to use (default: the one the program used last).</source>
+        <translation>La base de datos que usar (por omisión: la última que usó el programa).</translation>
+    </message>
+    <message>
+        <source>With --random: quotations by this author (a part of the name will do). With --import: the author of the lines that name none.</source>
+        <translation>Con --random: citas de este autor (basta una parte del nombre). Con --import: el autor de las líneas que no nombran ninguno.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>With --random: quotations on this subject. With --import: the subject of the quotations without one.</source>
+        <translation>Con --random: citas sobre este tema. Con --import: el tema de las citas que no tienen ninguno.</translation>
+    </message>
+    <message>
+        <source>With --random: quotations in this language. With --import: the language of the quotations without one.</source>
+        <translation>Con --random: citas en este idioma. Con --import: el idioma de las citas que no tienen ninguno.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>With --random: rated at least &lt;n&gt; (1 to 3).</source>
+        <translation>Con --random: con nota de al menos &lt;n&gt; (de 1 a 3).</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>With --random: quotations whose text holds &lt;text&gt;.</source>
+        <translation>Con --random: citas cuyo texto contiene &lt;texto&gt;.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>With --random: plain (default) or json. With --import: how &lt;file&gt; is read, text (one a line), fortune, csv or kindle (default: guessed from the file).</source>
+        <translation>Con --random: plain (por omisión) o json. Con --import: cómo se lee &lt;archivo&gt;, text (una por línea), fortune, csv o kindle (por omisión: deducido del archivo).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>Imports the quotations of &lt;file&gt; (as the import window reads them) into the database and prints the report.</source>
+        <translation>Importa a la base de datos las citas de &lt;archivo&gt; (como las lee la ventana de importación) e imprime el informe.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Makes the new database named with --database from the collection in the Access file &lt;file&gt; (never over an existing file) and prints what it holds and the rows that did not fit.</source>
+        <translation>Crea la base de datos nueva indicada con --database a partir de la colección del archivo Access &lt;archivo&gt; (nunca sobre un archivo existente) e imprime lo que contiene y las filas que no cupieron.</translation>
+    </message>
+    <message>
+        <source>Writes the quotations (all, or those --author, --subject, --language, --min-rate and --filter choose, as with --random) to &lt;file&gt;, whole or not at all: --format csv (the default; every field), fortune (text, author, note) or text (the default for a name ending .txt).</source>
+        <translation>Escribe las citas (todas, o las que eligen --author, --subject, --language, --min-rate y --filter, como con --random) en &lt;archivo&gt;, enteras o nada: --format csv (por omisión; todos los campos), fortune (texto, autor, nota) o text (por omisión para un nombre acabado en .txt).</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format with --export is %1, not &apos;%2&apos;</source>
+        <translation>--format con --export es %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--create-database, --random, --import, --import-access and --export go one at a time</source>
+        <translation>--create-database, --random, --import, --import-access y --export van de uno en uno</translation>
+    </message>
+    <message>
+        <source>--author, --subject and --language go with --random, --export or --import</source>
+        <translation>--author, --subject y --language van con --random, --export o --import</translation>
+    </message>
+    <message>
+        <source>--min-rate and --filter go with --random or --export</source>
+        <translation>--min-rate y --filter van con --random o --export</translation>
+    </message>
+    <message>
+        <source>--format goes with --random, --export or --import</source>
+        <translation>--format va con --random, --export o --import</translation>
+    </message>
+    <message>
+        <source>--with-samples goes with --create-database</source>
+        <translation>--with-samples va con --create-database</translation>
+    </message>
+    <message>
+        <source>--create-database takes its path itself</source>
+        <translation>--create-database recibe la ruta él mismo</translation>
+    </message>
+    <message>
+        <source>--min-rate takes a rate from 1 to 3, not &apos;%1&apos;</source>
+        <translation>--min-rate admite una nota de 1 a 3, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format is plain or json, not &apos;%1&apos;</source>
+        <translation>--format es plain o json, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format with --import is %1, not &apos;%2&apos;</source>
+        <translation>--format con --import es %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--import-access needs --database, the new database to make</source>
+        <translation>--import-access necesita --database, la base de datos nueva que crear</translation>
+    </message>
+    <message>
+        <source>--database goes with --random, --export, --import or --import-access</source>
+        <translation>--database va con --random, --export, --import o --import-access</translation>
+    </message>
+    <message>
+        <source>Created the database %1</source>
+        <translation>Creada la base de datos %1</translation>
+    </message>
+    <message>
+        <source>there is no database at %1 (give one with --database)</source>
+        <translation>no hay ninguna base de datos en %1 (indique una con --database)</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice</source>
+        <translation>ninguna cita cumple la elección</translation>
+    </message>
+    <message>
+        <source>Sentara version %1</source>
+        <translation>Sentara versión %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;sentara --help&apos;.</source>
+        <translation>Pruebe &apos;sentara --help&apos;.</translation>
+    </message>
+    <message>
+        <source>there is no database at %1 (give one with --database).</source>
+        <translation>no hay ninguna base de datos en %1 (indique una con --database).</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice; &apos;%1&apos; was not written.</source>
+        <translation>ninguna cita cumple la elección; &apos;%1&apos; no se escribió.</translation>
+    </message>
+    <message>
+        <source>
+Nothing was written: --format csv carries them whole.</source>
+        <translation>
+No se escribió nada: --format csv las guarda enteras.</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos; as %3.</source>
+        <translation>%1 citas exportadas a &apos;%2&apos; como %3.</translation>
+    </message>
+    <message>
+        <source>The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>El índice que lee fortune es &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>the index fortune reads could not be written: %1</source>
+        <translation>no se pudo escribir el índice que lee fortune: %1</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos;: error %2 - %3</source>
+        <translation>la base de datos &apos;%1&apos;: error %2 - %3</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; can only be read: this user may not change the file or its folder, so nothing can be imported into it.</source>
+        <translation>la base de datos &apos;%1&apos; solo puede leerse: este usuario no puede cambiar el archivo ni su carpeta, así que no se puede importar nada en ella.</translation>
+    </message>
+    <message>
+        <source>the format &apos;%1&apos; is none of %2.</source>
+        <translation>el formato &apos;%1&apos; no es ninguno de %2.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; is open in a running Sentara; close it, then import again.</source>
+        <translation>la base de datos &apos;%1&apos; está abierta en un Sentara en marcha; ciérrelo e importe de nuevo.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; cannot be locked: its folder is not writable.</source>
+        <translation>la base de datos &apos;%1&apos; no puede bloquearse: su carpeta no admite escritura.</translation>
+    </message>
+    <message>
+        <source>Read as %1 (%2).
+</source>
+        <translation>Leído como %1 (%2).
+</translation>
+    </message>
+    <message>
+        <source>guessed from the file; --format chooses another</source>
+        <translation>deducido del archivo; --format elige otro</translation>
+    </message>
+    <message>
+        <source>as --format asks</source>
+        <translation>como pide --format</translation>
+    </message>
+    <message>
+        <source>the language &apos;%1&apos; is not in the database.</source>
+        <translation>el idioma &apos;%1&apos; no está en la base de datos.</translation>
+    </message>
+    <message>
+        <source> (give one with --author).</source>
+        <translation> (indique uno con --author).</translation>
+    </message>
+    <message>
+        <source> (give one with --language).</source>
+        <translation> (indique uno con --language).</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
+        <translation>La base de datos &apos;%1&apos; se creó a partir de &apos;%2&apos;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GridBinding</name>
+    <message>
+        <source>Select all rows</source>
+        <translation>Seleccionar todas las filas</translation>
+    </message>
+</context>
+<context>
+    <name>QtUi</name>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteList</name>
+    <message>
+        <source>Quotations</source>
+        <translation>Citas</translation>
+    </message>
+    <message>
+        <source>Clear the selection and go back to random order</source>
+        <translation>Borrar la selección y volver al orden aleatorio</translation>
+    </message>
+</context>
+<context>
+    <name>RecordSetModel</name>
+    <message>
+        <source>Click to select/deselect this row; hold CTRL to add rows, SHIFT to add a range</source>
+        <translation>Haga clic para seleccionar/deseleccionar esta fila; mantenga CTRL para añadir filas, MAYÚS para añadir un intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>access_file</name>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>El archivo &apos;%1&apos; no puede leerse: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
+        <translation>El archivo &apos;%1&apos; ya es una base de datos de este programa, no un archivo Access: ábralo con File &gt; Change database.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>
+        <translation>El archivo &apos;%1&apos; no es una base de datos Access (.mdb).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is truncated or damaged: it is not made of whole pages of an Access database.</source>
+        <translation>El archivo &apos;%1&apos; está truncado o dañado: no está hecho de páginas enteras de una base de datos Access.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>El archivo &apos;%1&apos; no existe.</translation>
+    </message>
+    <message>
+        <source>mdbtools cannot open it</source>
+        <translation>mdbtools no puede abrirlo</translation>
+    </message>
+    <message>
+        <source>its list of tables cannot be read</source>
+        <translation>su lista de tablas no puede leerse</translation>
+    </message>
+    <message>
+        <source>the table %1 cannot be read</source>
+        <translation>la tabla %1 no puede leerse</translation>
+    </message>
+    <message>
+        <source>mdbtools says &quot;%1&quot;</source>
+        <translation>mdbtools dice &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is damaged or truncated: %2.</source>
+        <translation>El archivo &apos;%1&apos; está dañado o truncado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>access_import</name>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>%1 without a name</source>
+        <translation>%1 sin nombre</translation>
+    </message>
+    <message>
+        <source>%1 with the name of one before (letter case aside)</source>
+        <translation>%1 con el nombre de uno anterior (salvo mayúsculas)</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a collection of quotations: it has no table quotes with a column text.</source>
+        <translation>El archivo &apos;%1&apos; no es una colección de citas: no tiene una tabla quotes con una columna text.</translation>
+    </message>
+    <message>
+        <source>no language was marked as the default; this one is now</source>
+        <translation>ningún idioma estaba marcado por omisión; ahora lo es este</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>sin texto</translation>
+    </message>
+    <message>
+        <source>no author</source>
+        <translation>sin autor</translation>
+    </message>
+    <message>
+        <source>no language: given the default language %1</source>
+        <translation>sin idioma: recibe el idioma por omisión %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 is not 1, 2 or 3: imported without a rate</source>
+        <translation>la valoración %1 no es 1, 2 o 3: importada sin valoración</translation>
+    </message>
+    <message>
+        <source>no key: given a new one</source>
+        <translation>sin clave: recibe una nueva</translation>
+    </message>
+    <message>
+        <source>a key that is not a whole number used once: given a new one</source>
+        <translation>una clave que no es un número entero usado una sola vez: recibe una nueva</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
+        <translation>La base de datos &apos;%1&apos; no puede crearse a partir de &apos;%2&apos;: error %3 - %4</translation>
+    </message>
+</context>
+<context>
+    <name>attention</name>
+    <message>
+        <source>Edit operation in progress.</source>
+        <translation>Edición en curso.</translation>
+    </message>
+</context>
+<context>
+    <name>author_picture</name>
+    <message>
+        <source>Picture of the author</source>
+        <translation>Imagen del autor</translation>
+    </message>
+</context>
+<context>
+    <name>csv_format</name>
+    <message>
+        <source>a field begins with a double quote (&quot;) that is never closed</source>
+        <translation>un campo empieza con una comilla doble (&quot;) que nunca se cierra</translation>
+    </message>
+    <message>
+        <source>there is nothing in it</source>
+        <translation>no contiene nada</translation>
+    </message>
+    <message>
+        <source>column %1 (no name)</source>
+        <translation>columna %1 (sin nombre)</translation>
+    </message>
+    <message>
+        <source>the first line is not a header naming a column text, quote or highlight</source>
+        <translation>la primera línea no es una cabecera que nombre una columna text, quote o highlight</translation>
+    </message>
+</context>
+<context>
+    <name>f_export</name>
+    <message>
+        <source>Sentara - Export</source>
+        <translation>Sentara - Exportación</translation>
+    </message>
+    <message>
+        <source>Include after quote text</source>
+        <translation>Incluir tras el texto</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>All info</source>
+        <translation>Toda la información</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Agrupación</translation>
+    </message>
+    <message>
+        <source>Group by author</source>
+        <translation>Agrupar por autor</translation>
+    </message>
+    <message>
+        <source>Do no group</source>
+        <translation>No agrupar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Text opens in the text viewer; a fortune file (author and note only) or CSV is saved where you choose</source>
+        <translation>Texto se abre en el visor de textos; un archivo fortune (solo autor y nota) o CSV se guarda donde usted elija</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Export now</source>
+        <translation>Exportar ahora</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Close without exporting (Esc)</source>
+        <translation>Cerrar sin exportar (Esc)</translation>
+    </message>
+    <message>
+        <source>Grouping by author is only possible if quotes are ordered by author. Go back to the main window and click on the author column header, the retry to export.</source>
+        <translation>Agrupar por autor solo es posible si las citas están ordenadas por autor. Vuelva a la ventana principal, haga clic en la cabecera de la columna del autor y exporte de nuevo.</translation>
+    </message>
+    <message>
+        <source>Save the quotes as a fortune file</source>
+        <translation>Guardar las citas como archivo fortune</translation>
+    </message>
+    <message>
+        <source>Save the quotes as CSV</source>
+        <translation>Guardar las citas como CSV</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos;.</source>
+        <translation>%1 citas exportadas a &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>
+The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>
+El índice que lee fortune es &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>
+
+The index fortune reads (&apos;%1.dat&apos;) could not be written: %2.</source>
+        <translation>
+
+No se pudo escribir el índice que lee fortune (&apos;%1.dat&apos;): %2.</translation>
+    </message>
+    <message>
+        <source>Reading the quotations to export...</source>
+        <translation>Leyendo las citas que exportar...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be read; nothing was exported.</source>
+        <translation>No se pudieron leer las citas; no se exportó nada.</translation>
+    </message>
+    <message>
+        <source>
+
+Export them all as CSV instead?</source>
+        <translation>
+
+¿Exportarlas todas como CSV?</translation>
+    </message>
+    <message>
+        <source>Write the text as it is, with those quotations as the text format holds them?</source>
+        <translation>¿Escribir el texto tal cual, con esas citas como las admite el formato de texto?</translation>
+    </message>
+    <message>
+        <source>There is no quote to be exported</source>
+        <translation>No hay ninguna cita que exportar</translation>
+    </message>
+</context>
+<context>
+    <name>f_import</name>
+    <message>
+        <source>Text to be imported missing</source>
+        <translation>Falta el texto que importar</translation>
+    </message>
+    <message>
+        <source>Sentara - Import</source>
+        <translation>Sentara - Importación</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Texto de entrada</translation>
+    </message>
+    <message>
+        <source>Result of processing</source>
+        <translation>Resultado del proceso</translation>
+    </message>
+    <message>
+        <source>Import from file...</source>
+        <translation>Importar de un archivo...</translation>
+    </message>
+    <message>
+        <source>Add the lines of a text file to the input text and process them</source>
+        <translation>Añade las líneas de un archivo de texto al texto de entrada y las procesa</translation>
+    </message>
+    <message>
+        <source>Process input text</source>
+        <translation>Procesar el texto</translation>
+    </message>
+    <message>
+        <source>Find the quotations in the input text (Ctrl+Return)</source>
+        <translation>Busca las citas en el texto de entrada (Ctrl+Intro)</translation>
+    </message>
+    <message>
+        <source>Randomize results</source>
+        <translation>Resultados en orden aleatorio</translation>
+    </message>
+    <message>
+        <source>Clear text</source>
+        <translation>Borrar texto</translation>
+    </message>
+    <message>
+        <source>Empty both texts</source>
+        <translation>Vacía ambos textos</translation>
+    </message>
+    <message>
+        <source>Import resulting quotes</source>
+        <translation>Importar las citas resultantes</translation>
+    </message>
+    <message>
+        <source>Add the quotations found to the database</source>
+        <translation>Añade a la base de datos las citas encontradas</translation>
+    </message>
+    <message>
+        <source>The author of the quotations that name none; &quot;Anonymous&quot; (or nothing) takes the author from the parentheses at the end of each line</source>
+        <translation>El autor de las citas que no nombran ninguno; &quot;Anonymous&quot; (o nada) toma el autor de los paréntesis al final de cada línea</translation>
+    </message>
+    <message>
+        <source>The language of the quotations that give none</source>
+        <translation>El idioma de las citas que no indican ninguno</translation>
+    </message>
+    <message>
+        <source>How the input text is read: guessed when a file is loaded; another choice processes the input again</source>
+        <translation>Cómo se lee el texto de entrada: se deduce al cargar un archivo; otra elección lo vuelve a procesar</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Add/edit author</source>
+        <translation>Añadir/editar autor</translation>
+    </message>
+    <message>
+        <source>Open the authors window</source>
+        <translation>Abre la ventana de autores</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Ventana principal</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Trae al frente la ventana principal</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in input text: 0</source>
+        <translation>Citas repetidas en el texto: 0</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: 0</source>
+        <translation>Citas ya en la base de datos: 0</translation>
+    </message>
+    <message>
+        <source>New quotes:  0</source>
+        <translation>Citas nuevas:  0</translation>
+    </message>
+    <message>
+        <source>Processing as %1...</source>
+        <translation>Procesando como %1...</translation>
+    </message>
+    <message>
+        <source>Reading the collection to compare with...</source>
+        <translation>Leyendo la colección para comparar...</translation>
+    </message>
+    <message>
+        <source>The text could not be processed.</source>
+        <translation>No se pudo procesar el texto.</translation>
+    </message>
+    <message>
+        <source>Select the text file with the quotes to import</source>
+        <translation>Elija el archivo de texto con las citas que importar</translation>
+    </message>
+    <message>
+        <source>Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|All files (*)|*</source>
+        <translation>Citas (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|Todos los archivos (*)|*</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is read as %2: it takes the place of the input text.</source>
+        <translation>El archivo &apos;%1&apos; se lee como %2: sustituye al texto de entrada.</translation>
+    </message>
+    <message>
+        <source>Importing %1 quotations...</source>
+        <translation>Importando %1 citas...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be imported; none was added.</source>
+        <translation>No se pudieron importar las citas; no se añadió ninguna.</translation>
+    </message>
+    <message>
+        <source>
+
+New authors: %1. New subjects: %2. Their names are listed in the report.</source>
+        <translation>
+
+Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</translation>
+    </message>
+</context>
+<context>
+    <name>f_msgbox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>f_slide_show</name>
+    <message>
+        <source>Sentara - Slide Show</source>
+        <translation>Sentara - Presentación</translation>
+    </message>
+    <message>
+        <source>Slide show</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Quotations one at a time, full screen. Esc ends the show, Page Up shows the previous quotation, the space bar stops and starts the timer, I changes its interval, the right mouse button opens the command menu.</source>
+        <translation>Citas de una en una, a pantalla completa. Esc termina la presentación, Re Pág muestra la cita anterior, la barra espaciadora detiene y reanuda el temporizador, I cambia su intervalo, el botón derecho del ratón abre el menú de órdenes.</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Change interval duration (I)</source>
+        <translation>Cambiar la duración del intervalo (I)</translation>
+    </message>
+    <message>
+        <source>Enable/disable auto change (Space Bar)</source>
+        <translation>Activar/desactivar el cambio automático (barra espaciadora)</translation>
+    </message>
+    <message>
+        <source>Show previous quote (Page Up)</source>
+        <translation>Mostrar la cita anterior (Re Pág)</translation>
+    </message>
+    <message>
+        <source>Exit (ESC)</source>
+        <translation>Salir (Esc)</translation>
+    </message>
+    <message>
+        <source>Database is empty</source>
+        <translation>La base de datos está vacía</translation>
+    </message>
+    <message>
+        <source>Timer enabled</source>
+        <translation>Temporizador activado</translation>
+    </message>
+    <message>
+        <source>Timer disabled</source>
+        <translation>Temporizador desactivado</translation>
+    </message>
+    <message>
+        <source>New interval? (now = %1 milliseconds)</source>
+        <translation>¿Nuevo intervalo? (ahora = %1 milisegundos)</translation>
+    </message>
+    <message>
+        <source>Wrong interval valule (must be a number from 10 to 100000)</source>
+        <translation>Valor de intervalo incorrecto (debe ser un número de 10 a 100000)</translation>
+    </message>
+    <message>
+        <source>No previous quote.</source>
+        <translation>No hay cita anterior.</translation>
+    </message>
+    <message>
+        <source>Previous quote not found</source>
+        <translation>Cita anterior no encontrada</translation>
+    </message>
+    <message>
+        <source>Quote not found</source>
+        <translation>Cita no encontrada</translation>
+    </message>
+</context>
+<context>
+    <name>f_slide_show_help</name>
+    <message>
+        <source>Sentara - Slide Show Help</source>
+        <translation>Sentara - Ayuda de la presentación</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit</source>
+        <translation>Pulse Esc para salir</translation>
+    </message>
+    <message>
+        <source>Click the mouse right button to open command menu</source>
+        <translation>Haga clic con el botón derecho del ratón para abrir el menú de órdenes</translation>
+    </message>
+    <message>
+        <source>Press Page Up to see previous quote displayed</source>
+        <translation>Pulse Re Pág para ver la cita anterior</translation>
+    </message>
+    <message>
+        <source>Press Space Bar to disable/enable timer</source>
+        <translation>Pulse la barra espaciadora para desactivar/activar el temporizador</translation>
+    </message>
+    <message>
+        <source>Press I to change timer interval (now = %1 seconds)</source>
+        <translation>Pulse I para cambiar el intervalo (ahora = %1 segundos)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this window when slide show is launched</source>
+        <translation>No mostrar esta ventana al iniciar la presentación</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>factories</name>
+    <message>
+        <source>Clear the %1</source>
+        <translation>Vaciar %1</translation>
+    </message>
+</context>
+<context>
+    <name>fortune_format</name>
+    <message>
+        <source>none of its %1 lines is a &quot;%&quot; line, the line between two cookies</source>
+        <translation>ninguna de sus %1 líneas es una línea &quot;%&quot;, la línea entre dos galletas</translation>
+    </message>
+    <message>
+        <source>strfile is not installed</source>
+        <translation>strfile no está instalado</translation>
+    </message>
+    <message>
+        <source>strfile failed%1</source>
+        <translation>strfile falló%1</translation>
+    </message>
+</context>
+<context>
+    <name>help</name>
+    <message>
+        <source>not available</source>
+        <translation>no disponible</translation>
+    </message>
+    <message>
+        <source>SENTARA VERSION HISTORY </source>
+        <translation>HISTORIAL DE VERSIONES DE SENTARA </translation>
+    </message>
+    <message>
+        <source>Current version is %1</source>
+        <translation>La versión actual es %1</translation>
+    </message>
+    <message>
+        <source>It includes the following changes (F = bug fixed, I = improvement, N = new function)</source>
+        <translation>Incluye los cambios siguientes (F = error corregido, I = mejora, N = función nueva)</translation>
+    </message>
+    <message>
+        <source>%1 - Version history</source>
+        <translation>%1 - Historial de versiones</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 versión %2</translation>
+    </message>
+    <message>
+        <source>Sentara is made by the Sentara project.</source>
+        <translation>Sentara lo hace el proyecto Sentara.</translation>
+    </message>
+    <message>
+        <source>Look for updates on the Sentara web site: %1</source>
+        <translation>Busque actualizaciones en el sitio web de Sentara: %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>You can get customer service and technical support for %1 in one of the following ways:</source>
+        <translation>Puede obtener atención al cliente y asistencia técnica para %1 de una de estas formas:</translation>
+    </message>
+    <message>
+        <source>- Send e-mail to %1 with your questions or problem reports</source>
+        <translation>- Envíe un correo a %1 con sus preguntas o informes de problemas</translation>
+    </message>
+    <message>
+        <source>- Send fax to # %1 with your questions or problem reports</source>
+        <translation>- Envíe un fax al n.º %1 con sus preguntas o informes de problemas</translation>
+    </message>
+    <message>
+        <source>- Call telephone # %1</source>
+        <translation>- Llame al teléfono n.º %1</translation>
+    </message>
+    <message>
+        <source>- Chat on ICQ with user # %1</source>
+        <translation>- Chatee en ICQ con el usuario n.º %1</translation>
+    </message>
+    <message>
+        <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>
+        <translation>Le invitamos a escribirnos por cualquier problema, consulta o comentario. Nos gusta conocer su experiencia con %1 y estamos dispuestos a mejorar este programa según sus comentarios y sugerencias.</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Atención al cliente y asistencia técnica</translation>
+    </message>
+</context>
+<context>
+    <name>import_formats</name>
+    <message>
+        <source>The input text</source>
+        <translation>El texto de entrada</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos;</source>
+        <translation>El archivo &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to import.</source>
+        <translation>%1 está vacío: no hay nada que importar.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>línea %1: </translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported as %2: %3%4.</source>
+        <translation>%1 no puede importarse como %2: %3%4.</translation>
+    </message>
+</context>
+<context>
+    <name>kindle_clippings</name>
+    <message>
+        <source>no line is the separator of the clippings (%1)</source>
+        <translation>ninguna línea es el separador de los recortes (%1)</translation>
+    </message>
+    <message>
+        <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
+        <translation>la línea bajo el título del libro debería decir qué es el recorte (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>quote_export</name>
+    <message>
+        <source>it has no text</source>
+        <translation>no tiene texto</translation>
+    </message>
+    <message>
+        <source>its text has more than one line</source>
+        <translation>su texto tiene más de una línea</translation>
+    </message>
+    <message>
+        <source>its text begins with &quot;.&quot;, the mark of a detail line</source>
+        <translation>su texto empieza con &quot;.&quot;, la marca de una línea de detalle</translation>
+    </message>
+    <message>
+        <source>its text begins with a no-break space</source>
+        <translation>su texto empieza con un espacio de no separación</translation>
+    </message>
+    <message>
+        <source>its author holds parentheses</source>
+        <translation>su autor contiene paréntesis</translation>
+    </message>
+    <message>
+        <source>its text ends in parentheses, which would be read as its author</source>
+        <translation>su texto acaba entre paréntesis, que se leerían como su autor</translation>
+    </message>
+    <message>
+        <source>its note holds a full stop or a line break</source>
+        <translation>su nota contiene un punto o un salto de línea</translation>
+    </message>
+    <message>
+        <source>its subject holds a full stop or a line break</source>
+        <translation>su tema contiene un punto o un salto de línea</translation>
+    </message>
+    <message>
+        <source>it begins like an earlier one (its first 40 characters)</source>
+        <translation>empieza como una anterior (sus primeros 40 caracteres)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 quotations cannot be written whole in the text format, which holds one line a quotation; read back, they would come in changed, split or not at all:
+</source>
+        <translation>%1 de las %2 citas no pueden escribirse enteras en el formato de texto, que guarda una línea por cita; al releerlas volverían cambiadas, partidas o no volverían:
+</translation>
+    </message>
+    <message>
+        <source>
+
+CSV carries every field of every quotation.</source>
+        <translation>
+
+El CSV guarda todos los campos de todas las citas.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2.</source>
+        <translation>El archivo &apos;%1&apos; no puede escribirse: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quote_import</name>
+    <message>
+        <source>Duplicated quotes in input text: %1</source>
+        <translation>Citas repetidas en el texto: %1</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: %1</source>
+        <translation>Citas ya en la base de datos: %1</translation>
+    </message>
+    <message>
+        <source>New quotes: %1</source>
+        <translation>Citas nuevas: %1</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty as at least one quotation comes without author</source>
+        <translation>El autor no puede estar vacío, porque al menos una cita viene sin autor</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty as for at least one quotation no language is specified</source>
+        <translation>El idioma no puede estar vacío, porque al menos una cita no indica idioma</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; will be used as default language</source>
+        <translation>&quot;%1&quot; se usará como idioma por omisión</translation>
+    </message>
+    <message>
+        <source>%1 quotes added in database.</source>
+        <translation>%1 citas añadidas a la base de datos.</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... y %1 líneas más</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it does not exist.</source>
+        <translation>El archivo &apos;%1&apos; no puede leerse: no existe.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it is a folder.</source>
+        <translation>El archivo &apos;%1&apos; no puede leerse: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>El archivo &apos;%1&apos; no puede leerse: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
+        <translation>El archivo &apos;%1&apos; no es un archivo de texto: contiene datos binarios (bytes NUL) y tampoco es texto UTF-16.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1035 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Erreur %1 - %2</translation>
+    </message>
+    <message>
+        <source>Error - %1</source>
+        <translation>Erreur - %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
+database it used last; the options below do their work and end without a window.</source>
+        <translation>Sentara conserve une collection de citations. Sans option, il ouvre sa fenêtre principale sur la
+dernière base utilisée ; les options ci-dessous font leur travail et se terminent sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>Creates a new, empty database at &lt;path&gt; (never over an existing file).</source>
+        <translation>Crée une nouvelle base vide à &lt;chemin&gt; (jamais par-dessus un fichier existant).</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>chemin</translation>
+    </message>
+    <message>
+        <source>With --create-database: a few dozen quotations to start with.</source>
+        <translation>Avec --create-database : quelques dizaines de citations pour commencer.</translation>
+    </message>
+    <message>
+        <source>Prints one quotation and its author, the next of the random order, and moves it to the back: calls go through the whole collection before any quotation comes again.</source>
+        <translation>Affiche une citation et son auteur, la suivante de l&apos;ordre aléatoire, et la place à la fin : les appels parcourent toute la collection avant qu&apos;une citation revienne.</translation>
+    </message>
+    <message>
+        <source>The database to use (default: the one the program used last).</source>
+        <translation>La base à utiliser (par défaut : la dernière utilisée par le programme).</translation>
+    </message>
+    <message>
+        <source>With --random: quotations by this author (a part of the name will do). With --import: the author of the lines that name none.</source>
+        <translation>Avec --random : les citations de cet auteur (une partie du nom suffit). Avec --import : l&apos;auteur des lignes qui n&apos;en nomment aucun.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>With --random: quotations on this subject. With --import: the subject of the quotations without one.</source>
+        <translation>Avec --random : les citations sur ce sujet. Avec --import : le sujet des citations qui n&apos;en ont pas.</translation>
+    </message>
+    <message>
+        <source>With --random: quotations in this language. With --import: the language of the quotations without one.</source>
+        <translation>Avec --random : les citations dans cette langue. Avec --import : la langue des citations qui n&apos;en ont pas.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>With --random: rated at least &lt;n&gt; (1 to 3).</source>
+        <translation>Avec --random : notées au moins &lt;n&gt; (de 1 à 3).</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>With --random: quotations whose text holds &lt;text&gt;.</source>
+        <translation>Avec --random : les citations dont le texte contient &lt;texte&gt;.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>With --random: plain (default) or json. With --import: how &lt;file&gt; is read, text (one a line), fortune, csv or kindle (default: guessed from the file).</source>
+        <translation>Avec --random : plain (par défaut) ou json. Avec --import : comment lire &lt;fichier&gt;, text (une par ligne), fortune, csv ou kindle (par défaut : deviné d&apos;après le fichier).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>Imports the quotations of &lt;file&gt; (as the import window reads them) into the database and prints the report.</source>
+        <translation>Importe dans la base les citations de &lt;fichier&gt; (comme les lit la fenêtre d&apos;importation) et affiche le compte rendu.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>Makes the new database named with --database from the collection in the Access file &lt;file&gt; (never over an existing file) and prints what it holds and the rows that did not fit.</source>
+        <translation>Crée la nouvelle base nommée par --database à partir de la collection du fichier Access &lt;fichier&gt; (jamais par-dessus un fichier existant) et affiche ce qu&apos;elle contient et les lignes qui n&apos;ont pas pu entrer.</translation>
+    </message>
+    <message>
+        <source>Writes the quotations (all, or those --author, --subject, --language, --min-rate and --filter choose, as with --random) to &lt;file&gt;, whole or not at all: --format csv (the default; every field), fortune (text, author, note) or text (the default for a name ending .txt).</source>
+        <translation>Écrit les citations (toutes, ou celles que choisissent --author, --subject, --language, --min-rate et --filter, comme avec --random) dans &lt;fichier&gt;, en entier ou pas du tout : --format csv (par défaut ; tous les champs), fortune (texte, auteur, note) ou text (par défaut pour un nom finissant par .txt).</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format with --export is %1, not &apos;%2&apos;</source>
+        <translation>--format avec --export vaut %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--create-database, --random, --import, --import-access and --export go one at a time</source>
+        <translation>--create-database, --random, --import, --import-access et --export s&apos;emploient un seul à la fois</translation>
+    </message>
+    <message>
+        <source>--author, --subject and --language go with --random, --export or --import</source>
+        <translation>--author, --subject et --language vont avec --random, --export ou --import</translation>
+    </message>
+    <message>
+        <source>--min-rate and --filter go with --random or --export</source>
+        <translation>--min-rate et --filter vont avec --random ou --export</translation>
+    </message>
+    <message>
+        <source>--format goes with --random, --export or --import</source>
+        <translation>--format va avec --random, --export ou --import</translation>
+    </message>
+    <message>
+        <source>--with-samples goes with --create-database</source>
+        <translation>--with-samples va avec --create-database</translation>
+    </message>
+    <message>
+        <source>--create-database takes its path itself</source>
+        <translation>--create-database prend lui-même son chemin</translation>
+    </message>
+    <message>
+        <source>--min-rate takes a rate from 1 to 3, not &apos;%1&apos;</source>
+        <translation>--min-rate prend une note de 1 à 3, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format is plain or json, not &apos;%1&apos;</source>
+        <translation>--format vaut plain ou json, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format with --import is %1, not &apos;%2&apos;</source>
+        <translation>--format avec --import vaut %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--import-access needs --database, the new database to make</source>
+        <translation>--import-access demande --database, la nouvelle base à créer</translation>
+    </message>
+    <message>
+        <source>--database goes with --random, --export, --import or --import-access</source>
+        <translation>--database va avec --random, --export, --import ou --import-access</translation>
+    </message>
+    <message>
+        <source>Created the database %1</source>
+        <translation>Base %1 créée</translation>
+    </message>
+    <message>
+        <source>there is no database at %1 (give one with --database)</source>
+        <translation>il n&apos;y a pas de base à %1 (en indiquer une avec --database)</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice</source>
+        <translation>aucune citation ne répond au choix</translation>
+    </message>
+    <message>
+        <source>Sentara version %1</source>
+        <translation>Sentara version %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;sentara --help&apos;.</source>
+        <translation>Essayez &apos;sentara --help&apos;.</translation>
+    </message>
+    <message>
+        <source>there is no database at %1 (give one with --database).</source>
+        <translation>il n&apos;y a pas de base à %1 (en indiquer une avec --database).</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice; &apos;%1&apos; was not written.</source>
+        <translation>aucune citation ne répond au choix ; &apos;%1&apos; n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>
+Nothing was written: --format csv carries them whole.</source>
+        <translation>
+Rien n&apos;a été écrit : --format csv les conserve en entier.</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos; as %3.</source>
+        <translation>%1 citations exportées dans &apos;%2&apos; en %3.</translation>
+    </message>
+    <message>
+        <source>The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>L&apos;index que lit fortune est &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>the index fortune reads could not be written: %1</source>
+        <translation>l&apos;index que lit fortune n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos;: error %2 - %3</source>
+        <translation>la base &apos;%1&apos; : erreur %2 - %3</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; can only be read: this user may not change the file or its folder, so nothing can be imported into it.</source>
+        <translation>la base &apos;%1&apos; ne peut qu&apos;être lue : cet utilisateur ne peut modifier ni le fichier ni son dossier, rien ne peut donc y être importé.</translation>
+    </message>
+    <message>
+        <source>the format &apos;%1&apos; is none of %2.</source>
+        <translation>le format &apos;%1&apos; n&apos;est aucun de %2.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; is open in a running Sentara; close it, then import again.</source>
+        <translation>la base &apos;%1&apos; est ouverte dans un Sentara en cours ; fermez-le, puis importez à nouveau.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; cannot be locked: its folder is not writable.</source>
+        <translation>la base &apos;%1&apos; ne peut pas être verrouillée : son dossier n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>Read as %1 (%2).
+</source>
+        <translation>Lu comme %1 (%2).
+</translation>
+    </message>
+    <message>
+        <source>guessed from the file; --format chooses another</source>
+        <translation>deviné d&apos;après le fichier ; --format en choisit un autre</translation>
+    </message>
+    <message>
+        <source>as --format asks</source>
+        <translation>comme le demande --format</translation>
+    </message>
+    <message>
+        <source>the language &apos;%1&apos; is not in the database.</source>
+        <translation>la langue &apos;%1&apos; n&apos;est pas dans la base.</translation>
+    </message>
+    <message>
+        <source> (give one with --author).</source>
+        <translation> (en indiquer un avec --author).</translation>
+    </message>
+    <message>
+        <source> (give one with --language).</source>
+        <translation> (en indiquer une avec --language).</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
+        <translation>La base &apos;%1&apos; a été créée à partir de &apos;%2&apos; : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GridBinding</name>
+    <message>
+        <source>Select all rows</source>
+        <translation>Sélectionner toutes les lignes</translation>
+    </message>
+</context>
+<context>
+    <name>QtUi</name>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteList</name>
+    <message>
+        <source>Quotations</source>
+        <translation>Citations</translation>
+    </message>
+    <message>
+        <source>Clear the selection and go back to random order</source>
+        <translation>Effacer la sélection et revenir à l&apos;ordre aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>RecordSetModel</name>
+    <message>
+        <source>Click to select/deselect this row; hold CTRL to add rows, SHIFT to add a range</source>
+        <translation>Cliquez pour sélectionner/désélectionner cette ligne ; maintenez CTRL pour ajouter des lignes, MAJ pour ajouter une plage</translation>
+    </message>
+</context>
+<context>
+    <name>access_file</name>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Le fichier &apos;%1&apos; ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
+        <translation>Le fichier &apos;%1&apos; est déjà une base de ce programme, pas un fichier Access : ouvrez-le avec File &gt; Change database.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>
+        <translation>Le fichier &apos;%1&apos; n&apos;est pas une base Access (.mdb).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is truncated or damaged: it is not made of whole pages of an Access database.</source>
+        <translation>Le fichier &apos;%1&apos; est tronqué ou endommagé : il n&apos;est pas fait de pages entières d&apos;une base Access.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Le fichier &apos;%1&apos; n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>mdbtools cannot open it</source>
+        <translation>mdbtools ne peut pas l&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>its list of tables cannot be read</source>
+        <translation>sa liste de tables ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>the table %1 cannot be read</source>
+        <translation>la table %1 ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>mdbtools says &quot;%1&quot;</source>
+        <translation>mdbtools dit &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is damaged or truncated: %2.</source>
+        <translation>Le fichier &apos;%1&apos; est endommagé ou tronqué : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>access_import</name>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 without a name</source>
+        <translation>%1 sans nom</translation>
+    </message>
+    <message>
+        <source>%1 with the name of one before (letter case aside)</source>
+        <translation>%1 portant le nom d&apos;un précédent (à la casse près)</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a collection of quotations: it has no table quotes with a column text.</source>
+        <translation>Le fichier &apos;%1&apos; n&apos;est pas une collection de citations : il n&apos;a pas de table quotes avec une colonne text.</translation>
+    </message>
+    <message>
+        <source>no language was marked as the default; this one is now</source>
+        <translation>aucune langue n&apos;était marquée par défaut ; celle-ci l&apos;est désormais</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>pas de texte</translation>
+    </message>
+    <message>
+        <source>no author</source>
+        <translation>pas d&apos;auteur</translation>
+    </message>
+    <message>
+        <source>no language: given the default language %1</source>
+        <translation>pas de langue : reçoit la langue par défaut %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 is not 1, 2 or 3: imported without a rate</source>
+        <translation>la note %1 n&apos;est pas 1, 2 ou 3 : importée sans note</translation>
+    </message>
+    <message>
+        <source>no key: given a new one</source>
+        <translation>pas de clé : en reçoit une nouvelle</translation>
+    </message>
+    <message>
+        <source>a key that is not a whole number used once: given a new one</source>
+        <translation>une clé qui n&apos;est pas un nombre entier employé une seule fois : en reçoit une nouvelle</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
+        <translation>La base &apos;%1&apos; ne peut pas être créée à partir de &apos;%2&apos; : erreur %3 - %4</translation>
+    </message>
+</context>
+<context>
+    <name>attention</name>
+    <message>
+        <source>Edit operation in progress.</source>
+        <translation>Modification en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>author_picture</name>
+    <message>
+        <source>Picture of the author</source>
+        <translation>Portrait de l&apos;auteur</translation>
+    </message>
+</context>
+<context>
+    <name>csv_format</name>
+    <message>
+        <source>a field begins with a double quote (&quot;) that is never closed</source>
+        <translation>un champ commence par un guillemet double (&quot;) qui n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>there is nothing in it</source>
+        <translation>il ne contient rien</translation>
+    </message>
+    <message>
+        <source>column %1 (no name)</source>
+        <translation>colonne %1 (sans nom)</translation>
+    </message>
+    <message>
+        <source>the first line is not a header naming a column text, quote or highlight</source>
+        <translation>la première ligne n&apos;est pas un en-tête nommant une colonne text, quote ou highlight</translation>
+    </message>
+</context>
+<context>
+    <name>f_export</name>
+    <message>
+        <source>Sentara - Export</source>
+        <translation>Sentara - Exportation</translation>
+    </message>
+    <message>
+        <source>Include after quote text</source>
+        <translation>Inclure après le texte</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>All info</source>
+        <translation>Toutes les informations</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Regroupement</translation>
+    </message>
+    <message>
+        <source>Group by author</source>
+        <translation>Grouper par auteur</translation>
+    </message>
+    <message>
+        <source>Do no group</source>
+        <translation>Ne pas grouper</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Text opens in the text viewer; a fortune file (author and note only) or CSV is saved where you choose</source>
+        <translation>Texte s&apos;ouvre dans la visionneuse ; un fichier fortune (auteur et note seulement) ou CSV est enregistré où vous le choisissez</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Export now</source>
+        <translation>Exporter maintenant</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Close without exporting (Esc)</source>
+        <translation>Fermer sans exporter (Échap)</translation>
+    </message>
+    <message>
+        <source>Grouping by author is only possible if quotes are ordered by author. Go back to the main window and click on the author column header, the retry to export.</source>
+        <translation>Le regroupement par auteur n&apos;est possible que si les citations sont triées par auteur. Revenez à la fenêtre principale, cliquez sur l&apos;en-tête de la colonne des auteurs, puis relancez l&apos;exportation.</translation>
+    </message>
+    <message>
+        <source>Save the quotes as a fortune file</source>
+        <translation>Enregistrer les citations en fichier fortune</translation>
+    </message>
+    <message>
+        <source>Save the quotes as CSV</source>
+        <translation>Enregistrer les citations en CSV</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos;.</source>
+        <translation>%1 citations exportées dans &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>
+The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>
+L&apos;index que lit fortune est &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>
+
+The index fortune reads (&apos;%1.dat&apos;) could not be written: %2.</source>
+        <translation>
+
+L&apos;index que lit fortune (&apos;%1.dat&apos;) n&apos;a pas pu être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>Reading the quotations to export...</source>
+        <translation>Lecture des citations à exporter...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be read; nothing was exported.</source>
+        <translation>Les citations n&apos;ont pas pu être lues ; rien n&apos;a été exporté.</translation>
+    </message>
+    <message>
+        <source>
+
+Export them all as CSV instead?</source>
+        <translation>
+
+Les exporter toutes en CSV à la place ?</translation>
+    </message>
+    <message>
+        <source>Write the text as it is, with those quotations as the text format holds them?</source>
+        <translation>Écrire le texte tel quel, avec ces citations telles que le format texte les contient ?</translation>
+    </message>
+    <message>
+        <source>There is no quote to be exported</source>
+        <translation>Il n&apos;y a aucune citation à exporter</translation>
+    </message>
+</context>
+<context>
+    <name>f_import</name>
+    <message>
+        <source>Text to be imported missing</source>
+        <translation>Le texte à importer manque</translation>
+    </message>
+    <message>
+        <source>Sentara - Import</source>
+        <translation>Sentara - Importation</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Texte d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Result of processing</source>
+        <translation>Résultat du traitement</translation>
+    </message>
+    <message>
+        <source>Import from file...</source>
+        <translation>Importer d&apos;un fichier...</translation>
+    </message>
+    <message>
+        <source>Add the lines of a text file to the input text and process them</source>
+        <translation>Ajoute les lignes d&apos;un fichier texte au texte d&apos;entrée et les traite</translation>
+    </message>
+    <message>
+        <source>Process input text</source>
+        <translation>Traiter le texte d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Find the quotations in the input text (Ctrl+Return)</source>
+        <translation>Trouve les citations dans le texte d&apos;entrée (Ctrl+Entrée)</translation>
+    </message>
+    <message>
+        <source>Randomize results</source>
+        <translation>Résultats dans un ordre aléatoire</translation>
+    </message>
+    <message>
+        <source>Clear text</source>
+        <translation>Effacer le texte</translation>
+    </message>
+    <message>
+        <source>Empty both texts</source>
+        <translation>Vide les deux textes</translation>
+    </message>
+    <message>
+        <source>Import resulting quotes</source>
+        <translation>Importer les citations obtenues</translation>
+    </message>
+    <message>
+        <source>Add the quotations found to the database</source>
+        <translation>Ajoute à la base les citations trouvées</translation>
+    </message>
+    <message>
+        <source>The author of the quotations that name none; &quot;Anonymous&quot; (or nothing) takes the author from the parentheses at the end of each line</source>
+        <translation>L&apos;auteur des citations qui n&apos;en nomment aucun ; &quot;Anonymous&quot; (ou rien) prend l&apos;auteur entre les parenthèses en fin de ligne</translation>
+    </message>
+    <message>
+        <source>The language of the quotations that give none</source>
+        <translation>La langue des citations qui n&apos;en indiquent aucune</translation>
+    </message>
+    <message>
+        <source>How the input text is read: guessed when a file is loaded; another choice processes the input again</source>
+        <translation>Comment lire le texte d&apos;entrée : deviné au chargement d&apos;un fichier ; un autre choix le traite à nouveau</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Add/edit author</source>
+        <translation>Ajouter/modifier un auteur</translation>
+    </message>
+    <message>
+        <source>Open the authors window</source>
+        <translation>Ouvre la fenêtre des auteurs</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Amène la fenêtre principale au premier plan</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in input text: 0</source>
+        <translation>Citations en double dans le texte : 0</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: 0</source>
+        <translation>Citations déjà dans la base : 0</translation>
+    </message>
+    <message>
+        <source>New quotes:  0</source>
+        <translation>Nouvelles citations :  0</translation>
+    </message>
+    <message>
+        <source>Processing as %1...</source>
+        <translation>Traitement comme %1...</translation>
+    </message>
+    <message>
+        <source>Reading the collection to compare with...</source>
+        <translation>Lecture de la collection à comparer...</translation>
+    </message>
+    <message>
+        <source>The text could not be processed.</source>
+        <translation>Le texte n&apos;a pas pu être traité.</translation>
+    </message>
+    <message>
+        <source>Select the text file with the quotes to import</source>
+        <translation>Choisissez le fichier texte des citations à importer</translation>
+    </message>
+    <message>
+        <source>Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|All files (*)|*</source>
+        <translation>Citations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|Tous les fichiers (*)|*</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is read as %2: it takes the place of the input text.</source>
+        <translation>Le fichier &apos;%1&apos; est lu comme %2 : il remplace le texte d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>Importing %1 quotations...</source>
+        <translation>Importation de %1 citations...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be imported; none was added.</source>
+        <translation>Les citations n&apos;ont pas pu être importées ; aucune n&apos;a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>
+
+New authors: %1. New subjects: %2. Their names are listed in the report.</source>
+        <translation>
+
+Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte rendu.</translation>
+    </message>
+</context>
+<context>
+    <name>f_msgbox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>f_slide_show</name>
+    <message>
+        <source>Sentara - Slide Show</source>
+        <translation>Sentara - Diaporama</translation>
+    </message>
+    <message>
+        <source>Slide show</source>
+        <translation>Diaporama</translation>
+    </message>
+    <message>
+        <source>Quotations one at a time, full screen. Esc ends the show, Page Up shows the previous quotation, the space bar stops and starts the timer, I changes its interval, the right mouse button opens the command menu.</source>
+        <translation>Les citations une à une, en plein écran. Échap termine le diaporama, Page préc. montre la citation précédente, la barre d&apos;espace arrête et relance la minuterie, I change son intervalle, le bouton droit de la souris ouvre le menu des commandes.</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Change interval duration (I)</source>
+        <translation>Changer la durée de l&apos;intervalle (I)</translation>
+    </message>
+    <message>
+        <source>Enable/disable auto change (Space Bar)</source>
+        <translation>Activer/désactiver le changement automatique (barre d&apos;espace)</translation>
+    </message>
+    <message>
+        <source>Show previous quote (Page Up)</source>
+        <translation>Afficher la citation précédente (Page préc.)</translation>
+    </message>
+    <message>
+        <source>Exit (ESC)</source>
+        <translation>Quitter (Échap)</translation>
+    </message>
+    <message>
+        <source>Database is empty</source>
+        <translation>La base est vide</translation>
+    </message>
+    <message>
+        <source>Timer enabled</source>
+        <translation>Minuterie activée</translation>
+    </message>
+    <message>
+        <source>Timer disabled</source>
+        <translation>Minuterie désactivée</translation>
+    </message>
+    <message>
+        <source>New interval? (now = %1 milliseconds)</source>
+        <translation>Nouvel intervalle ? (actuellement = %1 millisecondes)</translation>
+    </message>
+    <message>
+        <source>Wrong interval valule (must be a number from 10 to 100000)</source>
+        <translation>Valeur d&apos;intervalle incorrecte (doit être un nombre de 10 à 100000)</translation>
+    </message>
+    <message>
+        <source>No previous quote.</source>
+        <translation>Pas de citation précédente.</translation>
+    </message>
+    <message>
+        <source>Previous quote not found</source>
+        <translation>Citation précédente introuvable</translation>
+    </message>
+    <message>
+        <source>Quote not found</source>
+        <translation>Citation introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>f_slide_show_help</name>
+    <message>
+        <source>Sentara - Slide Show Help</source>
+        <translation>Sentara - Aide du diaporama</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit</source>
+        <translation>Appuyez sur Échap pour quitter</translation>
+    </message>
+    <message>
+        <source>Click the mouse right button to open command menu</source>
+        <translation>Cliquez avec le bouton droit de la souris pour ouvrir le menu des commandes</translation>
+    </message>
+    <message>
+        <source>Press Page Up to see previous quote displayed</source>
+        <translation>Appuyez sur Page préc. pour revoir la citation précédente</translation>
+    </message>
+    <message>
+        <source>Press Space Bar to disable/enable timer</source>
+        <translation>Appuyez sur la barre d&apos;espace pour désactiver/activer la minuterie</translation>
+    </message>
+    <message>
+        <source>Press I to change timer interval (now = %1 seconds)</source>
+        <translation>Appuyez sur I pour changer l&apos;intervalle (actuellement = %1 secondes)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this window when slide show is launched</source>
+        <translation>Ne plus afficher cette fenêtre au lancement du diaporama</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>factories</name>
+    <message>
+        <source>Clear the %1</source>
+        <translation>Vider %1</translation>
+    </message>
+</context>
+<context>
+    <name>fortune_format</name>
+    <message>
+        <source>none of its %1 lines is a &quot;%&quot; line, the line between two cookies</source>
+        <translation>aucune de ses %1 lignes n&apos;est une ligne &quot;%&quot;, la ligne entre deux biscuits</translation>
+    </message>
+    <message>
+        <source>strfile is not installed</source>
+        <translation>strfile n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>strfile failed%1</source>
+        <translation>strfile a échoué%1</translation>
+    </message>
+</context>
+<context>
+    <name>help</name>
+    <message>
+        <source>not available</source>
+        <translation>non disponible</translation>
+    </message>
+    <message>
+        <source>SENTARA VERSION HISTORY </source>
+        <translation>HISTORIQUE DES VERSIONS DE SENTARA </translation>
+    </message>
+    <message>
+        <source>Current version is %1</source>
+        <translation>La version actuelle est %1</translation>
+    </message>
+    <message>
+        <source>It includes the following changes (F = bug fixed, I = improvement, N = new function)</source>
+        <translation>Elle comprend les changements suivants (F = bogue corrigé, I = amélioration, N = nouvelle fonction)</translation>
+    </message>
+    <message>
+        <source>%1 - Version history</source>
+        <translation>%1 - Historique des versions</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 version %2</translation>
+    </message>
+    <message>
+        <source>Sentara is made by the Sentara project.</source>
+        <translation>Sentara est réalisé par le projet Sentara.</translation>
+    </message>
+    <message>
+        <source>Look for updates on the Sentara web site: %1</source>
+        <translation>Cherchez les mises à jour sur le site de Sentara : %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>You can get customer service and technical support for %1 in one of the following ways:</source>
+        <translation>Vous pouvez obtenir le service client et l&apos;assistance technique de %1 de l&apos;une des façons suivantes :</translation>
+    </message>
+    <message>
+        <source>- Send e-mail to %1 with your questions or problem reports</source>
+        <translation>- Envoyez un courriel à %1 avec vos questions ou vos signalements de problèmes</translation>
+    </message>
+    <message>
+        <source>- Send fax to # %1 with your questions or problem reports</source>
+        <translation>- Envoyez une télécopie au n° %1 avec vos questions ou vos signalements de problèmes</translation>
+    </message>
+    <message>
+        <source>- Call telephone # %1</source>
+        <translation>- Appelez le n° %1</translation>
+    </message>
+    <message>
+        <source>- Chat on ICQ with user # %1</source>
+        <translation>- Discutez sur ICQ avec l&apos;utilisateur n° %1</translation>
+    </message>
+    <message>
+        <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>
+        <translation>N&apos;hésitez pas à nous contacter pour tout problème, question ou remarque. Nous aimons connaître votre expérience de %1 et sommes prêts à améliorer ce programme selon vos remarques et suggestions.</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Service client et assistance technique</translation>
+    </message>
+</context>
+<context>
+    <name>import_formats</name>
+    <message>
+        <source>The input text</source>
+        <translation>Le texte d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos;</source>
+        <translation>Le fichier &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to import.</source>
+        <translation>%1 est vide : il n&apos;y a rien à importer.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>ligne %1 : </translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported as %2: %3%4.</source>
+        <translation>%1 ne peut pas être importé comme %2 : %3%4.</translation>
+    </message>
+</context>
+<context>
+    <name>kindle_clippings</name>
+    <message>
+        <source>no line is the separator of the clippings (%1)</source>
+        <translation>aucune ligne n&apos;est le séparateur des coupures (%1)</translation>
+    </message>
+    <message>
+        <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
+        <translation>la ligne sous le titre du livre devrait dire ce qu&apos;est la coupure (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>quote_export</name>
+    <message>
+        <source>it has no text</source>
+        <translation>elle n&apos;a pas de texte</translation>
+    </message>
+    <message>
+        <source>its text has more than one line</source>
+        <translation>son texte a plus d&apos;une ligne</translation>
+    </message>
+    <message>
+        <source>its text begins with &quot;.&quot;, the mark of a detail line</source>
+        <translation>son texte commence par &quot;.&quot;, la marque d&apos;une ligne de détail</translation>
+    </message>
+    <message>
+        <source>its text begins with a no-break space</source>
+        <translation>son texte commence par une espace insécable</translation>
+    </message>
+    <message>
+        <source>its author holds parentheses</source>
+        <translation>son auteur contient des parenthèses</translation>
+    </message>
+    <message>
+        <source>its text ends in parentheses, which would be read as its author</source>
+        <translation>son texte finit par des parenthèses, qui seraient lues comme son auteur</translation>
+    </message>
+    <message>
+        <source>its note holds a full stop or a line break</source>
+        <translation>sa note contient un point ou un saut de ligne</translation>
+    </message>
+    <message>
+        <source>its subject holds a full stop or a line break</source>
+        <translation>son sujet contient un point ou un saut de ligne</translation>
+    </message>
+    <message>
+        <source>it begins like an earlier one (its first 40 characters)</source>
+        <translation>elle commence comme une précédente (ses 40 premiers caractères)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 quotations cannot be written whole in the text format, which holds one line a quotation; read back, they would come in changed, split or not at all:
+</source>
+        <translation>%1 des %2 citations ne peuvent pas être écrites en entier au format texte, qui tient une ligne par citation ; relues, elles reviendraient modifiées, coupées ou pas du tout :
+</translation>
+    </message>
+    <message>
+        <source>
+
+CSV carries every field of every quotation.</source>
+        <translation>
+
+Le CSV conserve chaque champ de chaque citation.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2.</source>
+        <translation>Le fichier &apos;%1&apos; ne peut pas être écrit : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quote_import</name>
+    <message>
+        <source>Duplicated quotes in input text: %1</source>
+        <translation>Citations en double dans le texte : %1</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: %1</source>
+        <translation>Citations déjà dans la base : %1</translation>
+    </message>
+    <message>
+        <source>New quotes: %1</source>
+        <translation>Nouvelles citations : %1</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty as at least one quotation comes without author</source>
+        <translation>L&apos;auteur ne peut pas être vide, car au moins une citation vient sans auteur</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty as for at least one quotation no language is specified</source>
+        <translation>La langue ne peut pas être vide, car au moins une citation n&apos;indique aucune langue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; will be used as default language</source>
+        <translation>&quot;%1&quot; sera utilisée comme langue par défaut</translation>
+    </message>
+    <message>
+        <source>%1 quotes added in database.</source>
+        <translation>%1 citations ajoutées à la base.</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... et %1 lignes de plus</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it does not exist.</source>
+        <translation>Le fichier &apos;%1&apos; ne peut pas être lu : il n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it is a folder.</source>
+        <translation>Le fichier &apos;%1&apos; ne peut pas être lu : c&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Le fichier &apos;%1&apos; ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
+        <translation>Le fichier &apos;%1&apos; n&apos;est pas un fichier texte : il contient des données binaires (octets NUL) et n&apos;est pas non plus du texte UTF-16.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1035 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Errore %1 - %2</translation>
+    </message>
+    <message>
+        <source>Error - %1</source>
+        <translation>Errore - %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
+database it used last; the options below do their work and end without a window.</source>
+        <translation>Sentara conserva una raccolta di citazioni. Senza opzioni apre la finestra principale
+sull&apos;ultimo database usato; le opzioni qui sotto svolgono il loro lavoro e terminano senza finestra.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Mostra la versione.</translation>
+    </message>
+    <message>
+        <source>Creates a new, empty database at &lt;path&gt; (never over an existing file).</source>
+        <translation>Crea un nuovo database vuoto in &lt;percorso&gt; (mai sopra un file esistente).</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>percorso</translation>
+    </message>
+    <message>
+        <source>With --create-database: a few dozen quotations to start with.</source>
+        <translation>Con --create-database: qualche decina di citazioni per cominciare.</translation>
+    </message>
+    <message>
+        <source>Prints one quotation and its author, the next of the random order, and moves it to the back: calls go through the whole collection before any quotation comes again.</source>
+        <translation>Stampa una citazione e il suo autore, la prossima dell&apos;ordine casuale, e la sposta in fondo: le chiamate percorrono tutta la raccolta prima che una citazione ritorni.</translation>
+    </message>
+    <message>
+        <source>The database to use (default: the one the program used last).</source>
+        <translation>Il database da usare (predefinito: l&apos;ultimo usato dal programma).</translation>
+    </message>
+    <message>
+        <source>With --random: quotations by this author (a part of the name will do). With --import: the author of the lines that name none.</source>
+        <translation>Con --random: citazioni di questo autore (basta una parte del nome). Con --import: l&apos;autore delle righe che non ne nominano uno.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>With --random: quotations on this subject. With --import: the subject of the quotations without one.</source>
+        <translation>Con --random: citazioni su questo argomento. Con --import: l&apos;argomento delle citazioni che non ne hanno uno.</translation>
+    </message>
+    <message>
+        <source>With --random: quotations in this language. With --import: the language of the quotations without one.</source>
+        <translation>Con --random: citazioni in questa lingua. Con --import: la lingua delle citazioni che non ne hanno una.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>codice</translation>
+    </message>
+    <message>
+        <source>With --random: rated at least &lt;n&gt; (1 to 3).</source>
+        <translation>Con --random: con voto almeno &lt;n&gt; (da 1 a 3).</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>With --random: quotations whose text holds &lt;text&gt;.</source>
+        <translation>Con --random: citazioni il cui testo contiene &lt;testo&gt;.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>testo</translation>
+    </message>
+    <message>
+        <source>With --random: plain (default) or json. With --import: how &lt;file&gt; is read, text (one a line), fortune, csv or kindle (default: guessed from the file).</source>
+        <translation>Con --random: plain (predefinito) o json. Con --import: come leggere &lt;file&gt;, text (una per riga), fortune, csv o kindle (predefinito: dedotto dal file).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>Imports the quotations of &lt;file&gt; (as the import window reads them) into the database and prints the report.</source>
+        <translation>Importa nel database le citazioni di &lt;file&gt; (come le legge la finestra di importazione) e stampa il resoconto.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Makes the new database named with --database from the collection in the Access file &lt;file&gt; (never over an existing file) and prints what it holds and the rows that did not fit.</source>
+        <translation>Crea il nuovo database indicato con --database dalla raccolta del file Access &lt;file&gt; (mai sopra un file esistente) e stampa che cosa contiene e le righe che non sono entrate.</translation>
+    </message>
+    <message>
+        <source>Writes the quotations (all, or those --author, --subject, --language, --min-rate and --filter choose, as with --random) to &lt;file&gt;, whole or not at all: --format csv (the default; every field), fortune (text, author, note) or text (the default for a name ending .txt).</source>
+        <translation>Scrive le citazioni (tutte, o quelle scelte da --author, --subject, --language, --min-rate e --filter, come con --random) in &lt;file&gt;, per intero o per niente: --format csv (predefinito; ogni campo), fortune (testo, autore, nota) o text (predefinito per un nome che finisce in .txt).</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format with --export is %1, not &apos;%2&apos;</source>
+        <translation>--format con --export è %1, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--create-database, --random, --import, --import-access and --export go one at a time</source>
+        <translation>--create-database, --random, --import, --import-access e --export vanno usati uno alla volta</translation>
+    </message>
+    <message>
+        <source>--author, --subject and --language go with --random, --export or --import</source>
+        <translation>--author, --subject e --language vanno con --random, --export o --import</translation>
+    </message>
+    <message>
+        <source>--min-rate and --filter go with --random or --export</source>
+        <translation>--min-rate e --filter vanno con --random o --export</translation>
+    </message>
+    <message>
+        <source>--format goes with --random, --export or --import</source>
+        <translation>--format va con --random, --export o --import</translation>
+    </message>
+    <message>
+        <source>--with-samples goes with --create-database</source>
+        <translation>--with-samples va con --create-database</translation>
+    </message>
+    <message>
+        <source>--create-database takes its path itself</source>
+        <translation>--create-database prende da sé il percorso</translation>
+    </message>
+    <message>
+        <source>--min-rate takes a rate from 1 to 3, not &apos;%1&apos;</source>
+        <translation>--min-rate vuole un voto da 1 a 3, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format is plain or json, not &apos;%1&apos;</source>
+        <translation>--format è plain o json, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--format with --import is %1, not &apos;%2&apos;</source>
+        <translation>--format con --import è %1, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--import-access needs --database, the new database to make</source>
+        <translation>--import-access richiede --database, il nuovo database da creare</translation>
+    </message>
+    <message>
+        <source>--database goes with --random, --export, --import or --import-access</source>
+        <translation>--database va con --random, --export, --import o --import-access</translation>
+    </message>
+    <message>
+        <source>Created the database %1</source>
+        <translation>Creato il database %1</translation>
+    </message>
+    <message>
+        <source>there is no database at %1 (give one with --database)</source>
+        <translation>non c&apos;è un database in %1 (indicarne uno con --database)</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice</source>
+        <translation>nessuna citazione corrisponde alla scelta</translation>
+    </message>
+    <message>
+        <source>Sentara version %1</source>
+        <translation>Sentara versione %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;sentara --help&apos;.</source>
+        <translation>Provare &apos;sentara --help&apos;.</translation>
+    </message>
+    <message>
+        <source>there is no database at %1 (give one with --database).</source>
+        <translation>non c&apos;è un database in %1 (indicarne uno con --database).</translation>
+    </message>
+    <message>
+        <source>no quotation meets the choice; &apos;%1&apos; was not written.</source>
+        <translation>nessuna citazione corrisponde alla scelta; &apos;%1&apos; non è stato scritto.</translation>
+    </message>
+    <message>
+        <source>
+Nothing was written: --format csv carries them whole.</source>
+        <translation>
+Non è stato scritto nulla: --format csv le conserva per intero.</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos; as %3.</source>
+        <translation>%1 citazioni esportate in &apos;%2&apos; come %3.</translation>
+    </message>
+    <message>
+        <source>The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>L&apos;indice letto da fortune è &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>the index fortune reads could not be written: %1</source>
+        <translation>non è stato possibile scrivere l&apos;indice letto da fortune: %1</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos;: error %2 - %3</source>
+        <translation>il database &apos;%1&apos;: errore %2 - %3</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; can only be read: this user may not change the file or its folder, so nothing can be imported into it.</source>
+        <translation>il database &apos;%1&apos; può essere solo letto: questo utente non può modificare il file o la sua cartella, quindi non vi si può importare nulla.</translation>
+    </message>
+    <message>
+        <source>the format &apos;%1&apos; is none of %2.</source>
+        <translation>il formato &apos;%1&apos; non è nessuno tra %2.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; is open in a running Sentara; close it, then import again.</source>
+        <translation>il database &apos;%1&apos; è aperto in un Sentara in esecuzione; chiuderlo, poi importare di nuovo.</translation>
+    </message>
+    <message>
+        <source>the database &apos;%1&apos; cannot be locked: its folder is not writable.</source>
+        <translation>il database &apos;%1&apos; non può essere bloccato: la sua cartella non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>Read as %1 (%2).
+</source>
+        <translation>Letto come %1 (%2).
+</translation>
+    </message>
+    <message>
+        <source>guessed from the file; --format chooses another</source>
+        <translation>dedotto dal file; --format ne sceglie un altro</translation>
+    </message>
+    <message>
+        <source>as --format asks</source>
+        <translation>come chiede --format</translation>
+    </message>
+    <message>
+        <source>the language &apos;%1&apos; is not in the database.</source>
+        <translation>la lingua &apos;%1&apos; non è nel database.</translation>
+    </message>
+    <message>
+        <source> (give one with --author).</source>
+        <translation> (indicarne uno con --author).</translation>
+    </message>
+    <message>
+        <source> (give one with --language).</source>
+        <translation> (indicarne una con --language).</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
+        <translation>Il database &apos;%1&apos; è stato creato da &apos;%2&apos;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GridBinding</name>
+    <message>
+        <source>Select all rows</source>
+        <translation>Seleziona tutte le righe</translation>
+    </message>
+</context>
+<context>
+    <name>QtUi</name>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteList</name>
+    <message>
+        <source>Quotations</source>
+        <translation>Citazioni</translation>
+    </message>
+    <message>
+        <source>Clear the selection and go back to random order</source>
+        <translation>Annulla la selezione e torna all&apos;ordine casuale</translation>
+    </message>
+</context>
+<context>
+    <name>RecordSetModel</name>
+    <message>
+        <source>Click to select/deselect this row; hold CTRL to add rows, SHIFT to add a range</source>
+        <translation>Fare clic per selezionare/deselezionare questa riga; tenere premuto CTRL per aggiungere righe, MAIUSC per aggiungere un intervallo</translation>
+    </message>
+</context>
+<context>
+    <name>access_file</name>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Il file &apos;%1&apos; non può essere letto: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
+        <translation>Il file &apos;%1&apos; è già un database di questo programma, non un file Access: aprirlo con File &gt; Change database.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>
+        <translation>Il file &apos;%1&apos; non è un database Access (.mdb).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is truncated or damaged: it is not made of whole pages of an Access database.</source>
+        <translation>Il file &apos;%1&apos; è troncato o danneggiato: non è fatto di pagine intere di un database Access.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Il file &apos;%1&apos; non esiste.</translation>
+    </message>
+    <message>
+        <source>mdbtools cannot open it</source>
+        <translation>mdbtools non riesce ad aprirlo</translation>
+    </message>
+    <message>
+        <source>its list of tables cannot be read</source>
+        <translation>il suo elenco di tabelle non può essere letto</translation>
+    </message>
+    <message>
+        <source>the table %1 cannot be read</source>
+        <translation>la tabella %1 non può essere letta</translation>
+    </message>
+    <message>
+        <source>mdbtools says &quot;%1&quot;</source>
+        <translation>mdbtools dice &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is damaged or truncated: %2.</source>
+        <translation>Il file &apos;%1&apos; è danneggiato o troncato: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>access_import</name>
+    <message>
+        <source>row %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>%1 without a name</source>
+        <translation>%1 senza nome</translation>
+    </message>
+    <message>
+        <source>%1 with the name of one before (letter case aside)</source>
+        <translation>%1 con il nome di uno precedente (maiuscole a parte)</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a collection of quotations: it has no table quotes with a column text.</source>
+        <translation>Il file &apos;%1&apos; non è una raccolta di citazioni: non ha una tabella quotes con una colonna text.</translation>
+    </message>
+    <message>
+        <source>no language was marked as the default; this one is now</source>
+        <translation>nessuna lingua era indicata come predefinita; ora lo è questa</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>nessun testo</translation>
+    </message>
+    <message>
+        <source>no author</source>
+        <translation>nessun autore</translation>
+    </message>
+    <message>
+        <source>no language: given the default language %1</source>
+        <translation>nessuna lingua: riceve la lingua predefinita %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 is not 1, 2 or 3: imported without a rate</source>
+        <translation>il voto %1 non è 1, 2 o 3: importata senza voto</translation>
+    </message>
+    <message>
+        <source>no key: given a new one</source>
+        <translation>nessuna chiave: ne riceve una nuova</translation>
+    </message>
+    <message>
+        <source>a key that is not a whole number used once: given a new one</source>
+        <translation>una chiave che non è un numero intero usato una volta sola: ne riceve una nuova</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
+        <translation>Il database &apos;%1&apos; non può essere creato da &apos;%2&apos;: errore %3 - %4</translation>
+    </message>
+</context>
+<context>
+    <name>attention</name>
+    <message>
+        <source>Edit operation in progress.</source>
+        <translation>Modifica in corso.</translation>
+    </message>
+</context>
+<context>
+    <name>author_picture</name>
+    <message>
+        <source>Picture of the author</source>
+        <translation>Immagine dell&apos;autore</translation>
+    </message>
+</context>
+<context>
+    <name>csv_format</name>
+    <message>
+        <source>a field begins with a double quote (&quot;) that is never closed</source>
+        <translation>un campo comincia con una virgoletta doppia (&quot;) che non viene mai chiusa</translation>
+    </message>
+    <message>
+        <source>there is nothing in it</source>
+        <translation>non contiene nulla</translation>
+    </message>
+    <message>
+        <source>column %1 (no name)</source>
+        <translation>colonna %1 (senza nome)</translation>
+    </message>
+    <message>
+        <source>the first line is not a header naming a column text, quote or highlight</source>
+        <translation>la prima riga non è un&apos;intestazione che nomina una colonna text, quote o highlight</translation>
+    </message>
+</context>
+<context>
+    <name>f_export</name>
+    <message>
+        <source>Sentara - Export</source>
+        <translation>Sentara - Esportazione</translation>
+    </message>
+    <message>
+        <source>Include after quote text</source>
+        <translation>Includi dopo il testo</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Argomento</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Voto</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>All info</source>
+        <translation>Tutte le informazioni</translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation>Raggruppamento</translation>
+    </message>
+    <message>
+        <source>Group by author</source>
+        <translation>Raggruppa per autore</translation>
+    </message>
+    <message>
+        <source>Do no group</source>
+        <translation>Non raggruppare</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Text opens in the text viewer; a fortune file (author and note only) or CSV is saved where you choose</source>
+        <translation>Testo si apre nel visualizzatore di testi; un file fortune (solo autore e nota) o CSV viene salvato dove si sceglie</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Export now</source>
+        <translation>Esporta ora</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Close without exporting (Esc)</source>
+        <translation>Chiudi senza esportare (Esc)</translation>
+    </message>
+    <message>
+        <source>Grouping by author is only possible if quotes are ordered by author. Go back to the main window and click on the author column header, the retry to export.</source>
+        <translation>Il raggruppamento per autore è possibile solo se le citazioni sono ordinate per autore. Tornare alla finestra principale, fare clic sull&apos;intestazione della colonna dell&apos;autore, poi riprovare l&apos;esportazione.</translation>
+    </message>
+    <message>
+        <source>Save the quotes as a fortune file</source>
+        <translation>Salva le citazioni come file fortune</translation>
+    </message>
+    <message>
+        <source>Save the quotes as CSV</source>
+        <translation>Salva le citazioni come CSV</translation>
+    </message>
+    <message>
+        <source>%1 quotes exported to &apos;%2&apos;.</source>
+        <translation>%1 citazioni esportate in &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>
+The index fortune reads is &apos;%1.dat&apos;.</source>
+        <translation>
+L&apos;indice letto da fortune è &apos;%1.dat&apos;.</translation>
+    </message>
+    <message>
+        <source>
+
+The index fortune reads (&apos;%1.dat&apos;) could not be written: %2.</source>
+        <translation>
+
+Non è stato possibile scrivere l&apos;indice letto da fortune (&apos;%1.dat&apos;): %2.</translation>
+    </message>
+    <message>
+        <source>Reading the quotations to export...</source>
+        <translation>Lettura delle citazioni da esportare...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be read; nothing was exported.</source>
+        <translation>Non è stato possibile leggere le citazioni; non è stato esportato nulla.</translation>
+    </message>
+    <message>
+        <source>
+
+Export them all as CSV instead?</source>
+        <translation>
+
+Esportarle tutte come CSV?</translation>
+    </message>
+    <message>
+        <source>Write the text as it is, with those quotations as the text format holds them?</source>
+        <translation>Scrivere il testo così com&apos;è, con quelle citazioni come le contiene il formato testo?</translation>
+    </message>
+    <message>
+        <source>There is no quote to be exported</source>
+        <translation>Non ci sono citazioni da esportare</translation>
+    </message>
+</context>
+<context>
+    <name>f_import</name>
+    <message>
+        <source>Text to be imported missing</source>
+        <translation>Manca il testo da importare</translation>
+    </message>
+    <message>
+        <source>Sentara - Import</source>
+        <translation>Sentara - Importazione</translation>
+    </message>
+    <message>
+        <source>Input text</source>
+        <translation>Testo da elaborare</translation>
+    </message>
+    <message>
+        <source>Result of processing</source>
+        <translation>Risultato dell&apos;elaborazione</translation>
+    </message>
+    <message>
+        <source>Import from file...</source>
+        <translation>Importa da file...</translation>
+    </message>
+    <message>
+        <source>Add the lines of a text file to the input text and process them</source>
+        <translation>Aggiunge le righe di un file di testo al testo da elaborare e le elabora</translation>
+    </message>
+    <message>
+        <source>Process input text</source>
+        <translation>Elabora il testo</translation>
+    </message>
+    <message>
+        <source>Find the quotations in the input text (Ctrl+Return)</source>
+        <translation>Trova le citazioni nel testo (Ctrl+Invio)</translation>
+    </message>
+    <message>
+        <source>Randomize results</source>
+        <translation>Risultati in ordine casuale</translation>
+    </message>
+    <message>
+        <source>Clear text</source>
+        <translation>Cancella testo</translation>
+    </message>
+    <message>
+        <source>Empty both texts</source>
+        <translation>Svuota entrambi i testi</translation>
+    </message>
+    <message>
+        <source>Import resulting quotes</source>
+        <translation>Importa le citazioni risultanti</translation>
+    </message>
+    <message>
+        <source>Add the quotations found to the database</source>
+        <translation>Aggiunge al database le citazioni trovate</translation>
+    </message>
+    <message>
+        <source>The author of the quotations that name none; &quot;Anonymous&quot; (or nothing) takes the author from the parentheses at the end of each line</source>
+        <translation>L&apos;autore delle citazioni che non ne nominano uno; &quot;Anonymous&quot; (o niente) prende l&apos;autore dalle parentesi alla fine di ogni riga</translation>
+    </message>
+    <message>
+        <source>The language of the quotations that give none</source>
+        <translation>La lingua delle citazioni che non ne indicano una</translation>
+    </message>
+    <message>
+        <source>How the input text is read: guessed when a file is loaded; another choice processes the input again</source>
+        <translation>Come viene letto il testo: dedotto quando si carica un file; un&apos;altra scelta rielabora il testo</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Add/edit author</source>
+        <translation>Aggiungi/modifica autore</translation>
+    </message>
+    <message>
+        <source>Open the authors window</source>
+        <translation>Apre la finestra degli autori</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Finestra principale</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Porta in primo piano la finestra principale</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in input text: 0</source>
+        <translation>Citazioni doppie nel testo: 0</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: 0</source>
+        <translation>Citazioni già nel database: 0</translation>
+    </message>
+    <message>
+        <source>New quotes:  0</source>
+        <translation>Nuove citazioni:  0</translation>
+    </message>
+    <message>
+        <source>Processing as %1...</source>
+        <translation>Elaborazione come %1...</translation>
+    </message>
+    <message>
+        <source>Reading the collection to compare with...</source>
+        <translation>Lettura della raccolta da confrontare...</translation>
+    </message>
+    <message>
+        <source>The text could not be processed.</source>
+        <translation>Non è stato possibile elaborare il testo.</translation>
+    </message>
+    <message>
+        <source>Select the text file with the quotes to import</source>
+        <translation>Scegliere il file di testo con le citazioni da importare</translation>
+    </message>
+    <message>
+        <source>Quotations (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|All files (*)|*</source>
+        <translation>Citazioni (*.txt;*.csv;*.tsv;*.wri;*.dat)|*.txt;*.csv;*.tsv;*.wri;*.dat|Tutti i file (*)|*</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is read as %2: it takes the place of the input text.</source>
+        <translation>Il file &apos;%1&apos; viene letto come %2: prende il posto del testo da elaborare.</translation>
+    </message>
+    <message>
+        <source>Importing %1 quotations...</source>
+        <translation>Importazione di %1 citazioni...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be imported; none was added.</source>
+        <translation>Non è stato possibile importare le citazioni; nessuna è stata aggiunta.</translation>
+    </message>
+    <message>
+        <source>
+
+New authors: %1. New subjects: %2. Their names are listed in the report.</source>
+        <translation>
+
+Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.</translation>
+    </message>
+</context>
+<context>
+    <name>f_msgbox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>f_slide_show</name>
+    <message>
+        <source>Sentara - Slide Show</source>
+        <translation>Sentara - Presentazione</translation>
+    </message>
+    <message>
+        <source>Slide show</source>
+        <translation>Presentazione</translation>
+    </message>
+    <message>
+        <source>Quotations one at a time, full screen. Esc ends the show, Page Up shows the previous quotation, the space bar stops and starts the timer, I changes its interval, the right mouse button opens the command menu.</source>
+        <translation>Citazioni una alla volta, a tutto schermo. Esc termina la presentazione, Pagina su mostra la citazione precedente, la barra spaziatrice ferma e riavvia il timer, I ne cambia l&apos;intervallo, il tasto destro del mouse apre il menu dei comandi.</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Change interval duration (I)</source>
+        <translation>Cambia la durata dell&apos;intervallo (I)</translation>
+    </message>
+    <message>
+        <source>Enable/disable auto change (Space Bar)</source>
+        <translation>Attiva/disattiva il cambio automatico (barra spaziatrice)</translation>
+    </message>
+    <message>
+        <source>Show previous quote (Page Up)</source>
+        <translation>Mostra la citazione precedente (Pagina su)</translation>
+    </message>
+    <message>
+        <source>Exit (ESC)</source>
+        <translation>Esci (ESC)</translation>
+    </message>
+    <message>
+        <source>Database is empty</source>
+        <translation>Il database è vuoto</translation>
+    </message>
+    <message>
+        <source>Timer enabled</source>
+        <translation>Timer attivato</translation>
+    </message>
+    <message>
+        <source>Timer disabled</source>
+        <translation>Timer disattivato</translation>
+    </message>
+    <message>
+        <source>New interval? (now = %1 milliseconds)</source>
+        <translation>Nuovo intervallo? (ora = %1 millisecondi)</translation>
+    </message>
+    <message>
+        <source>Wrong interval valule (must be a number from 10 to 100000)</source>
+        <translation>Valore dell&apos;intervallo errato (deve essere un numero da 10 a 100000)</translation>
+    </message>
+    <message>
+        <source>No previous quote.</source>
+        <translation>Nessuna citazione precedente.</translation>
+    </message>
+    <message>
+        <source>Previous quote not found</source>
+        <translation>Citazione precedente non trovata</translation>
+    </message>
+    <message>
+        <source>Quote not found</source>
+        <translation>Citazione non trovata</translation>
+    </message>
+</context>
+<context>
+    <name>f_slide_show_help</name>
+    <message>
+        <source>Sentara - Slide Show Help</source>
+        <translation>Sentara - Aiuto della presentazione</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit</source>
+        <translation>Premere ESC per uscire</translation>
+    </message>
+    <message>
+        <source>Click the mouse right button to open command menu</source>
+        <translation>Fare clic con il tasto destro del mouse per aprire il menu dei comandi</translation>
+    </message>
+    <message>
+        <source>Press Page Up to see previous quote displayed</source>
+        <translation>Premere Pagina su per rivedere la citazione precedente</translation>
+    </message>
+    <message>
+        <source>Press Space Bar to disable/enable timer</source>
+        <translation>Premere la barra spaziatrice per disattivare/attivare il timer</translation>
+    </message>
+    <message>
+        <source>Press I to change timer interval (now = %1 seconds)</source>
+        <translation>Premere I per cambiare l&apos;intervallo del timer (ora = %1 secondi)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this window when slide show is launched</source>
+        <translation>Non mostrare questa finestra all&apos;avvio della presentazione</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>factories</name>
+    <message>
+        <source>Clear the %1</source>
+        <translation>Svuota %1</translation>
+    </message>
+</context>
+<context>
+    <name>fortune_format</name>
+    <message>
+        <source>none of its %1 lines is a &quot;%&quot; line, the line between two cookies</source>
+        <translation>nessuna delle sue %1 righe è una riga &quot;%&quot;, la riga tra due biscotti</translation>
+    </message>
+    <message>
+        <source>strfile is not installed</source>
+        <translation>strfile non è installato</translation>
+    </message>
+    <message>
+        <source>strfile failed%1</source>
+        <translation>strfile non è riuscito%1</translation>
+    </message>
+</context>
+<context>
+    <name>help</name>
+    <message>
+        <source>not available</source>
+        <translation>non disponibile</translation>
+    </message>
+    <message>
+        <source>SENTARA VERSION HISTORY </source>
+        <translation>STORIA DELLE VERSIONI DI SENTARA </translation>
+    </message>
+    <message>
+        <source>Current version is %1</source>
+        <translation>La versione attuale è %1</translation>
+    </message>
+    <message>
+        <source>It includes the following changes (F = bug fixed, I = improvement, N = new function)</source>
+        <translation>Comprende le seguenti modifiche (F = errore corretto, I = miglioramento, N = nuova funzione)</translation>
+    </message>
+    <message>
+        <source>%1 - Version history</source>
+        <translation>%1 - Storia delle versioni</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 versione %2</translation>
+    </message>
+    <message>
+        <source>Sentara is made by the Sentara project.</source>
+        <translation>Sentara è realizzato dal progetto Sentara.</translation>
+    </message>
+    <message>
+        <source>Look for updates on the Sentara web site: %1</source>
+        <translation>Cercare gli aggiornamenti sul sito di Sentara: %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>You can get customer service and technical support for %1 in one of the following ways:</source>
+        <translation>Si può ottenere assistenza clienti e supporto tecnico per %1 in uno dei modi seguenti:</translation>
+    </message>
+    <message>
+        <source>- Send e-mail to %1 with your questions or problem reports</source>
+        <translation>- Inviare un&apos;e-mail a %1 con domande o segnalazioni di problemi</translation>
+    </message>
+    <message>
+        <source>- Send fax to # %1 with your questions or problem reports</source>
+        <translation>- Inviare un fax al n. %1 con domande o segnalazioni di problemi</translation>
+    </message>
+    <message>
+        <source>- Call telephone # %1</source>
+        <translation>- Telefonare al n. %1</translation>
+    </message>
+    <message>
+        <source>- Chat on ICQ with user # %1</source>
+        <translation>- Chattare su ICQ con l&apos;utente n. %1</translation>
+    </message>
+    <message>
+        <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>
+        <translation>Vi invitiamo a contattarci per qualsiasi problema, domanda o commento. Ci fa piacere conoscere la vostra esperienza con %1 e siamo disposti a migliorare questo programma secondo i vostri commenti e suggerimenti.</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Assistenza clienti e supporto tecnico</translation>
+    </message>
+</context>
+<context>
+    <name>import_formats</name>
+    <message>
+        <source>The input text</source>
+        <translation>Il testo da elaborare</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos;</source>
+        <translation>Il file &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to import.</source>
+        <translation>%1 è vuoto: non c&apos;è niente da importare.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>riga %1: </translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported as %2: %3%4.</source>
+        <translation>%1 non può essere importato come %2: %3%4.</translation>
+    </message>
+</context>
+<context>
+    <name>kindle_clippings</name>
+    <message>
+        <source>no line is the separator of the clippings (%1)</source>
+        <translation>nessuna riga è il separatore delle clip (%1)</translation>
+    </message>
+    <message>
+        <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
+        <translation>la riga sotto il titolo del libro dovrebbe dire che cos&apos;è la clip (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>quote_export</name>
+    <message>
+        <source>it has no text</source>
+        <translation>non ha testo</translation>
+    </message>
+    <message>
+        <source>its text has more than one line</source>
+        <translation>il suo testo ha più di una riga</translation>
+    </message>
+    <message>
+        <source>its text begins with &quot;.&quot;, the mark of a detail line</source>
+        <translation>il suo testo comincia con &quot;.&quot;, il segno di una riga di dettaglio</translation>
+    </message>
+    <message>
+        <source>its text begins with a no-break space</source>
+        <translation>il suo testo comincia con uno spazio unificatore</translation>
+    </message>
+    <message>
+        <source>its author holds parentheses</source>
+        <translation>il suo autore contiene parentesi</translation>
+    </message>
+    <message>
+        <source>its text ends in parentheses, which would be read as its author</source>
+        <translation>il suo testo finisce tra parentesi, che verrebbero lette come il suo autore</translation>
+    </message>
+    <message>
+        <source>its note holds a full stop or a line break</source>
+        <translation>la sua nota contiene un punto o un a capo</translation>
+    </message>
+    <message>
+        <source>its subject holds a full stop or a line break</source>
+        <translation>il suo argomento contiene un punto o un a capo</translation>
+    </message>
+    <message>
+        <source>it begins like an earlier one (its first 40 characters)</source>
+        <translation>comincia come una precedente (i primi 40 caratteri)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 quotations cannot be written whole in the text format, which holds one line a quotation; read back, they would come in changed, split or not at all:
+</source>
+        <translation>%1 delle %2 citazioni non possono essere scritte per intero nel formato testo, che contiene una riga per citazione; rilette, tornerebbero modificate, spezzate o per niente:
+</translation>
+    </message>
+    <message>
+        <source>
+
+CSV carries every field of every quotation.</source>
+        <translation>
+
+Il CSV conserva ogni campo di ogni citazione.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2.</source>
+        <translation>Il file &apos;%1&apos; non può essere scritto: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quote_import</name>
+    <message>
+        <source>Duplicated quotes in input text: %1</source>
+        <translation>Citazioni doppie nel testo: %1</translation>
+    </message>
+    <message>
+        <source>Duplicated quotes in database: %1</source>
+        <translation>Citazioni già nel database: %1</translation>
+    </message>
+    <message>
+        <source>New quotes: %1</source>
+        <translation>Nuove citazioni: %1</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty as at least one quotation comes without author</source>
+        <translation>L&apos;autore non può essere vuoto perché almeno una citazione non ha autore</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty as for at least one quotation no language is specified</source>
+        <translation>La lingua non può essere vuota perché per almeno una citazione non è indicata alcuna lingua</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; will be used as default language</source>
+        <translation>&quot;%1&quot; sarà usata come lingua predefinita</translation>
+    </message>
+    <message>
+        <source>%1 quotes added in database.</source>
+        <translation>%1 citazioni aggiunte al database.</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines</source>
+        <translation>... e altre %1 righe</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it does not exist.</source>
+        <translation>Il file &apos;%1&apos; non può essere letto: non esiste.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: it is a folder.</source>
+        <translation>Il file &apos;%1&apos; non può essere letto: è una cartella.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Il file &apos;%1&apos; non può essere letto: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
+        <translation>Il file &apos;%1&apos; non è un file di testo: contiene dati binari (byte NUL) e non è nemmeno testo UTF-16.</translation>
+    </message>
+</context>
+</TS>
