@@ -691,6 +691,18 @@ New authors: %1. New subjects: %2. Their names are listed in the report.</source
 
 Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     </message>
+    <message>
+        <source>Listing the quotations...</source>
+        <translation>Die Zitate werden aufgelistet...</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Putting the file&apos;s text into the input box...</source>
+        <translation>Der Text der Datei wird in das Eingabefeld gesetzt...</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>

@@ -691,6 +691,18 @@ New authors: %1. New subjects: %2. Their names are listed in the report.</source
 
 Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</translation>
     </message>
+    <message>
+        <source>Listing the quotations...</source>
+        <translation>Listando las citas...</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Putting the file&apos;s text into the input box...</source>
+        <translation>Colocando el texto del archivo en el cuadro de entrada...</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>

@@ -691,6 +691,18 @@ New authors: %1. New subjects: %2. Their names are listed in the report.</source
 
 Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte rendu.</translation>
     </message>
+    <message>
+        <source>Listing the quotations...</source>
+        <translation>Liste des citations...</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>Putting the file&apos;s text into the input box...</source>
+        <translation>Le texte du fichier est placé dans la zone de saisie...</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>

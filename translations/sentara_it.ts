@@ -691,6 +691,18 @@ New authors: %1. New subjects: %2. Their names are listed in the report.</source
 
 Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.</translation>
     </message>
+    <message>
+        <source>Listing the quotations...</source>
+        <translation>Elenco delle citazioni...</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lettura di %1...</translation>
+    </message>
+    <message>
+        <source>Putting the file&apos;s text into the input box...</source>
+        <translation>Inserimento del testo del file nella casella di input...</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
