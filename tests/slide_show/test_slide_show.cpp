@@ -316,7 +316,9 @@ private slots:
         f.show = nullptr;
     }
 
-    void the_pause_is_blank_and_runs_out_by_itself() {
+    // The pause is blank and runs out by itself; an action that shows the next quotation during
+    // it ends it and takes one quotation, not two.
+    void the_pause_is_blank_and_a_next_quotation_action_ends_it() {
         ShowFixture f;
         QVERIFY(f.start(1));
         QElapsedTimer clock;
@@ -327,27 +329,23 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f.on_screen(), 2, 3000);
         QVERIFY(clock.elapsed() >= 400);
         QVERIFY(f.show->Timer1->isActive());
-    }
 
-    void a_next_quotation_action_during_the_pause_ends_it_and_takes_one_quotation() {
-        ShowFixture f;
-        QVERIFY(f.start(1));
         f.blank_tick();
-        QCOMPARE(f.press(Qt::Key_X), 2);
+        QCOMPARE(f.press(Qt::Key_X), 3);
         QVERIFY(!f.pausing());
-        QCOMPARE(f.show->previous_key, 1);
+        QCOMPARE(f.show->previous_key, 2);
         f.blank_tick();
         QTest::mouseClick(f.show, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-        QCOMPARE(f.on_screen(), 3);
+        QCOMPARE(f.on_screen(), 4);
         f.blank_tick();
         f.blank_tick();  // the timer again
-        QCOMPARE(f.on_screen(), 4);
+        QCOMPARE(f.on_screen(), 5);
         QVERIFY(f.show->Timer1->isActive());
         // Nothing more comes when the pause would have run out, and nothing was taken twice.
         QTest::qWait(700);
-        QCOMPARE(f.on_screen(), 4);
-        QVERIFY(f.random_of(5) < 1.0);
-        QCOMPARE(f.ticks(1), (QList<int>{5}));
+        QCOMPARE(f.on_screen(), 5);
+        QVERIFY(f.random_of(6) < 1.0);
+        QCOMPARE(f.ticks(1), (QList<int>{6}));
     }
 
     void page_up_during_the_pause_keeps_its_quotation() {
