@@ -58,9 +58,6 @@ private slots:
                                                     "Short but longer | Anonymous"}));
         QCOMPARE(r.quotes[0].subject, QString("Kept"));  // the repeat's directive does not reach it
         QCOMPARE(r.repeats, QStringList({other_case + "but not after", "école (Someone)"}));
-        QCOMPARE(r.duplicated_in_input_caption(), QString("Duplicated quotes in input text: 2"));
-        QCOMPARE(r.report(), "POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:\r\n\r\n" + other_case +
-                                 "but not after\r\n\r\nécole (Someone)\r\n\r\n");
     }
 
     void directives_set_the_quotation_above() {
@@ -114,7 +111,6 @@ private slots:
         QCOMPARE(r.quotes[0].language, QString());
         QCOMPARE(r.in_database, QStringList({"EXPERIENCE IS THE NAME WE GIVE OUR MISTAKES.",
                                              "« l'art est un coin de la création vu à travers un TEMPÉRAMENT. »"}));
-        QCOMPARE(r.duplicated_in_database_caption(), QString("Duplicated quotes in database: 2"));
         // A known code is kept as the table writes it; an unknown one is reported and dropped.
         QCOMPARE(r.quotes[1].language, QString());
         QCOMPARE(r.unknown_languages, QStringList{"Second fresh -> xx"});

@@ -270,9 +270,6 @@ private slots:
         QCOMPARE(guess("one", "Only one\n\t\t-- Me\n%\n"), Format::fortune);
         QCOMPARE(guess("two", "One\n%\nTwo\n"), Format::text);
         QCOMPARE(guess("three", "One\n%\nTwo\n%\nThree\n"), Format::fortune);
-        Format f = Format::text;
-        QVERIFY(from_name("CSV", f) && f == Format::csv);
-        QVERIFY(!from_name("json", f));
     }
 
     void bad_input_is_refused_with_the_file_and_line() {
