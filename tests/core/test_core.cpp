@@ -99,7 +99,6 @@ private slots:
     }
 
     void a_settings_file_written_by_hand_is_read() {
-        // A settings file written by hand with a [general] section is read as it stands.
         const QString file = QSettings(QStringLiteral("Sentara"), QStringLiteral("Sentara")).fileName();
         QVERIFY(QDir().mkpath(QFileInfo(file).path()));
         QVERIFY(!write_file(file, "[general]\nlast_db_file=/data/my quotes.mdb\n").isEmpty());
