@@ -13,6 +13,7 @@
 #include "import_export/f_import.h"
 #include "silent_ui.h"
 
+#include <QLocale>
 #include <QApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -265,7 +266,7 @@ std::vector<Figure> import_figures(const Workspace& ws) {
         w->t_to_be_processed->viewport()->repaint();
         QApplication::processEvents();
         window.runs.push_back(ms_since(timer));
-        if (w->l_new_quotes->text() != QStringLiteral("New quotes: %1").arg(new_quotes))
+        if (w->l_new_quotes->text() != QStringLiteral("New quotes: %1").arg(QLocale().toString(new_quotes)))
             window.failure = QStringLiteral("the window shows \"%1\"").arg(w->l_new_quotes->text());
         delete w;
     }

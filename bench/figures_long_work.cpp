@@ -14,6 +14,7 @@
 #include "main_window/quote_list.h"
 #include "silent_ui.h"
 
+#include <QLocale>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -380,7 +381,7 @@ Trial import(const Workspace& ws, const QString& path, const Input& in, double s
     w->Import_from_file(in.file);
     w->t_parsed->viewport()->repaint();
     *process_ms = ms_since(timer);
-    if (w->l_new_quotes->text() != QStringLiteral("New quotes: %1").arg(new_quotes))
+    if (w->l_new_quotes->text() != QStringLiteral("New quotes: %1").arg(QLocale().toString(new_quotes)))
         t.failure = QStringLiteral("the window shows \"%1\"").arg(w->l_new_quotes->text());
     const Checksum sum_before = stop_after >= 0 ? checksum(path) : Checksum{};
     // The language of the quotations that name none, as the user picks it.
