@@ -11,6 +11,8 @@ public:
     enum Code {
         ok_only = 0,
         ok_cancel = 1,
+        // A pending change: Save (answer `save`), Discard (answer `ok`) or Cancel.
+        save_discard_cancel = 3,
         icon_stop = 16,
         icon_question = 32,
         icon_exclamation = 48,
@@ -18,7 +20,7 @@ public:
         default_second = 256,
     };
     // Results.
-    enum Answer { ok = 1, cancel = 2 };
+    enum Answer { ok = 1, cancel = 2, save = 6 };
 
     virtual ~Ui() = default;
 

@@ -5,6 +5,7 @@
 #include "core/common.h"
 #include "core/settings.h"
 #include "formats/fortune_format.h"
+#include "widgets/mnemonics.h"
 #include "widgets/factories.h"
 #include "widgets/guards.h"
 
@@ -29,6 +30,7 @@ f_export::f_export(AppContext& ctx, const QList<QVariant>& selected_keys, QWidge
     setWindowModality(Qt::ApplicationModal);
     for (const QVariant& key : selected_keys) selected_.insert(key.toLongLong());
     build();
+    give_mnemonics(this);
     ctx_.events.opened(AppEvents::export_window, this);
 }
 

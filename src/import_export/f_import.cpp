@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "database/recordset.h"
 #include "reference/f_authors.h"
+#include "widgets/mnemonics.h"
 #include "widgets/combo_fill.h"
 #include "widgets/factories.h"
 #include "widgets/guards.h"
@@ -47,6 +48,7 @@ f_import::f_import(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
     setWindowIcon(program_icon());
     setAttribute(Qt::WA_DeleteOnClose);
     build();
+    give_mnemonics(this);
     // Opening: the counters empty, the window registered, both boxes filled and empty.
     clear_counters();
     ctx_.events.opened(AppEvents::import_window, this);

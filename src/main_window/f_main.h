@@ -62,6 +62,11 @@ public:
     QAction *m_add_new = nullptr, *m_save = nullptr, *m_undo = nullptr, *m_delete = nullptr, *m_next = nullptr,
             *m_random = nullptr, *m_text_filter = nullptr, *m_filter = nullptr, *m_clear_filters = nullptr,
             *m_random_order = nullptr;
+    // The list's buttons, with their shortcuts.
+    QAction *m_filter_current_author = nullptr, *m_filter_current_subject = nullptr, *m_export = nullptr,
+            *m_slide_show = nullptr, *m_delete_filtered = nullptr;
+    // The grid's columns, each way: the same order as a click on the column's header.
+    QMenu* m_sort = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +87,8 @@ private:
     void m_randomize_Click();
     void m_show_slide_show_help_Click();
     void m_exit_Click();
+    // An edit pending as the window is left: saved, dropped, or the leaving cancelled (false).
+    bool settle_pending_edit();
     void focus_grid();
     // The slide show of the list, and the way back from it, on the quotation it showed last.
     void open_slide_show();

@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include "widgets/mnemonics.h"
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -160,6 +161,7 @@ void ReferenceWindow::set_field_rows(const QList<std::pair<QLabel*, QWidget*>>& 
     for (int i = 0; i < rows.size(); ++i) {
         auto [caption, field] = rows[i];
         fields->addWidget(caption, i, 0);
+        if (!caption->buddy()) caption->setBuddy(field);
         // A field of its own width stays at the left; the others take the row.
         if (field->maximumWidth() < QWIDGETSIZE_MAX) fields->addWidget(field, i, 1, Qt::AlignLeft);
         else fields->addWidget(field, i, 1);
@@ -242,6 +244,7 @@ void ReferenceWindow::watch_filter_boxes(const QList<QWidget*>& boxes) {
 // ---------------------------------------------------------------------------- opening
 
 void ReferenceWindow::open_window() {
+    give_mnemonics(this);
     loading_ = true;
     Clear_all_text_boxes();
     set_initial_values();

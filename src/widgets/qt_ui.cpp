@@ -32,6 +32,19 @@ int QtUi::message(const QString& text, int code, const QString& title) {
     case icon_information: box.setIcon(QMessageBox::Information); break;
     default: box.setIcon(QMessageBox::NoIcon);
     }
+    if ((code & 7) == save_discard_cancel) {
+        QPushButton* save_button = box.addButton(QMessageBox::Save);
+        QPushButton* discard_button = box.addButton(QMessageBox::Discard);
+        QPushButton* cancel_button = box.addButton(QMessageBox::Cancel);
+        box.setEscapeButton(cancel_button);
+        box.setDefaultButton(save_button);
+        const bool busy = hourglass_depth_ > 0;
+        if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+        box.exec();
+        if (busy) QApplication::restoreOverrideCursor();
+        if (box.clickedButton() == save_button) return save;
+        return box.clickedButton() == discard_button ? ok : cancel;
+    }
     QPushButton* ok_button = box.addButton(QMessageBox::Ok);
     QPushButton* cancel_button = nullptr;
     if ((code & 7) == ok_cancel) {

@@ -123,7 +123,7 @@ private slots:
         sort_by(f, 0);
         f.show();
         click_selector(f.w(), 2);
-        QCOMPARE(f.w().filters->b_export->text(), QString("Export selected quotes"));
+        QCOMPARE(plain_caption(f.w().filters->b_export->text()), QString("Export selected quotes"));
         QPointer<f_export> w = open_export(f);
         w->c_author->click();
         w->c_rate->click();
