@@ -94,6 +94,8 @@ void f_main::build_menus() {
     };
     m_file = named(menuBar()->addMenu(QStringLiteral("&File")), "m_file");
     m_change_db = add(m_file, "m_change_db", QStringLiteral("&Change database"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_recent = named(m_file->addMenu(QStringLiteral("Open recen&t")), "m_recent");
+    connect(m_recent, &QMenu::aboutToShow, this, &f_main::fill_recent_menu);
     m_open_access = add(m_file, "m_open_access", QStringLiteral("Open &Access collection..."),
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     m_open_access->setToolTip(QStringLiteral("Make a new database from a collection kept in an Access (.mdb) file"));
@@ -448,9 +450,56 @@ void f_main::m_exit_Click() {
 void f_main::m_change_db_Click() {
     // The edit is checked first: refused, nothing is chosen and nothing is remembered.
     if (edit->refuse_while_editing()) return;
-    if (!change_database(ctx_)) return;
-    ctx_.ui.message(QStringLiteral("The program will now close. When you restart it, the selected database will be used."));
-    uscita();
+    const QString chosen = choose_database(ctx_);
+    if (!chosen.isEmpty()) use_database(chosen);
+}
+
+void f_main::fill_recent_menu() {
+    m_recent->clear();
+    const QString in_use = QFileInfo(ctx_.database_path).absoluteFilePath();
+    for (const QString& path : recent_databases()) {
+        if (path == in_use) continue;
+        // A file gone is shown greyed, and left out of the list once another is opened.
+        QAction* a = m_recent->addAction(QString(path).replace(u'&', QStringLiteral("&&")));
+        a->setEnabled(QFileInfo::exists(path));
+        connect(a, &QAction::triggered, this, [this, path] { use_database(path); });
+    }
+    if (m_recent->isEmpty()) m_recent->addAction(QStringLiteral("(none)"))->setEnabled(false);
+}
+
+bool f_main::close_other_windows() {
+    for (int kind = 0; kind < AppEvents::window_kinds; ++kind) {
+        if (kind == AppEvents::main_window) continue;
+        auto* window = qobject_cast<QWidget*>(ctx_.events.window(AppEvents::Window(kind)));
+        if (!window) continue;
+        window->close();  // a window with an edit pending says so and stays
+        if (ctx_.events.is_open(AppEvents::Window(kind)) && window->isVisible()) return false;
+        // Gone now, not later: its lists read the collection that is about to be closed.
+        delete window;
+    }
+    return true;
+}
+
+bool f_main::use_database(const QString& path) {
+    if (edit->refuse_while_editing()) return false;
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(ctx_.database_path).absoluteFilePath()) return true;
+    if (!close_other_windows()) return false;
+    // Nothing reads the collection in use any more: it can be closed once the other is open.
+    list->binding().bind(nullptr);
+    const bool switched = switch_database(ctx_, path);
+    if (switched) ctx_.events.quotes_were_changed();  // counts and lists kept are of the other file
+    read_collection_again();
+    return switched;
+}
+
+void f_main::read_collection_again() {
+    setWindowTitle(QStringLiteral("Sentara - ") + QFileInfo(ctx_.database_path).fileName());
+    set_combos();
+    list->sort().to_random();
+    filters->Clear_all_filters();
+    filters->b_filter_Click();
+    filters->Any_filter();
+    focus_grid();
 }
 
 void f_main::m_open_access_Click() {
@@ -480,12 +529,11 @@ void f_main::m_open_access_Click() {
     }
     const QString report = o.report();
     if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
-    save_setting(QStringLiteral("last_db_file"), made);
-    ctx_.ui.message(QStringLiteral("The database '%1' was made from '%2': %3.%4\n\nThe program will now close. When you "
-                                   "restart it, the new database will be used.")
+    ctx_.ui.message(QStringLiteral("The database '%1' was made from '%2': %3.%4\n\nThe window now shows it.")
                         .arg(made, access, o.counts_text(),
-                             report.isEmpty() ? QString() : QStringLiteral("\nThe rows that did not fit are listed in the report.")));
-    uscita();
+                             report.isEmpty() ? QString() : QStringLiteral("\nThe rows that did not fit are listed in the report.")),
+                    Ui::icon_information);
+    use_database(made);
 }
 
 void f_main::m_randomize_Click() {

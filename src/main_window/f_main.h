@@ -17,6 +17,9 @@ class f_main : public QMainWindow {
     Q_OBJECT
 public:
     explicit f_main(AppContext& ctx, QWidget* parent = nullptr);
+
+    // The same as File > Change database with `path` chosen (File > Open recent).
+    bool change_database_to(const QString& path) { return use_database(path); }
     ~f_main() override;
 
     static QColor attention_colour();
@@ -53,7 +56,7 @@ public:
     EditArea* edit = nullptr;
     FilterArea* filters = nullptr;
 
-    QMenu *m_file = nullptr, *m_edit = nullptr, *m_preferences = nullptr, *m_help = nullptr;
+    QMenu *m_file = nullptr, *m_edit = nullptr, *m_preferences = nullptr, *m_help = nullptr, *m_recent = nullptr;
     QAction *m_change_db = nullptr, *m_open_access = nullptr, *m_show_slide_show_help = nullptr, *m_randomize = nullptr, *m_exit = nullptr,
             *m_authors = nullptr, *m_subjects = nullptr, *m_languages = nullptr, *m_import = nullptr,
             *m_websites = nullptr, *m_readme = nullptr, *m_web_site = nullptr, *m_support = nullptr,
@@ -81,6 +84,13 @@ private:
     void open_window();
     void restore_geometry();
     void m_change_db_Click();
+    // The window on another collection at once, every other window closed first; false (and the
+    // collection in use kept) when that cannot be.
+    bool use_database(const QString& path);
+    bool close_other_windows();
+    // The list, its lists of names and the captions read again from the collection open now.
+    void read_collection_again();
+    void fill_recent_menu();
     // A collection kept in an Access file made into a new database, which is then used as a
     // database changed to is.
     void m_open_access_Click();

@@ -1,7 +1,14 @@
 // The main window's grid: filters, sort order, counters, combo lists, random order, closing.
 #include "main_window_fixture.h"
 
+#include "core/startup.h"
+#include "database/held_files.h"
+
+#include <QAction>
+#include <QFile>
 #include <QHeaderView>
+#include <QMenu>
+#include <QTemporaryDir>
 
 class TestFiltering : public QObject {
     Q_OBJECT
@@ -215,20 +222,65 @@ private slots:
         }
     }
 
-    void changing_the_database() {
+    // The window goes over to the other collection at once; the first one is let go entirely,
+    // and a file that cannot be used leaves the one in use open.
+    void changing_the_database_in_place() {
         MainWindowFixture f;
         f.show();
         save_setting("last_db_file", f.path());
+        remember_recent_database(f.path());
         f.ui.expect_open_file(QString());  // cancelled: nothing changes
         f.w().m_change_db->trigger();
         QCOMPARE(get_setting("last_db_file"), f.path());
-        QVERIFY(!f.ui.ended);
-        f.ui.expect_open_file("/elsewhere/other.mdb");
-        f.ui.expect_message("The program will now close. When you restart it, the selected database will be used.");
-        f.w().m_change_db->trigger();
-        QCOMPARE(get_setting("last_db_file"), QString("/elsewhere/other.mdb"));
         QCOMPARE(f.ui.last_open_file_file, f.path());  // the dialog starts on the file in use
-        QVERIFY(f.ui.ended);
+
+        QTemporaryDir dir;
+        const QString other = make_fixture_database(dir.path(), "other.mdb");
+        Database::open(other)->execute("delete from quotes where author <> 'Oscar Wilde'; "
+                                       "insert into authors (name) values ('Ada Only Here')");
+        f.w().m_authors->trigger();  // a window reading the first collection
+        QVERIFY(f.ctx->authors_window_open());
+        f.ui.expect_open_file(other);
+        f.w().m_change_db->trigger();
+        QVERIFY(!f.ui.ended && f.w().isVisible());
+        QCOMPARE(f.ctx->database_path, other);
+        QVERIFY(!f.ctx->authors_window_open());
+        QCOMPARE(f.w().Data1()->record_count(), 2);
+        QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:2/2"));
+        QVERIFY(f.w().edit->cb_author->findText("Ada Only Here") >= 0);
+        QVERIFY(f.w().windowTitle().contains("other.mdb"));
+        QVERIFY(!held_files::is_held(f.path()) && held_files::is_held(other));
+        QCOMPARE(get_setting("last_db_file"), other);
+        // What is saved now goes into the other file.
+        f.w().edit->t_note->setText("in the other one");
+        f.w().edit->b_save->click();
+        QCOMPARE(Database::open(other)->scalar("select count(*) from quotes where notes = 'in the other one'").toInt(), 1);
+        QCOMPARE(f.scalar("select count(*) from quotes where notes = 'in the other one'").toInt(), 0);
+
+        // Not a database: said, and the collection in use stays open as it was.
+        const QString bad = dir.path() + "/bad.mdb";
+        QFile text(bad);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write(QByteArray("not a database at all\n").repeated(200));
+        text.close();
+        f.ui.expect_open_file(bad);
+        f.ui.expect_message("The database cannot be opened");
+        f.w().m_change_db->trigger();
+        QCOMPARE(f.ctx->database_path, other);
+        QCOMPARE(f.w().Data1()->record_count(), 2);
+        QVERIFY(held_files::is_held(other) && !held_files::is_held(bad));
+        QCOMPARE(get_setting("last_db_file"), other);
+
+        // File > Open recent lists the first collection and goes back to it.
+        emit f.w().m_recent->aboutToShow();
+        QAction* first = nullptr;
+        for (QAction* a : f.w().m_recent->actions())
+            if (a->text() == f.path()) first = a;
+        QVERIFY(first && first->isEnabled());
+        first->trigger();
+        QCOMPARE(f.ctx->database_path, f.path());
+        QCOMPARE(f.w().Data1()->record_count(), 8);
+        QVERIFY(!held_files::is_held(other));
     }
 
     void an_access_file_that_holds_no_collection_changes_nothing() {
