@@ -92,10 +92,8 @@ QString support_text() {
     return QStringLiteral("You can get customer service and technical support for ") + title +
            QStringLiteral(" in one of the following ways:") + QStringLiteral("\n\n") +
            QStringLiteral("- Send e-mail to ") + support_email_address() +
-           QStringLiteral(" with your questions or problem reports\n") + QStringLiteral("- Send fax to # ") +
-           not_available + QStringLiteral(" with your questions or problem reports\n") +
-           QStringLiteral("- Call telephone # ") + not_available + u'\n' +
-           QStringLiteral("- Chat on ICQ with user # ") + not_available + QStringLiteral("\n\n") +
+           QStringLiteral(" with your questions or problem reports\n") +
+           QStringLiteral("- Call telephone # ") + not_available + QStringLiteral("\n\n") +
            QStringLiteral("You are kindly invited to contact us for any problems, inquiries or comments. "
                           "We appreciate being informed of your experience with ") +
            title +

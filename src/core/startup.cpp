@@ -27,7 +27,7 @@
 #include <unistd.h>
 #include <vector>
 
-const char* const database_file_filter = "Access database (*.mdb;*.sqo|*.mdb;*.sqo";
+const char* const database_file_filter = "Sentara database (*.mdb;*.sqo)|*.mdb;*.sqo|All files (*)|*";
 
 namespace {
 
@@ -178,7 +178,7 @@ void rotate_backups(const QString& p, WriteCopy write_copy) {
 
 void report(Ui& ui, const QString& lead, const DbError& e) {
     ui.set_hourglass(false);
-    ui.message(lead + QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description());
+    ui.message(lead + QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description(), Ui::icon_stop);
     ui.set_hourglass(true);
 }
 
@@ -482,11 +482,12 @@ StartResult Main(AppContext& ctx) {
         bool created = false;
         if (!Path_exist(default_path)) {
             // First run: offer a new collection, with a few quotations to look at.
-            const int answer = ctx.ui.message(
-                QStringLiteral("No quotation database was found.\n\nCreate a new database at '%1'?\n"
-                               "(Cancel lets you choose an existing database file.)")
+            const int answer = ctx.ui.ask(
+                QStringLiteral("No quotation database was found.\n\nCreate a new database at '%1'? It starts with a few "
+                               "dozen sample quotations, which you may keep or delete.\n\n"
+                               "Choose file... opens a database you already have.")
                     .arg(QDir::toNativeSeparators(default_path)),
-                Ui::ok_cancel | Ui::icon_question);
+                QStringLiteral("&Create"), QStringLiteral("C&hoose file..."));
             if (answer == Ui::ok) {
                 try {
                     schema::create_database(default_path, true);

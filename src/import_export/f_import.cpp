@@ -249,7 +249,7 @@ bool f_import::load_array() {
     parsed_quotes_ = std::move(found.quotes);
     found.notes.insert(found.notes.begin(), file_notes_.begin(), file_notes_.end());
     const QString report = found.report();
-    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, QStringLiteral("Sentara - Import report"));
     return true;
 }
 
@@ -390,7 +390,7 @@ void f_import::b_import_Click() {
                        .arg(done.new_authors.size())
                        .arg(done.new_subjects.size());
     ctx_.ui.message(message);
-    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, QStringLiteral("Sentara - Import report"));
     clear_counters();
     // The lists of every window follow: authors, subjects ("-" may be new), quotations.
     if (!done.new_authors.isEmpty()) ctx_.events.author_was_changed(QString(), done.new_authors.last());

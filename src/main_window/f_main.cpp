@@ -528,7 +528,7 @@ void f_main::m_open_access_Click() {
         return;
     }
     const QString report = o.report();
-    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, QStringLiteral("Sentara - Import report"));
     ctx_.ui.message(QStringLiteral("The database '%1' was made from '%2': %3.%4\n\nThe window now shows it.")
                         .arg(made, access, o.counts_text(),
                              report.isEmpty() ? QString() : QStringLiteral("\nThe rows that did not fit are listed in the report.")),

@@ -199,7 +199,7 @@ GridQuery::Filter FilterArea::filter(bool& valid) {
                        cb_rate_filter_from->currentText(), cb_rate_filter_to->currentText()};
     valid = QuoteFilter::valid_key(filter.key);
     if (!valid) {
-        ctx_.ui.message(QStringLiteral("Invalid key selector (must be a number)"));
+        ctx_.ui.message(QStringLiteral("Invalid key selector (must be a number)"), Ui::icon_exclamation);
         return {};
     }
     return filter.filter(*ctx_.list_database);

@@ -671,7 +671,7 @@ void ReferenceWindow::keyPressEvent(QKeyEvent* event) {
 
 void ReferenceWindow::closeEvent(QCloseEvent* event) {
     if (editing()) {
-        ctx_.ui.message(QStringLiteral("Edit operation in progress."));
+        ctx_.ui.message(QStringLiteral("Edit operation in progress."), Ui::icon_exclamation);
         event->ignore();
         return;
     }
