@@ -53,6 +53,8 @@ f_import::f_import(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
     clear_counters();
     ctx_.events.opened(AppEvents::import_window, this);
     set_combo();
+    // New quotations are most often in the collection's own language.
+    cb_language->setEditText(ctx_.default_language);
     const QRect free = primary_screen_area().available;
     resize(std::min(1180, free.width() - 20), std::min(680, free.height() - 60));
     center_window(*this);

@@ -301,6 +301,7 @@ void f_main::open_window() {
     ctx_.rng.seed(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
     edit->Clear_all_text_boxes();
     restore_geometry();
+    list->binding().set_chosen_widths(get_setting(QStringLiteral("grid_column_widths")));
     set_combos();
     list->sort().to_random();
     filters->Clear_all_filters();
@@ -324,7 +325,8 @@ void f_main::restore_geometry() {
     bool numeric = false;
     const int stored = get_setting(QStringLiteral("formheight")).toInt(&numeric);
     frame_height_wanted_ = numeric && stored > 0 ? std::min(to_pixels(stored), free.height()) : free.height();
-    resize(std::min(to_pixels(15360), free.width()), frame_height_wanted_);
+    // Three quarters of a wide screen, never less than the width the layout was drawn for.
+    resize(std::clamp(free.width() * 3 / 4, std::min(to_pixels(15360), free.width()), free.width()), frame_height_wanted_);
     center_window(*this);
 }
 
@@ -427,6 +429,7 @@ void f_main::closeEvent(QCloseEvent* event) {
     // The frame's height, which the other windows read, and the whole geometry for the next start.
     save_setting(QStringLiteral("formheight"), QString::number(to_twips(frameGeometry().height())));
     save_setting(QStringLiteral("main_geometry"), QString::fromLatin1(saveGeometry().toBase64()));
+    save_setting(QStringLiteral("grid_column_widths"), list->binding().chosen_widths());
     ctx_.events.closed(AppEvents::main_window);
     event->accept();
 }

@@ -135,12 +135,16 @@ private slots:
             MainWindowFixture f;
             f.show();
             QApplication::processEvents();
+            QHeaderView* columns = f.w().list->grid->horizontalHeader();
             if (start == 0) {
                 f.w().setGeometry(QRect(14, 40, f.w().minimumWidth() + 8, f.w().minimumHeight() + 20));
                 QApplication::processEvents();
                 first = f.w().geometry();
+                columns->resizeSection(1, 173);  // the author column, dragged wider
+                f.w().b_filter_Click();           // a new list keeps it
             }
             QCOMPARE(f.w().geometry(), first);
+            QCOMPARE(columns->sectionSize(1), 173);
             frame_height = f.w().frameGeometry().height();
             f.w().uscita();
         }
