@@ -15,12 +15,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
-database it used last; the options below do their work and end without a window.</source>
-        <translation>Sentara verwaltet eine Sammlung von Zitaten. Ohne Optionen öffnet es sein Hauptfenster mit der
-zuletzt benutzten Datenbank; die Optionen unten erledigen ihre Arbeit und enden ohne Fenster.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
@@ -255,6 +249,18 @@ Nichts wurde geschrieben: --format csv nimmt sie ganz auf.</translation>
     <message>
         <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
         <translation>Die Datenbank &apos;%1&apos; wurde aus &apos;%2&apos; erstellt: %3.</translation>
+    </message>
+    <message>
+        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
+database it used last, or on &lt;file&gt; when one is given; the options below do their work and
+end without a window.</source>
+        <translation>Sentara verwaltet eine Sammlung von Zitaten. Ohne Optionen öffnet es sein Hauptfenster mit der
+zuletzt benutzten Datenbank oder mit &lt;file&gt;, wenn angegeben; die Optionen unten erledigen ihre
+Arbeit und enden ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>The database to open the main window on.</source>
+        <translation>Die Datenbank, mit der das Hauptfenster geöffnet wird.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +550,10 @@ Alle stattdessen als CSV exportieren?</translation>
         <source>There is no quote to be exported</source>
         <translation>Es gibt kein Zitat zu exportieren</translation>
     </message>
+    <message>
+        <source>Save the quotes as text</source>
+        <translation>Die Zitate als Text speichern</translation>
+    </message>
 </context>
 <context>
     <name>f_import</name>
@@ -709,6 +719,10 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -882,16 +896,8 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
         <translation>- Eine E-Mail mit Fragen oder Fehlerberichten an %1 senden</translation>
     </message>
     <message>
-        <source>- Send fax to # %1 with your questions or problem reports</source>
-        <translation>- Ein Fax mit Fragen oder Fehlerberichten an Nr. %1 senden</translation>
-    </message>
-    <message>
         <source>- Call telephone # %1</source>
         <translation>- Telefon Nr. %1 anrufen</translation>
-    </message>
-    <message>
-        <source>- Chat on ICQ with user # %1</source>
-        <translation>- Auf ICQ mit Benutzer Nr. %1 chatten</translation>
     </message>
     <message>
         <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>

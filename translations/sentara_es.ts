@@ -15,12 +15,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
-database it used last; the options below do their work and end without a window.</source>
-        <translation>Sentara guarda una colección de citas. Sin opciones abre su ventana principal con la última
-base de datos usada; las opciones de abajo hacen su trabajo y terminan sin abrir ventana.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Muestra esta ayuda.</translation>
     </message>
@@ -255,6 +249,18 @@ No se escribió nada: --format csv las guarda enteras.</translation>
     <message>
         <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
         <translation>La base de datos &apos;%1&apos; se creó a partir de &apos;%2&apos;: %3.</translation>
+    </message>
+    <message>
+        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
+database it used last, or on &lt;file&gt; when one is given; the options below do their work and
+end without a window.</source>
+        <translation>Sentara guarda una colección de citas. Sin opciones abre su ventana principal con la última
+base de datos usada, o con &lt;file&gt; si se indica; las opciones de abajo hacen su trabajo y
+terminan sin abrir ventana.</translation>
+    </message>
+    <message>
+        <source>The database to open the main window on.</source>
+        <translation>La base de datos con la que abrir la ventana principal.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +550,10 @@ Export them all as CSV instead?</source>
         <source>There is no quote to be exported</source>
         <translation>No hay ninguna cita que exportar</translation>
     </message>
+    <message>
+        <source>Save the quotes as text</source>
+        <translation>Guardar las citas como texto</translation>
+    </message>
 </context>
 <context>
     <name>f_import</name>
@@ -709,6 +719,10 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -882,16 +896,8 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
         <translation>- Envíe un correo a %1 con sus preguntas o informes de problemas</translation>
     </message>
     <message>
-        <source>- Send fax to # %1 with your questions or problem reports</source>
-        <translation>- Envíe un fax al n.º %1 con sus preguntas o informes de problemas</translation>
-    </message>
-    <message>
         <source>- Call telephone # %1</source>
         <translation>- Llame al teléfono n.º %1</translation>
-    </message>
-    <message>
-        <source>- Chat on ICQ with user # %1</source>
-        <translation>- Chatee en ICQ con el usuario n.º %1</translation>
     </message>
     <message>
         <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>

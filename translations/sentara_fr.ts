@@ -15,12 +15,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
-database it used last; the options below do their work and end without a window.</source>
-        <translation>Sentara conserve une collection de citations. Sans option, il ouvre sa fenêtre principale sur la
-dernière base utilisée ; les options ci-dessous font leur travail et se terminent sans fenêtre.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Affiche cette aide.</translation>
     </message>
@@ -255,6 +249,18 @@ Rien n&apos;a été écrit : --format csv les conserve en entier.</translation>
     <message>
         <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
         <translation>La base &apos;%1&apos; a été créée à partir de &apos;%2&apos; : %3.</translation>
+    </message>
+    <message>
+        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
+database it used last, or on &lt;file&gt; when one is given; the options below do their work and
+end without a window.</source>
+        <translation>Sentara conserve une collection de citations. Sans option, il ouvre sa fenêtre principale sur la
+dernière base utilisée, ou sur &lt;file&gt; s&apos;il est donné ; les options ci-dessous font leur
+travail et se terminent sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>The database to open the main window on.</source>
+        <translation>La base sur laquelle ouvrir la fenêtre principale.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +550,10 @@ Les exporter toutes en CSV à la place ?</translation>
         <source>There is no quote to be exported</source>
         <translation>Il n&apos;y a aucune citation à exporter</translation>
     </message>
+    <message>
+        <source>Save the quotes as text</source>
+        <translation>Enregistrer les citations en texte</translation>
+    </message>
 </context>
 <context>
     <name>f_import</name>
@@ -709,6 +719,10 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -882,16 +896,8 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
         <translation>- Envoyez un courriel à %1 avec vos questions ou vos signalements de problèmes</translation>
     </message>
     <message>
-        <source>- Send fax to # %1 with your questions or problem reports</source>
-        <translation>- Envoyez une télécopie au n° %1 avec vos questions ou vos signalements de problèmes</translation>
-    </message>
-    <message>
         <source>- Call telephone # %1</source>
         <translation>- Appelez le n° %1</translation>
-    </message>
-    <message>
-        <source>- Chat on ICQ with user # %1</source>
-        <translation>- Discutez sur ICQ avec l&apos;utilisateur n° %1</translation>
     </message>
     <message>
         <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>

@@ -15,12 +15,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
-database it used last; the options below do their work and end without a window.</source>
-        <translation>Sentara conserva una raccolta di citazioni. Senza opzioni apre la finestra principale
-sull&apos;ultimo database usato; le opzioni qui sotto svolgono il loro lavoro e terminano senza finestra.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Mostra questo aiuto.</translation>
     </message>
@@ -255,6 +249,18 @@ Non è stato scritto nulla: --format csv le conserva per intero.</translation>
     <message>
         <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.</source>
         <translation>Il database &apos;%1&apos; è stato creato da &apos;%2&apos;: %3.</translation>
+    </message>
+    <message>
+        <source>Sentara keeps a collection of quotations. Without options it opens its main window on the
+database it used last, or on &lt;file&gt; when one is given; the options below do their work and
+end without a window.</source>
+        <translation>Sentara conserva una raccolta di citazioni. Senza opzioni apre la finestra principale
+sull&apos;ultimo database usato, o su &lt;file&gt; se indicato; le opzioni qui sotto svolgono il loro
+lavoro e terminano senza finestra.</translation>
+    </message>
+    <message>
+        <source>The database to open the main window on.</source>
+        <translation>Il database su cui aprire la finestra principale.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +550,10 @@ Esportarle tutte come CSV?</translation>
         <source>There is no quote to be exported</source>
         <translation>Non ci sono citazioni da esportare</translation>
     </message>
+    <message>
+        <source>Save the quotes as text</source>
+        <translation>Salva le citazioni come testo</translation>
+    </message>
 </context>
 <context>
     <name>f_import</name>
@@ -709,6 +719,10 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
@@ -882,16 +896,8 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
         <translation>- Inviare un&apos;e-mail a %1 con domande o segnalazioni di problemi</translation>
     </message>
     <message>
-        <source>- Send fax to # %1 with your questions or problem reports</source>
-        <translation>- Inviare un fax al n. %1 con domande o segnalazioni di problemi</translation>
-    </message>
-    <message>
         <source>- Call telephone # %1</source>
         <translation>- Telefonare al n. %1</translation>
-    </message>
-    <message>
-        <source>- Chat on ICQ with user # %1</source>
-        <translation>- Chattare su ICQ con l&apos;utente n. %1</translation>
     </message>
     <message>
         <source>You are kindly invited to contact us for any problems, inquiries or comments. We appreciate being informed of your experience with %1 and are willing to improve this program according to your comments and suggestions.</source>

@@ -9,7 +9,10 @@ CommandLine parse_command_line(const QStringList& arguments) {
     QCommandLineParser p;
     p.setApplicationDescription(CommandLine::tr(
         "Sentara keeps a collection of quotations. Without options it opens its main window on the\n"
-        "database it used last; the options below do their work and end without a window."));
+        "database it used last, or on <file> when one is given; the options below do their work and\n"
+        "end without a window."));
+    p.addPositionalArgument(QStringLiteral("file"), CommandLine::tr("The database to open the main window on."),
+                            QStringLiteral("[file]"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Shows this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Shows the version."));
     const QCommandLineOption create(QStringLiteral("create-database"),
@@ -74,6 +77,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return c;
     };
     if (!p.parse(arguments)) return fail(p.errorText());
+    // A file alone opens the windows on it (main() sees to that); beside options it is a mistake.
     if (!p.positionalArguments().isEmpty())
         return fail(CommandLine::tr("unexpected argument '%1'").arg(p.positionalArguments().first()));
     if (p.isSet(help)) {

@@ -129,7 +129,9 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const bool quit_when_shown = arguments.size() == 2 && arguments[1] == QLatin1String("--quit-when-shown");
-    if (arguments.size() > 1 && !quit_when_shown) return run_command(argc, argv, arguments);
+    // "sentara FILE": the windows, on that database.
+    const bool opening = arguments.size() == 2 && !arguments[1].startsWith(u'-');
+    if (arguments.size() > 1 && !quit_when_shown && !opening) return run_command(argc, argv, arguments);
 
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentara"));
@@ -142,6 +144,7 @@ int main(int argc, char** argv) {
     app.set_ui(&ui);
     AppContext ctx(ui);
     ctx.program_folder = program_folder();
+    if (opening) ctx.requested_database_path = arguments[1];
     ctx.rng.seed(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
     std::unique_ptr<f_main> main_window;
     ctx.show_main_window = [&] {

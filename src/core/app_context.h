@@ -25,6 +25,8 @@ struct AppContext {
     QString program_folder;  // where the program's data files live (pictures, default.jpg, read-me)
 
     QString database_path;
+    // The file named on the command line, used instead of the one used last.
+    QString requested_database_path;
     std::unique_ptr<Database> database;       // statements and editing
     std::unique_ptr<Database> list_database;  // filters and lists
     std::unique_ptr<QLockFile> database_lock; // held while this program uses the file

@@ -13,7 +13,7 @@
 #include <QUrl>
 
 void show_error(Ui& ui, int number, const QString& description) {
-    ui.message(QStringLiteral("Error ") + QString::number(number) + QStringLiteral(" - ") + description, Ui::ok_only);
+    ui.message(QStringLiteral("Error ") + QString::number(number) + QStringLiteral(" - ") + description, Ui::icon_stop);
 }
 
 void show_error(Ui& ui, const DbError& error) { show_error(ui, error.number(), error.description()); }
@@ -61,7 +61,11 @@ QString temp_folder() {
     return folder;
 }
 
-bool show_text_file(Ui& ui, const QString& text, const QString& line_break) {
+void show_written_text(Ui& ui, const QString& path, const QString& text, const QString& title) {
+    if (!ui.open_target(path)) ui.show_text(title, text);
+}
+
+bool show_text_file(Ui& ui, const QString& text, const QString& line_break, const QString& title) {
     const QString path = temp_folder() + QStringLiteral("/TMP.txt");
     // Written beside the old file and put in its place only once whole: a full disk never
     // leaves a part of the text that looks like all of it.
@@ -71,7 +75,7 @@ bool show_text_file(Ui& ui, const QString& text, const QString& line_break) {
         ui.message(QStringLiteral("The report file '%1' cannot be written: %2").arg(path, f.errorString()), Ui::icon_exclamation);
         return false;
     }
-    open_path(ui, path);
+    show_written_text(ui, path, text, title);
     return true;
 }
 

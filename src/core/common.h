@@ -23,9 +23,13 @@ QString file_name_of(const QString& path);
 // A private per-user folder for report files, created when missing.
 QString temp_folder();
 // Writes `text` and one `line_break` after it, UTF-8, to a ".txt" file in the temporary folder,
-// whole or not at all, and opens it in the text viewer. When the file cannot be written it says
-// so, opens nothing and returns false.
-bool show_text_file(Ui& ui, const QString& text, const QString& line_break = QStringLiteral("\n"));
+// whole or not at all, and opens it in the text viewer; where no viewer opens it, the program's
+// own text window shows it under `title`. When the file cannot be written it says so, opens
+// nothing and returns false.
+bool show_text_file(Ui& ui, const QString& text, const QString& line_break = QStringLiteral("\n"),
+                    const QString& title = QStringLiteral("Sentara - Report"));
+// The same for a file written already: opened in the text viewer, or `text` shown in the text window.
+void show_written_text(Ui& ui, const QString& path, const QString& text, const QString& title);
 
 // ------------------------------------------------------------------ SQL text
 

@@ -96,9 +96,7 @@ QString support_text() {
                                                "following ways:").arg(title) + QStringLiteral("\n\n") +
            QCoreApplication::translate("help", "- Send e-mail to %1 with your questions or problem reports")
                .arg(support_email_address()) + u'\n' +
-           QCoreApplication::translate("help", "- Send fax to # %1 with your questions or problem reports").arg(not_available()) +
-           u'\n' + QCoreApplication::translate("help", "- Call telephone # %1").arg(not_available()) + u'\n' +
-           QCoreApplication::translate("help", "- Chat on ICQ with user # %1").arg(not_available()) + QStringLiteral("\n\n") +
+           QCoreApplication::translate("help", "- Call telephone # %1").arg(not_available()) + QStringLiteral("\n\n") +
            QCoreApplication::translate("help", "You are kindly invited to contact us for any problems, inquiries or comments. "
                                                "We appreciate being informed of your experience with %1 and are willing to "
                                                "improve this program according to your comments and suggestions.")

@@ -27,7 +27,7 @@
 #include <unistd.h>
 #include <vector>
 
-const char* const database_file_filter = "Access database (*.mdb;*.sqo|*.mdb;*.sqo";
+const char* const database_file_filter = "Sentara database (*.mdb;*.sqo)|*.mdb;*.sqo|All files (*)|*";
 
 namespace {
 
@@ -178,7 +178,7 @@ void rotate_backups(const QString& p, WriteCopy write_copy) {
 
 void report(Ui& ui, const QString& lead, const DbError& e) {
     ui.set_hourglass(false);
-    ui.message(lead + QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description());
+    ui.message(lead + QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description(), Ui::icon_stop);
     ui.set_hourglass(true);
 }
 
@@ -331,7 +331,14 @@ QString default_database_path(const QString& program_folder) {
     return docs + QStringLiteral("/Sentara_db/quotes.mdb");
 }
 
-bool backup_database(AppContext& ctx, bool may_compact) {
+namespace {
+bool backup_database(AppContext& ctx, bool may_compact, bool at_start);
+}
+
+bool backup_database(AppContext& ctx, bool may_compact) { return backup_database(ctx, may_compact, true); }
+
+namespace {
+bool backup_database(AppContext& ctx, bool may_compact, bool at_start) {
     ctx.ui.set_hourglass(true);
     const QString tmp = ctx.database_path + QStringLiteral(".tmp");
     try {
@@ -359,8 +366,10 @@ bool backup_database(AppContext& ctx, bool may_compact) {
     const int answer =
         ctx.ui.message(QStringLiteral("Database '") + file_name_of(ctx.database_path) +
                            QStringLiteral("' is already open by another instance of this program or by Access.") +
-                           u'\n' + QStringLiteral("Press OK to continue, Cancel to quit."),
-                       Ui::ok_cancel);
+                           u'\n' +
+                           (at_start ? QStringLiteral("Press OK to continue, Cancel to quit.")
+                                     : QStringLiteral("Press OK to use it all the same, Cancel to keep the database in use.")),
+                       Ui::ok_cancel | (at_start ? 0 : Ui::icon_question));
     if (answer != Ui::ok) return false;
     ctx.ui.set_hourglass(true);
     try {
@@ -376,6 +385,7 @@ bool backup_database(AppContext& ctx, bool may_compact) {
     ctx.ui.set_hourglass(false);
     return true;
 }
+}  // namespace
 
 void check_default_language(AppContext& ctx) {
     ctx.default_language.clear();
@@ -393,10 +403,69 @@ void check_default_language(AppContext& ctx) {
     }
 }
 
-bool change_database(AppContext& ctx) {
-    const QString chosen = ctx.ui.open_file(dialog_title, QString::fromLatin1(database_file_filter), QString(), ctx.database_path);
-    if (chosen.trimmed().isEmpty()) return false;
-    save_setting(QStringLiteral("last_db_file"), chosen);
+QString choose_database(AppContext& ctx) {
+    const QString chosen = ctx.ui.open_file(dialog_title, QString::fromLatin1(database_file_filter),
+                                            folder_of(ctx.database_path), ctx.database_path);
+    return chosen.trimmed().isEmpty() ? QString() : chosen;
+}
+
+namespace {
+constexpr int recent_kept = 6;
+}
+
+QStringList recent_databases() {
+    QStringList paths = get_setting(QStringLiteral("recent_db_files")).split(u'\n', Qt::SkipEmptyParts);
+    while (paths.size() > recent_kept) paths.removeLast();
+    return paths;
+}
+
+void remember_recent_database(const QString& path) {
+    if (path.isEmpty()) return;
+    QStringList paths = recent_databases();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    paths.removeIf([&](const QString& p) { return QFileInfo(p).absoluteFilePath() == absolute; });
+    paths.prepend(absolute);
+    while (paths.size() > recent_kept) paths.removeLast();
+    save_setting(QStringLiteral("recent_db_files"), paths.join(u'\n'));
+}
+
+bool switch_database(AppContext& ctx, const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        ctx.ui.message(QStringLiteral("The database '%1' cannot be found.").arg(path), Ui::icon_exclamation);
+        return false;
+    }
+    // The collection in use is put aside, whole, until the new one is open.
+    struct InUse {
+        QString path;
+        std::unique_ptr<Database> database, list_database;
+        std::unique_ptr<QLockFile> lock;
+        QString default_language;
+    } old{std::exchange(ctx.database_path, path), std::move(ctx.database), std::move(ctx.list_database),
+          std::move(ctx.database_lock), ctx.default_language};
+    if (open_collection(ctx, false) != StartResult::started) {
+        ctx.list_database.reset();
+        ctx.database.reset();
+        ctx.database_lock.reset();
+        ctx.database_path = std::move(old.path);
+        ctx.database = std::move(old.database);
+        ctx.list_database = std::move(old.list_database);
+        ctx.database_lock = std::move(old.lock);
+        ctx.default_language = old.default_language;
+        return false;
+    }
+    // The old one closed as on Exit, its lock given up last.
+    old.list_database.reset();
+    if (old.database) {
+        try {
+            old.database->close();
+        } catch (const DbError& e) {
+            ctx.ui.message(e.description(), Ui::icon_exclamation);
+        }
+    }
+    old.database.reset();
+    old.lock.reset();
+    save_setting(QStringLiteral("last_db_file"), ctx.database_path);
+    remember_recent_database(ctx.database_path);
     return true;
 }
 
@@ -405,7 +474,12 @@ StartResult Main(AppContext& ctx) {
     QDir::setCurrent(ctx.program_folder);
     const QString default_path = default_database_path(ctx.program_folder);
 
-    ctx.database_path = get_setting(QStringLiteral("last_db_file"));
+    ctx.database_path = ctx.requested_database_path.isEmpty() ? get_setting(QStringLiteral("last_db_file"))
+                                                              : QFileInfo(ctx.requested_database_path).absoluteFilePath();
+    if (!ctx.requested_database_path.isEmpty() && !QFileInfo::exists(ctx.database_path)) {
+        ctx.ui.message(QStringLiteral("The database '%1' cannot be found.").arg(ctx.database_path), Ui::icon_stop);
+        return StartResult::failed;
+    }
     if (ctx.database_path.isEmpty() && Path_exist(default_path)) {
         ctx.database_path = default_path;
         save_setting(QStringLiteral("last_db_file"), default_path);
@@ -414,11 +488,12 @@ StartResult Main(AppContext& ctx) {
         bool created = false;
         if (!Path_exist(default_path)) {
             // First run: offer a new collection, with a few quotations to look at.
-            const int answer = ctx.ui.message(
-                QStringLiteral("No quotation database was found.\n\nCreate a new database at '%1'?\n"
-                               "(Cancel lets you choose an existing database file.)")
+            const int answer = ctx.ui.ask(
+                QStringLiteral("No quotation database was found.\n\nCreate a new database at '%1'? It starts with a few "
+                               "dozen sample quotations, which you may keep or delete.\n\n"
+                               "Choose file... opens a database you already have.")
                     .arg(QDir::toNativeSeparators(default_path)),
-                Ui::ok_cancel | Ui::icon_question);
+                QStringLiteral("&Create"), QStringLiteral("C&hoose file..."));
             if (answer == Ui::ok) {
                 try {
                     schema::create_database(default_path, true);
@@ -433,7 +508,15 @@ StartResult Main(AppContext& ctx) {
         }
         if (!created && !ask_for_database_file(ctx, default_path)) return StartResult::cancelled;
     }
+    const StartResult opened = open_collection(ctx, true);
+    if (opened != StartResult::started) return opened;
+    save_setting(QStringLiteral("last_db_file"), ctx.database_path);
+    remember_recent_database(ctx.database_path);
+    if (ctx.show_main_window) ctx.show_main_window();
+    return StartResult::started;
+}
 
+StartResult open_collection(AppContext& ctx, bool at_start) {
     // A file that is not a database of ours is refused before anything touches it.
     try {
         Database::open(ctx.database_path, Database::Options{true, true});
@@ -454,7 +537,7 @@ StartResult Main(AppContext& ctx) {
                            Ui::icon_stop);
             return StartResult::failed;
         }
-        if (!backup_database(ctx, exclusive)) return StartResult::cancelled;
+        if (!backup_database(ctx, exclusive, at_start)) return StartResult::cancelled;
     }
 
     try {
@@ -478,6 +561,5 @@ StartResult Main(AppContext& ctx) {
                                       "imports and the random order's moves are not saved.")
                            .arg(ctx.database_path),
                        Ui::icon_information);
-    if (ctx.show_main_window) ctx.show_main_window();
     return StartResult::started;
 }

@@ -11,6 +11,8 @@ public:
     enum Code {
         ok_only = 0,
         ok_cancel = 1,
+        // A pending change: Save (answer `save`), Discard (answer `ok`) or Cancel.
+        save_discard_cancel = 3,
         icon_stop = 16,
         icon_question = 32,
         icon_exclamation = 48,
@@ -18,13 +20,20 @@ public:
         default_second = 256,
     };
     // Results.
-    enum Answer { ok = 1, cancel = 2 };
+    enum Answer { ok = 1, cancel = 2, save = 6 };
 
     virtual ~Ui() = default;
 
     // Shows `text` with the buttons and icon of `code`; the title is the application's unless
     // given. Returns 1 for OK, 2 for Cancel (also when the box is closed with Esc).
     virtual int message(const QString& text, int code = ok_only, const QString& title = QString()) = 0;
+    // A question whose two answers have names of their own: `first` gives `ok`, `second` (and
+    // Esc) gives `cancel`. Where buttons cannot be named, an OK / Cancel message asks it.
+    virtual int ask(const QString& text, const QString& first, const QString& second) {
+        (void)first;
+        (void)second;
+        return message(text, ok_cancel | icon_question);
+    }
     // The text typed; empty text on Cancel.
     virtual QString input(const QString& prompt, const QString& title, const QString& default_text) = 0;
     // `filter` is "description|patterns" (patterns separated by ";"); returns the full path
@@ -38,6 +47,9 @@ public:
     // The desktop's "Open" on a web address, file or folder; false when nothing could open it
     // (or when it is the open database, which is refused with a message).
     bool open_target(const QString& url_or_path);
+    // A long text in the program's own read-only text window, which can save it as a file; not
+    // modal. Where there is no such window, the text is shown in a message box.
+    virtual void show_text(const QString& title, const QString& text) { message(text, ok_only, title); }
     virtual void yield() = 0;
     // Long work under way: `done` of `total`, described by `what`. The first call shows the
     // progress, a call with done == total takes it away. Does not wait for the user.

@@ -5,6 +5,7 @@
 #include "core/common.h"
 #include "core/settings.h"
 #include "formats/fortune_format.h"
+#include "widgets/mnemonics.h"
 #include "widgets/factories.h"
 #include "widgets/guards.h"
 
@@ -29,6 +30,7 @@ f_export::f_export(AppContext& ctx, const QList<QVariant>& selected_keys, QWidge
     setWindowModality(Qt::ApplicationModal);
     for (const QVariant& key : selected_keys) selected_.insert(key.toLongLong());
     build();
+    give_mnemonics(this);
     ctx_.events.opened(AppEvents::export_window, this);
 }
 
@@ -144,11 +146,17 @@ quote_export::Options f_export::options() const {
 
 bool f_export::export_to_file(const quote_export::Writer& out) {
     const bool fortune = format() == quote_export::Format::fortune;
+    const bool text = format() == quote_export::Format::text;
     const QString last = get_setting(QStringLiteral("last_export_path"));
     const QString path = ctx_.ui.save_file(
-        fortune ? tr("Save the quotes as a fortune file") : tr("Save the quotes as CSV"),
-        fortune ? QStringLiteral("fortune file (*)|*") : QStringLiteral("CSV (*.csv)|*.csv"), folder_of(last),
-        fortune ? QStringLiteral("quotes") : QStringLiteral("quotes.csv"));
+        fortune ? tr("Save the quotes as a fortune file")
+        : text  ? tr("Save the quotes as text")
+                : tr("Save the quotes as CSV"),
+        fortune ? QStringLiteral("fortune file (*)|*")
+        : text  ? QStringLiteral("Text (*.txt)|*.txt")
+                : QStringLiteral("CSV (*.csv)|*.csv"),
+        folder_of(last),
+        fortune ? QStringLiteral("quotes") : text ? QStringLiteral("quotes.txt") : QStringLiteral("quotes.csv"));
     if (path.trimmed().isEmpty()) return false;
     save_setting(QStringLiteral("last_export_path"), path);
     QString failed;
@@ -159,6 +167,11 @@ bool f_export::export_to_file(const quote_export::Writer& out) {
     if (!failed.isEmpty()) {
         ctx_.ui.message(failed, Ui::icon_exclamation);
         return false;
+    }
+    if (text) {
+        // The text written is shown: in the desktop's viewer, else in the program's text window.
+        show_written_text(ctx_.ui, path, out.text(), QStringLiteral("Sentara - ") + file_name_of(path));
+        return true;
     }
     QString done = tr("%1 quotes exported to '%2'.").arg(out.count()).arg(path);
     int icon = Ui::icon_information;
@@ -223,9 +236,8 @@ void f_export::b_export_Click() {
                                 Ui::ok_cancel | Ui::icon_question | Ui::default_second) != Ui::ok)
                 return;
         }
-        guarded(ctx_.ui, [&] { written = show_text_file(ctx_.ui, out->text(), quote_export::line_break); });
     }
-    if (!empty && format() != quote_export::Format::text) written = export_to_file(*out);
+    if (!empty) written = export_to_file(*out);
     if (empty) ctx_.ui.message(tr("There is no quote to be exported"));
     // A file that could not be written was reported: the window stays, for another try.
     if (written || empty) close();

@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "database/recordset.h"
 #include "reference/f_authors.h"
+#include "widgets/mnemonics.h"
 #include "widgets/combo_fill.h"
 #include "widgets/factories.h"
 #include "widgets/guards.h"
@@ -53,10 +54,13 @@ f_import::f_import(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
     setWindowIcon(program_icon());
     setAttribute(Qt::WA_DeleteOnClose);
     build();
+    give_mnemonics(this);
     // Opening: the counters empty, the window registered, both boxes filled and empty.
     clear_counters();
     ctx_.events.opened(AppEvents::import_window, this);
     set_combo();
+    // New quotations are most often in the collection's own language.
+    cb_language->setEditText(ctx_.default_language);
     const QRect free = primary_screen_area().available;
     resize(std::min(1180, free.width() - 20), std::min(680, free.height() - 60));
     center_window(*this);
@@ -255,7 +259,7 @@ bool f_import::load_array() {
     parsed_quotes_ = std::move(found.quotes);
     found.notes.insert(found.notes.begin(), file_notes_.begin(), file_notes_.end());
     const QString report = found.report();
-    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, QStringLiteral("Sentara - Import report"));
     return true;
 }
 
@@ -411,7 +415,7 @@ void f_import::b_import_Click() {
                        .arg(done.new_authors.size())
                        .arg(done.new_subjects.size());
     ctx_.ui.message(message);
-    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, QStringLiteral("Sentara - Import report"));
     clear_counters();
     // The lists of every window follow: authors, subjects ("-" may be new), quotations.
     if (!done.new_authors.isEmpty()) ctx_.events.author_was_changed(QString(), done.new_authors.last());

@@ -13,6 +13,7 @@
 #include "widgets/factories.h"
 #include "widgets/grid_binding.h"
 #include "widgets/guards.h"
+#include "widgets/mnemonics.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -294,10 +295,10 @@ void EditArea::show_captions() {
     const auto caption = [this](QComboBox* box, const QString& column, QLabel* label, const QString& text) {
         const QString value = box->currentText();
         if (value.isEmpty()) {
-            label->setText(text);
+            set_caption(label, text);
             return;
         }
-        label->setText(text + u' ' + QString::number(counts_.of(column, value)) + QStringLiteral(" q "));
+        set_caption(label, text + u' ' + QString::number(counts_.of(column, value)) + QStringLiteral(" q "));
     };
     guarded(ctx_.ui, [&] {
         caption(cb_author, QStringLiteral("author"), l_author, QStringLiteral("Author"));

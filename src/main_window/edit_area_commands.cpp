@@ -98,7 +98,7 @@ bool EditArea::save() {
             target = db.open_recordset(QStringLiteral("Select * from quotes where key = ") +
                                        QString::number(t_key->text().toLongLong()));
             if (target->eof()) {
-                ctx_.ui.message(QStringLiteral("Error 200610220810"));
+                ctx_.ui.message(QStringLiteral("Error 200610220810"), Ui::icon_stop);
                 return false;
             }
             target->edit();

@@ -26,14 +26,17 @@
 #include "widgets/grid_binding.h"
 #include "widgets/guards.h"
 #include "widgets/help_menu.h"
+#include "widgets/mnemonics.h"
 #include "widgets/window_utils.h"
 
 #include <utility>
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCollator>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
@@ -66,6 +69,10 @@ f_main::f_main(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx
     setCentralWidget(central);
     build_menus();
     wire();
+    give_mnemonics(this, {edit->b_exit, edit->b_add_new, edit->b_save, edit->b_delete, edit->b_random, edit->b_undo, edit->b_next,
+                          filters->b_filter, filters->b_clear, filters->b_filter_current_author,
+                          filters->b_filter_current_subject, filters->b_delete_filtered, filters->b_export,
+                          filters->b_slide_show});
     open_window();
 }
 
@@ -87,6 +94,8 @@ void f_main::build_menus() {
     };
     m_file = named(menuBar()->addMenu(QStringLiteral("&File")), "m_file");
     m_change_db = add(m_file, "m_change_db", QStringLiteral("&Change database"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_recent = named(m_file->addMenu(QStringLiteral("Open recen&t")), "m_recent");
+    connect(m_recent, &QMenu::aboutToShow, this, &f_main::fill_recent_menu);
     m_open_access = add(m_file, "m_open_access", QStringLiteral("Open &Access collection..."),
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     m_open_access->setToolTip(QStringLiteral("Make a new database from a collection kept in an Access (.mdb) file"));
@@ -98,7 +107,7 @@ void f_main::build_menus() {
     m_file->addSeparator();
     m_exit = add(m_file, "m_exit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    m_edit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "m_edit");
+    m_edit = named(menuBar()->addMenu(QStringLiteral("&Quotation")), "m_edit");
     m_add_new = add(m_edit, "m_add_new", QStringLiteral("&Add new"), QKeySequence(Qt::CTRL | Qt::Key_N));
     m_save = add(m_edit, "m_save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     m_undo = add(m_edit, "m_undo", QStringLiteral("&Undo edit"), QKeySequence(Qt::CTRL | Qt::Key_U));
@@ -111,6 +120,44 @@ void f_main::build_menus() {
     m_clear_filters = add(m_edit, "m_clear_filters", QStringLiteral("&Clear all filters"),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     m_random_order = add(m_edit, "m_random_order", QStringLiteral("Random &order"), QKeySequence(Qt::CTRL | Qt::Key_0));
+    // Keys no field takes for itself: function keys, and Ctrl+Shift with a letter.
+    m_edit->addSeparator();
+    m_filter_current_author = add(m_edit, "m_filter_current_author", QStringLiteral("Filter on current aut&hor"),
+                                  QKeySequence(Qt::Key_F6));
+    m_filter_current_subject = add(m_edit, "m_filter_current_subject", QStringLiteral("Filter on current su&bject"),
+                                   QKeySequence(Qt::Key_F7));
+    m_edit->addSeparator();
+    m_export = add(m_edit, "m_export", QStringLiteral("E&xport filtered quotes..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m_slide_show = add(m_edit, "m_slide_show", QStringLiteral("Slide sho&w"), QKeySequence(Qt::Key_F11));
+    m_delete_filtered = add(m_edit, "m_delete_filtered", QStringLiteral("Delete filtered &quotes..."),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+
+    m_sort = named(menuBar()->addMenu(QStringLiteral("S&ort")), "m_sort");
+    auto* sorts = new QActionGroup(m_sort);
+    const QAbstractItemModel& columns = list->model();
+    for (int c = 0; c < GridQuery::column_count && c < columns.columnCount(); ++c) {
+        const QString caption = columns.headerData(c, Qt::Horizontal).toString();
+        for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            QAction* a = m_sort->addAction(caption + (order == Qt::AscendingOrder ? QStringLiteral(", ascending")
+                                                                                  : QStringLiteral(", descending")));
+            a->setObjectName(QStringLiteral("m_sort_%1_%2").arg(c).arg(order == Qt::AscendingOrder ? "asc" : "desc"));
+            a->setCheckable(true);
+            a->setData(c * 2 + int(order));
+            sorts->addAction(a);
+        }
+    }
+    m_sort->addSeparator();
+    m_sort->addAction(m_random_order);
+    // The ticked entry is the list's order, however it was chosen.
+    connect(m_sort, &QMenu::aboutToShow, this, [this, sorts] {
+        Qt::SortOrder order = Qt::AscendingOrder;
+        const bool sorted = list->sort().indicator(GridQuery::column_count, order);
+        for (QAction* a : sorts->actions()) a->setChecked(sorted && a->data().toInt() == list->sort().column() * 2 + int(order));
+    });
+    connect(sorts, &QActionGroup::triggered, this, [this](QAction* a) {
+        const int code = a->data().toInt();
+        filters->sort_by(code / 2, Qt::SortOrder(code % 2));
+    });
 
     // Windows of their own: the shortcut is shown in the tip, the menu bar shows none.
     const auto window = [this](const char* name, const QString& caption, const QKeySequence& keys) {
@@ -229,6 +276,15 @@ void f_main::wire() {
     connect(m_filter, &QAction::triggered, filters, &FilterArea::b_filter_Click);
     connect(m_clear_filters, &QAction::triggered, filters, &FilterArea::b_clear_Click);
     connect(m_random_order, &QAction::triggered, filters, &FilterArea::back_to_random_order);
+    // The list's buttons: the menu item presses the button, which says its key in its tip.
+    const std::pair<QAction*, QPushButton*> pressed[] = {
+        {m_filter_current_author, filters->b_filter_current_author}, {m_filter_current_subject, filters->b_filter_current_subject},
+        {m_export, filters->b_export}, {m_slide_show, filters->b_slide_show}, {m_delete_filtered, filters->b_delete_filtered}};
+    for (const auto& [action, button] : pressed) {
+        connect(action, &QAction::triggered, button, &QPushButton::click);
+        button->setToolTip(plain_caption(action->text()).remove(QStringLiteral("...")) + QStringLiteral(" (") +
+                           action->shortcut().toString(QKeySequence::NativeText) + u')');
+    }
     connect(m_readme, &QAction::triggered, this, [this] { show_readme(ctx_); });
     connect(m_web_site, &QAction::triggered, this, [this] { show_web_site(ctx_); });
     connect(m_support, &QAction::triggered, this, [this] { show_support(ctx_); });
@@ -245,6 +301,7 @@ void f_main::open_window() {
     ctx_.rng.seed(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
     edit->Clear_all_text_boxes();
     restore_geometry();
+    list->binding().set_chosen_widths(get_setting(QStringLiteral("grid_column_widths")));
     set_combos();
     list->sort().to_random();
     filters->Clear_all_filters();
@@ -268,7 +325,8 @@ void f_main::restore_geometry() {
     bool numeric = false;
     const int stored = get_setting(QStringLiteral("formheight")).toInt(&numeric);
     frame_height_wanted_ = numeric && stored > 0 ? std::min(to_pixels(stored), free.height()) : free.height();
-    resize(std::min(to_pixels(15360), free.width()), frame_height_wanted_);
+    // Three quarters of a wide screen, never less than the width the layout was drawn for.
+    resize(std::clamp(free.width() * 3 / 4, std::min(to_pixels(15360), free.width()), free.width()), frame_height_wanted_);
     center_window(*this);
 }
 
@@ -301,10 +359,25 @@ void f_main::Set_grid_columns_width() { list->binding().apply_column_widths(); }
 
 // ---------------------------------------------------------------------------- lists
 
+namespace {
+
+// Names as a person looks them up: in the alphabet of the user's language, letter case aside,
+// every row of the table listed.
+QStringList in_alphabetical_order(QStringList names) {
+    QCollator order;
+    order.setCaseSensitivity(Qt::CaseInsensitive);
+    order.setNumericMode(true);
+    std::stable_sort(names.begin(), names.end(), [&](const QString& a, const QString& b) { return order.compare(a, b) < 0; });
+    return names;
+}
+
+}  // namespace
+
 void f_main::set_author_combos() {
     guarded(ctx_.ui, [&] {
         // One read of the table serves both boxes.
-        const QStringList names = read_list(*ctx_.list_database, QStringLiteral("select * from authors"), QStringLiteral("name"));
+        const QStringList names = in_alphabetical_order(
+            read_list(*ctx_.list_database, QStringLiteral("select * from authors"), QStringLiteral("name")));
         edit->set_author_list(names);
         filters->set_author_list(names);
     });
@@ -312,8 +385,8 @@ void f_main::set_author_combos() {
 
 void f_main::set_subject_combos() {
     guarded(ctx_.ui, [&] {
-        const QStringList subjects =
-            read_list(*ctx_.list_database, QStringLiteral("select * from subjects"), QStringLiteral("subject"));
+        const QStringList subjects = in_alphabetical_order(
+            read_list(*ctx_.list_database, QStringLiteral("select * from subjects"), QStringLiteral("subject")));
         edit->set_subject_list(subjects);
         filters->set_subject_list(subjects);
     });
@@ -334,16 +407,29 @@ void f_main::set_combos() {
 
 // ---------------------------------------------------------------------------- closing
 
+bool f_main::settle_pending_edit() {
+    if (!edit->editing()) return true;
+    switch (ctx_.ui.message(QStringLiteral("Edit operation in progress. Do you want to exit without saving changes?"),
+                            Ui::save_discard_cancel | Ui::icon_question)) {
+    case Ui::save: return edit->save() && !edit->editing();
+    case Ui::ok:
+        // Dropped: the quotation as it was, and the window goes.
+        edit->Restore_inital_values();
+        edit->reset_edit_state();
+        return true;
+    default: return false;
+    }
+}
+
 void f_main::closeEvent(QCloseEvent* event) {
-    if (!closing_ && edit->editing() &&
-        ctx_.ui.message(QStringLiteral("Edit operation in progress. Do you want to exit without saving changes?"),
-                        Ui::ok_cancel | Ui::icon_question) != Ui::ok) {
+    if (!closing_ && !settle_pending_edit()) {
         event->ignore();
         return;
     }
     // The frame's height, which the other windows read, and the whole geometry for the next start.
     save_setting(QStringLiteral("formheight"), QString::number(to_twips(frameGeometry().height())));
     save_setting(QStringLiteral("main_geometry"), QString::fromLatin1(saveGeometry().toBase64()));
+    save_setting(QStringLiteral("grid_column_widths"), list->binding().chosen_widths());
     ctx_.events.closed(AppEvents::main_window);
     event->accept();
 }
@@ -359,16 +445,64 @@ void f_main::uscita() {
 }
 
 void f_main::m_exit_Click() {
-    if (edit->refuse_while_editing()) return;
+    // Ctrl+Q, Exit and the Exit button ask as the close box does.
+    if (!settle_pending_edit()) return;
     uscita();
 }
 
 void f_main::m_change_db_Click() {
     // The edit is checked first: refused, nothing is chosen and nothing is remembered.
     if (edit->refuse_while_editing()) return;
-    if (!change_database(ctx_)) return;
-    ctx_.ui.message(QStringLiteral("The program will now close. When you restart it, the selected database will be used."));
-    uscita();
+    const QString chosen = choose_database(ctx_);
+    if (!chosen.isEmpty()) use_database(chosen);
+}
+
+void f_main::fill_recent_menu() {
+    m_recent->clear();
+    const QString in_use = QFileInfo(ctx_.database_path).absoluteFilePath();
+    for (const QString& path : recent_databases()) {
+        if (path == in_use) continue;
+        // A file gone is shown greyed, and left out of the list once another is opened.
+        QAction* a = m_recent->addAction(QString(path).replace(u'&', QStringLiteral("&&")));
+        a->setEnabled(QFileInfo::exists(path));
+        connect(a, &QAction::triggered, this, [this, path] { use_database(path); });
+    }
+    if (m_recent->isEmpty()) m_recent->addAction(QStringLiteral("(none)"))->setEnabled(false);
+}
+
+bool f_main::close_other_windows() {
+    for (int kind = 0; kind < AppEvents::window_kinds; ++kind) {
+        if (kind == AppEvents::main_window) continue;
+        auto* window = qobject_cast<QWidget*>(ctx_.events.window(AppEvents::Window(kind)));
+        if (!window) continue;
+        window->close();  // a window with an edit pending says so and stays
+        if (ctx_.events.is_open(AppEvents::Window(kind)) && window->isVisible()) return false;
+        // Gone now, not later: its lists read the collection that is about to be closed.
+        delete window;
+    }
+    return true;
+}
+
+bool f_main::use_database(const QString& path) {
+    if (edit->refuse_while_editing()) return false;
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(ctx_.database_path).absoluteFilePath()) return true;
+    if (!close_other_windows()) return false;
+    // Nothing reads the collection in use any more: it can be closed once the other is open.
+    list->binding().bind(nullptr);
+    const bool switched = switch_database(ctx_, path);
+    if (switched) ctx_.events.quotes_were_changed();  // counts and lists kept are of the other file
+    read_collection_again();
+    return switched;
+}
+
+void f_main::read_collection_again() {
+    setWindowTitle(QStringLiteral("Sentara - ") + QFileInfo(ctx_.database_path).fileName());
+    set_combos();
+    list->sort().to_random();
+    filters->Clear_all_filters();
+    filters->b_filter_Click();
+    filters->Any_filter();
+    focus_grid();
 }
 
 void f_main::m_open_access_Click() {
@@ -397,13 +531,12 @@ void f_main::m_open_access_Click() {
         return;
     }
     const QString report = o.report();
-    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break);
-    save_setting(QStringLiteral("last_db_file"), made);
-    ctx_.ui.message(QStringLiteral("The database '%1' was made from '%2': %3.%4\n\nThe program will now close. When you "
-                                   "restart it, the new database will be used.")
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, QStringLiteral("Sentara - Import report"));
+    ctx_.ui.message(QStringLiteral("The database '%1' was made from '%2': %3.%4\n\nThe window now shows it.")
                         .arg(made, access, o.counts_text(),
-                             report.isEmpty() ? QString() : QStringLiteral("\nThe rows that did not fit are listed in the report.")));
-    uscita();
+                             report.isEmpty() ? QString() : QStringLiteral("\nThe rows that did not fit are listed in the report.")),
+                    Ui::icon_information);
+    use_database(made);
 }
 
 void f_main::m_randomize_Click() {

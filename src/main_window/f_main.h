@@ -17,6 +17,9 @@ class f_main : public QMainWindow {
     Q_OBJECT
 public:
     explicit f_main(AppContext& ctx, QWidget* parent = nullptr);
+
+    // The same as File > Change database with `path` chosen (File > Open recent).
+    bool change_database_to(const QString& path) { return use_database(path); }
     ~f_main() override;
 
     static QColor attention_colour();
@@ -53,7 +56,7 @@ public:
     EditArea* edit = nullptr;
     FilterArea* filters = nullptr;
 
-    QMenu *m_file = nullptr, *m_edit = nullptr, *m_preferences = nullptr, *m_help = nullptr;
+    QMenu *m_file = nullptr, *m_edit = nullptr, *m_preferences = nullptr, *m_help = nullptr, *m_recent = nullptr;
     QAction *m_change_db = nullptr, *m_open_access = nullptr, *m_show_slide_show_help = nullptr, *m_randomize = nullptr, *m_exit = nullptr,
             *m_authors = nullptr, *m_subjects = nullptr, *m_languages = nullptr, *m_import = nullptr,
             *m_websites = nullptr, *m_readme = nullptr, *m_web_site = nullptr, *m_support = nullptr,
@@ -62,6 +65,11 @@ public:
     QAction *m_add_new = nullptr, *m_save = nullptr, *m_undo = nullptr, *m_delete = nullptr, *m_next = nullptr,
             *m_random = nullptr, *m_text_filter = nullptr, *m_filter = nullptr, *m_clear_filters = nullptr,
             *m_random_order = nullptr;
+    // The list's buttons, with their shortcuts.
+    QAction *m_filter_current_author = nullptr, *m_filter_current_subject = nullptr, *m_export = nullptr,
+            *m_slide_show = nullptr, *m_delete_filtered = nullptr;
+    // The grid's columns, each way: the same order as a click on the column's header.
+    QMenu* m_sort = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,12 +84,21 @@ private:
     void open_window();
     void restore_geometry();
     void m_change_db_Click();
+    // The window on another collection at once, every other window closed first; false (and the
+    // collection in use kept) when that cannot be.
+    bool use_database(const QString& path);
+    bool close_other_windows();
+    // The list, its lists of names and the captions read again from the collection open now.
+    void read_collection_again();
+    void fill_recent_menu();
     // A collection kept in an Access file made into a new database, which is then used as a
     // database changed to is.
     void m_open_access_Click();
     void m_randomize_Click();
     void m_show_slide_show_help_Click();
     void m_exit_Click();
+    // An edit pending as the window is left: saved, dropped, or the leaving cancelled (false).
+    bool settle_pending_edit();
     void focus_grid();
     // The slide show of the list, and the way back from it, on the quotation it showed last.
     void open_slide_show();

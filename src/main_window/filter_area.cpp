@@ -13,8 +13,10 @@
 #include "widgets/factories.h"
 #include "widgets/grid_binding.h"
 #include "widgets/guards.h"
+#include "widgets/mnemonics.h"
 #include "widgets/recordset_model.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -175,8 +177,11 @@ bool FilterArea::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // The list is read again; the focus stays in the field, to go on typing.
+            QWidget* field = QApplication::focusWidget();
             int code = 13;
             Check_filter_enter(code);
+            if (field && field->isVisible() && field->isEnabled() && QApplication::focusWidget() != field) field->setFocus();
             return true;
         }
     }
@@ -194,7 +199,7 @@ GridQuery::Filter FilterArea::filter(bool& valid) {
                        cb_rate_filter_from->currentText(), cb_rate_filter_to->currentText()};
     valid = QuoteFilter::valid_key(filter.key);
     if (!valid) {
-        ctx_.ui.message(QStringLiteral("Invalid key selector (must be a number)"));
+        ctx_.ui.message(QStringLiteral("Invalid key selector (must be a number)"), Ui::icon_exclamation);
         return {};
     }
     return filter.filter(*ctx_.list_database);
@@ -279,6 +284,12 @@ void FilterArea::sort_by_column(int column) {
     if (column >= 0 && column < 10) Filter_changed();
 }
 
+void FilterArea::sort_by(int column, Qt::SortOrder order) {
+    check_selections();
+    list_.sort().set(column, order);
+    Filter_changed();
+}
+
 void FilterArea::back_to_random_order() {
     const bool sorted = list_.sort().column() >= 0;
     if (!sorted) {
@@ -307,8 +318,8 @@ void FilterArea::Update_record_count() {
 
 void FilterArea::check_selections() {
     const bool any = list_.selected_count() > 0;
-    b_export->setText(any ? QStringLiteral("Export selected quotes") : QStringLiteral("Export filtered quotes"));
-    b_delete_filtered->setText(any ? QStringLiteral("Deleted selected quotes") : QStringLiteral("Deleted filtered quotes"));
+    set_caption(b_export, any ? QStringLiteral("Export selected quotes") : QStringLiteral("Export filtered quotes"));
+    set_caption(b_delete_filtered, any ? QStringLiteral("Deleted selected quotes") : QStringLiteral("Deleted filtered quotes"));
     set_lit(b_export, any);
     set_lit(b_delete_filtered, any);
     Update_record_count();
@@ -318,11 +329,11 @@ void FilterArea::show_counts(const QString& author, const QString& subject) {
     // "Filter on current author (12)", or the bare caption, disabled, with no author.
     const auto caption = [this](const QString& value, const QString& column, QPushButton* shortcut, const QString& text) {
         if (value.isEmpty()) {
-            shortcut->setText(text);
+            set_caption(shortcut, text);
             shortcut->setEnabled(false);
             return;
         }
-        shortcut->setText(text + QStringLiteral(" (") + QString::number(counts_.of(column, value)) + u')');
+        set_caption(shortcut, text + QStringLiteral(" (") + QString::number(counts_.of(column, value)) + u')');
         shortcut->setEnabled(true);
     };
     guarded(ctx_.ui, [&] {

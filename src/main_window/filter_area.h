@@ -33,6 +33,8 @@ public:
     void b_slide_show_Click();
     // A click on a column header: sorted by it, its direction turned over.
     void sort_by_column(int column);
+    // The same from the keyboard, with the direction chosen.
+    void sort_by(int column, Qt::SortOrder order);
     // The corner of the grid: the selection cleared and random order again.
     void back_to_random_order();
     // "Show quotes" of another window: only this field, with this value.

@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include "widgets/mnemonics.h"
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -161,6 +162,7 @@ void ReferenceWindow::set_field_rows(const QList<std::pair<QLabel*, QWidget*>>& 
     for (int i = 0; i < rows.size(); ++i) {
         auto [caption, field] = rows[i];
         fields->addWidget(caption, i, 0);
+        if (!caption->buddy()) caption->setBuddy(field);
         // A field of its own width stays at the left; the others take the row.
         if (field->maximumWidth() < QWIDGETSIZE_MAX) fields->addWidget(field, i, 1, Qt::AlignLeft);
         else fields->addWidget(field, i, 1);
@@ -243,6 +245,7 @@ void ReferenceWindow::watch_filter_boxes(const QList<QWidget*>& boxes) {
 // ---------------------------------------------------------------------------- opening
 
 void ReferenceWindow::open_window() {
+    give_mnemonics(this);
     loading_ = true;
     Clear_all_text_boxes();
     set_initial_values();
@@ -669,7 +672,7 @@ void ReferenceWindow::keyPressEvent(QKeyEvent* event) {
 
 void ReferenceWindow::closeEvent(QCloseEvent* event) {
     if (editing()) {
-        ctx_.ui.message(QStringLiteral("Edit operation in progress."));
+        ctx_.ui.message(QStringLiteral("Edit operation in progress."), Ui::icon_exclamation);
         event->ignore();
         return;
     }

@@ -445,6 +445,16 @@ void f_slide_show::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape: exit_slide_show(); return;
     case Qt::Key_Space: m_auto_change_Click(); return;
     case Qt::Key_I: Change_interval(); return;
+    case Qt::Key_Menu:
+        // The command menu from the keyboard, in the middle of the screen.
+        m_popup->popup(mapToGlobal(rect().center()));
+        return;
+    case Qt::Key_F10:
+        if (event->modifiers() & Qt::ShiftModifier) {
+            m_popup->popup(mapToGlobal(rect().center()));
+            return;
+        }
+        break;
     default:
         if (!event->text().isEmpty()) {
             next_quote();

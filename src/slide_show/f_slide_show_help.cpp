@@ -3,6 +3,7 @@
 #include "core/app_context.h"
 #include "core/settings.h"
 #include "widgets/factories.h"
+#include "widgets/mnemonics.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -38,6 +39,7 @@ f_slide_show_help::f_slide_show_help(AppContext& ctx, int interval_ms, QWidget* 
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
     connect(b_OK, &QPushButton::clicked, this, &QDialog::accept);
+    give_mnemonics(this);
     b_OK->setFocus();
 }
 

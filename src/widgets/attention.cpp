@@ -46,6 +46,6 @@ bool is_lit(const QWidget* w) { return w->property("lit").toBool(); }
 
 bool refuse_while_lit(Ui& ui, const QWidget* save) {
     if (!is_lit(save)) return false;
-    ui.message(QCoreApplication::translate("attention", "Edit operation in progress."));
+    ui.message(QCoreApplication::translate("attention", "Edit operation in progress."), Ui::icon_exclamation);
     return true;
 }

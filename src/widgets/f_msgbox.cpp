@@ -1,7 +1,10 @@
 #include "f_msgbox.h"
 
 #include "core/app_context.h"
+#include "core/common.h"
 #include "core/help.h"
+#include "core/settings.h"
+#include "core/ui.h"
 #include "window_utils.h"
 
 #include <QApplication>
@@ -9,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -36,7 +40,9 @@ QFont fixed_pitch_font() {
 
 }  // namespace
 
-f_msgbox::f_msgbox(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window) {
+f_msgbox::f_msgbox(AppContext& ctx, QWidget* parent) : f_msgbox(ctx.ui, ctx.text_window_text, false, parent) {}
+
+f_msgbox::f_msgbox(Ui& ui, const QString& text, bool report, QWidget* parent) : QWidget(parent, Qt::Window), ui_(ui) {
     setObjectName(QStringLiteral("f_msgbox"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(application_title());
@@ -53,17 +59,23 @@ f_msgbox::f_msgbox(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
     // A screen reader names the text by the window's title (what it is: the version history, ...).
     connect(this, &QWidget::windowTitleChanged, Text1, &QWidget::setAccessibleName);
 
-    b_ok = new QPushButton(tr("OK"), this);
+    b_ok = new QPushButton(report ? tr("&Close") : tr("OK"), this);
     b_ok->setObjectName(QStringLiteral("b_ok"));
     b_ok->setDefault(true);
     b_ok->installEventFilter(this);
     connect(b_ok, &QPushButton::clicked, this, &QWidget::close);
+    if (report) {
+        b_save_as = new QPushButton(QStringLiteral("&Save as..."), this);
+        b_save_as->setObjectName(QStringLiteral("b_save_as"));
+        b_save_as->installEventFilter(this);
+        connect(b_save_as, &QPushButton::clicked, this, &f_msgbox::b_save_as_Click);
+    }
 
     // The strip below the button that keeps the bottom margin free.
     pic_adjust = new QWidget(this);
     pic_adjust->setObjectName(QStringLiteral("pic_adjust"));
 
-    load_text(ctx.text_window_text);
+    load_text(text);
     connect(Text1, &QPlainTextEdit::textChanged, this, &f_msgbox::Text1_Change);
     setFocusProxy(Text1);
 
@@ -93,6 +105,18 @@ void f_msgbox::Text1_Change() {
     Text1->verticalScrollBar()->setValue(scrolled);
 }
 
+void f_msgbox::b_save_as_Click() {
+    const QString last = get_setting(QStringLiteral("last_report_path"));
+    const QString path = ui_.save_file(QStringLiteral("Save the text as"), QStringLiteral("Text (*.txt)|*.txt"),
+                                       folder_of(last), QStringLiteral("report.txt"));
+    if (path.trimmed().isEmpty()) return;
+    save_setting(QStringLiteral("last_report_path"), path);
+    QSaveFile file(path);
+    const QByteArray bytes = Text1->toPlainText().toUtf8() + '\n';
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        ui_.message(QStringLiteral("The file '%1' cannot be written: %2").arg(path, file.errorString()), Ui::icon_exclamation);
+}
+
 void f_msgbox::set_layout() {
     if (isMinimized()) return;
     if (inner_height(*this) < min_height) {
@@ -106,8 +130,13 @@ void f_msgbox::set_layout() {
     Text1->setGeometry(to_pixels((w - text_width) / 2), to_pixels(margin), to_pixels(text_width),
                        to_pixels(text_height));
     const int button_top = margin + text_height + margin;
-    b_ok->setGeometry(to_pixels((w - button_width) / 2), to_pixels(button_top), to_pixels(button_width),
-                      to_pixels(button_height));
+    // One button in the middle; with "Save as..." the two side by side.
+    const int buttons = b_save_as ? 2 : 1;
+    const int left = (w - buttons * button_width - (buttons - 1) * margin) / 2;
+    b_ok->setGeometry(to_pixels(left + (buttons - 1) * (button_width + margin)), to_pixels(button_top),
+                      to_pixels(button_width), to_pixels(button_height));
+    if (b_save_as)
+        b_save_as->setGeometry(to_pixels(left), to_pixels(button_top), to_pixels(button_width), to_pixels(button_height));
     const int strip_top = button_top + button_height;
     pic_adjust->setGeometry(0, to_pixels(strip_top), width(), std::max(height() - to_pixels(strip_top), 0));
 }

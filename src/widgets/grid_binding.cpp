@@ -103,6 +103,10 @@ GridBinding::GridBinding(QTableView* view, RecordSetModel* model, Ui& ui, QObjec
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { view_moved(current.row()); });
     connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, &GridBinding::header_clicked);
+    connect(view_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (applying_widths_ || !model_ || column >= model_->columns().size() || model_->columns()[column].stretch) return;
+        if (width > 0) chosen_widths_[column] = width;
+    });
     connect(view_->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int row) {
         const auto how = selector_modifiers_ & Qt::ShiftModifier     ? RecordSetModel::Pick::extend
                          : selector_modifiers_ & Qt::ControlModifier ? RecordSetModel::Pick::toggle
@@ -240,15 +244,35 @@ void GridBinding::delete_current() {
     announce();
 }
 
+QString GridBinding::chosen_widths() const {
+    QStringList parts;
+    for (auto it = chosen_widths_.cbegin(); it != chosen_widths_.cend(); ++it)
+        parts << QStringLiteral("%1:%2").arg(it.key()).arg(it.value());
+    return parts.join(u',');
+}
+
+void GridBinding::set_chosen_widths(const QString& text) {
+    chosen_widths_.clear();
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+        bool column_ok = false, width_ok = false;
+        const int column = part.section(u':', 0, 0).toInt(&column_ok);
+        const int width = part.section(u':', 1, 1).toInt(&width_ok);
+        if (column_ok && width_ok && column >= 0 && width >= 8 && width <= 4000) chosen_widths_[column] = width;
+    }
+    apply_column_widths();
+}
+
 void GridBinding::apply_column_widths() {
     QHeaderView* header = view_->horizontalHeader();
     const auto& columns = model_->columns();
+    applying_widths_ = true;
     for (int c = 0; c < columns.size(); ++c) {
         if (columns[c].stretch) {
             header->setSectionResizeMode(c, QHeaderView::Stretch);
         } else {
             header->setSectionResizeMode(c, QHeaderView::Interactive);
-            header->resizeSection(c, columns[c].width);
+            header->resizeSection(c, chosen_widths_.value(c, columns[c].width));
         }
     }
+    applying_widths_ = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QMap>
 #include <QPointer>
 #include <QVariant>
 
@@ -47,6 +48,10 @@ public:
     void delete_current();
 
     void apply_column_widths();
+    // The widths the user gave columns by dragging their edges, which every new list keeps:
+    // "column:width" separated by commas, to be kept between starts.
+    QString chosen_widths() const;
+    void set_chosen_widths(const QString& text);
 
 signals:
     void current_row_changed(int row);
@@ -71,4 +76,6 @@ private:
     int announced_ = -2;  // the row last announced; -2: none yet
     bool syncing_ = false;
     Qt::KeyboardModifiers selector_modifiers_;
+    QMap<int, int> chosen_widths_;
+    bool applying_widths_ = false;
 };

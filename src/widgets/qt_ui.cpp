@@ -1,6 +1,8 @@
 #include "qt_ui.h"
 
 #include "database/held_files.h"
+#include "f_msgbox.h"
+#include "window_utils.h"
 
 #include <QAbstractFileIconProvider>
 #include <QFileSystemModel>
@@ -30,7 +32,22 @@ int QtUi::message(const QString& text, int code, const QString& title) {
     case icon_question: box.setIcon(QMessageBox::Question); break;
     case icon_exclamation: box.setIcon(QMessageBox::Warning); break;
     case icon_information: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon);
+    default:
+        // A box that names no icon gets the one of its kind: a question asks, a note informs.
+        box.setIcon((code & 7) == ok_only ? QMessageBox::Information : QMessageBox::Question);
+    }
+    if ((code & 7) == save_discard_cancel) {
+        QPushButton* save_button = box.addButton(QMessageBox::Save);
+        QPushButton* discard_button = box.addButton(QMessageBox::Discard);
+        QPushButton* cancel_button = box.addButton(QMessageBox::Cancel);
+        box.setEscapeButton(cancel_button);
+        box.setDefaultButton(save_button);
+        const bool busy = hourglass_depth_ > 0;
+        if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+        box.exec();
+        if (busy) QApplication::restoreOverrideCursor();
+        if (box.clickedButton() == save_button) return save;
+        return box.clickedButton() == discard_button ? ok : cancel;
     }
     QPushButton* ok_button = box.addButton(QMessageBox::Ok);
     QPushButton* cancel_button = nullptr;
@@ -49,6 +66,30 @@ int QtUi::message(const QString& text, int code, const QString& title) {
     if (busy) QApplication::restoreOverrideCursor();
     if (cancel_button && box.clickedButton() != ok_button) return cancel;  // Cancel, Esc or the close box
     return ok;
+}
+
+int QtUi::ask(const QString& text, const QString& first, const QString& second) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QStringLiteral("Sentara"));
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    const bool busy = hourglass_depth_ > 0;
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (busy) QApplication::restoreOverrideCursor();
+    return box.clickedButton() == yes ? ok : cancel;
+}
+
+void QtUi::show_text(const QString& title, const QString& text) {
+    auto* window = new f_msgbox(*this, text, true);
+    window->setWindowTitle(title);
+    center_window(*window);
+    window->show();
+    window->activateWindow();
 }
 
 QString QtUi::input(const QString& prompt, const QString& title, const QString& default_text) {

@@ -14,7 +14,9 @@ public:
     QtUi();
     ~QtUi() override;
     int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
+    int ask(const QString& text, const QString& first, const QString& second) override;
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
+    void show_text(const QString& title, const QString& text) override;
     void yield() override;
     void progress(const QString& what, qint64 done, qint64 total) override;
     bool progress_or_stop(const QString& what, qint64 done, qint64 total) override;

@@ -11,6 +11,12 @@ void SortState::click(int column) {
     d = d == QLatin1String("ASC") ? QStringLiteral("DESC") : QStringLiteral("ASC");
 }
 
+void SortState::set(int column, Qt::SortOrder order) {
+    column_ = column;
+    if (column < 0 || size_t(column) >= directions_.size()) return;
+    directions_[size_t(column)] = order == Qt::DescendingOrder ? QStringLiteral("DESC") : QStringLiteral("ASC");
+}
+
 QString SortState::order_text(const QStringList& orders) const {
     if (column_ < 0 || column_ >= orders.size() || orders[column_].isEmpty()) return QString();
     return orders[column_].arg(direction(column_));

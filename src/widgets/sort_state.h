@@ -18,6 +18,8 @@ public:
     // A click on a column header: it becomes the sort column, and its direction turns over,
     // ascending first. A column beyond the directions kept is stored but orders nothing.
     void click(int column);
+    // Sorted by `column` in `order`, as clicks on its header until it shows that order.
+    void set(int column, Qt::SortOrder order);
     // Back to random order; the directions are kept.
     void to_random() { column_ = -1; }
 

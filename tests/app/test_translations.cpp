@@ -37,6 +37,13 @@ QString words_of(QString text) {
     return text.simplified();
 }
 
+// A caption as it is seen: its access key's marker dropped ("&&" is an ampersand).
+QString seen(QString caption) {
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(u'&');
+    return caption.replace(u'\x01', u'&');
+}
+
 // Every visible text of `window` (its title, labels, buttons, menu entries, tips), by object name.
 QMap<QString, QString> texts_of(QWidget* window) {
     QMap<QString, QString> texts;
@@ -45,10 +52,10 @@ QMap<QString, QString> texts_of(QWidget* window) {
     texts.insert(QStringLiteral("accessible description"), window->accessibleDescription());
     for (QWidget* w : window->findChildren<QWidget*>())
         if (!w->toolTip().isEmpty()) texts.insert(w->objectName() + QStringLiteral(" tip"), w->toolTip());
-    for (QLabel* l : window->findChildren<QLabel*>()) texts.insert(l->objectName(), l->text());
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) texts.insert(b->objectName(), b->text());
-    for (QAction* a : window->findChildren<QAction*>()) texts.insert(a->objectName(), a->text());
-    for (QGroupBox* g : window->findChildren<QGroupBox*>()) texts.insert(g->objectName(), g->title());
+    for (QLabel* l : window->findChildren<QLabel*>()) texts.insert(l->objectName(), seen(l->text()));
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) texts.insert(b->objectName(), seen(b->text()));
+    for (QAction* a : window->findChildren<QAction*>()) texts.insert(a->objectName(), seen(a->text()));
+    for (QGroupBox* g : window->findChildren<QGroupBox*>()) texts.insert(g->objectName(), seen(g->title()));
     return texts;
 }
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The real program on a 1366 x 768 screen with a window manager, as a user's desktop runs it:
 # at the first, second and third start the main window's whole frame, title bar included, lies
-# on the screen, and so do the frames of the Authors, Web sites and Import windows.
+# on the screen, and so do the frames of the Authors, Web sites, Import and Export windows.
 set -eu
 exe="$1"
 db_name=quotes.mdb
@@ -54,7 +54,7 @@ for start in 1 2 3; do
     start_program
     on_screen "$main" "start $start, the main window"
     if [ "$start" = 3 ]; then
-        for shortcut in ctrl+1 ctrl+4 ctrl+i; do
+        for shortcut in ctrl+1 ctrl+4 ctrl+i ctrl+shift+e; do
             xdotool windowactivate --sync "$main" 2>/dev/null || true
             xdotool key "$shortcut"
             other=$(new_active_window "$main") || fail "$shortcut opened no window"
@@ -62,6 +62,9 @@ for start in 1 2 3; do
             on_screen "$other" "the window of $shortcut ($name)"
             echo "on screen: $name"
         done
+        # The Export window waits for an answer: Esc closes it.
+        xdotool windowactivate --sync "$other" 2>/dev/null || true
+        xdotool key Escape
     fi
     xdotool windowactivate --sync "$main" 2>/dev/null || true
     xdotool key ctrl+q   # File > Exit: the geometry is kept for the next start

@@ -2,7 +2,9 @@
 #include "widgets/f_msgbox.h"
 #include "core/help.h"
 #include "widgets/help_menu.h"
+#include "widgets/mnemonics.h"
 #include "widgets/window_utils.h"
+#include "core/common.h"
 #include "support/fixture.h"
 
 #include <QApplication>
@@ -98,6 +100,31 @@ private slots:
         window->findChild<QPushButton*>("b_ok")->click();
         QVERIFY(!window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A report no outside viewer opens is shown in the program's own text window, which saves it.
+    void a_report_without_a_viewer_is_shown_and_saved_as_a_file() {
+        Fixture f;
+        f.ui.open_target_result = false;
+        const QString report = "SKIPPED LINES:\r\n\r\nline one";
+        QVERIFY(show_text_file(f.ui, report, "\r\n", "Import report"));
+        QCOMPARE(f.ui.shown("text"), QStringList("Import report\n" + report));
+        QVERIFY(f.ui.messages().isEmpty());  // never "No program could open"
+
+        f_msgbox window(f.ui, report, true);
+        window.show();
+        auto* save_as = window.findChild<QPushButton*>("b_save_as");
+        auto* close = window.findChild<QPushButton*>("b_ok");
+        QVERIFY(save_as && close && save_as->isVisible());
+        QCOMPARE(plain_caption(close->text()), QString("Close"));
+        QVERIFY(!save_as->geometry().intersects(close->geometry()));
+        QTemporaryDir dir;
+        f.ui.expect_save_file(dir.path() + "/kept.txt");
+        save_as->click();
+        QCOMPARE(QString::fromUtf8(read_file(dir.path() + "/kept.txt")), QString("SKIPPED LINES:\n\nline one\n"));
+        f.ui.expect_save_file(dir.path() + "/no/such/folder/kept.txt");
+        f.ui.expect_message("cannot be written");
+        save_as->click();
     }
 
     void readme() {

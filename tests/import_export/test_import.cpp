@@ -51,6 +51,7 @@ private slots:
         ImportWindow w(*f.ctx);
         QVERIFY(w->cb_author->findText("Oscar Wilde") >= 0);
         QVERIFY(w->cb_language->findText("IT") >= 0);
+        QCOMPARE(w->cb_language->currentText(), f.ctx->default_language);  // the collection's own language first
 
         // An author saved elsewhere reaches the list; the text typed stays.
         w->cb_author->setEditText("Somebody");

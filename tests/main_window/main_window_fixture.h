@@ -8,6 +8,7 @@
 #include "main_window/filter_area.h"
 #include "main_window/quote_list.h"
 #include "support/fixture.h"
+#include "widgets/mnemonics.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,14 @@
 // The main window's grid: filters, sort order, counters, combo lists, random order, closing.
 #include "main_window_fixture.h"
 
+#include "core/startup.h"
+#include "database/held_files.h"
+
+#include <QAction>
+#include <QFile>
 #include <QHeaderView>
+#include <QMenu>
+#include <QTemporaryDir>
 
 class TestFiltering : public QObject {
     Q_OBJECT
@@ -16,7 +23,7 @@ private slots:
         QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:8/8"));
         // The first row fills the edit area, with the counts of its author and subject.
         QCOMPARE(f.current_key(), 1);
-        QCOMPARE(f.w().filters->b_filter_current_subject->text(), QString("Filter on current subject (4)"));
+        QCOMPARE(plain_caption(f.w().filters->b_filter_current_subject->text()), QString("Filter on current subject (4)"));
         // Showing the window moves to a random row once.
         f.show();
         QVERIFY(f.current_key() >= 1 && f.current_key() <= 8);
@@ -123,7 +130,7 @@ private slots:
     void shortcut_filters_on_the_current_quotation() {
         MainWindowFixture f;
         f.go_to(2);
-        QCOMPARE(f.w().filters->b_filter_current_author->text(), QString("Filter on current author (2)"));
+        QCOMPARE(plain_caption(f.w().filters->b_filter_current_author->text()), QString("Filter on current author (2)"));
         f.w().filters->t_text_filter->setText("x");
         f.w().filters->b_filter_current_author->click();  // replaces any other filter
         QCOMPARE(f.w().filters->t_text_filter->text(), QString());
@@ -198,22 +205,82 @@ private slots:
             f.w().m_exit->trigger();
             QVERIFY(f.ui.ended);
         }
+        {
+            // Ctrl+Q with a pending edit asks as the close box does, and can save it on the way out.
+            MainWindowFixture f;
+            f.show();
+            const int key = f.current_key();
+            f.w().edit->t_note->setText("saved on the way out");
+            f.ui.expect_message("Do you want to exit without saving changes?", Ui::cancel);
+            QTest::keyClick(f.w().edit->t_note, Qt::Key_Q, Qt::ControlModifier);
+            QVERIFY(f.w().isVisible() && !f.ui.ended && f_main::is_lit(f.w().edit->b_save));
+            f.ui.expect_message("Do you want to exit without saving changes?", Ui::save);
+            QTest::keyClick(f.w().edit->t_note, Qt::Key_Q, Qt::ControlModifier);
+            QVERIFY(f.ui.ended && !f.w().isVisible());
+            QCOMPARE(f.scalar(QString("select notes from quotes where key = %1").arg(key)).toString(),
+                     QString("saved on the way out"));
+        }
     }
 
-    void changing_the_database() {
+    // The window goes over to the other collection at once; the first one is let go entirely,
+    // and a file that cannot be used leaves the one in use open.
+    void changing_the_database_in_place() {
         MainWindowFixture f;
         f.show();
         save_setting("last_db_file", f.path());
+        remember_recent_database(f.path());
         f.ui.expect_open_file(QString());  // cancelled: nothing changes
         f.w().m_change_db->trigger();
         QCOMPARE(get_setting("last_db_file"), f.path());
-        QVERIFY(!f.ui.ended);
-        f.ui.expect_open_file("/elsewhere/other.mdb");
-        f.ui.expect_message("The program will now close. When you restart it, the selected database will be used.");
-        f.w().m_change_db->trigger();
-        QCOMPARE(get_setting("last_db_file"), QString("/elsewhere/other.mdb"));
         QCOMPARE(f.ui.last_open_file_file, f.path());  // the dialog starts on the file in use
-        QVERIFY(f.ui.ended);
+
+        QTemporaryDir dir;
+        const QString other = make_fixture_database(dir.path(), "other.mdb");
+        Database::open(other)->execute("delete from quotes where author <> 'Oscar Wilde'; "
+                                       "insert into authors (name) values ('Ada Only Here')");
+        f.w().m_authors->trigger();  // a window reading the first collection
+        QVERIFY(f.ctx->authors_window_open());
+        f.ui.expect_open_file(other);
+        f.w().m_change_db->trigger();
+        QVERIFY(!f.ui.ended && f.w().isVisible());
+        QCOMPARE(f.ctx->database_path, other);
+        QVERIFY(!f.ctx->authors_window_open());
+        QCOMPARE(f.w().Data1()->record_count(), 2);
+        QCOMPARE(f.w().filters->l_records_filtered->text(), QString("Records Filtered:2/2"));
+        QVERIFY(f.w().edit->cb_author->findText("Ada Only Here") >= 0);
+        QVERIFY(f.w().windowTitle().contains("other.mdb"));
+        QVERIFY(!held_files::is_held(f.path()) && held_files::is_held(other));
+        QCOMPARE(get_setting("last_db_file"), other);
+        // What is saved now goes into the other file.
+        f.w().edit->t_note->setText("in the other one");
+        f.w().edit->b_save->click();
+        QCOMPARE(Database::open(other)->scalar("select count(*) from quotes where notes = 'in the other one'").toInt(), 1);
+        QCOMPARE(f.scalar("select count(*) from quotes where notes = 'in the other one'").toInt(), 0);
+
+        // Not a database: said, and the collection in use stays open as it was.
+        const QString bad = dir.path() + "/bad.mdb";
+        QFile text(bad);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write(QByteArray("not a database at all\n").repeated(200));
+        text.close();
+        f.ui.expect_open_file(bad);
+        f.ui.expect_message("The database cannot be opened");
+        f.w().m_change_db->trigger();
+        QCOMPARE(f.ctx->database_path, other);
+        QCOMPARE(f.w().Data1()->record_count(), 2);
+        QVERIFY(held_files::is_held(other) && !held_files::is_held(bad));
+        QCOMPARE(get_setting("last_db_file"), other);
+
+        // File > Open recent lists the first collection and goes back to it.
+        emit f.w().m_recent->aboutToShow();
+        QAction* first = nullptr;
+        for (QAction* a : f.w().m_recent->actions())
+            if (a->text() == f.path()) first = a;
+        QVERIFY(first && first->isEnabled());
+        first->trigger();
+        QCOMPARE(f.ctx->database_path, f.path());
+        QCOMPARE(f.w().Data1()->record_count(), 8);
+        QVERIFY(!held_files::is_held(other));
     }
 
     void an_access_file_that_holds_no_collection_changes_nothing() {

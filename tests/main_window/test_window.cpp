@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QTableView>
@@ -76,12 +77,14 @@ private slots:
         QTest::keyClicks(f.w().filters->t_text_filter, "fear");
         QTest::keyClick(f.w().filters->t_text_filter, Qt::Key_Return);
         QCOMPARE(f.grid_keys(), QList<int>{1});
+        QVERIFY(f.w().filters->t_text_filter->hasFocus());  // typing goes on where it was
         f.w().filters->b_clear->click();
         QLineEdit* author = f.w().filters->cb_author_filter->lineEdit();
         author->setFocus();
         QTest::keyClicks(author, "wilde");
         QTest::keyClick(author, Qt::Key_Enter);
         QCOMPARE(f.w().Data1()->record_count(), 2);
+        QVERIFY(author->hasFocus());
         // Enter in the edit area's language box filters too.
         QTest::keyClick(f.w().edit->cb_language->lineEdit(), Qt::Key_Return);
         QCOMPARE(f.w().Data1()->record_count(), 2);
@@ -114,7 +117,7 @@ private slots:
         click_selector(f.w(), 2);
         QTest::mouseClick(f.w().list->l_help, Qt::LeftButton);
         QCOMPARE(f.w().filters->l_records_selected->text(), QString("Records Selected:0"));
-        QCOMPARE(f.w().filters->b_export->text(), QString("Export filtered quotes"));
+        QCOMPARE(plain_caption(f.w().filters->b_export->text()), QString("Export filtered quotes"));
         emit header->sectionClicked(0);  // by key again, now descending
         QCOMPARE(f.w().Data1()->key_at(0).toInt(), 8);
         QVERIFY(f.ui.messages().isEmpty());
@@ -132,12 +135,16 @@ private slots:
             MainWindowFixture f;
             f.show();
             QApplication::processEvents();
+            QHeaderView* columns = f.w().list->grid->horizontalHeader();
             if (start == 0) {
                 f.w().setGeometry(QRect(14, 40, f.w().minimumWidth() + 8, f.w().minimumHeight() + 20));
                 QApplication::processEvents();
                 first = f.w().geometry();
+                columns->resizeSection(1, 173);  // the author column, dragged wider
+                f.w().b_filter_Click();           // a new list keeps it
             }
             QCOMPARE(f.w().geometry(), first);
+            QCOMPARE(columns->sectionSize(1), 173);
             frame_height = f.w().frameGeometry().height();
             f.w().uscita();
         }
@@ -170,6 +177,61 @@ private slots:
         f.w().edit->t_note->setText("typed");
         QTest::keySequence(&f.w(), QKeySequence(Qt::CTRL | Qt::Key_S));
         QCOMPARE(f.scalar(QString("select notes from quotes where key = %1").arg(f.current_key())).toString(), QString("typed"));
+    }
+
+    // Everything the mouse reaches has a key: access keys that do not clash, the sort of every
+    // column each way, the list's buttons.
+    void the_keyboard_reaches_everything() {
+        MainWindowFixture f;
+        f.show();
+        QSet<QChar> keys;
+        for (QAction* a : f.w().menuBar()->actions())
+            if (!mnemonic_of(a->text()).isNull()) keys.insert(mnemonic_of(a->text()));
+        for (QWidget* w : f.w().findChildren<QWidget*>()) {
+            auto* button = qobject_cast<QPushButton*>(w);
+            auto* caption = qobject_cast<QLabel*>(w);
+            if (!(button && w->focusPolicy() != Qt::NoFocus) && !(caption && caption->buddy())) continue;
+            const QString text = button ? button->text() : caption->text();
+            const QChar key = mnemonic_of(text);
+            // Letters do not go round: a button with a shortcut of its own, or a filter's label,
+            // may go without.
+            const bool otherwise = button ? button->toolTip().contains(QRegularExpression("\\((Ctrl|F\\d)"))
+                                          : f.w().filters->isAncestorOf(w);
+            QVERIFY2(!key.isNull() || otherwise, qPrintable(w->objectName() + ": " + text));
+            QVERIFY2(key.isNull() || !keys.contains(key), qPrintable(w->objectName() + ": " + text));
+            keys.insert(key);
+        }
+        // A caption that changes keeps its key.
+        const QChar author_key = mnemonic_of(f.w().filters->b_filter_current_author->text());
+        f.go_to(2);
+        QCOMPARE(mnemonic_of(f.w().filters->b_filter_current_author->text()), author_key);
+        // Alt and the key of a field's label lead into the field.
+        QTest::keyClick(&f.w(), mnemonic_of(f.w().filters->findChild<QLabel*>("Label5")->text()).toLatin1(), Qt::AltModifier);
+        QVERIFY(f.w().filters->t_text_filter->hasFocus());
+
+        // The Sort menu: the author column descending, as two clicks on its header.
+        QAction* by_author_down = f.w().m_sort->findChild<QAction*>("m_sort_1_desc");
+        QVERIFY(by_author_down);
+        by_author_down->trigger();
+        const QList<int> sorted = f.grid_keys();
+        QHeaderView* header = f.w().list->grid->horizontalHeader();
+        QVERIFY(header->isSortIndicatorShown());
+        QCOMPARE(header->sortIndicatorSection(), 1);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        emit header->sectionClicked(1);  // the next click turns it over
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        emit header->sectionClicked(1);
+        QCOMPARE(f.grid_keys(), sorted);
+        emit f.w().m_sort->aboutToShow();
+        QVERIFY(by_author_down->isChecked());
+
+        // The list's buttons by their keys: F6 filters on the author in the edit area.
+        f.go_to(2);
+        const QString author = f.w().edit->cb_author->currentText();
+        QTest::keyClick(f.w().list->grid, Qt::Key_F6);
+        QCOMPARE(f.w().filters->cb_author_filter->currentText(), author);
+        QVERIFY(f.w().filters->b_filter_current_author->toolTip().contains("F6"));
+        QVERIFY(f.ui.messages().isEmpty());
     }
 
     void a_dark_theme_reads_everywhere() {

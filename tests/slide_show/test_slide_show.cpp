@@ -285,6 +285,13 @@ private slots:
         QVERIFY(f.show->m_popup->isVisible());
         QCOMPARE(f.on_screen(), 4);
         f.show->m_popup->hide();
+        // From the keyboard too, and the quotation stays.
+        for (const QKeyCombination keys : {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10), QKeyCombination(Qt::Key_Menu)}) {
+            QTest::keyClick(f.show, keys.key(), keys.keyboardModifiers());
+            QVERIFY(f.show->m_popup->isVisible());
+            f.show->m_popup->hide();
+        }
+        QCOMPARE(f.on_screen(), 4);
         f.show->m_auto_change->trigger();
         QVERIFY(!f.show->Timer1->isActive());
         f.show->m_previous->trigger();

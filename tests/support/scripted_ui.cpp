@@ -34,6 +34,11 @@ QString ScriptedUi::choose_file(FileDialog dialog, const QString& title, const Q
                                 const QString& file) {
     last_open_file_folder = folder;
     last_open_file_file = file;
+    if (dialog == FileDialog::save && !save_file_default.isEmpty() &&
+        (expected_.empty() || expected_.front().kind != QLatin1String("save_file"))) {
+        log.push_back({QStringLiteral("save_file"), title, 0});
+        return save_file_default;
+    }
     Expected e;
     return take(dialog == FileDialog::open ? QStringLiteral("open_file") : QStringLiteral("save_file"), title, 0, e) ? e.text
                                                                                                                     : QString();

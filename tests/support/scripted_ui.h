@@ -14,7 +14,7 @@
 class ScriptedUi : public Ui {
 public:
     struct Shown {
-        QString kind;  // "message", "input", "open_file", "save_file", "open_target", "progress"
+        QString kind;  // "message", "input", "open_file", "save_file", "open_target", "progress", "text"
         QString text;
         int code = 0;  // a message's buttons; a progress's done per mille
     };
@@ -32,6 +32,10 @@ public:
 
     int message(const QString& text, int code = ok_only, const QString& title = QString()) override;
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
+    // Logged as "text": the title, a line break, the text.
+    void show_text(const QString& title, const QString& text) override {
+        log.push_back({QStringLiteral("text"), title + u'\n' + text, 0});
+    }
     void yield() override;
     void progress(const QString& what, qint64 done, qint64 total) override;
     // Work the user may stop is stopped at its progress report number `stop_at` (from 1),
@@ -55,6 +59,8 @@ public:
     // The last file dialog, to open or to save.
     QString last_open_file_folder, last_open_file_file;
     bool open_target_result = true;
+    // When set, a file dialog to save that no queued answer expects is answered with it.
+    QString save_file_default;
     bool ended = false;
     int hourglass_depth = 0;
 
