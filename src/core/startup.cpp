@@ -269,6 +269,13 @@ void run_shown(AppContext& ctx, const QString& what, const QString& failure, con
 // it, when this program has the file to itself and its disk has room for the index.
 void ensure_search_index(AppContext& ctx) {
     Database& db = *ctx.database;
+    if (search_index::needs_mending(db)) {
+        const QString what = QStringLiteral("Sentara puts its search index right, once.");
+        run_shown(ctx, what, QStringLiteral("The search index could not be put right; deleting quotations without notes may fail."),
+                  [&](Database& own, const long_work::Progress& progress) {
+                      search_index::mend(own, [&](qint64 done, qint64 total) { progress(what, done, total); });
+                  });
+    }
     if (search_index::exists(db)) return;
     // Counting and measuring a large collection reads all of it: beside the window too.
     qint64 quotes = 0, needed = 0;

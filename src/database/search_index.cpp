@@ -24,6 +24,57 @@ qint64 estimated_size(Database& db) {
            2;
 }
 
+namespace {
+
+// The triggers that keep a column's index in step. A row whose column is empty (NULL) is not in
+// the index (the build leaves it out): removing it from the index would take one row off the
+// index's count of rows that was never added, and the engine calls an index whose count falls
+// below zero damaged, refusing every later delete. So a NULL neither enters nor leaves.
+QString triggers_sql(const QString& t, const QString& column) {
+    return QStringLiteral(
+               "DROP TRIGGER IF EXISTS %1_insert; DROP TRIGGER IF EXISTS %1_delete; DROP TRIGGER IF EXISTS %1_update;"
+               "CREATE TRIGGER %1_insert AFTER INSERT ON quotes WHEN new.%2 IS NOT NULL BEGIN "
+               "INSERT INTO %1(rowid, %2) VALUES (new.key, new.%2); END;"
+               "CREATE TRIGGER %1_delete AFTER DELETE ON quotes WHEN old.%2 IS NOT NULL BEGIN "
+               "INSERT INTO %1(%1, rowid, %2) VALUES ('delete', old.key, old.%2); END;"
+               "CREATE TRIGGER %1_update AFTER UPDATE OF key, %2 ON quotes BEGIN "
+               "INSERT INTO %1(%1, rowid, %2) SELECT 'delete', old.key, old.%2 WHERE old.%2 IS NOT NULL; "
+               "INSERT INTO %1(rowid, %2) SELECT new.key, new.%2 WHERE new.%2 IS NOT NULL; END;")
+        .arg(t, column);
+}
+
+void fill(Database& db, const QString& column, const std::function<void(qint64, qint64)>& progress) {
+    const QString t = table_of(column);
+    const qint64 last = db.scalar(QStringLiteral("SELECT coalesce(max(key), 0) FROM quotes")).toLongLong();
+    Statement add = db.prepare_plain(QStringLiteral("INSERT INTO %1(rowid, %2) SELECT key, %2 FROM quotes "
+                                                    "WHERE key > ?1 AND key <= ?2 AND %2 IS NOT NULL")
+                                         .arg(t, column));
+    constexpr qint64 step = 20000;
+    for (qint64 from = 0; from < last; from += step) {
+        if (progress) progress(from, last);
+        add.bind(1, from);
+        add.bind(2, from + step);
+        add.step();
+        add.reset();
+    }
+}
+
+// The index's own count of its rows (the first number of its averages record), or -1.
+qint64 indexed_rows(Database& db, const QString& t) {
+    Statement read = db.prepare_plain(QStringLiteral("SELECT block FROM %1_data WHERE id = 1").arg(t));
+    const QByteArray record = read.step() ? read.column(0).toByteArray() : QByteArray();
+    quint64 value = 0;
+    for (int i = 0; i < record.size() && i < 9; ++i) {
+        const quint8 byte = quint8(record[i]);
+        if (i == 8) return qint64((value << 8) | byte);
+        value = (value << 7) | (byte & 0x7f);
+        if (!(byte & 0x80)) return qint64(value);
+    }
+    return -1;
+}
+
+}  // namespace
+
 void build(Database& db, const std::function<void(qint64, qint64)>& progress) {
     Database::Transaction all_or_none(db);
     // The index of earlier versions (both columns in one table, with the places of every run)
@@ -34,33 +85,49 @@ void build(Database& db, const std::function<void(qint64, qint64)>& progress) {
         const QString column = QString::fromLatin1(c), t = table_of(column);
         db.execute_plain(QStringLiteral(
             "CREATE VIRTUAL TABLE %1 USING fts5(%2, content='quotes', content_rowid='key', tokenize='trigram', "
-            "detail=none, columnsize=0);"
-            "CREATE TRIGGER %1_insert AFTER INSERT ON quotes BEGIN "
-            "INSERT INTO %1(rowid, %2) VALUES (new.key, new.%2); END;"
-            "CREATE TRIGGER %1_delete AFTER DELETE ON quotes BEGIN "
-            "INSERT INTO %1(%1, rowid, %2) VALUES ('delete', old.key, old.%2); END;"
-            "CREATE TRIGGER %1_update AFTER UPDATE OF key, %2 ON quotes BEGIN "
-            "INSERT INTO %1(%1, rowid, %2) VALUES ('delete', old.key, old.%2); "
-            "INSERT INTO %1(rowid, %2) VALUES (new.key, new.%2); END;")
-                             .arg(t, column));
+            "detail=none, columnsize=0);")
+                             .arg(t, column) +
+                         triggers_sql(t, column));
     }
     const qint64 last = db.scalar(QStringLiteral("SELECT coalesce(max(key), 0) FROM quotes")).toLongLong();
-    Statement text = db.prepare_plain(QStringLiteral(
-        "INSERT INTO quotes_text_search(rowid, text) SELECT key, text FROM quotes WHERE key > ?1 AND key <= ?2"));
-    Statement notes = db.prepare_plain(QStringLiteral(
-        "INSERT INTO quotes_notes_search(rowid, notes) SELECT key, notes FROM quotes WHERE key > ?1 AND key <= ?2 "
-        "AND notes IS NOT NULL"));
-    constexpr qint64 step = 20000;
-    for (qint64 from = 0; from < last; from += step) {
-        if (progress) progress(from, last);
-        for (Statement* st : {&text, &notes}) {
-            st->bind(1, from);
-            st->bind(2, from + step);
-            st->step();
-            st->reset();
+    const auto half = [&](qint64 offset) {
+        return [&, offset](qint64 done, qint64) {
+            if (progress) progress(offset + done, 2 * last);
+        };
+    };
+    fill(db, QStringLiteral("text"), half(0));
+    fill(db, QStringLiteral("notes"), half(last));
+    if (progress) progress(2 * last, 2 * last);
+    all_or_none.commit();
+}
+
+bool needs_mending(Database& db) {
+    if (!exists(db)) return false;
+    Statement read = db.prepare_plain(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'trigger' AND "
+                                                     "name = 'quotes_notes_search_delete'"));
+    const QString sql = read.step() ? read.column_text(0) : QString();
+    return !sql.contains(QLatin1String("IS NOT NULL"), Qt::CaseInsensitive);
+}
+
+void mend(Database& db, const std::function<void(qint64, qint64)>& progress) {
+    if (!needs_mending(db)) return;
+    Database::Transaction all_or_none(db);
+    const QStringList columns{QStringLiteral("text"), QStringLiteral("notes")};
+    for (int i = 0; i < columns.size(); ++i) {
+        const QString& column = columns[i];
+        const QString t = table_of(column);
+        db.execute_plain(triggers_sql(t, column));
+        // Rows without the column deleted under the old triggers took the index's count below
+        // the rows it holds: such an index is made again, before a delete finds it damaged.
+        Statement count = db.prepare_plain(QStringLiteral("SELECT count(*) FROM quotes WHERE %1 IS NOT NULL").arg(column));
+        const qint64 held = count.step() ? count.column_int64(0) : 0;
+        if (indexed_rows(db, t) < held) {
+            db.execute_plain(QStringLiteral("INSERT INTO %1(%1) VALUES ('delete-all')").arg(t));
+            fill(db, column, [&](qint64 done, qint64 total) {
+                if (progress) progress(i * total + done, 2 * total);
+            });
         }
     }
-    if (progress) progress(last, last);
     all_or_none.commit();
 }
 

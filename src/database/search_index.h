@@ -30,6 +30,14 @@ bool exists(Database& db);
 // DbError; nothing is left of a build that failed.
 void build(Database& db, const std::function<void(qint64, qint64)>& progress = {});
 
+// Whether the index was made by an earlier version whose triggers took rows without text or
+// notes out of it too: deleting a few of them could leave the file refusing every delete.
+bool needs_mending(Database& db);
+
+// Puts the index's triggers right and, where the old ones already took its count of rows too
+// low, makes that column's index again; in one transaction. Throws DbError.
+void mend(Database& db, const std::function<void(qint64, qint64)>& progress = {});
+
 // The bytes the index will take, roughly (the text and notes, then again).
 qint64 estimated_size(Database& db);
 
