@@ -107,7 +107,7 @@ void f_main::build_menus() {
     m_file->addSeparator();
     m_exit = add(m_file, "m_exit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    m_edit = named(menuBar()->addMenu(QStringLiteral("&Quotation")), "m_edit");
+    m_edit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "m_edit");
     m_add_new = add(m_edit, "m_add_new", QStringLiteral("&Add new"), QKeySequence(Qt::CTRL | Qt::Key_N));
     m_save = add(m_edit, "m_save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     m_undo = add(m_edit, "m_undo", QStringLiteral("&Undo edit"), QKeySequence(Qt::CTRL | Qt::Key_U));
