@@ -713,6 +713,18 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
         <source>Putting the file&apos;s text into the input box...</source>
         <translation>Der Text der Datei wird in das Eingabefeld gesetzt...</translation>
     </message>
+    <message>
+        <source>The input text has not been imported. Close the import window and lose it?</source>
+        <translation>Der Eingabetext wurde nicht importiert. Das Importfenster schließen und den Text verwerfen?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>

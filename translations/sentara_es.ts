@@ -713,6 +713,18 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
         <source>Putting the file&apos;s text into the input box...</source>
         <translation>Colocando el texto del archivo en el cuadro de entrada...</translation>
     </message>
+    <message>
+        <source>The input text has not been imported. Close the import window and lose it?</source>
+        <translation>El texto de entrada no se ha importado. ¿Cerrar la ventana de importación y perderlo?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>

@@ -713,6 +713,18 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
         <source>Putting the file&apos;s text into the input box...</source>
         <translation>Le texte du fichier est placé dans la zone de saisie...</translation>
     </message>
+    <message>
+        <source>The input text has not been imported. Close the import window and lose it?</source>
+        <translation>Le texte à importer n'a pas été importé. Fermer la fenêtre d'importation et le perdre ?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>

@@ -713,6 +713,18 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
         <source>Putting the file&apos;s text into the input box...</source>
         <translation>Inserimento del testo del file nella casella di input...</translation>
     </message>
+    <message>
+        <source>The input text has not been imported. Close the import window and lose it?</source>
+        <translation>Il testo da importare non è stato importato. Chiudere la finestra di importazione e perderlo?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>

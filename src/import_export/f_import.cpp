@@ -177,6 +177,7 @@ void f_import::build() {
     });
     // The input typed over is no longer the file's text.
     connect(t_to_be_processed, &QPlainTextEdit::textChanged, this, [this] {
+        input_imported_ = false;
         if (loading_) return;
         input_known_ = false;
         source_file_.clear();
@@ -417,6 +418,7 @@ void f_import::b_import_Click() {
     ctx_.ui.message(message);
     if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, QStringLiteral("Sentara - Import report"));
     clear_counters();
+    input_imported_ = true;
     // The lists of every window follow: authors, subjects ("-" may be new), quotations.
     if (!done.new_authors.isEmpty()) ctx_.events.author_was_changed(QString(), done.new_authors.last());
     if (!done.new_subjects.isEmpty()) ctx_.events.subject_was_changed(QString(), done.new_subjects.last());
@@ -453,6 +455,14 @@ void f_import::keyPressEvent(QKeyEvent* event) {
 }
 
 void f_import::closeEvent(QCloseEvent* event) {
+    // Text pasted or typed and not yet imported is not thrown away unasked (the window also
+    // closes when another database is opened).
+    if (!input_imported_ && !is_blank(input_text()) &&
+        ctx_.ui.ask(tr("The input text has not been imported. Close the import window and lose it?"), tr("Close"),
+                    tr("Cancel")) != Ui::ok) {
+        event->ignore();
+        return;
+    }
     event->accept();
     stored_.reset();
     work_db_.reset();

@@ -90,6 +90,8 @@ private:
     bool loading_ = false;
     QString input_;
     bool input_known_ = false;
+    // The input text went into the database since it last changed: closing loses nothing.
+    bool input_imported_ = false;
 };
 
 // Shows the import window, opening it when it is not open, and brings it to the front.

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -296,7 +297,17 @@ private slots:
         f.w().m_import->trigger();  // the same window again
         QCOMPARE(f.ctx->events.window(AppEvents::import_window), w.data());
 
+        // Text not yet imported is not lost unasked: opening another database stops at the question.
+        w->t_to_be_processed->setPlainText("A line typed, not imported - Me");
+        QTemporaryDir other;
+        const QString before = f.ctx->database_path;
+        f.ui.expect_message("has not been imported", ScriptedUi::cancel);
+        QVERIFY(!f.w().change_database_to(make_fixture_database(other.path())));
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(f.ctx->database_path, before);
+
         // With the main window open, Esc closes this window only, and its flag goes with it.
+        f.ui.expect_message("has not been imported", ScriptedUi::ok);
         QTest::keyClick(w->t_to_be_processed, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.isNull());
