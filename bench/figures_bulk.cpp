@@ -64,16 +64,20 @@ const QString tenth_language = QStringLiteral("DE");
 }  // namespace
 
 std::vector<Figure> bulk_delete(const Workspace& ws) {
-    Figure clock, engine;
-    clock.name = QStringLiteral("bulk delete of a filtered tenth, grid re-read");
-    engine.name = QStringLiteral("bulk delete, against the engine's DELETE");
-    clock.size = engine.size = ws.facts.name;
-    clock.target = Target::ms(2000);
-    engine.target = Target::ratio(1.5);
+    // The delete moves the rows into the Trash; Undo delete brings them back, within the same
+    // bounds.
+    Figure clock, engine, undo_clock, undo_engine;
+    clock.name = QStringLiteral("bulk delete of a filtered tenth into the Trash, grid re-read");
+    engine.name = QStringLiteral("bulk delete into the Trash, against the engine's DELETE");
+    undo_clock.name = QStringLiteral("undo of the bulk delete, grid re-read");
+    undo_engine.name = QStringLiteral("undo of the bulk delete, against the engine's DELETE");
+    clock.size = engine.size = undo_clock.size = undo_engine.size = ws.facts.name;
+    clock.target = undo_clock.target = Target::ms(2000);
+    engine.target = undo_engine.target = Target::ratio(1.5);
     int deleted = 0;
     qint64 engine_deleted = 0;
     std::vector<double> unindexed_runs;
-    QString failure;
+    QString failure, undo_failure;
     for (int i = 0; i < ws.repeats; ++i) {
         const QString path = fresh_copy(ws, QStringLiteral("bulk-delete.mdb"));
         {
@@ -92,6 +96,21 @@ std::vector<Figure> bulk_delete(const Workspace& ws) {
             else if (program.window->Data1()->record_count() != 0) failure = QStringLiteral("the grid still lists rows");
             else if (program.ui.shown.size() != 1) failure = QStringLiteral("%1 messages shown").arg(program.ui.shown.size());
             else if (program.ui.hourglasses == 0) failure = QStringLiteral("no hourglass");
+            else if (program.ctx->database->scalar(QStringLiteral("select count(*) from trash_quotes")).toLongLong() != deleted)
+                failure = QStringLiteral("the Trash does not hold the %1 rows deleted").arg(deleted);
+            // Undo delete: every row back, the grid listing them again.
+            timer.start();
+            program.window->m_undo_delete->trigger();
+            program.window->list->grid->viewport()->repaint();
+            undo_clock.runs.push_back(ms_since(timer));
+            const qint64 back = program.ctx->database->scalar(QStringLiteral("select count(*) from quotes")).toLongLong();
+            if (back != before) undo_failure = QStringLiteral("%1 rows before the delete, %2 after the undo").arg(before).arg(back);
+            else if (program.window->Data1()->record_count() != deleted)
+                undo_failure = QStringLiteral("the grid lists %1 rows after the undo, %2 before")
+                                   .arg(program.window->Data1()->record_count())
+                                   .arg(deleted);
+            else if (program.ctx->database->scalar(QStringLiteral("select count(*) from trash_quotes")).toLongLong() != 0)
+                undo_failure = QStringLiteral("rows left in the Trash");
         }
         // The engine's own statement for the same filter, on a copy of its own.
         const QString copy = fresh_copy(ws, QStringLiteral("bulk-delete-engine.mdb"));
@@ -116,13 +135,18 @@ std::vector<Figure> bulk_delete(const Workspace& ws) {
         for (const QString& p : {path, copy}) QFile::remove(p);
     }
     engine.runs = clock.runs;
+    undo_engine.runs = undo_clock.runs;
+    undo_engine.floor_runs = engine.floor_runs;
     clock.failure = engine.failure = failure;
+    undo_clock.failure = undo_engine.failure = failure.isEmpty() ? undo_failure : failure;
+    undo_clock.note = QStringLiteral("the %1 rows back from the Trash through Edit > Undo delete, the grid read again").arg(deleted);
+    undo_engine.note = QStringLiteral("floor: the engine's DELETE of the same rows, as for the delete");
     clock.note = QStringLiteral("%1 rows deleted through the button, the filtered grid read again and painted").arg(deleted);
     engine.note = QStringLiteral("floor: the engine's DELETE with the same filter (%1 rows: the grid does not list quotations "
                                  "whose author is missing); without the search index's trigger it takes %2 ms")
                       .arg(engine_deleted)
                       .arg(median_of(unindexed_runs), 0, 'f', 0);
-    return {clock, engine};
+    return {clock, engine, undo_clock, undo_engine};
 }
 
 Figure bulk_export(const Workspace& ws) {

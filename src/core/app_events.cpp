@@ -19,7 +19,8 @@ void AppEvents::closed(Window kind) {
 }
 
 bool AppEvents::others_open(Window except) const {
-    for (const Window w : {main_window, authors_window, subjects_window, languages_window, websites_window, import_window})
+    for (const Window w : {main_window, authors_window, subjects_window, languages_window, websites_window, import_window,
+                           trash_window})
         if (w != except && is_open(w)) return true;
     return false;
 }

@@ -20,6 +20,7 @@ public:
         import_window,
         export_window,
         slide_show_window,
+        trash_window,
         window_kinds
     };
     // The filter fields of the main window another window may drive.

@@ -8,6 +8,7 @@
 #include "database/schema.h"
 #include "database/grid_keys.h"
 #include "database/search_index.h"
+#include "database/trash.h"
 #include "settings.h"
 
 #include <QDateTime>
@@ -182,6 +183,15 @@ void report(Ui& ui, const QString& lead, const DbError& e) {
     ui.set_hourglass(true);
 }
 
+// Forgets what was deleted longer ago than the days the setting "trash_keep_days" gives (30 when
+// it is not set, never when it is 0), before the compaction gives the space back. Under the
+// exclusive lock: no window lists the Trash meanwhile.
+void purge_trash(Database& db) {
+    bool ok = false;
+    const int days = get_setting(QStringLiteral("trash_keep_days")).toInt(&ok);
+    trash::purge(db, ok ? days : trash::default_keep_days, QDateTime::currentSecsSinceEpoch());
+}
+
 // Compaction and the backup generation while no other connection may touch the file: the
 // compacted copy is checked, the backup is taken from it, then it takes the file's place in one
 // step. Runs beside the window, shown; stopped, the file is used as it is (a backup begun is
@@ -190,6 +200,7 @@ void maintain_exclusively(AppContext& ctx) {
     const QString& path = ctx.database_path;
     const QString tmp = path + QStringLiteral(".tmp");
     auto db = Database::open_exclusive(path);
+    purge_trash(*db);
     const bool compact = worth_compacting(*db), backup = backup_due(path);
     if (!compact && !backup) return;
     // Told once the work has ended: the work's thread shows nothing itself.

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "jet_dialect.h"
+#include "trash.h"
 
 #include <QChar>
 #include <QStringList>
@@ -148,6 +149,8 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
         done = std::min(rows, done + step);
     }
     done = rows;
+    // Quotations in the Trash are keyed again when they come back.
+    trash::mark_keys_stale(db);
     rebuild_author_keys(db);
     for (const Index& i : indexes) {
         tell(QStringLiteral("building the index %1").arg(QLatin1String(i.name)));

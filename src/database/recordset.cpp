@@ -790,14 +790,20 @@ void RecordSet::update() {
     }
 }
 
-void RecordSet::delete_current() {
+void RecordSet::delete_current() { delete_current({}); }
+
+void RecordSet::delete_current(const std::function<void(Database&, qint64)>& remove) {
     if (!updatable()) throw DbError(db_errors::not_updatable, QStringLiteral("Cannot update. Database or object is read-only."));
     require_current();
     load_all();
     const qint64 key = keys_[size_t(current_)];
-    Statement st = writer().prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)));
-    st.bind(1, key);
-    st.step();
+    if (remove) {
+        remove(writer(), key);
+    } else {
+        Statement st = writer().prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)));
+        st.bind(1, key);
+        st.step();
+    }
     cache_.clear();
     on_deleted_ = true;
     // Gone from every place it stood (a quotation whose author's name is entered twice stands

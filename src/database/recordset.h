@@ -146,6 +146,9 @@ public:
     void set_value(const QString& name, const QVariant& value);
     void update();
     void delete_current();
+    // The same, the row taken away by `remove` (given its key, on the writing connection)
+    // instead of a DELETE: the Trash keeps it.
+    void delete_current(const std::function<void(Database& writer, qint64 key)>& remove);
     bool editing() const { return edit_mode_ != EditMode::none; }
 
     // Re-runs the statement. The first row becomes current (none when the set is empty), without

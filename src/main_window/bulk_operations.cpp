@@ -4,6 +4,7 @@
 #include "core/app_context.h"
 #include "core/long_work.h"
 #include "database/recordset.h"
+#include "database/trash.h"
 #include "edit_area.h"
 #include "import_export/f_export.h"
 #include "quote_list.h"
@@ -17,31 +18,13 @@
 
 namespace {
 
-// Deletes the quotations with these keys, all of them or, on any failure or a stop, none. Throws
-// DbError. A few thousand a statement: the search index writes what a statement changed when the
-// next one begins, and a statement per quotation made a tenth of a million take five times as
-// long.
+// Moves the quotations with these keys to the Trash, all of them or, on any failure or a stop,
+// none. Throws DbError.
 void delete_quotes(Database& db, std::vector<qint64> keys, const long_work::Progress& progress) {
-    std::sort(keys.begin(), keys.end());  // the table's own order: each page is visited once
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     const QString what = QStringLiteral("Deleting %1 quotations...").arg(keys.size());
     Database::Transaction all_or_none(db);
-    Statement remove = db.prepare_plain(QStringLiteral("DELETE FROM quotes WHERE key IN (SELECT value FROM json_each(?))"));
-    constexpr size_t chunk = 4096;
-    for (size_t from = 0; from < keys.size(); from += chunk) {
-        progress(what, qint64(from), qint64(keys.size()));
-        QByteArray list;
-        list.reserve(qsizetype(chunk) * 8 + 2);
-        list += '[';
-        for (size_t i = from; i < std::min(keys.size(), from + chunk); ++i) {
-            if (list.size() > 1) list += ',';
-            list += QByteArray::number(keys[i]);
-        }
-        list += ']';
-        remove.bind(1, QString::fromLatin1(list));
-        remove.step();
-        remove.reset();
-    }
+    const qint64 batch = trash::open_batch(db, QStringLiteral("delete"));
+    trash::move_quotes(db, batch, std::move(keys), [&](qint64 done, qint64 total) { progress(what, done, total); });
     all_or_none.commit();
 }
 

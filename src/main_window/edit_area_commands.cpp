@@ -4,7 +4,9 @@
 
 #include "core/app_context.h"
 #include "core/common.h"
+#include "database/database.h"
 #include "database/recordset.h"
+#include "database/trash.h"
 #include "quote_counts.h"
 #include "quote_list.h"
 #include "widgets/attention.h"
@@ -157,7 +159,12 @@ void EditArea::b_delete_Click() {
     ctx_.ui.yield();
     const QuoteCounts::Names gone{initial_author_, initial_subject_};
     // The row that followed, or the new last row, becomes current; none when the list is empty.
-    list_.binding().delete_current();
+    list_.binding().delete_current([](Database& db, qint64 key) {
+        // To the Trash, as a batch of its own: Undo delete brings it back.
+        Database::Transaction t(db);
+        trash::move_quotes(db, trash::open_batch(db, QStringLiteral("delete")), {key});
+        t.commit();
+    });
     counts_.quotation_changed(gone, {});
     ctx_.events.quotes_were_changed();
     ctx_.ui.yield();

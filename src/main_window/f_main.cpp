@@ -8,6 +8,7 @@
 #include "core/startup.h"
 #include "database/jet_dialect.h"
 #include "database/recordset.h"
+#include "database/trash.h"
 #include "formats/access_import.h"
 #include "edit_area.h"
 #include "filter_area.h"
@@ -18,6 +19,7 @@
 #include "slide_show/f_slide_show.h"
 #include "reference/f_languages.h"
 #include "reference/f_subjects.h"
+#include "reference/f_trash.h"
 #include "reference/f_websites.h"
 #include "widgets/attention.h"
 #include "widgets/author_picture.h"
@@ -131,6 +133,8 @@ void f_main::build_menus() {
     m_slide_show = add(m_edit, "m_slide_show", QStringLiteral("Slide sho&w"), QKeySequence(Qt::Key_F11));
     m_delete_filtered = add(m_edit, "m_delete_filtered", QStringLiteral("Delete filtered &quotes..."),
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    m_edit->addSeparator();
+    m_undo_delete = add(m_edit, "m_undo_delete", tr("Undo de&lete"), QKeySequence(Qt::CTRL | Qt::Key_Z));
 
     m_sort = named(menuBar()->addMenu(QStringLiteral("S&ort")), "m_sort");
     auto* sorts = new QActionGroup(m_sort);
@@ -178,6 +182,8 @@ void f_main::build_menus() {
     m_import->setEnabled(true);
     m_websites = window("m_websites", QStringLiteral("Web sites"), QKeySequence(Qt::CTRL | Qt::Key_4));
     m_websites->setEnabled(true);
+    m_trash = window("m_trash", tr("&Trash"), QKeySequence(Qt::CTRL | Qt::Key_5));
+    m_trash->setEnabled(true);
 
     m_help = named(menuBar()->addMenu(QStringLiteral("&?")), "m_help");
     m_help->setToolTipsVisible(true);
@@ -232,6 +238,8 @@ void f_main::wire() {
     reference(m_subjects, edit->b_add_subject, edit->cb_subject, ctx_.subject_requested_from_main, show_subjects_window);
     connect(m_languages, &QAction::triggered, this, [this] { show_languages_window(ctx_); });
     connect(m_websites, &QAction::triggered, this, [this] { show_websites_window(ctx_); });
+    connect(m_trash, &QAction::triggered, this, [this] { show_trash_window(ctx_); });
+    connect(m_undo_delete, &QAction::triggered, this, &f_main::m_undo_delete_Click);
     // A new picture for the author shown is shown at once.
     connect(&ctx_.events, &AppEvents::authors_changed, this, [this](const QString&, const QString& name) {
         if (name.isEmpty() || jet::folded(name) != jet::folded(edit->cb_author->currentText())) return;
@@ -628,3 +636,22 @@ void f_main::check_selections() { filters->check_selections(); }
 RecordSet* f_main::Data1() const { return list->recordset(); }
 int f_main::sort_column() const { return list->sort().column(); }
 bool f_main::filter_active() const { return filters->filter_active(); }
+
+// ---------------------------------------------------------------------------- undo delete
+
+void f_main::m_undo_delete_Click() {
+    if (edit->refuse_while_editing()) return;
+    bool any = false;
+    if (!guarded(ctx_.ui, [&] { any = trash::can_undo(*ctx_.database); })) return;
+    if (!any) {
+        ctx_.ui.message(tr("There is no deletion to undo."));
+        return;
+    }
+    std::optional<trash::Restored> restored;
+    const QString what = tr("Restoring the deleted quotations...");
+    const auto outcome = long_work::run(ctx_.ui, ctx_.database_path, what, [&](Database& db, const long_work::Progress& progress) {
+        restored = trash::undo_last(db, [&](qint64 done, qint64 total) { progress(what, done, total); });
+    });
+    if (!long_work::told(ctx_.ui, outcome, tr("The deletion could not be undone; nothing was restored.")) || !restored) return;
+    announce_restored(ctx_, *restored);
+}

@@ -68,6 +68,8 @@ public:
     // The list's buttons, with their shortcuts.
     QAction *m_filter_current_author = nullptr, *m_filter_current_subject = nullptr, *m_export = nullptr,
             *m_slide_show = nullptr, *m_delete_filtered = nullptr;
+    // Deleted quotations and names back from the Trash: the last batch, then the one before.
+    QAction *m_undo_delete = nullptr, *m_trash = nullptr;
     // The grid's columns, each way: the same order as a click on the column's header.
     QMenu* m_sort = nullptr;
 
@@ -97,6 +99,7 @@ private:
     void m_randomize_Click();
     void m_show_slide_show_help_Click();
     void m_exit_Click();
+    void m_undo_delete_Click();
     // An edit pending as the window is left: saved, dropped, or the leaving cancelled (false).
     bool settle_pending_edit();
     void focus_grid();

@@ -4,7 +4,9 @@
 #include "core/common.h"
 #include "core/settings.h"
 #include "database/jet_dialect.h"
+#include "database/database.h"
 #include "database/recordset.h"
+#include "database/trash.h"
 #include "widgets/attention.h"
 #include "widgets/factories.h"
 #include "widgets/grid_binding.h"
@@ -416,12 +418,13 @@ void ReferenceWindow::show_saved(const QString& condition) {
     set_adding(false);
 }
 
-bool ReferenceWindow::delete_current_row(const QString& delete_sql, const QString& check_sql, const QString& not_deleted) {
+bool ReferenceWindow::delete_current_row(const std::function<void()>& remove, const QString& check_sql,
+                                         const QString& not_deleted) {
     const int position = binding_->current_row();
     const int screen_row = position - std::max(0, grid->rowAt(0));  // its row on the screen
     bool gone = false;
     if (!guarded(ctx_.ui, [&] {
-            ctx_.database->execute(delete_sql);
+            remove();
             ctx_.ui.yield();
             gone = ctx_.database->open_recordset(check_sql)->eof();
         }))
@@ -522,8 +525,14 @@ std::optional<QString> ReferenceWindow::delete_unused(const QString& shown) {
         return std::nullopt;
     }
     const QString where = QStringLiteral(" where ") + equals(r.column, key);
-    if (!delete_current_row(QStringLiteral("Delete from ") + r.table + where, QStringLiteral("Select * from ") + r.table + where,
-                            r.not_deleted))
+    // To the Trash, as a batch of its own: Undo delete in the main window brings it back.
+    const auto remove = [&] {
+        Database& db = *ctx_.database;
+        Database::Transaction t(db);
+        trash::move_rows(db, trash::open_batch(db, QStringLiteral("delete")), r.table, key);
+        t.commit();
+    };
+    if (!delete_current_row(remove, QStringLiteral("Select * from ") + r.table + where, r.not_deleted))
         return std::nullopt;
     return key;
 }
@@ -555,8 +564,8 @@ QString ReferenceWindow::replace_current(const QString& current) {
     // All or nothing: a failure part way leaves every quotation as it was.
     const bool done = guarded(ctx_.ui, [&] {
         Hourglass busy(ctx_.ui);
-        db.execute(QStringLiteral("update quotes set %1 = '").arg(r.quotes_column) + sql_escape_text(used) +
-                   QStringLiteral("' where %1 = '").arg(r.quotes_column) + sql_escape_text(current) + u'\'');
+        // Undo delete in the main window gives them their former name back.
+        trash::replace(db, r.quotes_column, current, used);
     });
     if (!done) return QString();
     binding_->requery_at(r.column + QStringLiteral(" = '") + sql_escape_text(used) + u'\'', binding_->current_row());

@@ -188,10 +188,10 @@ protected:
     void show_saved(const QString& condition);
     // The edit fields filled again from the current row.
     void show_current_row();
-    // Runs `delete_sql`, checks with `check_sql` that the row has gone (else shows `not_deleted`),
+    // Runs `remove`, checks with `check_sql` that the row has gone (else shows `not_deleted`),
     // and reads the list again: the row that followed, or the new last one, is current at the same
     // place on the screen. Returns true when the row was deleted.
-    bool delete_current_row(const QString& delete_sql, const QString& check_sql, const QString& not_deleted);
+    bool delete_current_row(const std::function<void()>& remove, const QString& check_sql, const QString& not_deleted);
     // Saves the edit area into the row whose key is `old_key`, or into a new row when `adding`
     // (or when nothing is listed). `values` are column and value, the key first: an empty key is
     // refused, and so is a key that is another row's, new or renamed. A renamed key is carried

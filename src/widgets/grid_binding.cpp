@@ -232,12 +232,12 @@ void GridBinding::place(const QVariant& key, int position) {
     announce();
 }
 
-void GridBinding::delete_current() {
+void GridBinding::delete_current(const std::function<void(Database&, qint64)>& remove) {
     if (!rs_) return;
     guarded(ui_, [&] {
         FlagScope quiet(syncing_);
         const int position = rs_->absolute_position();
-        rs_->delete_current();
+        rs_->delete_current(remove);
         const int rows = rs_->record_count();
         if (rows > 0) rs_->set_absolute_position(std::min(position, rows - 1));
     });

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QTableView;
+class Database;
 class RecordSet;
 class RecordSetModel;
 class Ui;
@@ -45,7 +46,7 @@ public:
     // otherwise the row now at `position`, or the last one; none in an empty set.
     void requery_at(const QString& condition, int position);
     // Deletes the current row; the row that followed it, or the new last row, becomes current.
-    void delete_current();
+    void delete_current(const std::function<void(Database& writer, qint64 key)>& remove = {});
 
     void apply_column_widths();
     // The widths the user gave columns by dragging their edges, which every new list keeps:
