@@ -182,7 +182,7 @@ void f_main::build_menus() {
     m_import->setEnabled(true);
     m_websites = window("m_websites", QStringLiteral("Web sites"), QKeySequence(Qt::CTRL | Qt::Key_4));
     m_websites->setEnabled(true);
-    m_trash = window("m_trash", tr("&Trash"), QKeySequence(Qt::CTRL | Qt::Key_5));
+    m_trash = window("m_trash", tr("Trash"), QKeySequence(Qt::CTRL | Qt::Key_5));
     m_trash->setEnabled(true);
 
     m_help = named(menuBar()->addMenu(QStringLiteral("&?")), "m_help");
