@@ -727,6 +727,29 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     </message>
 </context>
 <context>
+    <name>f_main</name>
+    <message>
+        <source>Undo de&amp;lete</source>
+        <translation>&amp;Löschen rückgängig</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>There is no deletion to undo.</source>
+        <translation>Es gibt keine Löschung rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>Restoring the deleted quotations...</source>
+        <translation>Die gelöschten Zitate werden wiederhergestellt...</translation>
+    </message>
+    <message>
+        <source>The deletion could not be undone; nothing was restored.</source>
+        <translation>Die Löschung konnte nicht rückgängig gemacht werden; nichts wurde wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
     <name>f_msgbox</name>
     <message>
         <source>OK</source>
@@ -837,6 +860,87 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>f_trash</name>
+    <message>
+        <source>Sentara - Trash</source>
+        <translation>Sentara - Papierkorb</translation>
+    </message>
+    <message>
+        <source>Quotation</source>
+        <translation>Zitat</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>List the deleted quotations whose text or author holds the text (Enter)</source>
+        <translation>Die gelöschten Zitate auflisten, deren Text oder Autor den Text enthält (Eingabe)</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Filter löschen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Put the quotations picked with the row selectors back, or the current one (Ctrl+R)</source>
+        <translation>Die mit den Zeilenwählern gewählten Zitate zurücklegen, oder das aktuelle (Strg+R)</translation>
+    </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Alle wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Empty the Trash...</source>
+        <translation>Papierkorb leeren...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Dieses Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Text or author</source>
+        <translation>Text oder Autor</translation>
+    </message>
+    <message>
+        <source>Quotations: %1</source>
+        <translation>Zitate: %1</translation>
+    </message>
+    <message>
+        <source>Restoring quotations...</source>
+        <translation>Zitate werden wiederhergestellt...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be restored; none was restored.</source>
+        <translation>Die Zitate konnten nicht wiederhergestellt werden; keines wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Do you really want to empty the Trash? Its quotations, authors, subjects, languages and web sites are then gone for good, and Undo delete can no longer bring them back.</source>
+        <translation>Möchten Sie den Papierkorb wirklich leeren? Seine Zitate, Autoren, Themen, Sprachen und Websites sind dann endgültig weg, und Löschen rückgängig kann sie nicht mehr zurückholen.</translation>
+    </message>
+    <message>
+        <source>
+(and %1 more)</source>
+        <translation>
+(und %1 weitere)</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1164,37 @@ CSV nimmt jedes Feld jedes Zitats auf.</translation>
     <message>
         <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
         <translation>Die Datei &apos;%1&apos; ist keine Textdatei: sie enthält Binärdaten (NUL-Bytes) und ist auch kein UTF-16-Text.</translation>
+    </message>
+</context>
+<context>
+    <name>trash</name>
+    <message>
+        <source>author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>web site</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; was not restored: one of the same name was added since.</source>
+        <translation>%1 &apos;%2&apos; wurde nicht wiederhergestellt: inzwischen wurde eines mit demselben Namen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The quotation %1 was not restored: the collection holds a newer one with the same key.</source>
+        <translation>Das Zitat %1 wurde nicht wiederhergestellt: die Sammlung enthält ein neueres mit demselben Schlüssel.</translation>
+    </message>
+    <message>
+        <source>%1 quotations were changed since and keep the name they have now.</source>
+        <translation>%1 Zitate wurden inzwischen geändert und behalten ihren jetzigen Namen.</translation>
     </message>
 </context>
 </TS>

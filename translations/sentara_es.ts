@@ -727,6 +727,29 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     </message>
 </context>
 <context>
+    <name>f_main</name>
+    <message>
+        <source>Undo de&amp;lete</source>
+        <translation>Deshacer e&amp;liminación</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papelera</translation>
+    </message>
+    <message>
+        <source>There is no deletion to undo.</source>
+        <translation>No hay ninguna eliminación que deshacer.</translation>
+    </message>
+    <message>
+        <source>Restoring the deleted quotations...</source>
+        <translation>Restaurando las citas eliminadas...</translation>
+    </message>
+    <message>
+        <source>The deletion could not be undone; nothing was restored.</source>
+        <translation>No se pudo deshacer la eliminación; no se restauró nada.</translation>
+    </message>
+</context>
+<context>
     <name>f_msgbox</name>
     <message>
         <source>OK</source>
@@ -837,6 +860,87 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>f_trash</name>
+    <message>
+        <source>Sentara - Trash</source>
+        <translation>Sentara - Papelera</translation>
+    </message>
+    <message>
+        <source>Quotation</source>
+        <translation>Cita</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Eliminada</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>List the deleted quotations whose text or author holds the text (Enter)</source>
+        <translation>Listar las citas eliminadas cuyo texto o autor contiene el texto (Intro)</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Quitar filtro</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Put the quotations picked with the row selectors back, or the current one (Ctrl+R)</source>
+        <translation>Devolver las citas elegidas con los selectores de fila, o la actual (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Restaurar todas</translation>
+    </message>
+    <message>
+        <source>Empty the Trash...</source>
+        <translation>Vaciar la papelera...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Cerrar esta ventana (Esc)</translation>
+    </message>
+    <message>
+        <source>Text or author</source>
+        <translation>Texto o autor</translation>
+    </message>
+    <message>
+        <source>Quotations: %1</source>
+        <translation>Citas: %1</translation>
+    </message>
+    <message>
+        <source>Restoring quotations...</source>
+        <translation>Restaurando citas...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be restored; none was restored.</source>
+        <translation>No se pudieron restaurar las citas; no se restauró ninguna.</translation>
+    </message>
+    <message>
+        <source>Do you really want to empty the Trash? Its quotations, authors, subjects, languages and web sites are then gone for good, and Undo delete can no longer bring them back.</source>
+        <translation>¿Seguro que quiere vaciar la papelera? Sus citas, autores, temas, idiomas y sitios web se perderán para siempre, y Deshacer eliminación ya no podrá recuperarlos.</translation>
+    </message>
+    <message>
+        <source>
+(and %1 more)</source>
+        <translation>
+(y %1 más)</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1164,37 @@ El CSV guarda todos los campos de todas las citas.</translation>
     <message>
         <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
         <translation>El archivo &apos;%1&apos; no es un archivo de texto: contiene datos binarios (bytes NUL) y tampoco es texto UTF-16.</translation>
+    </message>
+</context>
+<context>
+    <name>trash</name>
+    <message>
+        <source>author</source>
+        <translation>autor</translation>
+    </message>
+    <message>
+        <source>subject</source>
+        <translation>tema</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>idioma</translation>
+    </message>
+    <message>
+        <source>web site</source>
+        <translation>sitio web</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; was not restored: one of the same name was added since.</source>
+        <translation>%1 &apos;%2&apos; no se restauró: desde entonces se añadió otro con el mismo nombre.</translation>
+    </message>
+    <message>
+        <source>The quotation %1 was not restored: the collection holds a newer one with the same key.</source>
+        <translation>La cita %1 no se restauró: la colección contiene una más reciente con la misma clave.</translation>
+    </message>
+    <message>
+        <source>%1 quotations were changed since and keep the name they have now.</source>
+        <translation>%1 citas se modificaron desde entonces y conservan el nombre que tienen ahora.</translation>
     </message>
 </context>
 </TS>

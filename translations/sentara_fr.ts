@@ -715,7 +715,7 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     </message>
     <message>
         <source>The input text has not been imported. Close the import window and lose it?</source>
-        <translation>Le texte à importer n'a pas été importé. Fermer la fenêtre d'importation et le perdre ?</translation>
+        <translation>Le texte à importer n&apos;a pas été importé. Fermer la fenêtre d&apos;importation et le perdre ?</translation>
     </message>
     <message>
         <source>Close</source>
@@ -724,6 +724,29 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>f_main</name>
+    <message>
+        <source>Undo de&amp;lete</source>
+        <translation>Annu&amp;ler la suppression</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Corbeille</translation>
+    </message>
+    <message>
+        <source>There is no deletion to undo.</source>
+        <translation>Il n&apos;y a aucune suppression à annuler.</translation>
+    </message>
+    <message>
+        <source>Restoring the deleted quotations...</source>
+        <translation>Restauration des citations supprimées...</translation>
+    </message>
+    <message>
+        <source>The deletion could not be undone; nothing was restored.</source>
+        <translation>La suppression n&apos;a pas pu être annulée ; rien n&apos;a été restauré.</translation>
     </message>
 </context>
 <context>
@@ -837,6 +860,87 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>f_trash</name>
+    <message>
+        <source>Sentara - Trash</source>
+        <translation>Sentara - Corbeille</translation>
+    </message>
+    <message>
+        <source>Quotation</source>
+        <translation>Citation</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimée</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>List the deleted quotations whose text or author holds the text (Enter)</source>
+        <translation>Lister les citations supprimées dont le texte ou l&apos;auteur contient le texte (Entrée)</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Effacer le filtre</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Put the quotations picked with the row selectors back, or the current one (Ctrl+R)</source>
+        <translation>Remettre les citations choisies avec les sélecteurs de ligne, ou la citation courante (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Tout restaurer</translation>
+    </message>
+    <message>
+        <source>Empty the Trash...</source>
+        <translation>Vider la corbeille...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Fermer cette fenêtre (Échap)</translation>
+    </message>
+    <message>
+        <source>Text or author</source>
+        <translation>Texte ou auteur</translation>
+    </message>
+    <message>
+        <source>Quotations: %1</source>
+        <translation>Citations : %1</translation>
+    </message>
+    <message>
+        <source>Restoring quotations...</source>
+        <translation>Restauration des citations...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be restored; none was restored.</source>
+        <translation>Les citations n&apos;ont pas pu être restaurées ; aucune n&apos;a été restaurée.</translation>
+    </message>
+    <message>
+        <source>Do you really want to empty the Trash? Its quotations, authors, subjects, languages and web sites are then gone for good, and Undo delete can no longer bring them back.</source>
+        <translation>Voulez-vous vraiment vider la corbeille ? Ses citations, auteurs, sujets, langues et sites web seront perdus pour de bon, et Annuler la suppression ne pourra plus les ramener.</translation>
+    </message>
+    <message>
+        <source>
+(and %1 more)</source>
+        <translation>
+(et %1 de plus)</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1164,37 @@ Le CSV conserve chaque champ de chaque citation.</translation>
     <message>
         <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
         <translation>Le fichier &apos;%1&apos; n&apos;est pas un fichier texte : il contient des données binaires (octets NUL) et n&apos;est pas non plus du texte UTF-16.</translation>
+    </message>
+</context>
+<context>
+    <name>trash</name>
+    <message>
+        <source>author</source>
+        <translation>auteur</translation>
+    </message>
+    <message>
+        <source>subject</source>
+        <translation>sujet</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>langue</translation>
+    </message>
+    <message>
+        <source>web site</source>
+        <translation>site web</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; was not restored: one of the same name was added since.</source>
+        <translation>%1 « %2 » n&apos;a pas été restauré : un autre du même nom a été ajouté depuis.</translation>
+    </message>
+    <message>
+        <source>The quotation %1 was not restored: the collection holds a newer one with the same key.</source>
+        <translation>La citation %1 n&apos;a pas été restaurée : la collection en contient une plus récente avec la même clé.</translation>
+    </message>
+    <message>
+        <source>%1 quotations were changed since and keep the name they have now.</source>
+        <translation>%1 citations ont été modifiées depuis et gardent le nom qu&apos;elles ont maintenant.</translation>
     </message>
 </context>
 </TS>

@@ -727,6 +727,29 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     </message>
 </context>
 <context>
+    <name>f_main</name>
+    <message>
+        <source>Undo de&amp;lete</source>
+        <translation>Annulla e&amp;liminazione</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Cestino</translation>
+    </message>
+    <message>
+        <source>There is no deletion to undo.</source>
+        <translation>Non c&apos;è alcuna eliminazione da annullare.</translation>
+    </message>
+    <message>
+        <source>Restoring the deleted quotations...</source>
+        <translation>Ripristino delle citazioni eliminate...</translation>
+    </message>
+    <message>
+        <source>The deletion could not be undone; nothing was restored.</source>
+        <translation>Non è stato possibile annullare l&apos;eliminazione; non è stato ripristinato nulla.</translation>
+    </message>
+</context>
+<context>
     <name>f_msgbox</name>
     <message>
         <source>OK</source>
@@ -837,6 +860,87 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>f_trash</name>
+    <message>
+        <source>Sentara - Trash</source>
+        <translation>Sentara - Cestino</translation>
+    </message>
+    <message>
+        <source>Quotation</source>
+        <translation>Citazione</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Eliminata</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>List the deleted quotations whose text or author holds the text (Enter)</source>
+        <translation>Elenca le citazioni eliminate il cui testo o autore contiene il testo (Invio)</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Togli filtro</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Put the quotations picked with the row selectors back, or the current one (Ctrl+R)</source>
+        <translation>Ripristina le citazioni scelte con i selettori di riga, o quella corrente (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Ripristina tutte</translation>
+    </message>
+    <message>
+        <source>Empty the Trash...</source>
+        <translation>Svuota il cestino...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Chiudi questa finestra (Esc)</translation>
+    </message>
+    <message>
+        <source>Text or author</source>
+        <translation>Testo o autore</translation>
+    </message>
+    <message>
+        <source>Quotations: %1</source>
+        <translation>Citazioni: %1</translation>
+    </message>
+    <message>
+        <source>Restoring quotations...</source>
+        <translation>Ripristino delle citazioni...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be restored; none was restored.</source>
+        <translation>Non è stato possibile ripristinare le citazioni; nessuna è stata ripristinata.</translation>
+    </message>
+    <message>
+        <source>Do you really want to empty the Trash? Its quotations, authors, subjects, languages and web sites are then gone for good, and Undo delete can no longer bring them back.</source>
+        <translation>Vuoi davvero svuotare il cestino? Le sue citazioni, autori, argomenti, lingue e siti web saranno persi per sempre, e Annulla eliminazione non potrà più recuperarli.</translation>
+    </message>
+    <message>
+        <source>
+(and %1 more)</source>
+        <translation>
+(e altre %1)</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1164,37 @@ Il CSV conserva ogni campo di ogni citazione.</translation>
     <message>
         <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
         <translation>Il file &apos;%1&apos; non è un file di testo: contiene dati binari (byte NUL) e non è nemmeno testo UTF-16.</translation>
+    </message>
+</context>
+<context>
+    <name>trash</name>
+    <message>
+        <source>author</source>
+        <translation>autore</translation>
+    </message>
+    <message>
+        <source>subject</source>
+        <translation>argomento</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>lingua</translation>
+    </message>
+    <message>
+        <source>web site</source>
+        <translation>sito web</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; was not restored: one of the same name was added since.</source>
+        <translation>%1 &apos;%2&apos; non è stato ripristinato: nel frattempo ne è stato aggiunto uno con lo stesso nome.</translation>
+    </message>
+    <message>
+        <source>The quotation %1 was not restored: the collection holds a newer one with the same key.</source>
+        <translation>La citazione %1 non è stata ripristinata: la raccolta ne contiene una più recente con la stessa chiave.</translation>
+    </message>
+    <message>
+        <source>%1 quotations were changed since and keep the name they have now.</source>
+        <translation>%1 citazioni sono state modificate nel frattempo e mantengono il nome attuale.</translation>
     </message>
 </context>
 </TS>
