@@ -21,6 +21,8 @@ QString support_email_address() { return QStringLiteral("support@sentara.example
 const QStringList& history_lines() {
     // Newest first: a new entry goes at the top.
     static const QStringList lines{
+        QStringLiteral("19^261208.1) I: Large collections: sorts and filters read through indexes, long work shows "
+                       "its progress and can be stopped, the database can be changed without leaving"),
         QStringLiteral("18^090120.1) I: Quote database can now be placed in any folder"),
         QStringLiteral("17^090119.1) F: Database now placed in C:\\Sentara_db instead of application folder "
                        "(for Visata compatibility)"),

@@ -18,7 +18,7 @@ QString history_text(const QStringList& lines);
 
 // With `version_only` false, the whole history text; with it true, the version text.
 QString version_history(bool version_only);
-// The version text: "1.18 (20/Jan/2009)" in an English locale.
+// The version text: "1.19 (08/Dec/2026)" in an English locale.
 QString current_version();
 
 // The version text of a given history: "1." + the entry number before the first "^", then the

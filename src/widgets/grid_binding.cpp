@@ -1,5 +1,8 @@
 #include "grid_binding.h"
 
+#include <QPersistentModelIndex>
+#include <QResizeEvent>
+
 #include "core/common.h"
 #include "database/db_error.h"
 #include "database/recordset.h"
@@ -14,6 +17,8 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPersistentModelIndex>
+#include <QResizeEvent>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QAbstractButton>
@@ -129,6 +134,16 @@ GridBinding::~GridBinding() {
 
 bool GridBinding::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && watched == view_->viewport()) model_->before_paint();
+    // The current row that was in sight stays in sight when the grid gets smaller (the window
+    // manager gives the window its final size after the first row was shown).
+    if (event->type() == QEvent::Resize && watched == view_->viewport()) {
+        const QModelIndex current = view_->currentIndex();
+        const QSize before = static_cast<QResizeEvent*>(event)->oldSize();
+        if (current.isValid() && before.isValid() && QRect(QPoint(0, 0), before).intersects(view_->visualRect(current)))
+            QMetaObject::invokeMethod(view_, [view = view_, current = QPersistentModelIndex(current)] {
+                if (current.isValid() && view->currentIndex() == current) view->scrollTo(current);
+            }, Qt::QueuedConnection);
+    }
     // A key or a drag of the scroll bar goes by the whole list, counted first if it was not yet
     // (its first page is shown before its count).
     if ((event->type() == QEvent::KeyPress && watched == view_) ||

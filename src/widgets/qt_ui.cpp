@@ -23,6 +23,14 @@
 #include <QPushButton>
 #include <QUrl>
 
+// A message must be readable even while the hourglass is up: the arrow comes back for it.
+void QtUi::run_box(QMessageBox& box) const {
+    const bool busy = hourglass_depth_ > 0;
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (busy) QApplication::restoreOverrideCursor();
+}
+
 int QtUi::message(const QString& text, int code, const QString& title) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Sentara") : title);
@@ -42,10 +50,7 @@ int QtUi::message(const QString& text, int code, const QString& title) {
         QPushButton* cancel_button = box.addButton(QMessageBox::Cancel);
         box.setEscapeButton(cancel_button);
         box.setDefaultButton(save_button);
-        const bool busy = hourglass_depth_ > 0;
-        if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-        box.exec();
-        if (busy) QApplication::restoreOverrideCursor();
+        run_box(box);
         if (box.clickedButton() == save_button) return save;
         return box.clickedButton() == discard_button ? ok : cancel;
     }
@@ -59,11 +64,7 @@ int QtUi::message(const QString& text, int code, const QString& title) {
         box.setEscapeButton(ok_button);
         box.setDefaultButton(ok_button);
     }
-    // A message must be readable even while the hourglass is up.
-    const bool busy = hourglass_depth_ > 0;
-    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
-    if (busy) QApplication::restoreOverrideCursor();
+    run_box(box);
     if (cancel_button && box.clickedButton() != ok_button) return cancel;  // Cancel, Esc or the close box
     return ok;
 }
@@ -77,10 +78,7 @@ int QtUi::ask(const QString& text, const QString& first, const QString& second) 
     QPushButton* no = box.addButton(second, QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
-    const bool busy = hourglass_depth_ > 0;
-    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
-    if (busy) QApplication::restoreOverrideCursor();
+    run_box(box);
     return box.clickedButton() == yes ? ok : cancel;
 }
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QMessageBox;
 class QProgressDialog;
 
 // The user-interface services on Qt Widgets.
@@ -33,6 +34,7 @@ protected:
 
 private:
     int hourglass_depth_ = 0;
+    void run_box(QMessageBox& box) const;
     void show_progress(const QString& what, qint64 done, qint64 total, bool stoppable);
     std::unique_ptr<QProgressDialog> progress_;
 };

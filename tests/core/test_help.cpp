@@ -32,10 +32,10 @@ private slots:
         // One new entry at the top raises the version everywhere it is shown, its month in the user's language.
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         QStringList newer = history_lines();
-        newer.prepend("19^100315.1) N: Something new");
-        QCOMPARE(version_text(newer, english), QString("1.19 (15/Mar/2010)"));
-        QCOMPARE(version_text(newer, QLocale(QLocale::Italian, QLocale::Italy)), QString("1.19 (15/mar/2010)"));
-        QVERIFY(version_history_window_text(newer, english).contains("\r\nCurrent version is 1.19 (15/Mar/2010)\r\n"));
+        newer.prepend("20^270315.1) N: Something new");
+        QCOMPARE(version_text(newer, english), QString("1.20 (15/Mar/2027)"));
+        QCOMPARE(version_text(newer, QLocale(QLocale::Italian, QLocale::Italy)), QString("1.20 (15/mar/2027)"));
+        QVERIFY(version_history_window_text(newer, english).contains("\r\nCurrent version is 1.20 (15/Mar/2027)\r\n"));
 
         Fixture f;
         f.ui.expect_message("Sentara version " + current_version() + "\n\n");

@@ -70,6 +70,35 @@ private slots:
         QCOMPARE(f.grid_keys().size(), 293);
     }
 
+    // Random on a list still being read: the row it lands on stays the grid's current row,
+    // shown, once the rest of the list has come in.
+    void random_on_a_long_list_stays_on_its_row() {
+        MainWindowFixture f;
+        f.ctx->database->execute("with recursive n(i) as (select 1 union all select i + 1 from n where i < 5000) "
+                                 "insert into quotes (text, author, subject, language, random) select 'Filler ' || i, "
+                                 "'Smith', 'Life', 'EN', abs(random() % 1000000) / 1000000.0 from n");
+        f.show();
+        for (int i = 0; i < 3; ++i) {
+            f.w().b_filter_Click();
+            f.w().edit->b_random_Click();
+            const int key = f.current_key();
+            QTRY_VERIFY(f.w().Data1()->fully_read());
+            QTest::qWait(100);
+            const QModelIndex current = f.w().list->grid->currentIndex();
+            QVERIFY(current.isValid());
+            QCOMPARE(f.w().Data1()->key_at(current.row()).toInt(), key);
+            QCOMPARE(f.current_key(), key);
+            QVERIFY(f.w().list->grid->viewport()->rect().intersects(f.w().list->grid->visualRect(current)));
+        }
+        // A smaller grid, as the window manager may make it just after the first row was shown.
+        QTableView* grid = f.w().list->grid;
+        const QModelIndex current = grid->currentIndex();
+        grid->scrollTo(current, QAbstractItemView::PositionAtBottom);
+        grid->resize(grid->width(), grid->height() - 3 * grid->rowHeight(current.row()));
+        QTest::qWait(50);
+        QVERIFY(grid->viewport()->rect().contains(grid->visualRect(current)));
+    }
+
     void enter_in_a_filter_box_filters() {
         MainWindowFixture f;
         f.show();
