@@ -7,6 +7,7 @@
 #include "database/schema.h"
 #include "database/grid_keys.h"
 #include "database/search_index.h"
+#include "database/trash.h"
 #include "support/fixture.h"
 
 #include <QCryptographicHash>
@@ -95,6 +96,27 @@ private slots:
     void cleanup() {
         delete folder_;
         QDir::setCurrent(QDir::tempPath());
+    }
+
+    // What was deleted more than the days kept ago is forgotten at start, under the start's
+    // exclusive lock; 0 days keeps everything.
+    void the_trash_forgets_old_deletions_at_start() {
+        const QString path = chosen("trash.mdb");
+        {
+            auto db = Database::open(path);
+            const qint64 old = trash::open_batch(*db, "delete");
+            trash::move_quotes(*db, old, {1});
+            trash::move_quotes(*db, trash::open_batch(*db, "delete"), {2});
+            db->execute_plain(QString("UPDATE trash_batches SET deleted_at = deleted_at - 31 * 86400 WHERE batch = %1").arg(old));
+        }
+        const auto trashed = [&] { return Database::open(path)->scalar("select group_concat(key) from trash_quotes").toString(); };
+        ScriptedUi ui;
+        save_setting("trash_keep_days", "0");
+        QVERIFY(start(ui));
+        QCOMPARE(trashed(), QString("1,2"));
+        save_setting("trash_keep_days", "");
+        QVERIFY(start(ui));
+        QCOMPARE(trashed(), QString("2"));
     }
 
     void first_run_offers_a_new_database_with_samples() {

@@ -1,5 +1,6 @@
 // The subjects window: its one filter box, the placeholder "-", letter case, what its save,
 // delete and replace write to the quotations, and the window among the others.
+#include "database/trash.h"
 #include "main_window/main_window_fixture.h"
 #include "reference/f_subjects.h"
 #include "reference_fixture.h"
@@ -147,6 +148,15 @@ private slots:
         QVERIFY(f.stored("Life"));
         QCOMPARE(f.w().t_subject->text(), QString("Rock 'n' roll [50%]"));  // the list moves to it
         QCOMPARE(quotes_changed, 1);
+        // Undo delete takes both back, the last first: the quotations their subject, then the
+        // subject deleted.
+        QVERIFY(trash::undo_last(*f.ctx->database));
+        QCOMPARE(f.quotes_of("Life"), 4);
+        QCOMPARE(f.quotes_of("Rock 'n' roll [50%]"), 0);
+        QVERIFY(!f.stored("Spare"));
+        QVERIFY(trash::undo_last(*f.ctx->database));
+        QVERIFY(f.stored("Spare"));
+        QVERIFY(!trash::undo_last(*f.ctx->database));
     }
 };
 
