@@ -387,7 +387,7 @@ QString list_sql(const QString& condition) {
                "datetime(b.deleted_at, 'unixepoch', 'localtime') AS deleted, t.batch AS batch "
                "FROM trash_quotes t LEFT JOIN trash_batches b ON b.batch = t.batch)") +
            (condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition) +
-           QStringLiteral(" ORDER BY batch DESC, key");
+           QStringLiteral(" ORDER BY batch DESC, key DESC");
 }
 
 void mark_keys_stale(Database& db) {

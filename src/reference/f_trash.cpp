@@ -97,7 +97,7 @@ void f_trash::read_list() {
         db.execute_plain(QStringLiteral("CREATE TEMP VIEW IF NOT EXISTS trash_list AS ") + trash::list_sql(QString()));
         binding_->bind(std::make_unique<RecordSet>(
             db, KeyedSource{QStringLiteral("select * from trash_list"), QStringLiteral("trash_list"), QStringLiteral("key"),
-                            QStringLiteral("trash_quotes"), condition_, QStringLiteral("batch desc, key")}));
+                            QStringLiteral("trash_quotes"), condition_, QStringLiteral("batch desc, key desc")}));
         if (key.isValid()) binding_->requery(key, std::max(row, 0));
         binding_->apply_column_widths();
     });
