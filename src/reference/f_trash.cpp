@@ -9,6 +9,7 @@
 #include "widgets/factories.h"
 #include "widgets/grid_binding.h"
 #include "widgets/guards.h"
+#include "widgets/mnemonics.h"
 #include "widgets/recordset_model.h"
 #include "widgets/window_utils.h"
 
@@ -71,6 +72,8 @@ f_trash::f_trash(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
     outer->addWidget(grid, 1);
     outer->addLayout(filters);
     outer->addLayout(buttons);
+
+    give_mnemonics(this, {b_restore, b_exit});
 
     connect(b_filter, &QPushButton::clicked, this, &f_trash::b_filter_Click);
     connect(t_filter, &QLineEdit::returnPressed, this, &f_trash::b_filter_Click);

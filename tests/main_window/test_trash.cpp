@@ -137,6 +137,13 @@ private slots:
         auto* trash_window = qobject_cast<f_trash*>(f.ctx->events.window(AppEvents::trash_window));
         QVERIFY(trash_window);
         QCOMPARE(trash_window->grid->model()->rowCount(), 2);
+        // Every button has a letter of its own.
+        QSet<QChar> letters;
+        for (QPushButton* b : trash_window->findChildren<QPushButton*>()) {
+            const QChar key = mnemonic_of(b->text());
+            QVERIFY2(!key.isNull() && !letters.contains(key), qPrintable(b->text()));
+            letters.insert(key);
+        }
         trash_window->t_filter->setText("mistakes");
         trash_window->b_filter->click();
         QCOMPARE(trash_window->grid->model()->rowCount(), 1);
