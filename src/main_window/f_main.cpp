@@ -11,6 +11,7 @@
 #include "formats/access_import.h"
 #include "edit_area.h"
 #include "filter_area.h"
+#include "collection/f_duplicates.h"
 #include "import_export/f_import.h"
 #include "quote_counts.h"
 #include "quote_list.h"
@@ -159,6 +160,11 @@ void f_main::build_menus() {
         filters->sort_by(code / 2, Qt::SortOrder(code % 2));
     });
 
+    // No access key: every letter of its name is taken by the bar or by the window's buttons.
+    m_tools = named(menuBar()->addMenu(tr("Tools")), "m_tools");
+    m_find_duplicates = named(m_tools->addAction(tr("Find &duplicates...")), "m_find_duplicates");
+    m_find_duplicates->setToolTip(tr("Quotations kept more than once, the same or nearly the same text"));
+
     // Windows of their own: the shortcut is shown in the tip, the menu bar shows none.
     const auto window = [this](const char* name, const QString& caption, const QKeySequence& keys) {
         QAction* a = named(menuBar()->addAction(caption), name);
@@ -256,6 +262,10 @@ void f_main::wire() {
             Set_grid_columns_width();
         });
         Update_record_count();
+    });
+
+    connect(m_find_duplicates, &QAction::triggered, this, [this] {
+        if (!edit->refuse_while_editing()) show_duplicates_window(ctx_, this);
     });
 
     connect(m_change_db, &QAction::triggered, this, &f_main::m_change_db_Click);
@@ -480,6 +490,8 @@ bool f_main::close_other_windows() {
         // Gone now, not later: its lists read the collection that is about to be closed.
         delete window;
     }
+    // The duplicates found are of this collection.
+    delete findChild<f_duplicates*>(QStringLiteral("f_duplicates"), Qt::FindDirectChildrenOnly);
     return true;
 }
 
