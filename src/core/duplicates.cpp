@@ -39,7 +39,8 @@ bool reads_like_a_name(const QString& part) {
         QStringLiteral("le"),  QStringLiteral("la"),  QStringLiteral("du"),  QStringLiteral("des"), QStringLiteral("and"),
         QStringLiteral("in"),  QStringLiteral("by"),  QStringLiteral("y"),   QStringLiteral("e"),   QStringLiteral("et"),
         QStringLiteral("und"), QStringLiteral("from"), QStringLiteral("on"), QStringLiteral("to"), QStringLiteral("a")};
-    const QStringList words = part.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+    const QStringList words = part.split(separators, Qt::SkipEmptyParts);
     if (words.isEmpty() || words.size() > 6) return false;
     bool named = false;
     for (QString w : words) {
@@ -101,7 +102,6 @@ quint64 mix(quint64 x) {  // splitmix64's finaliser
     return x;
 }
 
-constexpr int shingle_length = 5;
 constexpr int signature_size = 64;
 
 // The numbers of a folded text, in order: texts whose numbers differ are never alike.
@@ -120,16 +120,26 @@ QString numbers_of(const QString& folded) {
     return digits;
 }
 
-// The hashes of a folded text's character shingles, sorted, each once.
+// The hashes of a folded text's shingles, sorted, each once: its pairs of neighbouring words (a
+// text of one word, that word). Pairs of words tell texts written with the same words apart,
+// where runs of letters would find every text of a language alike.
 std::vector<quint64> shingles_of(const QString& folded) {
     std::vector<quint64> out;
     const qsizetype n = folded.size();
-    if (n <= shingle_length) {
-        if (n > 0) out.push_back(mix(hash_units(folded.constData(), n)));
+    if (n == 0) return out;
+    qsizetype previous = 0;  // where the word before the current one begins
+    qsizetype at = folded.indexOf(u' ');
+    if (at < 0) {
+        out.push_back(mix(hash_units(folded.constData(), n)));
         return out;
     }
-    out.reserve(size_t(n - shingle_length + 1));
-    for (qsizetype i = 0; i + shingle_length <= n; ++i) out.push_back(mix(hash_units(folded.constData() + i, shingle_length)));
+    while (at >= 0) {
+        const qsizetype next = folded.indexOf(u' ', at + 1);
+        const qsizetype end = next < 0 ? n : next;
+        out.push_back(mix(hash_units(folded.constData() + previous, end - previous)));
+        previous = at + 1;
+        at = next;
+    }
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
     return out;
@@ -200,28 +210,57 @@ struct Parents {
 
 }  // namespace
 
-QString fold(const QString& text) {
-    bool ascii = true;
-    for (const QChar c : text)
-        if (c.unicode() >= 0x80) {
-            ascii = false;
-            break;
-        }
-    // The compatibility decomposition splits accents from their letters and ligatures into
-    // letters; the accents are then left out.
-    const QString source = ascii ? text : text.normalized(QString::NormalizationForm_KD);
-    QString out;
-    out.reserve(source.size());
-    bool blank = false;
-    for (const QChar c : source) {
-        if (c.isMark()) continue;
-        if (c.isLetterOrNumber()) {
-            if (blank && !out.isEmpty()) out += u' ';
-            blank = false;
-            out += c.toCaseFolded();
-        } else {
+namespace {
+
+// Adds one character to a folded text: letters and digits in one case, their accents left out
+// (the compatibility decomposition splits accents from letters and ligatures into letters);
+// anything else stands for a blank between words.
+void fold_into(QString& out, bool& blank, char32_t c) {
+    if (c < 0x80) {
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+        const bool capital = c >= u'A' && c <= u'Z';
+        if (!letter && !capital) {
             blank = true;
+            return;
         }
+        if (blank && !out.isEmpty()) out += u' ';
+        blank = false;
+        out += QChar(char16_t(capital ? c + 32 : c));
+        return;
+    }
+    if (QChar::decompositionTag(c) != QChar::NoDecomposition) {
+        const QString parts = QChar::decomposition(c);
+        for (const char32_t part : parts.toUcs4()) fold_into(out, blank, part);
+        return;
+    }
+    if (QChar::isMark(c)) return;
+    if (!QChar::isLetterOrNumber(c)) {
+        blank = true;
+        return;
+    }
+    if (blank && !out.isEmpty()) out += u' ';
+    blank = false;
+    const char32_t folded = QChar::toCaseFolded(c);
+    if (QChar::requiresSurrogates(folded)) {
+        out += QChar(QChar::highSurrogate(folded));
+        out += QChar(QChar::lowSurrogate(folded));
+    } else {
+        out += QChar(char16_t(folded));
+    }
+}
+
+}  // namespace
+
+QString fold(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    bool blank = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+        fold_into(out, blank, c);
     }
     return out;
 }

@@ -25,8 +25,8 @@ QString without_attribution(const QString& text);
 // What the near comparison reads: the folded text without its attribution.
 inline QString near_text(const QString& text) { return fold(without_attribution(text)); }
 
-// How alike two texts are, from 0 to 1: the share of the character shingles of their near texts
-// that both have (Jaccard). Texts whose numbers differ ("Fortune #15", "Fortune #19") are not
+// How alike two texts are, from 0 to 1: the share of the pairs of neighbouring words of their
+// near texts that both have (Jaccard). Texts whose numbers differ ("Fortune #15", "Fortune #19") are not
 // alike at all: 0.
 double similarity(const QString& a, const QString& b);
 
@@ -34,7 +34,7 @@ double similarity(const QString& a, const QString& b);
 // alike.
 bool are_duplicates(const QString& a, const QString& b, int threshold);
 
-constexpr int default_threshold = 70;
+constexpr int default_threshold = 60;
 
 struct Group {
     bool exact = true;            // every text the same once folded; otherwise nearly the same
@@ -43,7 +43,7 @@ struct Group {
 
 struct Options {
     bool near = true;                    // also the groups of nearly the same texts
-    int threshold = default_threshold;   // percent of shingles in common, 1 to 100
+    int threshold = default_threshold;   // percent of word pairs in common, 1 to 100
 };
 
 // What the search tells as it goes: a text, the part done and the whole. It may throw to stop.
