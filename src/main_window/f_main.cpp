@@ -12,6 +12,7 @@
 #include "edit_area.h"
 #include "filter_area.h"
 #include "collection/f_duplicates.h"
+#include "collection/f_overview.h"
 #include "import_export/f_import.h"
 #include "quote_counts.h"
 #include "quote_list.h"
@@ -132,6 +133,10 @@ void f_main::build_menus() {
     m_slide_show = add(m_edit, "m_slide_show", QStringLiteral("Slide sho&w"), QKeySequence(Qt::Key_F11));
     m_delete_filtered = add(m_edit, "m_delete_filtered", QStringLiteral("Delete filtered &quotes..."),
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+
+    m_view = named(menuBar()->addMenu(tr("&View")), "m_view");
+    m_overview = named(m_view->addAction(tr("&Overview...")), "m_overview");
+    m_overview->setToolTip(tr("Charts of the collection: quotations per subject, language and rate, the authors with most"));
 
     m_sort = named(menuBar()->addMenu(QStringLiteral("S&ort")), "m_sort");
     auto* sorts = new QActionGroup(m_sort);
@@ -264,6 +269,7 @@ void f_main::wire() {
         Update_record_count();
     });
 
+    connect(m_overview, &QAction::triggered, this, [this] { show_overview_window(ctx_, this); });
     connect(m_find_duplicates, &QAction::triggered, this, [this] {
         if (!edit->refuse_while_editing()) show_duplicates_window(ctx_, this);
     });
@@ -492,6 +498,7 @@ bool f_main::close_other_windows() {
     }
     // The duplicates found are of this collection.
     delete findChild<f_duplicates*>(QStringLiteral("f_duplicates"), Qt::FindDirectChildrenOnly);
+    delete findChild<f_overview*>(QStringLiteral("f_overview"), Qt::FindDirectChildrenOnly);
     return true;
 }
 

@@ -70,8 +70,8 @@ public:
             *m_slide_show = nullptr, *m_delete_filtered = nullptr;
     // The grid's columns, each way: the same order as a click on the column's header.
     QMenu* m_sort = nullptr;
-    QMenu* m_tools = nullptr;
-    QAction* m_find_duplicates = nullptr;
+    QMenu *m_tools = nullptr, *m_view = nullptr;
+    QAction *m_find_duplicates = nullptr, *m_overview = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
