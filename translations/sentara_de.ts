@@ -882,6 +882,18 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
         <source>Quotations kept more than once, the same or nearly the same text</source>
         <translation>Mehrfach vorhandene Zitate, mit demselben oder beinahe demselben Text</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Ansi&amp;cht</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>Ü&amp;bersicht...</translation>
+    </message>
+    <message>
+        <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
+        <translation>Diagramme der Sammlung: Zitate je Thema, Sprache und Bewertung, die Autoren mit den meisten</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -892,6 +904,89 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>f_overview</name>
+    <message>
+        <source>Sentara - Overview</source>
+        <translation>Sentara - Übersicht</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Bewertungen</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Autoren</translation>
+    </message>
+    <message>
+        <source>Save as &amp;picture...</source>
+        <translation>Als &amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG picture</source>
+        <translation>Das gezeigte Diagramm als PNG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Quotations per subject</source>
+        <translation>Zitate je Thema</translation>
+    </message>
+    <message>
+        <source>Quotations per language</source>
+        <translation>Zitate je Sprache</translation>
+    </message>
+    <message>
+        <source>Quotations per rate</source>
+        <translation>Zitate je Bewertung</translation>
+    </message>
+    <message>
+        <source>The authors with most quotations</source>
+        <translation>Die Autoren mit den meisten Zitaten</translation>
+    </message>
+    <message>
+        <source>Quotations</source>
+        <translation>Zitate</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>ohne Bewertung</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>%1 (the %2 largest of %3)</source>
+        <translation>%1 (die %2 größten von %3)</translation>
+    </message>
+    <message>
+        <source>%1 quotations. A click on a bar shows its quotations in the main window.</source>
+        <translation>%1 Zitate. Ein Klick auf einen Balken zeigt seine Zitate im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Das Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>PNG picture|*.png</source>
+        <translation>PNG-Bild|*.png</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>Das Bild konnte nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>

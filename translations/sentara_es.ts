@@ -882,6 +882,18 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
         <source>Quotations kept more than once, the same or nearly the same text</source>
         <translation>Citas guardadas más de una vez, con el mismo texto o casi</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Resumen...</translation>
+    </message>
+    <message>
+        <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
+        <translation>Gráficos de la colección: citas por tema, idioma y valoración, los autores con más</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -892,6 +904,89 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>f_overview</name>
+    <message>
+        <source>Sentara - Overview</source>
+        <translation>Sentara - Resumen</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Valoraciones</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Autores</translation>
+    </message>
+    <message>
+        <source>Save as &amp;picture...</source>
+        <translation>Guardar como &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG picture</source>
+        <translation>Guardar el gráfico mostrado como imagen PNG</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Quotations per subject</source>
+        <translation>Citas por tema</translation>
+    </message>
+    <message>
+        <source>Quotations per language</source>
+        <translation>Citas por idioma</translation>
+    </message>
+    <message>
+        <source>Quotations per rate</source>
+        <translation>Citas por valoración</translation>
+    </message>
+    <message>
+        <source>The authors with most quotations</source>
+        <translation>Los autores con más citas</translation>
+    </message>
+    <message>
+        <source>Quotations</source>
+        <translation>Citas</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>sin valoración</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>%1 (the %2 largest of %3)</source>
+        <translation>%1 (los %2 mayores de %3)</translation>
+    </message>
+    <message>
+        <source>%1 quotations. A click on a bar shows its quotations in the main window.</source>
+        <translation>%1 citas. Un clic en una barra muestra sus citas en la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Guardar el gráfico</translation>
+    </message>
+    <message>
+        <source>PNG picture|*.png</source>
+        <translation>Imagen PNG|*.png</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>No se pudo escribir la imagen en %1.</translation>
     </message>
 </context>
 <context>

@@ -264,7 +264,7 @@ travail et se terminent sans fenêtre.</translation>
     </message>
     <message>
         <source>--create-database, --random, --import, --import-access, --export and --find-duplicates go one at a time</source>
-        <translation>--create-database, --random, --import, --import-access, --export et --find-duplicates s'utilisent un à la fois</translation>
+        <translation>--create-database, --random, --import, --import-access, --export et --find-duplicates s&apos;utilisent un à la fois</translation>
     </message>
     <message>
         <source>--threshold goes with --find-duplicates</source>
@@ -462,7 +462,7 @@ travail et se terminent sans fenêtre.</translation>
     </message>
     <message>
         <source>The quotation with the key %1 is no longer in the collection.</source>
-        <translation>La citation de clé %1 n'est plus dans la collection.</translation>
+        <translation>La citation de clé %1 n&apos;est plus dans la collection.</translation>
     </message>
 </context>
 <context>
@@ -477,7 +477,7 @@ travail et se terminent sans fenêtre.</translation>
     </message>
     <message>
         <source>How much of two texts must be the same for them to be near duplicates</source>
-        <translation>La part de deux textes qui doit être la même pour qu'ils soient des quasi-doublons</translation>
+        <translation>La part de deux textes qui doit être la même pour qu&apos;ils soient des quasi-doublons</translation>
     </message>
     <message>
         <source>Near duplicates at least, in percent</source>
@@ -882,6 +882,18 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
         <source>Quotations kept more than once, the same or nearly the same text</source>
         <translation>Les citations présentes plusieurs fois, au texte identique ou presque</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Vue d&apos;ensemble...</translation>
+    </message>
+    <message>
+        <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
+        <translation>Graphiques de la collection : citations par sujet, langue et note, les auteurs qui en ont le plus</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -892,6 +904,89 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>f_overview</name>
+    <message>
+        <source>Sentara - Overview</source>
+        <translation>Sentara - Vue d&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Sujets</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Auteurs</translation>
+    </message>
+    <message>
+        <source>Save as &amp;picture...</source>
+        <translation>Enregistrer comme &amp;image...</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG picture</source>
+        <translation>Enregistrer le graphique affiché comme image PNG</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Quotations per subject</source>
+        <translation>Citations par sujet</translation>
+    </message>
+    <message>
+        <source>Quotations per language</source>
+        <translation>Citations par langue</translation>
+    </message>
+    <message>
+        <source>Quotations per rate</source>
+        <translation>Citations par note</translation>
+    </message>
+    <message>
+        <source>The authors with most quotations</source>
+        <translation>Les auteurs qui ont le plus de citations</translation>
+    </message>
+    <message>
+        <source>Quotations</source>
+        <translation>Citations</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>sans note</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>%1 (the %2 largest of %3)</source>
+        <translation>%1 (les %2 plus grands sur %3)</translation>
+    </message>
+    <message>
+        <source>%1 quotations. A click on a bar shows its quotations in the main window.</source>
+        <translation>%1 citations. Un clic sur une barre affiche ses citations dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>PNG picture|*.png</source>
+        <translation>Image PNG|*.png</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>L&apos;image n&apos;a pas pu être écrite dans %1.</translation>
     </message>
 </context>
 <context>

@@ -882,6 +882,18 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
         <source>Quotations kept more than once, the same or nearly the same text</source>
         <translation>Citazioni presenti più volte, con lo stesso testo o quasi</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Panoramica...</translation>
+    </message>
+    <message>
+        <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
+        <translation>Grafici della raccolta: citazioni per argomento, lingua e voto, gli autori con più citazioni</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -892,6 +904,89 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>f_overview</name>
+    <message>
+        <source>Sentara - Overview</source>
+        <translation>Sentara - Panoramica</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Argomenti</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Lingue</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Voti</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Autori</translation>
+    </message>
+    <message>
+        <source>Save as &amp;picture...</source>
+        <translation>Salva come &amp;immagine...</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG picture</source>
+        <translation>Salva il grafico mostrato come immagine PNG</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Quotations per subject</source>
+        <translation>Citazioni per argomento</translation>
+    </message>
+    <message>
+        <source>Quotations per language</source>
+        <translation>Citazioni per lingua</translation>
+    </message>
+    <message>
+        <source>Quotations per rate</source>
+        <translation>Citazioni per voto</translation>
+    </message>
+    <message>
+        <source>The authors with most quotations</source>
+        <translation>Gli autori con più citazioni</translation>
+    </message>
+    <message>
+        <source>Quotations</source>
+        <translation>Citazioni</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>senza voto</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>%1 (the %2 largest of %3)</source>
+        <translation>%1 (i %2 maggiori su %3)</translation>
+    </message>
+    <message>
+        <source>%1 quotations. A click on a bar shows its quotations in the main window.</source>
+        <translation>%1 citazioni. Un clic su una barra ne mostra le citazioni nella finestra principale.</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Salva il grafico</translation>
+    </message>
+    <message>
+        <source>PNG picture|*.png</source>
+        <translation>Immagine PNG|*.png</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>Non è stato possibile scrivere l&apos;immagine in %1.</translation>
     </message>
 </context>
 <context>

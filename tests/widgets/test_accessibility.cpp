@@ -2,6 +2,7 @@
 // of words (a symbol such as the clear buttons' cross, or a combo box's current value, is no
 // name), and the grids announce their column headers.
 #include "collection/f_duplicates.h"
+#include "collection/f_overview.h"
 #include "import_export/f_export.h"
 #include "import_export/f_import.h"
 #include "main_window/main_window_fixture.h"
@@ -165,6 +166,9 @@ private slots:
             duplicates->show();
             check(duplicates);
             delete duplicates.data();
+            QPointer<f_overview> overview = new f_overview(*f.ctx, f.window.get());
+            check(overview);
+            delete overview.data();
         }
         {
             QPointer<f_import> import = new f_import(*f.ctx);
