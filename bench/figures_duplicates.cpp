@@ -1,5 +1,7 @@
 #include "figures_duplicates.h"
 
+#include "collection/f_overview.h"
+#include "core/app_context.h"
 #include "core/duplicates.h"
 #include "database/database.h"
 #include "engine.h"
@@ -134,6 +136,38 @@ std::vector<Figure> duplicate_figures(const Workspace& ws) {
     memory.floor_runs.push_back(child(QStringLiteral("engine")));
     memory.note = QStringLiteral("a process searching exact and near groups; floor: a process running the engine's GROUP BY");
     return {exact, near, memory};
+}
+
+Figure overview_opens(const Workspace& ws) {
+    Figure f;
+    f.name = QStringLiteral("View > Overview opens, charts drawn");
+    f.size = ws.facts.name;
+    f.target = Target::ms(1000);
+    SilentUi ui;
+    auto ctx = program_context(ui, ws, ws.db_path);
+    PlainEngine engine(ws.db_path);
+    // The engine's counts per subject, language and author from the sort keys' indexes, and per rate.
+    Floor floor({{QStringLiteral("GROUP BY the keys"),
+                  QStringLiteral("SELECT (SELECT count(*) FROM (SELECT subject_key FROM quotes GROUP BY subject_key)) + "
+                                 "(SELECT count(*) FROM (SELECT language_key FROM quotes GROUP BY language_key)) + "
+                                 "(SELECT count(*) FROM (SELECT author_key FROM quotes GROUP BY author_key)) + "
+                                 "(SELECT count(*) FROM (SELECT rate FROM quotes GROUP BY rate))")}});
+    for (int i = 0; i < ws.repeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        auto* window = new f_overview(*ctx);
+        window->show();
+        window->repaint();
+        f.runs.push_back(ms_since(timer));
+        const overview::Counts& c = window->counts();
+        delete window;
+        f.floor_runs.push_back(floor.run(engine));
+        if (c.quotations != ws.facts.quotes) f.failure = QStringLiteral("%1 quotations counted").arg(c.quotations);
+        if (!ui.shown.isEmpty()) f.failure = ui.shown.first();
+        f.note = QStringLiteral("%1 subjects, %2 languages, %3 authors; floor: the engine's GROUP BY over each key's index")
+                     .arg(c.subjects_in_all).arg(c.languages_in_all).arg(c.authors_in_all);
+    }
+    return f;
 }
 
 int duplicates_memory_child(const QStringList& args) {

@@ -33,8 +33,9 @@ const char* const usage_text =
     "  --sizes       generated collections to measure (default 20k,100k,1M; any size such as 5k or 250k works)\n"
     "  --collection  measure every figure on this file instead (copied first, never written)\n"
     "  --figures     some of: grid, row-change, save-delete, startup, random, index, file-size, memory, migration,\n"
-    "                backup, bulk-delete, export, authors, slide-show, import, long-work, duplicates (default: all);\n"
-    "                long-work and duplicates, named here, run at every size given\n"
+    "                backup, bulk-delete, export, authors, slide-show, import, long-work, duplicates, overview (default:\n"
+    "                all);\n"
+    "                long-work, duplicates and overview, named here, run at every size given\n"
     "  --repeats N   runs per figure (default 5 below 1M quotations, 3 from 1M)\n"
     "  --every-size  measure every figure at every size, not only at the sizes its target names\n"
     "  --only TEXT   only the figures whose name holds TEXT (\"sort: author\", \"first page\")\n"
@@ -71,6 +72,7 @@ std::vector<Plan> plans() {
         {"authors", hundred_k, [=](const Workspace& ws) { return one(authors_window(ws)); }},
         {"import", hundred_k, [](const Workspace& ws) { return import_figures(ws); }},
         {"duplicates", million, [](const Workspace& ws) { return duplicate_figures(ws); }, true},
+        {"overview", million, [=](const Workspace& ws) { return one(overview_opens(ws)); }, true},
         {"long-work", million, [](const Workspace& ws) { return long_work_figures(ws); }, true},
     };
 }
