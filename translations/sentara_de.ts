@@ -933,10 +933,6 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
         <translation>Als &amp;Bild speichern...</translation>
     </message>
     <message>
-        <source>Save the chart shown as a PNG picture</source>
-        <translation>Das gezeigte Diagramm als PNG-Bild speichern</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
@@ -981,12 +977,16 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
         <translation>Das Diagramm speichern</translation>
     </message>
     <message>
-        <source>PNG picture|*.png</source>
-        <translation>PNG-Bild|*.png</translation>
-    </message>
-    <message>
         <source>The picture could not be written to %1.</source>
         <translation>Das Bild konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG or SVG picture</source>
+        <translation>Das gezeigte Diagramm als PNG- oder SVG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG or SVG picture|*.png;*.svg</source>
+        <translation>PNG- oder SVG-Bild|*.png;*.svg</translation>
     </message>
 </context>
 <context>

@@ -933,10 +933,6 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
         <translation>Guardar como &amp;imagen...</translation>
     </message>
     <message>
-        <source>Save the chart shown as a PNG picture</source>
-        <translation>Guardar el gráfico mostrado como imagen PNG</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
@@ -981,12 +977,16 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
         <translation>Guardar el gráfico</translation>
     </message>
     <message>
-        <source>PNG picture|*.png</source>
-        <translation>Imagen PNG|*.png</translation>
-    </message>
-    <message>
         <source>The picture could not be written to %1.</source>
         <translation>No se pudo escribir la imagen en %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG or SVG picture</source>
+        <translation>Guardar el gráfico mostrado como imagen PNG o SVG</translation>
+    </message>
+    <message>
+        <source>PNG or SVG picture|*.png;*.svg</source>
+        <translation>Imagen PNG o SVG|*.png;*.svg</translation>
     </message>
 </context>
 <context>

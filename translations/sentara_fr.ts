@@ -933,10 +933,6 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
         <translation>Enregistrer comme &amp;image...</translation>
     </message>
     <message>
-        <source>Save the chart shown as a PNG picture</source>
-        <translation>Enregistrer le graphique affiché comme image PNG</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
@@ -981,12 +977,16 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
         <translation>Enregistrer le graphique</translation>
     </message>
     <message>
-        <source>PNG picture|*.png</source>
-        <translation>Image PNG|*.png</translation>
-    </message>
-    <message>
         <source>The picture could not be written to %1.</source>
         <translation>L&apos;image n&apos;a pas pu être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG or SVG picture</source>
+        <translation>Enregistrer le graphique affiché comme image PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>PNG or SVG picture|*.png;*.svg</source>
+        <translation>Image PNG ou SVG|*.png;*.svg</translation>
     </message>
 </context>
 <context>

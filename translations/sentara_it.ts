@@ -933,10 +933,6 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
         <translation>Salva come &amp;immagine...</translation>
     </message>
     <message>
-        <source>Save the chart shown as a PNG picture</source>
-        <translation>Salva il grafico mostrato come immagine PNG</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
     </message>
@@ -981,12 +977,16 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
         <translation>Salva il grafico</translation>
     </message>
     <message>
-        <source>PNG picture|*.png</source>
-        <translation>Immagine PNG|*.png</translation>
-    </message>
-    <message>
         <source>The picture could not be written to %1.</source>
         <translation>Non è stato possibile scrivere l&apos;immagine in %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG or SVG picture</source>
+        <translation>Salva il grafico mostrato come immagine PNG o SVG</translation>
+    </message>
+    <message>
+        <source>PNG or SVG picture|*.png;*.svg</source>
+        <translation>Immagine PNG o SVG|*.png;*.svg</translation>
     </message>
 </context>
 <context>

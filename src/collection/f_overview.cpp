@@ -9,6 +9,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLabel>
@@ -33,7 +35,7 @@ f_overview::f_overview(AppContext& ctx, QWidget* owner) : QWidget(owner, Qt::Win
         tabs->addTab(views[c], titles[c]);
     }
     l_total = named(new QLabel, "l_total");
-    b_save = button("b_save", tr("Save as &picture..."), tr("Save the chart shown as a PNG picture"));
+    b_save = button("b_save", tr("Save as &picture..."), tr("Save the chart shown as a PNG or SVG picture"));
     b_close = button("b_close", tr("&Close"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(l_total, 1);
@@ -118,12 +120,30 @@ void f_overview::bar_clicked(Chart chart, int index) {
 }
 
 void f_overview::b_save_Click() {
-    auto* view = qobject_cast<QChartView*>(tabs->currentWidget());
-    if (!view) return;
-    const QString path = ctx_.ui.save_file(tr("Save the chart"), tr("PNG picture|*.png"), QString(),
-                                           QStringLiteral("overview.png"));
+    const int shown = tabs->currentIndex();
+    if (shown < 0 || shown >= chart_count) return;
+    QString path = ctx_.ui.save_file(tr("Save the chart"), tr("PNG or SVG picture|*.png;*.svg"), QString(),
+                                     QStringLiteral("overview.png"));
     if (path.isEmpty()) return;
-    if (!view->grab().save(path, "PNG")) ctx_.ui.message(tr("The picture could not be written to %1.").arg(path));
+    bool written = false;
+    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        // Drawn again as a drawing: the same bars, names and counts, in the window's colours.
+        const std::vector<overview::Bar>* lists[chart_count] = {&counts_.subjects, &counts_.languages, &counts_.rates,
+                                                               &counts_.authors};
+        const QPalette p = palette();
+        QSaveFile file(path);
+        written = file.open(QIODevice::WriteOnly) &&
+                  file.write(overview::svg(views[shown]->chart()->title(), *lists[shown],
+                                           shown == rates_chart ? tr("no rate") : tr("(none)"),
+                                           p.color(QPalette::Base).name(), p.color(QPalette::Text).name(),
+                                           p.color(QPalette::Highlight).name())
+                                 .toUtf8()) >= 0 &&
+                  file.commit();
+    } else {
+        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+        written = views[shown]->grab().save(path, "PNG");
+    }
+    if (!written) ctx_.ui.message(tr("The picture could not be written to %1.").arg(path));
 }
 
 void f_overview::changeEvent(QEvent* event) {

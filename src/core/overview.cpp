@@ -56,4 +56,41 @@ Counts count(Database& db, int most) {
     return c;
 }
 
+QString svg(const QString& title, const std::vector<Bar>& bars, const QString& none_name, const QString& background,
+            const QString& text, const QString& bar) {
+    constexpr int width = 800, names = 240, row = 26, top = 48, room = width - names - 90;
+    const int height = top + row * int(bars.size()) + 16;
+    qint64 highest = 1;
+    for (const Bar& b : bars) highest = std::max(highest, b.count);
+    const auto escaped = [](const QString& t) { return t.toHtmlEscaped(); };
+    QString out;
+    out += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\" "
+                          "font-family=\"sans-serif\" font-size=\"13\">\n")
+               .arg(width)
+               .arg(height);
+    out += QStringLiteral("<rect width=\"100%\" height=\"100%\" fill=\"%1\"/>\n").arg(background);
+    out += QStringLiteral("<text x=\"%1\" y=\"28\" font-size=\"17\" font-weight=\"bold\" text-anchor=\"middle\" fill=\"%2\">%3</text>\n")
+               .arg(width / 2)
+               .arg(text, escaped(title));
+    int y = top;
+    for (const Bar& b : bars) {
+        const int length = std::max(1, int(double(room) * double(b.count) / double(highest)));
+        out += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"end\" fill=\"%3\">%4</text>\n")
+                   .arg(names - 8)
+                   .arg(y + 17)
+                   .arg(text, escaped(b.name.isEmpty() ? none_name : b.name));
+        out += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+                   .arg(names)
+                   .arg(y + 4)
+                   .arg(length)
+                   .arg(row - 8)
+                   .arg(bar);
+        out += QStringLiteral("<text x=\"%1\" y=\"%2\" fill=\"%3\">%4</text>\n").arg(names + length + 6).arg(y + 17).arg(text).arg(b.count);
+        y += row;
+    }
+    out += QStringLiteral("</svg>\n");
+    return out;
+}
+
 }  // namespace overview

@@ -25,4 +25,9 @@ struct Counts {
 // Throws DbError.
 Counts count(Database& db, int most = 20);
 
+// A bar chart of `bars` (the first at the top) as an SVG drawing, in the colours given
+// ("#rrggbb"): the background, the text and the bars.
+QString svg(const QString& title, const std::vector<Bar>& bars, const QString& none_name, const QString& background,
+            const QString& text, const QString& bar);
+
 }  // namespace overview

@@ -103,11 +103,21 @@ private slots:
         emit set->clicked(set->count() - 1);
         QApplication::processEvents();
         QCOMPARE(f.w().Data1()->record_count(), 3);
-        // Saved as a picture.
+        // The authors' chart saved as a picture.
+        window->tabs->setCurrentIndex(f_overview::authors_chart);
         const QString png = f.dir.path() + QStringLiteral("/overview.png");
         f.ui.expect_save_file(png);
         QTest::mouseClick(window->b_save, Qt::LeftButton);
         QVERIFY(QImage(png).width() > 100);
+        // ... and as a drawing, with the same bars.
+        const QString svg = f.dir.path() + QStringLiteral("/overview.svg");
+        f.ui.expect_save_file(svg);
+        QTest::mouseClick(window->b_save, Qt::LeftButton);
+        const QString drawing = QString::fromUtf8(read_file(svg));
+        QVERIFY2(drawing.contains(QStringLiteral(">Oscar Wilde</text>")) && drawing.contains(QStringLiteral(">3</text>")) &&
+                     drawing.trimmed().endsWith(QStringLiteral("</svg>")),
+                 qPrintable(drawing.left(400)));
+        QVERIFY(f.ui.all_answers_used());
     }
 };
 
