@@ -91,11 +91,15 @@ void f_overview::draw() {
         chart->legend()->hide();
         auto* categories = new QBarCategoryAxis;
         categories->append(names);
+        categories->setTruncateLabels(false);  // names are what the chart is read by
         chart->addAxis(categories, Qt::AlignLeft);
         series->attachAxis(categories);
         auto* values = new QValueAxis;
-        values->setRange(0, double(std::max<qint64>(highest, 1)) * 1.1);
         values->setLabelFormat(QStringLiteral("%d"));
+        values->setRange(0, double(std::max<qint64>(highest, 1)));
+        // Whole numbers on the scale: a tick per quotation while they are few.
+        if (highest <= 10) values->setTickCount(int(std::max<qint64>(highest, 1)) + 1);
+        else values->applyNiceNumbers();
         chart->addAxis(values, Qt::AlignBottom);
         series->attachAxis(values);
         QChart* old = views[c]->chart();
