@@ -323,7 +323,8 @@ std::vector<Group> find(Database& db, const Options& options, const Progress& pr
     const int rows = rows_per_band(threshold);
     const int bands = signature_size / rows;
 
-    // Each row's key and folded text's hash; the first row of each folded text stands for the
+    // Each row's key and folded text's hash (64 bits: two different texts of a million share one
+    // about once in ten million collections); the first row of each folded text stands for the
     // others in the near comparison, with its bands.
     std::vector<qint64> keys;
     std::vector<quint64> exact;
