@@ -159,7 +159,7 @@ Figure overview_opens(const Workspace& ws) {
         window->show();
         window->repaint();
         f.runs.push_back(ms_since(timer));
-        const overview::Counts& c = window->counts();
+        const overview::Counts c = window->counts();  // a copy: the window goes now
         delete window;
         f.floor_runs.push_back(floor.run(engine));
         if (c.quotations != ws.facts.quotes) f.failure = QStringLiteral("%1 quotations counted").arg(c.quotations);
