@@ -46,14 +46,19 @@ f_overview::f_overview(AppContext& ctx, QWidget* owner) : QWidget(owner, Qt::Win
     all->addLayout(bottom);
     connect(b_save, &QPushButton::clicked, this, &f_overview::b_save_Click);
     connect(b_close, &QPushButton::clicked, this, &QWidget::close);
-    // Counted again when the collection changes.
-    connect(&ctx_.events, &AppEvents::quotes_changed, this, &f_overview::refresh);
+    // Counted again when the collection has changed, once the window is looked at again: a
+    // save in the main window does not wait for the counts of a million quotations.
+    connect(&ctx_.events, &AppEvents::quotes_changed, this, [this] {
+        stale_ = true;
+        if (isActiveWindow()) refresh();
+    });
 
     resize(900, 600);
     refresh();
 }
 
 void f_overview::refresh() {
+    stale_ = false;
     guarded(ctx_.ui, [&] { counts_ = overview::count(*ctx_.list_database); });
     draw();
 }
@@ -153,6 +158,7 @@ void f_overview::b_save_Click() {
 void f_overview::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) draw();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && stale_) refresh();
 }
 
 void show_overview_window(AppContext& ctx, QWidget* owner) {

@@ -41,6 +41,7 @@ private:
 
     AppContext& ctx_;
     overview::Counts counts_;
+    bool stale_ = false;  // the collection changed since it was counted
 };
 
 // Shows the window (one for the main window `owner`), made when there is none.

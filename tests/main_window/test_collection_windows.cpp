@@ -103,6 +103,12 @@ private slots:
         emit set->clicked(set->count() - 1);
         QApplication::processEvents();
         QCOMPARE(f.w().Data1()->record_count(), 3);
+        // A quotation added meanwhile is counted once the overview is looked at again.
+        f.exec("insert into quotes (text, author) values ('And another', 'Oscar Wilde')");
+        f.ctx->events.quotes_were_changed();
+        QApplication::setActiveWindow(window);
+        QApplication::processEvents();
+        QCOMPARE(window->counts().authors.front().count, 4);
         // The authors' chart saved as a picture.
         window->tabs->setCurrentIndex(f_overview::authors_chart);
         const QString png = f.dir.path() + QStringLiteral("/overview.png");
@@ -114,7 +120,7 @@ private slots:
         f.ui.expect_save_file(svg);
         QTest::mouseClick(window->b_save, Qt::LeftButton);
         const QString drawing = QString::fromUtf8(read_file(svg));
-        QVERIFY2(drawing.contains(QStringLiteral(">Oscar Wilde</text>")) && drawing.contains(QStringLiteral(">3</text>")) &&
+        QVERIFY2(drawing.contains(QStringLiteral(">Oscar Wilde</text>")) && drawing.contains(QStringLiteral(">4</text>")) &&
                      drawing.trimmed().endsWith(QStringLiteral("</svg>")),
                  qPrintable(drawing.left(400)));
         QVERIFY(f.ui.all_answers_used());
