@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libsqlite3-dev
 sqlite3 libgl-dev fonts-dejavu-core xvfb xauth desktop-file-utils appstream mdbtools-dev fortune-mod
-openbox xdotool x11-utils qt6-l10n-tools qt6-tools-dev qt6-translations-l10n dpkg-dev"
+openbox xdotool x11-utils qt6-l10n-tools qt6-tools-dev qt6-translations-l10n dpkg-dev qt6-charts-dev"
 # Only the benchmark reads these: Debian's fortune cookies, imported as a figure.
 BENCH_PACKAGES="fortunes"
 

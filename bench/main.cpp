@@ -7,6 +7,7 @@
 #include "engine.h"
 #include "figures.h"
 #include "figures_bulk.h"
+#include "figures_duplicates.h"
 #include "figures_long_work.h"
 #include "figures_slide_show.h"
 #include "generator.h"
@@ -32,8 +33,9 @@ const char* const usage_text =
     "  --sizes       generated collections to measure (default 20k,100k,1M; any size such as 5k or 250k works)\n"
     "  --collection  measure every figure on this file instead (copied first, never written)\n"
     "  --figures     some of: grid, row-change, save-delete, startup, random, index, file-size, memory, migration,\n"
-    "                backup, bulk-delete, export, authors, slide-show, import, long-work (default: all);\n"
-    "                long-work, named here, runs at every size given\n"
+    "                backup, bulk-delete, export, authors, slide-show, import, long-work, duplicates, overview (default:\n"
+    "                all);\n"
+    "                long-work, duplicates and overview, named here, run at every size given\n"
     "  --repeats N   runs per figure (default 5 below 1M quotations, 3 from 1M)\n"
     "  --every-size  measure every figure at every size, not only at the sizes its target names\n"
     "  --only TEXT   only the figures whose name holds TEXT (\"sort: author\", \"first page\")\n"
@@ -69,6 +71,8 @@ std::vector<Plan> plans() {
         {"export", hundred_k, [=](const Workspace& ws) { return one(bulk_export(ws)); }},
         {"authors", hundred_k, [=](const Workspace& ws) { return one(authors_window(ws)); }},
         {"import", hundred_k, [](const Workspace& ws) { return import_figures(ws); }},
+        {"duplicates", million, [](const Workspace& ws) { return duplicate_figures(ws); }, true},
+        {"overview", million, [=](const Workspace& ws) { return one(overview_opens(ws)); }, true},
         {"long-work", million, [](const Workspace& ws) { return long_work_figures(ws); }, true},
     };
 }
@@ -228,6 +232,10 @@ int main(int argc, char** argv) {
     // The main window is measured offscreen, whatever display there is.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 2 && std::string(argv[1]) == "--start-floor") return start_floor_child(QString::fromLocal8Bit(argv[2]));
+    if (argc > 1 && std::string(argv[1]) == "--duplicates-child") {
+        QApplication app(argc, argv);
+        return duplicates_memory_child(app.arguments().mid(2));
+    }
     if (argc > 1 && std::string(argv[1]) == "--memory-child") {
         QApplication app(argc, argv);
         return memory_child(app.arguments().mid(2));

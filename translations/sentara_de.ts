@@ -111,10 +111,6 @@
         <translation>--format mit --export ist %1, nicht &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>--create-database, --random, --import, --import-access and --export go one at a time</source>
-        <translation>--create-database, --random, --import, --import-access und --export gehen nur einzeln</translation>
-    </message>
-    <message>
         <source>--author, --subject and --language go with --random, --export or --import</source>
         <translation>--author, --subject und --language gehören zu --random, --export oder --import</translation>
     </message>
@@ -149,10 +145,6 @@
     <message>
         <source>--import-access needs --database, the new database to make</source>
         <translation>--import-access braucht --database, die neu anzulegende Datenbank</translation>
-    </message>
-    <message>
-        <source>--database goes with --random, --export, --import or --import-access</source>
-        <translation>--database gehört zu --random, --export, --import oder --import-access</translation>
     </message>
     <message>
         <source>Created the database %1</source>
@@ -261,6 +253,38 @@ Arbeit und enden ohne Fenster.</translation>
     <message>
         <source>The database to open the main window on.</source>
         <translation>Die Datenbank, mit der das Hauptfenster geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Prints the groups of quotations kept more than once: the same text but for letter case, accents, punctuation, quotation marks and blanks (exact), or nearly the same (near). --format plain (default) or json.</source>
+        <translation>Gibt die Gruppen mehrfach vorhandener Zitate aus: derselbe Text bis auf Groß- und Kleinschreibung, Akzente, Satzzeichen, Anführungszeichen und Leerzeichen (exact) oder beinahe derselbe (near). --format plain (vorgegeben) oder json.</translation>
+    </message>
+    <message>
+        <source>With --find-duplicates: how alike near duplicates are at least, in percent (1 to 100, default %1).</source>
+        <translation>Mit --find-duplicates: wie ähnlich Beinahe-Duplikate mindestens sind, in Prozent (1 bis 100, vorgegeben %1).</translation>
+    </message>
+    <message>
+        <source>--create-database, --random, --import, --import-access, --export and --find-duplicates go one at a time</source>
+        <translation>--create-database, --random, --import, --import-access, --export und --find-duplicates gehen nur einzeln</translation>
+    </message>
+    <message>
+        <source>--threshold goes with --find-duplicates</source>
+        <translation>--threshold gehört zu --find-duplicates</translation>
+    </message>
+    <message>
+        <source>--threshold takes a percentage from 1 to 100, not &apos;%1&apos;</source>
+        <translation>--threshold nimmt einen Prozentsatz von 1 bis 100, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--database goes with --random, --export, --import, --import-access or --find-duplicates</source>
+        <translation>--database gehört zu --random, --export, --import, --import-access oder --find-duplicates</translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>Keine Duplikate gefunden.</translation>
+    </message>
+    <message>
+        <source>Groups of duplicates: %1; quotations in them: %2.</source>
+        <translation>Gruppen von Duplikaten: %1; Zitate darin: %2.</translation>
     </message>
 </context>
 <context>
@@ -424,6 +448,124 @@ Arbeit und enden ohne Fenster.</translation>
     <message>
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>die erste Zeile ist kein Kopf, der eine Spalte text, quote oder highlight nennt</translation>
+    </message>
+</context>
+<context>
+    <name>duplicates</name>
+    <message>
+        <source>Reading %1 quotations...</source>
+        <translation>%1 Zitate werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Comparing the quotations...</source>
+        <translation>Die Zitate werden verglichen...</translation>
+    </message>
+    <message>
+        <source>The quotation with the key %1 is no longer in the collection.</source>
+        <translation>Das Zitat mit dem Schlüssel %1 ist nicht mehr in der Sammlung.</translation>
+    </message>
+</context>
+<context>
+    <name>f_duplicates</name>
+    <message>
+        <source>Sentara - Find duplicates</source>
+        <translation>Sentara - Duplikate finden</translation>
+    </message>
+    <message>
+        <source>&amp;Near duplicates too, at least</source>
+        <translation>Auch &amp;Beinahe-Duplikate, mindestens</translation>
+    </message>
+    <message>
+        <source>How much of two texts must be the same for them to be near duplicates</source>
+        <translation>Wie viel zweier Texte gleich sein muss, damit sie Beinahe-Duplikate sind</translation>
+    </message>
+    <message>
+        <source>Near duplicates at least, in percent</source>
+        <translation>Beinahe-Duplikate mindestens, in Prozent</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>Su&amp;chen</translation>
+    </message>
+    <message>
+        <source>Look for duplicates in the whole collection</source>
+        <translation>In der ganzen Sammlung nach Duplikaten suchen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation>Gruppen von Duplikaten</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this one, merge the others into it</source>
+        <translation>Dieses be&amp;halten, die anderen hineinführen</translation>
+    </message>
+    <message>
+        <source>The quotation chosen stays and takes the others&apos; note, subject and rate where it has none; the others of its group are deleted</source>
+        <translation>Das gewählte Zitat bleibt und übernimmt Notiz, Thema und Bewertung der anderen, wo es keine hat; die anderen seiner Gruppe werden gelöscht</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Looking for duplicates...</source>
+        <translation>Duplikate werden gesucht...</translation>
+    </message>
+    <message>
+        <source>The duplicates could not be looked for.</source>
+        <translation>Die Duplikate konnten nicht gesucht werden.</translation>
+    </message>
+    <message>
+        <source>The same text, %1 times</source>
+        <translation>Derselbe Text, %1-mal</translation>
+    </message>
+    <message>
+        <source>Nearly the same text, %1 times</source>
+        <translation>Beinahe derselbe Text, %1-mal</translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>Keine Duplikate gefunden.</translation>
+    </message>
+    <message>
+        <source>Groups: %1; quotations in them: %2</source>
+        <translation>Gruppen: %1; Zitate darin: %2</translation>
+    </message>
+    <message>
+        <source>Keep the quotation %1 and delete the %2 others of its group? It takes their note, subject and rate where it has none.</source>
+        <translation>Das Zitat %1 behalten und die %2 anderen seiner Gruppe löschen? Es übernimmt deren Notiz, Thema und Bewertung, wo es keine hat.</translation>
+    </message>
+    <message>
+        <source>No duplicates left.</source>
+        <translation>Keine Duplikate mehr.</translation>
+    </message>
+    <message>
+        <source>Groups left: %1</source>
+        <translation>Verbleibende Gruppen: %1</translation>
     </message>
 </context>
 <context>
@@ -748,6 +890,30 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
         <source>The deletion could not be undone; nothing was restored.</source>
         <translation>Die Löschung konnte nicht rückgängig gemacht werden; nichts wurde wiederhergestellt.</translation>
     </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Find &amp;duplicates...</source>
+        <translation>&amp;Duplikate finden...</translation>
+    </message>
+    <message>
+        <source>Quotations kept more than once, the same or nearly the same text</source>
+        <translation>Mehrfach vorhandene Zitate, mit demselben oder beinahe demselben Text</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Ansi&amp;cht</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>Ü&amp;bersicht...</translation>
+    </message>
+    <message>
+        <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
+        <translation>Diagramme der Sammlung: Zitate je Thema, Sprache und Bewertung, die Autoren mit den meisten</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -758,6 +924,89 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>f_overview</name>
+    <message>
+        <source>Sentara - Overview</source>
+        <translation>Sentara - Übersicht</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Bewertungen</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Autoren</translation>
+    </message>
+    <message>
+        <source>Save as &amp;picture...</source>
+        <translation>Als &amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Quotations per subject</source>
+        <translation>Zitate je Thema</translation>
+    </message>
+    <message>
+        <source>Quotations per language</source>
+        <translation>Zitate je Sprache</translation>
+    </message>
+    <message>
+        <source>Quotations per rate</source>
+        <translation>Zitate je Bewertung</translation>
+    </message>
+    <message>
+        <source>The authors with most quotations</source>
+        <translation>Die Autoren mit den meisten Zitaten</translation>
+    </message>
+    <message>
+        <source>Quotations</source>
+        <translation>Zitate</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>ohne Bewertung</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>%1 (the %2 largest of %3)</source>
+        <translation>%1 (die %2 größten von %3)</translation>
+    </message>
+    <message>
+        <source>%1 quotations. A click on a bar shows its quotations in the main window.</source>
+        <translation>%1 Zitate. Ein Klick auf einen Balken zeigt seine Zitate im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Das Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>Das Bild konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG or SVG picture</source>
+        <translation>Das gezeigte Diagramm als PNG- oder SVG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG or SVG picture|*.png;*.svg</source>
+        <translation>PNG- oder SVG-Bild|*.png;*.svg</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1444,10 @@ CSV nimmt jedes Feld jedes Zitats auf.</translation>
     <message>
         <source>%1 quotations were changed since and keep the name they have now.</source>
         <translation>%1 Zitate wurden inzwischen geändert und behalten ihren jetzigen Namen.</translation>
+    </message>
+    <message>
+        <source>The quotation kept was changed since and keeps what it has now.</source>
+        <translation>Das behaltene Zitat wurde inzwischen geändert und behält seinen jetzigen Inhalt.</translation>
     </message>
 </context>
 </TS>

@@ -111,10 +111,6 @@
         <translation>--format con --export es %1, no &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>--create-database, --random, --import, --import-access and --export go one at a time</source>
-        <translation>--create-database, --random, --import, --import-access y --export van de uno en uno</translation>
-    </message>
-    <message>
         <source>--author, --subject and --language go with --random, --export or --import</source>
         <translation>--author, --subject y --language van con --random, --export o --import</translation>
     </message>
@@ -149,10 +145,6 @@
     <message>
         <source>--import-access needs --database, the new database to make</source>
         <translation>--import-access necesita --database, la base de datos nueva que crear</translation>
-    </message>
-    <message>
-        <source>--database goes with --random, --export, --import or --import-access</source>
-        <translation>--database va con --random, --export, --import o --import-access</translation>
     </message>
     <message>
         <source>Created the database %1</source>
@@ -261,6 +253,38 @@ terminan sin abrir ventana.</translation>
     <message>
         <source>The database to open the main window on.</source>
         <translation>La base de datos con la que abrir la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Prints the groups of quotations kept more than once: the same text but for letter case, accents, punctuation, quotation marks and blanks (exact), or nearly the same (near). --format plain (default) or json.</source>
+        <translation>Muestra los grupos de citas guardadas más de una vez: el mismo texto salvo mayúsculas, acentos, puntuación, comillas y espacios (exact), o casi el mismo (near). --format plain (predeterminado) o json.</translation>
+    </message>
+    <message>
+        <source>With --find-duplicates: how alike near duplicates are at least, in percent (1 to 100, default %1).</source>
+        <translation>Con --find-duplicates: cuánto se parecen como mínimo los casi duplicados, en porcentaje (de 1 a 100, predeterminado %1).</translation>
+    </message>
+    <message>
+        <source>--create-database, --random, --import, --import-access, --export and --find-duplicates go one at a time</source>
+        <translation>--create-database, --random, --import, --import-access, --export y --find-duplicates van de uno en uno</translation>
+    </message>
+    <message>
+        <source>--threshold goes with --find-duplicates</source>
+        <translation>--threshold va con --find-duplicates</translation>
+    </message>
+    <message>
+        <source>--threshold takes a percentage from 1 to 100, not &apos;%1&apos;</source>
+        <translation>--threshold admite un porcentaje de 1 a 100, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--database goes with --random, --export, --import, --import-access or --find-duplicates</source>
+        <translation>--database va con --random, --export, --import, --import-access o --find-duplicates</translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>No se encontraron duplicados.</translation>
+    </message>
+    <message>
+        <source>Groups of duplicates: %1; quotations in them: %2.</source>
+        <translation>Grupos de duplicados: %1; citas en ellos: %2.</translation>
     </message>
 </context>
 <context>
@@ -424,6 +448,124 @@ terminan sin abrir ventana.</translation>
     <message>
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la primera línea no es una cabecera que nombre una columna text, quote o highlight</translation>
+    </message>
+</context>
+<context>
+    <name>duplicates</name>
+    <message>
+        <source>Reading %1 quotations...</source>
+        <translation>Leyendo %1 citas...</translation>
+    </message>
+    <message>
+        <source>Comparing the quotations...</source>
+        <translation>Comparando las citas...</translation>
+    </message>
+    <message>
+        <source>The quotation with the key %1 is no longer in the collection.</source>
+        <translation>La cita con la clave %1 ya no está en la colección.</translation>
+    </message>
+</context>
+<context>
+    <name>f_duplicates</name>
+    <message>
+        <source>Sentara - Find duplicates</source>
+        <translation>Sentara - Buscar duplicados</translation>
+    </message>
+    <message>
+        <source>&amp;Near duplicates too, at least</source>
+        <translation>También casi &amp;duplicados, al menos</translation>
+    </message>
+    <message>
+        <source>How much of two texts must be the same for them to be near duplicates</source>
+        <translation>Cuánto de dos textos debe coincidir para que sean casi duplicados</translation>
+    </message>
+    <message>
+        <source>Near duplicates at least, in percent</source>
+        <translation>Casi duplicados al menos, en porcentaje</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Look for duplicates in the whole collection</source>
+        <translation>Buscar duplicados en toda la colección</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clave</translation>
+    </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation>Grupos de duplicados</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this one, merge the others into it</source>
+        <translation>C&amp;onservar esta, fusionar las otras en ella</translation>
+    </message>
+    <message>
+        <source>The quotation chosen stays and takes the others&apos; note, subject and rate where it has none; the others of its group are deleted</source>
+        <translation>La cita elegida se queda y toma la nota, el tema y la valoración de las otras donde no los tiene; las otras de su grupo se eliminan</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Looking for duplicates...</source>
+        <translation>Buscando duplicados...</translation>
+    </message>
+    <message>
+        <source>The duplicates could not be looked for.</source>
+        <translation>No se pudieron buscar los duplicados.</translation>
+    </message>
+    <message>
+        <source>The same text, %1 times</source>
+        <translation>El mismo texto, %1 veces</translation>
+    </message>
+    <message>
+        <source>Nearly the same text, %1 times</source>
+        <translation>Casi el mismo texto, %1 veces</translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>No se encontraron duplicados.</translation>
+    </message>
+    <message>
+        <source>Groups: %1; quotations in them: %2</source>
+        <translation>Grupos: %1; citas en ellos: %2</translation>
+    </message>
+    <message>
+        <source>Keep the quotation %1 and delete the %2 others of its group? It takes their note, subject and rate where it has none.</source>
+        <translation>¿Conservar la cita %1 y eliminar las otras %2 de su grupo? Toma su nota, tema y valoración donde no los tiene.</translation>
+    </message>
+    <message>
+        <source>No duplicates left.</source>
+        <translation>No quedan duplicados.</translation>
+    </message>
+    <message>
+        <source>Groups left: %1</source>
+        <translation>Grupos restantes: %1</translation>
     </message>
 </context>
 <context>
@@ -748,6 +890,30 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
         <source>The deletion could not be undone; nothing was restored.</source>
         <translation>No se pudo deshacer la eliminación; no se restauró nada.</translation>
     </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Find &amp;duplicates...</source>
+        <translation>Buscar &amp;duplicados...</translation>
+    </message>
+    <message>
+        <source>Quotations kept more than once, the same or nearly the same text</source>
+        <translation>Citas guardadas más de una vez, con el mismo texto o casi</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Resumen...</translation>
+    </message>
+    <message>
+        <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
+        <translation>Gráficos de la colección: citas por tema, idioma y valoración, los autores con más</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -758,6 +924,89 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>f_overview</name>
+    <message>
+        <source>Sentara - Overview</source>
+        <translation>Sentara - Resumen</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Valoraciones</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Autores</translation>
+    </message>
+    <message>
+        <source>Save as &amp;picture...</source>
+        <translation>Guardar como &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Quotations per subject</source>
+        <translation>Citas por tema</translation>
+    </message>
+    <message>
+        <source>Quotations per language</source>
+        <translation>Citas por idioma</translation>
+    </message>
+    <message>
+        <source>Quotations per rate</source>
+        <translation>Citas por valoración</translation>
+    </message>
+    <message>
+        <source>The authors with most quotations</source>
+        <translation>Los autores con más citas</translation>
+    </message>
+    <message>
+        <source>Quotations</source>
+        <translation>Citas</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>sin valoración</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>%1 (the %2 largest of %3)</source>
+        <translation>%1 (los %2 mayores de %3)</translation>
+    </message>
+    <message>
+        <source>%1 quotations. A click on a bar shows its quotations in the main window.</source>
+        <translation>%1 citas. Un clic en una barra muestra sus citas en la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Guardar el gráfico</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>No se pudo escribir la imagen en %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG or SVG picture</source>
+        <translation>Guardar el gráfico mostrado como imagen PNG o SVG</translation>
+    </message>
+    <message>
+        <source>PNG or SVG picture|*.png;*.svg</source>
+        <translation>Imagen PNG o SVG|*.png;*.svg</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1444,10 @@ El CSV guarda todos los campos de todas las citas.</translation>
     <message>
         <source>%1 quotations were changed since and keep the name they have now.</source>
         <translation>%1 citas se modificaron desde entonces y conservan el nombre que tienen ahora.</translation>
+    </message>
+    <message>
+        <source>The quotation kept was changed since and keeps what it has now.</source>
+        <translation>La cita conservada se ha modificado desde entonces y mantiene lo que tiene ahora.</translation>
     </message>
 </context>
 </TS>

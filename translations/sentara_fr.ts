@@ -111,10 +111,6 @@
         <translation>--format avec --export vaut %1, pas &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>--create-database, --random, --import, --import-access and --export go one at a time</source>
-        <translation>--create-database, --random, --import, --import-access et --export s&apos;emploient un seul à la fois</translation>
-    </message>
-    <message>
         <source>--author, --subject and --language go with --random, --export or --import</source>
         <translation>--author, --subject et --language vont avec --random, --export ou --import</translation>
     </message>
@@ -149,10 +145,6 @@
     <message>
         <source>--import-access needs --database, the new database to make</source>
         <translation>--import-access demande --database, la nouvelle base à créer</translation>
-    </message>
-    <message>
-        <source>--database goes with --random, --export, --import or --import-access</source>
-        <translation>--database va avec --random, --export, --import ou --import-access</translation>
     </message>
     <message>
         <source>Created the database %1</source>
@@ -261,6 +253,38 @@ travail et se terminent sans fenêtre.</translation>
     <message>
         <source>The database to open the main window on.</source>
         <translation>La base sur laquelle ouvrir la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Prints the groups of quotations kept more than once: the same text but for letter case, accents, punctuation, quotation marks and blanks (exact), or nearly the same (near). --format plain (default) or json.</source>
+        <translation>Affiche les groupes de citations présentes plusieurs fois : le même texte aux majuscules, accents, ponctuation, guillemets et blancs près (exact), ou presque le même (near). --format plain (par défaut) ou json.</translation>
+    </message>
+    <message>
+        <source>With --find-duplicates: how alike near duplicates are at least, in percent (1 to 100, default %1).</source>
+        <translation>Avec --find-duplicates : la ressemblance minimale des quasi-doublons, en pour cent (1 à 100, par défaut %1).</translation>
+    </message>
+    <message>
+        <source>--create-database, --random, --import, --import-access, --export and --find-duplicates go one at a time</source>
+        <translation>--create-database, --random, --import, --import-access, --export et --find-duplicates s&apos;utilisent un à la fois</translation>
+    </message>
+    <message>
+        <source>--threshold goes with --find-duplicates</source>
+        <translation>--threshold va avec --find-duplicates</translation>
+    </message>
+    <message>
+        <source>--threshold takes a percentage from 1 to 100, not &apos;%1&apos;</source>
+        <translation>--threshold prend un pourcentage de 1 à 100, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--database goes with --random, --export, --import, --import-access or --find-duplicates</source>
+        <translation>--database va avec --random, --export, --import, --import-access ou --find-duplicates</translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>Aucun doublon trouvé.</translation>
+    </message>
+    <message>
+        <source>Groups of duplicates: %1; quotations in them: %2.</source>
+        <translation>Groupes de doublons : %1 ; citations dans ces groupes : %2.</translation>
     </message>
 </context>
 <context>
@@ -424,6 +448,124 @@ travail et se terminent sans fenêtre.</translation>
     <message>
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la première ligne n&apos;est pas un en-tête nommant une colonne text, quote ou highlight</translation>
+    </message>
+</context>
+<context>
+    <name>duplicates</name>
+    <message>
+        <source>Reading %1 quotations...</source>
+        <translation>Lecture de %1 citations...</translation>
+    </message>
+    <message>
+        <source>Comparing the quotations...</source>
+        <translation>Comparaison des citations...</translation>
+    </message>
+    <message>
+        <source>The quotation with the key %1 is no longer in the collection.</source>
+        <translation>La citation de clé %1 n&apos;est plus dans la collection.</translation>
+    </message>
+</context>
+<context>
+    <name>f_duplicates</name>
+    <message>
+        <source>Sentara - Find duplicates</source>
+        <translation>Sentara - Rechercher les doublons</translation>
+    </message>
+    <message>
+        <source>&amp;Near duplicates too, at least</source>
+        <translation>Aussi les &amp;quasi-doublons, au moins</translation>
+    </message>
+    <message>
+        <source>How much of two texts must be the same for them to be near duplicates</source>
+        <translation>La part de deux textes qui doit être la même pour qu&apos;ils soient des quasi-doublons</translation>
+    </message>
+    <message>
+        <source>Near duplicates at least, in percent</source>
+        <translation>Quasi-doublons au moins, en pour cent</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Look for duplicates in the whole collection</source>
+        <translation>Rechercher les doublons dans toute la collection</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clé</translation>
+    </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation>Groupes de doublons</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this one, merge the others into it</source>
+        <translation>&amp;Garder celle-ci, y fusionner les autres</translation>
+    </message>
+    <message>
+        <source>The quotation chosen stays and takes the others&apos; note, subject and rate where it has none; the others of its group are deleted</source>
+        <translation>La citation choisie reste et prend la remarque, le sujet et la note des autres là où elle n&apos;en a pas ; les autres de son groupe sont supprimées</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Looking for duplicates...</source>
+        <translation>Recherche des doublons...</translation>
+    </message>
+    <message>
+        <source>The duplicates could not be looked for.</source>
+        <translation>Les doublons n&apos;ont pas pu être recherchés.</translation>
+    </message>
+    <message>
+        <source>The same text, %1 times</source>
+        <translation>Le même texte, %1 fois</translation>
+    </message>
+    <message>
+        <source>Nearly the same text, %1 times</source>
+        <translation>Presque le même texte, %1 fois</translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>Aucun doublon trouvé.</translation>
+    </message>
+    <message>
+        <source>Groups: %1; quotations in them: %2</source>
+        <translation>Groupes : %1 ; citations dans ces groupes : %2</translation>
+    </message>
+    <message>
+        <source>Keep the quotation %1 and delete the %2 others of its group? It takes their note, subject and rate where it has none.</source>
+        <translation>Garder la citation %1 et supprimer les %2 autres de son groupe ? Elle prend leur remarque, leur sujet et leur note là où elle n&apos;en a pas.</translation>
+    </message>
+    <message>
+        <source>No duplicates left.</source>
+        <translation>Plus aucun doublon.</translation>
+    </message>
+    <message>
+        <source>Groups left: %1</source>
+        <translation>Groupes restants : %1</translation>
     </message>
 </context>
 <context>
@@ -748,6 +890,30 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
         <source>The deletion could not be undone; nothing was restored.</source>
         <translation>La suppression n&apos;a pas pu être annulée ; rien n&apos;a été restauré.</translation>
     </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Find &amp;duplicates...</source>
+        <translation>Rechercher les &amp;doublons...</translation>
+    </message>
+    <message>
+        <source>Quotations kept more than once, the same or nearly the same text</source>
+        <translation>Les citations présentes plusieurs fois, au texte identique ou presque</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Vue d&apos;ensemble...</translation>
+    </message>
+    <message>
+        <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
+        <translation>Graphiques de la collection : citations par sujet, langue et note, les auteurs qui en ont le plus</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -758,6 +924,89 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>f_overview</name>
+    <message>
+        <source>Sentara - Overview</source>
+        <translation>Sentara - Vue d&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Sujets</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Auteurs</translation>
+    </message>
+    <message>
+        <source>Save as &amp;picture...</source>
+        <translation>Enregistrer comme &amp;image...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Quotations per subject</source>
+        <translation>Citations par sujet</translation>
+    </message>
+    <message>
+        <source>Quotations per language</source>
+        <translation>Citations par langue</translation>
+    </message>
+    <message>
+        <source>Quotations per rate</source>
+        <translation>Citations par note</translation>
+    </message>
+    <message>
+        <source>The authors with most quotations</source>
+        <translation>Les auteurs qui ont le plus de citations</translation>
+    </message>
+    <message>
+        <source>Quotations</source>
+        <translation>Citations</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>sans note</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>%1 (the %2 largest of %3)</source>
+        <translation>%1 (les %2 plus grands sur %3)</translation>
+    </message>
+    <message>
+        <source>%1 quotations. A click on a bar shows its quotations in the main window.</source>
+        <translation>%1 citations. Un clic sur une barre affiche ses citations dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>L&apos;image n&apos;a pas pu être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG or SVG picture</source>
+        <translation>Enregistrer le graphique affiché comme image PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>PNG or SVG picture|*.png;*.svg</source>
+        <translation>Image PNG ou SVG|*.png;*.svg</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1444,10 @@ Le CSV conserve chaque champ de chaque citation.</translation>
     <message>
         <source>%1 quotations were changed since and keep the name they have now.</source>
         <translation>%1 citations ont été modifiées depuis et gardent le nom qu&apos;elles ont maintenant.</translation>
+    </message>
+    <message>
+        <source>The quotation kept was changed since and keeps what it has now.</source>
+        <translation>La citation conservée a été modifiée depuis et garde ce qu'elle contient maintenant.</translation>
     </message>
 </context>
 </TS>

@@ -111,10 +111,6 @@
         <translation>--format con --export è %1, non &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>--create-database, --random, --import, --import-access and --export go one at a time</source>
-        <translation>--create-database, --random, --import, --import-access e --export vanno usati uno alla volta</translation>
-    </message>
-    <message>
         <source>--author, --subject and --language go with --random, --export or --import</source>
         <translation>--author, --subject e --language vanno con --random, --export o --import</translation>
     </message>
@@ -149,10 +145,6 @@
     <message>
         <source>--import-access needs --database, the new database to make</source>
         <translation>--import-access richiede --database, il nuovo database da creare</translation>
-    </message>
-    <message>
-        <source>--database goes with --random, --export, --import or --import-access</source>
-        <translation>--database va con --random, --export, --import o --import-access</translation>
     </message>
     <message>
         <source>Created the database %1</source>
@@ -261,6 +253,38 @@ lavoro e terminano senza finestra.</translation>
     <message>
         <source>The database to open the main window on.</source>
         <translation>Il database su cui aprire la finestra principale.</translation>
+    </message>
+    <message>
+        <source>Prints the groups of quotations kept more than once: the same text but for letter case, accents, punctuation, quotation marks and blanks (exact), or nearly the same (near). --format plain (default) or json.</source>
+        <translation>Stampa i gruppi di citazioni presenti più volte: lo stesso testo salvo maiuscole, accenti, punteggiatura, virgolette e spazi (exact), o quasi lo stesso (near). --format plain (predefinito) o json.</translation>
+    </message>
+    <message>
+        <source>With --find-duplicates: how alike near duplicates are at least, in percent (1 to 100, default %1).</source>
+        <translation>Con --find-duplicates: quanto si somigliano almeno i quasi duplicati, in percentuale (da 1 a 100, predefinito %1).</translation>
+    </message>
+    <message>
+        <source>--create-database, --random, --import, --import-access, --export and --find-duplicates go one at a time</source>
+        <translation>--create-database, --random, --import, --import-access, --export e --find-duplicates vanno uno alla volta</translation>
+    </message>
+    <message>
+        <source>--threshold goes with --find-duplicates</source>
+        <translation>--threshold va con --find-duplicates</translation>
+    </message>
+    <message>
+        <source>--threshold takes a percentage from 1 to 100, not &apos;%1&apos;</source>
+        <translation>--threshold accetta una percentuale da 1 a 100, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--database goes with --random, --export, --import, --import-access or --find-duplicates</source>
+        <translation>--database va con --random, --export, --import, --import-access o --find-duplicates</translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>Nessun duplicato trovato.</translation>
+    </message>
+    <message>
+        <source>Groups of duplicates: %1; quotations in them: %2.</source>
+        <translation>Gruppi di duplicati: %1; citazioni in essi: %2.</translation>
     </message>
 </context>
 <context>
@@ -424,6 +448,124 @@ lavoro e terminano senza finestra.</translation>
     <message>
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la prima riga non è un&apos;intestazione che nomina una colonna text, quote o highlight</translation>
+    </message>
+</context>
+<context>
+    <name>duplicates</name>
+    <message>
+        <source>Reading %1 quotations...</source>
+        <translation>Lettura di %1 citazioni...</translation>
+    </message>
+    <message>
+        <source>Comparing the quotations...</source>
+        <translation>Confronto delle citazioni...</translation>
+    </message>
+    <message>
+        <source>The quotation with the key %1 is no longer in the collection.</source>
+        <translation>La citazione con la chiave %1 non è più nella raccolta.</translation>
+    </message>
+</context>
+<context>
+    <name>f_duplicates</name>
+    <message>
+        <source>Sentara - Find duplicates</source>
+        <translation>Sentara - Trova duplicati</translation>
+    </message>
+    <message>
+        <source>&amp;Near duplicates too, at least</source>
+        <translation>Anche &amp;quasi duplicati, almeno</translation>
+    </message>
+    <message>
+        <source>How much of two texts must be the same for them to be near duplicates</source>
+        <translation>Quanta parte di due testi deve coincidere perché siano quasi duplicati</translation>
+    </message>
+    <message>
+        <source>Near duplicates at least, in percent</source>
+        <translation>Quasi duplicati almeno, in percentuale</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Trova</translation>
+    </message>
+    <message>
+        <source>Look for duplicates in the whole collection</source>
+        <translation>Cerca duplicati in tutta la raccolta</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Argomento</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Voto</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Chiave</translation>
+    </message>
+    <message>
+        <source>Groups of duplicates</source>
+        <translation>Gruppi di duplicati</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this one, merge the others into it</source>
+        <translation>Ti&amp;eni questa, unisci le altre</translation>
+    </message>
+    <message>
+        <source>The quotation chosen stays and takes the others&apos; note, subject and rate where it has none; the others of its group are deleted</source>
+        <translation>La citazione scelta resta e prende nota, argomento e voto delle altre dove non ne ha; le altre del gruppo vengono eliminate</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Looking for duplicates...</source>
+        <translation>Ricerca dei duplicati...</translation>
+    </message>
+    <message>
+        <source>The duplicates could not be looked for.</source>
+        <translation>Non è stato possibile cercare i duplicati.</translation>
+    </message>
+    <message>
+        <source>The same text, %1 times</source>
+        <translation>Lo stesso testo, %1 volte</translation>
+    </message>
+    <message>
+        <source>Nearly the same text, %1 times</source>
+        <translation>Quasi lo stesso testo, %1 volte</translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>Nessun duplicato trovato.</translation>
+    </message>
+    <message>
+        <source>Groups: %1; quotations in them: %2</source>
+        <translation>Gruppi: %1; citazioni in essi: %2</translation>
+    </message>
+    <message>
+        <source>Keep the quotation %1 and delete the %2 others of its group? It takes their note, subject and rate where it has none.</source>
+        <translation>Tenere la citazione %1 ed eliminare le altre %2 del suo gruppo? Prende nota, argomento e voto delle altre dove non ne ha.</translation>
+    </message>
+    <message>
+        <source>No duplicates left.</source>
+        <translation>Nessun duplicato rimasto.</translation>
+    </message>
+    <message>
+        <source>Groups left: %1</source>
+        <translation>Gruppi rimasti: %1</translation>
     </message>
 </context>
 <context>
@@ -748,6 +890,30 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
         <source>The deletion could not be undone; nothing was restored.</source>
         <translation>Non è stato possibile annullare l&apos;eliminazione; non è stato ripristinato nulla.</translation>
     </message>
+    <message>
+        <source>Tools</source>
+        <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>Find &amp;duplicates...</source>
+        <translation>Trova &amp;duplicati...</translation>
+    </message>
+    <message>
+        <source>Quotations kept more than once, the same or nearly the same text</source>
+        <translation>Citazioni presenti più volte, con lo stesso testo o quasi</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Panoramica...</translation>
+    </message>
+    <message>
+        <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
+        <translation>Grafici della raccolta: citazioni per argomento, lingua e voto, gli autori con più citazioni</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -758,6 +924,89 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>f_overview</name>
+    <message>
+        <source>Sentara - Overview</source>
+        <translation>Sentara - Panoramica</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Argomenti</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Lingue</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Voti</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Autori</translation>
+    </message>
+    <message>
+        <source>Save as &amp;picture...</source>
+        <translation>Salva come &amp;immagine...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Quotations per subject</source>
+        <translation>Citazioni per argomento</translation>
+    </message>
+    <message>
+        <source>Quotations per language</source>
+        <translation>Citazioni per lingua</translation>
+    </message>
+    <message>
+        <source>Quotations per rate</source>
+        <translation>Citazioni per voto</translation>
+    </message>
+    <message>
+        <source>The authors with most quotations</source>
+        <translation>Gli autori con più citazioni</translation>
+    </message>
+    <message>
+        <source>Quotations</source>
+        <translation>Citazioni</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>senza voto</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>%1 (the %2 largest of %3)</source>
+        <translation>%1 (i %2 maggiori su %3)</translation>
+    </message>
+    <message>
+        <source>%1 quotations. A click on a bar shows its quotations in the main window.</source>
+        <translation>%1 citazioni. Un clic su una barra ne mostra le citazioni nella finestra principale.</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Salva il grafico</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>Non è stato possibile scrivere l&apos;immagine in %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart shown as a PNG or SVG picture</source>
+        <translation>Salva il grafico mostrato come immagine PNG o SVG</translation>
+    </message>
+    <message>
+        <source>PNG or SVG picture|*.png;*.svg</source>
+        <translation>Immagine PNG o SVG|*.png;*.svg</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1444,10 @@ Il CSV conserva ogni campo di ogni citazione.</translation>
     <message>
         <source>%1 quotations were changed since and keep the name they have now.</source>
         <translation>%1 citazioni sono state modificate nel frattempo e mantengono il nome attuale.</translation>
+    </message>
+    <message>
+        <source>The quotation kept was changed since and keeps what it has now.</source>
+        <translation>La citazione conservata è stata modificata nel frattempo e mantiene ciò che ha ora.</translation>
     </message>
 </context>
 </TS>

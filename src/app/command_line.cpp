@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "export_command.h"
+#include "core/duplicates.h"
 #include "formats/import_formats.h"
 
 #include <QCommandLineParser>
@@ -63,10 +64,21 @@ CommandLine parse_command_line(const QStringList& arguments) {
                        "choose, as with --random) to <file>, whole or not at all: --format csv (the default; every "
                        "field), fortune (text, author, note) or text (the default for a name ending .txt)."),
         CommandLine::tr("file"));
+    const QCommandLineOption find_duplicates(
+        QStringLiteral("find-duplicates"),
+        CommandLine::tr("Prints the groups of quotations kept more than once: the same text but for letter case, "
+                       "accents, punctuation, quotation marks and blanks (exact), or nearly the same (near). "
+                       "--format plain (default) or json."));
+    const QCommandLineOption threshold(QStringLiteral("threshold"),
+                                       CommandLine::tr("With --find-duplicates: how alike near duplicates are at least, "
+                                                      "in percent (1 to 100, default %1).")
+                                           .arg(duplicates::default_threshold),
+                                       CommandLine::tr("n"));
     QCommandLineOption quit_when_shown(QStringLiteral("quit-when-shown"));
     quit_when_shown.setFlags(QCommandLineOption::HiddenFromHelp);
     for (const QCommandLineOption& o : {help, version, create, samples, random, database, author, subject, language, min_rate,
-                                        filter, format, import, import_access, export_option, quit_when_shown})
+                                        filter, format, import, import_access, export_option, find_duplicates, threshold,
+                                        quit_when_shown})
         p.addOption(o);
 
     CommandLine c;
@@ -90,7 +102,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
     }
     int actions = 0;
     for (const QCommandLineOption* o :
-         std::initializer_list<const QCommandLineOption*>{&create, &random, &import, &import_access, &export_option, &quit_when_shown})
+         std::initializer_list<const QCommandLineOption*>{&create, &random, &import, &import_access, &export_option, &find_duplicates, &quit_when_shown})
         actions += p.isSet(*o) ? 1 : 0;
     if (actions == 1 && p.isSet(export_option)) {
         // The same choice as --random's, read by its branch below.
@@ -100,13 +112,28 @@ CommandLine parse_command_line(const QStringList& arguments) {
         if (p.isSet(format) && !export_format_names().contains(c.export_format))
             return fail(CommandLine::tr("--format with --export is %1, not '%2'").arg(export_format_names().join(QStringLiteral(", ")), p.value(format)));
     }
-    if (actions > 1) return fail(CommandLine::tr("--create-database, --random, --import, --import-access and --export go one at a time"));
+    if (actions > 1) return fail(CommandLine::tr("--create-database, --random, --import, --import-access, --export and --find-duplicates go one at a time"));
     const bool naming = p.isSet(author) || p.isSet(subject) || p.isSet(language);
     const bool choosing = p.isSet(random) || p.isSet(export_option);
     if (naming && !choosing && !p.isSet(import))
         return fail(CommandLine::tr("--author, --subject and --language go with --random, --export or --import"));
     if ((p.isSet(min_rate) || p.isSet(filter)) && !choosing)
         return fail(CommandLine::tr("--min-rate and --filter go with --random or --export"));
+    if (p.isSet(threshold) && !p.isSet(find_duplicates)) return fail(CommandLine::tr("--threshold goes with --find-duplicates"));
+    if (p.isSet(find_duplicates)) {
+        c.action = CommandLine::find_duplicates;
+        c.database = p.value(database);
+        if (p.isSet(format)) c.format = p.value(format);
+        if (c.format != QLatin1String("plain") && c.format != QLatin1String("json"))
+            return fail(CommandLine::tr("--format is plain or json, not '%1'").arg(c.format));
+        if (p.isSet(threshold)) {
+            bool number = false;
+            c.threshold = p.value(threshold).toInt(&number);
+            if (!number || c.threshold < 1 || c.threshold > 100)
+                return fail(CommandLine::tr("--threshold takes a percentage from 1 to 100, not '%1'").arg(p.value(threshold)));
+        }
+        return c;
+    }
     if (p.isSet(format) && !choosing && !p.isSet(import))
         return fail(CommandLine::tr("--format goes with --random, --export or --import"));
     if (p.isSet(samples) && !p.isSet(create)) return fail(CommandLine::tr("--with-samples goes with --create-database"));
@@ -157,7 +184,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
         c.import_file = p.value(import_access);
         return c;
     }
-    if (p.isSet(database)) return fail(CommandLine::tr("--database goes with --random, --export, --import or --import-access"));
+    if (p.isSet(database)) return fail(CommandLine::tr("--database goes with --random, --export, --import, --import-access or --find-duplicates"));
     c.quit_when_shown = p.isSet(quit_when_shown);
     return c;
 }

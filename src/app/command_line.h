@@ -12,7 +12,7 @@ struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum Action { windows, help, version, create_database, random, import, import_access, export_file, error } action = windows;
+    enum Action { windows, help, version, create_database, random, import, import_access, export_file, find_duplicates, error } action = windows;
     QString error_text;
     QString help_text;  // the text of --help, filled by parse
     QString database;   // --database, or the path of --create-database
@@ -23,6 +23,7 @@ public:
     QString import_format;         // --format with --import: a name of import_formats; empty: guessed
     QString export_file_path;      // --export
     QString export_format;         // --format with --export: text, fortune or csv; empty: by the file's name
+    int threshold = 0;             // --threshold with --find-duplicates: percent; 0: the default
     bool quit_when_shown = false;  // for the benchmark: end once the first page is painted
 };
 

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "duplicates_command.h"
 #include "export_command.h"
 #include "import_command.h"
 #include "core/app_context.h"
@@ -114,6 +115,8 @@ int run_command(int argc, char** argv, const QStringList& arguments) {
                               out, err);
     case CommandLine::export_file:
         return export_command({c.export_file_path, c.export_format, c.database, program_folder(), c.choice}, out, err);
+    case CommandLine::find_duplicates:
+        return duplicates_command({c.database, program_folder(), c.format, c.threshold}, out, err);
     case CommandLine::import_access: return import_access_command(c.import_file, c.database, out, err);
     case CommandLine::error:
         err << "sentara: " << c.error_text << '\n' << CommandLine::tr("Try 'sentara --help'.") << '\n';

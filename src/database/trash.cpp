@@ -287,6 +287,22 @@ qint64 replace(Database& db, const QString& column, const QString& from, const Q
     return changed;
 }
 
+void keep_fields(Database& db, qint64 batch, qint64 key, const QVariant& notes, const QVariant& subject, const QVariant& rate) {
+    Database::Transaction all_or_none(db);
+    ensure(db);
+    Statement keep = db.prepare_plain(QStringLiteral(
+        "INSERT INTO trash_replaced (batch, key, old_value) SELECT ?2, key, json_object("
+        "'old', json_object('notes', notes, 'subject', subject, 'rate', rate), "
+        "'new', json_object('notes', ?3, 'subject', ?4, 'rate', ?5)) FROM quotes WHERE key = ?1"));
+    keep.bind(1, key);
+    keep.bind(2, batch);
+    keep.bind(3, notes);
+    keep.bind(4, subject);
+    keep.bind(5, rate);
+    keep.step();
+    all_or_none.commit();
+}
+
 bool can_undo(Database& db) {
     return exists(db) && db.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM trash_batches WHERE undone IS NULL)")).toBool();
 }
@@ -326,6 +342,24 @@ std::optional<Restored> undo_last(Database& db, const Progress& progress) {
         r.renamed = db.changes();
         if (r.renamed < total)
             r.refused << QCoreApplication::translate("trash", "%1 quotations were changed since and keep the name they have now.").arg(total - r.renamed);
+        Statement done = db.prepare_plain(QStringLiteral("DELETE FROM trash_replaced WHERE batch = ?"));
+        done.bind(1, batch);
+        done.step();
+    }
+    if (r.what == QLatin1String("merge")) {
+        // The quotation kept takes back its own notes, subject and rate, unless it was changed since.
+        Statement kept = db.prepare_plain(QStringLiteral("SELECT count(*) FROM trash_replaced WHERE batch = ?"));
+        kept.bind(1, batch);
+        const qint64 total = kept.step() ? kept.column_int64(0) : 0;
+        Statement back = db.prepare_plain(QStringLiteral(
+            "UPDATE quotes SET notes = json_extract(r.v, '$.old.notes'), subject = json_extract(r.v, '$.old.subject'), "
+            "rate = json_extract(r.v, '$.old.rate') FROM (SELECT key, old_value AS v FROM trash_replaced WHERE batch = ?1) AS r "
+            "WHERE quotes.key = r.key AND quotes.notes IS json_extract(r.v, '$.new.notes') "
+            "AND quotes.subject IS json_extract(r.v, '$.new.subject') AND quotes.rate IS json_extract(r.v, '$.new.rate')"));
+        back.bind(1, batch);
+        back.step();
+        if (db.changes() < total)
+            r.refused << QCoreApplication::translate("trash", "The quotation kept was changed since and keeps what it has now.");
         Statement done = db.prepare_plain(QStringLiteral("DELETE FROM trash_replaced WHERE batch = ?"));
         done.bind(1, batch);
         done.step();

@@ -47,6 +47,11 @@ qint64 move_rows(Database& db, qint64 batch, const QString& table, const QString
 // batch of their own so that Undo puts them back. Returns the quotations changed.
 qint64 replace(Database& db, const QString& column, const QString& from, const QString& to);
 
+// Keeps the notes, subject and rate of the quotation `key` in `batch` ("merge"), before they are
+// given the values `notes`, `subject` and `rate`: Undo puts the former ones back, while the
+// quotation still holds the latter.
+void keep_fields(Database& db, qint64 batch, qint64 key, const QVariant& notes, const QVariant& subject, const QVariant& rate);
+
 // What a restore brought back, and what it left where it was.
 struct Restored {
     qint64 quotes = 0;       // quotations back in the collection

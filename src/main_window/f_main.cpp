@@ -12,6 +12,8 @@
 #include "formats/access_import.h"
 #include "edit_area.h"
 #include "filter_area.h"
+#include "collection/f_duplicates.h"
+#include "collection/f_overview.h"
 #include "import_export/f_import.h"
 #include "quote_counts.h"
 #include "quote_list.h"
@@ -136,6 +138,10 @@ void f_main::build_menus() {
     m_edit->addSeparator();
     m_undo_delete = add(m_edit, "m_undo_delete", tr("Undo de&lete"), QKeySequence(Qt::CTRL | Qt::Key_Z));
 
+    m_view = named(menuBar()->addMenu(tr("&View")), "m_view");
+    m_overview = named(m_view->addAction(tr("&Overview...")), "m_overview");
+    m_overview->setToolTip(tr("Charts of the collection: quotations per subject, language and rate, the authors with most"));
+
     m_sort = named(menuBar()->addMenu(QStringLiteral("S&ort")), "m_sort");
     auto* sorts = new QActionGroup(m_sort);
     const QAbstractItemModel& columns = list->model();
@@ -162,6 +168,11 @@ void f_main::build_menus() {
         const int code = a->data().toInt();
         filters->sort_by(code / 2, Qt::SortOrder(code % 2));
     });
+
+    // No access key: every letter of its name is taken by the bar or by the window's buttons.
+    m_tools = named(menuBar()->addMenu(tr("Tools")), "m_tools");
+    m_find_duplicates = named(m_tools->addAction(tr("Find &duplicates...")), "m_find_duplicates");
+    m_find_duplicates->setToolTip(tr("Quotations kept more than once, the same or nearly the same text"));
 
     // Windows of their own: the shortcut is shown in the tip, the menu bar shows none.
     const auto window = [this](const char* name, const QString& caption, const QKeySequence& keys) {
@@ -264,6 +275,11 @@ void f_main::wire() {
             Set_grid_columns_width();
         });
         Update_record_count();
+    });
+
+    connect(m_overview, &QAction::triggered, this, [this] { show_overview_window(ctx_, this); });
+    connect(m_find_duplicates, &QAction::triggered, this, [this] {
+        if (!edit->refuse_while_editing()) show_duplicates_window(ctx_, this);
     });
 
     connect(m_change_db, &QAction::triggered, this, &f_main::m_change_db_Click);
@@ -488,6 +504,9 @@ bool f_main::close_other_windows() {
         // Gone now, not later: its lists read the collection that is about to be closed.
         delete window;
     }
+    // The duplicates found are of this collection.
+    delete findChild<f_duplicates*>(QStringLiteral("f_duplicates"), Qt::FindDirectChildrenOnly);
+    delete findChild<f_overview*>(QStringLiteral("f_overview"), Qt::FindDirectChildrenOnly);
     return true;
 }
 

@@ -72,6 +72,8 @@ public:
     QAction *m_undo_delete = nullptr, *m_trash = nullptr;
     // The grid's columns, each way: the same order as a click on the column's header.
     QMenu* m_sort = nullptr;
+    QMenu *m_tools = nullptr, *m_view = nullptr;
+    QAction *m_find_duplicates = nullptr, *m_overview = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include "database/database.h"
 #include "support/fixture.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
@@ -79,6 +80,40 @@ private slots:
         QVERIFY(worded.out.startsWith("Experience is the name"));
         const Run subject = sentara({"--random", "--database", db_, "--subject", "Love", "--language", "EN"}, home_.path());
         QVERIFY(subject.out.startsWith("I can resist"));
+    }
+
+    void find_duplicates_lists_exactly_the_planted_groups() {
+        // Fixture keys 1..5 differ; planted (keys 9 on): 9 and 10 as 1 once folded, 11 as 2 with an
+        // attribution, 12 and 13 a numbered series (not duplicates), 14 a copy of 3 a word longer.
+        auto db = Database::open(db_);
+        db->execute(QString::fromUtf8(
+            "insert into quotes (text, author) values "
+            "('COURAGE is resistance to fear — not absence of fear', 'Twain'),"
+            "('  «Courage is résistance to fear, not absence of fear!»', 'M. Twain'),"
+            "('I can resist everything except temptation.\n— Oscar Wilde', 'Wilde'),"
+            "('Law #15: anything that can go wrong will go wrong.', 'Murphy'),"
+            "('Law #19: anything that can go wrong will go wrong.', 'Murphy'),"
+            "('Experience is simply the name we give our mistakes.', 'Wilde')"));
+        db.reset();
+        const Run plain = sentara({"--find-duplicates", "--database", db_}, home_.path());
+        QCOMPARE(plain.status, 0);
+        QStringList heads;
+        for (const QString& line : plain.out.split(u'\n'))
+            if (line.startsWith("exact ") || line.startsWith("near ")) heads << line;
+        QCOMPARE(heads, (QStringList{"exact 1 9 10", "near 2 11", "near 3 14"}));
+        // The same groups as JSON, each quotation with its fields; a stricter threshold drops the
+        // copy a word longer, never the ones the same but for an attribution.
+        const Run json = sentara({"--find-duplicates", "--database", db_, "--format", "json", "--threshold", "95"}, home_.path());
+        QCOMPARE(json.status, 0);
+        const QJsonArray groups = QJsonDocument::fromJson(json.out.toUtf8()).object().value("groups").toArray();
+        QCOMPARE(groups.size(), 2);
+        QCOMPARE(groups[1].toObject().value("kind").toString(), QString("near"));
+        const QJsonArray near = groups[1].toObject().value("quotations").toArray();
+        QCOMPARE(near[0].toObject().value("key").toInt(), 2);
+        QCOMPARE(near[0].toObject().value("note").toString(), QString("Lady Windermere"));
+        QCOMPARE(near[1].toObject().value("author").toString(), QString("Wilde"));
+        QCOMPARE(sentara({"--find-duplicates", "--database", db_, "--threshold", "0"}, home_.path()).status, 2);
+        QCOMPARE(sentara({"--find-duplicates", "--database", home_.path() + "/nowhere.mdb"}, home_.path()).status, 1);
     }
 
     void bad_requests_end_with_a_reason() {

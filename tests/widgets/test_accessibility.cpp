@@ -1,6 +1,8 @@
 // Every window as a screen reader meets it: each control a person can reach or press has a name
 // of words (a symbol such as the clear buttons' cross, or a combo box's current value, is no
 // name), and the grids announce their column headers.
+#include "collection/f_duplicates.h"
+#include "collection/f_overview.h"
 #include "import_export/f_export.h"
 #include "import_export/f_import.h"
 #include "main_window/main_window_fixture.h"
@@ -159,6 +161,15 @@ private slots:
             delete alive.data();
         }
 
+        {
+            QPointer<f_duplicates> duplicates = new f_duplicates(*f.ctx, f.window.get());
+            duplicates->show();
+            check(duplicates);
+            delete duplicates.data();
+            QPointer<f_overview> overview = new f_overview(*f.ctx, f.window.get());
+            check(overview);
+            delete overview.data();
+        }
         {
             QPointer<f_import> import = new f_import(*f.ctx);
             check(import);
