@@ -2,7 +2,7 @@
 
 #include "collection/f_overview.h"
 #include "core/app_context.h"
-#include "core/duplicates.h"
+#include "database/duplicates.h"
 #include "database/database.h"
 #include "engine.h"
 #include "floors.h"

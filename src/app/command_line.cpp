@@ -1,7 +1,7 @@
 #include "command_line.h"
 
 #include "export_command.h"
-#include "core/duplicates.h"
+#include "database/duplicates.h"
 #include "formats/import_formats.h"
 
 #include <QCommandLineParser>

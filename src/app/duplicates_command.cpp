@@ -1,7 +1,7 @@
 #include "duplicates_command.h"
 
 #include "command_line.h"
-#include "core/duplicates.h"
+#include "database/duplicates.h"
 #include "core/settings.h"
 #include "core/startup.h"
 #include "database/database.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/duplicates.h"
+#include "database/duplicates.h"
 
 #include <QWidget>
 

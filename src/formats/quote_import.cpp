@@ -3,6 +3,7 @@
 #include "database/held_files.h"
 
 #include "database/database.h"
+#include "database/duplicates.h"
 #include "database/jet_dialect.h"
 #include "database/random_order.h"
 #include "database/search_index.h"
@@ -70,23 +71,6 @@ quint64 Catalogue::text_hash(QStringView text) {
     return h;
 }
 
-quint64 Catalogue::loose_hash(QStringView text) {
-    quint64 h = 14695981039346656037ull;
-    bool blank = false, any = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        if (QChar::isSpace(u)) {
-            blank = any;
-            continue;
-        }
-        if (blank) h = (h ^ char32_t(u' ')) * 1099511628211ull;
-        blank = false;
-        any = true;
-        h = (h ^ folded_at(text, i)) * 1099511628211ull;
-    }
-    return h;
-}
-
 Catalogue::Catalogue() = default;
 Catalogue::~Catalogue() = default;
 Catalogue::Catalogue(Catalogue&&) noexcept = default;
@@ -98,12 +82,18 @@ Catalogue::Catalogue(Database& db) : db_(&db), version_(db.data_version()) {
         while (st.step())
             if (!st.column_is_null(1)) {
                 const QString text = st.column_text(1);
-                stored_.emplace_back(text_hash(text), st.column_int64(0));
-                loose_.emplace_back(loose_hash(text), st.column_int64(0));
+                const qint64 key = st.column_int64(0);
+                stored_.emplace_back(text_hash(text), key);
+                // Texts without an attribution (most) are folded once.
+                const QString bare = duplicates::without_attribution(text);
+                const quint64 folded = duplicates::fold_hash(text);
+                folded_.emplace_back(folded, key);
+                near_.emplace_back(bare.size() == text.size() ? folded : duplicates::fold_hash(bare), key);
             }
     }
     std::sort(stored_.begin(), stored_.end());
-    std::sort(loose_.begin(), loose_.end());
+    std::sort(folded_.begin(), folded_.end());
+    std::sort(near_.begin(), near_.end());
     const auto read = [&db](const char* sql, QHash<QString, QString>& into) {
         Statement st = db.prepare(QString::fromLatin1(sql));
         while (st.step()) {
@@ -139,28 +129,49 @@ bool Catalogue::has_text(const QString& text) const {
     return false;
 }
 
-bool Catalogue::has_similar_text(const QString& text) const {
-    const quint64 h = loose_hash(text);
+std::vector<qint64> Catalogue::keys_of(const std::vector<std::pair<quint64, qint64>>& stored,
+                                      const QMultiHash<quint64, qint64>& added, quint64 hash) {
     std::vector<qint64> keys;
-    const auto range = std::equal_range(loose_.begin(), loose_.end(), std::make_pair(h, qint64(0)),
+    if (hash == 0) return keys;  // a text that folds to nothing is like no other
+    const auto range = std::equal_range(stored.begin(), stored.end(), std::make_pair(hash, qint64(0)),
                                         [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto it = range.first; it != range.second; ++it) keys.push_back(it->second);
-    for (qint64 k : added_loose_.values(h)) keys.push_back(k);
+    for (qint64 k : added.values(hash)) keys.push_back(k);
+    return keys;
+}
+
+bool Catalogue::has_folded_text(const QString& text) const {
+    const std::vector<qint64> keys = keys_of(folded_, added_folded_, duplicates::fold_hash(text));
     if (keys.empty() || !db_) return false;
     if (!row_text_) row_text_ = std::make_unique<Statement>(db_->prepare(QStringLiteral("SELECT text FROM quotes WHERE key = ?")));
-    const QString wanted = repeat_key(text);
+    const QString wanted = duplicates::fold(text);
     for (qint64 k : keys) {
         row_text_->bind(1, k);
-        const bool same = row_text_->step() && repeat_key(row_text_->column_text(0)) == wanted;
+        const bool same = row_text_->step() && duplicates::fold(row_text_->column_text(0)) == wanted;
         row_text_->reset();
         if (same) return true;
     }
     return false;
 }
 
+QString Catalogue::alike_text(const QString& text) const {
+    const std::vector<qint64> keys = keys_of(near_, added_near_, duplicates::near_hash(text));
+    if (keys.empty() || !db_) return {};
+    if (!row_text_) row_text_ = std::make_unique<Statement>(db_->prepare(QStringLiteral("SELECT text FROM quotes WHERE key = ?")));
+    const QString wanted = duplicates::near_text(text);
+    for (qint64 k : keys) {
+        row_text_->bind(1, k);
+        const QString stored = row_text_->step() ? row_text_->column_text(0) : QString();
+        row_text_->reset();
+        if (!stored.isEmpty() && duplicates::near_text(stored) == wanted) return stored;
+    }
+    return {};
+}
+
 void Catalogue::add_text(const QString& text, qint64 key) {
     added_.insert(text_hash(text), key);
-    added_loose_.insert(loose_hash(text), key);
+    added_folded_.insert(duplicates::fold_hash(text), key);
+    added_near_.insert(duplicates::near_hash(text), key);
 }
 
 // ---------------------------------------------------------------------------- parsing
@@ -188,8 +199,9 @@ namespace {
 
 // The checks every quotation found goes through, whatever format it was read from: a text, not
 // a repeat of one found before, not stored yet; then its rate and language, each checked. A
-// line of the program's text repeats another when their first 40 characters are alike; a
-// quotation of another format only when its whole text is.
+// quotation repeats another, or a stored one, when their texts are the same once folded as
+// duplicates are; a line of the program's text also when their first 40 characters are alike,
+// and is stored when "=" finds its text.
 class Collector {
 public:
     enum class Repeats { first_characters, whole_text };
@@ -201,21 +213,44 @@ public:
             r_.without_text << shown;
             return false;
         }
-        const QString key =
-            repeats_ == Repeats::whole_text ? repeat_key(text) : jet::folded(first_characters(text, key_length));
-        if (seen_.contains(key)) {
+        // A repeat: the same text once folded, or for the program's own text, the same first 40
+        // characters without letter case.
+        const quint64 folded = duplicates::fold_hash(text);
+        const QString prefix =
+            repeats_ == Repeats::first_characters ? jet::folded(first_characters(text, key_length)) : QString();
+        if ((folded != 0 && folded_seen_.contains(folded)) || (!prefix.isNull() && seen_.contains(prefix))) {
             r_.repeats << shown;
             return false;
         }
         // A text already stored counts as found too: its repeats stay repeats when the same
         // input is processed again after its import.
-        seen_.insert(key);
-        if (repeats_ == Repeats::whole_text ? stored_.has_similar_text(text) : stored_.has_text(text)) {
+        if (folded != 0) folded_seen_.insert(folded);
+        if (!prefix.isNull()) seen_.insert(prefix);
+        if ((repeats_ == Repeats::first_characters && stored_.has_text(text)) || stored_.has_folded_text(text)) {
             r_.in_database << text;
             return false;
         }
         r_.quotes.push_back(Entry{text, author, {}, {}, {}, {}});
         return true;
+    }
+
+    // The quotations kept that are nearly the same as one before them in the input, or as a
+    // stored one, are listed for the user to decide on; none is dropped.
+    void list_alike() {
+        QStringList texts;
+        texts.reserve(qsizetype(r_.quotes.size()));
+        for (const Entry& e : r_.quotes) texts << e.text;
+        const std::vector<qsizetype> earlier = duplicates::alike_earlier(texts);
+        const QString in_input = QCoreApplication::translate("quote_import", "    is nearly the same as, in the input: %1");
+        const QString in_database = QCoreApplication::translate("quote_import", "    is nearly the same as, in the database: %1");
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            if (earlier[size_t(i)] >= 0) {
+                r_.alike << texts[i] + line_break + in_input.arg(texts[earlier[size_t(i)]]);
+                continue;
+            }
+            const QString stored = stored_.alike_text(texts[i]);
+            if (!stored.isEmpty()) r_.alike << texts[i] + line_break + in_database.arg(stored);
+        }
     }
 
     void set_rate(Entry& quote, const QString& value) {
@@ -232,7 +267,8 @@ private:
     const Catalogue& stored_;
     Result& r_;
     Repeats repeats_;
-    QSet<QString> seen_;  // the key of each text found
+    QSet<QString> seen_;  // the first 40 characters of each text found, folded (the program's own text)
+    QSet<quint64> folded_seen_;  // the fold hash of each text found
 };
 
 // Sets the attributes a directive line gives the quotation above it.
@@ -304,6 +340,7 @@ Result load_array(const QString& input, const QString& default_author, const Cat
         }
         skip_directives = !checks.add(text, author, line);
     }
+    checks.list_alike();
     if (progress) progress(n, n);
     return r;
 }
@@ -331,6 +368,7 @@ Result load_records(const Records& records, const QString& default_author, const
         checks.set_rate(quote, e.rate.trimmed());
         checks.set_language(quote, e.language.trimmed());
     }
+    checks.list_alike();
     r.notes = records.notes;
     if (progress) progress(n, n);
     return r;
@@ -342,6 +380,10 @@ QString Result::report() const {
     if (!in_database.isEmpty())
         out = (out.isEmpty() ? QString() : line_break + line_break) + out +
               section(QStringLiteral("ITEMS ALREADY IN DATABASE SKIPPED:"), in_database);
+    if (!alike.isEmpty())
+        out += section(QCoreApplication::translate("quote_import", "NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT "
+                                                                   "(TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):"),
+                       alike);
     if (!without_text.isEmpty()) out += section(QStringLiteral("LINES WITHOUT QUOTATION TEXT SKIPPED:"), without_text);
     if (!orphan_directives.isEmpty())
         out += section(QStringLiteral("DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:"), orphan_directives);

@@ -20,8 +20,11 @@ class Generator;
 // of a line is its author when the default author is "Anonymous"; a line beginning with "." is a
 // directive for the quotation above it: pieces ".Subj=", ".Note=", ".Rate=", ".Lang=" (any
 // letter case), cut at every full stop. A line beginning with a no-break space is left out, with
-// the directives under it. Lines repeated within the input (the first 40 characters
-// of the text, without letter case; other formats compare whole texts) and quotations already stored are skipped and reported.
+// the directives under it. Lines repeated within the input (the first 40 characters of the text
+// without letter case, or the whole text once folded as duplicates are: letter case, accents,
+// punctuation, quotation marks and blanks aside) and quotations already stored (the same text, or
+// the same once folded) are skipped and reported; quotations nearly the same as another (in the
+// input or stored) are kept and listed for the user to look at.
 namespace quote_import {
 
 extern const QString line_break;  // CR LF, as the reports and the listing write lines
@@ -52,9 +55,12 @@ public:
 
     // True when a stored quotation has this text, compared without letter case. Throws DbError.
     bool has_text(const QString& text) const;
-    // True when a stored quotation has this text as repeats of another format are found (letter
-    // case and runs of blanks aside: see repeat_key). Throws DbError.
-    bool has_similar_text(const QString& text) const;
+    // True when a stored quotation has this text once both are folded as duplicates are
+    // (duplicates::fold). Throws DbError.
+    bool has_folded_text(const QString& text) const;
+    // The text of a stored quotation nearly the same as this one (the same once folded but for an
+    // attribution after one of them); empty when there is none. Throws DbError.
+    QString alike_text(const QString& text) const;
     // The name as stored, or empty text when the table lacks it.
     QString author(const QString& name) const { return authors_.value(key(name)); }
     QString subject(const QString& name) const { return subjects_.value(key(name)); }
@@ -73,14 +79,18 @@ public:
 private:
     static QString key(const QString& name);
     static quint64 text_hash(QStringView text);
-    static quint64 loose_hash(QStringView text);  // as text_hash, every run of blanks one blank
 
     Database* db_ = nullptr;
     qint64 version_ = -1;
     std::vector<std::pair<quint64, qint64>> stored_;  // text hash, key: sorted
     QMultiHash<quint64, qint64> added_;                // text hash, key: added by this program
-    std::vector<std::pair<quint64, qint64>> loose_;    // loose hash, key: sorted
-    QMultiHash<quint64, qint64> added_loose_;
+    std::vector<std::pair<quint64, qint64>> folded_;   // duplicates::fold_hash, key: sorted
+    QMultiHash<quint64, qint64> added_folded_;
+    std::vector<std::pair<quint64, qint64>> near_;     // duplicates::near_hash, key: sorted
+    QMultiHash<quint64, qint64> added_near_;
+    // The stored rows' keys with this hash, added ones too.
+    static std::vector<qint64> keys_of(const std::vector<std::pair<quint64, qint64>>& stored,
+                                       const QMultiHash<quint64, qint64>& added, quint64 hash);
     mutable std::unique_ptr<Statement> confirm_;      // reads a row to confirm a hash found
     mutable std::unique_ptr<Statement> row_text_;     // reads a row's text
     QHash<QString, QString> authors_, subjects_, languages_;
@@ -97,6 +107,7 @@ struct Result {
     std::vector<Entry> quotes;      // the quotations found, in input order
     QStringList repeats;            // lines whose text repeats one found before
     QStringList in_database;        // texts already stored
+    QStringList alike;              // quotations kept that are nearly the same as another, with it
     QStringList orphan_directives;  // directive lines above any quotation
     QStringList bad_rates;          // quotation text + " -> " + the rate written
     QStringList unknown_languages;  // quotation text + " -> " + the code written
@@ -137,7 +148,7 @@ struct Records {
 };
 
 // `load_array` for quotations read from another format: the same checks (empty text, repeats
-// within the input (the whole text: see repeat_key), texts already stored, rates other than 1 to 3, languages the database lacks)
+// within the input (the whole text once folded), texts already stored, nearly the same texts, rates other than 1 to 3, languages the database lacks)
 // and the same report. A quotation that names no author gets `default_author` (empty stands for
 // "Anonymous"); `records.error` is not looked at.
 Result load_records(const Records& records, const QString& default_author, const Catalogue& stored,

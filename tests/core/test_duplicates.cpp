@@ -1,5 +1,5 @@
 // Quotations kept more than once: the folding rule, the groups found, and merging a group.
-#include "core/duplicates.h"
+#include "database/duplicates.h"
 #include "database/database.h"
 #include "database/trash.h"
 #include "support/fixture.h"

@@ -129,6 +129,44 @@ private slots:
                                         "ITEMS ALREADY IN DATABASE SKIPPED:\r\n\r\nIo ho quel che ho donato.\r\n\r\n"));
     }
 
+    void texts_the_same_once_folded_are_skipped_and_nearly_the_same_ones_listed() {
+        Fixture f;
+        const Catalogue stored(*f.ctx->database);
+        const Result r = load_array("\u201CExperience is the name we give our mistakes\u201D\r\n"
+                                    "To be, or not to be: that is the question\r\n"
+                                    "To  be or NOT to be \u2014 that is the question!\r\n"
+                                    "To be or not to be, that is the question. \u2014 Hamlet\r\n"
+                                    "Experience is the name we give our mistakes. - Oscar Wilde\r\n"
+                                    "Fortune #15: a penny saved is a penny earned\r\n"
+                                    "Fortune #19: a penny saved is a penny earned\r\n",
+                                    QString(), stored);
+        // Quotation marks, punctuation, letter case and blanks aside: stored, or a repeat.
+        QCOMPARE(r.in_database, QStringList{"\u201CExperience is the name we give our mistakes\u201D"});
+        QCOMPARE(r.repeats, QStringList{"To  be or NOT to be \u2014 that is the question!"});
+        // An attribution after the text: kept, and listed beside the one it resembles.
+        QCOMPARE(texts_and_authors(r), QStringList({"To be, or not to be: that is the question | Anonymous",
+                                                    "To be or not to be, that is the question. \u2014 Hamlet | Anonymous",
+                                                    "Experience is the name we give our mistakes. - Oscar Wilde | Anonymous",
+                                                    "Fortune #15: a penny saved is a penny earned | Anonymous",
+                                                    "Fortune #19: a penny saved is a penny earned | Anonymous"}));
+        QCOMPARE(r.alike.size(), 2);
+        QVERIFY(r.alike[0].startsWith("To be or not to be, that is the question. \u2014 Hamlet\r\n"));
+        QVERIFY(r.alike[0].endsWith(": To be, or not to be: that is the question"));
+        QVERIFY(r.alike[1].endsWith(": Experience is the name we give our mistakes."));
+        QVERIFY(r.report().contains("NEARLY THE SAME AS ANOTHER QUOTATION"));
+
+        // Another format: the same notions on whole texts.
+        Records records;
+        for (const char* text : {"Hello, world!", "hello   WORLD", "\u00C9t\u00E9 indien", "Ete indien.",
+                                 "Experience is the name we give our mistakes!"})
+            records.records.push_back(Record{Entry{text, "Someone", {}, {}, {}, {}}, 1});
+        const Result csv = load_records(records, QString(), stored);
+        QCOMPARE(csv.repeats, QStringList({"hello   WORLD (Someone)", "Ete indien. (Someone)"}));
+        QCOMPARE(csv.in_database, QStringList{"Experience is the name we give our mistakes!"});
+        QCOMPARE(csv.quotes.size(), size_t(2));
+        QVERIFY(csv.alike.isEmpty());
+    }
+
     void the_sorted_listing_reads_back_unchanged() {
         const QString input = "zebra (Zed)\r\n.subj=Animals .rate=3\r\n"
                               "Apple pie (Baker)\r\n.note=Sweet .lang=EN\r\n"

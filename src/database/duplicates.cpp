@@ -1,7 +1,7 @@
 #include "duplicates.h"
 
-#include "database/database.h"
-#include "database/trash.h"
+#include "database.h"
+#include "trash.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -305,6 +305,79 @@ double similarity(const QString& a, const QString& b) {
     if (numbers_of(x) != numbers_of(y)) return 0.0;
     if (x == y) return 1.0;
     return jaccard(shingles_of(x), shingles_of(y));
+}
+
+quint64 fold_hash(const QString& text) {
+    const QString folded = fold(text);
+    return folded.isEmpty() ? 0 : mix(hash_units(folded.constData(), folded.size()));
+}
+
+quint64 near_hash(const QString& text) {
+    const QString near = near_text(text);
+    return near.isEmpty() ? 0 : mix(hash_units(near.constData(), near.size()));
+}
+
+std::vector<qsizetype> alike_earlier(const QStringList& texts, int threshold) {
+    const double share = std::clamp(threshold, 1, 100) / 100.0;
+    const int rows = rows_per_band(share);
+    const int bands = signature_size / rows;
+    const size_t n = size_t(texts.size());
+    std::vector<qsizetype> found(n, -1);
+    struct Text {
+        QString numbers;
+        std::vector<quint64> shingles;
+    };
+    std::vector<Text> near(n);
+    std::vector<quint32> band_hashes(n * size_t(bands), 0);
+    std::vector<bool> compared(n, false);  // the first of its folded text, with a near text
+    std::unordered_map<quint64, qsizetype> first_folded;
+    for (size_t i = 0; i < n; ++i) {
+        const QString folded = fold(texts[qsizetype(i)]);
+        if (folded.isEmpty()) continue;
+        const auto [same, fresh] = first_folded.try_emplace(mix(hash_units(folded.constData(), folded.size())), qsizetype(i));
+        if (!fresh) {
+            found[i] = same->second;
+            continue;
+        }
+        const QString bare = near_text(texts[qsizetype(i)]);
+        near[i] = Text{numbers_of(bare), shingles_of(bare)};
+        compared[i] = true;
+        const quint64 numbers = mix(hash_units(near[i].numbers.constData(), near[i].numbers.size()));
+        const auto s = signature(near[i].shingles);
+        for (int b = 0; b < bands; ++b) {
+            quint64 v = numbers ^ mix(quint64(b) + 1);
+            for (int r = 0; r < rows; ++r) v = mix(v ^ s[size_t(b * rows + r)]);
+            band_hashes[i * size_t(bands) + size_t(b)] = quint32(v >> 32);
+        }
+    }
+    // Band by band, the texts sharing a band hash, in input order: each looks for the first
+    // alike one before it (a crowd sharing one band is checked for its first few dozen only).
+    std::vector<std::pair<quint32, quint32>> bucket;
+    bucket.reserve(n);
+    for (int b = 0; b < bands; ++b) {
+        bucket.clear();
+        for (size_t i = 0; i < n; ++i)
+            if (compared[i]) bucket.emplace_back(band_hashes[i * size_t(bands) + size_t(b)], quint32(i));
+        std::sort(bucket.begin(), bucket.end());
+        for (size_t from = 0; from < bucket.size();) {
+            size_t to = from + 1;
+            while (to < bucket.size() && bucket[to].first == bucket[from].first) ++to;
+            for (size_t k = from + 1; k < to; ++k) {
+                const quint32 i = bucket[k].second;
+                int tries = 0;
+                for (size_t m = from; m < k && tries < 48; ++m, ++tries) {
+                    const quint32 j = bucket[m].second;
+                    if (found[i] >= 0 && found[i] <= qsizetype(j)) break;
+                    if (near[i].numbers == near[j].numbers && jaccard(near[i].shingles, near[j].shingles) + 1e-9 >= share) {
+                        found[i] = j;
+                        break;
+                    }
+                }
+            }
+            from = to;
+        }
+    }
+    return found;
 }
 
 bool are_duplicates(const QString& a, const QString& b, int threshold) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -35,6 +36,17 @@ double similarity(const QString& a, const QString& b);
 bool are_duplicates(const QString& a, const QString& b, int threshold);
 
 constexpr int default_threshold = 60;
+
+// A text's fold hashed (64 bits, the same on every run and machine): texts the same once folded
+// hash alike. 0 for a text that folds to nothing.
+quint64 fold_hash(const QString& text);
+// The same for its near text: texts that differ only by an attribution after them hash alike.
+quint64 near_hash(const QString& text);
+
+// For each of a few texts (an import's new quotations), the index of the first text before it
+// that it is at least `threshold` percent alike, or -1. Texts the same once folded are alike
+// too. Signatures with bands pick the candidates, as `find` does; no other pairs are compared.
+std::vector<qsizetype> alike_earlier(const QStringList& texts, int threshold = default_threshold);
 
 struct Group {
     bool exact = true;            // every text the same once folded; otherwise nearly the same
