@@ -124,7 +124,10 @@ void f_overview::bar_clicked(Chart chart, int index) {
     case languages_chart: emit ctx_.events.show_quotes_requested(AppEvents::QuotesOf::language, name); break;
     case authors_chart: emit ctx_.events.show_quotes_requested(AppEvents::QuotesOf::author, name); break;
     case rates_chart:
-    case chart_count: break;  // the main window filters by a rate range of its own
+        // Quotations without a rate are not a range the main window can filter by.
+        if (!name.isEmpty()) emit ctx_.events.show_quotes_requested(AppEvents::QuotesOf::rate, name);
+        break;
+    case chart_count: break;
     }
 }
 

@@ -24,7 +24,7 @@ public:
         window_kinds
     };
     // The filter fields of the main window another window may drive.
-    enum class QuotesOf { author, subject, language };
+    enum class QuotesOf { author, subject, language, rate };
 
     // The registry of open windows. A window is open from opened() until closed() or until it
     // is destroyed, whichever comes first.

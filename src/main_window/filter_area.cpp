@@ -271,6 +271,12 @@ void FilterArea::filter_on_current(QComboBox* filter, QComboBox* source) {
 
 void FilterArea::show_quotes_of(AppEvents::QuotesOf field, const QString& value) {
     b_clear_Click();
+    if (field == AppEvents::QuotesOf::rate) {
+        // One rate: the range from it to it.
+        for (QComboBox* box : {cb_rate_filter_from, cb_rate_filter_to}) box->setCurrentIndex(box->findText(value.trimmed()));
+        b_filter_Click();
+        return;
+    }
     QComboBox* box = field == AppEvents::QuotesOf::author    ? cb_author_filter
                      : field == AppEvents::QuotesOf::subject ? cb_subject_filter
                                                              : cb_language_filter;

@@ -7,6 +7,7 @@
 
 #include <QBarSet>
 #include <QChartView>
+#include <QComboBox>
 #include <QHorizontalBarSeries>
 
 #include <QSpinBox>
@@ -103,6 +104,22 @@ private slots:
         emit set->clicked(set->count() - 1);
         QApplication::processEvents();
         QCOMPARE(f.w().Data1()->record_count(), 3);
+        // A click on a rate's bar lists the quotations of that rate (the first bar stands for
+        // those without one, which no rate range lists: that click changes nothing).
+        auto* rates = qobject_cast<QHorizontalBarSeries*>(window->views[f_overview::rates_chart]->chart()->series().first());
+        QBarSet* rate_set = rates->barSets().first();
+        const overview::Bar& rated = counts.rates.back();
+        emit rate_set->clicked(rate_set->count() - 1);
+        QApplication::processEvents();
+        QCOMPARE(f.w().Data1()->record_count(), 3);
+        emit rate_set->clicked(0);
+        QApplication::processEvents();
+        auto* from = f.w().findChild<QComboBox*>(QStringLiteral("cb_rate_filter_from"));
+        auto* to = f.w().findChild<QComboBox*>(QStringLiteral("cb_rate_filter_to"));
+        QCOMPARE(from->currentText(), rated.name);
+        QCOMPARE(to->currentText(), rated.name);
+        const int listed = f.w().Data1()->record_count();
+        QVERIFY2(listed > 0 && listed <= rated.count, qPrintable(QString::number(listed)));
         // A quotation added meanwhile is counted once the overview is looked at again.
         f.exec("insert into quotes (text, author) values ('And another', 'Oscar Wilde')");
         f.ctx->events.quotes_were_changed();
