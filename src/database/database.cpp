@@ -627,6 +627,16 @@ qint64 Database::data_version() {
 // writer as long as the busy timeout allows: a read turned into a write later would be refused at
 // once when another connection committed meanwhile. A transaction begun inside another is a
 // savepoint of it.
+Database::LargeCache::LargeCache(Database& db) : db_(db) {
+    before_ = db.scalar(QStringLiteral("PRAGMA cache_size")).toLongLong();
+    db.execute_plain(QStringLiteral("PRAGMA cache_size = -262144"));  // 256 MiB at most, as pages are read
+}
+
+Database::LargeCache::~LargeCache() {
+    sqlite3_exec(db_.handle(), QByteArray("PRAGMA cache_size = " + QByteArray::number(before_)).constData(), nullptr, nullptr, nullptr);
+    sqlite3_db_release_memory(db_.handle());
+}
+
 Database::Transaction::Transaction(Database& db) : db_(db), nested_(!sqlite3_get_autocommit(db.handle())) {
     db_.execute(nested_ ? QStringLiteral("SAVEPOINT nested") : QStringLiteral("BEGIN IMMEDIATE"));
 }

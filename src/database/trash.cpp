@@ -142,6 +142,8 @@ bool restore_row(Database& db, const Kept& k, qint64 trash_rowid, Restored& r) {
 void restore_keys(Database& db, std::vector<qint64> keys, Restored& r, const Progress& progress) {
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    std::optional<Database::LargeCache> cache;
+    if (keys.size() > chunk) cache.emplace(db);
     // Their authors first, when any author is in the Trash (seldom many).
     if (db.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM trash_authors)")).toBool()) {
         QSet<QString> named;
@@ -223,6 +225,8 @@ qint64 open_batch(Database& db, const QString& what, const QString& column, cons
 qint64 move_quotes(Database& db, qint64 batch, std::vector<qint64> keys, const Progress& progress) {
     std::sort(keys.begin(), keys.end());  // the table's own order: each page is visited once
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    std::optional<Database::LargeCache> cache;
+    if (keys.size() > chunk) cache.emplace(db);
     Database::Transaction all_or_none(db);
     ensure(db);
     const bool keyed = quotes_keyed(db);
