@@ -212,6 +212,12 @@ QString GridQuery::engine_condition(Database& db, bool keys_stored, bool by_orde
 }
 
 QString GridQuery::random_order_sql(Database& db, const QString& columns, const QString& more) const {
+    return list_sql(db, columns, more, true);
+}
+
+QString GridQuery::unordered_sql(Database& db, const QString& columns) const { return list_sql(db, columns, QString(), false); }
+
+QString GridQuery::list_sql(Database& db, const QString& columns, const QString& more, bool ordered) const {
     if (!db.read_only()) grid_keys::refill(db);
     const Keys k{grid_keys::usable(db)};
     if (!k.stored) grid_keys::use_computed_authors(db);
@@ -219,9 +225,10 @@ QString GridQuery::random_order_sql(Database& db, const QString& columns, const 
     const QString c = engine_condition(db, k.stored);
     if (!c.isEmpty()) where << c;
     if (!more.isEmpty()) where << more;
-    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY q.random, %4")
-        .arg(columns, k.walk(), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")),
-             k.author());
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM %2%3")
+            .arg(columns, k.walk(), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")));
+    return ordered ? sql + QStringLiteral(" ORDER BY q.random, ") + k.author() : sql;
 }
 
 // ---------------------------------------------------------------- reading the list

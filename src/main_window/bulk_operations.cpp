@@ -33,7 +33,7 @@ void delete_quotes(Database& db, std::vector<qint64> keys, const long_work::Prog
 std::vector<qint64> listed_keys(Database& db, const GridQuery& query, int count) {
     std::vector<qint64> keys;
     keys.reserve(size_t(count));
-    Statement rows = db.prepare_plain(query.random_order_sql(db, QStringLiteral("q.key")));
+    Statement rows = db.prepare_plain(query.unordered_sql(db, QStringLiteral("q.key")));
     while (rows.step()) keys.push_back(rows.column_int64(0));
     if (keys.size() != size_t(count))
         throw DbError(db_errors::invalid_argument,

@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/long_work.h"
+#include "core/settings.h"
 #include "database/database.h"
 #include "database/recordset.h"
 #include "database/sql_text.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -57,6 +59,21 @@ f_trash::f_trash(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
     b_restore_all = button("b_restore_all", tr("Restore all"));
     b_empty = button("b_empty", tr("Empty the Trash..."));
     b_exit = button("b_exit", tr("Exit"), tr("Close this window (Esc)"));
+    // How long deleted quotations are kept: those deleted longer ago are forgotten at a start.
+    sb_keep_days = new QSpinBox;
+    sb_keep_days->setObjectName(QStringLiteral("sb_keep_days"));
+    sb_keep_days->setRange(0, 3650);
+    sb_keep_days->setSpecialValueText(tr("for ever"));
+    sb_keep_days->setSuffix(tr(" days"));
+    sb_keep_days->setAccessibleName(tr("Keep deleted quotations"));
+    sb_keep_days->setToolTip(tr("Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever"));
+    {
+        bool ok = false;
+        const int days = get_setting(QStringLiteral("trash_keep_days")).toInt(&ok);
+        sb_keep_days->setValue(ok ? days : trash::default_keep_days);
+    }
+    connect(sb_keep_days, &QSpinBox::valueChanged, this,
+            [](int days) { save_setting(QStringLiteral("trash_keep_days"), QString::number(days)); });
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(label("l_filter", tr("Text or author"), t_filter));
@@ -66,6 +83,9 @@ f_trash::f_trash(AppContext& ctx) : QWidget(nullptr, Qt::Window), ctx_(ctx) {
     filters->addWidget(l_records);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {b_restore, b_restore_all, b_empty}) buttons->addWidget(b);
+    buttons->addSpacing(16);
+    buttons->addWidget(label("l_keep_days", tr("Keep deleted quotations"), sb_keep_days));
+    buttons->addWidget(sb_keep_days);
     buttons->addStretch();
     buttons->addWidget(b_exit);
     auto* outer = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 class AppContext;
 class GridBinding;
 class QLabel;
+class QSpinBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -32,6 +33,7 @@ public:
     QPushButton *b_filter = nullptr, *b_clear_filter = nullptr, *b_restore = nullptr, *b_restore_all = nullptr,
                 *b_empty = nullptr, *b_exit = nullptr;
     QLabel* l_records = nullptr;
+    QSpinBox* sb_keep_days = nullptr;  // days deleted quotations are kept (0: for ever)
 
     void b_filter_Click();
     void b_clear_filter_Click();

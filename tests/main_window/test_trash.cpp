@@ -7,10 +7,12 @@
 #include "database/search_index.h"
 #include "database/trash.h"
 #include "formats/quote_export.h"
+#include "core/settings.h"
 #include "reference/f_trash.h"
 #include "widgets/recordset_model.h"
 
 #include <QAction>
+#include <QSpinBox>
 
 namespace {
 
@@ -186,6 +188,10 @@ private slots:
         f.ui.expect_message("Do you really want to empty the Trash?", Ui::ok);
         trash_window->b_empty->click();
         QCOMPARE(f.scalar("select count(*) from trash_quotes").toInt(), 0);
+        // How long deleted quotations are kept is what the next start reads.
+        QCOMPARE(trash_window->sb_keep_days->value(), trash::default_keep_days);
+        trash_window->sb_keep_days->setValue(0);
+        QCOMPARE(get_setting("trash_keep_days"), QString("0"));
         trash_window->close();
     }
 
