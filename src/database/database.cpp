@@ -641,12 +641,17 @@ Database::Transaction::Transaction(Database& db) : db_(db), nested_(!sqlite3_get
     db_.execute(nested_ ? QStringLiteral("SAVEPOINT nested") : QStringLiteral("BEGIN IMMEDIATE"));
 }
 
+Database::Transaction::Transaction(Database& db, Join) : db_(db), nested_(false), joined_(!sqlite3_get_autocommit(db.handle())) {
+    if (!joined_) db_.execute(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
 Database::Transaction::~Transaction() {
-    if (done_) return;
+    if (done_ || joined_) return;
     sqlite3_exec(db_.handle(), nested_ ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void Database::Transaction::commit() {
+    if (joined_) return;
     db_.execute(nested_ ? QStringLiteral("RELEASE nested") : QStringLiteral("COMMIT"));
     done_ = true;
 }

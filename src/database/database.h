@@ -155,6 +155,11 @@ public:
     class Transaction {
     public:
         explicit Transaction(Database& db);
+        // Inside another transaction, no savepoint: the work is a part of the outer one, which
+        // commits or undoes it whole. For work that changes many rows, whose every page a
+        // savepoint would copy aside first.
+        enum Join { join };
+        Transaction(Database& db, Join);
         ~Transaction();
         void commit();
         Transaction(const Transaction&) = delete;
@@ -163,6 +168,7 @@ public:
     private:
         Database& db_;
         bool nested_;
+        bool joined_ = false;
         bool done_ = false;
     };
 
