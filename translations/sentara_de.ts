@@ -1191,6 +1191,22 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
         <translation>
 (und %1 weitere)</translation>
     </message>
+    <message>
+        <source>for ever</source>
+        <translation>für immer</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>Keep deleted quotations</source>
+        <translation>Gelöschte Zitate aufbewahren</translation>
+    </message>
+    <message>
+        <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
+        <translation>Länger zurück gelöschte Zitate werden beim Start von Sentara vergessen; 0 bewahrt sie für immer auf</translation>
+    </message>
 </context>
 <context>
     <name>factories</name>
@@ -1413,6 +1429,18 @@ CSV nimmt jedes Feld jedes Zitats auf.</translation>
     <message>
         <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
         <translation>Die Datei &apos;%1&apos; ist keine Textdatei: sie enthält Binärdaten (NUL-Bytes) und ist auch kein UTF-16-Text.</translation>
+    </message>
+    <message>
+        <source>    is nearly the same as, in the input: %1</source>
+        <translation>    ist fast gleich wie, in der Eingabe: %1</translation>
+    </message>
+    <message>
+        <source>    is nearly the same as, in the database: %1</source>
+        <translation>    ist fast gleich wie, in der Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
+        <translation>FAST GLEICH WIE EIN ANDERES ZITAT, FÜR DEN IMPORT BEHALTEN (NIMM DIE UNERWÜNSCHTEN AUS DER EINGABE):</translation>
     </message>
 </context>
 <context>

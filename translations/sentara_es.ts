@@ -1191,6 +1191,22 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
         <translation>
 (y %1 más)</translation>
     </message>
+    <message>
+        <source>for ever</source>
+        <translation>para siempre</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> días</translation>
+    </message>
+    <message>
+        <source>Keep deleted quotations</source>
+        <translation>Conservar las citas eliminadas</translation>
+    </message>
+    <message>
+        <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
+        <translation>Las citas eliminadas hace más tiempo se olvidan al iniciar Sentara; 0 las conserva para siempre</translation>
+    </message>
 </context>
 <context>
     <name>factories</name>
@@ -1413,6 +1429,18 @@ El CSV guarda todos los campos de todas las citas.</translation>
     <message>
         <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
         <translation>El archivo &apos;%1&apos; no es un archivo de texto: contiene datos binarios (bytes NUL) y tampoco es texto UTF-16.</translation>
+    </message>
+    <message>
+        <source>    is nearly the same as, in the input: %1</source>
+        <translation>    es casi igual a, en el texto: %1</translation>
+    </message>
+    <message>
+        <source>    is nearly the same as, in the database: %1</source>
+        <translation>    es casi igual a, en la base de datos: %1</translation>
+    </message>
+    <message>
+        <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
+        <translation>CASI IGUALES A OTRA CITA, CONSERVADAS PARA LA IMPORTACIÓN (QUITE DEL TEXTO LAS QUE NO QUIERA):</translation>
     </message>
 </context>
 <context>

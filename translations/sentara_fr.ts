@@ -1191,6 +1191,22 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
         <translation>
 (et %1 de plus)</translation>
     </message>
+    <message>
+        <source>for ever</source>
+        <translation>pour toujours</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> jours</translation>
+    </message>
+    <message>
+        <source>Keep deleted quotations</source>
+        <translation>Garder les citations supprimées</translation>
+    </message>
+    <message>
+        <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
+        <translation>Les citations supprimées depuis plus longtemps sont oubliées au démarrage de Sentara ; 0 les garde pour toujours</translation>
+    </message>
 </context>
 <context>
     <name>factories</name>
@@ -1414,6 +1430,18 @@ Le CSV conserve chaque champ de chaque citation.</translation>
         <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
         <translation>Le fichier &apos;%1&apos; n&apos;est pas un fichier texte : il contient des données binaires (octets NUL) et n&apos;est pas non plus du texte UTF-16.</translation>
     </message>
+    <message>
+        <source>    is nearly the same as, in the input: %1</source>
+        <translation>    est presque identique à, dans le texte : %1</translation>
+    </message>
+    <message>
+        <source>    is nearly the same as, in the database: %1</source>
+        <translation>    est presque identique à, dans la base : %1</translation>
+    </message>
+    <message>
+        <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
+        <translation>PRESQUE IDENTIQUES À UNE AUTRE CITATION, GARDÉES POUR L'IMPORTATION (RETIREZ DU TEXTE CELLES QUE VOUS NE VOULEZ PAS) :</translation>
+    </message>
 </context>
 <context>
     <name>trash</name>
@@ -1447,7 +1475,7 @@ Le CSV conserve chaque champ de chaque citation.</translation>
     </message>
     <message>
         <source>The quotation kept was changed since and keeps what it has now.</source>
-        <translation>La citation conservée a été modifiée depuis et garde ce qu'elle contient maintenant.</translation>
+        <translation>La citation conservée a été modifiée depuis et garde ce qu&apos;elle contient maintenant.</translation>
     </message>
 </context>
 </TS>

@@ -1191,6 +1191,22 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
         <translation>
 (e altre %1)</translation>
     </message>
+    <message>
+        <source>for ever</source>
+        <translation>per sempre</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> giorni</translation>
+    </message>
+    <message>
+        <source>Keep deleted quotations</source>
+        <translation>Conserva le citazioni eliminate</translation>
+    </message>
+    <message>
+        <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
+        <translation>Le citazioni eliminate da più tempo vengono dimenticate all'avvio di Sentara; 0 le conserva per sempre</translation>
+    </message>
 </context>
 <context>
     <name>factories</name>
@@ -1413,6 +1429,18 @@ Il CSV conserva ogni campo di ogni citazione.</translation>
     <message>
         <source>The file &apos;%1&apos; is not a text file: it holds binary data (NUL bytes), and is not UTF-16 text either.</source>
         <translation>Il file &apos;%1&apos; non è un file di testo: contiene dati binari (byte NUL) e non è nemmeno testo UTF-16.</translation>
+    </message>
+    <message>
+        <source>    is nearly the same as, in the input: %1</source>
+        <translation>    è quasi uguale a, nel testo: %1</translation>
+    </message>
+    <message>
+        <source>    is nearly the same as, in the database: %1</source>
+        <translation>    è quasi uguale a, nel database: %1</translation>
+    </message>
+    <message>
+        <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
+        <translation>QUASI UGUALI A UN'ALTRA CITAZIONE, TENUTE PER L'IMPORTAZIONE (TOGLI DAL TESTO QUELLE CHE NON VUOI):</translation>
     </message>
 </context>
 <context>
