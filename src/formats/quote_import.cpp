@@ -214,11 +214,14 @@ public:
             return false;
         }
         // A repeat: the same text once folded, or for the program's own text, the same first 40
-        // characters without letter case.
+        // characters without letter case. A text of signs alone folds to nothing: its letter
+        // case and blanks aside, then.
         const quint64 folded = duplicates::fold_hash(text);
         const QString prefix =
             repeats_ == Repeats::first_characters ? jet::folded(first_characters(text, key_length)) : QString();
-        if ((folded != 0 && folded_seen_.contains(folded)) || (!prefix.isNull() && seen_.contains(prefix))) {
+        const QString signs = folded == 0 ? repeat_key(text) : QString();
+        if ((folded != 0 && folded_seen_.contains(folded)) || (!prefix.isNull() && seen_.contains(prefix)) ||
+            (!signs.isNull() && seen_.contains(signs))) {
             r_.repeats << shown;
             return false;
         }
@@ -226,7 +229,9 @@ public:
         // input is processed again after its import.
         if (folded != 0) folded_seen_.insert(folded);
         if (!prefix.isNull()) seen_.insert(prefix);
-        if ((repeats_ == Repeats::first_characters && stored_.has_text(text)) || stored_.has_folded_text(text)) {
+        if (!signs.isNull()) seen_.insert(signs);
+        const bool stored = folded != 0 ? stored_.has_folded_text(text) : stored_.has_text(text);
+        if ((repeats_ == Repeats::first_characters && stored_.has_text(text)) || stored) {
             r_.in_database << text;
             return false;
         }
@@ -267,7 +272,7 @@ private:
     const Catalogue& stored_;
     Result& r_;
     Repeats repeats_;
-    QSet<QString> seen_;  // the first 40 characters of each text found, folded (the program's own text)
+    QSet<QString> seen_;  // the first 40 characters of each text found (the program's own text), and texts of signs alone
     QSet<quint64> folded_seen_;  // the fold hash of each text found
 };
 
