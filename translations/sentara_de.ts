@@ -288,6 +288,304 @@ Arbeit und enden ohne Fenster.</translation>
     </message>
 </context>
 <context>
+    <name>EditArea</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit this author</source>
+        <translation>Diesen Autor bearbeiten</translation>
+    </message>
+    <message>
+        <source>Subject Table Management</source>
+        <translation>Verwaltung der Thementabelle</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Author </source>
+        <translation>Autor </translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Add new</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Start a new quotation (Ctrl+N)</source>
+        <translation>Ein neues Zitat beginnen (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save the quotation (Ctrl+S)</source>
+        <translation>Das Zitat speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the quotation (Ctrl+D)</source>
+        <translation>Das Zitat löschen (Strg+D)</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Go to a quotation at random (F9)</source>
+        <translation>Zu einem zufälligen Zitat gehen (F9)</translation>
+    </message>
+    <message>
+        <source>Undo edit</source>
+        <translation>Bearbeitung rückgängig</translation>
+    </message>
+    <message>
+        <source>Put back the quotation as it was (Ctrl+U)</source>
+        <translation>Das Zitat wiederherstellen, wie es war (Strg+U)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Go to the next quotation (F8)</source>
+        <translation>Zum nächsten Zitat gehen (F8)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>End the program (Ctrl+Q)</source>
+        <translation>Das Programm beenden (Strg+Q)</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Invalid rate (use values 1 to 3 or empty)</source>
+        <translation>Ungültige Bewertung (Werte 1 bis 3 oder leer)</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty</source>
+        <translation>Die Sprache darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty</source>
+        <translation>Der Autor darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Author &quot;</source>
+        <translation>Autor &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; not found. Do you want to add it?</source>
+        <translation>&quot; nicht gefunden. Möchten Sie ihn hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Author addition failed</source>
+        <translation>Hinzufügen des Autors fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Subject is empty and will be set to &apos;</source>
+        <translation>Das Thema ist leer und wird auf &apos;</translation>
+    </message>
+    <message>
+        <source>&apos;; do you want to proceed?</source>
+        <translation>&apos; gesetzt; möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Subject &quot;</source>
+        <translation>Thema &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; not found. Please add it</source>
+        <translation>&quot; nicht gefunden. Bitte fügen Sie es hinzu</translation>
+    </message>
+    <message>
+        <source>&apos; not in database. Do you want to add it?</source>
+        <translation>&apos; ist nicht in der Datenbank. Möchten Sie es hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete quote &apos;%1...&apos;?</source>
+        <translation>Möchten Sie das Zitat &apos;%1...&apos; wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>FilterArea</name>
+    <message>
+        <source>Deleting %1 quotations...</source>
+        <translation>%1 Zitate werden gelöscht...</translation>
+    </message>
+    <message>
+        <source>The list changed since it was counted (%1 quotations now, %2 before): another program wrote meanwhile. Look at the list again.</source>
+        <translation>Die Liste hat sich seit dem Zählen geändert (jetzt %1 Zitate, vorher %2): ein anderes Programm hat inzwischen geschrieben. Sehen Sie sich die Liste noch einmal an.</translation>
+    </message>
+    <message>
+        <source>Counting the quotations...</source>
+        <translation>Die Zitate werden gezählt...</translation>
+    </message>
+    <message>
+        <source>There is no quote to be deleted.</source>
+        <translation>Es gibt kein Zitat zu löschen.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all quotes</source>
+        <translation>Möchten Sie wirklich alle Zitate löschen</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all quotes where </source>
+        <translation>Möchten Sie wirklich alle Zitate löschen, bei denen </translation>
+    </message>
+    <message>
+        <source>Deleting quotations...</source>
+        <translation>Zitate werden gelöscht...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be deleted; none was deleted.</source>
+        <translation>Die Zitate konnten nicht gelöscht werden; keines wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>There is no quote to be shown: the list is empty.</source>
+        <translation>Es gibt kein Zitat zum Anzeigen: die Liste ist leer.</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Author Filter </source>
+        <translation>Autorfilter </translation>
+    </message>
+    <message>
+        <source>Text Filter </source>
+        <translation>Textfilter </translation>
+    </message>
+    <message>
+        <source>Subject Filter </source>
+        <translation>Themenfilter </translation>
+    </message>
+    <message>
+        <source>Note Filter </source>
+        <translation>Notizfilter </translation>
+    </message>
+    <message>
+        <source>Language Filter </source>
+        <translation>Sprachfilter </translation>
+    </message>
+    <message>
+        <source>Rate from </source>
+        <translation>Bewertung von </translation>
+    </message>
+    <message>
+        <source>Rate to </source>
+        <translation>Bewertung bis </translation>
+    </message>
+    <message>
+        <source>Key Filter </source>
+        <translation>Schlüsselfilter </translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Apply the filters (F5)</source>
+        <translation>Die Filter anwenden (F5)</translation>
+    </message>
+    <message>
+        <source>Clear all filters</source>
+        <translation>Alle Filter leeren</translation>
+    </message>
+    <message>
+        <source>Empty every filter field (Ctrl+Shift+F)</source>
+        <translation>Alle Filterfelder leeren (Strg+Umschalt+F)</translation>
+    </message>
+    <message>
+        <source>Records Selected: </source>
+        <translation>Ausgewählte Datensätze: </translation>
+    </message>
+    <message>
+        <source>Records Filtered: </source>
+        <translation>Gefilterte Datensätze: </translation>
+    </message>
+    <message>
+        <source>Invalid key selector (must be a number)</source>
+        <translation>Ungültige Schlüsselauswahl (muss eine Zahl sein)</translation>
+    </message>
+    <message>
+        <source>Records Filtered:</source>
+        <translation>Gefilterte Datensätze:</translation>
+    </message>
+    <message>
+        <source>counting…</source>
+        <translation>wird gezählt…</translation>
+    </message>
+    <message>
+        <source>Records Selected:</source>
+        <translation>Ausgewählte Datensätze:</translation>
+    </message>
+    <message>
+        <source>Export selected quotes</source>
+        <translation>Ausgewählte Zitate exportieren</translation>
+    </message>
+    <message>
+        <source>Export filtered quotes</source>
+        <translation>Gefilterte Zitate exportieren</translation>
+    </message>
+    <message>
+        <source>Deleted selected quotes</source>
+        <translation>Ausgewählte Zitate löschen</translation>
+    </message>
+    <message>
+        <source>Deleted filtered quotes</source>
+        <translation>Gefilterte Zitate löschen</translation>
+    </message>
+    <message>
+        <source>Filter on current author</source>
+        <translation>Nach aktuellem Autor filtern</translation>
+    </message>
+    <message>
+        <source>Filter on current subject</source>
+        <translation>Nach aktuellem Thema filtern</translation>
+    </message>
+    <message>
+        <source>Delete filtered quotes</source>
+        <translation>Gefilterte Zitate löschen</translation>
+    </message>
+    <message>
+        <source>Slide show of filtered quotes</source>
+        <translation>Diashow der gefilterten Zitate</translation>
+    </message>
+</context>
+<context>
     <name>GridBinding</name>
     <message>
         <source>Select all rows</source>
@@ -314,6 +612,40 @@ Arbeit und enden ohne Fenster.</translation>
     <message>
         <source>Clear the selection and go back to random order</source>
         <translation>Auswahl aufheben und zur Zufallsreihenfolge zurückkehren</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Click on this vertical bar to select/deselect quotes; hold CTRL key for multiple selection, SHIFT for a range.
+Click here to clear the selection and go back to random order.</source>
+        <translation>Klicken Sie auf diese senkrechte Leiste, um Zitate aus- oder abzuwählen; halten Sie STRG für eine Mehrfachauswahl, UMSCHALT für einen Bereich.
+Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zurückzukehren.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1245,216 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     <message>
         <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
         <translation>Diagramme der Sammlung: Zitate je Thema, Sprache und Bewertung, die Autoren mit den meisten</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Change database</source>
+        <translation>Datenbank &amp;wechseln</translation>
+    </message>
+    <message>
+        <source>Open recen&amp;t</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Open &amp;Access collection...</source>
+        <translation>&amp;Access-Sammlung öffnen...</translation>
+    </message>
+    <message>
+        <source>Make a new database from a collection kept in an Access (.mdb) file</source>
+        <translation>Eine neue Datenbank aus einer Sammlung in einer Access-Datei (.mdb) erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Show help before slide show (Yes/No)</source>
+        <translation>Hilfe vor der Diashow zeigen (Ja/Nein)</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>&amp;Mischen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Add new</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Undo edit</source>
+        <translation>Bearbeitung &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Lösc&amp;hen</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Random quotation</source>
+        <translation>&amp;Zufälliges Zitat</translation>
+    </message>
+    <message>
+        <source>&amp;Text filter</source>
+        <translation>&amp;Textfilter</translation>
+    </message>
+    <message>
+        <source>&amp;Filter (read again)</source>
+        <translation>&amp;Filtern (neu lesen)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all filters</source>
+        <translation>&amp;Alle Filter leeren</translation>
+    </message>
+    <message>
+        <source>Random &amp;order</source>
+        <translation>Zufällige Reihenf&amp;olge</translation>
+    </message>
+    <message>
+        <source>Filter on current aut&amp;hor</source>
+        <translation>Nach aktuellem A&amp;utor filtern</translation>
+    </message>
+    <message>
+        <source>Filter on current su&amp;bject</source>
+        <translation>Nach aktuellem Th&amp;ema filtern</translation>
+    </message>
+    <message>
+        <source>E&amp;xport filtered quotes...</source>
+        <translation>Gefilterte Zitate e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Slide sho&amp;w</source>
+        <translation>&amp;Diashow</translation>
+    </message>
+    <message>
+        <source>Delete filtered &amp;quotes...</source>
+        <translation>&amp;Gefilterte Zitate löschen...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort</source>
+        <translation>S&amp;ortieren</translation>
+    </message>
+    <message>
+        <source>, ascending</source>
+        <translation>, aufsteigend</translation>
+    </message>
+    <message>
+        <source>, descending</source>
+        <translation>, absteigend</translation>
+    </message>
+    <message>
+        <source>&amp;Authors</source>
+        <translation>&amp;Autoren</translation>
+    </message>
+    <message>
+        <source>&amp;Subjects</source>
+        <translation>&amp;Themen</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>&amp;Sprachen</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Web sites</source>
+        <translation>Websites</translation>
+    </message>
+    <message>
+        <source>&amp;Readme.txt</source>
+        <translation>&amp;Liesmich (Readme.txt)</translation>
+    </message>
+    <message>
+        <source>Author&apos;s web site</source>
+        <translation>Website des Autors</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Kundendienst und technischer Support</translation>
+    </message>
+    <message>
+        <source>About Sentara</source>
+        <translation>Über Sentara</translation>
+    </message>
+    <message>
+        <source>&amp;Version History</source>
+        <translation>&amp;Versionsgeschichte</translation>
+    </message>
+    <message>
+        <source>Edit operation in progress. Do you want to exit without saving changes?</source>
+        <translation>Bearbeitung läuft. Möchten Sie beenden, ohne die Änderungen zu speichern?</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Access database (*.mdb;*.accdb)|*.mdb;*.accdb|All files (*)|*</source>
+        <translation>Access-Datenbank (*.mdb;*.accdb)|*.mdb;*.accdb|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>Name the new database made from the collection</source>
+        <translation>Benennen Sie die aus der Sammlung erstellte neue Datenbank</translation>
+    </message>
+    <message>
+        <source>Making a new database from &apos;%1&apos;...</source>
+        <translation>Neue Datenbank aus &apos;%1&apos; wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Reading &apos;%1&apos;...</source>
+        <translation>&apos;%1&apos; wird gelesen...</translation>
+    </message>
+    <message>
+        <source>No database was made.</source>
+        <translation>Es wurde keine Datenbank erstellt.</translation>
+    </message>
+    <message>
+        <source>Sentara - Import report</source>
+        <translation>Sentara - Importbericht</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.%4
+
+The window now shows it.</source>
+        <translation>Die Datenbank &apos;%1&apos; wurde aus &apos;%2&apos; erstellt: %3.%4
+
+Das Fenster zeigt sie jetzt.</translation>
+    </message>
+    <message>
+        <source>
+The rows that did not fit are listed in the report.</source>
+        <translation>
+Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
+    </message>
+    <message>
+        <source>New random numbers for every quotation...</source>
+        <translation>Neue Zufallszahlen für jedes Zitat...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be given new random numbers; none was changed.</source>
+        <translation>Den Zitaten konnten keine neuen Zufallszahlen gegeben werden; keines wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Randomization executed.</source>
+        <translation>Mischen ausgeführt.</translation>
     </message>
 </context>
 <context>

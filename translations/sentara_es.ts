@@ -288,6 +288,304 @@ terminan sin abrir ventana.</translation>
     </message>
 </context>
 <context>
+    <name>EditArea</name>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit this author</source>
+        <translation>Editar este autor</translation>
+    </message>
+    <message>
+        <source>Subject Table Management</source>
+        <translation>Gestión de la tabla de temas</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clave</translation>
+    </message>
+    <message>
+        <source>Author </source>
+        <translation>Autor </translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Add new</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Start a new quotation (Ctrl+N)</source>
+        <translation>Empezar una cita nueva (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save the quotation (Ctrl+S)</source>
+        <translation>Guardar la cita (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the quotation (Ctrl+D)</source>
+        <translation>Eliminar la cita (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Go to a quotation at random (F9)</source>
+        <translation>Ir a una cita al azar (F9)</translation>
+    </message>
+    <message>
+        <source>Undo edit</source>
+        <translation>Deshacer la edición</translation>
+    </message>
+    <message>
+        <source>Put back the quotation as it was (Ctrl+U)</source>
+        <translation>Devolver la cita a como estaba (Ctrl+U)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Go to the next quotation (F8)</source>
+        <translation>Ir a la cita siguiente (F8)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>End the program (Ctrl+Q)</source>
+        <translation>Cerrar el programa (Ctrl+Q)</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Invalid rate (use values 1 to 3 or empty)</source>
+        <translation>Valoración no válida (use valores de 1 a 3 o déjela vacía)</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty</source>
+        <translation>El idioma no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty</source>
+        <translation>El autor no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Author &quot;</source>
+        <translation>Autor &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; not found. Do you want to add it?</source>
+        <translation>&quot; no encontrado. ¿Desea añadirlo?</translation>
+    </message>
+    <message>
+        <source>Author addition failed</source>
+        <translation>No se pudo añadir el autor</translation>
+    </message>
+    <message>
+        <source>Subject is empty and will be set to &apos;</source>
+        <translation>El tema está vacío y se pondrá a &apos;</translation>
+    </message>
+    <message>
+        <source>&apos;; do you want to proceed?</source>
+        <translation>&apos;; ¿desea continuar?</translation>
+    </message>
+    <message>
+        <source>Subject &quot;</source>
+        <translation>Tema &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; not found. Please add it</source>
+        <translation>&quot; no encontrado. Añádalo, por favor</translation>
+    </message>
+    <message>
+        <source>&apos; not in database. Do you want to add it?</source>
+        <translation>&apos; no está en la base de datos. ¿Desea añadirlo?</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete quote &apos;%1...&apos;?</source>
+        <translation>¿Desea realmente eliminar la cita &apos;%1...&apos;?</translation>
+    </message>
+</context>
+<context>
+    <name>FilterArea</name>
+    <message>
+        <source>Deleting %1 quotations...</source>
+        <translation>Eliminando %1 citas...</translation>
+    </message>
+    <message>
+        <source>The list changed since it was counted (%1 quotations now, %2 before): another program wrote meanwhile. Look at the list again.</source>
+        <translation>La lista cambió desde que se contó (%1 citas ahora, %2 antes): otro programa escribió mientras tanto. Vuelva a mirar la lista.</translation>
+    </message>
+    <message>
+        <source>Counting the quotations...</source>
+        <translation>Contando las citas...</translation>
+    </message>
+    <message>
+        <source>There is no quote to be deleted.</source>
+        <translation>No hay ninguna cita que eliminar.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all quotes</source>
+        <translation>¿Desea realmente eliminar todas las citas</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all quotes where </source>
+        <translation>¿Desea realmente eliminar todas las citas donde </translation>
+    </message>
+    <message>
+        <source>Deleting quotations...</source>
+        <translation>Eliminando las citas...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be deleted; none was deleted.</source>
+        <translation>No se pudieron eliminar las citas; no se eliminó ninguna.</translation>
+    </message>
+    <message>
+        <source>There is no quote to be shown: the list is empty.</source>
+        <translation>No hay ninguna cita que mostrar: la lista está vacía.</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message>
+        <source>Author Filter </source>
+        <translation>Filtro de autor </translation>
+    </message>
+    <message>
+        <source>Text Filter </source>
+        <translation>Filtro de texto </translation>
+    </message>
+    <message>
+        <source>Subject Filter </source>
+        <translation>Filtro de tema </translation>
+    </message>
+    <message>
+        <source>Note Filter </source>
+        <translation>Filtro de nota </translation>
+    </message>
+    <message>
+        <source>Language Filter </source>
+        <translation>Filtro de idioma </translation>
+    </message>
+    <message>
+        <source>Rate from </source>
+        <translation>Valoración de </translation>
+    </message>
+    <message>
+        <source>Rate to </source>
+        <translation>Valoración a </translation>
+    </message>
+    <message>
+        <source>Key Filter </source>
+        <translation>Filtro de clave </translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Apply the filters (F5)</source>
+        <translation>Aplicar los filtros (F5)</translation>
+    </message>
+    <message>
+        <source>Clear all filters</source>
+        <translation>Vaciar todos los filtros</translation>
+    </message>
+    <message>
+        <source>Empty every filter field (Ctrl+Shift+F)</source>
+        <translation>Vaciar todos los campos de filtro (Ctrl+Mayús+F)</translation>
+    </message>
+    <message>
+        <source>Records Selected: </source>
+        <translation>Registros seleccionados: </translation>
+    </message>
+    <message>
+        <source>Records Filtered: </source>
+        <translation>Registros filtrados: </translation>
+    </message>
+    <message>
+        <source>Invalid key selector (must be a number)</source>
+        <translation>Selector de clave no válido (debe ser un número)</translation>
+    </message>
+    <message>
+        <source>Records Filtered:</source>
+        <translation>Registros filtrados:</translation>
+    </message>
+    <message>
+        <source>counting…</source>
+        <translation>contando…</translation>
+    </message>
+    <message>
+        <source>Records Selected:</source>
+        <translation>Registros seleccionados:</translation>
+    </message>
+    <message>
+        <source>Export selected quotes</source>
+        <translation>Exportar las citas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Export filtered quotes</source>
+        <translation>Exportar las citas filtradas</translation>
+    </message>
+    <message>
+        <source>Deleted selected quotes</source>
+        <translation>Eliminar las citas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Deleted filtered quotes</source>
+        <translation>Eliminar las citas filtradas</translation>
+    </message>
+    <message>
+        <source>Filter on current author</source>
+        <translation>Filtrar por el autor actual</translation>
+    </message>
+    <message>
+        <source>Filter on current subject</source>
+        <translation>Filtrar por el tema actual</translation>
+    </message>
+    <message>
+        <source>Delete filtered quotes</source>
+        <translation>Eliminar las citas filtradas</translation>
+    </message>
+    <message>
+        <source>Slide show of filtered quotes</source>
+        <translation>Presentación de las citas filtradas</translation>
+    </message>
+</context>
+<context>
     <name>GridBinding</name>
     <message>
         <source>Select all rows</source>
@@ -314,6 +612,40 @@ terminan sin abrir ventana.</translation>
     <message>
         <source>Clear the selection and go back to random order</source>
         <translation>Borrar la selección y volver al orden aleatorio</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clave</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Click on this vertical bar to select/deselect quotes; hold CTRL key for multiple selection, SHIFT for a range.
+Click here to clear the selection and go back to random order.</source>
+        <translation>Haga clic en esta barra vertical para seleccionar o deseleccionar citas; mantenga CTRL para una selección múltiple, MAYÚS para un intervalo.
+Haga clic aquí para borrar la selección y volver al orden aleatorio.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1245,216 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     <message>
         <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
         <translation>Gráficos de la colección: citas por tema, idioma y valoración, los autores con más</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Change database</source>
+        <translation>&amp;Cambiar de base de datos</translation>
+    </message>
+    <message>
+        <source>Open recen&amp;t</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>Open &amp;Access collection...</source>
+        <translation>Abrir colección &amp;Access...</translation>
+    </message>
+    <message>
+        <source>Make a new database from a collection kept in an Access (.mdb) file</source>
+        <translation>Crear una base de datos nueva a partir de una colección guardada en un archivo de Access (.mdb)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferencias</translation>
+    </message>
+    <message>
+        <source>Show help before slide show (Yes/No)</source>
+        <translation>Mostrar la ayuda antes de la presentación (Sí/No)</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>&amp;Mezclar</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Add new</source>
+        <translation>&amp;Nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo edit</source>
+        <translation>&amp;Deshacer la edición</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Random quotation</source>
+        <translation>Cita al &amp;azar</translation>
+    </message>
+    <message>
+        <source>&amp;Text filter</source>
+        <translation>Filtro de &amp;texto</translation>
+    </message>
+    <message>
+        <source>&amp;Filter (read again)</source>
+        <translation>&amp;Filtrar (releer)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all filters</source>
+        <translation>&amp;Vaciar todos los filtros</translation>
+    </message>
+    <message>
+        <source>Random &amp;order</source>
+        <translation>&amp;Orden aleatorio</translation>
+    </message>
+    <message>
+        <source>Filter on current aut&amp;hor</source>
+        <translation>Filtrar por el a&amp;utor actual</translation>
+    </message>
+    <message>
+        <source>Filter on current su&amp;bject</source>
+        <translation>Filtrar por el te&amp;ma actual</translation>
+    </message>
+    <message>
+        <source>E&amp;xport filtered quotes...</source>
+        <translation>E&amp;xportar las citas filtradas...</translation>
+    </message>
+    <message>
+        <source>Slide sho&amp;w</source>
+        <translation>&amp;Presentación</translation>
+    </message>
+    <message>
+        <source>Delete filtered &amp;quotes...</source>
+        <translation>Eliminar las &amp;citas filtradas...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort</source>
+        <translation>&amp;Ordenar</translation>
+    </message>
+    <message>
+        <source>, ascending</source>
+        <translation>, ascendente</translation>
+    </message>
+    <message>
+        <source>, descending</source>
+        <translation>, descendente</translation>
+    </message>
+    <message>
+        <source>&amp;Authors</source>
+        <translation>A&amp;utores</translation>
+    </message>
+    <message>
+        <source>&amp;Subjects</source>
+        <translation>&amp;Temas</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>&amp;Idiomas</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>I&amp;mportar</translation>
+    </message>
+    <message>
+        <source>Web sites</source>
+        <translation>Sitios web</translation>
+    </message>
+    <message>
+        <source>&amp;Readme.txt</source>
+        <translation>&amp;Léame (Readme.txt)</translation>
+    </message>
+    <message>
+        <source>Author&apos;s web site</source>
+        <translation>Sitio web del autor</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Atención al cliente y soporte técnico</translation>
+    </message>
+    <message>
+        <source>About Sentara</source>
+        <translation>Acerca de Sentara</translation>
+    </message>
+    <message>
+        <source>&amp;Version History</source>
+        <translation>&amp;Historial de versiones</translation>
+    </message>
+    <message>
+        <source>Edit operation in progress. Do you want to exit without saving changes?</source>
+        <translation>Edición en curso. ¿Desea salir sin guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Access database (*.mdb;*.accdb)|*.mdb;*.accdb|All files (*)|*</source>
+        <translation>Base de datos de Access (*.mdb;*.accdb)|*.mdb;*.accdb|Todos los archivos (*)|*</translation>
+    </message>
+    <message>
+        <source>Name the new database made from the collection</source>
+        <translation>Ponga nombre a la base de datos nueva creada a partir de la colección</translation>
+    </message>
+    <message>
+        <source>Making a new database from &apos;%1&apos;...</source>
+        <translation>Creando una base de datos nueva a partir de &apos;%1&apos;...</translation>
+    </message>
+    <message>
+        <source>Reading &apos;%1&apos;...</source>
+        <translation>Leyendo &apos;%1&apos;...</translation>
+    </message>
+    <message>
+        <source>No database was made.</source>
+        <translation>No se creó ninguna base de datos.</translation>
+    </message>
+    <message>
+        <source>Sentara - Import report</source>
+        <translation>Sentara - Informe de importación</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.%4
+
+The window now shows it.</source>
+        <translation>La base de datos &apos;%1&apos; se creó a partir de &apos;%2&apos;: %3.%4
+
+La ventana la muestra ahora.</translation>
+    </message>
+    <message>
+        <source>
+The rows that did not fit are listed in the report.</source>
+        <translation>
+Las filas que no encajaban se enumeran en el informe.</translation>
+    </message>
+    <message>
+        <source>New random numbers for every quotation...</source>
+        <translation>Números aleatorios nuevos para cada cita...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be given new random numbers; none was changed.</source>
+        <translation>No se pudieron dar números aleatorios nuevos a las citas; no se cambió ninguna.</translation>
+    </message>
+    <message>
+        <source>Randomization executed.</source>
+        <translation>Mezcla realizada.</translation>
     </message>
 </context>
 <context>

@@ -288,6 +288,304 @@ travail et se terminent sans fenêtre.</translation>
     </message>
 </context>
 <context>
+    <name>EditArea</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit this author</source>
+        <translation>Modifier cet auteur</translation>
+    </message>
+    <message>
+        <source>Subject Table Management</source>
+        <translation>Gestion de la table des sujets</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clé</translation>
+    </message>
+    <message>
+        <source>Author </source>
+        <translation>Auteur </translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Add new</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Start a new quotation (Ctrl+N)</source>
+        <translation>Commencer une nouvelle citation (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the quotation (Ctrl+S)</source>
+        <translation>Enregistrer la citation (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the quotation (Ctrl+D)</source>
+        <translation>Supprimer la citation (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Go to a quotation at random (F9)</source>
+        <translation>Aller à une citation au hasard (F9)</translation>
+    </message>
+    <message>
+        <source>Undo edit</source>
+        <translation>Annuler la modification</translation>
+    </message>
+    <message>
+        <source>Put back the quotation as it was (Ctrl+U)</source>
+        <translation>Remettre la citation telle qu&apos;elle était (Ctrl+U)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Go to the next quotation (F8)</source>
+        <translation>Aller à la citation suivante (F8)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>End the program (Ctrl+Q)</source>
+        <translation>Quitter le programme (Ctrl+Q)</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Invalid rate (use values 1 to 3 or empty)</source>
+        <translation>Note non valide (valeurs de 1 à 3, ou vide)</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty</source>
+        <translation>La langue ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty</source>
+        <translation>L&apos;auteur ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Author &quot;</source>
+        <translation>Auteur « </translation>
+    </message>
+    <message>
+        <source>&quot; not found. Do you want to add it?</source>
+        <translation> » introuvable. Voulez-vous l&apos;ajouter ?</translation>
+    </message>
+    <message>
+        <source>Author addition failed</source>
+        <translation>L&apos;ajout de l&apos;auteur a échoué</translation>
+    </message>
+    <message>
+        <source>Subject is empty and will be set to &apos;</source>
+        <translation>Le sujet est vide et sera mis à « </translation>
+    </message>
+    <message>
+        <source>&apos;; do you want to proceed?</source>
+        <translation> » ; voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Subject &quot;</source>
+        <translation>Sujet « </translation>
+    </message>
+    <message>
+        <source>&quot; not found. Please add it</source>
+        <translation> » introuvable. Veuillez l&apos;ajouter</translation>
+    </message>
+    <message>
+        <source>&apos; not in database. Do you want to add it?</source>
+        <translation> » n&apos;est pas dans la base. Voulez-vous l&apos;ajouter ?</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete quote &apos;%1...&apos;?</source>
+        <translation>Voulez-vous vraiment supprimer la citation « %1... » ?</translation>
+    </message>
+</context>
+<context>
+    <name>FilterArea</name>
+    <message>
+        <source>Deleting %1 quotations...</source>
+        <translation>Suppression de %1 citations...</translation>
+    </message>
+    <message>
+        <source>The list changed since it was counted (%1 quotations now, %2 before): another program wrote meanwhile. Look at the list again.</source>
+        <translation>La liste a changé depuis son décompte (%1 citations maintenant, %2 avant) : un autre programme a écrit entre-temps. Regardez à nouveau la liste.</translation>
+    </message>
+    <message>
+        <source>Counting the quotations...</source>
+        <translation>Décompte des citations...</translation>
+    </message>
+    <message>
+        <source>There is no quote to be deleted.</source>
+        <translation>Il n&apos;y a aucune citation à supprimer.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all quotes</source>
+        <translation>Voulez-vous vraiment supprimer toutes les citations</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all quotes where </source>
+        <translation>Voulez-vous vraiment supprimer toutes les citations où </translation>
+    </message>
+    <message>
+        <source>Deleting quotations...</source>
+        <translation>Suppression des citations...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be deleted; none was deleted.</source>
+        <translation>Les citations n&apos;ont pas pu être supprimées ; aucune ne l&apos;a été.</translation>
+    </message>
+    <message>
+        <source>There is no quote to be shown: the list is empty.</source>
+        <translation>Il n&apos;y a aucune citation à montrer : la liste est vide.</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtres</translation>
+    </message>
+    <message>
+        <source>Author Filter </source>
+        <translation>Filtre auteur </translation>
+    </message>
+    <message>
+        <source>Text Filter </source>
+        <translation>Filtre texte </translation>
+    </message>
+    <message>
+        <source>Subject Filter </source>
+        <translation>Filtre sujet </translation>
+    </message>
+    <message>
+        <source>Note Filter </source>
+        <translation>Filtre remarque </translation>
+    </message>
+    <message>
+        <source>Language Filter </source>
+        <translation>Filtre langue </translation>
+    </message>
+    <message>
+        <source>Rate from </source>
+        <translation>Note de </translation>
+    </message>
+    <message>
+        <source>Rate to </source>
+        <translation>Note à </translation>
+    </message>
+    <message>
+        <source>Key Filter </source>
+        <translation>Filtre clé </translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Apply the filters (F5)</source>
+        <translation>Appliquer les filtres (F5)</translation>
+    </message>
+    <message>
+        <source>Clear all filters</source>
+        <translation>Vider tous les filtres</translation>
+    </message>
+    <message>
+        <source>Empty every filter field (Ctrl+Shift+F)</source>
+        <translation>Vider chaque champ de filtre (Ctrl+Maj+F)</translation>
+    </message>
+    <message>
+        <source>Records Selected: </source>
+        <translation>Enregistrements sélectionnés : </translation>
+    </message>
+    <message>
+        <source>Records Filtered: </source>
+        <translation>Enregistrements filtrés : </translation>
+    </message>
+    <message>
+        <source>Invalid key selector (must be a number)</source>
+        <translation>Sélecteur de clé non valide (doit être un nombre)</translation>
+    </message>
+    <message>
+        <source>Records Filtered:</source>
+        <translation>Enregistrements filtrés :</translation>
+    </message>
+    <message>
+        <source>counting…</source>
+        <translation>décompte…</translation>
+    </message>
+    <message>
+        <source>Records Selected:</source>
+        <translation>Enregistrements sélectionnés :</translation>
+    </message>
+    <message>
+        <source>Export selected quotes</source>
+        <translation>Exporter les citations sélectionnées</translation>
+    </message>
+    <message>
+        <source>Export filtered quotes</source>
+        <translation>Exporter les citations filtrées</translation>
+    </message>
+    <message>
+        <source>Deleted selected quotes</source>
+        <translation>Supprimer les citations sélectionnées</translation>
+    </message>
+    <message>
+        <source>Deleted filtered quotes</source>
+        <translation>Supprimer les citations filtrées</translation>
+    </message>
+    <message>
+        <source>Filter on current author</source>
+        <translation>Filtrer sur l&apos;auteur courant</translation>
+    </message>
+    <message>
+        <source>Filter on current subject</source>
+        <translation>Filtrer sur le sujet courant</translation>
+    </message>
+    <message>
+        <source>Delete filtered quotes</source>
+        <translation>Supprimer les citations filtrées</translation>
+    </message>
+    <message>
+        <source>Slide show of filtered quotes</source>
+        <translation>Diaporama des citations filtrées</translation>
+    </message>
+</context>
+<context>
     <name>GridBinding</name>
     <message>
         <source>Select all rows</source>
@@ -314,6 +612,40 @@ travail et se terminent sans fenêtre.</translation>
     <message>
         <source>Clear the selection and go back to random order</source>
         <translation>Effacer la sélection et revenir à l&apos;ordre aléatoire</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clé</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Click on this vertical bar to select/deselect quotes; hold CTRL key for multiple selection, SHIFT for a range.
+Click here to clear the selection and go back to random order.</source>
+        <translation>Cliquez sur cette barre verticale pour sélectionner/désélectionner des citations ; maintenez CTRL pour une sélection multiple, MAJ pour une plage.
+Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +1246,216 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
         <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
         <translation>Graphiques de la collection : citations par sujet, langue et note, les auteurs qui en ont le plus</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Change database</source>
+        <translation>&amp;Changer de base</translation>
+    </message>
+    <message>
+        <source>Open recen&amp;t</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>Open &amp;Access collection...</source>
+        <translation>Ouvrir une collection &amp;Access...</translation>
+    </message>
+    <message>
+        <source>Make a new database from a collection kept in an Access (.mdb) file</source>
+        <translation>Créer une nouvelle base à partir d&apos;une collection conservée dans un fichier Access (.mdb)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Préférences</translation>
+    </message>
+    <message>
+        <source>Show help before slide show (Yes/No)</source>
+        <translation>Afficher l&apos;aide avant le diaporama (Oui/Non)</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>&amp;Mélanger</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Add new</source>
+        <translation>&amp;Nouvelle</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo edit</source>
+        <translation>&amp;Annuler la modification</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>S&amp;uivante</translation>
+    </message>
+    <message>
+        <source>&amp;Random quotation</source>
+        <translation>Citation au &amp;hasard</translation>
+    </message>
+    <message>
+        <source>&amp;Text filter</source>
+        <translation>Filtre sur le &amp;texte</translation>
+    </message>
+    <message>
+        <source>&amp;Filter (read again)</source>
+        <translation>&amp;Filtrer (relire)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all filters</source>
+        <translation>&amp;Vider tous les filtres</translation>
+    </message>
+    <message>
+        <source>Random &amp;order</source>
+        <translation>&amp;Ordre aléatoire</translation>
+    </message>
+    <message>
+        <source>Filter on current aut&amp;hor</source>
+        <translation>Filtrer sur l&apos;auteu&amp;r courant</translation>
+    </message>
+    <message>
+        <source>Filter on current su&amp;bject</source>
+        <translation>Filtrer sur le su&amp;jet courant</translation>
+    </message>
+    <message>
+        <source>E&amp;xport filtered quotes...</source>
+        <translation>E&amp;xporter les citations filtrées...</translation>
+    </message>
+    <message>
+        <source>Slide sho&amp;w</source>
+        <translation>&amp;Diaporama</translation>
+    </message>
+    <message>
+        <source>Delete filtered &amp;quotes...</source>
+        <translation>Supprimer les &amp;citations filtrées...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort</source>
+        <translation>&amp;Trier</translation>
+    </message>
+    <message>
+        <source>, ascending</source>
+        <translation>, croissant</translation>
+    </message>
+    <message>
+        <source>, descending</source>
+        <translation>, décroissant</translation>
+    </message>
+    <message>
+        <source>&amp;Authors</source>
+        <translation>&amp;Auteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Subjects</source>
+        <translation>&amp;Sujets</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>&amp;Langues</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Web sites</source>
+        <translation>Sites web</translation>
+    </message>
+    <message>
+        <source>&amp;Readme.txt</source>
+        <translation>&amp;Lisez-moi (Readme.txt)</translation>
+    </message>
+    <message>
+        <source>Author&apos;s web site</source>
+        <translation>Site web de l&apos;auteur</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Service clients et assistance technique</translation>
+    </message>
+    <message>
+        <source>About Sentara</source>
+        <translation>À propos de Sentara</translation>
+    </message>
+    <message>
+        <source>&amp;Version History</source>
+        <translation>&amp;Historique des versions</translation>
+    </message>
+    <message>
+        <source>Edit operation in progress. Do you want to exit without saving changes?</source>
+        <translation>Modification en cours. Voulez-vous quitter sans enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Access database (*.mdb;*.accdb)|*.mdb;*.accdb|All files (*)|*</source>
+        <translation>Base Access (*.mdb;*.accdb)|*.mdb;*.accdb|Tous les fichiers (*)|*</translation>
+    </message>
+    <message>
+        <source>Name the new database made from the collection</source>
+        <translation>Nommez la nouvelle base créée à partir de la collection</translation>
+    </message>
+    <message>
+        <source>Making a new database from &apos;%1&apos;...</source>
+        <translation>Création d&apos;une nouvelle base à partir de « %1 »...</translation>
+    </message>
+    <message>
+        <source>Reading &apos;%1&apos;...</source>
+        <translation>Lecture de « %1 »...</translation>
+    </message>
+    <message>
+        <source>No database was made.</source>
+        <translation>Aucune base n&apos;a été créée.</translation>
+    </message>
+    <message>
+        <source>Sentara - Import report</source>
+        <translation>Sentara - Rapport d&apos;importation</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.%4
+
+The window now shows it.</source>
+        <translation>La base « %1 » a été créée à partir de « %2 » : %3.%4
+
+La fenêtre l&apos;affiche maintenant.</translation>
+    </message>
+    <message>
+        <source>
+The rows that did not fit are listed in the report.</source>
+        <translation>
+Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
+    </message>
+    <message>
+        <source>New random numbers for every quotation...</source>
+        <translation>Nouveaux nombres aléatoires pour chaque citation...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be given new random numbers; none was changed.</source>
+        <translation>Les citations n&apos;ont pas pu recevoir de nouveaux nombres aléatoires ; aucune n&apos;a été modifiée.</translation>
+    </message>
+    <message>
+        <source>Randomization executed.</source>
+        <translation>Mélange effectué.</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -1440,7 +1982,7 @@ Le CSV conserve chaque champ de chaque citation.</translation>
     </message>
     <message>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
-        <translation>PRESQUE IDENTIQUES À UNE AUTRE CITATION, GARDÉES POUR L'IMPORTATION (RETIREZ DU TEXTE CELLES QUE VOUS NE VOULEZ PAS) :</translation>
+        <translation>PRESQUE IDENTIQUES À UNE AUTRE CITATION, GARDÉES POUR L&apos;IMPORTATION (RETIREZ DU TEXTE CELLES QUE VOUS NE VOULEZ PAS) :</translation>
     </message>
 </context>
 <context>

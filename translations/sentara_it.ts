@@ -288,6 +288,304 @@ lavoro e terminano senza finestra.</translation>
     </message>
 </context>
 <context>
+    <name>EditArea</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Edit this author</source>
+        <translation>Modifica questo autore</translation>
+    </message>
+    <message>
+        <source>Subject Table Management</source>
+        <translation>Gestione della tabella degli argomenti</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Chiave</translation>
+    </message>
+    <message>
+        <source>Author </source>
+        <translation>Autore </translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Argomento</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Voto</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Add new</source>
+        <translation>Nuova</translation>
+    </message>
+    <message>
+        <source>Start a new quotation (Ctrl+N)</source>
+        <translation>Inizia una nuova citazione (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save the quotation (Ctrl+S)</source>
+        <translation>Salva la citazione (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete the quotation (Ctrl+D)</source>
+        <translation>Elimina la citazione (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>A caso</translation>
+    </message>
+    <message>
+        <source>Go to a quotation at random (F9)</source>
+        <translation>Vai a una citazione a caso (F9)</translation>
+    </message>
+    <message>
+        <source>Undo edit</source>
+        <translation>Annulla modifica</translation>
+    </message>
+    <message>
+        <source>Put back the quotation as it was (Ctrl+U)</source>
+        <translation>Riporta la citazione com&apos;era (Ctrl+U)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Successiva</translation>
+    </message>
+    <message>
+        <source>Go to the next quotation (F8)</source>
+        <translation>Vai alla citazione successiva (F8)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>End the program (Ctrl+Q)</source>
+        <translation>Chiudi il programma (Ctrl+Q)</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>Invalid rate (use values 1 to 3 or empty)</source>
+        <translation>Voto non valido (usa valori da 1 a 3 o lascia vuoto)</translation>
+    </message>
+    <message>
+        <source>Language cannot be empty</source>
+        <translation>La lingua non può essere vuota</translation>
+    </message>
+    <message>
+        <source>Author cannot be empty</source>
+        <translation>L&apos;autore non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Author &quot;</source>
+        <translation>Autore &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; not found. Do you want to add it?</source>
+        <translation>&quot; non trovato. Vuoi aggiungerlo?</translation>
+    </message>
+    <message>
+        <source>Author addition failed</source>
+        <translation>Aggiunta dell&apos;autore non riuscita</translation>
+    </message>
+    <message>
+        <source>Subject is empty and will be set to &apos;</source>
+        <translation>L&apos;argomento è vuoto e sarà impostato a &apos;</translation>
+    </message>
+    <message>
+        <source>&apos;; do you want to proceed?</source>
+        <translation>&apos;; vuoi continuare?</translation>
+    </message>
+    <message>
+        <source>Subject &quot;</source>
+        <translation>Argomento &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; not found. Please add it</source>
+        <translation>&quot; non trovato. Aggiungilo, per favore</translation>
+    </message>
+    <message>
+        <source>&apos; not in database. Do you want to add it?</source>
+        <translation>&apos; non è nel database. Vuoi aggiungerlo?</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete quote &apos;%1...&apos;?</source>
+        <translation>Vuoi davvero eliminare la citazione &apos;%1...&apos;?</translation>
+    </message>
+</context>
+<context>
+    <name>FilterArea</name>
+    <message>
+        <source>Deleting %1 quotations...</source>
+        <translation>Eliminazione di %1 citazioni...</translation>
+    </message>
+    <message>
+        <source>The list changed since it was counted (%1 quotations now, %2 before): another program wrote meanwhile. Look at the list again.</source>
+        <translation>L&apos;elenco è cambiato da quando è stato contato (%1 citazioni ora, %2 prima): un altro programma ha scritto nel frattempo. Guarda di nuovo l&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Counting the quotations...</source>
+        <translation>Conteggio delle citazioni...</translation>
+    </message>
+    <message>
+        <source>There is no quote to be deleted.</source>
+        <translation>Non ci sono citazioni da eliminare.</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all quotes</source>
+        <translation>Vuoi davvero eliminare tutte le citazioni</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all quotes where </source>
+        <translation>Vuoi davvero eliminare tutte le citazioni dove </translation>
+    </message>
+    <message>
+        <source>Deleting quotations...</source>
+        <translation>Eliminazione delle citazioni...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be deleted; none was deleted.</source>
+        <translation>Non è stato possibile eliminare le citazioni; nessuna è stata eliminata.</translation>
+    </message>
+    <message>
+        <source>There is no quote to be shown: the list is empty.</source>
+        <translation>Non c&apos;è nessuna citazione da mostrare: l&apos;elenco è vuoto.</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtri</translation>
+    </message>
+    <message>
+        <source>Author Filter </source>
+        <translation>Filtro autore </translation>
+    </message>
+    <message>
+        <source>Text Filter </source>
+        <translation>Filtro testo </translation>
+    </message>
+    <message>
+        <source>Subject Filter </source>
+        <translation>Filtro argomento </translation>
+    </message>
+    <message>
+        <source>Note Filter </source>
+        <translation>Filtro nota </translation>
+    </message>
+    <message>
+        <source>Language Filter </source>
+        <translation>Filtro lingua </translation>
+    </message>
+    <message>
+        <source>Rate from </source>
+        <translation>Voto da </translation>
+    </message>
+    <message>
+        <source>Rate to </source>
+        <translation>Voto a </translation>
+    </message>
+    <message>
+        <source>Key Filter </source>
+        <translation>Filtro chiave </translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtra</translation>
+    </message>
+    <message>
+        <source>Apply the filters (F5)</source>
+        <translation>Applica i filtri (F5)</translation>
+    </message>
+    <message>
+        <source>Clear all filters</source>
+        <translation>Svuota tutti i filtri</translation>
+    </message>
+    <message>
+        <source>Empty every filter field (Ctrl+Shift+F)</source>
+        <translation>Svuota ogni campo di filtro (Ctrl+Maiusc+F)</translation>
+    </message>
+    <message>
+        <source>Records Selected: </source>
+        <translation>Record selezionati: </translation>
+    </message>
+    <message>
+        <source>Records Filtered: </source>
+        <translation>Record filtrati: </translation>
+    </message>
+    <message>
+        <source>Invalid key selector (must be a number)</source>
+        <translation>Selettore di chiave non valido (deve essere un numero)</translation>
+    </message>
+    <message>
+        <source>Records Filtered:</source>
+        <translation>Record filtrati:</translation>
+    </message>
+    <message>
+        <source>counting…</source>
+        <translation>conteggio…</translation>
+    </message>
+    <message>
+        <source>Records Selected:</source>
+        <translation>Record selezionati:</translation>
+    </message>
+    <message>
+        <source>Export selected quotes</source>
+        <translation>Esporta le citazioni selezionate</translation>
+    </message>
+    <message>
+        <source>Export filtered quotes</source>
+        <translation>Esporta le citazioni filtrate</translation>
+    </message>
+    <message>
+        <source>Deleted selected quotes</source>
+        <translation>Elimina le citazioni selezionate</translation>
+    </message>
+    <message>
+        <source>Deleted filtered quotes</source>
+        <translation>Elimina le citazioni filtrate</translation>
+    </message>
+    <message>
+        <source>Filter on current author</source>
+        <translation>Filtra sull&apos;autore corrente</translation>
+    </message>
+    <message>
+        <source>Filter on current subject</source>
+        <translation>Filtra sull&apos;argomento corrente</translation>
+    </message>
+    <message>
+        <source>Delete filtered quotes</source>
+        <translation>Elimina le citazioni filtrate</translation>
+    </message>
+    <message>
+        <source>Slide show of filtered quotes</source>
+        <translation>Proiezione delle citazioni filtrate</translation>
+    </message>
+</context>
+<context>
     <name>GridBinding</name>
     <message>
         <source>Select all rows</source>
@@ -314,6 +612,40 @@ lavoro e terminano senza finestra.</translation>
     <message>
         <source>Clear the selection and go back to random order</source>
         <translation>Annulla la selezione e torna all&apos;ordine casuale</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Chiave</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Argomento</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Voto</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Click on this vertical bar to select/deselect quotes; hold CTRL key for multiple selection, SHIFT for a range.
+Click here to clear the selection and go back to random order.</source>
+        <translation>Fai clic su questa barra verticale per selezionare/deselezionare le citazioni; tieni premuto CTRL per una selezione multipla, MAIUSC per un intervallo.
+Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +1246,216 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
         <source>Charts of the collection: quotations per subject, language and rate, the authors with most</source>
         <translation>Grafici della raccolta: citazioni per argomento, lingua e voto, gli autori con più citazioni</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Change database</source>
+        <translation>&amp;Cambia database</translation>
+    </message>
+    <message>
+        <source>Open recen&amp;t</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>Open &amp;Access collection...</source>
+        <translation>Apri raccolta &amp;Access...</translation>
+    </message>
+    <message>
+        <source>Make a new database from a collection kept in an Access (.mdb) file</source>
+        <translation>Crea un nuovo database da una raccolta conservata in un file Access (.mdb)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferenze</translation>
+    </message>
+    <message>
+        <source>Show help before slide show (Yes/No)</source>
+        <translation>Mostra l&apos;aiuto prima della proiezione (Sì/No)</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>Ri&amp;mescola</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Add new</source>
+        <translation>&amp;Nuova</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Undo edit</source>
+        <translation>&amp;Annulla modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>S&amp;uccessiva</translation>
+    </message>
+    <message>
+        <source>&amp;Random quotation</source>
+        <translation>Citazione a &amp;caso</translation>
+    </message>
+    <message>
+        <source>&amp;Text filter</source>
+        <translation>Filtro sul &amp;testo</translation>
+    </message>
+    <message>
+        <source>&amp;Filter (read again)</source>
+        <translation>&amp;Filtra (rileggi)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all filters</source>
+        <translation>S&amp;vuota tutti i filtri</translation>
+    </message>
+    <message>
+        <source>Random &amp;order</source>
+        <translation>&amp;Ordine casuale</translation>
+    </message>
+    <message>
+        <source>Filter on current aut&amp;hor</source>
+        <translation>Filtra sull&apos;autore co&amp;rrente</translation>
+    </message>
+    <message>
+        <source>Filter on current su&amp;bject</source>
+        <translation>Filtra sull&apos;ar&amp;gomento corrente</translation>
+    </message>
+    <message>
+        <source>E&amp;xport filtered quotes...</source>
+        <translation>Es&amp;porta le citazioni filtrate...</translation>
+    </message>
+    <message>
+        <source>Slide sho&amp;w</source>
+        <translation>Pro&amp;iezione</translation>
+    </message>
+    <message>
+        <source>Delete filtered &amp;quotes...</source>
+        <translation>Eli&amp;mina le citazioni filtrate...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort</source>
+        <translation>&amp;Ordina</translation>
+    </message>
+    <message>
+        <source>, ascending</source>
+        <translation>, crescente</translation>
+    </message>
+    <message>
+        <source>, descending</source>
+        <translation>, decrescente</translation>
+    </message>
+    <message>
+        <source>&amp;Authors</source>
+        <translation>&amp;Autori</translation>
+    </message>
+    <message>
+        <source>&amp;Subjects</source>
+        <translation>A&amp;rgomenti</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>&amp;Lingue</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>Web sites</source>
+        <translation>Siti web</translation>
+    </message>
+    <message>
+        <source>&amp;Readme.txt</source>
+        <translation>&amp;Leggimi (Readme.txt)</translation>
+    </message>
+    <message>
+        <source>Author&apos;s web site</source>
+        <translation>Sito web dell&apos;autore</translation>
+    </message>
+    <message>
+        <source>Customer service and technical support</source>
+        <translation>Assistenza clienti e supporto tecnico</translation>
+    </message>
+    <message>
+        <source>About Sentara</source>
+        <translation>Informazioni su Sentara</translation>
+    </message>
+    <message>
+        <source>&amp;Version History</source>
+        <translation>&amp;Cronologia delle versioni</translation>
+    </message>
+    <message>
+        <source>Edit operation in progress. Do you want to exit without saving changes?</source>
+        <translation>Modifica in corso. Vuoi uscire senza salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>Access database (*.mdb;*.accdb)|*.mdb;*.accdb|All files (*)|*</source>
+        <translation>Database Access (*.mdb;*.accdb)|*.mdb;*.accdb|Tutti i file (*)|*</translation>
+    </message>
+    <message>
+        <source>Name the new database made from the collection</source>
+        <translation>Dai un nome al nuovo database creato dalla raccolta</translation>
+    </message>
+    <message>
+        <source>Making a new database from &apos;%1&apos;...</source>
+        <translation>Creazione di un nuovo database da &apos;%1&apos;...</translation>
+    </message>
+    <message>
+        <source>Reading &apos;%1&apos;...</source>
+        <translation>Lettura di &apos;%1&apos;...</translation>
+    </message>
+    <message>
+        <source>No database was made.</source>
+        <translation>Nessun database è stato creato.</translation>
+    </message>
+    <message>
+        <source>Sentara - Import report</source>
+        <translation>Sentara - Rapporto d&apos;importazione</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was made from &apos;%2&apos;: %3.%4
+
+The window now shows it.</source>
+        <translation>Il database &apos;%1&apos; è stato creato da &apos;%2&apos;: %3.%4
+
+Ora la finestra lo mostra.</translation>
+    </message>
+    <message>
+        <source>
+The rows that did not fit are listed in the report.</source>
+        <translation>
+Le righe che non si adattavano sono elencate nel rapporto.</translation>
+    </message>
+    <message>
+        <source>New random numbers for every quotation...</source>
+        <translation>Nuovi numeri casuali per ogni citazione...</translation>
+    </message>
+    <message>
+        <source>The quotations could not be given new random numbers; none was changed.</source>
+        <translation>Non è stato possibile dare nuovi numeri casuali alle citazioni; nessuna è stata cambiata.</translation>
+    </message>
+    <message>
+        <source>Randomization executed.</source>
+        <translation>Rimescolamento eseguito.</translation>
+    </message>
 </context>
 <context>
     <name>f_msgbox</name>
@@ -1205,7 +1747,7 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     </message>
     <message>
         <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
-        <translation>Le citazioni eliminate da più tempo vengono dimenticate all'avvio di Sentara; 0 le conserva per sempre</translation>
+        <translation>Le citazioni eliminate da più tempo vengono dimenticate all&apos;avvio di Sentara; 0 le conserva per sempre</translation>
     </message>
 </context>
 <context>
@@ -1440,7 +1982,7 @@ Il CSV conserva ogni campo di ogni citazione.</translation>
     </message>
     <message>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
-        <translation>QUASI UGUALI A UN'ALTRA CITAZIONE, TENUTE PER L'IMPORTAZIONE (TOGLI DAL TESTO QUELLE CHE NON VUOI):</translation>
+        <translation>QUASI UGUALI A UN&apos;ALTRA CITAZIONE, TENUTE PER L&apos;IMPORTAZIONE (TOGLI DAL TESTO QUELLE CHE NON VUOI):</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "widgets/guards.h"
 #include "widgets/recordset_model.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
 #include <vector>
@@ -21,7 +22,7 @@ namespace {
 // Moves the quotations with these keys to the Trash, all of them or, on any failure or a stop,
 // none. Throws DbError.
 void delete_quotes(Database& db, std::vector<qint64> keys, const long_work::Progress& progress) {
-    const QString what = QStringLiteral("Deleting %1 quotations...").arg(keys.size());
+    const QString what = QCoreApplication::translate("FilterArea", "Deleting %1 quotations...").arg(keys.size());
     Database::Transaction all_or_none(db);
     const qint64 batch = trash::open_batch(db, QStringLiteral("delete"));
     trash::move_quotes(db, batch, std::move(keys), [&](qint64 done, qint64 total) { progress(what, done, total); });
@@ -37,7 +38,7 @@ std::vector<qint64> listed_keys(Database& db, const GridQuery& query, int count)
     while (rows.step()) keys.push_back(rows.column_int64(0));
     if (keys.size() != size_t(count))
         throw DbError(db_errors::invalid_argument,
-                      QStringLiteral("The list changed since it was counted (%1 quotations now, %2 before): another "
+                      QCoreApplication::translate("FilterArea", "The list changed since it was counted (%1 quotations now, %2 before): another "
                                      "program wrote meanwhile. Look at the list again.")
                           .arg(keys.size())
                           .arg(count));
@@ -62,7 +63,7 @@ void FilterArea::b_delete_filtered_Click() {
     } else {
         // A large list is being counted beside the window: the question waits for it there.
         if (!guarded(ctx_.ui, [&] {
-                long_work::run_here(ctx_.ui, QStringLiteral("Counting the quotations..."), [&](qint64&, qint64&) {
+                long_work::run_here(ctx_.ui, tr("Counting the quotations..."), [&](qint64&, qint64&) {
                     if (rows->count_if_known() >= 0) return false;
                     QThread::msleep(5);
                     return true;
@@ -71,23 +72,23 @@ void FilterArea::b_delete_filtered_Click() {
             }))
             return;
         if (count == 0) {
-            ctx_.ui.message(QStringLiteral("There is no quote to be deleted."));
+            ctx_.ui.message(tr("There is no quote to be deleted."));
             return;
         }
         const QString n = QStringLiteral("? (") + QString::number(count) + u')';
         const QString question = ctx_.current_quotes_filter.isEmpty()
-                                     ? QStringLiteral("Do you really want to delete all quotes") + n
-                                     : QStringLiteral("Do you really want to delete all quotes where ") +
+                                     ? tr("Do you really want to delete all quotes") + n
+                                     : tr("Do you really want to delete all quotes where ") +
                                            ctx_.current_quotes_filter + n;
         if (ctx_.ui.message(question, Ui::ok_cancel | Ui::icon_stop) != Ui::ok) return;
     }
     const GridQuery query = ctx_.current_quotes_query;
-    const auto outcome = long_work::run(ctx_.ui, ctx_.database_path, QStringLiteral("Deleting quotations..."),
+    const auto outcome = long_work::run(ctx_.ui, ctx_.database_path, tr("Deleting quotations..."),
                                         [&](Database& db, const long_work::Progress& progress) {
                                             delete_quotes(db, keys.empty() ? listed_keys(db, query, count) : keys,
                                                           progress);
                                         });
-    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("The quotations could not be deleted; none was deleted.")))
+    if (!long_work::told(ctx_.ui, outcome, tr("The quotations could not be deleted; none was deleted.")))
         return;
     {
         Hourglass busy(ctx_.ui);
@@ -118,7 +119,7 @@ void FilterArea::b_slide_show_Click() {
         if (list_.recordset()) key = list_.recordset()->key_at(list_.binding().current_row());
     });
     if (!key.isValid()) {
-        ctx_.ui.message(QStringLiteral("There is no quote to be shown: the list is empty."));
+        ctx_.ui.message(tr("There is no quote to be shown: the list is empty."));
         return;
     }
     // The show always runs over the whole list, starting at the current quotation.

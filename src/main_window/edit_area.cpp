@@ -64,8 +64,8 @@ void EditArea::build() {
     cb_language = combo("cb_language", true);
     cb_rate = combo("cb_rate", true);
     t_note = text_box("t_note");
-    b_edit_author = button("b_edit_author", QStringLiteral("Edit"), QStringLiteral("Edit this author"));
-    b_add_subject = button("b_add_subject", QStringLiteral("Edit"), QStringLiteral("Subject Table Management"));
+    b_edit_author = button("b_edit_author", tr("Edit"), tr("Edit this author"));
+    b_add_subject = button("b_add_subject", tr("Edit"), tr("Subject Table Management"));
     // Lists that suggest while typing, without changing what is typed.
     for (QComboBox* c : {cb_author, cb_subject}) {
         auto* completer = new QCompleter(c->model(), c);
@@ -79,15 +79,15 @@ void EditArea::build() {
         c->setMaximumWidth(110);
     }
 
-    l_key = label("l_key", QStringLiteral("Key"), t_key);
+    l_key = label("l_key", tr("Key"), t_key);
     // Room for the longest counts, so that a new count never moves the fields beside it.
     const int caption_width = QFontMetrics(font()).horizontalAdvance(QStringLiteral("Subject 999999 q ")) + 4;
-    l_author = label("l_author", QStringLiteral("Author "), cb_author);
-    l_text = label("l_text", QStringLiteral("Text"), t_text);
-    l_subject = label("l_subject", QStringLiteral("Subject"), cb_subject);
-    l_language = label("l_language", QStringLiteral("Language"), cb_language);
-    l_rate = label("l_rate", QStringLiteral("Rate"), cb_rate);
-    Label2 = label("Label2", QStringLiteral("Note"), t_note);
+    l_author = label("l_author", tr("Author "), cb_author);
+    l_text = label("l_text", tr("Text"), t_text);
+    l_subject = label("l_subject", tr("Subject"), cb_subject);
+    l_language = label("l_language", tr("Language"), cb_language);
+    l_rate = label("l_rate", tr("Rate"), cb_rate);
+    Label2 = label("Label2", tr("Note"), t_note);
     for (QLabel* l : {l_key, l_author, l_text, l_subject, l_language}) l->setFixedWidth(caption_width);
 
     pic_author = author_picture_box(Image1);
@@ -134,13 +134,13 @@ void EditArea::build() {
     frame_edit_buttons = named(new QFrame, "frame_edit_buttons");
     auto* buttons = new QHBoxLayout(frame_edit_buttons);
     buttons->setContentsMargins(0, 0, 0, 0);
-    b_add_new = button("b_add_new", QStringLiteral("Add new"), QStringLiteral("Start a new quotation (Ctrl+N)"));
-    b_save = button("b_save", QStringLiteral("Save"), QStringLiteral("Save the quotation (Ctrl+S)"));
-    b_delete = button("b_delete", QStringLiteral("Delete"), QStringLiteral("Delete the quotation (Ctrl+D)"));
-    b_random = button("b_random", QStringLiteral("Random"), QStringLiteral("Go to a quotation at random (F9)"));
-    b_undo = button("b_undo", QStringLiteral("Undo edit"), QStringLiteral("Put back the quotation as it was (Ctrl+U)"));
-    b_next = button("b_next", QStringLiteral("Next"), QStringLiteral("Go to the next quotation (F8)"));
-    b_exit = button("b_exit", QStringLiteral("Exit"), QStringLiteral("End the program (Ctrl+Q)"));
+    b_add_new = button("b_add_new", tr("Add new"), tr("Start a new quotation (Ctrl+N)"));
+    b_save = button("b_save", tr("Save"), tr("Save the quotation (Ctrl+S)"));
+    b_delete = button("b_delete", tr("Delete"), tr("Delete the quotation (Ctrl+D)"));
+    b_random = button("b_random", tr("Random"), tr("Go to a quotation at random (F9)"));
+    b_undo = button("b_undo", tr("Undo edit"), tr("Put back the quotation as it was (Ctrl+U)"));
+    b_next = button("b_next", tr("Next"), tr("Go to the next quotation (F8)"));
+    b_exit = button("b_exit", tr("Exit"), tr("End the program (Ctrl+Q)"));
     for (QPushButton* b : {b_add_new, b_save, b_delete, b_random, b_undo, b_next, b_exit}) {
         b->setMinimumWidth(90);
         buttons->addWidget(b);
@@ -301,8 +301,8 @@ void EditArea::show_captions() {
         set_caption(label, text + u' ' + QString::number(counts_.of(column, value)) + QStringLiteral(" q "));
     };
     guarded(ctx_.ui, [&] {
-        caption(cb_author, QStringLiteral("author"), l_author, QStringLiteral("Author"));
-        caption(cb_subject, QStringLiteral("subject"), l_subject, QStringLiteral("Subject"));
+        caption(cb_author, QStringLiteral("author"), l_author, tr("Author"));
+        caption(cb_subject, QStringLiteral("subject"), l_subject, tr("Subject"));
     });
     emit names_shown(cb_author->currentText(), cb_subject->currentText());
 }
@@ -312,7 +312,7 @@ void EditArea::Check_change() {
     const auto differs = [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) != 0; };
     const QString rate = cb_rate->currentText();
     if (differs(rate, initial_rate_) && !rate.isEmpty() && !valid_rate(rate)) {
-        ctx_.ui.message(QStringLiteral("Invalid rate (use values 1 to 3 or empty)"));
+        ctx_.ui.message(tr("Invalid rate (use values 1 to 3 or empty)"));
         cb_rate->setEditText(initial_rate_);  // runs the check again, on the remembered rate
         return;
     }

@@ -37,21 +37,21 @@ bool EditArea::save() {
         // The first quotation of an empty table is always inserted.
         if (!rows || rows->record_count() == 0) adding_new_ = true;
         if (cb_language->currentText().trimmed().isEmpty()) {
-            ctx_.ui.message(QStringLiteral("Language cannot be empty"));
+            ctx_.ui.message(tr("Language cannot be empty"));
             cb_language->setFocus();
             return false;
         }
         const QString author = cb_author->currentText();
         if (author.trimmed().isEmpty()) {
-            ctx_.ui.message(QStringLiteral("Author cannot be empty"));
+            ctx_.ui.message(tr("Author cannot be empty"));
             cb_author->setFocus();
             return false;
         }
         // Names are compared and stored exactly as typed (a name of question marks included).
         const QString author_sql = QStringLiteral("select * from authors where name = '") + sql_escape_text(author) + u'\'';
         if (db.open_recordset(author_sql)->eof()) {
-            const int answer = ctx_.ui.message(QStringLiteral("Author \"") + author +
-                                                   QStringLiteral("\" not found. Do you want to add it?"),
+            const int answer = ctx_.ui.message(tr("Author \"") + author +
+                                                   tr("\" not found. Do you want to add it?"),
                                                Ui::ok_cancel | Ui::icon_question);
             if (answer != Ui::ok) {
                 b_edit_author->setFocus();
@@ -59,14 +59,14 @@ bool EditArea::save() {
             }
             db.execute(QStringLiteral("insert into authors values('") + sql_escape_text(author) + QStringLiteral("',null,null,0)"));
             if (db.open_recordset(author_sql)->eof()) {
-                ctx_.ui.message(QStringLiteral("Author addition failed"));
+                ctx_.ui.message(tr("Author addition failed"));
                 return false;
             }
             ctx_.events.author_was_changed(QString(), author);  // every author list shows it
         }
         if (cb_subject->currentText().trimmed().isEmpty()) {
-            const int answer = ctx_.ui.message(QStringLiteral("Subject is empty and will be set to '") + QStringLiteral("-") +
-                                                   QStringLiteral("'; do you want to proceed?"),
+            const int answer = ctx_.ui.message(tr("Subject is empty and will be set to '") + QStringLiteral("-") +
+                                                   tr("'; do you want to proceed?"),
                                                Ui::ok_cancel | Ui::icon_exclamation);
             if (answer != Ui::ok) {
                 cb_subject->setFocus();
@@ -79,7 +79,7 @@ bool EditArea::save() {
             db.open_recordset(QStringLiteral("select * from subjects where subject = '") + sql_escape_text(subject) + u'\'');
         if (subjects->eof()) {
             if (subject != QLatin1String("-")) {
-                ctx_.ui.message(QStringLiteral("Subject \"") + subject + QStringLiteral("\" not found. Please add it"));
+                ctx_.ui.message(tr("Subject \"") + subject + tr("\" not found. Please add it"));
                 b_add_subject->setFocus();
                 return false;
             }
@@ -152,8 +152,7 @@ void EditArea::b_delete_Click() {
         return;
     }
     if (!rows || list_.binding().current_row() < 0) return;
-    if (ctx_.ui.message(QStringLiteral("Do you really want to delete quote '") + t_text->toPlainText().left(30) +
-                            QStringLiteral("...") + QStringLiteral("'?"),
+    if (ctx_.ui.message(tr("Do you really want to delete quote '%1...'?").arg(t_text->toPlainText().left(30)),
                         Ui::ok_cancel | Ui::icon_question) != Ui::ok)
         return;
     ctx_.ui.yield();
@@ -210,7 +209,7 @@ std::unique_ptr<RecordSet> EditArea::complete_name(const Completion& c) {
         rs = db.open_recordset(select + (c.anywhere ? QStringLiteral("*") : QString()) + pattern);
         if (rs->eof()) {
             rs.reset();
-            if (ctx_.ui.message(c.noun + QStringLiteral(" '") + typed + QStringLiteral("' not in database. Do you want to add it?"),
+            if (ctx_.ui.message(c.noun + QStringLiteral(" '") + typed + tr("' not in database. Do you want to add it?"),
                                 Ui::ok_cancel | Ui::icon_question) != Ui::ok) {
                 if (c.refocus_on_cancel) c.box->setFocus();
                 return;
@@ -233,7 +232,7 @@ std::unique_ptr<RecordSet> EditArea::complete_name(const Completion& c) {
 }
 
 void EditArea::cb_author_LostFocus() {
-    const auto found = complete_name({cb_author, QStringLiteral("authors"), QStringLiteral("name"), QStringLiteral("Author"),
+    const auto found = complete_name({cb_author, QStringLiteral("authors"), QStringLiteral("name"), tr("Author"),
                                       true, false, QStringLiteral("',Null,Null,Null)"),
                                       QStringLiteral("Error 2006-11-26 17:37"),
                                       [this](const QString& name) { ctx_.events.author_was_changed(QString(), name); }});
@@ -242,7 +241,7 @@ void EditArea::cb_author_LostFocus() {
 
 void EditArea::cb_subject_LostFocus() {
     // Save turns an empty subject into "-".
-    complete_name({cb_subject, QStringLiteral("subjects"), QStringLiteral("subject"), QStringLiteral("Subject"), false, true,
+    complete_name({cb_subject, QStringLiteral("subjects"), QStringLiteral("subject"), tr("Subject"), false, true,
                    QStringLiteral("',0)"), QStringLiteral("Error 2006-10-30 0905"),
                    [this](const QString& subject) { ctx_.events.subject_was_changed(QString(), subject); }});
 }

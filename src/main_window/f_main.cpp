@@ -96,44 +96,44 @@ void f_main::build_menus() {
         a->setShortcut(keys);
         return a;
     };
-    m_file = named(menuBar()->addMenu(QStringLiteral("&File")), "m_file");
-    m_change_db = add(m_file, "m_change_db", QStringLiteral("&Change database"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_recent = named(m_file->addMenu(QStringLiteral("Open recen&t")), "m_recent");
+    m_file = named(menuBar()->addMenu(tr("&File")), "m_file");
+    m_change_db = add(m_file, "m_change_db", tr("&Change database"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_recent = named(m_file->addMenu(tr("Open recen&t")), "m_recent");
     connect(m_recent, &QMenu::aboutToShow, this, &f_main::fill_recent_menu);
-    m_open_access = add(m_file, "m_open_access", QStringLiteral("Open &Access collection..."),
+    m_open_access = add(m_file, "m_open_access", tr("Open &Access collection..."),
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    m_open_access->setToolTip(QStringLiteral("Make a new database from a collection kept in an Access (.mdb) file"));
-    m_preferences = named(m_file->addMenu(QStringLiteral("&Preferences")), "m_preferences");
-    m_show_slide_show_help = add(m_preferences, "m_show_slide_show_help", QStringLiteral("Show help before slide show (Yes/No)"),
+    m_open_access->setToolTip(tr("Make a new database from a collection kept in an Access (.mdb) file"));
+    m_preferences = named(m_file->addMenu(tr("&Preferences")), "m_preferences");
+    m_show_slide_show_help = add(m_preferences, "m_show_slide_show_help", tr("Show help before slide show (Yes/No)"),
                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     m_show_slide_show_help->setCheckable(true);
-    m_randomize = add(m_file, "m_randomize", QStringLiteral("&Randomize"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    m_randomize = add(m_file, "m_randomize", tr("&Randomize"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     m_file->addSeparator();
-    m_exit = add(m_file, "m_exit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_exit = add(m_file, "m_exit", tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    m_edit = named(menuBar()->addMenu(QStringLiteral("&Edit")), "m_edit");
-    m_add_new = add(m_edit, "m_add_new", QStringLiteral("&Add new"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_save = add(m_edit, "m_save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_undo = add(m_edit, "m_undo", QStringLiteral("&Undo edit"), QKeySequence(Qt::CTRL | Qt::Key_U));
-    m_delete = add(m_edit, "m_delete", QStringLiteral("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    m_next = add(m_edit, "m_next", QStringLiteral("&Next"), QKeySequence(Qt::Key_F8));
-    m_random = add(m_edit, "m_random", QStringLiteral("&Random quotation"), QKeySequence(Qt::Key_F9));
+    m_edit = named(menuBar()->addMenu(tr("&Edit")), "m_edit");
+    m_add_new = add(m_edit, "m_add_new", tr("&Add new"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_save = add(m_edit, "m_save", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_undo = add(m_edit, "m_undo", tr("&Undo edit"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_delete = add(m_edit, "m_delete", tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_next = add(m_edit, "m_next", tr("&Next"), QKeySequence(Qt::Key_F8));
+    m_random = add(m_edit, "m_random", tr("&Random quotation"), QKeySequence(Qt::Key_F9));
     m_edit->addSeparator();
-    m_text_filter = add(m_edit, "m_text_filter", QStringLiteral("&Text filter"), QKeySequence(Qt::CTRL | Qt::Key_F));
-    m_filter = add(m_edit, "m_filter", QStringLiteral("&Filter (read again)"), QKeySequence(Qt::Key_F5));
-    m_clear_filters = add(m_edit, "m_clear_filters", QStringLiteral("&Clear all filters"),
+    m_text_filter = add(m_edit, "m_text_filter", tr("&Text filter"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_filter = add(m_edit, "m_filter", tr("&Filter (read again)"), QKeySequence(Qt::Key_F5));
+    m_clear_filters = add(m_edit, "m_clear_filters", tr("&Clear all filters"),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    m_random_order = add(m_edit, "m_random_order", QStringLiteral("Random &order"), QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_random_order = add(m_edit, "m_random_order", tr("Random &order"), QKeySequence(Qt::CTRL | Qt::Key_0));
     // Keys no field takes for itself: function keys, and Ctrl+Shift with a letter.
     m_edit->addSeparator();
-    m_filter_current_author = add(m_edit, "m_filter_current_author", QStringLiteral("Filter on current aut&hor"),
+    m_filter_current_author = add(m_edit, "m_filter_current_author", tr("Filter on current aut&hor"),
                                   QKeySequence(Qt::Key_F6));
-    m_filter_current_subject = add(m_edit, "m_filter_current_subject", QStringLiteral("Filter on current su&bject"),
+    m_filter_current_subject = add(m_edit, "m_filter_current_subject", tr("Filter on current su&bject"),
                                    QKeySequence(Qt::Key_F7));
     m_edit->addSeparator();
-    m_export = add(m_edit, "m_export", QStringLiteral("E&xport filtered quotes..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    m_slide_show = add(m_edit, "m_slide_show", QStringLiteral("Slide sho&w"), QKeySequence(Qt::Key_F11));
-    m_delete_filtered = add(m_edit, "m_delete_filtered", QStringLiteral("Delete filtered &quotes..."),
+    m_export = add(m_edit, "m_export", tr("E&xport filtered quotes..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m_slide_show = add(m_edit, "m_slide_show", tr("Slide sho&w"), QKeySequence(Qt::Key_F11));
+    m_delete_filtered = add(m_edit, "m_delete_filtered", tr("Delete filtered &quotes..."),
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     m_edit->addSeparator();
     m_undo_delete = add(m_edit, "m_undo_delete", tr("Undo de&lete"), QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -142,14 +142,14 @@ void f_main::build_menus() {
     m_overview = named(m_view->addAction(tr("&Overview...")), "m_overview");
     m_overview->setToolTip(tr("Charts of the collection: quotations per subject, language and rate, the authors with most"));
 
-    m_sort = named(menuBar()->addMenu(QStringLiteral("S&ort")), "m_sort");
+    m_sort = named(menuBar()->addMenu(tr("S&ort")), "m_sort");
     auto* sorts = new QActionGroup(m_sort);
     const QAbstractItemModel& columns = list->model();
     for (int c = 0; c < GridQuery::column_count && c < columns.columnCount(); ++c) {
         const QString caption = columns.headerData(c, Qt::Horizontal).toString();
         for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-            QAction* a = m_sort->addAction(caption + (order == Qt::AscendingOrder ? QStringLiteral(", ascending")
-                                                                                  : QStringLiteral(", descending")));
+            QAction* a = m_sort->addAction(caption + (order == Qt::AscendingOrder ? tr(", ascending")
+                                                                                  : tr(", descending")));
             a->setObjectName(QStringLiteral("m_sort_%1_%2").arg(c).arg(order == Qt::AscendingOrder ? "asc" : "desc"));
             a->setCheckable(true);
             a->setData(c * 2 + int(order));
@@ -183,27 +183,27 @@ void f_main::build_menus() {
         a->setEnabled(false);  // their windows come with later work
         return a;
     };
-    m_authors = window("m_authors", QStringLiteral("&Authors"), QKeySequence(Qt::CTRL | Qt::Key_1));
+    m_authors = window("m_authors", tr("&Authors"), QKeySequence(Qt::CTRL | Qt::Key_1));
     m_authors->setEnabled(true);
-    m_subjects = window("m_subjects", QStringLiteral("&Subjects"), QKeySequence(Qt::CTRL | Qt::Key_2));
+    m_subjects = window("m_subjects", tr("&Subjects"), QKeySequence(Qt::CTRL | Qt::Key_2));
     m_subjects->setEnabled(true);
-    m_languages = window("m_languages", QStringLiteral("&Languages"), QKeySequence(Qt::CTRL | Qt::Key_3));
+    m_languages = window("m_languages", tr("&Languages"), QKeySequence(Qt::CTRL | Qt::Key_3));
     m_languages->setEnabled(true);
-    m_import = window("m_import", QStringLiteral("&Import"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_import = window("m_import", tr("&Import"), QKeySequence(Qt::CTRL | Qt::Key_I));
     m_import->setEnabled(true);
-    m_websites = window("m_websites", QStringLiteral("Web sites"), QKeySequence(Qt::CTRL | Qt::Key_4));
+    m_websites = window("m_websites", tr("Web sites"), QKeySequence(Qt::CTRL | Qt::Key_4));
     m_websites->setEnabled(true);
     m_trash = window("m_trash", tr("Trash"), QKeySequence(Qt::CTRL | Qt::Key_5));
     m_trash->setEnabled(true);
 
     m_help = named(menuBar()->addMenu(QStringLiteral("&?")), "m_help");
     m_help->setToolTipsVisible(true);
-    m_readme = add(m_help, "m_readme", QStringLiteral("&Readme.txt"), QKeySequence(Qt::Key_F1));
-    m_web_site = add(m_help, "m_web_site", QStringLiteral("Author's web site"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    m_support = add(m_help, "m_support", QStringLiteral("Customer service and technical support"),
+    m_readme = add(m_help, "m_readme", tr("&Readme.txt"), QKeySequence(Qt::Key_F1));
+    m_web_site = add(m_help, "m_web_site", tr("Author's web site"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    m_support = add(m_help, "m_support", tr("Customer service and technical support"),
                     QKeySequence(Qt::CTRL | Qt::Key_F1));
-    m_about = add(m_help, "m_about", QStringLiteral("About Sentara"), QKeySequence(Qt::ALT | Qt::Key_F1));
-    m_version_history = add(m_help, "m_version_history", QStringLiteral("&Version History"),
+    m_about = add(m_help, "m_about", tr("About Sentara"), QKeySequence(Qt::ALT | Qt::Key_F1));
+    m_version_history = add(m_help, "m_version_history", tr("&Version History"),
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
 }
 
@@ -433,7 +433,7 @@ void f_main::set_combos() {
 
 bool f_main::settle_pending_edit() {
     if (!edit->editing()) return true;
-    switch (ctx_.ui.message(QStringLiteral("Edit operation in progress. Do you want to exit without saving changes?"),
+    switch (ctx_.ui.message(tr("Edit operation in progress. Do you want to exit without saving changes?"),
                             Ui::save_discard_cancel | Ui::icon_question)) {
     case Ui::save: return edit->save() && !edit->editing();
     case Ui::ok:
@@ -491,7 +491,7 @@ void f_main::fill_recent_menu() {
         a->setEnabled(QFileInfo::exists(path));
         connect(a, &QAction::triggered, this, [this, path] { use_database(path); });
     }
-    if (m_recent->isEmpty()) m_recent->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    if (m_recent->isEmpty()) m_recent->addAction(tr("(none)"))->setEnabled(false);
 }
 
 bool f_main::close_other_windows() {
@@ -535,33 +535,33 @@ void f_main::read_collection_again() {
 void f_main::m_open_access_Click() {
     if (edit->refuse_while_editing()) return;
     const QString access = ctx_.ui.open_file(QStringLiteral("Select the Access collection to open"),
-                                             QStringLiteral("Access database (*.mdb;*.accdb)|*.mdb;*.accdb|All files (*)|*"),
+                                             tr("Access database (*.mdb;*.accdb)|*.mdb;*.accdb|All files (*)|*"),
                                              folder_of(get_setting(QStringLiteral("last_access_path"))), QString());
     if (access.trimmed().isEmpty()) return;
     save_setting(QStringLiteral("last_access_path"), access);
-    const QString made = ctx_.ui.save_file(QStringLiteral("Name the new database made from the collection"),
+    const QString made = ctx_.ui.save_file(tr("Name the new database made from the collection"),
                                            QString::fromLatin1(database_file_filter), folder_of(ctx_.database_path),
                                            QFileInfo(access).completeBaseName() + QStringLiteral(" (Sentara).mdb"));
     if (made.trimmed().isEmpty()) return;
     access_import::Outcome o;
-    const QString what = QStringLiteral("Making a new database from '%1'...").arg(file_name_of(access));
+    const QString what = tr("Making a new database from '%1'...").arg(file_name_of(access));
     const auto outcome = long_work::run(ctx_.ui, what, [&](const long_work::Progress& progress) {
-        progress(QStringLiteral("Reading '%1'...").arg(file_name_of(access)), 0, 1);
+        progress(tr("Reading '%1'...").arg(file_name_of(access)), 0, 1);
         const access_file::Contents tables = access_import::read_tables(access);
         o = access_import::create(tables, access, made, [&](qint64 done, qint64 total) { progress(what, done, total); });
     });
     // Stopped, nothing was made and the database in use stays.
-    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("No database was made."))) return;
+    if (!long_work::told(ctx_.ui, outcome, tr("No database was made."))) return;
     if (!o.error.isEmpty()) {
         // Nothing was made: the database in use stays.
         ctx_.ui.message(o.error, Ui::icon_exclamation);
         return;
     }
     const QString report = o.report();
-    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, QStringLiteral("Sentara - Import report"));
-    ctx_.ui.message(QStringLiteral("The database '%1' was made from '%2': %3.%4\n\nThe window now shows it.")
+    if (!report.isEmpty()) show_text_file(ctx_.ui, report, quote_import::line_break, tr("Sentara - Import report"));
+    ctx_.ui.message(tr("The database '%1' was made from '%2': %3.%4\n\nThe window now shows it.")
                         .arg(made, access, o.counts_text(),
-                             report.isEmpty() ? QString() : QStringLiteral("\nThe rows that did not fit are listed in the report.")),
+                             report.isEmpty() ? QString() : tr("\nThe rows that did not fit are listed in the report.")),
                     Ui::icon_information);
     use_database(made);
 }
@@ -571,17 +571,17 @@ void f_main::m_randomize_Click() {
     // copy ended.
     random_order::Generator rng = ctx_.rng;
     const auto outcome = long_work::run(
-        ctx_.ui, ctx_.database_path, QStringLiteral("New random numbers for every quotation..."),
+        ctx_.ui, ctx_.database_path, tr("New random numbers for every quotation..."),
         [&](Database& db, const long_work::Progress& progress) {
             random_order::randomize_all(db, rng, [&](qint64 done, qint64 total) {
-                progress.note(QStringLiteral("New random numbers for every quotation..."), done, total);
+                progress.note(tr("New random numbers for every quotation..."), done, total);
             });
         });
-    if (!long_work::told(ctx_.ui, outcome, QStringLiteral("The quotations could not be given new random numbers; "
+    if (!long_work::told(ctx_.ui, outcome, tr("The quotations could not be given new random numbers; "
                                                           "none was changed.")))
         return;
     ctx_.rng = rng;
-    ctx_.ui.message(QStringLiteral("Randomization executed."));
+    ctx_.ui.message(tr("Randomization executed."));
 }
 
 void f_main::m_show_slide_show_help_Click() {

@@ -55,7 +55,7 @@ FilterArea::FilterArea(AppContext& ctx, QuoteList& list, EditArea& edit, QuoteCo
 }
 
 void FilterArea::build() {
-    frame_filter_texts = frame("frame_filter_texts", QStringLiteral("Filters"));
+    frame_filter_texts = frame("frame_filter_texts", tr("Filters"));
     frame_filter_buttons = frame("frame_filter_buttons");
     cb_author_filter = combo("cb_author_filter", true);
     cb_subject_filter = combo("cb_subject_filter", true);
@@ -85,35 +85,35 @@ void FilterArea::build() {
         g->addWidget(field, row, col + 1);
         if (clear) g->addWidget(clear, row, col + 2);
     };
-    add(0, 0, "Label6", QStringLiteral("Author Filter "), cb_author_filter, b_clear_author_filter);
-    add(0, 3, "Label5", QStringLiteral("Text Filter "), t_text_filter, b_clear_text_filter);
-    add(1, 0, "Label4", QStringLiteral("Subject Filter "), cb_subject_filter, b_clear_subject_filter);
-    add(1, 3, "l_note_filter", QStringLiteral("Note Filter "), t_note_filter, Command2);
-    add(2, 0, "Label3", QStringLiteral("Language Filter "), cb_language_filter, b_clear_language_filter);
+    add(0, 0, "Label6", tr("Author Filter "), cb_author_filter, b_clear_author_filter);
+    add(0, 3, "Label5", tr("Text Filter "), t_text_filter, b_clear_text_filter);
+    add(1, 0, "Label4", tr("Subject Filter "), cb_subject_filter, b_clear_subject_filter);
+    add(1, 3, "l_note_filter", tr("Note Filter "), t_note_filter, Command2);
+    add(2, 0, "Label3", tr("Language Filter "), cb_language_filter, b_clear_language_filter);
     auto* key_and_rate = new QHBoxLayout;
     key_and_rate->addWidget(t_key_selector);
     key_and_rate->addWidget(Command1);
     key_and_rate->addSpacing(12);
-    key_and_rate->addWidget(label("l_rate_filter_from", QStringLiteral("Rate from "), cb_rate_filter_from));
+    key_and_rate->addWidget(label("l_rate_filter_from", tr("Rate from "), cb_rate_filter_from));
     key_and_rate->addWidget(cb_rate_filter_from);
-    key_and_rate->addWidget(label("l_rate_filter_to", QStringLiteral("Rate to "), cb_rate_filter_to));
+    key_and_rate->addWidget(label("l_rate_filter_to", tr("Rate to "), cb_rate_filter_to));
     key_and_rate->addWidget(cb_rate_filter_to);
     key_and_rate->addStretch();
-    g->addWidget(label("Label7", QStringLiteral("Key Filter "), t_key_selector), 2, 3);
+    g->addWidget(label("Label7", tr("Key Filter "), t_key_selector), 2, 3);
     g->addLayout(key_and_rate, 2, 4, 1, 2);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(4, 1);
 
-    b_filter = button("b_filter", QStringLiteral("Filter"), QStringLiteral("Apply the filters (F5)"));
-    b_clear = button("b_clear", QStringLiteral("Clear all filters"), QStringLiteral("Empty every filter field (Ctrl+Shift+F)"));
-    make_each<QPushButton>({{b_filter_current_author, "b_filter_current_author", "Filter on current author"},
-                            {b_filter_current_subject, "b_filter_current_subject", "Filter on current subject"},
-                            {b_delete_filtered, "b_delete_filtered", "Delete filtered quotes"},
-                            {b_slide_show, "b_slide_show", "Slide show of filtered quotes"},
-                            {b_export, "b_export", "Export filtered quotes"}},
-                           [](const char* name, const QString& caption) { return button(name, caption); });
-    l_records_selected = label("l_records_selected", QStringLiteral("Records Selected: "));
-    l_records_filtered = label("l_records_filtered", QStringLiteral("Records Filtered: "));
+    b_filter = button("b_filter", tr("Filter"), tr("Apply the filters (F5)"));
+    b_clear = button("b_clear", tr("Clear all filters"), tr("Empty every filter field (Ctrl+Shift+F)"));
+    make_each<QPushButton>({{b_filter_current_author, "b_filter_current_author", QT_TR_NOOP("Filter on current author")},
+                            {b_filter_current_subject, "b_filter_current_subject", QT_TR_NOOP("Filter on current subject")},
+                            {b_delete_filtered, "b_delete_filtered", QT_TR_NOOP("Delete filtered quotes")},
+                            {b_slide_show, "b_slide_show", QT_TR_NOOP("Slide show of filtered quotes")},
+                            {b_export, "b_export", QT_TR_NOOP("Export filtered quotes")}},
+                           [](const char* name, const QString& caption) { return button(name, tr(caption.toUtf8().constData())); });
+    l_records_selected = label("l_records_selected", tr("Records Selected: "));
+    l_records_filtered = label("l_records_filtered", tr("Records Filtered: "));
 
     auto* b = new QGridLayout(frame_filter_buttons);
     b->setContentsMargins(6, 4, 6, 4);
@@ -199,7 +199,7 @@ GridQuery::Filter FilterArea::filter(bool& valid) {
                        cb_rate_filter_from->currentText(), cb_rate_filter_to->currentText()};
     valid = QuoteFilter::valid_key(filter.key);
     if (!valid) {
-        ctx_.ui.message(QStringLiteral("Invalid key selector (must be a number)"), Ui::icon_exclamation);
+        ctx_.ui.message(tr("Invalid key selector (must be a number)"), Ui::icon_exclamation);
         return {};
     }
     return filter.filter(*ctx_.list_database);
@@ -316,16 +316,16 @@ void FilterArea::Update_record_count() {
     // A large list is counted beside the window once its first page is shown: the count
     // follows (rows_counted), and "counting" stands for it meanwhile, never a part of it.
     guarded(ctx_.ui, [&] { rows = list_.recordset() ? list_.recordset()->count_if_known() : 0; });
-    l_records_filtered->setText(QStringLiteral("Records Filtered:") +
-                                (rows < 0 ? QStringLiteral("counting\u2026") : QString::number(rows)) + u'/' +
+    l_records_filtered->setText(tr("Records Filtered:") +
+                                (rows < 0 ? tr("counting\u2026") : QString::number(rows)) + u'/' +
                                 QString::number(total));
-    l_records_selected->setText(QStringLiteral("Records Selected:") + QString::number(list_.selected_count()));
+    l_records_selected->setText(tr("Records Selected:") + QString::number(list_.selected_count()));
 }
 
 void FilterArea::check_selections() {
     const bool any = list_.selected_count() > 0;
-    set_caption(b_export, any ? QStringLiteral("Export selected quotes") : QStringLiteral("Export filtered quotes"));
-    set_caption(b_delete_filtered, any ? QStringLiteral("Deleted selected quotes") : QStringLiteral("Deleted filtered quotes"));
+    set_caption(b_export, any ? tr("Export selected quotes") : tr("Export filtered quotes"));
+    set_caption(b_delete_filtered, any ? tr("Deleted selected quotes") : tr("Deleted filtered quotes"));
     set_lit(b_export, any);
     set_lit(b_delete_filtered, any);
     Update_record_count();
@@ -343,8 +343,8 @@ void FilterArea::show_counts(const QString& author, const QString& subject) {
         shortcut->setEnabled(true);
     };
     guarded(ctx_.ui, [&] {
-        caption(author, QStringLiteral("author"), b_filter_current_author, QStringLiteral("Filter on current author"));
-        caption(subject, QStringLiteral("subject"), b_filter_current_subject, QStringLiteral("Filter on current subject"));
+        caption(author, QStringLiteral("author"), b_filter_current_author, tr("Filter on current author"));
+        caption(subject, QStringLiteral("subject"), b_filter_current_subject, tr("Filter on current subject"));
     });
 }
 

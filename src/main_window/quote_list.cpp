@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -18,9 +19,14 @@ namespace {
 QVector<GridColumn> quote_columns() {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    return {{"key", "Key", 70, right},          {"author", "Author", 170, left},   {"text", "Text", 0, left, true, true},
-            {"subject", "Subject", 120, left}, {"rate", "Rate", 45, right},       {"language", "Language", 75, left},
-            {"notes", "Note", 170, left, false, true}};
+    const auto caption = [](const char* text) { return QCoreApplication::translate("QuoteList", text); };
+    return {{"key", caption(QT_TRANSLATE_NOOP("QuoteList", "Key")), 70, right},
+            {"author", caption(QT_TRANSLATE_NOOP("QuoteList", "Author")), 170, left},
+            {"text", caption(QT_TRANSLATE_NOOP("QuoteList", "Text")), 0, left, true, true},
+            {"subject", caption(QT_TRANSLATE_NOOP("QuoteList", "Subject")), 120, left},
+            {"rate", caption(QT_TRANSLATE_NOOP("QuoteList", "Rate")), 45, right},
+            {"language", caption(QT_TRANSLATE_NOOP("QuoteList", "Language")), 75, left},
+            {"notes", caption(QT_TRANSLATE_NOOP("QuoteList", "Note")), 170, left, false, true}};
 }
 
 }  // namespace
@@ -54,7 +60,7 @@ QuoteList::QuoteList(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     // clears the selection and goes back to random order.
     pic_help = named(new QFrame(grid), "pic_help");
     l_help = named(new QLabel(QStringLiteral("?"), pic_help), "l_help");
-    const QString help = QStringLiteral(
+    const QString help = tr(
         "Click on this vertical bar to select/deselect quotes; hold CTRL key for multiple selection, SHIFT for a range.\n"
         "Click here to clear the selection and go back to random order.");
     pic_help->setToolTip(help);

@@ -1,10 +1,11 @@
 // The program in the user's language: under each locale it ships, its help in the terminal and
-// the windows translated so far show no English left over, and no text of the sources is
+// the main window and the windows translated so far show no English left over, and no text of the sources is
 // missing from a translation.
 #include "core/help.h"
 #include "core/translations.h"
 #include "import_export/f_export.h"
 #include "import_export/f_import.h"
+#include "main_window/f_main.h"
 #include "slide_show/f_slide_show.h"
 #include "slide_show/f_slide_show_help.h"
 #include "support/fixture.h"
@@ -27,7 +28,7 @@ const QStringList languages{QStringLiteral("it"), QStringLiteral("de"), QStringL
 // share with English.
 const QStringList same_everywhere{QStringLiteral("Sentara"), QStringLiteral("OK")};
 const QMap<QString, QStringList> same_in{
-    {QStringLiteral("de"), {QStringLiteral("Text"), QStringLiteral("Format"), QStringLiteral("Sentara - Export"), QStringLiteral("Sentara - Import")}},
+    {QStringLiteral("de"), {QStringLiteral("Text"), QStringLiteral("Format"), QStringLiteral("Sentara - Export"), QStringLiteral("Sentara - Import"), QStringLiteral("Import")}},
     {QStringLiteral("fr"), {QStringLiteral("Format")}}};
 
 // The words of a text, without option names and placeholders, in one line.
@@ -73,6 +74,10 @@ QMap<QString, QString> window_texts(AppContext& ctx) {
     auto* export_window = new f_export(ctx, {});
     for (const auto& [name, text] : texts_of(export_window).asKeyValueRange()) texts.insert(QStringLiteral("export ") + name, text);
     delete export_window;
+    // The main window, on the fixture's collection: its menus, labels, buttons and tips.
+    auto* main_window = new f_main(ctx);
+    for (const auto& [name, text] : texts_of(main_window).asKeyValueRange()) texts.insert(QStringLiteral("main ") + name, text);
+    delete main_window;
     // The help menu's boxes.
     texts.insert(QStringLiteral("about title"), about_title());
     texts.insert(QStringLiteral("about text"), about_text(QStringLiteral("1.18")));
@@ -119,11 +124,14 @@ private slots:
                      qPrintable(lang + QStringLiteral(": no translation in ") +
                                 translations_folder(QStringLiteral(SENTARA_PROGRAM_FOLDER))));
             const QMap<QString, QString> translated = window_texts(*f.ctx);
+            QStringList left;
             for (const auto& [name, text] : english.asKeyValueRange()) {
                 if (words_of(text).isEmpty() || same_everywhere.contains(text) || same_in.value(lang).contains(text)) continue;
-                QVERIFY2(translated.value(name) != text,
-                         qPrintable(lang + u' ' + name + QStringLiteral(": \"") + text + QStringLiteral("\" is not translated")));
+                // The main window's title: the program's name and its file's.
+                if (text.startsWith(QStringLiteral("Sentara - ")) && text.endsWith(QStringLiteral(".mdb"))) continue;
+                if (translated.value(name) == text) left << name + QStringLiteral(": \"") + text + u'"';
             }
+            QVERIFY2(left.isEmpty(), qPrintable(lang + QStringLiteral(", not translated: ") + left.join(QStringLiteral("; "))));
             for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
                 QCoreApplication::removeTranslator(t);
                 delete t;
