@@ -631,7 +631,7 @@ Arbeit und enden ohne Fenster.</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation>Bewertung</translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Language</source>

@@ -631,7 +631,7 @@ terminan sin abrir ventana.</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation>Valoración</translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Language</source>
