@@ -656,6 +656,85 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     </message>
 </context>
 <context>
+    <name>ReferenceWindow</name>
+    <message>
+        <source>Add new</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Start a new row (Ctrl+N)</source>
+        <translation>Eine neue Zeile beginnen (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save the changes (Ctrl+S)</source>
+        <translation>Die Änderungen speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Das Hauptfenster nach vorn holen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Dieses Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Apply the filters (Enter in a filter box, F5)</source>
+        <translation>Die Filter anwenden (Eingabetaste in einem Filterfeld, F5)</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Filter leeren</translation>
+    </message>
+    <message>
+        <source>Records Filtered: NNN</source>
+        <translation>Gefilterte Datensätze: NNN</translation>
+    </message>
+    <message>
+        <source>Records: </source>
+        <translation>Datensätze: </translation>
+    </message>
+    <message>
+        <source>Records Filtered:  </source>
+        <translation>Gefilterte Datensätze:  </translation>
+    </message>
+    <message>
+        <source>Edit operation in progress: &apos;%1&apos; can be shown once it is saved.</source>
+        <translation>Bearbeitung läuft: '%1' kann gezeigt werden, sobald gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>Edit operation in progress.</source>
+        <translation>Bearbeitung läuft.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the one being replaced.</source>
+        <translation>'%1' ist der, der ersetzt wird.</translation>
+    </message>
+</context>
+<context>
     <name>access_file</name>
     <message>
         <source>The file &apos;%1&apos; cannot be read: %2.</source>
@@ -795,6 +874,113 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     <message>
         <source>The quotation with the key %1 is no longer in the collection.</source>
         <translation>Das Zitat mit dem Schlüssel %1 ist nicht mehr in der Sammlung.</translation>
+    </message>
+</context>
+<context>
+    <name>f_authors</name>
+    <message>
+        <source>Sentara - Authors</source>
+        <translation>Sentara - Autoren</translation>
+    </message>
+    <message>
+        <source>Author &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>Der Autor "%1" kann nicht gelöscht werden, weil er mit einem oder mehreren Zitaten verknüpft ist.</translation>
+    </message>
+    <message>
+        <source>Author not deleted.</source>
+        <translation>Autor nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>Existing name to be used?</source>
+        <translation>Vorhandener Name, der verwendet werden soll?</translation>
+    </message>
+    <message>
+        <source>Author name replacement</source>
+        <translation>Ersetzen des Autorennamens</translation>
+    </message>
+    <message>
+        <source>Author &apos;%1&apos; not found.</source>
+        <translation>Autor '%1' nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Zitate</translation>
+    </message>
+    <message>
+        <source>Choose the picture file</source>
+        <translation>Die Bilddatei wählen</translation>
+    </message>
+    <message>
+        <source>Change picture for this author</source>
+        <translation>Das Bild dieses Autors ändern</translation>
+    </message>
+    <message>
+        <source>Show Quotes</source>
+        <translation>Zitate zeigen</translation>
+    </message>
+    <message>
+        <source>Show this author&apos;s quotations in the main window (or double-click the list)</source>
+        <translation>Die Zitate dieses Autors im Hauptfenster zeigen (oder Doppelklick auf die Liste)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Give this author&apos;s quotations to another author</source>
+        <translation>Die Zitate dieses Autors einem anderen Autor geben</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Go to an author at random</source>
+        <translation>Zu einem zufälligen Autor gehen</translation>
+    </message>
+    <message>
+        <source>Delete this author (only while no quotation names them)</source>
+        <translation>Diesen Autor löschen (nur solange kein Zitat ihn nennt)</translation>
+    </message>
+    <message>
+        <source>Name filter</source>
+        <translation>Namensfilter</translation>
+    </message>
+    <message>
+        <source>Picture filter</source>
+        <translation>Bildfilter</translation>
+    </message>
+    <message>
+        <source>Notes filter</source>
+        <translation>Notizfilter</translation>
+    </message>
+    <message>
+        <source>List the authors whose name, picture or notes hold one of the texts (Enter, F5)</source>
+        <translation>Die Autoren auflisten, deren Name, Bild oder Notizen einen der Texte enthalten (Eingabetaste, F5)</translation>
+    </message>
+    <message>
+        <source>Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</source>
+        <translation>Bild (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation>Der Name darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Author already present.</source>
+        <translation>Autor bereits vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1384,61 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>f_languages</name>
+    <message>
+        <source>Sentara - Languages</source>
+        <translation>Sentara - Sprachen</translation>
+    </message>
+    <message>
+        <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>Das Thema "%1" kann nicht gelöscht werden, weil es mit einem oder mehreren Zitaten verknüpft ist.</translation>
+    </message>
+    <message>
+        <source>Language not deleted.</source>
+        <translation>Sprache nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Default language</source>
+        <translation>Standardsprache</translation>
+    </message>
+    <message>
+        <source>Show quotes</source>
+        <translation>Zitate zeigen</translation>
+    </message>
+    <message>
+        <source>Show this language&apos;s quotations in the main window</source>
+        <translation>Die Zitate in dieser Sprache im Hauptfenster zeigen</translation>
+    </message>
+    <message>
+        <source>Delete this language (only while no quotation is in it)</source>
+        <translation>Diese Sprache löschen (nur solange kein Zitat in ihr steht)</translation>
+    </message>
+    <message>
+        <source>Code cannot be empty</source>
+        <translation>Das Kürzel darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Code already present.</source>
+        <translation>Kürzel bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Zitate</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1895,81 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     </message>
 </context>
 <context>
+    <name>f_subjects</name>
+    <message>
+        <source>Sentara - Subjects</source>
+        <translation>Sentara - Themen</translation>
+    </message>
+    <message>
+        <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>Das Thema "%1" kann nicht gelöscht werden, weil es mit einem oder mehreren Zitaten verknüpft ist.</translation>
+    </message>
+    <message>
+        <source>Subject not deleted.</source>
+        <translation>Thema nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>Existing subject to be used?</source>
+        <translation>Vorhandenes Thema, das verwendet werden soll?</translation>
+    </message>
+    <message>
+        <source>Subject replacement</source>
+        <translation>Ersetzen des Themas</translation>
+    </message>
+    <message>
+        <source>Subject &apos;%1&apos; not found.</source>
+        <translation>Thema '%1' nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Zitate</translation>
+    </message>
+    <message>
+        <source>Show Quotes</source>
+        <translation>Zitate zeigen</translation>
+    </message>
+    <message>
+        <source>Show this subject&apos;s quotations in the main window (or double-click the list)</source>
+        <translation>Die Zitate dieses Themas im Hauptfenster zeigen (oder Doppelklick auf die Liste)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>File this subject&apos;s quotations under another subject</source>
+        <translation>Die Zitate dieses Themas einem anderen Thema zuordnen</translation>
+    </message>
+    <message>
+        <source>Delete this subject (only while no quotation uses it)</source>
+        <translation>Dieses Thema löschen (nur solange kein Zitat es verwendet)</translation>
+    </message>
+    <message>
+        <source>Subject filter</source>
+        <translation>Themenfilter</translation>
+    </message>
+    <message>
+        <source>List the subjects that hold the text (Enter, F5)</source>
+        <translation>Die Themen auflisten, die den Text enthalten (Eingabetaste, F5)</translation>
+    </message>
+    <message>
+        <source>List every subject again; the text stays for the next Filter</source>
+        <translation>Alle Themen wieder auflisten; der Text bleibt für das nächste Filtern</translation>
+    </message>
+    <message>
+        <source>Subject cannot be empty</source>
+        <translation>Das Thema darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Subject already present.</source>
+        <translation>Thema bereits vorhanden.</translation>
+    </message>
+</context>
+<context>
     <name>f_trash</name>
     <message>
         <source>Sentara - Trash</source>
@@ -1748,6 +2064,81 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     <message>
         <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
         <translation>Länger zurück gelöschte Zitate werden beim Start von Sentara vergessen; 0 bewahrt sie für immer auf</translation>
+    </message>
+</context>
+<context>
+    <name>f_websites</name>
+    <message>
+        <source>Sentara - Web Sites</source>
+        <translation>Sentara - Websites</translation>
+    </message>
+    <message>
+        <source>Web site not deleted.</source>
+        <translation>Website nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Go to site</source>
+        <translation>Website öffnen</translation>
+    </message>
+    <message>
+        <source>Open the address in the web browser (or double-click the list)</source>
+        <translation>Die Adresse im Webbrowser öffnen (oder Doppelklick auf die Liste)</translation>
+    </message>
+    <message>
+        <source>Name filter</source>
+        <translation>Namensfilter</translation>
+    </message>
+    <message>
+        <source>Notes filter</source>
+        <translation>Notizfilter</translation>
+    </message>
+    <message>
+        <source>Language Filter </source>
+        <translation>Sprachfilter </translation>
+    </message>
+    <message>
+        <source>List the sites whose name or notes hold the texts, or in the language (Enter, F5)</source>
+        <translation>Die Websites auflisten, deren Name oder Notizen die Texte enthalten oder die in der Sprache sind (Eingabetaste, F5)</translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation>Der Name darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Web site already present.</source>
+        <translation>Website bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>This web site has no address.</source>
+        <translation>Diese Website hat keine Adresse.</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;.</source>
+        <translation>Kein Programm konnte '%1' öffnen.</translation>
+    </message>
+    <message>
+        <source>Lang</source>
+        <translation>Spr.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>

@@ -656,6 +656,85 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     </message>
 </context>
 <context>
+    <name>ReferenceWindow</name>
+    <message>
+        <source>Add new</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Start a new row (Ctrl+N)</source>
+        <translation>Empezar una fila nueva (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save the changes (Ctrl+S)</source>
+        <translation>Guardar los cambios (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Ventana principal</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Traer la ventana principal al frente</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Cerrar esta ventana (Esc)</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Apply the filters (Enter in a filter box, F5)</source>
+        <translation>Aplicar los filtros (Intro en un cuadro de filtro, F5)</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Vaciar el filtro</translation>
+    </message>
+    <message>
+        <source>Records Filtered: NNN</source>
+        <translation>Registros filtrados: NNN</translation>
+    </message>
+    <message>
+        <source>Records: </source>
+        <translation>Registros: </translation>
+    </message>
+    <message>
+        <source>Records Filtered:  </source>
+        <translation>Registros filtrados:  </translation>
+    </message>
+    <message>
+        <source>Edit operation in progress: &apos;%1&apos; can be shown once it is saved.</source>
+        <translation>Edición en curso: '%1' se podrá mostrar cuando se guarde.</translation>
+    </message>
+    <message>
+        <source>Edit operation in progress.</source>
+        <translation>Edición en curso.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the one being replaced.</source>
+        <translation>'%1' es el que se está sustituyendo.</translation>
+    </message>
+</context>
+<context>
     <name>access_file</name>
     <message>
         <source>The file &apos;%1&apos; cannot be read: %2.</source>
@@ -795,6 +874,113 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     <message>
         <source>The quotation with the key %1 is no longer in the collection.</source>
         <translation>La cita con la clave %1 ya no está en la colección.</translation>
+    </message>
+</context>
+<context>
+    <name>f_authors</name>
+    <message>
+        <source>Sentara - Authors</source>
+        <translation>Sentara - Autores</translation>
+    </message>
+    <message>
+        <source>Author &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>El autor "%1" no se puede eliminar porque está asociado a una o más citas.</translation>
+    </message>
+    <message>
+        <source>Author not deleted.</source>
+        <translation>Autor no eliminado.</translation>
+    </message>
+    <message>
+        <source>Existing name to be used?</source>
+        <translation>¿Nombre existente que se usará?</translation>
+    </message>
+    <message>
+        <source>Author name replacement</source>
+        <translation>Sustitución del nombre del autor</translation>
+    </message>
+    <message>
+        <source>Author &apos;%1&apos; not found.</source>
+        <translation>Autor '%1' no encontrado.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citas</translation>
+    </message>
+    <message>
+        <source>Choose the picture file</source>
+        <translation>Elegir el archivo de la imagen</translation>
+    </message>
+    <message>
+        <source>Change picture for this author</source>
+        <translation>Cambiar la imagen de este autor</translation>
+    </message>
+    <message>
+        <source>Show Quotes</source>
+        <translation>Mostrar citas</translation>
+    </message>
+    <message>
+        <source>Show this author&apos;s quotations in the main window (or double-click the list)</source>
+        <translation>Mostrar las citas de este autor en la ventana principal (o hacer doble clic en la lista)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sustituir</translation>
+    </message>
+    <message>
+        <source>Give this author&apos;s quotations to another author</source>
+        <translation>Asignar las citas de este autor a otro autor</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Go to an author at random</source>
+        <translation>Ir a un autor al azar</translation>
+    </message>
+    <message>
+        <source>Delete this author (only while no quotation names them)</source>
+        <translation>Eliminar este autor (solo si ninguna cita lo nombra)</translation>
+    </message>
+    <message>
+        <source>Name filter</source>
+        <translation>Filtro de nombre</translation>
+    </message>
+    <message>
+        <source>Picture filter</source>
+        <translation>Filtro de imagen</translation>
+    </message>
+    <message>
+        <source>Notes filter</source>
+        <translation>Filtro de notas</translation>
+    </message>
+    <message>
+        <source>List the authors whose name, picture or notes hold one of the texts (Enter, F5)</source>
+        <translation>Listar los autores cuyo nombre, imagen o notas contienen alguno de los textos (Intro, F5)</translation>
+    </message>
+    <message>
+        <source>Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</source>
+        <translation>Imagen (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation>El nombre no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Author already present.</source>
+        <translation>El autor ya existe.</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1384,61 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>f_languages</name>
+    <message>
+        <source>Sentara - Languages</source>
+        <translation>Sentara - Idiomas</translation>
+    </message>
+    <message>
+        <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>El tema "%1" no se puede eliminar porque está asociado a una o más citas.</translation>
+    </message>
+    <message>
+        <source>Language not deleted.</source>
+        <translation>Idioma no eliminado.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Default language</source>
+        <translation>Idioma predeterminado</translation>
+    </message>
+    <message>
+        <source>Show quotes</source>
+        <translation>Mostrar citas</translation>
+    </message>
+    <message>
+        <source>Show this language&apos;s quotations in the main window</source>
+        <translation>Mostrar las citas en este idioma en la ventana principal</translation>
+    </message>
+    <message>
+        <source>Delete this language (only while no quotation is in it)</source>
+        <translation>Eliminar este idioma (solo si ninguna cita está en él)</translation>
+    </message>
+    <message>
+        <source>Code cannot be empty</source>
+        <translation>El código no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Code already present.</source>
+        <translation>El código ya existe.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predet.</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citas</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1895,81 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     </message>
 </context>
 <context>
+    <name>f_subjects</name>
+    <message>
+        <source>Sentara - Subjects</source>
+        <translation>Sentara - Temas</translation>
+    </message>
+    <message>
+        <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>El tema "%1" no se puede eliminar porque está asociado a una o más citas.</translation>
+    </message>
+    <message>
+        <source>Subject not deleted.</source>
+        <translation>Tema no eliminado.</translation>
+    </message>
+    <message>
+        <source>Existing subject to be used?</source>
+        <translation>¿Tema existente que se usará?</translation>
+    </message>
+    <message>
+        <source>Subject replacement</source>
+        <translation>Sustitución del tema</translation>
+    </message>
+    <message>
+        <source>Subject &apos;%1&apos; not found.</source>
+        <translation>Tema '%1' no encontrado.</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citas</translation>
+    </message>
+    <message>
+        <source>Show Quotes</source>
+        <translation>Mostrar citas</translation>
+    </message>
+    <message>
+        <source>Show this subject&apos;s quotations in the main window (or double-click the list)</source>
+        <translation>Mostrar las citas de este tema en la ventana principal (o hacer doble clic en la lista)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sustituir</translation>
+    </message>
+    <message>
+        <source>File this subject&apos;s quotations under another subject</source>
+        <translation>Archivar las citas de este tema bajo otro tema</translation>
+    </message>
+    <message>
+        <source>Delete this subject (only while no quotation uses it)</source>
+        <translation>Eliminar este tema (solo si ninguna cita lo usa)</translation>
+    </message>
+    <message>
+        <source>Subject filter</source>
+        <translation>Filtro de tema</translation>
+    </message>
+    <message>
+        <source>List the subjects that hold the text (Enter, F5)</source>
+        <translation>Listar los temas que contienen el texto (Intro, F5)</translation>
+    </message>
+    <message>
+        <source>List every subject again; the text stays for the next Filter</source>
+        <translation>Volver a listar todos los temas; el texto queda para el próximo Filtrar</translation>
+    </message>
+    <message>
+        <source>Subject cannot be empty</source>
+        <translation>El tema no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Subject already present.</source>
+        <translation>El tema ya existe.</translation>
+    </message>
+</context>
+<context>
     <name>f_trash</name>
     <message>
         <source>Sentara - Trash</source>
@@ -1748,6 +2064,81 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     <message>
         <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
         <translation>Las citas eliminadas hace más tiempo se olvidan al iniciar Sentara; 0 las conserva para siempre</translation>
+    </message>
+</context>
+<context>
+    <name>f_websites</name>
+    <message>
+        <source>Sentara - Web Sites</source>
+        <translation>Sentara - Sitios web</translation>
+    </message>
+    <message>
+        <source>Web site not deleted.</source>
+        <translation>Sitio web no eliminado.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Go to site</source>
+        <translation>Ir al sitio</translation>
+    </message>
+    <message>
+        <source>Open the address in the web browser (or double-click the list)</source>
+        <translation>Abrir la dirección en el navegador (o hacer doble clic en la lista)</translation>
+    </message>
+    <message>
+        <source>Name filter</source>
+        <translation>Filtro de nombre</translation>
+    </message>
+    <message>
+        <source>Notes filter</source>
+        <translation>Filtro de notas</translation>
+    </message>
+    <message>
+        <source>Language Filter </source>
+        <translation>Filtro de idioma </translation>
+    </message>
+    <message>
+        <source>List the sites whose name or notes hold the texts, or in the language (Enter, F5)</source>
+        <translation>Listar los sitios cuyo nombre o notas contienen los textos, o en el idioma (Intro, F5)</translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation>El nombre no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Web site already present.</source>
+        <translation>El sitio web ya existe.</translation>
+    </message>
+    <message>
+        <source>This web site has no address.</source>
+        <translation>Este sitio web no tiene dirección.</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;.</source>
+        <translation>Ningún programa pudo abrir '%1'.</translation>
+    </message>
+    <message>
+        <source>Lang</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>

@@ -656,6 +656,85 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
 </context>
 <context>
+    <name>ReferenceWindow</name>
+    <message>
+        <source>Add new</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Start a new row (Ctrl+N)</source>
+        <translation>Commencer une nouvelle ligne (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the changes (Ctrl+S)</source>
+        <translation>Enregistrer les modifications (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Mettre la fenêtre principale au premier plan</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Fermer cette fenêtre (Échap)</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtres</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Apply the filters (Enter in a filter box, F5)</source>
+        <translation>Appliquer les filtres (Entrée dans une zone de filtre, F5)</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Vider le filtre</translation>
+    </message>
+    <message>
+        <source>Records Filtered: NNN</source>
+        <translation>Enregistrements filtrés : NNN</translation>
+    </message>
+    <message>
+        <source>Records: </source>
+        <translation>Enregistrements : </translation>
+    </message>
+    <message>
+        <source>Records Filtered:  </source>
+        <translation>Enregistrements filtrés :  </translation>
+    </message>
+    <message>
+        <source>Edit operation in progress: &apos;%1&apos; can be shown once it is saved.</source>
+        <translation>Modification en cours : « %1 » pourra être affiché une fois enregistré.</translation>
+    </message>
+    <message>
+        <source>Edit operation in progress.</source>
+        <translation>Modification en cours.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the one being replaced.</source>
+        <translation>« %1 » est celui que l'on remplace.</translation>
+    </message>
+</context>
+<context>
     <name>access_file</name>
     <message>
         <source>The file &apos;%1&apos; cannot be read: %2.</source>
@@ -795,6 +874,113 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     <message>
         <source>The quotation with the key %1 is no longer in the collection.</source>
         <translation>La citation de clé %1 n&apos;est plus dans la collection.</translation>
+    </message>
+</context>
+<context>
+    <name>f_authors</name>
+    <message>
+        <source>Sentara - Authors</source>
+        <translation>Sentara - Auteurs</translation>
+    </message>
+    <message>
+        <source>Author &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>L'auteur « %1 » ne peut pas être supprimé, car il est associé à une ou plusieurs citations.</translation>
+    </message>
+    <message>
+        <source>Author not deleted.</source>
+        <translation>Auteur non supprimé.</translation>
+    </message>
+    <message>
+        <source>Existing name to be used?</source>
+        <translation>Nom existant à utiliser ?</translation>
+    </message>
+    <message>
+        <source>Author name replacement</source>
+        <translation>Remplacement du nom de l'auteur</translation>
+    </message>
+    <message>
+        <source>Author &apos;%1&apos; not found.</source>
+        <translation>Auteur « %1 » introuvable.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citations</translation>
+    </message>
+    <message>
+        <source>Choose the picture file</source>
+        <translation>Choisir le fichier de l'image</translation>
+    </message>
+    <message>
+        <source>Change picture for this author</source>
+        <translation>Changer l'image de cet auteur</translation>
+    </message>
+    <message>
+        <source>Show Quotes</source>
+        <translation>Afficher les citations</translation>
+    </message>
+    <message>
+        <source>Show this author&apos;s quotations in the main window (or double-click the list)</source>
+        <translation>Afficher les citations de cet auteur dans la fenêtre principale (ou double-cliquer sur la liste)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Give this author&apos;s quotations to another author</source>
+        <translation>Attribuer les citations de cet auteur à un autre auteur</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Go to an author at random</source>
+        <translation>Aller à un auteur au hasard</translation>
+    </message>
+    <message>
+        <source>Delete this author (only while no quotation names them)</source>
+        <translation>Supprimer cet auteur (seulement si aucune citation ne le nomme)</translation>
+    </message>
+    <message>
+        <source>Name filter</source>
+        <translation>Filtre nom</translation>
+    </message>
+    <message>
+        <source>Picture filter</source>
+        <translation>Filtre image</translation>
+    </message>
+    <message>
+        <source>Notes filter</source>
+        <translation>Filtre notes</translation>
+    </message>
+    <message>
+        <source>List the authors whose name, picture or notes hold one of the texts (Enter, F5)</source>
+        <translation>Lister les auteurs dont le nom, l'image ou les notes contiennent l'un des textes (Entrée, F5)</translation>
+    </message>
+    <message>
+        <source>Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</source>
+        <translation>Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation>Le nom ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Author already present.</source>
+        <translation>Auteur déjà présent.</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1384,61 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>f_languages</name>
+    <message>
+        <source>Sentara - Languages</source>
+        <translation>Sentara - Langues</translation>
+    </message>
+    <message>
+        <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>Le sujet « %1 » ne peut pas être supprimé, car il est associé à une ou plusieurs citations.</translation>
+    </message>
+    <message>
+        <source>Language not deleted.</source>
+        <translation>Langue non supprimée.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Default language</source>
+        <translation>Langue par défaut</translation>
+    </message>
+    <message>
+        <source>Show quotes</source>
+        <translation>Afficher les citations</translation>
+    </message>
+    <message>
+        <source>Show this language&apos;s quotations in the main window</source>
+        <translation>Afficher les citations dans cette langue dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Delete this language (only while no quotation is in it)</source>
+        <translation>Supprimer cette langue (seulement si aucune citation n'est dans cette langue)</translation>
+    </message>
+    <message>
+        <source>Code cannot be empty</source>
+        <translation>Le code ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Code already present.</source>
+        <translation>Code déjà présent.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citations</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1895,81 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     </message>
 </context>
 <context>
+    <name>f_subjects</name>
+    <message>
+        <source>Sentara - Subjects</source>
+        <translation>Sentara - Sujets</translation>
+    </message>
+    <message>
+        <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>Le sujet « %1 » ne peut pas être supprimé, car il est associé à une ou plusieurs citations.</translation>
+    </message>
+    <message>
+        <source>Subject not deleted.</source>
+        <translation>Sujet non supprimé.</translation>
+    </message>
+    <message>
+        <source>Existing subject to be used?</source>
+        <translation>Sujet existant à utiliser ?</translation>
+    </message>
+    <message>
+        <source>Subject replacement</source>
+        <translation>Remplacement du sujet</translation>
+    </message>
+    <message>
+        <source>Subject &apos;%1&apos; not found.</source>
+        <translation>Sujet « %1 » introuvable.</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citations</translation>
+    </message>
+    <message>
+        <source>Show Quotes</source>
+        <translation>Afficher les citations</translation>
+    </message>
+    <message>
+        <source>Show this subject&apos;s quotations in the main window (or double-click the list)</source>
+        <translation>Afficher les citations de ce sujet dans la fenêtre principale (ou double-cliquer sur la liste)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>File this subject&apos;s quotations under another subject</source>
+        <translation>Classer les citations de ce sujet sous un autre sujet</translation>
+    </message>
+    <message>
+        <source>Delete this subject (only while no quotation uses it)</source>
+        <translation>Supprimer ce sujet (seulement si aucune citation ne l'utilise)</translation>
+    </message>
+    <message>
+        <source>Subject filter</source>
+        <translation>Filtre sujet</translation>
+    </message>
+    <message>
+        <source>List the subjects that hold the text (Enter, F5)</source>
+        <translation>Lister les sujets qui contiennent le texte (Entrée, F5)</translation>
+    </message>
+    <message>
+        <source>List every subject again; the text stays for the next Filter</source>
+        <translation>Lister à nouveau tous les sujets ; le texte reste pour le prochain Filtrer</translation>
+    </message>
+    <message>
+        <source>Subject cannot be empty</source>
+        <translation>Le sujet ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Subject already present.</source>
+        <translation>Sujet déjà présent.</translation>
+    </message>
+</context>
+<context>
     <name>f_trash</name>
     <message>
         <source>Sentara - Trash</source>
@@ -1748,6 +2064,81 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     <message>
         <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
         <translation>Les citations supprimées depuis plus longtemps sont oubliées au démarrage de Sentara ; 0 les garde pour toujours</translation>
+    </message>
+</context>
+<context>
+    <name>f_websites</name>
+    <message>
+        <source>Sentara - Web Sites</source>
+        <translation>Sentara - Sites web</translation>
+    </message>
+    <message>
+        <source>Web site not deleted.</source>
+        <translation>Site web non supprimé.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Go to site</source>
+        <translation>Aller au site</translation>
+    </message>
+    <message>
+        <source>Open the address in the web browser (or double-click the list)</source>
+        <translation>Ouvrir l'adresse dans le navigateur (ou double-cliquer sur la liste)</translation>
+    </message>
+    <message>
+        <source>Name filter</source>
+        <translation>Filtre nom</translation>
+    </message>
+    <message>
+        <source>Notes filter</source>
+        <translation>Filtre notes</translation>
+    </message>
+    <message>
+        <source>Language Filter </source>
+        <translation>Filtre langue </translation>
+    </message>
+    <message>
+        <source>List the sites whose name or notes hold the texts, or in the language (Enter, F5)</source>
+        <translation>Lister les sites dont le nom ou les notes contiennent les textes, ou dans la langue (Entrée, F5)</translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation>Le nom ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Web site already present.</source>
+        <translation>Site web déjà présent.</translation>
+    </message>
+    <message>
+        <source>This web site has no address.</source>
+        <translation>Ce site web n'a pas d'adresse.</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;.</source>
+        <translation>Aucun programme n'a pu ouvrir « %1 ».</translation>
+    </message>
+    <message>
+        <source>Lang</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
     </message>
 </context>
 <context>

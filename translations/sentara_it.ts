@@ -656,6 +656,85 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
 </context>
 <context>
+    <name>ReferenceWindow</name>
+    <message>
+        <source>Add new</source>
+        <translation>Nuova</translation>
+    </message>
+    <message>
+        <source>Start a new row (Ctrl+N)</source>
+        <translation>Inizia una nuova riga (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save the changes (Ctrl+S)</source>
+        <translation>Salva le modifiche (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Finestra principale</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front</source>
+        <translation>Porta in primo piano la finestra principale</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Chiudi questa finestra (Esc)</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtri</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtra</translation>
+    </message>
+    <message>
+        <source>Apply the filters (Enter in a filter box, F5)</source>
+        <translation>Applica i filtri (Invio in una casella di filtro, F5)</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Svuota filtro</translation>
+    </message>
+    <message>
+        <source>Records Filtered: NNN</source>
+        <translation>Record filtrati: NNN</translation>
+    </message>
+    <message>
+        <source>Records: </source>
+        <translation>Record: </translation>
+    </message>
+    <message>
+        <source>Records Filtered:  </source>
+        <translation>Record filtrati:  </translation>
+    </message>
+    <message>
+        <source>Edit operation in progress: &apos;%1&apos; can be shown once it is saved.</source>
+        <translation>Modifica in corso: '%1' si potrà mostrare dopo il salvataggio.</translation>
+    </message>
+    <message>
+        <source>Edit operation in progress.</source>
+        <translation>Modifica in corso.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the one being replaced.</source>
+        <translation>'%1' è proprio quello da sostituire.</translation>
+    </message>
+</context>
+<context>
     <name>access_file</name>
     <message>
         <source>The file &apos;%1&apos; cannot be read: %2.</source>
@@ -795,6 +874,113 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     <message>
         <source>The quotation with the key %1 is no longer in the collection.</source>
         <translation>La citazione con la chiave %1 non è più nella raccolta.</translation>
+    </message>
+</context>
+<context>
+    <name>f_authors</name>
+    <message>
+        <source>Sentara - Authors</source>
+        <translation>Sentara - Autori</translation>
+    </message>
+    <message>
+        <source>Author &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>L'autore "%1" non può essere eliminato perché associato a una o più citazioni.</translation>
+    </message>
+    <message>
+        <source>Author not deleted.</source>
+        <translation>Autore non eliminato.</translation>
+    </message>
+    <message>
+        <source>Existing name to be used?</source>
+        <translation>Nome esistente da usare?</translation>
+    </message>
+    <message>
+        <source>Author name replacement</source>
+        <translation>Sostituzione del nome dell'autore</translation>
+    </message>
+    <message>
+        <source>Author &apos;%1&apos; not found.</source>
+        <translation>Autore '%1' non trovato.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citazioni</translation>
+    </message>
+    <message>
+        <source>Choose the picture file</source>
+        <translation>Scegli il file dell'immagine</translation>
+    </message>
+    <message>
+        <source>Change picture for this author</source>
+        <translation>Cambia l'immagine di questo autore</translation>
+    </message>
+    <message>
+        <source>Show Quotes</source>
+        <translation>Mostra citazioni</translation>
+    </message>
+    <message>
+        <source>Show this author&apos;s quotations in the main window (or double-click the list)</source>
+        <translation>Mostra le citazioni di questo autore nella finestra principale (o fai doppio clic sull'elenco)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Give this author&apos;s quotations to another author</source>
+        <translation>Assegna le citazioni di questo autore a un altro autore</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>A caso</translation>
+    </message>
+    <message>
+        <source>Go to an author at random</source>
+        <translation>Vai a un autore a caso</translation>
+    </message>
+    <message>
+        <source>Delete this author (only while no quotation names them)</source>
+        <translation>Elimina questo autore (solo se nessuna citazione lo nomina)</translation>
+    </message>
+    <message>
+        <source>Name filter</source>
+        <translation>Filtro nome</translation>
+    </message>
+    <message>
+        <source>Picture filter</source>
+        <translation>Filtro immagine</translation>
+    </message>
+    <message>
+        <source>Notes filter</source>
+        <translation>Filtro note</translation>
+    </message>
+    <message>
+        <source>List the authors whose name, picture or notes hold one of the texts (Enter, F5)</source>
+        <translation>Elenca gli autori il cui nome, immagine o note contengono uno dei testi (Invio, F5)</translation>
+    </message>
+    <message>
+        <source>Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</source>
+        <translation>Immagine (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation>Il nome non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Author already present.</source>
+        <translation>Autore già presente.</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1384,61 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>f_languages</name>
+    <message>
+        <source>Sentara - Languages</source>
+        <translation>Sentara - Lingue</translation>
+    </message>
+    <message>
+        <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>L'argomento "%1" non può essere eliminato perché associato a una o più citazioni.</translation>
+    </message>
+    <message>
+        <source>Language not deleted.</source>
+        <translation>Lingua non eliminata.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Default language</source>
+        <translation>Lingua predefinita</translation>
+    </message>
+    <message>
+        <source>Show quotes</source>
+        <translation>Mostra citazioni</translation>
+    </message>
+    <message>
+        <source>Show this language&apos;s quotations in the main window</source>
+        <translation>Mostra le citazioni in questa lingua nella finestra principale</translation>
+    </message>
+    <message>
+        <source>Delete this language (only while no quotation is in it)</source>
+        <translation>Elimina questa lingua (solo se nessuna citazione è in questa lingua)</translation>
+    </message>
+    <message>
+        <source>Code cannot be empty</source>
+        <translation>Il codice non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Code already present.</source>
+        <translation>Codice già presente.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predef.</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citazioni</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1895,81 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     </message>
 </context>
 <context>
+    <name>f_subjects</name>
+    <message>
+        <source>Sentara - Subjects</source>
+        <translation>Sentara - Argomenti</translation>
+    </message>
+    <message>
+        <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
+        <translation>L'argomento "%1" non può essere eliminato perché associato a una o più citazioni.</translation>
+    </message>
+    <message>
+        <source>Subject not deleted.</source>
+        <translation>Argomento non eliminato.</translation>
+    </message>
+    <message>
+        <source>Existing subject to be used?</source>
+        <translation>Argomento esistente da usare?</translation>
+    </message>
+    <message>
+        <source>Subject replacement</source>
+        <translation>Sostituzione dell'argomento</translation>
+    </message>
+    <message>
+        <source>Subject &apos;%1&apos; not found.</source>
+        <translation>Argomento '%1' non trovato.</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Argomento</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Citazioni</translation>
+    </message>
+    <message>
+        <source>Show Quotes</source>
+        <translation>Mostra citazioni</translation>
+    </message>
+    <message>
+        <source>Show this subject&apos;s quotations in the main window (or double-click the list)</source>
+        <translation>Mostra le citazioni di questo argomento nella finestra principale (o fai doppio clic sull'elenco)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>File this subject&apos;s quotations under another subject</source>
+        <translation>Sposta le citazioni di questo argomento sotto un altro argomento</translation>
+    </message>
+    <message>
+        <source>Delete this subject (only while no quotation uses it)</source>
+        <translation>Elimina questo argomento (solo se nessuna citazione lo usa)</translation>
+    </message>
+    <message>
+        <source>Subject filter</source>
+        <translation>Filtro argomento</translation>
+    </message>
+    <message>
+        <source>List the subjects that hold the text (Enter, F5)</source>
+        <translation>Elenca gli argomenti che contengono il testo (Invio, F5)</translation>
+    </message>
+    <message>
+        <source>List every subject again; the text stays for the next Filter</source>
+        <translation>Elenca di nuovo tutti gli argomenti; il testo resta per il prossimo Filtra</translation>
+    </message>
+    <message>
+        <source>Subject cannot be empty</source>
+        <translation>L'argomento non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Subject already present.</source>
+        <translation>Argomento già presente.</translation>
+    </message>
+</context>
+<context>
     <name>f_trash</name>
     <message>
         <source>Sentara - Trash</source>
@@ -1748,6 +2064,81 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     <message>
         <source>Quotations deleted longer ago are forgotten when Sentara starts; 0 keeps them for ever</source>
         <translation>Le citazioni eliminate da più tempo vengono dimenticate all&apos;avvio di Sentara; 0 le conserva per sempre</translation>
+    </message>
+</context>
+<context>
+    <name>f_websites</name>
+    <message>
+        <source>Sentara - Web Sites</source>
+        <translation>Sentara - Siti web</translation>
+    </message>
+    <message>
+        <source>Web site not deleted.</source>
+        <translation>Sito web non eliminato.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Go to site</source>
+        <translation>Vai al sito</translation>
+    </message>
+    <message>
+        <source>Open the address in the web browser (or double-click the list)</source>
+        <translation>Apri l'indirizzo nel browser (o fai doppio clic sull'elenco)</translation>
+    </message>
+    <message>
+        <source>Name filter</source>
+        <translation>Filtro nome</translation>
+    </message>
+    <message>
+        <source>Notes filter</source>
+        <translation>Filtro note</translation>
+    </message>
+    <message>
+        <source>Language Filter </source>
+        <translation>Filtro lingua </translation>
+    </message>
+    <message>
+        <source>List the sites whose name or notes hold the texts, or in the language (Enter, F5)</source>
+        <translation>Elenca i siti il cui nome o le cui note contengono i testi, o nella lingua (Invio, F5)</translation>
+    </message>
+    <message>
+        <source>Name cannot be empty</source>
+        <translation>Il nome non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Web site already present.</source>
+        <translation>Sito web già presente.</translation>
+    </message>
+    <message>
+        <source>This web site has no address.</source>
+        <translation>Questo sito web non ha indirizzo.</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;.</source>
+        <translation>Nessun programma ha potuto aprire '%1'.</translation>
+    </message>
+    <message>
+        <source>Lang</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "widgets/grid_binding.h"
 #include "widgets/guards.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,10 +25,10 @@ namespace {
 QVector<GridColumn> author_columns() {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    return {{"name", "Name", 0, left, true},
-            {"notes", "Notes", to_pixels(4600), left, false, true},
-            {"picture", "Picture", to_pixels(1215), left, false, true},
-            {"quotes", "Quotes", to_pixels(700) + 8, right}};
+    return {{"name", f_authors::tr("Name"), 0, left, true},
+            {"notes", f_authors::tr("Notes"), to_pixels(4600), left, false, true},
+            {"picture", f_authors::tr("Picture"), to_pixels(1215), left, false, true},
+            {"quotes", f_authors::tr("Quotes"), to_pixels(700) + 8, right}};
 }
 
 QString name_is(const QString& name) { return QStringLiteral("name = '") + sql_escape_text(name) + u'\''; }
@@ -37,7 +38,7 @@ QString name_is(const QString& name) { return QStringLiteral("name = '") + sql_e
 f_authors::f_authors(AppContext& ctx)
     : ReferenceWindow(ctx, Shape{AppEvents::authors_window,
                                  "f_authors",
-                                 QStringLiteral("Sentara - Authors"),
+                                 tr("Sentara - Authors"),
                                  QStringLiteral("authors_with_quote_quantity"),
                                  QStringLiteral("authors"),
                                  author_columns(),
@@ -50,11 +51,11 @@ f_authors::f_authors(AppContext& ctx)
                                  false,
                                  Shape::Filter::boxes,
                                  {QStringLiteral("authors"), QStringLiteral("name"), QStringLiteral("author"),
-                                  QStringLiteral("Author \"%1\" cannot be deleted beacuse associated with one or more quotes."),
-                                  QStringLiteral("Author not deleted.")},
+                                  tr("Author \"%1\" cannot be deleted beacuse associated with one or more quotes."),
+                                  tr("Author not deleted.")},
                                  // The replaced author stays, notes and picture with them, with no quotation.
-                                 {QStringLiteral("Existing name to be used?"), QStringLiteral("Author name replacement"),
-                                  QStringLiteral("Author '%1' not found."), QStringLiteral("authors"), QStringLiteral("name"),
+                                 {tr("Existing name to be used?"), tr("Author name replacement"),
+                                  tr("Author '%1' not found."), QStringLiteral("authors"), QStringLiteral("name"),
                                   QStringLiteral("author")}}) {
     build_edit_area();
     build_filter_area();
@@ -70,14 +71,14 @@ void f_authors::build_edit_area() {
     t_picture = text_box("t_picture");
     t_notes = text_box("t_notes");
     t_quotes = count_box("t_quotes");
-    l_name = label("l_name", QStringLiteral("Name"), t_name);
-    l_picture = label("l_picture", QStringLiteral("Picture"), t_picture);
-    l_notes = label("l_notes", QStringLiteral("Notes"), t_notes);
-    l_quotes = label("l_quotes", QStringLiteral("Quotes"), t_quotes);
-    b_get_file = button("b_get_file", QStringLiteral("..."), QStringLiteral("Choose the picture file"));
+    l_name = label("l_name", tr("Name"), t_name);
+    l_picture = label("l_picture", tr("Picture"), t_picture);
+    l_notes = label("l_notes", tr("Notes"), t_notes);
+    l_quotes = label("l_quotes", tr("Quotes"), t_quotes);
+    b_get_file = button("b_get_file", QStringLiteral("..."), tr("Choose the picture file"));
     b_get_file->setFixedWidth(32);
     pic_author = author_picture_box(Image1);
-    pic_author->setToolTip(QStringLiteral("Change picture for this author"));
+    pic_author->setToolTip(tr("Change picture for this author"));
     pic_author->setCursor(Qt::PointingHandCursor);
     pic_author->installEventFilter(this);
 
@@ -97,11 +98,11 @@ void f_authors::build_edit_area() {
     fields->setColumnStretch(1, 1);
     fields->setColumnMinimumWidth(2, 32);
 
-    b_show_quotes = button("b_show_quotes", QStringLiteral("Show Quotes"),
-                           QStringLiteral("Show this author's quotations in the main window (or double-click the list)"));
-    b_replace = button("b_replace", QStringLiteral("Replace"), QStringLiteral("Give this author's quotations to another author"));
-    b_random = button("b_random", QStringLiteral("Random"), QStringLiteral("Go to an author at random"));
-    b_delete->setToolTip(QStringLiteral("Delete this author (only while no quotation names them)"));
+    b_show_quotes = button("b_show_quotes", tr("Show Quotes"),
+                           tr("Show this author's quotations in the main window (or double-click the list)"));
+    b_replace = button("b_replace", tr("Replace"), tr("Give this author's quotations to another author"));
+    b_random = button("b_random", tr("Random"), tr("Go to an author at random"));
+    b_delete->setToolTip(tr("Delete this author (only while no quotation names them)"));
     set_edit_buttons({b_add_new, b_save, b_delete, b_show_quotes, b_main_windpw, b_replace, b_random, b_exit});
 
     watch_edit_fields({t_name, t_notes});
@@ -122,10 +123,10 @@ void f_authors::build_filter_area() {
     t_name_filter = text_box("t_name_filter");
     t_picture_filter = text_box("t_picture_filter");
     t_notes_filter = text_box("t_notes_filter");
-    l_name_filter = label("l_name_filter", QStringLiteral("Name filter"), t_name_filter);
-    l_picture_filter = label("l_picture_filter", QStringLiteral("Picture filter"), t_picture_filter);
-    Label1 = label("Label1", QStringLiteral("Notes filter"), t_notes_filter);
-    b_filter->setToolTip(QStringLiteral("List the authors whose name, picture or notes hold one of the texts (Enter, F5)"));
+    l_name_filter = label("l_name_filter", tr("Name filter"), t_name_filter);
+    l_picture_filter = label("l_picture_filter", tr("Picture filter"), t_picture_filter);
+    Label1 = label("Label1", tr("Notes filter"), t_notes_filter);
+    b_filter->setToolTip(tr("List the authors whose name, picture or notes hold one of the texts (Enter, F5)"));
     // Any text matches; the picture and notes texts are found as they are typed.
     set_filter_boxes({{l_name_filter, t_name_filter, QStringLiteral("name")},
                       {l_picture_filter, t_picture_filter, QStringLiteral("picture"), Match::holds_as_typed},
@@ -205,7 +206,7 @@ QString f_authors::relative_path(const QString& path) const {
 void f_authors::b_get_file_Click() {
     const QString last = get_setting(QStringLiteral("last_picture_path"));
     const QString chosen = ctx_.ui.open_file(QStringLiteral("Select the picture file"),
-                                             QStringLiteral("Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp"),
+                                             tr("Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp"),
                                              last.isEmpty() ? QString() : folder_of(last), QString());
     if (chosen.isEmpty()) return;  // cancelled: nothing changes
     t_picture->setText(relative_path(chosen));
@@ -229,8 +230,8 @@ void f_authors::b_save_Click() {
     const QString picture = t_picture->text().trimmed();
     const Written written = write_row(
         {.table = QStringLiteral("authors"),
-         .empty = QStringLiteral("Name cannot be empty"),
-         .present = QStringLiteral("Author already present."),
+         .empty = tr("Name cannot be empty"),
+         .present = tr("Author already present."),
          .holders = {{QStringLiteral("quotes"), QStringLiteral("author")}}},
         adding_new(), old_name,
         {{QStringLiteral("name"), name},

@@ -7,6 +7,7 @@
 #include "widgets/factories.h"
 #include "widgets/guards.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,10 +19,10 @@ namespace {
 QString code_is(const QString& code) { return QStringLiteral("code = '") + sql_escape_text(code) + u'\''; }
 
 QVector<GridColumn> language_columns() {
-    return {{"code", "Code", 56},
-            {"description", "Description", 0, Qt::AlignLeft | Qt::AlignVCenter, true},
-            {"default", "Default", 60},
-            {"quotes", "Quotes", 56, Qt::AlignRight | Qt::AlignVCenter}};
+    return {{"code", f_languages::tr("Code"), 56},
+            {"description", f_languages::tr("Description"), 0, Qt::AlignLeft | Qt::AlignVCenter, true},
+            {"default", f_languages::tr("Default"), 60},
+            {"quotes", f_languages::tr("Quotes"), 56, Qt::AlignRight | Qt::AlignVCenter}};
 }
 
 }  // namespace
@@ -29,25 +30,25 @@ QVector<GridColumn> language_columns() {
 // Read-only, in the query's own order, without filters.
 f_languages::f_languages(AppContext& ctx)
     : ReferenceWindow(ctx, Shape{.kind = AppEvents::languages_window, .name = "f_languages",
-                                 .caption = QStringLiteral("Sentara - Languages"), .source = QStringLiteral("languages_with_quote_quantity"),
+                                 .caption = tr("Sentara - Languages"), .source = QStringLiteral("languages_with_quote_quantity"),
                                  .counted_table = QStringLiteral("languages"), .columns = language_columns(),
                                  .minimum = QSize(6000, 6000), .size = QSize(6000, 7200), .case_sensitive = true,
                                  .filter = Shape::Filter::none,
                                  .removal = {QStringLiteral("languages"), QStringLiteral("code"), QStringLiteral("language"),
-                                             QStringLiteral("Subject \"%1\" cannot be deleted beacuse associated with one or more quotes."),
-                                             QStringLiteral("Language not deleted.")}}) {
+                                             tr("Subject \"%1\" cannot be deleted beacuse associated with one or more quotes."),
+                                             tr("Language not deleted.")}}) {
     t_code = text_box("t_code");
     t_code->setMaximumWidth(110);
     t_desc = text_box("t_desc");
     t_default = combo("t_default", false);  // "Yes" or "No", or nothing yet
     t_default->addItems({QStringLiteral("Yes"), QStringLiteral("No")});
     t_default->setMaximumWidth(80);
-    l_code = label("l_code", QStringLiteral("Code"), t_code);
-    l_description = label("l_description", QStringLiteral("Description"), t_desc);
-    l_rate_filter = label("l_rate_filter", QStringLiteral("Default language"), t_default);
+    l_code = label("l_code", tr("Code"), t_code);
+    l_description = label("l_description", tr("Description"), t_desc);
+    l_rate_filter = label("l_rate_filter", tr("Default language"), t_default);
     set_field_rows({{l_code, t_code}, {l_description, t_desc}, {l_rate_filter, t_default}});
-    b_show_quotes = button("b_show_quotes", QStringLiteral("Show quotes"), QStringLiteral("Show this language's quotations in the main window"));
-    b_delete->setToolTip(QStringLiteral("Delete this language (only while no quotation is in it)"));
+    b_show_quotes = button("b_show_quotes", tr("Show quotes"), tr("Show this language's quotations in the main window"));
+    b_delete->setToolTip(tr("Delete this language (only while no quotation is in it)"));
     set_edit_buttons({b_add_new, b_save, b_delete, b_show_quotes, b_main_windpw, b_exit}, 3);
 
     watch_edit_fields({t_code, t_desc, t_default});
@@ -73,8 +74,8 @@ void f_languages::b_save_Click() {
     // Every language loses the flag, in the same transaction: the one saved is then the only
     // default, if its box says "Yes", and saved with "No" it leaves none.
     const Written written = write_row({.table = QStringLiteral("languages"),
-                                       .empty = QStringLiteral("Code cannot be empty"),
-                                       .present = QStringLiteral("Code already present."),
+                                       .empty = tr("Code cannot be empty"),
+                                       .present = tr("Code already present."),
                                        .vanished = QStringLiteral("Error 2006-10-30"),
                                        .holders = {{QStringLiteral("quotes"), QStringLiteral("language")},
                                                    {QStringLiteral("websites"), QStringLiteral("language")}},

@@ -5,6 +5,7 @@
 #include "database/recordset.h"
 #include "widgets/factories.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,8 +18,8 @@ const QString placeholder = QStringLiteral("-");  // the subject of quotations w
 QString subject_is(const QString& subject) { return QStringLiteral("subject = '") + sql_escape_text(subject) + u'\''; }
 
 QVector<GridColumn> subject_columns() {
-    return {{"subject", "Subject", to_pixels(10140 - 7500), Qt::AlignLeft | Qt::AlignVCenter, true},
-            {"quotes", "Quotes", to_pixels(700) + 8, Qt::AlignRight | Qt::AlignVCenter}};
+    return {{"subject", f_subjects::tr("Subject"), to_pixels(10140 - 7500), Qt::AlignLeft | Qt::AlignVCenter, true},
+            {"quotes", f_subjects::tr("Quotes"), to_pixels(700) + 8, Qt::AlignRight | Qt::AlignVCenter}};
 }
 
 }  // namespace
@@ -26,33 +27,33 @@ QVector<GridColumn> subject_columns() {
 // Listed in the query's own order until a header is clicked; as high as the edit and filter
 // areas beside the list (no height is kept from one opening to the next).
 f_subjects::f_subjects(AppContext& ctx)
-    : ReferenceWindow(ctx, Shape{.kind = AppEvents::subjects_window, .name = "f_subjects", .caption = QStringLiteral("Sentara - Subjects"),
+    : ReferenceWindow(ctx, Shape{.kind = AppEvents::subjects_window, .name = "f_subjects", .caption = tr("Sentara - Subjects"),
                                  .source = QStringLiteral("subjects_with_quote_quantity"), .counted_table = QStringLiteral("subjects"),
                                  .columns = subject_columns(), .orders = {"subject %1", "quotes %1 ,subject"},
                                  .minimum = QSize(10140, 0), .size = QSize(10140, 0),
                                  .case_sensitive = true, .side_by_side = true, .filter = Shape::Filter::one_box,
                                  .removal = {QStringLiteral("subjects"), QStringLiteral("subject"), QStringLiteral("subject"),
-                                             QStringLiteral("Subject \"%1\" cannot be deleted beacuse associated with one or more quotes."),
-                                             QStringLiteral("Subject not deleted.")},
+                                             tr("Subject \"%1\" cannot be deleted beacuse associated with one or more quotes."),
+                                             tr("Subject not deleted.")},
                                  // The replaced subject stays, with no quotation.
-                                 .replacement = {QStringLiteral("Existing subject to be used?"), QStringLiteral("Subject replacement"),
-                                                 QStringLiteral("Subject '%1' not found."), QStringLiteral("subjects"),
+                                 .replacement = {tr("Existing subject to be used?"), tr("Subject replacement"),
+                                                 tr("Subject '%1' not found."), QStringLiteral("subjects"),
                                                  QStringLiteral("subject"), QStringLiteral("subject")}}) {
     t_subject = text_box("t_subject");
     t_quotes = count_box("t_quotes");
-    l_subject = label("l_subject", QStringLiteral("Subject"), t_subject);
-    l_quotes = label("l_quotes", QStringLiteral("Quotes"), t_quotes);
+    l_subject = label("l_subject", tr("Subject"), t_subject);
+    l_quotes = label("l_quotes", tr("Quotes"), t_quotes);
     set_field_rows({{l_subject, t_subject}, {l_quotes, t_quotes}});
-    b_show_quotes = button("b_show_quotes", QStringLiteral("Show Quotes"),
-                           QStringLiteral("Show this subject's quotations in the main window (or double-click the list)"));
-    b_replace = button("b_replace", QStringLiteral("Replace"), QStringLiteral("File this subject's quotations under another subject"));
-    b_delete->setToolTip(QStringLiteral("Delete this subject (only while no quotation uses it)"));
+    b_show_quotes = button("b_show_quotes", tr("Show Quotes"),
+                           tr("Show this subject's quotations in the main window (or double-click the list)"));
+    b_replace = button("b_replace", tr("Replace"), tr("File this subject's quotations under another subject"));
+    b_delete->setToolTip(tr("Delete this subject (only while no quotation uses it)"));
     set_edit_buttons({b_add_new, b_save, b_delete, b_show_quotes, b_main_windpw, b_replace, b_exit}, 4);
 
     t_subject_filter = text_box("t_subject_filter");
-    l_subject_filter = label("l_subject_filter", QStringLiteral("Subject filter"), t_subject_filter);
-    b_filter->setToolTip(QStringLiteral("List the subjects that hold the text (Enter, F5)"));
-    b_clear_filter->setToolTip(QStringLiteral("List every subject again; the text stays for the next Filter"));
+    l_subject_filter = label("l_subject_filter", tr("Subject filter"), t_subject_filter);
+    b_filter->setToolTip(tr("List the subjects that hold the text (Enter, F5)"));
+    b_clear_filter->setToolTip(tr("List every subject again; the text stays for the next Filter"));
     set_filter_boxes({{l_subject_filter, t_subject_filter, QStringLiteral("subject")}});
 
     watch_edit_fields({t_subject});
@@ -81,8 +82,8 @@ void f_subjects::b_save_Click() {
     const QString old_subject = initial_values_.value(0);
     // The placeholder is never overwritten: what is typed over it is a new subject.
     const Written written = write_row({.table = QStringLiteral("subjects"),
-                                       .empty = QStringLiteral("Subject cannot be empty"),
-                                       .present = QStringLiteral("Subject already present."),
+                                       .empty = tr("Subject cannot be empty"),
+                                       .present = tr("Subject already present."),
                                        .vanished = QStringLiteral("Error 2006-10-15"),
                                        .holders = {{QStringLiteral("quotes"), QStringLiteral("subject")}}},
                                       adding_new() || old_subject == placeholder, old_subject,

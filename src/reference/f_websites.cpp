@@ -7,6 +7,7 @@
 #include "widgets/factories.h"
 #include "widgets/guards.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,49 +23,49 @@ QVariant or_null(const QString& text) { return text.isEmpty() ? QVariant() : QVa
 
 QVector<GridColumn> website_columns() {
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    return {{"name", "Name", 0, left, true},
-            {"address", "Address", to_pixels(1930), left, false, true},
-            {"language", "Lang", to_pixels(500) + 8},
-            {"note", "Note", to_pixels(2100), left, false, true}};
+    return {{"name", f_websites::tr("Name"), 0, left, true},
+            {"address", f_websites::tr("Address"), to_pixels(1930), left, false, true},
+            {"language", f_websites::tr("Lang"), to_pixels(500) + 8},
+            {"note", f_websites::tr("Note"), to_pixels(2100), left, false, true}};
 }
 
 }  // namespace
 
 // Sorted by name until a header is clicked; the height kept from the last time.
 f_websites::f_websites(AppContext& ctx)
-    : ReferenceWindow(ctx, Shape{.kind = AppEvents::websites_window, .name = "f_websites", .caption = QStringLiteral("Sentara - Web Sites"),
+    : ReferenceWindow(ctx, Shape{.kind = AppEvents::websites_window, .name = "f_websites", .caption = tr("Sentara - Web Sites"),
                                  .source = QStringLiteral("websites"), .counted_table = QStringLiteral("websites"),
                                  .columns = website_columns(),
                                  .orders = {"name %1", "address %1 ,name", "language %1 ,name", "note %1 ,name"},
                                  .first_order = QStringLiteral("name ASC"), .height_setting = QStringLiteral("websites_formheight"),
                                  .minimum = QSize(10360, 7900), .size = QSize(10360, 7900),
                                  .removal = {.table = QStringLiteral("websites"), .column = QStringLiteral("name"),
-                                             .not_deleted = QStringLiteral("Web site not deleted.")}}) {
+                                             .not_deleted = tr("Web site not deleted.")}}) {
     t_name = text_box("t_name");
     t_address = text_box("t_address");
     t_notes = text_box("t_notes");
     cb_language = combo("cb_language", true);
     cb_language->setMaximumWidth(110);
-    l_name = label("l_name", QStringLiteral("Name"), t_name);
-    l_picture = label("l_picture", QStringLiteral("Address"), t_address);
-    l_notes = label("l_notes", QStringLiteral("Notes"), t_notes);
-    l_language = label("l_language", QStringLiteral("Language"), cb_language);
+    l_name = label("l_name", tr("Name"), t_name);
+    l_picture = label("l_picture", tr("Address"), t_address);
+    l_notes = label("l_notes", tr("Notes"), t_notes);
+    l_language = label("l_language", tr("Language"), cb_language);
     set_field_rows({{l_name, t_name}, {l_picture, t_address}, {l_notes, t_notes}, {l_language, cb_language}});
-    g_gotosite = button("g_gotosite", QStringLiteral("Go to site"),
-                        QStringLiteral("Open the address in the web browser (or double-click the list)"));
+    g_gotosite = button("g_gotosite", tr("Go to site"),
+                        tr("Open the address in the web browser (or double-click the list)"));
     set_edit_buttons({b_add_new, b_save, b_delete, g_gotosite, b_main_windpw, b_exit});
 
     t_name_filter = text_box("t_name_filter");
     t_notes_filter = text_box("t_notes_filter");
     cb_language_filter = combo("cb_language_filter", true);
     cb_language_filter->setMaximumWidth(90);
-    l_name_filter = label("l_name_filter", QStringLiteral("Name filter"), t_name_filter);
-    Label1 = label("Label1", QStringLiteral("Notes filter"), t_notes_filter);
-    Label3 = label("Label3", QStringLiteral("Language Filter "), cb_language_filter);
+    l_name_filter = label("l_name_filter", tr("Name filter"), t_name_filter);
+    Label1 = label("Label1", tr("Notes filter"), t_notes_filter);
+    Label3 = label("Label3", tr("Language Filter "), cb_language_filter);
     Command1 = clear_button("Command1", QStringLiteral("name filter"));
     Command2 = clear_button("Command2", QStringLiteral("notes filter"));
     b_clear_language_filter = clear_button("b_clear_language_filter", QStringLiteral("language filter"));
-    b_filter->setToolTip(QStringLiteral("List the sites whose name or notes hold the texts, or in the language (Enter, F5)"));
+    b_filter->setToolTip(tr("List the sites whose name or notes hold the texts, or in the language (Enter, F5)"));
     // A site is listed when any of the filters matches it.
     set_filter_boxes({{l_name_filter, t_name_filter, QStringLiteral("name"), Match::holds, Command1},
                       {Label1, t_notes_filter, QStringLiteral("note"), Match::holds_as_typed, Command2},
@@ -120,8 +121,8 @@ void f_websites::t_address_Change() {
 void f_websites::b_save_Click() {
     const QString name = t_name->text().trimmed();
     const Written written = write_row({.table = QStringLiteral("websites"),
-                                       .empty = QStringLiteral("Name cannot be empty"),
-                                       .present = QStringLiteral("Web site already present.")},
+                                       .empty = tr("Name cannot be empty"),
+                                       .present = tr("Web site already present.")},
                                       adding_new(), initial_values_.value(0),
                                       {{QStringLiteral("name"), name},
                                        {QStringLiteral("note"), or_null(t_notes->text().trimmed())},
@@ -140,7 +141,7 @@ void f_websites::b_delete_Click() {
 void f_websites::g_gotosite_Click() {
     const QString address = t_address->text();
     if (address.trimmed().isEmpty()) {
-        ctx_.ui.message(QStringLiteral("This web site has no address."));
+        ctx_.ui.message(tr("This web site has no address."));
         return;
     }
     // Only web addresses go to the browser: a file, a script or a program behind any other kind
@@ -151,7 +152,7 @@ void f_websites::g_gotosite_Click() {
         return;
     }
     if (!open_url(ctx_.ui, address))
-        ctx_.ui.message(QStringLiteral("No program could open '%1'.").arg(address));
+        ctx_.ui.message(tr("No program could open '%1'.").arg(address));
 }
 
 void show_websites_window(AppContext& ctx) {

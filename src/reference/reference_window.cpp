@@ -87,19 +87,19 @@ void ReferenceWindow::build() {
     frame_data = frame("frame_data");
     frame_edit_buttons = named(new QFrame, "frame_edit_buttons");
     stack(edit_area, {frame_data, frame_edit_buttons});
-    b_add_new = button("b_add_new", QStringLiteral("Add new"), QStringLiteral("Start a new row (Ctrl+N)"));
-    b_save = button("b_save", QStringLiteral("Save"), QStringLiteral("Save the changes (Ctrl+S)"));
-    b_delete = button("b_delete", QStringLiteral("Delete"));
-    b_main_windpw = button("b_main_windpw", QStringLiteral("Main window"), QStringLiteral("Bring the main window to the front"));
-    b_exit = button("b_exit", QStringLiteral("Exit"), QStringLiteral("Close this window (Esc)"));
+    b_add_new = button("b_add_new", tr("Add new"), tr("Start a new row (Ctrl+N)"));
+    b_save = button("b_save", tr("Save"), tr("Save the changes (Ctrl+S)"));
+    b_delete = button("b_delete", tr("Delete"));
+    b_main_windpw = button("b_main_windpw", tr("Main window"), tr("Bring the main window to the front"));
+    b_exit = button("b_exit", tr("Exit"), tr("Close this window (Esc)"));
 
     filter_area = named(new QFrame, "filter_area");
-    frame_filters_texts = frame("frame_filters_texts", QStringLiteral("Filters"));
+    frame_filters_texts = frame("frame_filters_texts", tr("Filters"));
     frame_filters_buttons = named(new QFrame, "frame_filters_buttons");
     stack(filter_area, {frame_filters_texts, frame_filters_buttons});
-    b_filter = button("b_filter", QStringLiteral("Filter"), QStringLiteral("Apply the filters (Enter in a filter box, F5)"));
-    b_clear_filter = button("b_clear_filter", QStringLiteral("Clear Filter"));
-    l_records_filtered = label("l_records_filtered", QStringLiteral("Records Filtered: NNN"));
+    b_filter = button("b_filter", tr("Filter"), tr("Apply the filters (Enter in a filter box, F5)"));
+    b_clear_filter = button("b_clear_filter", tr("Clear Filter"));
+    l_records_filtered = label("l_records_filtered", tr("Records Filtered: NNN"));
     auto* filter_buttons = new QHBoxLayout(frame_filters_buttons);
     filter_buttons->setContentsMargins(6, 0, 6, 0);
     for (QPushButton* b : {b_filter, b_clear_filter}) {
@@ -324,8 +324,8 @@ void ReferenceWindow::Update_record_count() {
         listed = recordset() ? recordset()->record_count() : 0;
     });
     const QString all = QString::number(total.toLongLong());
-    l_records_filtered->setText(one_box() ? QStringLiteral("Records: ") + all
-                                          : QStringLiteral("Records Filtered:  ") + QString::number(listed) + u'/' + all);
+    l_records_filtered->setText(one_box() ? tr("Records: ") + all
+                                          : tr("Records Filtered:  ") + QString::number(listed) + u'/' + all);
 }
 
 bool ReferenceWindow::go_to_first(const QString& condition) {
@@ -557,7 +557,7 @@ QString ReferenceWindow::replace_current(const QString& current) {
             ctx_.ui.message(r.not_found.arg(answer));
         } else if (jet::folded(used) == jet::folded(current)) {
             // Its own quotations: nothing would move.
-            ctx_.ui.message(QStringLiteral("'") + answer + QStringLiteral("' is the one being replaced."));
+            ctx_.ui.message(tr("'%1' is the one being replaced.").arg(answer));
             used.clear();
         }
     }
@@ -666,7 +666,7 @@ bool show_reference_window(AppContext& ctx, AppEvents::Window kind, const std::f
     window->raise();
     window->activateWindow();
     if (blocked)
-        ctx.ui.message(QStringLiteral("Edit operation in progress: '") + key + QStringLiteral("' can be shown once it is saved."));
+        ctx.ui.message(ReferenceWindow::tr("Edit operation in progress: '%1' can be shown once it is saved.").arg(key));
     return !blocked;
 }
 
@@ -681,7 +681,7 @@ void ReferenceWindow::keyPressEvent(QKeyEvent* event) {
 
 void ReferenceWindow::closeEvent(QCloseEvent* event) {
     if (editing()) {
-        ctx_.ui.message(QStringLiteral("Edit operation in progress."), Ui::icon_exclamation);
+        ctx_.ui.message(tr("Edit operation in progress."), Ui::icon_exclamation);
         event->ignore();
         return;
     }

@@ -6,6 +6,11 @@
 #include "import_export/f_export.h"
 #include "import_export/f_import.h"
 #include "main_window/f_main.h"
+#include "reference/f_authors.h"
+#include "reference/f_languages.h"
+#include "reference/f_subjects.h"
+#include "reference/f_trash.h"
+#include "reference/f_websites.h"
 #include "slide_show/f_slide_show.h"
 #include "slide_show/f_slide_show_help.h"
 #include "support/fixture.h"
@@ -28,8 +33,9 @@ const QStringList languages{QStringLiteral("it"), QStringLiteral("de"), QStringL
 // share with English.
 const QStringList same_everywhere{QStringLiteral("Sentara"), QStringLiteral("OK")};
 const QMap<QString, QStringList> same_in{
-    {QStringLiteral("de"), {QStringLiteral("Text"), QStringLiteral("Format"), QStringLiteral("Sentara - Export"), QStringLiteral("Sentara - Import"), QStringLiteral("Import")}},
-    {QStringLiteral("fr"), {QStringLiteral("Format")}}};
+    {QStringLiteral("de"), {QStringLiteral("Text"), QStringLiteral("Format"), QStringLiteral("Sentara - Export"), QStringLiteral("Sentara - Import"), QStringLiteral("Import"),
+                            QStringLiteral("Name"), QStringLiteral("Filter")}},
+    {QStringLiteral("fr"), {QStringLiteral("Format"), QStringLiteral("Notes"), QStringLiteral("Code"), QStringLiteral("Description")}}};
 
 // The words of a text, without option names and placeholders, in one line.
 QString words_of(QString text) {
@@ -78,6 +84,13 @@ QMap<QString, QString> window_texts(AppContext& ctx) {
     auto* main_window = new f_main(ctx);
     for (const auto& [name, text] : texts_of(main_window).asKeyValueRange()) texts.insert(QStringLiteral("main ") + name, text);
     delete main_window;
+    // The reference windows.
+    for (QWidget* window : std::initializer_list<QWidget*>{new f_authors(ctx), new f_subjects(ctx), new f_languages(ctx),
+                                                            new f_websites(ctx), new f_trash(ctx)}) {
+        for (const auto& [name, text] : texts_of(window).asKeyValueRange())
+            texts.insert(window->objectName() + u' ' + name, text);
+        delete window;
+    }
     // The help menu's boxes.
     texts.insert(QStringLiteral("about title"), about_title());
     texts.insert(QStringLiteral("about text"), about_text(QStringLiteral("1.18")));
