@@ -13,7 +13,7 @@
 #include <QUrl>
 
 void show_error(Ui& ui, int number, const QString& description) {
-    ui.message(QStringLiteral("Error ") + QString::number(number) + QStringLiteral(" - ") + description, Ui::icon_stop);
+    ui.message(QCoreApplication::translate("common", "Error %1 - %2").arg(number).arg(description), Ui::icon_stop);
 }
 
 void show_error(Ui& ui, const DbError& error) { show_error(ui, error.number(), error.description()); }
@@ -72,7 +72,7 @@ bool show_text_file(Ui& ui, const QString& text, const QString& line_break, cons
     QSaveFile f(path);
     const QByteArray bytes = (text + line_break).toUtf8();
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        ui.message(QStringLiteral("The report file '%1' cannot be written: %2").arg(path, f.errorString()), Ui::icon_exclamation);
+        ui.message(QCoreApplication::translate("common", "The report file '%1' cannot be written: %2").arg(path, f.errorString()), Ui::icon_exclamation);
         return false;
     }
     show_written_text(ui, path, text, title);
@@ -123,14 +123,14 @@ void open_path(Ui& ui, const QString& text) {
     const QString path = first_line(text);
     if (!Path_exist(path)) {
         if (is_url(path)) {
-            if (!open_url(ui, path)) ui.message(QStringLiteral("Path not found: ") + path);
+            if (!open_url(ui, path)) ui.message(QCoreApplication::translate("common", "Path not found: %1").arg(path));
             return;
         }
-        if (!open_url(ui, web_search_address(path))) ui.message(QStringLiteral("Path not found: ") + path);
+        if (!open_url(ui, web_search_address(path))) ui.message(QCoreApplication::translate("common", "Path not found: %1").arg(path));
         return;
     }
     if (path.contains(u'*')) return;  // a pattern that matches something is left alone
-    if (!ui.open_target(path)) ui.message(QStringLiteral("No program could open '%1'.").arg(path));
+    if (!ui.open_target(path)) ui.message(QCoreApplication::translate("common", "No program could open '%1'.").arg(path));
 }
 
 // ------------------------------------------------------------------ screen

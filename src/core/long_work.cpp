@@ -54,8 +54,8 @@ bool Progress::stop_asked() const noexcept { return shared_->stop.load(); }
 QString time_left(qint64 done, qint64 total, qint64 elapsed_ms) {
     if (done <= 0 || done >= total || elapsed_ms < 500) return QString();
     const qint64 ms = elapsed_ms * (total - done) / done;
-    return ms >= 60000 ? QStringLiteral("About %1 min left.").arg((ms + 30000) / 60000)
-                       : QStringLiteral("About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
+    return ms >= 60000 ? QCoreApplication::translate("long_work", "About %1 min left.").arg((ms + 30000) / 60000)
+                       : QCoreApplication::translate("long_work", "About %1 s left.").arg(std::max<qint64>(1, (ms + 500) / 1000));
 }
 
 namespace {
@@ -174,9 +174,9 @@ Outcome run_on(Ui& ui, const QString& path, Database* given, const QString& what
 
 bool told(Ui& ui, const Outcome& outcome, const QString& failure) {
     if (outcome.ending == Ending::stopped)
-        ui.message(QStringLiteral("Stopped: nothing was changed."), Ui::icon_information);
+        ui.message(QCoreApplication::translate("long_work", "Stopped: nothing was changed."), Ui::icon_information);
     else if (outcome.ending == Ending::failed)
-        ui.message(failure + QStringLiteral("\n\nError %1 - %2")
+        ui.message(failure + QCoreApplication::translate("long_work", "\n\nError %1 - %2")
                                  .arg(outcome.error ? outcome.error->number() : 0)
                                  .arg(outcome.error ? outcome.error->description() : QString()),
                    Ui::icon_exclamation);

@@ -11,7 +11,9 @@
 #include "database/trash.h"
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -32,7 +34,7 @@ const char* const database_file_filter = "Sentara database (*.mdb;*.sqo)|*.mdb;*
 
 namespace {
 
-const QString dialog_title = QStringLiteral("Select database file");
+const char* const dialog_title = QT_TRANSLATE_NOOP("startup", "Select database file");
 
 [[noreturn]] void fail(const QString& what) { throw DbError(errno ? errno : 1, what); }
 
@@ -179,7 +181,7 @@ void rotate_backups(const QString& p, WriteCopy write_copy) {
 
 void report(Ui& ui, const QString& lead, const DbError& e) {
     ui.set_hourglass(false);
-    ui.message(lead + QStringLiteral("error ") + QString::number(e.number()) + QStringLiteral(" - ") + e.description(), Ui::icon_stop);
+    ui.message(lead + QCoreApplication::translate("startup", "error %1 - %2").arg(e.number()).arg(e.description()), Ui::icon_stop);
     ui.set_hourglass(true);
 }
 
@@ -205,8 +207,8 @@ void maintain_exclusively(AppContext& ctx) {
     if (!compact && !backup) return;
     // Told once the work has ended: the work's thread shows nothing itself.
     std::vector<std::pair<QString, DbError>> problems;
-    const QString what = compact ? QStringLiteral("Sentara compacts its collection and checks the copy...")
-                                 : QStringLiteral("Sentara keeps a backup copy of its collection...");
+    const QString what = compact ? QCoreApplication::translate("startup", "Sentara compacts its collection and checks the copy...")
+                                 : QCoreApplication::translate("startup", "Sentara keeps a backup copy of its collection...");
     const auto outcome = long_work::run(ctx.ui, *db, what, [&](Database& own, const long_work::Progress& progress) {
         const qint64 size = std::max<qint64>(1, QFileInfo(path).size());
         const qint64 total = (compact ? 2 * size : 0) + (backup ? size : 0);
@@ -225,12 +227,12 @@ void maintain_exclusively(AppContext& ctx) {
         } catch (const DbError& e) {
             if (e.number() == db_errors::cancelled) throw;
             // The file itself is untouched: it is used as it is.
-            problems.emplace_back(QStringLiteral("The database could not be compacted; it is used as it is.\n"), e);
+            problems.emplace_back(QCoreApplication::translate("startup", "The database could not be compacted; it is used as it is.\n"), e);
         }
         const qint64 copied_at = compact ? 2 * size : 0;
         try {
             if (backup) {
-                progress(QStringLiteral("Sentara keeps a backup copy of its collection..."), copied_at, total);
+                progress(QCoreApplication::translate("startup", "Sentara keeps a backup copy of its collection..."), copied_at, total);
                 rotate_backups(path, [&](const QString& part) {
                     const auto step = [&](qint64 done, qint64) { return going(copied_at, done); };
                     if (compacted) copy_plain_file(tmp, part, step);
@@ -250,14 +252,14 @@ void maintain_exclusively(AppContext& ctx) {
             replace_file(tmp, path);
         } catch (const DbError& e) {
             QFile::remove(tmp);
-            problems.emplace_back(QStringLiteral("The database could not be compacted; it is used as it is.\n"), e);
+            problems.emplace_back(QCoreApplication::translate("startup", "The database could not be compacted; it is used as it is.\n"), e);
         }
     });
     for (const auto& [lead, e] : problems) report(ctx.ui, lead, e);
     if (outcome.error) report(ctx.ui, QString(), *outcome.error);
     if (outcome.ending == long_work::Ending::stopped) {
         QFile::remove(tmp);
-        ctx.ui.message(QStringLiteral("Stopped: the collection is used as it is, and its upkeep is done at a later start."),
+        ctx.ui.message(QCoreApplication::translate("startup", "Stopped: the collection is used as it is, and its upkeep is done at a later start."),
                        Ui::icon_information);
     }
 }
@@ -269,11 +271,11 @@ void run_shown(AppContext& ctx, const QString& what, const QString& failure, con
     const long_work::Outcome out = long_work::run(ctx.ui, ctx.database_path, what, work);
     ctx.database->refresh_schema();  // the work's connection changed the tables
     if (out.ending == long_work::Ending::stopped)
-        ctx.ui.message(QStringLiteral("Stopped: nothing was changed. The collection is used as it is, more slowly, and "
+        ctx.ui.message(QCoreApplication::translate("startup", "Stopped: nothing was changed. The collection is used as it is, more slowly, and "
                                       "the work is offered again at the next start."),
                        Ui::icon_information);
     else if (out.error)
-        ctx.ui.message(failure + QStringLiteral("\nError %1 - %2").arg(out.error->number()).arg(out.error->description()));
+        ctx.ui.message(failure + QCoreApplication::translate("startup", "\nError %1 - %2").arg(out.error->number()).arg(out.error->description()));
 }
 
 // The substring index over the text and notes, built once for a collection large enough to want
@@ -281,8 +283,8 @@ void run_shown(AppContext& ctx, const QString& what, const QString& failure, con
 void ensure_search_index(AppContext& ctx) {
     Database& db = *ctx.database;
     if (search_index::needs_mending(db)) {
-        const QString what = QStringLiteral("Sentara puts its search index right, once.");
-        run_shown(ctx, what, QStringLiteral("The search index could not be put right; deleting quotations without notes may fail."),
+        const QString what = QCoreApplication::translate("startup", "Sentara puts its search index right, once.");
+        run_shown(ctx, what, QCoreApplication::translate("startup", "The search index could not be put right; deleting quotations without notes may fail."),
                   [&](Database& own, const long_work::Progress& progress) {
                       search_index::mend(own, [&](qint64 done, qint64 total) { progress(what, done, total); });
                   });
@@ -291,7 +293,7 @@ void ensure_search_index(AppContext& ctx) {
     // Counting and measuring a large collection reads all of it: beside the window too.
     qint64 quotes = 0, needed = 0;
     const long_work::Outcome measured =
-        long_work::run(ctx.ui, ctx.database_path, QStringLiteral("Sentara measures its collection..."),
+        long_work::run(ctx.ui, ctx.database_path, QCoreApplication::translate("startup", "Sentara measures its collection..."),
                        [&](Database& own, const long_work::Progress&) {
                            quotes = own.scalar(QStringLiteral("Select count(*) from quotes")).toLongLong();
                            if (quotes >= search_index::worth_it_from) needed = search_index::estimated_size(own);
@@ -299,8 +301,8 @@ void ensure_search_index(AppContext& ctx) {
     if (!measured.done() || quotes < search_index::worth_it_from) return;  // searches read the collection through
     const QStorageInfo disk(QFileInfo(ctx.database_path).absolutePath());
     if (disk.isValid() && disk.bytesAvailable() < 2 * needed + (64 << 20)) return;  // searches read the collection through
-    const QString what = QStringLiteral("Sentara builds the search index of its %1 quotations, once.").arg(quotes);
-    run_shown(ctx, what, QStringLiteral("The search index could not be built; searches read the whole collection."),
+    const QString what = QCoreApplication::translate("startup", "Sentara builds the search index of its %1 quotations, once.").arg(QLocale().toString(quotes));
+    run_shown(ctx, what, QCoreApplication::translate("startup", "The search index could not be built; searches read the whole collection."),
               [&](Database& own, const long_work::Progress& progress) {
                   search_index::build(own, [&](qint64 done, qint64 total) { progress(what, done, total); });
               });
@@ -310,8 +312,8 @@ void ensure_search_index(AppContext& ctx) {
 void ensure_grid_keys(AppContext& ctx) {
     Database& db = *ctx.database;
     if (grid_keys::stored(db)) return;
-    run_shown(ctx, QStringLiteral("Sentara prepares its collection for fast sorting, once."),
-              QStringLiteral("The collection could not be prepared for fast sorting; lists are sorted as they are read, "
+    run_shown(ctx, QCoreApplication::translate("startup", "Sentara prepares its collection for fast sorting, once."),
+              QCoreApplication::translate("startup", "The collection could not be prepared for fast sorting; lists are sorted as they are read, "
                              "more slowly."),
               [&](Database& own, const long_work::Progress& progress) {
                   grid_keys::add(own, [&](const QString& what, qint64 done, qint64 total) { progress(what, done, total); });
@@ -321,7 +323,7 @@ void ensure_grid_keys(AppContext& ctx) {
 
 bool ask_for_database_file(AppContext& ctx, const QString& default_path) {
     const bool have_default = Path_exist(default_path);
-    const QString chosen = ctx.ui.open_file(dialog_title, QString::fromLatin1(database_file_filter),
+    const QString chosen = ctx.ui.open_file(QCoreApplication::translate("startup", dialog_title), QString::fromLatin1(database_file_filter),
                                             have_default ? folder_of(default_path) : QString(),
                                             have_default ? default_path : QString());
     if (chosen.trimmed().isEmpty()) return false;
@@ -329,7 +331,7 @@ bool ask_for_database_file(AppContext& ctx, const QString& default_path) {
         try {
             schema::create_database(chosen, false);
         } catch (const DbError& e) {
-            ctx.ui.message(QStringLiteral("A new database cannot be created at '%1'.\n%2").arg(chosen, e.description()),
+            ctx.ui.message(QCoreApplication::translate("startup", "A new database cannot be created at '%1'.\n%2").arg(chosen, e.description()),
                            Ui::icon_stop);
             return false;
         }
@@ -382,11 +384,11 @@ bool backup_database(AppContext& ctx, bool may_compact, bool at_start) {
     }
     ctx.ui.set_hourglass(false);
     const int answer =
-        ctx.ui.message(QStringLiteral("Database '") + file_name_of(ctx.database_path) +
-                           QStringLiteral("' is already open by another instance of this program or by Access.") +
+        ctx.ui.message(QCoreApplication::translate("startup", "Database '%1' is already open by another instance of this program or by Access.")
+                               .arg(file_name_of(ctx.database_path)) +
                            u'\n' +
-                           (at_start ? QStringLiteral("Press OK to continue, Cancel to quit.")
-                                     : QStringLiteral("Press OK to use it all the same, Cancel to keep the database in use.")),
+                           (at_start ? QCoreApplication::translate("startup", "Press OK to continue, Cancel to quit.")
+                                     : QCoreApplication::translate("startup", "Press OK to use it all the same, Cancel to keep the database in use.")),
                        Ui::ok_cancel | (at_start ? 0 : Ui::icon_question));
     if (answer != Ui::ok) return false;
     ctx.ui.set_hourglass(true);
@@ -422,7 +424,7 @@ void check_default_language(AppContext& ctx) {
 }
 
 QString choose_database(AppContext& ctx) {
-    const QString chosen = ctx.ui.open_file(dialog_title, QString::fromLatin1(database_file_filter),
+    const QString chosen = ctx.ui.open_file(QCoreApplication::translate("startup", dialog_title), QString::fromLatin1(database_file_filter),
                                             folder_of(ctx.database_path), ctx.database_path);
     return chosen.trimmed().isEmpty() ? QString() : chosen;
 }
@@ -449,7 +451,7 @@ void remember_recent_database(const QString& path) {
 
 bool switch_database(AppContext& ctx, const QString& path) {
     if (!QFileInfo::exists(path)) {
-        ctx.ui.message(QStringLiteral("The database '%1' cannot be found.").arg(path), Ui::icon_exclamation);
+        ctx.ui.message(QCoreApplication::translate("startup", "The database '%1' cannot be found.").arg(path), Ui::icon_exclamation);
         return false;
     }
     // The collection in use is put aside, whole, until the new one is open.
@@ -495,7 +497,7 @@ StartResult Main(AppContext& ctx) {
     ctx.database_path = ctx.requested_database_path.isEmpty() ? get_setting(QStringLiteral("last_db_file"))
                                                               : QFileInfo(ctx.requested_database_path).absoluteFilePath();
     if (!ctx.requested_database_path.isEmpty() && !QFileInfo::exists(ctx.database_path)) {
-        ctx.ui.message(QStringLiteral("The database '%1' cannot be found.").arg(ctx.database_path), Ui::icon_stop);
+        ctx.ui.message(QCoreApplication::translate("startup", "The database '%1' cannot be found.").arg(ctx.database_path), Ui::icon_stop);
         return StartResult::failed;
     }
     if (ctx.database_path.isEmpty() && Path_exist(default_path)) {
@@ -507,11 +509,11 @@ StartResult Main(AppContext& ctx) {
         if (!Path_exist(default_path)) {
             // First run: offer a new collection, with a few quotations to look at.
             const int answer = ctx.ui.ask(
-                QStringLiteral("No quotation database was found.\n\nCreate a new database at '%1'? It starts with a few "
+                QCoreApplication::translate("startup", "No quotation database was found.\n\nCreate a new database at '%1'? It starts with a few "
                                "dozen sample quotations, which you may keep or delete.\n\n"
                                "Choose file... opens a database you already have.")
                     .arg(QDir::toNativeSeparators(default_path)),
-                QStringLiteral("&Create"), QStringLiteral("C&hoose file..."));
+                QCoreApplication::translate("startup", "&Create"), QCoreApplication::translate("startup", "C&hoose file..."));
             if (answer == Ui::ok) {
                 try {
                     schema::create_database(default_path, true);
@@ -519,7 +521,7 @@ StartResult Main(AppContext& ctx) {
                     save_setting(QStringLiteral("last_db_file"), default_path);
                     created = true;
                 } catch (const DbError& e) {
-                    ctx.ui.message(QStringLiteral("A new database cannot be created at '%1'.\n%2").arg(default_path, e.description()),
+                    ctx.ui.message(QCoreApplication::translate("startup", "A new database cannot be created at '%1'.\n%2").arg(default_path, e.description()),
                                    Ui::icon_stop);
                 }
             }
@@ -539,7 +541,7 @@ StartResult open_collection(AppContext& ctx, bool at_start) {
     try {
         Database::open(ctx.database_path, Database::Options{true, true});
     } catch (const DbError& e) {
-        ctx.ui.message(QStringLiteral("The database cannot be opened.\n\n%1").arg(e.description()), Ui::icon_stop);
+        ctx.ui.message(QCoreApplication::translate("startup", "The database cannot be opened.\n\n%1").arg(e.description()), Ui::icon_stop);
         return StartResult::failed;
     }
 
@@ -551,7 +553,7 @@ StartResult open_collection(AppContext& ctx, bool at_start) {
         ctx.database_lock->setStaleLockTime(0);  // a lock left by a program that died is taken over
         exclusive = ctx.database_lock->tryLock(0);
         if (!exclusive && ctx.database_lock->error() != QLockFile::LockFailedError) {
-            ctx.ui.message(QStringLiteral("The database '%1' cannot be used: its folder is not writable.").arg(ctx.database_path),
+            ctx.ui.message(QCoreApplication::translate("startup", "The database '%1' cannot be used: its folder is not writable.").arg(ctx.database_path),
                            Ui::icon_stop);
             return StartResult::failed;
         }
@@ -567,14 +569,14 @@ StartResult open_collection(AppContext& ctx, bool at_start) {
         random_order::fill_missing_random(*ctx.database, ctx.rng);
         ctx.list_database = Database::open(ctx.database_path);
     } catch (const DbError& e) {
-        ctx.ui.message(QStringLiteral("The database cannot be opened.\n\nThe file '%1': %2").arg(ctx.database_path, e.description()),
+        ctx.ui.message(QCoreApplication::translate("startup", "The database cannot be opened.\n\nThe file '%1': %2").arg(ctx.database_path, e.description()),
                        Ui::icon_stop);
         ctx.database.reset();
         ctx.list_database.reset();
         return StartResult::failed;
     }
     if (ctx.read_only())
-        ctx.ui.message(QStringLiteral("The database '%1' is opened for reading only: this user may not change the file "
+        ctx.ui.message(QCoreApplication::translate("startup", "The database '%1' is opened for reading only: this user may not change the file "
                                       "or its folder.\n\nQuotations can be read, searched, exported and shown; edits, "
                                       "imports and the random order's moves are not saved.")
                            .arg(ctx.database_path),

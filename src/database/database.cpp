@@ -8,6 +8,7 @@
 #include "search_index.h"
 #include "sql_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -71,12 +72,12 @@ QString why_no_file(const QString& path) {
     if (::lstat(name.constData(), &link) != 0) {
         if (errno == ELOOP)
             return QStringLiteral("'%1' cannot be reached: a symbolic link in its folders leads round in a loop.").arg(path);
-        if (errno == ENOENT || errno == ENOTDIR) return QStringLiteral("The file '%1' does not exist.").arg(path);
-        return QStringLiteral("The file '%1' cannot be reached: %2.").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        if (errno == ENOENT || errno == ENOTDIR) return QCoreApplication::translate("database", "The file '%1' does not exist.").arg(path);
+        return QCoreApplication::translate("database", "The file '%1' cannot be reached: %2.").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
     }
     struct stat target {};
     if (!S_ISLNK(link.st_mode) || ::stat(name.constData(), &target) == 0)
-        return QStringLiteral("The file '%1' does not exist.").arg(path);
+        return QCoreApplication::translate("database", "The file '%1' does not exist.").arg(path);
     if (errno == ELOOP)
         return QStringLiteral("'%1' is a symbolic link that leads round in a loop, back to itself.").arg(path);
     return QStringLiteral("'%1' is a symbolic link to '%2', which does not exist.").arg(path, QFileInfo(path).symLinkTarget());
@@ -201,7 +202,7 @@ void Database::close() {
     const QString real = QFileInfo(path_).canonicalFilePath();
     const QString wal = (real.isEmpty() ? path_ : real) + QStringLiteral("-wal");
     if (!QFileInfo::exists(wal))
-        throw DbError(rc, QStringLiteral("The database '%1' could not be closed cleanly: %2.").arg(path_, why));
+        throw DbError(rc, QCoreApplication::translate("database", "The database '%1' could not be closed cleanly: %2.").arg(path_, why));
     throw DbError(rc, QStringLiteral("The last changes could not be written into the database '%1' itself: %2.\n"
                                      "They are safe in '%3' beside it, which is read in at the next opening: keep the "
                                      "two files together, and make room on the disk.")
@@ -214,14 +215,14 @@ std::unique_ptr<Database> Database::open_connection(const QString& path, bool re
     if (!info.isFile())
         throw DbError(db_errors::cannot_open, QStringLiteral("'%1' is not a file.").arg(path));
     if (!info.isReadable())
-        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be read: permission denied.").arg(path));
+        throw DbError(db_errors::cannot_open, QCoreApplication::translate("database", "The file '%1' cannot be read: permission denied.").arg(path));
     std::unique_ptr<Database> db(new Database(path));
     db->read_only_ = read_only;
     const int flags = (read_only ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db->db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString why = db->db_ ? QString::fromUtf8(sqlite3_errmsg(db->db_)) : QString::fromUtf8(sqlite3_errstr(rc));
-        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be opened: %2.").arg(path, why));
+        throw DbError(db_errors::cannot_open, QCoreApplication::translate("database", "The file '%1' cannot be opened: %2.").arg(path, why));
     }
     if (!read_only && sqlite3_db_readonly(db->db_, "main") == 1) db->read_only_ = true;  // opened read-only after all
     // Look at the header first, so that nothing at all is written to a file of another kind. It
@@ -231,14 +232,14 @@ std::unique_ptr<Database> Database::open_connection(const QString& path, bool re
     if (sqlite3_file_control(db->db_, "main", SQLITE_FCNTL_FILE_POINTER, &file) == SQLITE_OK && file && file->pMethods) {
         const int read = file->pMethods->xRead(file, head, int(sizeof head), 0);
         if (read != SQLITE_OK && read != SQLITE_IOERR_SHORT_READ)
-            throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be read: %2.")
+            throw DbError(db_errors::cannot_open, QCoreApplication::translate("database", "The file '%1' cannot be read: %2.")
                                                       .arg(path, QString::fromUtf8(sqlite3_errstr(read))));
     }
     if (info.size() > 0 && std::memcmp(head, "SQLite format 3\0", 16) != 0)
-        throw DbError(db_errors::not_a_database, QStringLiteral("The file '%1' is not a Sentara database file.").arg(path));
+        throw DbError(db_errors::not_a_database, QCoreApplication::translate("database", "The file '%1' is not a Sentara database file.").arg(path));
     if (info.size() == 0 && check_schema)
         throw DbError(db_errors::not_a_database,
-                      QStringLiteral("The file '%1' is empty: it is not a Sentara database file.").arg(path));
+                      QCoreApplication::translate("database", "The file '%1' is empty: it is not a Sentara database file.").arg(path));
     sqlite3_extended_result_codes(db->db_, 1);
     sqlite3_busy_timeout(db->db_, 5000);
     jet::register_dialect(db->db_);
@@ -246,13 +247,13 @@ std::unique_ptr<Database> Database::open_connection(const QString& path, bool re
         db->load_schema();
     } catch (const DbError& e) {
         throw DbError(e.number() == SQLITE_NOTADB ? db_errors::not_a_database : e.number(),
-                      QStringLiteral("The file '%1' cannot be used: %2.").arg(path, e.description()));
+                      QCoreApplication::translate("database", "The file '%1' cannot be used: %2.").arg(path, e.description()));
     }
     if (check_schema) {
         const QStringList missing = schema::missing_objects(*db);
         if (!missing.isEmpty())
             throw DbError(db_errors::not_a_database,
-                          QStringLiteral("The file '%1' is not a Sentara database: it lacks %2.")
+                          QCoreApplication::translate("database", "The file '%1' is not a Sentara database: it lacks %2.")
                               .arg(path, missing.join(QStringLiteral(", "))));
     }
     return db;
@@ -292,11 +293,11 @@ std::unique_ptr<Database> Database::open(const QString& path, Options options) {
 std::unique_ptr<Database> Database::open_exclusive(const QString& path) {
     auto db = open_connection(path, !can_write(path), true);
     if (db->read_only_)
-        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be written.").arg(path));
+        throw DbError(db_errors::cannot_open, QCoreApplication::translate("database", "The file '%1' cannot be written.").arg(path));
     db->maintenance_ = true;
     sqlite3_busy_timeout(db->db_, 250);
     const auto in_use = [&] {
-        return DbError(db_errors::in_use, QStringLiteral("The file '%1' is in use by another program.").arg(path));
+        return DbError(db_errors::in_use, QCoreApplication::translate("database", "The file '%1' is in use by another program.").arg(path));
     };
     try {
         db->execute(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
@@ -545,7 +546,7 @@ qint64 Database::total_changes() const { return sqlite3_total_changes64(db_); }
 
 void Database::compact_to(const QString& target) {
     if (QFileInfo::exists(target))
-        throw DbError(db_errors::file_exists, QStringLiteral("The file '%1' already exists.").arg(target));
+        throw DbError(db_errors::file_exists, QCoreApplication::translate("database", "The file '%1' already exists.").arg(target));
     Statement st = prepare(QStringLiteral("VACUUM INTO ?"));
     st.bind(1, target);
     st.step();
@@ -554,7 +555,7 @@ void Database::compact_to(const QString& target) {
 void Database::copy_file_to(const QString& target, const std::function<bool(qint64 done, qint64 total)>& going) {
     sqlite3_file* file = nullptr;
     if (sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods)
-        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be read.").arg(path_));
+        throw DbError(db_errors::cannot_open, QCoreApplication::translate("database", "The file '%1' cannot be read.").arg(path_));
     sqlite3_int64 size = 0;
     if (const int rc = file->pMethods->xFileSize(file, &size); rc != SQLITE_OK) raise(rc);
     const QByteArray name = QFile::encodeName(target);

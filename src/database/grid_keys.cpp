@@ -5,6 +5,8 @@
 #include "trash.h"
 
 #include <QChar>
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <sqlite3.h>
 
@@ -126,9 +128,9 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
     qint64 done = 0;
     const auto tell = [&](const QString& doing) {
         if (progress)
-            progress(QStringLiteral("Sentara prepares the %1 quotations of this collection for fast sorting and "
-                                    "filtering, once: %2.")
-                         .arg(rows)
+            progress(QCoreApplication::translate("grid_keys", "Sentara prepares the %1 quotations of this collection for fast sorting and "
+                                                                 "filtering, once: %2.")
+                         .arg(QLocale().toString(rows))
                          .arg(doing),
                      done, total);
     };
@@ -141,7 +143,7 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
         QStringLiteral("UPDATE quotes SET %1 WHERE key > ? AND key <= ?").arg(QLatin1String(key_assignments)));
     constexpr qint64 step = 20000;
     for (qint64 from = 0; from < last; from += step) {
-        tell(QStringLiteral("keying the texts"));
+        tell(QCoreApplication::translate("grid_keys", "keying the texts"));
         fill.bind(1, from);
         fill.bind(2, from + step);
         fill.step();
@@ -153,7 +155,7 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
     trash::mark_keys_stale(db);
     rebuild_author_keys(db);
     for (const Index& i : indexes) {
-        tell(QStringLiteral("building the index %1").arg(QLatin1String(i.name)));
+        tell(QCoreApplication::translate("grid_keys", "building the index %1").arg(QLatin1String(i.name)));
         db.execute_plain(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON quotes(%2)").arg(QLatin1String(i.name), QLatin1String(i.columns)));
         done += index_work;
     }
@@ -169,7 +171,7 @@ void add(Database& db, const std::function<void(const QString&, qint64, qint64)>
                      QStringLiteral(" END; CREATE TRIGGER IF NOT EXISTS authors_keys_update AFTER UPDATE OF name, picture ON authors BEGIN ") +
                      QLatin1String(authors_changed_sql) + QStringLiteral(" END;"));
     done = total;
-    tell(QStringLiteral("done"));
+    tell(QCoreApplication::translate("grid_keys", "done"));
     all_or_none.commit();
 }
 

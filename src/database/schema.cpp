@@ -4,6 +4,7 @@
 #include "grid_keys.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -136,11 +137,11 @@ void add_samples(Database& db) {
 void create_database(const QString& path, bool with_samples) {
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         throw DbError(db_errors::file_exists,
-                      QStringLiteral("The file '%1' already exists; a new database is created only where no file is.")
+                      QCoreApplication::translate("database", "The file '%1' already exists; a new database is created only where no file is.")
                           .arg(path));
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        throw DbError(db_errors::cannot_open, QStringLiteral("The folder '%1' cannot be created.").arg(info.absolutePath()));
+        throw DbError(db_errors::cannot_open, QCoreApplication::translate("database", "The folder '%1' cannot be created.").arg(info.absolutePath()));
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE, nullptr);
@@ -148,7 +149,7 @@ void create_database(const QString& path, bool with_samples) {
         const QString why = raw ? QString::fromUtf8(sqlite3_errmsg(raw)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close_v2(raw);
         QFile::remove(path);
-        throw DbError(db_errors::cannot_open, QStringLiteral("The file '%1' cannot be created: %2.").arg(path, why));
+        throw DbError(db_errors::cannot_open, QCoreApplication::translate("database", "The file '%1' cannot be created: %2.").arg(path, why));
     }
     char* err = nullptr;
     const int rc2 = sqlite3_exec(raw, create_sql, nullptr, nullptr, &err);
@@ -157,7 +158,7 @@ void create_database(const QString& path, bool with_samples) {
     sqlite3_close_v2(raw);
     if (rc2 != SQLITE_OK) {
         QFile::remove(path);
-        throw DbError(rc2, QStringLiteral("The new database '%1' cannot be written: %2.").arg(path, why));
+        throw DbError(rc2, QCoreApplication::translate("database", "The new database '%1' cannot be written: %2.").arg(path, why));
     }
     if (with_samples) {
         try {

@@ -147,8 +147,8 @@ void f_websites::g_gotosite_Click() {
     // Only web addresses go to the browser: a file, a script or a program behind any other kind
     // of address is never started from here.
     if (!is_url(address)) {
-        ctx_.ui.message(QStringLiteral("Not opened: only an address beginning with http://, https://, ftp:// or www. is opened "
-                                       "in the web browser."));
+        ctx_.ui.message(tr("Not opened: only an address beginning with http://, https://, ftp:// or www. is opened "
+                           "in the web browser."));
         return;
     }
     if (!open_url(ctx_.ui, address))

@@ -323,9 +323,9 @@ void ReferenceWindow::Update_record_count() {
                                            shape_.counted_table);
         listed = recordset() ? recordset()->record_count() : 0;
     });
-    const QString all = QString::number(total.toLongLong());
+    const QString all = locale().toString(total.toLongLong());
     l_records_filtered->setText(one_box() ? tr("Records: ") + all
-                                          : tr("Records Filtered:  ") + QString::number(listed) + u'/' + all);
+                                          : tr("Records Filtered:  ") + locale().toString(listed) + u'/' + all);
 }
 
 bool ReferenceWindow::go_to_first(const QString& condition) {

@@ -65,7 +65,7 @@ f_msgbox::f_msgbox(Ui& ui, const QString& text, bool report, QWidget* parent) : 
     b_ok->installEventFilter(this);
     connect(b_ok, &QPushButton::clicked, this, &QWidget::close);
     if (report) {
-        b_save_as = new QPushButton(QStringLiteral("&Save as..."), this);
+        b_save_as = new QPushButton(tr("&Save as..."), this);
         b_save_as->setObjectName(QStringLiteral("b_save_as"));
         b_save_as->installEventFilter(this);
         connect(b_save_as, &QPushButton::clicked, this, &f_msgbox::b_save_as_Click);
@@ -107,14 +107,14 @@ void f_msgbox::Text1_Change() {
 
 void f_msgbox::b_save_as_Click() {
     const QString last = get_setting(QStringLiteral("last_report_path"));
-    const QString path = ui_.save_file(QStringLiteral("Save the text as"), QStringLiteral("Text (*.txt)|*.txt"),
+    const QString path = ui_.save_file(tr("Save the text as"), tr("Text (*.txt)|*.txt"),
                                        folder_of(last), QStringLiteral("report.txt"));
     if (path.trimmed().isEmpty()) return;
     save_setting(QStringLiteral("last_report_path"), path);
     QSaveFile file(path);
     const QByteArray bytes = Text1->toPlainText().toUtf8() + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        ui_.message(QStringLiteral("The file '%1' cannot be written: %2").arg(path, file.errorString()), Ui::icon_exclamation);
+        ui_.message(tr("The file '%1' cannot be written: %2").arg(path, file.errorString()), Ui::icon_exclamation);
 }
 
 void f_msgbox::set_layout() {
