@@ -723,7 +723,7 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     </message>
     <message>
         <source>Edit operation in progress: &apos;%1&apos; can be shown once it is saved.</source>
-        <translation>Bearbeitung läuft: '%1' kann gezeigt werden, sobald gespeichert ist.</translation>
+        <translation>Bearbeitung läuft: &apos;%1&apos; kann gezeigt werden, sobald gespeichert ist.</translation>
     </message>
     <message>
         <source>Edit operation in progress.</source>
@@ -731,7 +731,7 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     </message>
     <message>
         <source>&apos;%1&apos; is the one being replaced.</source>
-        <translation>'%1' ist der, der ersetzt wird.</translation>
+        <translation>&apos;%1&apos; ist der, der ersetzt wird.</translation>
     </message>
 </context>
 <context>
@@ -843,6 +843,25 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     </message>
 </context>
 <context>
+    <name>common</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Fehler %1 - %2</translation>
+    </message>
+    <message>
+        <source>The report file &apos;%1&apos; cannot be written: %2</source>
+        <translation>Die Berichtsdatei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Path not found: %1</source>
+        <translation>Pfad nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;.</source>
+        <translation>Kein Programm konnte „%1“ öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>csv_format</name>
     <message>
         <source>a field begins with a double quote (&quot;) that is never closed</source>
@@ -859,6 +878,81 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     <message>
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>die erste Zeile ist kein Kopf, der eine Spalte text, quote oder highlight nennt</translation>
+    </message>
+</context>
+<context>
+    <name>database</name>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be reached: %2.</source>
+        <translation>Die Datei „%1“ ist nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; could not be closed cleanly: %2.</source>
+        <translation>Die Datenbank „%1“ konnte nicht sauber geschlossen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: permission denied.</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be opened: %2.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Sentara database file.</source>
+        <translation>Die Datei „%1“ ist keine Sentara-Datenbank.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is empty: it is not a Sentara database file.</source>
+        <translation>Die Datei „%1“ ist leer: sie ist keine Sentara-Datenbank.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be used: %2.</source>
+        <translation>Die Datei „%1“ kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Sentara database: it lacks %2.</source>
+        <translation>Die Datei „%1“ ist keine Sentara-Datenbank: ihr fehlt %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written.</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is in use by another program.</source>
+        <translation>Die Datei „%1“ wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists.</source>
+        <translation>Die Datei „%1“ existiert bereits.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read.</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists; a new database is created only where no file is.</source>
+        <translation>Die Datei „%1“ existiert bereits; eine neue Datenbank wird nur angelegt, wo noch keine Datei ist.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be created.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be created: %2.</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The new database &apos;%1&apos; cannot be written: %2.</source>
+        <translation>Die neue Datenbank „%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -884,7 +978,7 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     </message>
     <message>
         <source>Author &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>Der Autor "%1" kann nicht gelöscht werden, weil er mit einem oder mehreren Zitaten verknüpft ist.</translation>
+        <translation>Der Autor &quot;%1&quot; kann nicht gelöscht werden, weil er mit einem oder mehreren Zitaten verknüpft ist.</translation>
     </message>
     <message>
         <source>Author not deleted.</source>
@@ -900,7 +994,7 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     </message>
     <message>
         <source>Author &apos;%1&apos; not found.</source>
-        <translation>Autor '%1' nicht gefunden.</translation>
+        <translation>Autor &apos;%1&apos; nicht gefunden.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1394,7 +1488,7 @@ Neue Autoren: %1. Neue Themen: %2. Ihre Namen stehen im Bericht.</translation>
     </message>
     <message>
         <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>Das Thema "%1" kann nicht gelöscht werden, weil es mit einem oder mehreren Zitaten verknüpft ist.</translation>
+        <translation>Das Thema &quot;%1&quot; kann nicht gelöscht werden, weil es mit einem oder mehreren Zitaten verknüpft ist.</translation>
     </message>
     <message>
         <source>Language not deleted.</source>
@@ -1708,6 +1802,22 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save the text as</source>
+        <translation>Den Text speichern unter</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)|*.txt</source>
+        <translation>Text (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>f_overview</name>
@@ -1902,7 +2012,7 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     </message>
     <message>
         <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>Das Thema "%1" kann nicht gelöscht werden, weil es mit einem oder mehreren Zitaten verknüpft ist.</translation>
+        <translation>Das Thema &quot;%1&quot; kann nicht gelöscht werden, weil es mit einem oder mehreren Zitaten verknüpft ist.</translation>
     </message>
     <message>
         <source>Subject not deleted.</source>
@@ -1918,7 +2028,7 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     </message>
     <message>
         <source>Subject &apos;%1&apos; not found.</source>
-        <translation>Thema '%1' nicht gefunden.</translation>
+        <translation>Thema &apos;%1&apos; nicht gefunden.</translation>
     </message>
     <message>
         <source>Subject</source>
@@ -2130,7 +2240,7 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     </message>
     <message>
         <source>No program could open &apos;%1&apos;.</source>
-        <translation>Kein Programm konnte '%1' öffnen.</translation>
+        <translation>Kein Programm konnte &apos;%1&apos; öffnen.</translation>
     </message>
     <message>
         <source>Lang</source>
@@ -2139,6 +2249,10 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     <message>
         <source>Note</source>
         <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Not opened: only an address beginning with http://, https://, ftp:// or www. is opened in the web browser.</source>
+        <translation>Nicht geöffnet: Im Webbrowser wird nur eine Adresse geöffnet, die mit http://, https://, ftp:// oder www. beginnt.</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2275,25 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     <message>
         <source>strfile failed%1</source>
         <translation>strfile schlug fehl%1</translation>
+    </message>
+</context>
+<context>
+    <name>grid_keys</name>
+    <message>
+        <source>Sentara prepares the %1 quotations of this collection for fast sorting and filtering, once: %2.</source>
+        <translation>Sentara bereitet die %1 Zitate dieser Sammlung einmalig für schnelles Sortieren und Filtern vor: %2.</translation>
+    </message>
+    <message>
+        <source>keying the texts</source>
+        <translation>Schlüssel der Texte</translation>
+    </message>
+    <message>
+        <source>building the index %1</source>
+        <translation>Aufbau des Index %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
     </message>
 </context>
 <context>
@@ -2254,6 +2387,29 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     <message>
         <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
         <translation>die Zeile unter dem Buchtitel sollte sagen, was das Clipping ist (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>long_work</name>
+    <message>
+        <source>About %1 min left.</source>
+        <translation>Noch etwa %1 Min.</translation>
+    </message>
+    <message>
+        <source>About %1 s left.</source>
+        <translation>Noch etwa %1 s.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed.</source>
+        <translation>Abgebrochen: Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>
+
+Error %1 - %2</source>
+        <translation>
+
+Fehler %1 - %2</translation>
     </message>
 </context>
 <context>
@@ -2374,6 +2530,143 @@ CSV nimmt jedes Feld jedes Zitats auf.</translation>
     <message>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
         <translation>FAST GLEICH WIE EIN ANDERES ZITAT, FÜR DEN IMPORT BEHALTEN (NIMM DIE UNERWÜNSCHTEN AUS DER EINGABE):</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>Select database file</source>
+        <translation>Datenbankdatei wählen</translation>
+    </message>
+    <message>
+        <source>error %1 - %2</source>
+        <translation>Fehler %1 - %2</translation>
+    </message>
+    <message>
+        <source>Sentara compacts its collection and checks the copy...</source>
+        <translation>Sentara komprimiert seine Sammlung und prüft die Kopie...</translation>
+    </message>
+    <message>
+        <source>Sentara keeps a backup copy of its collection...</source>
+        <translation>Sentara legt eine Sicherungskopie seiner Sammlung an...</translation>
+    </message>
+    <message>
+        <source>The database could not be compacted; it is used as it is.
+</source>
+        <translation>Die Datenbank konnte nicht komprimiert werden; sie wird so verwendet, wie sie ist.
+</translation>
+    </message>
+    <message>
+        <source>Stopped: the collection is used as it is, and its upkeep is done at a later start.</source>
+        <translation>Abgebrochen: Die Sammlung wird so verwendet, wie sie ist; ihre Pflege folgt bei einem späteren Start.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed. The collection is used as it is, more slowly, and the work is offered again at the next start.</source>
+        <translation>Abgebrochen: Es wurde nichts geändert. Die Sammlung wird so verwendet, wie sie ist, langsamer, und die Arbeit wird beim nächsten Start wieder angeboten.</translation>
+    </message>
+    <message>
+        <source>
+Error %1 - %2</source>
+        <translation>
+Fehler %1 - %2</translation>
+    </message>
+    <message>
+        <source>Sentara puts its search index right, once.</source>
+        <translation>Sentara bringt seinen Suchindex einmalig in Ordnung.</translation>
+    </message>
+    <message>
+        <source>The search index could not be put right; deleting quotations without notes may fail.</source>
+        <translation>Der Suchindex konnte nicht in Ordnung gebracht werden; das Löschen von Zitaten ohne Notizen kann fehlschlagen.</translation>
+    </message>
+    <message>
+        <source>Sentara measures its collection...</source>
+        <translation>Sentara misst seine Sammlung...</translation>
+    </message>
+    <message>
+        <source>Sentara builds the search index of its %1 quotations, once.</source>
+        <translation>Sentara erstellt einmalig den Suchindex seiner %1 Zitate.</translation>
+    </message>
+    <message>
+        <source>The search index could not be built; searches read the whole collection.</source>
+        <translation>Der Suchindex konnte nicht erstellt werden; Suchen lesen die ganze Sammlung.</translation>
+    </message>
+    <message>
+        <source>Sentara prepares its collection for fast sorting, once.</source>
+        <translation>Sentara bereitet seine Sammlung einmalig für schnelles Sortieren vor.</translation>
+    </message>
+    <message>
+        <source>The collection could not be prepared for fast sorting; lists are sorted as they are read, more slowly.</source>
+        <translation>Die Sammlung konnte nicht für schnelles Sortieren vorbereitet werden; Listen werden beim Lesen sortiert, langsamer.</translation>
+    </message>
+    <message>
+        <source>A new database cannot be created at &apos;%1&apos;.
+%2</source>
+        <translation>In „%1“ kann keine neue Datenbank angelegt werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Database &apos;%1&apos; is already open by another instance of this program or by Access.</source>
+        <translation>Die Datenbank „%1“ ist bereits von einer anderen Instanz dieses Programms oder von Access geöffnet.</translation>
+    </message>
+    <message>
+        <source>Press OK to continue, Cancel to quit.</source>
+        <translation>OK zum Fortfahren, Abbrechen zum Beenden.</translation>
+    </message>
+    <message>
+        <source>Press OK to use it all the same, Cancel to keep the database in use.</source>
+        <translation>OK, um sie trotzdem zu verwenden, Abbrechen, um die verwendete Datenbank zu behalten.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be found.</source>
+        <translation>Die Datenbank „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No quotation database was found.
+
+Create a new database at &apos;%1&apos;? It starts with a few dozen sample quotations, which you may keep or delete.
+
+Choose file... opens a database you already have.</source>
+        <translation>Es wurde keine Zitatdatenbank gefunden.
+
+Eine neue Datenbank in „%1“ anlegen? Sie beginnt mit ein paar Dutzend Beispielzitaten, die Sie behalten oder löschen können.
+
+Datei wählen... öffnet eine Datenbank, die Sie schon haben.</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Anlegen</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose file...</source>
+        <translation>Datei &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened.
+
+%1</source>
+        <translation>Die Datenbank kann nicht geöffnet werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be used: its folder is not writable.</source>
+        <translation>Die Datenbank „%1“ kann nicht verwendet werden: Ihr Ordner ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened.
+
+The file &apos;%1&apos;: %2</source>
+        <translation>Die Datenbank kann nicht geöffnet werden.
+
+Die Datei „%1“: %2</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; is opened for reading only: this user may not change the file or its folder.
+
+Quotations can be read, searched, exported and shown; edits, imports and the random order&apos;s moves are not saved.</source>
+        <translation>Die Datenbank „%1“ ist nur zum Lesen geöffnet: Dieser Benutzer darf die Datei oder ihren Ordner nicht ändern.
+
+Zitate können gelesen, durchsucht, exportiert und gezeigt werden; Änderungen, Importe und die Verschiebungen der Zufallsreihenfolge werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -723,7 +723,7 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     </message>
     <message>
         <source>Edit operation in progress: &apos;%1&apos; can be shown once it is saved.</source>
-        <translation>Edición en curso: '%1' se podrá mostrar cuando se guarde.</translation>
+        <translation>Edición en curso: &apos;%1&apos; se podrá mostrar cuando se guarde.</translation>
     </message>
     <message>
         <source>Edit operation in progress.</source>
@@ -731,7 +731,7 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     </message>
     <message>
         <source>&apos;%1&apos; is the one being replaced.</source>
-        <translation>'%1' es el que se está sustituyendo.</translation>
+        <translation>&apos;%1&apos; es el que se está sustituyendo.</translation>
     </message>
 </context>
 <context>
@@ -843,6 +843,25 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     </message>
 </context>
 <context>
+    <name>common</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Error %1 - %2</translation>
+    </message>
+    <message>
+        <source>The report file &apos;%1&apos; cannot be written: %2</source>
+        <translation>No se puede escribir el archivo del informe &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Path not found: %1</source>
+        <translation>Ruta no encontrada: %1</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;.</source>
+        <translation>Ningún programa pudo abrir &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>csv_format</name>
     <message>
         <source>a field begins with a double quote (&quot;) that is never closed</source>
@@ -859,6 +878,81 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     <message>
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la primera línea no es una cabecera que nombre una columna text, quote o highlight</translation>
+    </message>
+</context>
+<context>
+    <name>database</name>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>El archivo &apos;%1&apos; no existe.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be reached: %2.</source>
+        <translation>No se puede acceder al archivo &apos;%1&apos;: %2.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; could not be closed cleanly: %2.</source>
+        <translation>La base de datos &apos;%1&apos; no se pudo cerrar limpiamente: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: permission denied.</source>
+        <translation>No se puede leer el archivo &apos;%1&apos;: permiso denegado.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo &apos;%1&apos;: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>No se puede leer el archivo &apos;%1&apos;: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Sentara database file.</source>
+        <translation>El archivo &apos;%1&apos; no es una base de datos de Sentara.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is empty: it is not a Sentara database file.</source>
+        <translation>El archivo &apos;%1&apos; está vacío: no es una base de datos de Sentara.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be used: %2.</source>
+        <translation>No se puede usar el archivo &apos;%1&apos;: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Sentara database: it lacks %2.</source>
+        <translation>El archivo &apos;%1&apos; no es una base de datos de Sentara: le falta %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written.</source>
+        <translation>No se puede escribir el archivo &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is in use by another program.</source>
+        <translation>El archivo &apos;%1&apos; está en uso por otro programa.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists.</source>
+        <translation>El archivo &apos;%1&apos; ya existe.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read.</source>
+        <translation>No se puede leer el archivo &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists; a new database is created only where no file is.</source>
+        <translation>El archivo &apos;%1&apos; ya existe; una base de datos nueva solo se crea donde no hay ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be created.</source>
+        <translation>No se puede crear la carpeta &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be created: %2.</source>
+        <translation>No se puede crear el archivo &apos;%1&apos;: %2.</translation>
+    </message>
+    <message>
+        <source>The new database &apos;%1&apos; cannot be written: %2.</source>
+        <translation>No se puede escribir la base de datos nueva &apos;%1&apos;: %2.</translation>
     </message>
 </context>
 <context>
@@ -884,7 +978,7 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     </message>
     <message>
         <source>Author &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>El autor "%1" no se puede eliminar porque está asociado a una o más citas.</translation>
+        <translation>El autor &quot;%1&quot; no se puede eliminar porque está asociado a una o más citas.</translation>
     </message>
     <message>
         <source>Author not deleted.</source>
@@ -900,7 +994,7 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     </message>
     <message>
         <source>Author &apos;%1&apos; not found.</source>
-        <translation>Autor '%1' no encontrado.</translation>
+        <translation>Autor &apos;%1&apos; no encontrado.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1394,7 +1488,7 @@ Autores nuevos: %1. Temas nuevos: %2. Sus nombres figuran en el informe.</transl
     </message>
     <message>
         <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>El tema "%1" no se puede eliminar porque está asociado a una o más citas.</translation>
+        <translation>El tema &quot;%1&quot; no se puede eliminar porque está asociado a una o más citas.</translation>
     </message>
     <message>
         <source>Language not deleted.</source>
@@ -1708,6 +1802,22 @@ Las filas que no encajaban se enumeran en el informe.</translation>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>Save the text as</source>
+        <translation>Guardar el texto como</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)|*.txt</source>
+        <translation>Texto (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2</source>
+        <translation>No se puede escribir el archivo &apos;%1&apos;: %2</translation>
+    </message>
 </context>
 <context>
     <name>f_overview</name>
@@ -1902,7 +2012,7 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     </message>
     <message>
         <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>El tema "%1" no se puede eliminar porque está asociado a una o más citas.</translation>
+        <translation>El tema &quot;%1&quot; no se puede eliminar porque está asociado a una o más citas.</translation>
     </message>
     <message>
         <source>Subject not deleted.</source>
@@ -1918,7 +2028,7 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     </message>
     <message>
         <source>Subject &apos;%1&apos; not found.</source>
-        <translation>Tema '%1' no encontrado.</translation>
+        <translation>Tema &apos;%1&apos; no encontrado.</translation>
     </message>
     <message>
         <source>Subject</source>
@@ -2130,7 +2240,7 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     </message>
     <message>
         <source>No program could open &apos;%1&apos;.</source>
-        <translation>Ningún programa pudo abrir '%1'.</translation>
+        <translation>Ningún programa pudo abrir &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Lang</source>
@@ -2139,6 +2249,10 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     <message>
         <source>Note</source>
         <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Not opened: only an address beginning with http://, https://, ftp:// or www. is opened in the web browser.</source>
+        <translation>No se abrió: en el navegador web solo se abre una dirección que empieza por http://, https://, ftp:// o www.</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2275,25 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     <message>
         <source>strfile failed%1</source>
         <translation>strfile falló%1</translation>
+    </message>
+</context>
+<context>
+    <name>grid_keys</name>
+    <message>
+        <source>Sentara prepares the %1 quotations of this collection for fast sorting and filtering, once: %2.</source>
+        <translation>Sentara prepara las %1 citas de esta colección para ordenar y filtrar con rapidez, una sola vez: %2.</translation>
+    </message>
+    <message>
+        <source>keying the texts</source>
+        <translation>claves de los textos</translation>
+    </message>
+    <message>
+        <source>building the index %1</source>
+        <translation>creación del índice %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>hecho</translation>
     </message>
 </context>
 <context>
@@ -2254,6 +2387,29 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     <message>
         <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
         <translation>la línea bajo el título del libro debería decir qué es el recorte (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>long_work</name>
+    <message>
+        <source>About %1 min left.</source>
+        <translation>Quedan unos %1 min.</translation>
+    </message>
+    <message>
+        <source>About %1 s left.</source>
+        <translation>Quedan unos %1 s.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed.</source>
+        <translation>Detenido: no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>
+
+Error %1 - %2</source>
+        <translation>
+
+Error %1 - %2</translation>
     </message>
 </context>
 <context>
@@ -2374,6 +2530,143 @@ El CSV guarda todos los campos de todas las citas.</translation>
     <message>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
         <translation>CASI IGUALES A OTRA CITA, CONSERVADAS PARA LA IMPORTACIÓN (QUITE DEL TEXTO LAS QUE NO QUIERA):</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>Select database file</source>
+        <translation>Seleccionar el archivo de la base de datos</translation>
+    </message>
+    <message>
+        <source>error %1 - %2</source>
+        <translation>error %1 - %2</translation>
+    </message>
+    <message>
+        <source>Sentara compacts its collection and checks the copy...</source>
+        <translation>Sentara compacta su colección y comprueba la copia...</translation>
+    </message>
+    <message>
+        <source>Sentara keeps a backup copy of its collection...</source>
+        <translation>Sentara guarda una copia de seguridad de su colección...</translation>
+    </message>
+    <message>
+        <source>The database could not be compacted; it is used as it is.
+</source>
+        <translation>No se pudo compactar la base de datos; se usa tal como está.
+</translation>
+    </message>
+    <message>
+        <source>Stopped: the collection is used as it is, and its upkeep is done at a later start.</source>
+        <translation>Detenido: la colección se usa tal como está, y su mantenimiento se hará en un inicio posterior.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed. The collection is used as it is, more slowly, and the work is offered again at the next start.</source>
+        <translation>Detenido: no se ha cambiado nada. La colección se usa tal como está, más despacio, y el trabajo se ofrecerá de nuevo en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>
+Error %1 - %2</source>
+        <translation>
+Error %1 - %2</translation>
+    </message>
+    <message>
+        <source>Sentara puts its search index right, once.</source>
+        <translation>Sentara repara su índice de búsqueda, una sola vez.</translation>
+    </message>
+    <message>
+        <source>The search index could not be put right; deleting quotations without notes may fail.</source>
+        <translation>No se pudo reparar el índice de búsqueda; eliminar citas sin notas puede fallar.</translation>
+    </message>
+    <message>
+        <source>Sentara measures its collection...</source>
+        <translation>Sentara mide su colección...</translation>
+    </message>
+    <message>
+        <source>Sentara builds the search index of its %1 quotations, once.</source>
+        <translation>Sentara crea el índice de búsqueda de sus %1 citas, una sola vez.</translation>
+    </message>
+    <message>
+        <source>The search index could not be built; searches read the whole collection.</source>
+        <translation>No se pudo crear el índice de búsqueda; las búsquedas leen toda la colección.</translation>
+    </message>
+    <message>
+        <source>Sentara prepares its collection for fast sorting, once.</source>
+        <translation>Sentara prepara su colección para ordenar con rapidez, una sola vez.</translation>
+    </message>
+    <message>
+        <source>The collection could not be prepared for fast sorting; lists are sorted as they are read, more slowly.</source>
+        <translation>No se pudo preparar la colección para ordenar con rapidez; las listas se ordenan al leerlas, más despacio.</translation>
+    </message>
+    <message>
+        <source>A new database cannot be created at &apos;%1&apos;.
+%2</source>
+        <translation>No se puede crear una base de datos nueva en &apos;%1&apos;.
+%2</translation>
+    </message>
+    <message>
+        <source>Database &apos;%1&apos; is already open by another instance of this program or by Access.</source>
+        <translation>La base de datos &apos;%1&apos; ya está abierta por otra instancia de este programa o por Access.</translation>
+    </message>
+    <message>
+        <source>Press OK to continue, Cancel to quit.</source>
+        <translation>Pulse Aceptar para continuar, Cancelar para salir.</translation>
+    </message>
+    <message>
+        <source>Press OK to use it all the same, Cancel to keep the database in use.</source>
+        <translation>Pulse Aceptar para usarla de todos modos, Cancelar para mantener la base de datos en uso.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be found.</source>
+        <translation>No se encuentra la base de datos &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>No quotation database was found.
+
+Create a new database at &apos;%1&apos;? It starts with a few dozen sample quotations, which you may keep or delete.
+
+Choose file... opens a database you already have.</source>
+        <translation>No se encontró ninguna base de datos de citas.
+
+¿Crear una base de datos nueva en &apos;%1&apos;? Empieza con unas cuantas docenas de citas de ejemplo, que puede conservar o eliminar.
+
+Elegir archivo... abre una base de datos que ya tenga.</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Crear</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose file...</source>
+        <translation>Elegir a&amp;rchivo...</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened.
+
+%1</source>
+        <translation>No se puede abrir la base de datos.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be used: its folder is not writable.</source>
+        <translation>No se puede usar la base de datos &apos;%1&apos;: su carpeta no admite escritura.</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened.
+
+The file &apos;%1&apos;: %2</source>
+        <translation>No se puede abrir la base de datos.
+
+El archivo &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; is opened for reading only: this user may not change the file or its folder.
+
+Quotations can be read, searched, exported and shown; edits, imports and the random order&apos;s moves are not saved.</source>
+        <translation>La base de datos &apos;%1&apos; está abierta solo para lectura: este usuario no puede cambiar el archivo ni su carpeta.
+
+Las citas se pueden leer, buscar, exportar y mostrar; las ediciones, las importaciones y los movimientos del orden aleatorio no se guardan.</translation>
     </message>
 </context>
 <context>

@@ -731,7 +731,7 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
     <message>
         <source>&apos;%1&apos; is the one being replaced.</source>
-        <translation>« %1 » est celui que l'on remplace.</translation>
+        <translation>« %1 » est celui que l&apos;on remplace.</translation>
     </message>
 </context>
 <context>
@@ -843,6 +843,25 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
 </context>
 <context>
+    <name>common</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Erreur %1 - %2</translation>
+    </message>
+    <message>
+        <source>The report file &apos;%1&apos; cannot be written: %2</source>
+        <translation>Le fichier du rapport « %1 » ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Path not found: %1</source>
+        <translation>Chemin introuvable : %1</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;.</source>
+        <translation>Aucun programme n&apos;a pu ouvrir « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>csv_format</name>
     <message>
         <source>a field begins with a double quote (&quot;) that is never closed</source>
@@ -859,6 +878,81 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     <message>
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la première ligne n&apos;est pas un en-tête nommant une colonne text, quote ou highlight</translation>
+    </message>
+</context>
+<context>
+    <name>database</name>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Le fichier « %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be reached: %2.</source>
+        <translation>Le fichier « %1 » est inaccessible : %2.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; could not be closed cleanly: %2.</source>
+        <translation>La base de données « %1 » n&apos;a pas pu être fermée proprement : %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: permission denied.</source>
+        <translation>Le fichier « %1 » ne peut pas être lu : permission refusée.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be opened: %2.</source>
+        <translation>Le fichier « %1 » ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Le fichier « %1 » ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Sentara database file.</source>
+        <translation>Le fichier « %1 » n&apos;est pas une base de données Sentara.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is empty: it is not a Sentara database file.</source>
+        <translation>Le fichier « %1 » est vide : ce n&apos;est pas une base de données Sentara.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be used: %2.</source>
+        <translation>Le fichier « %1 » ne peut pas être utilisé : %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Sentara database: it lacks %2.</source>
+        <translation>Le fichier « %1 » n&apos;est pas une base de données Sentara : il lui manque %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written.</source>
+        <translation>Le fichier « %1 » ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is in use by another program.</source>
+        <translation>Le fichier « %1 » est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists.</source>
+        <translation>Le fichier « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read.</source>
+        <translation>Le fichier « %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists; a new database is created only where no file is.</source>
+        <translation>Le fichier « %1 » existe déjà ; une nouvelle base de données n&apos;est créée que là où aucun fichier n&apos;existe.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be created.</source>
+        <translation>Le dossier « %1 » ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be created: %2.</source>
+        <translation>Le fichier « %1 » ne peut pas être créé : %2.</translation>
+    </message>
+    <message>
+        <source>The new database &apos;%1&apos; cannot be written: %2.</source>
+        <translation>La nouvelle base de données « %1 » ne peut pas être écrite : %2.</translation>
     </message>
 </context>
 <context>
@@ -884,7 +978,7 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
     <message>
         <source>Author &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>L'auteur « %1 » ne peut pas être supprimé, car il est associé à une ou plusieurs citations.</translation>
+        <translation>L&apos;auteur « %1 » ne peut pas être supprimé, car il est associé à une ou plusieurs citations.</translation>
     </message>
     <message>
         <source>Author not deleted.</source>
@@ -896,7 +990,7 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
     <message>
         <source>Author name replacement</source>
-        <translation>Remplacement du nom de l'auteur</translation>
+        <translation>Remplacement du nom de l&apos;auteur</translation>
     </message>
     <message>
         <source>Author &apos;%1&apos; not found.</source>
@@ -920,11 +1014,11 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
     <message>
         <source>Choose the picture file</source>
-        <translation>Choisir le fichier de l'image</translation>
+        <translation>Choisir le fichier de l&apos;image</translation>
     </message>
     <message>
         <source>Change picture for this author</source>
-        <translation>Changer l'image de cet auteur</translation>
+        <translation>Changer l&apos;image de cet auteur</translation>
     </message>
     <message>
         <source>Show Quotes</source>
@@ -968,7 +1062,7 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
     <message>
         <source>List the authors whose name, picture or notes hold one of the texts (Enter, F5)</source>
-        <translation>Lister les auteurs dont le nom, l'image ou les notes contiennent l'un des textes (Entrée, F5)</translation>
+        <translation>Lister les auteurs dont le nom, l&apos;image ou les notes contiennent l&apos;un des textes (Entrée, F5)</translation>
     </message>
     <message>
         <source>Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp</source>
@@ -1422,7 +1516,7 @@ Nouveaux auteurs : %1. Nouveaux sujets : %2. Leurs noms figurent dans le compte 
     </message>
     <message>
         <source>Delete this language (only while no quotation is in it)</source>
-        <translation>Supprimer cette langue (seulement si aucune citation n'est dans cette langue)</translation>
+        <translation>Supprimer cette langue (seulement si aucune citation n&apos;est dans cette langue)</translation>
     </message>
     <message>
         <source>Code cannot be empty</source>
@@ -1708,6 +1802,22 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation>&amp;Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Save the text as</source>
+        <translation>Enregistrer le texte sous</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)|*.txt</source>
+        <translation>Texte (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2</source>
+        <translation>Le fichier « %1 » ne peut pas être écrit : %2</translation>
+    </message>
 </context>
 <context>
     <name>f_overview</name>
@@ -1946,7 +2056,7 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     </message>
     <message>
         <source>Delete this subject (only while no quotation uses it)</source>
-        <translation>Supprimer ce sujet (seulement si aucune citation ne l'utilise)</translation>
+        <translation>Supprimer ce sujet (seulement si aucune citation ne l&apos;utilise)</translation>
     </message>
     <message>
         <source>Subject filter</source>
@@ -2098,7 +2208,7 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     </message>
     <message>
         <source>Open the address in the web browser (or double-click the list)</source>
-        <translation>Ouvrir l'adresse dans le navigateur (ou double-cliquer sur la liste)</translation>
+        <translation>Ouvrir l&apos;adresse dans le navigateur (ou double-cliquer sur la liste)</translation>
     </message>
     <message>
         <source>Name filter</source>
@@ -2126,11 +2236,11 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     </message>
     <message>
         <source>This web site has no address.</source>
-        <translation>Ce site web n'a pas d'adresse.</translation>
+        <translation>Ce site web n&apos;a pas d&apos;adresse.</translation>
     </message>
     <message>
         <source>No program could open &apos;%1&apos;.</source>
-        <translation>Aucun programme n'a pu ouvrir « %1 ».</translation>
+        <translation>Aucun programme n&apos;a pu ouvrir « %1 ».</translation>
     </message>
     <message>
         <source>Lang</source>
@@ -2139,6 +2249,10 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     <message>
         <source>Note</source>
         <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Not opened: only an address beginning with http://, https://, ftp:// or www. is opened in the web browser.</source>
+        <translation>Non ouvert : seule une adresse commençant par http://, https://, ftp:// ou www. est ouverte dans le navigateur web.</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2275,25 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     <message>
         <source>strfile failed%1</source>
         <translation>strfile a échoué%1</translation>
+    </message>
+</context>
+<context>
+    <name>grid_keys</name>
+    <message>
+        <source>Sentara prepares the %1 quotations of this collection for fast sorting and filtering, once: %2.</source>
+        <translation>Sentara prépare les %1 citations de cette collection pour un tri et un filtrage rapides, une seule fois : %2.</translation>
+    </message>
+    <message>
+        <source>keying the texts</source>
+        <translation>calcul des clés des textes</translation>
+    </message>
+    <message>
+        <source>building the index %1</source>
+        <translation>construction de l&apos;index %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
     </message>
 </context>
 <context>
@@ -2254,6 +2387,29 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     <message>
         <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
         <translation>la ligne sous le titre du livre devrait dire ce qu&apos;est la coupure (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>long_work</name>
+    <message>
+        <source>About %1 min left.</source>
+        <translation>Environ %1 min restantes.</translation>
+    </message>
+    <message>
+        <source>About %1 s left.</source>
+        <translation>Environ %1 s restantes.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed.</source>
+        <translation>Arrêté : rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>
+
+Error %1 - %2</source>
+        <translation>
+
+Erreur %1 - %2</translation>
     </message>
 </context>
 <context>
@@ -2374,6 +2530,143 @@ Le CSV conserve chaque champ de chaque citation.</translation>
     <message>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
         <translation>PRESQUE IDENTIQUES À UNE AUTRE CITATION, GARDÉES POUR L&apos;IMPORTATION (RETIREZ DU TEXTE CELLES QUE VOUS NE VOULEZ PAS) :</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>Select database file</source>
+        <translation>Sélectionner le fichier de la base de données</translation>
+    </message>
+    <message>
+        <source>error %1 - %2</source>
+        <translation>erreur %1 - %2</translation>
+    </message>
+    <message>
+        <source>Sentara compacts its collection and checks the copy...</source>
+        <translation>Sentara compacte sa collection et vérifie la copie...</translation>
+    </message>
+    <message>
+        <source>Sentara keeps a backup copy of its collection...</source>
+        <translation>Sentara garde une copie de sauvegarde de sa collection...</translation>
+    </message>
+    <message>
+        <source>The database could not be compacted; it is used as it is.
+</source>
+        <translation>La base de données n&apos;a pas pu être compactée ; elle est utilisée telle quelle.
+</translation>
+    </message>
+    <message>
+        <source>Stopped: the collection is used as it is, and its upkeep is done at a later start.</source>
+        <translation>Arrêté : la collection est utilisée telle quelle, et son entretien se fera à un prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed. The collection is used as it is, more slowly, and the work is offered again at the next start.</source>
+        <translation>Arrêté : rien n&apos;a été modifié. La collection est utilisée telle quelle, plus lentement, et le travail sera proposé de nouveau au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>
+Error %1 - %2</source>
+        <translation>
+Erreur %1 - %2</translation>
+    </message>
+    <message>
+        <source>Sentara puts its search index right, once.</source>
+        <translation>Sentara remet en ordre son index de recherche, une seule fois.</translation>
+    </message>
+    <message>
+        <source>The search index could not be put right; deleting quotations without notes may fail.</source>
+        <translation>L&apos;index de recherche n&apos;a pas pu être remis en ordre ; la suppression de citations sans notes peut échouer.</translation>
+    </message>
+    <message>
+        <source>Sentara measures its collection...</source>
+        <translation>Sentara mesure sa collection...</translation>
+    </message>
+    <message>
+        <source>Sentara builds the search index of its %1 quotations, once.</source>
+        <translation>Sentara construit l&apos;index de recherche de ses %1 citations, une seule fois.</translation>
+    </message>
+    <message>
+        <source>The search index could not be built; searches read the whole collection.</source>
+        <translation>L&apos;index de recherche n&apos;a pas pu être construit ; les recherches lisent toute la collection.</translation>
+    </message>
+    <message>
+        <source>Sentara prepares its collection for fast sorting, once.</source>
+        <translation>Sentara prépare sa collection pour un tri rapide, une seule fois.</translation>
+    </message>
+    <message>
+        <source>The collection could not be prepared for fast sorting; lists are sorted as they are read, more slowly.</source>
+        <translation>La collection n&apos;a pas pu être préparée pour un tri rapide ; les listes sont triées à la lecture, plus lentement.</translation>
+    </message>
+    <message>
+        <source>A new database cannot be created at &apos;%1&apos;.
+%2</source>
+        <translation>Impossible de créer une nouvelle base de données à « %1 ».
+%2</translation>
+    </message>
+    <message>
+        <source>Database &apos;%1&apos; is already open by another instance of this program or by Access.</source>
+        <translation>La base de données « %1 » est déjà ouverte par une autre instance de ce programme ou par Access.</translation>
+    </message>
+    <message>
+        <source>Press OK to continue, Cancel to quit.</source>
+        <translation>Appuyez sur OK pour continuer, Annuler pour quitter.</translation>
+    </message>
+    <message>
+        <source>Press OK to use it all the same, Cancel to keep the database in use.</source>
+        <translation>Appuyez sur OK pour l&apos;utiliser quand même, Annuler pour garder la base de données en cours.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be found.</source>
+        <translation>La base de données « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>No quotation database was found.
+
+Create a new database at &apos;%1&apos;? It starts with a few dozen sample quotations, which you may keep or delete.
+
+Choose file... opens a database you already have.</source>
+        <translation>Aucune base de données de citations n&apos;a été trouvée.
+
+Créer une nouvelle base de données à « %1 » ? Elle commence avec quelques dizaines de citations d&apos;exemple, que vous pouvez garder ou supprimer.
+
+Choisir un fichier... ouvre une base de données que vous avez déjà.</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Créer</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose file...</source>
+        <translation>Choisir un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened.
+
+%1</source>
+        <translation>La base de données ne peut pas être ouverte.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be used: its folder is not writable.</source>
+        <translation>La base de données « %1 » ne peut pas être utilisée : son dossier n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened.
+
+The file &apos;%1&apos;: %2</source>
+        <translation>La base de données ne peut pas être ouverte.
+
+Le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; is opened for reading only: this user may not change the file or its folder.
+
+Quotations can be read, searched, exported and shown; edits, imports and the random order&apos;s moves are not saved.</source>
+        <translation>La base de données « %1 » est ouverte en lecture seule : cet utilisateur ne peut pas modifier le fichier ni son dossier.
+
+Les citations peuvent être lues, cherchées, exportées et affichées ; les modifications, les importations et les déplacements de l&apos;ordre aléatoire ne sont pas enregistrés.</translation>
     </message>
 </context>
 <context>

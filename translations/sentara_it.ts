@@ -723,7 +723,7 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
     <message>
         <source>Edit operation in progress: &apos;%1&apos; can be shown once it is saved.</source>
-        <translation>Modifica in corso: '%1' si potrà mostrare dopo il salvataggio.</translation>
+        <translation>Modifica in corso: &apos;%1&apos; si potrà mostrare dopo il salvataggio.</translation>
     </message>
     <message>
         <source>Edit operation in progress.</source>
@@ -731,7 +731,7 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
     <message>
         <source>&apos;%1&apos; is the one being replaced.</source>
-        <translation>'%1' è proprio quello da sostituire.</translation>
+        <translation>&apos;%1&apos; è proprio quello da sostituire.</translation>
     </message>
 </context>
 <context>
@@ -843,6 +843,25 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
 </context>
 <context>
+    <name>common</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Errore %1 - %2</translation>
+    </message>
+    <message>
+        <source>The report file &apos;%1&apos; cannot be written: %2</source>
+        <translation>Il file del rapporto &apos;%1&apos; non può essere scritto: %2</translation>
+    </message>
+    <message>
+        <source>Path not found: %1</source>
+        <translation>Percorso non trovato: %1</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;.</source>
+        <translation>Nessun programma ha potuto aprire &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>csv_format</name>
     <message>
         <source>a field begins with a double quote (&quot;) that is never closed</source>
@@ -859,6 +878,81 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     <message>
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la prima riga non è un&apos;intestazione che nomina una colonna text, quote o highlight</translation>
+    </message>
+</context>
+<context>
+    <name>database</name>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Il file &apos;%1&apos; non esiste.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be reached: %2.</source>
+        <translation>Il file &apos;%1&apos; non è raggiungibile: %2.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; could not be closed cleanly: %2.</source>
+        <translation>Il database &apos;%1&apos; non è stato chiuso correttamente: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: permission denied.</source>
+        <translation>Il file &apos;%1&apos; non può essere letto: permesso negato.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be opened: %2.</source>
+        <translation>Il file &apos;%1&apos; non può essere aperto: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <translation>Il file &apos;%1&apos; non può essere letto: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Sentara database file.</source>
+        <translation>Il file &apos;%1&apos; non è un database di Sentara.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is empty: it is not a Sentara database file.</source>
+        <translation>Il file &apos;%1&apos; è vuoto: non è un database di Sentara.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be used: %2.</source>
+        <translation>Il file &apos;%1&apos; non può essere usato: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Sentara database: it lacks %2.</source>
+        <translation>Il file &apos;%1&apos; non è un database di Sentara: gli manca %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written.</source>
+        <translation>Il file &apos;%1&apos; non può essere scritto.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is in use by another program.</source>
+        <translation>Il file &apos;%1&apos; è in uso da parte di un altro programma.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists.</source>
+        <translation>Il file &apos;%1&apos; esiste già.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be read.</source>
+        <translation>Il file &apos;%1&apos; non può essere letto.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists; a new database is created only where no file is.</source>
+        <translation>Il file &apos;%1&apos; esiste già; un nuovo database si crea solo dove non c&apos;è alcun file.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be created.</source>
+        <translation>La cartella &apos;%1&apos; non può essere creata.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be created: %2.</source>
+        <translation>Il file &apos;%1&apos; non può essere creato: %2.</translation>
+    </message>
+    <message>
+        <source>The new database &apos;%1&apos; cannot be written: %2.</source>
+        <translation>Il nuovo database &apos;%1&apos; non può essere scritto: %2.</translation>
     </message>
 </context>
 <context>
@@ -884,7 +978,7 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
     <message>
         <source>Author &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>L'autore "%1" non può essere eliminato perché associato a una o più citazioni.</translation>
+        <translation>L&apos;autore &quot;%1&quot; non può essere eliminato perché associato a una o più citazioni.</translation>
     </message>
     <message>
         <source>Author not deleted.</source>
@@ -896,11 +990,11 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
     <message>
         <source>Author name replacement</source>
-        <translation>Sostituzione del nome dell'autore</translation>
+        <translation>Sostituzione del nome dell&apos;autore</translation>
     </message>
     <message>
         <source>Author &apos;%1&apos; not found.</source>
-        <translation>Autore '%1' non trovato.</translation>
+        <translation>Autore &apos;%1&apos; non trovato.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -920,11 +1014,11 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
     <message>
         <source>Choose the picture file</source>
-        <translation>Scegli il file dell'immagine</translation>
+        <translation>Scegli il file dell&apos;immagine</translation>
     </message>
     <message>
         <source>Change picture for this author</source>
-        <translation>Cambia l'immagine di questo autore</translation>
+        <translation>Cambia l&apos;immagine di questo autore</translation>
     </message>
     <message>
         <source>Show Quotes</source>
@@ -932,7 +1026,7 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
     <message>
         <source>Show this author&apos;s quotations in the main window (or double-click the list)</source>
-        <translation>Mostra le citazioni di questo autore nella finestra principale (o fai doppio clic sull'elenco)</translation>
+        <translation>Mostra le citazioni di questo autore nella finestra principale (o fai doppio clic sull&apos;elenco)</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1394,7 +1488,7 @@ Nuovi autori: %1. Nuovi argomenti: %2. I loro nomi sono elencati nel resoconto.<
     </message>
     <message>
         <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>L'argomento "%1" non può essere eliminato perché associato a una o più citazioni.</translation>
+        <translation>L&apos;argomento &quot;%1&quot; non può essere eliminato perché associato a una o più citazioni.</translation>
     </message>
     <message>
         <source>Language not deleted.</source>
@@ -1708,6 +1802,22 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
     </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation>&amp;Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Save the text as</source>
+        <translation>Salva il testo con nome</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)|*.txt</source>
+        <translation>Testo (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be written: %2</source>
+        <translation>Il file &apos;%1&apos; non può essere scritto: %2</translation>
+    </message>
 </context>
 <context>
     <name>f_overview</name>
@@ -1902,7 +2012,7 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     </message>
     <message>
         <source>Subject &quot;%1&quot; cannot be deleted beacuse associated with one or more quotes.</source>
-        <translation>L'argomento "%1" non può essere eliminato perché associato a una o più citazioni.</translation>
+        <translation>L&apos;argomento &quot;%1&quot; non può essere eliminato perché associato a una o più citazioni.</translation>
     </message>
     <message>
         <source>Subject not deleted.</source>
@@ -1914,11 +2024,11 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     </message>
     <message>
         <source>Subject replacement</source>
-        <translation>Sostituzione dell'argomento</translation>
+        <translation>Sostituzione dell&apos;argomento</translation>
     </message>
     <message>
         <source>Subject &apos;%1&apos; not found.</source>
-        <translation>Argomento '%1' non trovato.</translation>
+        <translation>Argomento &apos;%1&apos; non trovato.</translation>
     </message>
     <message>
         <source>Subject</source>
@@ -1934,7 +2044,7 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     </message>
     <message>
         <source>Show this subject&apos;s quotations in the main window (or double-click the list)</source>
-        <translation>Mostra le citazioni di questo argomento nella finestra principale (o fai doppio clic sull'elenco)</translation>
+        <translation>Mostra le citazioni di questo argomento nella finestra principale (o fai doppio clic sull&apos;elenco)</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1962,7 +2072,7 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     </message>
     <message>
         <source>Subject cannot be empty</source>
-        <translation>L'argomento non può essere vuoto</translation>
+        <translation>L&apos;argomento non può essere vuoto</translation>
     </message>
     <message>
         <source>Subject already present.</source>
@@ -2098,7 +2208,7 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     </message>
     <message>
         <source>Open the address in the web browser (or double-click the list)</source>
-        <translation>Apri l'indirizzo nel browser (o fai doppio clic sull'elenco)</translation>
+        <translation>Apri l&apos;indirizzo nel browser (o fai doppio clic sull&apos;elenco)</translation>
     </message>
     <message>
         <source>Name filter</source>
@@ -2130,7 +2240,7 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     </message>
     <message>
         <source>No program could open &apos;%1&apos;.</source>
-        <translation>Nessun programma ha potuto aprire '%1'.</translation>
+        <translation>Nessun programma ha potuto aprire &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Lang</source>
@@ -2139,6 +2249,10 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     <message>
         <source>Note</source>
         <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Not opened: only an address beginning with http://, https://, ftp:// or www. is opened in the web browser.</source>
+        <translation>Non aperto: nel browser web si apre solo un indirizzo che inizia con http://, https://, ftp:// o www.</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2275,25 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     <message>
         <source>strfile failed%1</source>
         <translation>strfile non è riuscito%1</translation>
+    </message>
+</context>
+<context>
+    <name>grid_keys</name>
+    <message>
+        <source>Sentara prepares the %1 quotations of this collection for fast sorting and filtering, once: %2.</source>
+        <translation>Sentara prepara le %1 citazioni di questa raccolta per ordinare e filtrare velocemente, una volta sola: %2.</translation>
+    </message>
+    <message>
+        <source>keying the texts</source>
+        <translation>indicizzazione dei testi</translation>
+    </message>
+    <message>
+        <source>building the index %1</source>
+        <translation>creazione dell&apos;indice %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fatto</translation>
     </message>
 </context>
 <context>
@@ -2254,6 +2387,29 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     <message>
         <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
         <translation>la riga sotto il titolo del libro dovrebbe dire che cos&apos;è la clip (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
+    </message>
+</context>
+<context>
+    <name>long_work</name>
+    <message>
+        <source>About %1 min left.</source>
+        <translation>Circa %1 min rimanenti.</translation>
+    </message>
+    <message>
+        <source>About %1 s left.</source>
+        <translation>Circa %1 s rimanenti.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed.</source>
+        <translation>Interrotto: non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>
+
+Error %1 - %2</source>
+        <translation>
+
+Errore %1 - %2</translation>
     </message>
 </context>
 <context>
@@ -2374,6 +2530,143 @@ Il CSV conserva ogni campo di ogni citazione.</translation>
     <message>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
         <translation>QUASI UGUALI A UN&apos;ALTRA CITAZIONE, TENUTE PER L&apos;IMPORTAZIONE (TOGLI DAL TESTO QUELLE CHE NON VUOI):</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>Select database file</source>
+        <translation>Seleziona il file del database</translation>
+    </message>
+    <message>
+        <source>error %1 - %2</source>
+        <translation>errore %1 - %2</translation>
+    </message>
+    <message>
+        <source>Sentara compacts its collection and checks the copy...</source>
+        <translation>Sentara compatta la sua raccolta e controlla la copia...</translation>
+    </message>
+    <message>
+        <source>Sentara keeps a backup copy of its collection...</source>
+        <translation>Sentara conserva una copia di sicurezza della sua raccolta...</translation>
+    </message>
+    <message>
+        <source>The database could not be compacted; it is used as it is.
+</source>
+        <translation>Non è stato possibile compattare il database; viene usato così com&apos;è.
+</translation>
+    </message>
+    <message>
+        <source>Stopped: the collection is used as it is, and its upkeep is done at a later start.</source>
+        <translation>Interrotto: la raccolta viene usata così com&apos;è, e la sua manutenzione si farà a un avvio successivo.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was changed. The collection is used as it is, more slowly, and the work is offered again at the next start.</source>
+        <translation>Interrotto: non è stato cambiato nulla. La raccolta viene usata così com&apos;è, più lentamente, e il lavoro sarà proposto di nuovo al prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>
+Error %1 - %2</source>
+        <translation>
+Errore %1 - %2</translation>
+    </message>
+    <message>
+        <source>Sentara puts its search index right, once.</source>
+        <translation>Sentara sistema il suo indice di ricerca, una volta sola.</translation>
+    </message>
+    <message>
+        <source>The search index could not be put right; deleting quotations without notes may fail.</source>
+        <translation>Non è stato possibile sistemare l&apos;indice di ricerca; l&apos;eliminazione di citazioni senza note potrebbe non riuscire.</translation>
+    </message>
+    <message>
+        <source>Sentara measures its collection...</source>
+        <translation>Sentara misura la sua raccolta...</translation>
+    </message>
+    <message>
+        <source>Sentara builds the search index of its %1 quotations, once.</source>
+        <translation>Sentara crea l&apos;indice di ricerca delle sue %1 citazioni, una volta sola.</translation>
+    </message>
+    <message>
+        <source>The search index could not be built; searches read the whole collection.</source>
+        <translation>Non è stato possibile creare l&apos;indice di ricerca; le ricerche leggono tutta la raccolta.</translation>
+    </message>
+    <message>
+        <source>Sentara prepares its collection for fast sorting, once.</source>
+        <translation>Sentara prepara la sua raccolta per ordinare velocemente, una volta sola.</translation>
+    </message>
+    <message>
+        <source>The collection could not be prepared for fast sorting; lists are sorted as they are read, more slowly.</source>
+        <translation>Non è stato possibile preparare la raccolta per ordinare velocemente; gli elenchi vengono ordinati mentre si leggono, più lentamente.</translation>
+    </message>
+    <message>
+        <source>A new database cannot be created at &apos;%1&apos;.
+%2</source>
+        <translation>Non si può creare un nuovo database in &apos;%1&apos;.
+%2</translation>
+    </message>
+    <message>
+        <source>Database &apos;%1&apos; is already open by another instance of this program or by Access.</source>
+        <translation>Il database &apos;%1&apos; è già aperto da un&apos;altra istanza di questo programma o da Access.</translation>
+    </message>
+    <message>
+        <source>Press OK to continue, Cancel to quit.</source>
+        <translation>Premi OK per continuare, Annulla per uscire.</translation>
+    </message>
+    <message>
+        <source>Press OK to use it all the same, Cancel to keep the database in use.</source>
+        <translation>Premi OK per usarlo comunque, Annulla per tenere il database in uso.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be found.</source>
+        <translation>Il database &apos;%1&apos; non si trova.</translation>
+    </message>
+    <message>
+        <source>No quotation database was found.
+
+Create a new database at &apos;%1&apos;? It starts with a few dozen sample quotations, which you may keep or delete.
+
+Choose file... opens a database you already have.</source>
+        <translation>Non è stato trovato nessun database di citazioni.
+
+Creare un nuovo database in &apos;%1&apos;? Parte con qualche decina di citazioni di esempio, che puoi tenere o eliminare.
+
+Scegli file... apre un database che hai già.</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Crea</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose file...</source>
+        <translation>Scegli &amp;file...</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened.
+
+%1</source>
+        <translation>Il database non può essere aperto.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be used: its folder is not writable.</source>
+        <translation>Il database &apos;%1&apos; non può essere usato: la sua cartella non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened.
+
+The file &apos;%1&apos;: %2</source>
+        <translation>Il database non può essere aperto.
+
+Il file &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; is opened for reading only: this user may not change the file or its folder.
+
+Quotations can be read, searched, exported and shown; edits, imports and the random order&apos;s moves are not saved.</source>
+        <translation>Il database &apos;%1&apos; è aperto in sola lettura: questo utente non può modificare il file o la sua cartella.
+
+Le citazioni si possono leggere, cercare, esportare e mostrare; modifiche, importazioni e gli spostamenti dell&apos;ordine casuale non vengono salvati.</translation>
     </message>
 </context>
 <context>
