@@ -1,6 +1,7 @@
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -20,4 +21,13 @@ bool install_translations(QCoreApplication& app, const QString& program_folder, 
     }
     delete own;
     return false;
+}
+
+QString readme_file(const QString& program_folder, const QLocale& locale) {
+    for (const QString& language : locale.uiLanguages()) {
+        const QString translated =
+            program_folder + QStringLiteral("/readme.") + language.section(u'-', 0, 0).toLower() + QStringLiteral(".txt");
+        if (QFileInfo::exists(translated)) return translated;
+    }
+    return program_folder + QStringLiteral("/readme.txt");
 }

@@ -13,3 +13,7 @@ bool install_translations(QCoreApplication& app, const QString& program_folder, 
 
 // The folder the program's translations are looked for in.
 QString translations_folder(const QString& program_folder);
+
+// The read-me in the program folder in the first of the user's languages it is written in
+// (readme.<lang>.txt), else the English readme.txt.
+QString readme_file(const QString& program_folder, const QLocale& locale = QLocale());

@@ -17,7 +17,7 @@ unset LC_ALL LC_MESSAGES LANGUAGE
 # What an installed tree must hold, and that it works: $1 is the tree, $2 its share folder.
 check_tree() {
     tree="$1" share="$2"
-    for f in bin/sentara "$share/sentara/default.jpg" "$share/sentara/readme.txt" \
+    for f in bin/sentara "$share/sentara/default.jpg" "$share/sentara/readme.txt" "$share/sentara/readme.it.txt" \
              "$share/applications/org.sentara.Sentara.desktop" "$share/metainfo/org.sentara.Sentara.metainfo.xml" \
              "$share/icons/hicolor/scalable/apps/org.sentara.Sentara.svg" \
              "$share/icons/hicolor/256x256/apps/org.sentara.Sentara.png" "$share/man/man1/sentara.1.gz" \

@@ -5,6 +5,7 @@
 #include "widgets/mnemonics.h"
 #include "widgets/window_utils.h"
 #include "core/common.h"
+#include "core/translations.h"
 #include "support/fixture.h"
 
 #include <QApplication>
@@ -139,6 +140,12 @@ private slots:
         show_readme(*f.ctx);
         QCOMPARE(f.ui.opened().last(), web_search_address(empty.path() + "/readme.txt"));
         QVERIFY(f.ui.messages().isEmpty());
+
+        // The read-me in the user's language where the build put one, English for the others.
+        const QString folder = QStringLiteral(SENTARA_PROGRAM_FOLDER);
+        QCOMPARE(readme_file(folder, QLocale(QLocale::German, QLocale::Austria)), folder + "/readme.de.txt");
+        QCOMPARE(readme_file(folder, QLocale(QLocale::Italian)), folder + "/readme.it.txt");
+        QCOMPARE(readme_file(folder, QLocale(QLocale::Dutch)), folder + "/readme.txt");
     }
 };
 
