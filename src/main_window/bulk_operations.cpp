@@ -13,6 +13,7 @@
 #include "widgets/recordset_model.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QThread>
 #include <algorithm>
 #include <vector>
@@ -75,7 +76,7 @@ void FilterArea::b_delete_filtered_Click() {
             ctx_.ui.message(tr("There is no quote to be deleted."));
             return;
         }
-        const QString n = QStringLiteral("? (") + QString::number(count) + u')';
+        const QString n = QStringLiteral("? (") + QLocale().toString(count) + u')';
         const QString question = ctx_.current_quotes_filter.isEmpty()
                                      ? tr("Do you really want to delete all quotes") + n
                                      : tr("Do you really want to delete all quotes where ") +

@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -298,7 +299,7 @@ void EditArea::show_captions() {
             set_caption(label, text);
             return;
         }
-        set_caption(label, text + u' ' + QString::number(counts_.of(column, value)) + QStringLiteral(" q "));
+        set_caption(label, text + u' ' + QLocale().toString(counts_.of(column, value)) + QStringLiteral(" q "));
     };
     guarded(ctx_.ui, [&] {
         caption(cb_author, QStringLiteral("author"), l_author, tr("Author"));

@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -317,9 +318,9 @@ void FilterArea::Update_record_count() {
     // follows (rows_counted), and "counting" stands for it meanwhile, never a part of it.
     guarded(ctx_.ui, [&] { rows = list_.recordset() ? list_.recordset()->count_if_known() : 0; });
     l_records_filtered->setText(tr("Records Filtered:") +
-                                (rows < 0 ? tr("counting\u2026") : QString::number(rows)) + u'/' +
-                                QString::number(total));
-    l_records_selected->setText(tr("Records Selected:") + QString::number(list_.selected_count()));
+                                (rows < 0 ? tr("counting\u2026") : QLocale().toString(rows)) + u'/' +
+                                QLocale().toString(total));
+    l_records_selected->setText(tr("Records Selected:") + QLocale().toString(list_.selected_count()));
 }
 
 void FilterArea::check_selections() {
@@ -339,7 +340,7 @@ void FilterArea::show_counts(const QString& author, const QString& subject) {
             shortcut->setEnabled(false);
             return;
         }
-        set_caption(shortcut, text + QStringLiteral(" (") + QString::number(counts_.of(column, value)) + u')');
+        set_caption(shortcut, text + QStringLiteral(" (") + QLocale().toString(counts_.of(column, value)) + u')');
         shortcut->setEnabled(true);
     };
     guarded(ctx_.ui, [&] {

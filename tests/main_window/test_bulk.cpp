@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(f.scalar(numbers), before);
 
         f.ui.stop_at = 2;
-        f.ui.expect_message("Do you really want to delete all quotes? (9008)", Ui::ok);
+        f.ui.expect_message("Do you really want to delete all quotes? (" + QLocale().toString(9008) + ")", Ui::ok);
         f.ui.expect_message("Stopped: nothing was changed");
         f.w().filters->b_delete_filtered->click();
         QCOMPARE(quotes_in_file(f), 9008);
