@@ -363,7 +363,7 @@ Arbeit und enden ohne Fenster.</translation>
     </message>
     <message>
         <source>Undo edit</source>
-        <translation>Bearbeitung rückgängig</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Put back the quotation as it was (Ctrl+U)</source>
@@ -1804,7 +1804,7 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation>&amp;Speichern unter...</translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save the text as</source>

@@ -363,7 +363,7 @@ terminan sin abrir ventana.</translation>
     </message>
     <message>
         <source>Undo edit</source>
-        <translation>Deshacer la edición</translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Put back the quotation as it was (Ctrl+U)</source>

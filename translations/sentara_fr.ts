@@ -363,7 +363,7 @@ travail et se terminent sans fenêtre.</translation>
     </message>
     <message>
         <source>Undo edit</source>
-        <translation>Annuler la modification</translation>
+        <translation>Défaire</translation>
     </message>
     <message>
         <source>Put back the quotation as it was (Ctrl+U)</source>
