@@ -879,6 +879,14 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>die erste Zeile ist kein Kopf, der eine Spalte text, quote oder highlight nennt</translation>
     </message>
+    <message>
+        <source>COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):</source>
+        <translation>NICHT IMPORTIERTE SPALTEN (KEIN FELD EINES ZITATS TRÄGT IHREN NAMEN):</translation>
+    </message>
+    <message>
+        <source>RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):</source>
+        <translation>DATENSÄTZE MIT MEHR FELDERN ALS DIE KOPFZEILE NENNT (DIE ZUSÄTZLICHEN FELDER IGNORIERT):</translation>
+    </message>
 </context>
 <context>
     <name>database</name>
@@ -2388,6 +2396,26 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
         <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
         <translation>die Zeile unter dem Buchtitel sollte sagen, was das Clipping ist (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
     </message>
+    <message>
+        <source>HIGHLIGHTS HELD BY A LONGER ONE OF THE SAME BOOK SKIPPED (THE LONGER KEPT):</source>
+        <translation>MARKIERUNGEN, DIE IN EINER LÄNGEREN AUS DEMSELBEN BUCH ENTHALTEN SIND, ÜBERSPRUNGEN (DIE LÄNGERE BEHALTEN):</translation>
+    </message>
+    <message>
+        <source>CLIPPINGS CUT BY THE CLIPPING LIMIT OF THEIR BOOK SKIPPED (NO TEXT):</source>
+        <translation>DURCH DAS AUSSCHNITTLIMIT IHRES BUCHES GEKÜRZTE AUSSCHNITTE ÜBERSPRUNGEN (KEIN TEXT):</translation>
+    </message>
+    <message>
+        <source>BOOKMARKS SKIPPED (NOT QUOTATIONS):</source>
+        <translation>LESEZEICHEN ÜBERSPRUNGEN (KEINE ZITATE):</translation>
+    </message>
+    <message>
+        <source>NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:</source>
+        <translation>NOTIZEN OHNE MARKIERUNG AN IHRER STELLE ÜBERSPRUNGEN:</translation>
+    </message>
+    <message>
+        <source>CLIPPINGS OF ANOTHER KIND SKIPPED:</source>
+        <translation>AUSSCHNITTE ANDERER ART ÜBERSPRUNGEN:</translation>
+    </message>
 </context>
 <context>
     <name>long_work</name>
@@ -2531,6 +2559,42 @@ CSV nimmt jedes Feld jedes Zitats auf.</translation>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
         <translation>FAST GLEICH WIE EIN ANDERES ZITAT, FÜR DEN IMPORT BEHALTEN (NIMM DIE UNERWÜNSCHTEN AUS DER EINGABE):</translation>
     </message>
+    <message>
+        <source>POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:</source>
+        <translation>MÖGLICHE DOPPELTE EINTRÄGE IM EINGABETEXT ÜBERSPRUNGEN:</translation>
+    </message>
+    <message>
+        <source>ITEMS ALREADY IN DATABASE SKIPPED:</source>
+        <translation>BEREITS IN DER DATENBANK VORHANDENE EINTRÄGE ÜBERSPRUNGEN:</translation>
+    </message>
+    <message>
+        <source>LINES WITHOUT QUOTATION TEXT SKIPPED:</source>
+        <translation>ZEILEN OHNE ZITATTEXT ÜBERSPRUNGEN:</translation>
+    </message>
+    <message>
+        <source>DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:</source>
+        <translation>ANWEISUNGEN VOR DEM ERSTEN ZITAT IGNORIERT:</translation>
+    </message>
+    <message>
+        <source>RATES OTHER THAN 1, 2 OR 3 IGNORED:</source>
+        <translation>BEWERTUNGEN AUSSER 1, 2 ODER 3 IGNORIERT:</translation>
+    </message>
+    <message>
+        <source>LANGUAGES NOT IN THE DATABASE IGNORED (THE DEFAULT LANGUAGE IS USED):</source>
+        <translation>SPRACHEN, DIE NICHT IN DER DATENBANK SIND, IGNORIERT (DIE STANDARDSPRACHE WIRD VERWENDET):</translation>
+    </message>
+    <message>
+        <source>AUTHORS ADDED TO THE DATABASE:</source>
+        <translation>DER DATENBANK HINZUGEFÜGTE AUTOREN:</translation>
+    </message>
+    <message>
+        <source>SUBJECTS ADDED TO THE DATABASE:</source>
+        <translation>DER DATENBANK HINZUGEFÜGTE THEMEN:</translation>
+    </message>
+    <message>
+        <source>LINES NOT IN UTF-8, READ AS WINDOWS-1252:</source>
+        <translation>ZEILEN NICHT IN UTF-8, ALS WINDOWS-1252 GELESEN:</translation>
+    </message>
 </context>
 <context>
     <name>startup</name>
@@ -2667,6 +2731,10 @@ Quotations can be read, searched, exported and shown; edits, imports and the ran
         <translation>Die Datenbank „%1“ ist nur zum Lesen geöffnet: Dieser Benutzer darf die Datei oder ihren Ordner nicht ändern.
 
 Zitate können gelesen, durchsucht, exportiert und gezeigt werden; Änderungen, Importe und die Verschiebungen der Zufallsreihenfolge werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Sentara database (*.mdb;*.sqo)|*.mdb;*.sqo|All files (*)|*</source>
+        <translation>Sentara-Datenbank (*.mdb;*.sqo)|*.mdb;*.sqo|Alle Dateien (*)|*</translation>
     </message>
 </context>
 <context>

@@ -879,6 +879,14 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la primera línea no es una cabecera que nombre una columna text, quote o highlight</translation>
     </message>
+    <message>
+        <source>COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):</source>
+        <translation>COLUMNAS NO IMPORTADAS (NINGÚN CAMPO DE UNA CITA TIENE SU NOMBRE):</translation>
+    </message>
+    <message>
+        <source>RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):</source>
+        <translation>REGISTROS CON MÁS CAMPOS DE LOS QUE NOMBRA LA CABECERA (LOS CAMPOS SOBRANTES IGNORADOS):</translation>
+    </message>
 </context>
 <context>
     <name>database</name>
@@ -2388,6 +2396,26 @@ Las filas que no encajaban se enumeran en el informe.</translation>
         <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
         <translation>la línea bajo el título del libro debería decir qué es el recorte (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
     </message>
+    <message>
+        <source>HIGHLIGHTS HELD BY A LONGER ONE OF THE SAME BOOK SKIPPED (THE LONGER KEPT):</source>
+        <translation>SUBRAYADOS CONTENIDOS EN OTRO MÁS LARGO DEL MISMO LIBRO OMITIDOS (SE CONSERVA EL MÁS LARGO):</translation>
+    </message>
+    <message>
+        <source>CLIPPINGS CUT BY THE CLIPPING LIMIT OF THEIR BOOK SKIPPED (NO TEXT):</source>
+        <translation>RECORTES CORTADOS POR EL LÍMITE DE RECORTES DE SU LIBRO OMITIDOS (SIN TEXTO):</translation>
+    </message>
+    <message>
+        <source>BOOKMARKS SKIPPED (NOT QUOTATIONS):</source>
+        <translation>MARCADORES OMITIDOS (NO SON CITAS):</translation>
+    </message>
+    <message>
+        <source>NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:</source>
+        <translation>NOTAS SIN SUBRAYADO EN SU POSICIÓN OMITIDAS:</translation>
+    </message>
+    <message>
+        <source>CLIPPINGS OF ANOTHER KIND SKIPPED:</source>
+        <translation>RECORTES DE OTRO TIPO OMITIDOS:</translation>
+    </message>
 </context>
 <context>
     <name>long_work</name>
@@ -2531,6 +2559,42 @@ El CSV guarda todos los campos de todas las citas.</translation>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
         <translation>CASI IGUALES A OTRA CITA, CONSERVADAS PARA LA IMPORTACIÓN (QUITE DEL TEXTO LAS QUE NO QUIERA):</translation>
     </message>
+    <message>
+        <source>POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:</source>
+        <translation>POSIBLES ELEMENTOS DUPLICADOS EN EL TEXTO OMITIDOS:</translation>
+    </message>
+    <message>
+        <source>ITEMS ALREADY IN DATABASE SKIPPED:</source>
+        <translation>ELEMENTOS YA EN LA BASE DE DATOS OMITIDOS:</translation>
+    </message>
+    <message>
+        <source>LINES WITHOUT QUOTATION TEXT SKIPPED:</source>
+        <translation>LÍNEAS SIN TEXTO DE CITA OMITIDAS:</translation>
+    </message>
+    <message>
+        <source>DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:</source>
+        <translation>DIRECTIVAS ANTES DE LA PRIMERA CITA IGNORADAS:</translation>
+    </message>
+    <message>
+        <source>RATES OTHER THAN 1, 2 OR 3 IGNORED:</source>
+        <translation>VALORACIONES DISTINTAS DE 1, 2 O 3 IGNORADAS:</translation>
+    </message>
+    <message>
+        <source>LANGUAGES NOT IN THE DATABASE IGNORED (THE DEFAULT LANGUAGE IS USED):</source>
+        <translation>IDIOMAS QUE NO ESTÁN EN LA BASE DE DATOS IGNORADOS (SE USA EL IDIOMA PREDETERMINADO):</translation>
+    </message>
+    <message>
+        <source>AUTHORS ADDED TO THE DATABASE:</source>
+        <translation>AUTORES AÑADIDOS A LA BASE DE DATOS:</translation>
+    </message>
+    <message>
+        <source>SUBJECTS ADDED TO THE DATABASE:</source>
+        <translation>TEMAS AÑADIDOS A LA BASE DE DATOS:</translation>
+    </message>
+    <message>
+        <source>LINES NOT IN UTF-8, READ AS WINDOWS-1252:</source>
+        <translation>LÍNEAS QUE NO ESTÁN EN UTF-8, LEÍDAS COMO WINDOWS-1252:</translation>
+    </message>
 </context>
 <context>
     <name>startup</name>
@@ -2667,6 +2731,10 @@ Quotations can be read, searched, exported and shown; edits, imports and the ran
         <translation>La base de datos &apos;%1&apos; está abierta solo para lectura: este usuario no puede cambiar el archivo ni su carpeta.
 
 Las citas se pueden leer, buscar, exportar y mostrar; las ediciones, las importaciones y los movimientos del orden aleatorio no se guardan.</translation>
+    </message>
+    <message>
+        <source>Sentara database (*.mdb;*.sqo)|*.mdb;*.sqo|All files (*)|*</source>
+        <translation>Base de datos de Sentara (*.mdb;*.sqo)|*.mdb;*.sqo|Todos los archivos (*)|*</translation>
     </message>
 </context>
 <context>

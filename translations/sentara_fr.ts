@@ -879,6 +879,14 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la première ligne n&apos;est pas un en-tête nommant une colonne text, quote ou highlight</translation>
     </message>
+    <message>
+        <source>COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):</source>
+        <translation>COLONNES NON IMPORTÉES (AUCUN CHAMP D'UNE CITATION NE PORTE LEUR NOM) :</translation>
+    </message>
+    <message>
+        <source>RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):</source>
+        <translation>ENREGISTREMENTS AYANT PLUS DE CHAMPS QUE L'EN-TÊTE N'EN NOMME (CHAMPS EN TROP IGNORÉS) :</translation>
+    </message>
 </context>
 <context>
     <name>database</name>
@@ -2388,6 +2396,26 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
         <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
         <translation>la ligne sous le titre du livre devrait dire ce qu&apos;est la coupure (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
     </message>
+    <message>
+        <source>HIGHLIGHTS HELD BY A LONGER ONE OF THE SAME BOOK SKIPPED (THE LONGER KEPT):</source>
+        <translation>SURLIGNAGES CONTENUS DANS UN PLUS LONG DU MÊME LIVRE IGNORÉS (LE PLUS LONG GARDÉ) :</translation>
+    </message>
+    <message>
+        <source>CLIPPINGS CUT BY THE CLIPPING LIMIT OF THEIR BOOK SKIPPED (NO TEXT):</source>
+        <translation>EXTRAITS COUPÉS PAR LA LIMITE D'EXTRAITS DE LEUR LIVRE IGNORÉS (SANS TEXTE) :</translation>
+    </message>
+    <message>
+        <source>BOOKMARKS SKIPPED (NOT QUOTATIONS):</source>
+        <translation>SIGNETS IGNORÉS (CE NE SONT PAS DES CITATIONS) :</translation>
+    </message>
+    <message>
+        <source>NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:</source>
+        <translation>NOTES SANS SURLIGNAGE À LEUR EMPLACEMENT IGNORÉES :</translation>
+    </message>
+    <message>
+        <source>CLIPPINGS OF ANOTHER KIND SKIPPED:</source>
+        <translation>EXTRAITS D'UN AUTRE TYPE IGNORÉS :</translation>
+    </message>
 </context>
 <context>
     <name>long_work</name>
@@ -2531,6 +2559,42 @@ Le CSV conserve chaque champ de chaque citation.</translation>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
         <translation>PRESQUE IDENTIQUES À UNE AUTRE CITATION, GARDÉES POUR L&apos;IMPORTATION (RETIREZ DU TEXTE CELLES QUE VOUS NE VOULEZ PAS) :</translation>
     </message>
+    <message>
+        <source>POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:</source>
+        <translation>ÉLÉMENTS PEUT-ÊTRE EN DOUBLE DANS LE TEXTE IGNORÉS :</translation>
+    </message>
+    <message>
+        <source>ITEMS ALREADY IN DATABASE SKIPPED:</source>
+        <translation>ÉLÉMENTS DÉJÀ DANS LA BASE IGNORÉS :</translation>
+    </message>
+    <message>
+        <source>LINES WITHOUT QUOTATION TEXT SKIPPED:</source>
+        <translation>LIGNES SANS TEXTE DE CITATION IGNORÉES :</translation>
+    </message>
+    <message>
+        <source>DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:</source>
+        <translation>DIRECTIVES AVANT LA PREMIÈRE CITATION IGNORÉES :</translation>
+    </message>
+    <message>
+        <source>RATES OTHER THAN 1, 2 OR 3 IGNORED:</source>
+        <translation>NOTES AUTRES QUE 1, 2 OU 3 IGNORÉES :</translation>
+    </message>
+    <message>
+        <source>LANGUAGES NOT IN THE DATABASE IGNORED (THE DEFAULT LANGUAGE IS USED):</source>
+        <translation>LANGUES ABSENTES DE LA BASE IGNORÉES (LA LANGUE PAR DÉFAUT EST UTILISÉE) :</translation>
+    </message>
+    <message>
+        <source>AUTHORS ADDED TO THE DATABASE:</source>
+        <translation>AUTEURS AJOUTÉS À LA BASE :</translation>
+    </message>
+    <message>
+        <source>SUBJECTS ADDED TO THE DATABASE:</source>
+        <translation>SUJETS AJOUTÉS À LA BASE :</translation>
+    </message>
+    <message>
+        <source>LINES NOT IN UTF-8, READ AS WINDOWS-1252:</source>
+        <translation>LIGNES HORS UTF-8, LUES EN WINDOWS-1252 :</translation>
+    </message>
 </context>
 <context>
     <name>startup</name>
@@ -2667,6 +2731,10 @@ Quotations can be read, searched, exported and shown; edits, imports and the ran
         <translation>La base de données « %1 » est ouverte en lecture seule : cet utilisateur ne peut pas modifier le fichier ni son dossier.
 
 Les citations peuvent être lues, cherchées, exportées et affichées ; les modifications, les importations et les déplacements de l&apos;ordre aléatoire ne sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>Sentara database (*.mdb;*.sqo)|*.mdb;*.sqo|All files (*)|*</source>
+        <translation>Base Sentara (*.mdb;*.sqo)|*.mdb;*.sqo|Tous les fichiers (*)|*</translation>
     </message>
 </context>
 <context>

@@ -879,6 +879,14 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
         <source>the first line is not a header naming a column text, quote or highlight</source>
         <translation>la prima riga non è un&apos;intestazione che nomina una colonna text, quote o highlight</translation>
     </message>
+    <message>
+        <source>COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):</source>
+        <translation>COLONNE NON IMPORTATE (NESSUN CAMPO DI UNA CITAZIONE HA IL LORO NOME):</translation>
+    </message>
+    <message>
+        <source>RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):</source>
+        <translation>RECORD CON PIÙ CAMPI DI QUELLI NOMINATI NELL'INTESTAZIONE (I CAMPI IN PIÙ IGNORATI):</translation>
+    </message>
 </context>
 <context>
     <name>database</name>
@@ -2388,6 +2396,26 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
         <source>the line under the book&apos;s title should say what the clipping is (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</source>
         <translation>la riga sotto il titolo del libro dovrebbe dire che cos&apos;è la clip (&quot;- Your Highlight on page 1 | Location 10-12 | ...&quot;)</translation>
     </message>
+    <message>
+        <source>HIGHLIGHTS HELD BY A LONGER ONE OF THE SAME BOOK SKIPPED (THE LONGER KEPT):</source>
+        <translation>EVIDENZIAZIONI CONTENUTE IN UNA PIÙ LUNGA DELLO STESSO LIBRO SALTATE (TENUTA LA PIÙ LUNGA):</translation>
+    </message>
+    <message>
+        <source>CLIPPINGS CUT BY THE CLIPPING LIMIT OF THEIR BOOK SKIPPED (NO TEXT):</source>
+        <translation>RITAGLI TAGLIATI DAL LIMITE DI RITAGLIO DEL LORO LIBRO SALTATI (NESSUN TESTO):</translation>
+    </message>
+    <message>
+        <source>BOOKMARKS SKIPPED (NOT QUOTATIONS):</source>
+        <translation>SEGNALIBRI SALTATI (NON SONO CITAZIONI):</translation>
+    </message>
+    <message>
+        <source>NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:</source>
+        <translation>NOTE SENZA UN'EVIDENZIAZIONE NELLA LORO POSIZIONE SALTATE:</translation>
+    </message>
+    <message>
+        <source>CLIPPINGS OF ANOTHER KIND SKIPPED:</source>
+        <translation>RITAGLI DI ALTRO TIPO SALTATI:</translation>
+    </message>
 </context>
 <context>
     <name>long_work</name>
@@ -2531,6 +2559,42 @@ Il CSV conserva ogni campo di ogni citazione.</translation>
         <source>NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT (TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):</source>
         <translation>QUASI UGUALI A UN&apos;ALTRA CITAZIONE, TENUTE PER L&apos;IMPORTAZIONE (TOGLI DAL TESTO QUELLE CHE NON VUOI):</translation>
     </message>
+    <message>
+        <source>POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:</source>
+        <translation>POSSIBILI VOCI DUPLICATE NEL TESTO SALTATE:</translation>
+    </message>
+    <message>
+        <source>ITEMS ALREADY IN DATABASE SKIPPED:</source>
+        <translation>VOCI GIÀ NEL DATABASE SALTATE:</translation>
+    </message>
+    <message>
+        <source>LINES WITHOUT QUOTATION TEXT SKIPPED:</source>
+        <translation>RIGHE SENZA TESTO DI CITAZIONE SALTATE:</translation>
+    </message>
+    <message>
+        <source>DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:</source>
+        <translation>DIRETTIVE PRIMA DELLA PRIMA CITAZIONE IGNORATE:</translation>
+    </message>
+    <message>
+        <source>RATES OTHER THAN 1, 2 OR 3 IGNORED:</source>
+        <translation>VOTI DIVERSI DA 1, 2 O 3 IGNORATI:</translation>
+    </message>
+    <message>
+        <source>LANGUAGES NOT IN THE DATABASE IGNORED (THE DEFAULT LANGUAGE IS USED):</source>
+        <translation>LINGUE NON PRESENTI NEL DATABASE IGNORATE (SI USA LA LINGUA PREDEFINITA):</translation>
+    </message>
+    <message>
+        <source>AUTHORS ADDED TO THE DATABASE:</source>
+        <translation>AUTORI AGGIUNTI AL DATABASE:</translation>
+    </message>
+    <message>
+        <source>SUBJECTS ADDED TO THE DATABASE:</source>
+        <translation>ARGOMENTI AGGIUNTI AL DATABASE:</translation>
+    </message>
+    <message>
+        <source>LINES NOT IN UTF-8, READ AS WINDOWS-1252:</source>
+        <translation>RIGHE NON IN UTF-8, LETTE COME WINDOWS-1252:</translation>
+    </message>
 </context>
 <context>
     <name>startup</name>
@@ -2667,6 +2731,10 @@ Quotations can be read, searched, exported and shown; edits, imports and the ran
         <translation>Il database &apos;%1&apos; è aperto in sola lettura: questo utente non può modificare il file o la sua cartella.
 
 Le citazioni si possono leggere, cercare, esportare e mostrare; modifiche, importazioni e gli spostamenti dell&apos;ordine casuale non vengono salvati.</translation>
+    </message>
+    <message>
+        <source>Sentara database (*.mdb;*.sqo)|*.mdb;*.sqo|All files (*)|*</source>
+        <translation>Database di Sentara (*.mdb;*.sqo)|*.mdb;*.sqo|Tutti i file (*)|*</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,7 @@
 #include <unistd.h>
 #include <vector>
 
-const char* const database_file_filter = "Sentara database (*.mdb;*.sqo)|*.mdb;*.sqo|All files (*)|*";
+const char* const database_file_filter = QT_TRANSLATE_NOOP("startup", "Sentara database (*.mdb;*.sqo)|*.mdb;*.sqo|All files (*)|*");
 
 namespace {
 
@@ -323,7 +323,7 @@ void ensure_grid_keys(AppContext& ctx) {
 
 bool ask_for_database_file(AppContext& ctx, const QString& default_path) {
     const bool have_default = Path_exist(default_path);
-    const QString chosen = ctx.ui.open_file(QCoreApplication::translate("startup", dialog_title), QString::fromLatin1(database_file_filter),
+    const QString chosen = ctx.ui.open_file(QCoreApplication::translate("startup", dialog_title), QCoreApplication::translate("startup", database_file_filter),
                                             have_default ? folder_of(default_path) : QString(),
                                             have_default ? default_path : QString());
     if (chosen.trimmed().isEmpty()) return false;
@@ -424,7 +424,7 @@ void check_default_language(AppContext& ctx) {
 }
 
 QString choose_database(AppContext& ctx) {
-    const QString chosen = ctx.ui.open_file(QCoreApplication::translate("startup", dialog_title), QString::fromLatin1(database_file_filter),
+    const QString chosen = ctx.ui.open_file(QCoreApplication::translate("startup", dialog_title), QCoreApplication::translate("startup", database_file_filter),
                                             folder_of(ctx.database_path), ctx.database_path);
     return chosen.trimmed().isEmpty() ? QString() : chosen;
 }

@@ -198,9 +198,9 @@ quote_import::Records read(const QString& text) {
                      value(language_field)};
         out.records.push_back(std::move(rec));
     }
-    if (!ignored.isEmpty()) out.notes.push_back({QStringLiteral("COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):"), ignored});
+    if (!ignored.isEmpty()) out.notes.push_back({QCoreApplication::translate("csv_format", "COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):"), ignored});
     if (!long_rows.isEmpty())
-        out.notes.push_back({QStringLiteral("RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):"), long_rows});
+        out.notes.push_back({QCoreApplication::translate("csv_format", "RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):"), long_rows});
     return out;
 }
 

@@ -200,14 +200,14 @@ quote_import::Records read(const QString& text) {
         out.records[to->record].entry.note += (joined[to->record]++ ? QStringLiteral(" / ") : QStringLiteral(": ")) + n.text;
     }
     if (!shorter.isEmpty())
-        out.notes.push_back({QStringLiteral("HIGHLIGHTS HELD BY A LONGER ONE OF THE SAME BOOK SKIPPED (THE LONGER KEPT):"), shorter});
+        out.notes.push_back({QCoreApplication::translate("kindle_clippings", "HIGHLIGHTS HELD BY A LONGER ONE OF THE SAME BOOK SKIPPED (THE LONGER KEPT):"), shorter});
     if (!limited.isEmpty())
-        out.notes.push_back({QStringLiteral("CLIPPINGS CUT BY THE CLIPPING LIMIT OF THEIR BOOK SKIPPED (NO TEXT):"), limited});
+        out.notes.push_back({QCoreApplication::translate("kindle_clippings", "CLIPPINGS CUT BY THE CLIPPING LIMIT OF THEIR BOOK SKIPPED (NO TEXT):"), limited});
     out.authors_last_first = true;
-    if (!bookmarks.isEmpty()) out.notes.push_back({QStringLiteral("BOOKMARKS SKIPPED (NOT QUOTATIONS):"), bookmarks});
+    if (!bookmarks.isEmpty()) out.notes.push_back({QCoreApplication::translate("kindle_clippings", "BOOKMARKS SKIPPED (NOT QUOTATIONS):"), bookmarks});
     if (!lone_notes.isEmpty())
-        out.notes.push_back({QStringLiteral("NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:"), lone_notes});
-    if (!unknown.isEmpty()) out.notes.push_back({QStringLiteral("CLIPPINGS OF ANOTHER KIND SKIPPED:"), unknown});
+        out.notes.push_back({QCoreApplication::translate("kindle_clippings", "NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:"), lone_notes});
+    if (!unknown.isEmpty()) out.notes.push_back({QCoreApplication::translate("kindle_clippings", "CLIPPINGS OF ANOTHER KIND SKIPPED:"), unknown});
     return out;
 }
 

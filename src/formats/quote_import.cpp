@@ -381,20 +381,20 @@ Result load_records(const Records& records, const QString& default_author, const
 
 QString Result::report() const {
     QString out;
-    if (!repeats.isEmpty()) out = section(QStringLiteral("POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:"), repeats);
+    if (!repeats.isEmpty()) out = section(QCoreApplication::translate("quote_import", "POSSIBLE DUPLICATED ITEMS IN INPUT TEXT SKIPPED:"), repeats);
     if (!in_database.isEmpty())
         out = (out.isEmpty() ? QString() : line_break + line_break) + out +
-              section(QStringLiteral("ITEMS ALREADY IN DATABASE SKIPPED:"), in_database);
+              section(QCoreApplication::translate("quote_import", "ITEMS ALREADY IN DATABASE SKIPPED:"), in_database);
     if (!alike.isEmpty())
         out += section(QCoreApplication::translate("quote_import", "NEARLY THE SAME AS ANOTHER QUOTATION, KEPT FOR THE IMPORT "
                                                                    "(TAKE OUT OF THE INPUT THE ONES YOU DO NOT WANT):"),
                        alike);
-    if (!without_text.isEmpty()) out += section(QStringLiteral("LINES WITHOUT QUOTATION TEXT SKIPPED:"), without_text);
+    if (!without_text.isEmpty()) out += section(QCoreApplication::translate("quote_import", "LINES WITHOUT QUOTATION TEXT SKIPPED:"), without_text);
     if (!orphan_directives.isEmpty())
-        out += section(QStringLiteral("DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:"), orphan_directives);
-    if (!bad_rates.isEmpty()) out += section(QStringLiteral("RATES OTHER THAN 1, 2 OR 3 IGNORED:"), bad_rates);
+        out += section(QCoreApplication::translate("quote_import", "DIRECTIVES BEFORE THE FIRST QUOTATION IGNORED:"), orphan_directives);
+    if (!bad_rates.isEmpty()) out += section(QCoreApplication::translate("quote_import", "RATES OTHER THAN 1, 2 OR 3 IGNORED:"), bad_rates);
     if (!unknown_languages.isEmpty())
-        out += section(QStringLiteral("LANGUAGES NOT IN THE DATABASE IGNORED (THE DEFAULT LANGUAGE IS USED):"),
+        out += section(QCoreApplication::translate("quote_import", "LANGUAGES NOT IN THE DATABASE IGNORED (THE DEFAULT LANGUAGE IS USED):"),
                        unknown_languages);
     for (const Section& s : notes)
         if (!s.items.isEmpty()) out += section(s.heading, s.items);
@@ -477,8 +477,8 @@ QString added_message(int added) {
 
 QString Outcome::report() const {
     QString out;
-    if (!new_authors.isEmpty()) out += section(QStringLiteral("AUTHORS ADDED TO THE DATABASE:"), new_authors);
-    if (!new_subjects.isEmpty()) out += section(QStringLiteral("SUBJECTS ADDED TO THE DATABASE:"), new_subjects);
+    if (!new_authors.isEmpty()) out += section(QCoreApplication::translate("quote_import", "AUTHORS ADDED TO THE DATABASE:"), new_authors);
+    if (!new_subjects.isEmpty()) out += section(QCoreApplication::translate("quote_import", "SUBJECTS ADDED TO THE DATABASE:"), new_subjects);
     return out;
 }
 
@@ -683,7 +683,7 @@ QString decode_text(const QByteArray& bytes, bool* is_text, std::vector<Section>
         start = end;
     }
     if (failed > 20) named << QCoreApplication::translate("quote_import", "... and %1 more lines").arg(failed - 20);
-    if (notes) notes->push_back({QStringLiteral("LINES NOT IN UTF-8, READ AS WINDOWS-1252:"), named});
+    if (notes) notes->push_back({QCoreApplication::translate("quote_import", "LINES NOT IN UTF-8, READ AS WINDOWS-1252:"), named});
     return text;
 }
 

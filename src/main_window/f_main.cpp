@@ -33,6 +33,7 @@
 #include "widgets/mnemonics.h"
 #include "widgets/window_utils.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include <QAbstractButton>
@@ -540,7 +541,7 @@ void f_main::m_open_access_Click() {
     if (access.trimmed().isEmpty()) return;
     save_setting(QStringLiteral("last_access_path"), access);
     const QString made = ctx_.ui.save_file(tr("Name the new database made from the collection"),
-                                           QString::fromLatin1(database_file_filter), folder_of(ctx_.database_path),
+                                           QCoreApplication::translate("startup", database_file_filter), folder_of(ctx_.database_path),
                                            QFileInfo(access).completeBaseName() + QStringLiteral(" (Sentara).mdb"));
     if (made.trimmed().isEmpty()) return;
     access_import::Outcome o;
