@@ -26,6 +26,7 @@ check_tree() {
         [ -s "$tree/$f" ] || fail "$f is not installed in $tree"
     done
     gzip -t "$tree/$share/man/man1/sentara.1.gz" || fail "the manual is not a gzip file"
+    gzip -dc "$tree/$share/man/it/man1/sentara.1.gz" | grep -q 'raccolta di citazioni' || fail "no Italian manual"
     gzip -t "$tree/$share/doc/sentara/changelog.gz" || fail "the changelog is not a gzip file"
     # A stripped program has no symbol table left.
     ! readelf -S "$tree/bin/sentara" | grep -q '\.symtab' || fail "$tree/bin/sentara is not stripped"
