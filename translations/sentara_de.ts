@@ -827,6 +827,26 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
         <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
         <translation>Die Datenbank &apos;%1&apos; kann nicht aus &apos;%2&apos; erstellt werden: Fehler %3 - %4</translation>
     </message>
+    <message>
+        <source>QUOTATIONS NOT IMPORTED (BY KEY):</source>
+        <translation>NICHT IMPORTIERTE ZITATE (NACH SCHLÜSSEL):</translation>
+    </message>
+    <message>
+        <source>QUOTATIONS IMPORTED WITH A CHANGE (BY KEY):</source>
+        <translation>MIT EINER ÄNDERUNG IMPORTIERTE ZITATE (NACH SCHLÜSSEL):</translation>
+    </message>
+    <message>
+        <source>ROWS OF THE REFERENCE TABLES NOT IMPORTED:</source>
+        <translation>NICHT IMPORTIERTE ZEILEN DER NACHSCHLAGETABELLEN:</translation>
+    </message>
+    <message>
+        <source>NAMES THE QUOTATIONS USE THAT THEIR TABLES LACKED, ADDED (BY THE KEYS OF THE QUOTATIONS):</source>
+        <translation>VON DEN ZITATEN VERWENDETE NAMEN, DIE IHREN TABELLEN FEHLTEN, HINZUGEFÜGT (NACH DEN SCHLÜSSELN DER ZITATE):</translation>
+    </message>
+    <message>
+        <source>THE DEFAULT LANGUAGE:</source>
+        <translation>DIE STANDARDSPRACHE:</translation>
+    </message>
 </context>
 <context>
     <name>attention</name>

@@ -827,6 +827,26 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
         <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
         <translation>La base de datos &apos;%1&apos; no puede crearse a partir de &apos;%2&apos;: error %3 - %4</translation>
     </message>
+    <message>
+        <source>QUOTATIONS NOT IMPORTED (BY KEY):</source>
+        <translation>CITAS NO IMPORTADAS (POR CLAVE):</translation>
+    </message>
+    <message>
+        <source>QUOTATIONS IMPORTED WITH A CHANGE (BY KEY):</source>
+        <translation>CITAS IMPORTADAS CON UN CAMBIO (POR CLAVE):</translation>
+    </message>
+    <message>
+        <source>ROWS OF THE REFERENCE TABLES NOT IMPORTED:</source>
+        <translation>FILAS DE LAS TABLAS DE REFERENCIA NO IMPORTADAS:</translation>
+    </message>
+    <message>
+        <source>NAMES THE QUOTATIONS USE THAT THEIR TABLES LACKED, ADDED (BY THE KEYS OF THE QUOTATIONS):</source>
+        <translation>NOMBRES QUE USAN LAS CITAS Y QUE FALTABAN EN SUS TABLAS, AÑADIDOS (POR LAS CLAVES DE LAS CITAS):</translation>
+    </message>
+    <message>
+        <source>THE DEFAULT LANGUAGE:</source>
+        <translation>EL IDIOMA PREDETERMINADO:</translation>
+    </message>
 </context>
 <context>
     <name>attention</name>

@@ -827,6 +827,26 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
         <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
         <translation>La base &apos;%1&apos; ne peut pas être créée à partir de &apos;%2&apos; : erreur %3 - %4</translation>
     </message>
+    <message>
+        <source>QUOTATIONS NOT IMPORTED (BY KEY):</source>
+        <translation>CITATIONS NON IMPORTÉES (PAR CLÉ) :</translation>
+    </message>
+    <message>
+        <source>QUOTATIONS IMPORTED WITH A CHANGE (BY KEY):</source>
+        <translation>CITATIONS IMPORTÉES AVEC UNE MODIFICATION (PAR CLÉ) :</translation>
+    </message>
+    <message>
+        <source>ROWS OF THE REFERENCE TABLES NOT IMPORTED:</source>
+        <translation>LIGNES DES TABLES DE RÉFÉRENCE NON IMPORTÉES :</translation>
+    </message>
+    <message>
+        <source>NAMES THE QUOTATIONS USE THAT THEIR TABLES LACKED, ADDED (BY THE KEYS OF THE QUOTATIONS):</source>
+        <translation>NOMS UTILISÉS PAR LES CITATIONS ET ABSENTS DE LEURS TABLES, AJOUTÉS (PAR CLÉ DES CITATIONS) :</translation>
+    </message>
+    <message>
+        <source>THE DEFAULT LANGUAGE:</source>
+        <translation>LA LANGUE PAR DÉFAUT :</translation>
+    </message>
 </context>
 <context>
     <name>attention</name>
@@ -881,11 +901,11 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
     <message>
         <source>COLUMNS NOT IMPORTED (NO FIELD OF A QUOTATION HAS THEIR NAME):</source>
-        <translation>COLONNES NON IMPORTÉES (AUCUN CHAMP D'UNE CITATION NE PORTE LEUR NOM) :</translation>
+        <translation>COLONNES NON IMPORTÉES (AUCUN CHAMP D&apos;UNE CITATION NE PORTE LEUR NOM) :</translation>
     </message>
     <message>
         <source>RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):</source>
-        <translation>ENREGISTREMENTS AYANT PLUS DE CHAMPS QUE L'EN-TÊTE N'EN NOMME (CHAMPS EN TROP IGNORÉS) :</translation>
+        <translation>ENREGISTREMENTS AYANT PLUS DE CHAMPS QUE L&apos;EN-TÊTE N&apos;EN NOMME (CHAMPS EN TROP IGNORÉS) :</translation>
     </message>
 </context>
 <context>
@@ -2402,7 +2422,7 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     </message>
     <message>
         <source>CLIPPINGS CUT BY THE CLIPPING LIMIT OF THEIR BOOK SKIPPED (NO TEXT):</source>
-        <translation>EXTRAITS COUPÉS PAR LA LIMITE D'EXTRAITS DE LEUR LIVRE IGNORÉS (SANS TEXTE) :</translation>
+        <translation>EXTRAITS COUPÉS PAR LA LIMITE D&apos;EXTRAITS DE LEUR LIVRE IGNORÉS (SANS TEXTE) :</translation>
     </message>
     <message>
         <source>BOOKMARKS SKIPPED (NOT QUOTATIONS):</source>
@@ -2414,7 +2434,7 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     </message>
     <message>
         <source>CLIPPINGS OF ANOTHER KIND SKIPPED:</source>
-        <translation>EXTRAITS D'UN AUTRE TYPE IGNORÉS :</translation>
+        <translation>EXTRAITS D&apos;UN AUTRE TYPE IGNORÉS :</translation>
     </message>
 </context>
 <context>

@@ -827,6 +827,26 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
         <source>The database &apos;%1&apos; cannot be made from &apos;%2&apos;: error %3 - %4</source>
         <translation>Il database &apos;%1&apos; non può essere creato da &apos;%2&apos;: errore %3 - %4</translation>
     </message>
+    <message>
+        <source>QUOTATIONS NOT IMPORTED (BY KEY):</source>
+        <translation>CITAZIONI NON IMPORTATE (PER CHIAVE):</translation>
+    </message>
+    <message>
+        <source>QUOTATIONS IMPORTED WITH A CHANGE (BY KEY):</source>
+        <translation>CITAZIONI IMPORTATE CON UNA MODIFICA (PER CHIAVE):</translation>
+    </message>
+    <message>
+        <source>ROWS OF THE REFERENCE TABLES NOT IMPORTED:</source>
+        <translation>RIGHE DELLE TABELLE DI RIFERIMENTO NON IMPORTATE:</translation>
+    </message>
+    <message>
+        <source>NAMES THE QUOTATIONS USE THAT THEIR TABLES LACKED, ADDED (BY THE KEYS OF THE QUOTATIONS):</source>
+        <translation>NOMI USATI DALLE CITAZIONI CHE MANCAVANO NELLE LORO TABELLE, AGGIUNTI (PER CHIAVE DELLE CITAZIONI):</translation>
+    </message>
+    <message>
+        <source>THE DEFAULT LANGUAGE:</source>
+        <translation>LA LINGUA PREDEFINITA:</translation>
+    </message>
 </context>
 <context>
     <name>attention</name>
@@ -885,7 +905,7 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
     <message>
         <source>RECORDS WITH MORE FIELDS THAN THE HEADER NAMES (THE EXTRA FIELDS IGNORED):</source>
-        <translation>RECORD CON PIÙ CAMPI DI QUELLI NOMINATI NELL'INTESTAZIONE (I CAMPI IN PIÙ IGNORATI):</translation>
+        <translation>RECORD CON PIÙ CAMPI DI QUELLI NOMINATI NELL&apos;INTESTAZIONE (I CAMPI IN PIÙ IGNORATI):</translation>
     </message>
 </context>
 <context>
@@ -2410,7 +2430,7 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     </message>
     <message>
         <source>NOTES WITHOUT A HIGHLIGHT AT THEIR LOCATION SKIPPED:</source>
-        <translation>NOTE SENZA UN'EVIDENZIAZIONE NELLA LORO POSIZIONE SALTATE:</translation>
+        <translation>NOTE SENZA UN&apos;EVIDENZIAZIONE NELLA LORO POSIZIONE SALTATE:</translation>
     </message>
     <message>
         <source>CLIPPINGS OF ANOTHER KIND SKIPPED:</source>

@@ -58,11 +58,15 @@ private:
     std::map<std::pair<QString, QString>, size_t> index_;
 };
 
-const QString quotes_left_out = QStringLiteral("QUOTATIONS NOT IMPORTED (BY KEY):");
-const QString quotes_changed = QStringLiteral("QUOTATIONS IMPORTED WITH A CHANGE (BY KEY):");
-const QString rows_left_out = QStringLiteral("ROWS OF THE REFERENCE TABLES NOT IMPORTED:");
-const QString added = QStringLiteral("NAMES THE QUOTATIONS USE THAT THEIR TABLES LACKED, ADDED (BY THE KEYS OF THE QUOTATIONS):");
-const QString languages_note = QStringLiteral("THE DEFAULT LANGUAGE:");
+// The report's headings, in the user's language (read when the report is made, once the
+// translation is loaded).
+QString heading(const char* text) { return QCoreApplication::translate("access_import", text); }
+const char* const quotes_left_out = QT_TRANSLATE_NOOP("access_import", "QUOTATIONS NOT IMPORTED (BY KEY):");
+const char* const quotes_changed = QT_TRANSLATE_NOOP("access_import", "QUOTATIONS IMPORTED WITH A CHANGE (BY KEY):");
+const char* const rows_left_out = QT_TRANSLATE_NOOP("access_import", "ROWS OF THE REFERENCE TABLES NOT IMPORTED:");
+const char* const added =
+    QT_TRANSLATE_NOOP("access_import", "NAMES THE QUOTATIONS USE THAT THEIR TABLES LACKED, ADDED (BY THE KEYS OF THE QUOTATIONS):");
+const char* const languages_note = QT_TRANSLATE_NOOP("access_import", "THE DEFAULT LANGUAGE:");
 
 // The values of one table by column name; empty for a column the table lacks.
 class Rows {
@@ -127,11 +131,11 @@ Names copy_reference(Database& db, const Rows& rows, const char* table, const ch
     for (size_t r = 0; r < rows.size(); ++r) {
         const QString name = rows.value(r, name_column).trimmed();
         if (name.isEmpty()) {
-            problems.add(rows_left_out, QCoreApplication::translate("access_import", "row %1").arg(r + 1), QCoreApplication::translate("access_import", "%1 without a name").arg(QLatin1String(what)));
+            problems.add(heading(rows_left_out), QCoreApplication::translate("access_import", "row %1").arg(r + 1), QCoreApplication::translate("access_import", "%1 without a name").arg(QLatin1String(what)));
             continue;
         }
         if (!names.insert(name)) {
-            problems.add(rows_left_out, u'\'' + name + u'\'',
+            problems.add(heading(rows_left_out), u'\'' + name + u'\'',
                          QCoreApplication::translate("access_import", "%1 with the name of one before (letter case aside)").arg(QLatin1String(what)));
             continue;
         }
@@ -209,7 +213,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
             for (size_t r = 0; r < languages.size() && default_language.isEmpty(); ++r)
                 default_language = language_names.find(languages.value(r, "code").trimmed());
             if (!default_language.isEmpty())
-                problems.add(languages_note, default_language, QCoreApplication::translate("access_import", "no language was marked as the default; this one is now"));
+                problems.add(heading(languages_note), default_language, QCoreApplication::translate("access_import", "no language was marked as the default; this one is now"));
         }
         if (languages.size() == 0) {
             // No languages in the file: the starting ones stay, their default with them.
@@ -246,7 +250,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
             add.step();
             add.reset();
             ++count;
-            problems.add(added, key, QStringLiteral("the %1 '%2'").arg(QLatin1String(kind), name));
+            problems.add(heading(added), key, QStringLiteral("the %1 '%2'").arg(QLatin1String(kind), name));
             return name;
         };
         if (subject_names.find(default_subject).isEmpty()) {
@@ -264,12 +268,12 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
         const auto add = [&](size_t r, const QVariant& key_value, const QString& key) {
             const QString text = quotes.value(r, "text");
             if (text.trimmed().isEmpty()) {
-                problems.add(quotes_left_out, key, QCoreApplication::translate("access_import", "no text"));
+                problems.add(heading(quotes_left_out), key, QCoreApplication::translate("access_import", "no text"));
                 return;
             }
             const QString author_written = quotes.value(r, "author").trimmed();
             if (author_written.isEmpty()) {
-                problems.add(quotes_left_out, key, QCoreApplication::translate("access_import", "no author"));
+                problems.add(heading(quotes_left_out), key, QCoreApplication::translate("access_import", "no author"));
                 return;
             }
             const QString author = known(author_names, add_author, author_written, key, "author", o.authors);
@@ -279,7 +283,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
             QString language = quotes.value(r, "language").trimmed();
             if (language.isEmpty()) {
                 language = default_language;
-                problems.add(quotes_changed, key, QCoreApplication::translate("access_import", "no language: given the default language %1").arg(default_language));
+                problems.add(heading(quotes_changed), key, QCoreApplication::translate("access_import", "no language: given the default language %1").arg(default_language));
             } else {
                 language = known(language_names, add_language, language, key, "language", o.languages);
             }
@@ -289,7 +293,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
                 bool number = false;
                 const double d = rate_written.toDouble(&number);
                 if (number && (d == 1 || d == 2 || d == 3)) rate = qint64(d);
-                else problems.add(quotes_changed, key, QCoreApplication::translate("access_import", "the rate %1 is not 1, 2 or 3: imported without a rate").arg(rate_written));
+                else problems.add(heading(quotes_changed), key, QCoreApplication::translate("access_import", "the rate %1 is not 1, 2 or 3: imported without a rate").arg(rate_written));
             }
             add_quote.bind(1, key_value);
             add_quote.bind(2, text);
@@ -317,7 +321,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
         for (size_t r : without_key) {
             const QString written = quotes.value(r, "key").trimmed();
             const QString key = written.isEmpty() ? QStringLiteral("row %1").arg(r + 1) : written;
-            problems.add(quotes_changed, key,
+            problems.add(heading(quotes_changed), key,
                          written.isEmpty() ? QCoreApplication::translate("access_import", "no key: given a new one")
                                            : QCoreApplication::translate("access_import", "a key that is not a whole number used once: given a new one"));
             add(r, QVariant(), key);
@@ -330,7 +334,7 @@ Outcome create(const access_file::Contents& tables, const QString& source, const
         o.error = QCoreApplication::translate("access_import", "The database '%1' cannot be made from '%2': error %3 - %4").arg(new_path, source).arg(e.number()).arg(e.description());
         return o;
     }
-    o.problems = problems.sections({rows_left_out, quotes_left_out, quotes_changed, added, languages_note});
+    o.problems = problems.sections({heading(rows_left_out), heading(quotes_left_out), heading(quotes_changed), heading(added), heading(languages_note)});
     return o;
 }
 
