@@ -742,7 +742,7 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
     </message>
     <message>
         <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
-        <translation>Die Datei &apos;%1&apos; ist schon eine Datenbank dieses Programms, keine Access-Datei: mit File &gt; Change database öffnen.</translation>
+        <translation>Die Datei &apos;%1&apos; ist schon eine Datenbank dieses Programms, keine Access-Datei: mit Datei &gt; Datenbank wechseln öffnen.</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>

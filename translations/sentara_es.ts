@@ -742,7 +742,7 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
     </message>
     <message>
         <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
-        <translation>El archivo &apos;%1&apos; ya es una base de datos de este programa, no un archivo Access: ábralo con File &gt; Change database.</translation>
+        <translation>El archivo &apos;%1&apos; ya es una base de datos de este programa, no un archivo Access: ábralo con Archivo &gt; Cambiar de base de datos.</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>

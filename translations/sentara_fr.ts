@@ -742,7 +742,7 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
     </message>
     <message>
         <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
-        <translation>Le fichier &apos;%1&apos; est déjà une base de ce programme, pas un fichier Access : ouvrez-le avec File &gt; Change database.</translation>
+        <translation>Le fichier &apos;%1&apos; est déjà une base de ce programme, pas un fichier Access : ouvrez-le avec Fichier &gt; Changer de base.</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>

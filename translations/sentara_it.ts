@@ -742,7 +742,7 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
     </message>
     <message>
         <source>The file &apos;%1&apos; is a database of this program already, not an Access file: open it with File &gt; Change database.</source>
-        <translation>Il file &apos;%1&apos; è già un database di questo programma, non un file Access: aprirlo con File &gt; Change database.</translation>
+        <translation>Il file &apos;%1&apos; è già un database di questo programma, non un file Access: aprirlo con File &gt; Cambia database.</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; is not an Access database (.mdb) file.</source>
