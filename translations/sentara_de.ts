@@ -1104,6 +1104,10 @@ Klicken Sie hier, um die Auswahl aufzuheben und zur zufälligen Reihenfolge zur�
         <source>Author already present.</source>
         <translation>Autor bereits vorhanden.</translation>
     </message>
+    <message>
+        <source>Select the picture file</source>
+        <translation>Die Bilddatei auswählen</translation>
+    </message>
 </context>
 <context>
     <name>f_duplicates</name>
@@ -2281,6 +2285,18 @@ Die Zeilen, die nicht passten, sind im Bericht aufgeführt.</translation>
     <message>
         <source>Not opened: only an address beginning with http://, https://, ftp:// or www. is opened in the web browser.</source>
         <translation>Nicht geöffnet: Im Webbrowser wird nur eine Adresse geöffnet, die mit http://, https://, ftp:// oder www. beginnt.</translation>
+    </message>
+    <message>
+        <source>name filter</source>
+        <translation>Namensfilter</translation>
+    </message>
+    <message>
+        <source>notes filter</source>
+        <translation>Notizfilter</translation>
+    </message>
+    <message>
+        <source>language filter</source>
+        <translation>Sprachfilter</translation>
     </message>
 </context>
 <context>

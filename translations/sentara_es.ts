@@ -1104,6 +1104,10 @@ Haga clic aquí para borrar la selección y volver al orden aleatorio.</translat
         <source>Author already present.</source>
         <translation>El autor ya existe.</translation>
     </message>
+    <message>
+        <source>Select the picture file</source>
+        <translation>Seleccione el archivo de la imagen</translation>
+    </message>
 </context>
 <context>
     <name>f_duplicates</name>
@@ -2281,6 +2285,18 @@ Las filas que no encajaban se enumeran en el informe.</translation>
     <message>
         <source>Not opened: only an address beginning with http://, https://, ftp:// or www. is opened in the web browser.</source>
         <translation>No se abrió: en el navegador web solo se abre una dirección que empieza por http://, https://, ftp:// o www.</translation>
+    </message>
+    <message>
+        <source>name filter</source>
+        <translation>el filtro de nombre</translation>
+    </message>
+    <message>
+        <source>notes filter</source>
+        <translation>el filtro de notas</translation>
+    </message>
+    <message>
+        <source>language filter</source>
+        <translation>el filtro de idioma</translation>
     </message>
 </context>
 <context>

@@ -1104,6 +1104,10 @@ Cliquez ici pour effacer la sélection et revenir à l&apos;ordre aléatoire.</t
         <source>Author already present.</source>
         <translation>Auteur déjà présent.</translation>
     </message>
+    <message>
+        <source>Select the picture file</source>
+        <translation>Choisir le fichier de l'image</translation>
+    </message>
 </context>
 <context>
     <name>f_duplicates</name>
@@ -2281,6 +2285,18 @@ Les lignes qui ne convenaient pas sont listées dans le rapport.</translation>
     <message>
         <source>Not opened: only an address beginning with http://, https://, ftp:// or www. is opened in the web browser.</source>
         <translation>Non ouvert : seule une adresse commençant par http://, https://, ftp:// ou www. est ouverte dans le navigateur web.</translation>
+    </message>
+    <message>
+        <source>name filter</source>
+        <translation>le filtre du nom</translation>
+    </message>
+    <message>
+        <source>notes filter</source>
+        <translation>le filtre des notes</translation>
+    </message>
+    <message>
+        <source>language filter</source>
+        <translation>le filtre de la langue</translation>
     </message>
 </context>
 <context>

@@ -1104,6 +1104,10 @@ Fai clic qui per annullare la selezione e tornare all&apos;ordine casuale.</tran
         <source>Author already present.</source>
         <translation>Autore già presente.</translation>
     </message>
+    <message>
+        <source>Select the picture file</source>
+        <translation>Seleziona il file dell'immagine</translation>
+    </message>
 </context>
 <context>
     <name>f_duplicates</name>
@@ -2281,6 +2285,18 @@ Le righe che non si adattavano sono elencate nel rapporto.</translation>
     <message>
         <source>Not opened: only an address beginning with http://, https://, ftp:// or www. is opened in the web browser.</source>
         <translation>Non aperto: nel browser web si apre solo un indirizzo che inizia con http://, https://, ftp:// o www.</translation>
+    </message>
+    <message>
+        <source>name filter</source>
+        <translation>il filtro del nome</translation>
+    </message>
+    <message>
+        <source>notes filter</source>
+        <translation>il filtro delle note</translation>
+    </message>
+    <message>
+        <source>language filter</source>
+        <translation>il filtro della lingua</translation>
     </message>
 </context>
 <context>

@@ -205,7 +205,7 @@ QString f_authors::relative_path(const QString& path) const {
 
 void f_authors::b_get_file_Click() {
     const QString last = get_setting(QStringLiteral("last_picture_path"));
-    const QString chosen = ctx_.ui.open_file(QStringLiteral("Select the picture file"),
+    const QString chosen = ctx_.ui.open_file(tr("Select the picture file"),
                                              tr("Image (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp"),
                                              last.isEmpty() ? QString() : folder_of(last), QString());
     if (chosen.isEmpty()) return;  // cancelled: nothing changes

@@ -62,9 +62,9 @@ f_websites::f_websites(AppContext& ctx)
     l_name_filter = label("l_name_filter", tr("Name filter"), t_name_filter);
     Label1 = label("Label1", tr("Notes filter"), t_notes_filter);
     Label3 = label("Label3", tr("Language Filter "), cb_language_filter);
-    Command1 = clear_button("Command1", QStringLiteral("name filter"));
-    Command2 = clear_button("Command2", QStringLiteral("notes filter"));
-    b_clear_language_filter = clear_button("b_clear_language_filter", QStringLiteral("language filter"));
+    Command1 = clear_button("Command1", tr("name filter"));
+    Command2 = clear_button("Command2", tr("notes filter"));
+    b_clear_language_filter = clear_button("b_clear_language_filter", tr("language filter"));
     b_filter->setToolTip(tr("List the sites whose name or notes hold the texts, or in the language (Enter, F5)"));
     // A site is listed when any of the filters matches it.
     set_filter_boxes({{l_name_filter, t_name_filter, QStringLiteral("name"), Match::holds, Command1},
