@@ -192,6 +192,18 @@ int rows_per_band(double threshold) {
     return 1;
 }
 
+// A near text's band hashes, one per band of `rows` signature values, each mixed with the text's
+// numbers (texts whose numbers differ never share a band), written at `out`.
+void band_hashes_of(const QString& numbers, const std::vector<quint64>& shingles, int rows, int bands, quint32* out) {
+    const quint64 mixed_numbers = mix(hash_units(numbers.constData(), numbers.size()));
+    const auto s = signature(shingles);
+    for (int b = 0; b < bands; ++b) {
+        quint64 v = mixed_numbers ^ mix(quint64(b) + 1);
+        for (int r = 0; r < rows; ++r) v = mix(v ^ s[size_t(b * rows + r)]);
+        out[b] = quint32(v >> 32);
+    }
+}
+
 struct Parents {
     std::vector<quint32> up;
     explicit Parents(size_t n) : up(n) { std::iota(up.begin(), up.end(), 0u); }
@@ -342,13 +354,7 @@ std::vector<qsizetype> alike_earlier(const QStringList& texts, int threshold) {
         const QString bare = near_text(texts[qsizetype(i)]);
         near[i] = Text{numbers_of(bare), shingles_of(bare)};
         compared[i] = true;
-        const quint64 numbers = mix(hash_units(near[i].numbers.constData(), near[i].numbers.size()));
-        const auto s = signature(near[i].shingles);
-        for (int b = 0; b < bands; ++b) {
-            quint64 v = numbers ^ mix(quint64(b) + 1);
-            for (int r = 0; r < rows; ++r) v = mix(v ^ s[size_t(b * rows + r)]);
-            band_hashes[i * size_t(bands) + size_t(b)] = quint32(v >> 32);
-        }
+        band_hashes_of(near[i].numbers, near[i].shingles, rows, bands, &band_hashes[i * size_t(bands)]);
     }
     // Band by band, the texts sharing a band hash, in input order: each looks for the first
     // alike one before it (a crowd sharing one band is checked for its first few dozen only).
@@ -428,16 +434,8 @@ std::vector<Group> find(Database& db, const Options& options, const Progress& pr
         representatives.push_back(row);
         const QString bare = without_attribution(text);
         const QString near = bare.size() == text.size() ? folded : fold(bare);
-        const quint64 numbers = [&] {
-            const QString n = numbers_of(near);
-            return mix(hash_units(n.constData(), n.size()));
-        }();
-        const auto s = signature(shingles_of(near));
-        for (int b = 0; b < bands; ++b) {
-            quint64 v = numbers ^ mix(quint64(b) + 1);
-            for (int r = 0; r < rows; ++r) v = mix(v ^ s[size_t(b * rows + r)]);
-            band_hashes.push_back(quint32(v >> 32));
-        }
+        band_hashes.resize(band_hashes.size() + size_t(bands));
+        band_hashes_of(numbers_of(near), shingles_of(near), rows, bands, &band_hashes[band_hashes.size() - size_t(bands)]);
     }
     std::unordered_map<quint64, quint32>().swap(seen);
 

@@ -140,29 +140,29 @@ std::vector<qint64> Catalogue::keys_of(const std::vector<std::pair<quint64, qint
     return keys;
 }
 
+QString Catalogue::stored_text(qint64 key) const {
+    if (!row_text_) row_text_ = std::make_unique<Statement>(db_->prepare(QStringLiteral("SELECT text FROM quotes WHERE key = ?")));
+    row_text_->bind(1, key);
+    const QString text = row_text_->step() ? row_text_->column_text(0) : QString();
+    row_text_->reset();
+    return text;
+}
+
 bool Catalogue::has_folded_text(const QString& text) const {
     const std::vector<qint64> keys = keys_of(folded_, added_folded_, duplicates::fold_hash(text));
     if (keys.empty() || !db_) return false;
-    if (!row_text_) row_text_ = std::make_unique<Statement>(db_->prepare(QStringLiteral("SELECT text FROM quotes WHERE key = ?")));
     const QString wanted = duplicates::fold(text);
-    for (qint64 k : keys) {
-        row_text_->bind(1, k);
-        const bool same = row_text_->step() && duplicates::fold(row_text_->column_text(0)) == wanted;
-        row_text_->reset();
-        if (same) return true;
-    }
+    for (qint64 k : keys)
+        if (duplicates::fold(stored_text(k)) == wanted) return true;
     return false;
 }
 
 QString Catalogue::alike_text(const QString& text) const {
     const std::vector<qint64> keys = keys_of(near_, added_near_, duplicates::near_hash(text));
     if (keys.empty() || !db_) return {};
-    if (!row_text_) row_text_ = std::make_unique<Statement>(db_->prepare(QStringLiteral("SELECT text FROM quotes WHERE key = ?")));
     const QString wanted = duplicates::near_text(text);
     for (qint64 k : keys) {
-        row_text_->bind(1, k);
-        const QString stored = row_text_->step() ? row_text_->column_text(0) : QString();
-        row_text_->reset();
+        const QString stored = stored_text(k);
         if (!stored.isEmpty() && duplicates::near_text(stored) == wanted) return stored;
     }
     return {};

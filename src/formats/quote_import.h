@@ -88,6 +88,7 @@ private:
     QMultiHash<quint64, qint64> added_folded_;
     std::vector<std::pair<quint64, qint64>> near_;     // duplicates::near_hash, key: sorted
     QMultiHash<quint64, qint64> added_near_;
+    QString stored_text(qint64 key) const;  // the text of a stored row; empty when it is gone
     // The stored rows' keys with this hash, added ones too.
     static std::vector<qint64> keys_of(const std::vector<std::pair<quint64, qint64>>& stored,
                                        const QMultiHash<quint64, qint64>& added, quint64 hash);
