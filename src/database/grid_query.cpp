@@ -338,20 +338,36 @@ public:
     // A pattern matched row by row over the whole table: each row found is counted as often as
     // authors bear its author's name, looked up in memory (the authors are few beside the rows;
     // the engine would look each one up in the authors' keys, doubling the time of the count).
+    // The sum is taken by the engine as it walks, through a function of the program's: handing
+    // each of half a million rows back one step at a time cost a third of the count.
     bool counts_by_reading() const { return count_reads_rows_ && keys_.stored && !count_condition_.contains(QLatin1String("k.")); }
 
     static qint64 count_by_reading(Database& db, const QString& where) {
-        QHash<QByteArray, qint64> bearers;
-        Statement authors = db.prepare_plain(QStringLiteral("SELECT name_key, bearers FROM main.author_keys"));
-        while (authors.step()) bearers.insert(authors.column(0).toByteArray(), authors.column_int64(1));
-        Statement rows = db.prepare_plain(QStringLiteral("SELECT q.author_key FROM quotes q NOT INDEXED") + where);
-        qint64 n = 0;
-        while (rows.step()) {
-            const void* key = sqlite3_column_blob(rows.handle(), 0);
-            const QByteArray seen = QByteArray::fromRawData(static_cast<const char*>(key), sqlite3_column_bytes(rows.handle(), 0));
-            n += key ? bearers.value(seen, 0) : 0;
+        struct Sum {
+            QHash<QByteArray, qint64> bearers;
+            qint64 n = 0;
+        } sum;
+        {
+            Statement authors = db.prepare_plain(QStringLiteral("SELECT name_key, bearers FROM main.author_keys"));
+            while (authors.step()) sum.bearers.insert(authors.column(0).toByteArray(), authors.column_int64(1));
         }
-        return n;
+        const int rc = sqlite3_create_function_v2(
+            db.handle(), "sentara_bearers", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, &sum, nullptr,
+            [](sqlite3_context* c, int, sqlite3_value** argv) {
+                auto* s = static_cast<Sum*>(sqlite3_user_data(c));
+                const void* key = sqlite3_value_blob(argv[0]);
+                if (!key) return;
+                const QByteArray seen = QByteArray::fromRawData(static_cast<const char*>(key), sqlite3_value_bytes(argv[0]));
+                s->n += s->bearers.value(seen, 0);
+            },
+            [](sqlite3_context* c) { sqlite3_result_int64(c, static_cast<Sum*>(sqlite3_user_data(c))->n); }, nullptr);
+        if (rc != SQLITE_OK) db.raise(rc);
+        struct Unregister {
+            sqlite3* h;
+            ~Unregister() { sqlite3_create_function_v2(h, "sentara_bearers", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, nullptr, nullptr, nullptr, nullptr); }
+        } unregister{db.handle()};
+        Statement rows = db.prepare_plain(QStringLiteral("SELECT sentara_bearers(q.author_key) FROM quotes q NOT INDEXED") + where);
+        return rows.step() ? rows.column_int64(0) : 0;
     }
 
     QString count_sql() const {

@@ -98,6 +98,25 @@ private slots:
         QCOMPARE(jet::like(pattern, value), matches);
     }
 
+    // A word is looked for sixteen places at a time where the texts are ASCII: wherever it stands
+    // (across those blocks, at the very end, in either case), and only where it is whole.
+    void a_word_is_found_wherever_it_stands() {
+        const QString letters = QStringLiteral("abAB@`é");
+        quint32 seed = 7;
+        const auto next = [&seed](int below) {
+            seed = seed * 1103515245u + 12345u;
+            return int((seed >> 16) % unsigned(below));
+        };
+        for (int round = 0; round < 4000; ++round) {
+            QString text, word;
+            for (int i = next(70); i > 0; --i) text += letters[next(round % 2 ? 6 : 7)];
+            for (int i = 1 + next(4); i > 0; --i) word += letters[next(6)];
+            const bool expected = text.toCaseFolded().contains(word.toCaseFolded());
+            if (jet::like(u'*' + word + u'*', text) != expected)
+                QFAIL(qPrintable(QStringLiteral("\"%1\" in \"%2\"").arg(word, text)));
+        }
+    }
+
     void nocase_order_data() {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
