@@ -491,16 +491,12 @@ QHash<QString, int> count_per_text(Database& db, const QString& table, const QSt
     const QString keyed = column.toLower() + QStringLiteral("_key");
     if (table.compare(QLatin1String("quotes"), Qt::CaseInsensitive) == 0 &&
         (keyed == u"author_key" || keyed == u"subject_key" || keyed == u"language_key") && grid_keys::stored(db)) {
-        // The key's index, read through already grouped; a key ends with the folded text.
+        // The key's index, read through already grouped; a key holds the folded text.
         if (!db.read_only()) grid_keys::refill(db);
         Statement st = db.prepare_plain(QStringLiteral("SELECT %1, count(*) FROM quotes GROUP BY 1").arg(keyed));
         while (st.step()) {
             if (st.column_is_null(0)) continue;
-            const auto* p = static_cast<const char*>(sqlite3_column_blob(st.handle(), 0));
-            const int n = sqlite3_column_bytes(st.handle(), 0);
-            const char* zero = p ? static_cast<const char*>(std::memchr(p, 0, size_t(n))) : nullptr;
-            if (!zero) continue;
-            counts[QString::fromUtf8(zero + 1, int(p + n - zero - 1))] += int(st.column_int64(1));
+            counts[jet::folded_name_of_key(st.column(0).toByteArray())] += int(st.column_int64(1));
         }
         return counts;
     }

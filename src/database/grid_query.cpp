@@ -150,10 +150,9 @@ QString keys_containing(Database& db, const char* column, const QString& typed, 
         if (!next.step() || next.column_is_null(0)) break;
         key = next.column(0);
         next.reset();
-        // A key ends with the folded name; a pattern matches it as it matches the name.
+        // A key holds the folded name; a pattern matches it as it matches the name.
         const QByteArray bytes = key.toByteArray();
-        const qsizetype zero = bytes.indexOf('\0');
-        if (zero >= 0 && jet::like(pattern, QString::fromUtf8(bytes.mid(zero + 1)))) matching << blob_literal(bytes);
+        if (jet::like(pattern, jet::folded_name_of_key(bytes))) matching << blob_literal(bytes);
     }
     if (matching.isEmpty()) return QStringLiteral("0");
     return QStringLiteral("%1q.%2 IN (%3)").arg(plus, QLatin1String(column), matching.join(u','));

@@ -553,20 +553,63 @@ void text_key_function(sqlite3_context* ctx, int, sqlite3_value** argv) { key_fu
 
 }  // namespace
 
+// A name's key: its base letters, a zero byte, then only the letters whose folded form differs
+// from their base letter (the accented ones), each as an entry, and an end byte.
+//
+// Two names with the same base letters are ordered by their folded letters at the first place
+// they differ. An entry keeps that order in bytes: a folded letter above its base letter is a
+// "high" entry (3), below it a "low" one (1), and the end byte (2) lies between, standing for
+// "the rest as the base letters". A high entry's place is written counted down from the end of
+// its range, a low one's counted up, so that an entry at an earlier place weighs more in its
+// direction. Names of plain letters, most of them, thus need two bytes beyond their base letters
+// instead of their whole length again.
+namespace {
+constexpr char low_entry = 1, end_of_entries = 2, high_entry = 3;
+constexpr int last_place = 0xFFFFFF;
+}  // namespace
+
 QByteArray name_key(const char* utf8, int n) {
     const Tables& t = tables();
     const auto* s = reinterpret_cast<const unsigned char*>(utf8);
-    QByteArray key, folded;
-    key.reserve(n + 1);
-    folded.reserve(n);
-    for (int i = 0; i < n;) {
+    QByteArray key, entries;
+    key.reserve(n + 2);
+    int place = 0;
+    for (int i = 0; i < n; ++place) {
         const char32_t c = decode(s, n, i);
-        append_utf8(key, primary_of(c, t));
-        append_utf8(folded, fold_fast(c, t));
+        const char32_t primary = primary_of(c, t), folded = fold_fast(c, t);
+        append_utf8(key, primary);
+        if (folded == primary) continue;
+        const bool high = folded > primary;
+        const int at = std::min(place, last_place);
+        const int written = high ? last_place - at : at;
+        entries += high ? high_entry : low_entry;
+        entries += char(written >> 16);
+        entries += char((written >> 8) & 0xFF);
+        entries += char(written & 0xFF);
+        append_utf8(entries, folded);
     }
     key += '\0';
-    key += folded;
+    key += entries;
+    key += end_of_entries;
     return key;
+}
+
+QString folded_name_of_key(const QByteArray& key) {
+    const auto* s = reinterpret_cast<const unsigned char*>(key.constData());
+    const int n = int(key.size());
+    std::u32string letters;
+    int i = 0;
+    while (i < n && s[i] != 0) letters += decode(s, n, i);
+    ++i;
+    while (i + 4 < n && (s[i] == low_entry || s[i] == high_entry)) {
+        const bool high = s[i] == high_entry;
+        const int written = (s[i + 1] << 16) | (s[i + 2] << 8) | s[i + 3];
+        const int at = high ? last_place - written : written;
+        i += 4;
+        const char32_t folded = decode(s, n, i);
+        if (at >= 0 && size_t(at) < letters.size()) letters[size_t(at)] = folded;
+    }
+    return QString::fromUcs4(letters.data(), qsizetype(letters.size()));
 }
 
 QByteArray prefix_key(const char* utf8, int n, int letters) {

@@ -38,8 +38,10 @@ int compare_nocase(const char* a, int na, const char* b, int nb);
 
 // Sort keys: bytes whose plain (BINARY) order is the order of JET_NOCASE, so that an index any
 // SQLite tool can carry serves the program's orders and "=" filters.
-//  - name_key: exact. The base letters of the whole text, a zero byte, then its folded letters:
-//    two texts have the same key exactly when they are equal under JET_NOCASE.
+//  - name_key: exact. The base letters of the whole text, a zero byte, then the folded letters
+//    that differ from their base letters (accented ones) with their places: two texts have the
+//    same key exactly when they are equal under JET_NOCASE. folded_name_of_key gives the text's
+//    folded letters back.
 //  - prefix_key: coarse, for long texts. The base letters of the first `letters` characters,
 //    then a zero byte for a text that ends there or a one byte for a longer one. A smaller key
 //    always means an earlier text; texts with equal keys are put in order by comparing them
@@ -49,6 +51,7 @@ inline constexpr int text_prefix_letters = 16, note_prefix_letters = 48;
 QByteArray name_key(const char* utf8, int n);
 QByteArray prefix_key(const char* utf8, int n, int letters = text_prefix_letters);
 QByteArray name_key(const QString& text);
+QString folded_name_of_key(const QByteArray& key);
 // The text as the grid sorts it: without the quotation marks, dashes and blanks it begins with.
 QString sortable_text(const QString& text);
 // The characters sortable_text() takes off, as SQL (for the saved query that shows it).

@@ -228,7 +228,10 @@ private slots:
     void sort_keys_order_texts_as_the_collation_does() {
         QStringList texts{"", "a", "A", "á", "Á", "ab", "àb", "aB", "b", "é", "e", "ÉLAN", "élan", "elan", "Elan", "zebra",
                           "Zola", "Ω", "ω", "άλφα", "αλφα", "Άλφα", "ß", "ss", "K", "\u212A", "i", "İ", "ı", "ǅ", "ǆ", "Ǆ",
-                          "a b", "a\tb", "1", "10", "9", "😀", "😀a", "\u0301"};
+                          "a b", "a\tb", "1", "10", "9", "😀", "😀a", "\u0301",
+                          // Accents at other places, above and below their base letters.
+                          "résumé", "resume", "résume", "resumé", "RÉSUMÉ", "éa", "eá", "ée", "άά", "αά", "άα", "Ωά", "ὰα",
+                          "ἀρχή", "αρχη", "Ἀρχή", "éά", "eα", "èa", "ëa"};
         // Long texts alike in their first letters.
         for (const char* t : {"the only thing we have to fear is fear itself", "The only thing we have to fear",
                                  "the only thing we have to Fear", "The Only Thing We Have To Fëar is"})
@@ -243,6 +246,7 @@ private slots:
                 const QByteArray x = a.toUtf8(), y = b.toUtf8();
                 const int collation = sign(jet::compare_nocase(x.constData(), int(x.size()), y.constData(), int(y.size())));
                 QVERIFY2(bytes_sign(jet::name_key(a), jet::name_key(b)) == collation, qPrintable(a + " / " + b));
+                QCOMPARE(jet::folded_name_of_key(jet::name_key(a)), jet::folded(a));
                 // A prefix key never puts two texts the wrong way round; equal keys leave the
                 // order to the whole texts.
                 const int prefix = bytes_sign(jet::prefix_key(x.constData(), int(x.size())), jet::prefix_key(y.constData(), int(y.size())));
