@@ -45,7 +45,12 @@ double seconds_left(const QString& text) {
 // compaction gives back). Made once into `keyed`, with what the migration took beside it.
 void prepare_keyed(const QString& source, const QString& keyed, CollectionFacts& facts) {
     const QString ini = keyed + QStringLiteral(".ini");
-    if (!QFileInfo::exists(keyed) || !QFileInfo::exists(ini)) {
+    // A copy keyed by a program that made its keys another way is keyed anew.
+    const bool current = QFileInfo::exists(keyed) && QFileInfo::exists(ini) && [&] {
+        auto db = Database::open(keyed, Database::Options{true, false});
+        return grid_keys::stored(*db);
+    }();
+    if (!current) {
         const QString part = keyed + QStringLiteral(".part");
         for (const QString& p : {part, part + QStringLiteral("-wal"), part + QStringLiteral("-shm")}) QFile::remove(p);
         copy_file(source, part);

@@ -255,10 +255,14 @@ void RecordSet::load_keys() const {
         total_ = -1;
         head_ended_ = tail_ended_ = false;
         reader_->restart();
-        count_job_.reset();
+        // The count runs beside the first page's read, on a connection of its own; a list that
+        // ends within its first page needs none.
+        start_count();
         head_ended_ = !reader_->forward(keys_, first_page);
-        if (head_ended_) total_ = qint64(keys_.size());
-        else start_count();
+        if (head_ended_) {
+            count_job_.reset();
+            total_ = qint64(keys_.size());
+        }
         loaded_ = true;
         current_ = keys_.empty() ? -1 : 0;
         rows_version_ = current_version();

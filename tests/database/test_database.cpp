@@ -261,9 +261,11 @@ private slots:
         Fixture f;
         Database& db = *f.ctx->database;
         // An author entered twice, one gone, a quotation without an author, one whose author
-        // differs in letter case only, texts alike in their first letters, rates missing.
+        // differs in letter case only, texts alike in their first letters, rates missing, and a
+        // long name entered twice.
         db.execute("insert into authors values ('OSCAR WILDE', null, 'wilde.jpg', 0), ('élan Vital', null, 'e.jpg', 0),"
-                   " ('Elan vital', null, null, 0);"
+                   " ('Elan vital', null, null, 0), ('Sir Arthur Ignatius Conan Doyle of Edinburgh and Crowborough', null, null, 0),"
+                   " ('Sir Arthur Ignatius Conan Doyle of Edinburgh and Crowborough', null, null, 0);"
                    "delete from authors where name = 'Smith';"
                    "insert into quotes (text, author, subject, language, notes, rate, random) values"
                    " ('Unsigned.', null, '-', 'EN', null, 1, 0.05),"
@@ -271,7 +273,9 @@ private slots:
                    " ('The only thing we have to fear is fear itself.', 'Élan vital', 'Love', 'en', 'Translated by nobody at all', 2, 0.35),"
                    " ('the only thing we have to fear is Fear.', 'ELAN VITAL', 'Life', 'FR', 'translated by Nobody at all, once', null, 0.45),"
                    " ('\"The only thing we have to Fëar', 'élan vital', 'Wisdom', 'IT', 'odd', 2, 0.55),"
-                   " ('Άλφα and ωμέγα.', 'Mark Twain', 'Ωmega', 'GR', null, 3, 0.65)");
+                   " ('Άλφα and ωμέγα.', 'Mark Twain', 'Ωmega', 'GR', null, 3, 0.65),"
+                   " ('Fear, said the doctor.', 'SIR ARTHUR IGNATIUS CONAN DOYLE OF EDINBURGH AND CROWBOROUGH', 'Life', 'EN',"
+                   "  'Fear of the long name', 2, 0.85)");
         // Enough rows that a list is read a page at a time, in the same spirit.
         db.execute("with recursive n(i) as (select 1 union all select i + 1 from n where i < 260) "
                    "insert into quotes (text, author, subject, language, notes, rate, random) select "
