@@ -195,6 +195,14 @@ bool refill(Database& db) {
     return wrote;
 }
 
+std::optional<bool> has_author(Database& db, const QString& name) {
+    if (db.read_only() || !stored(db)) return std::nullopt;
+    refill(db);
+    Statement st = db.prepare_plain(QStringLiteral("SELECT 1 FROM main.author_keys WHERE name_key = ?1"));
+    st.bind(1, jet::name_key(name));
+    return st.step();
+}
+
 bool usable(Database& db) {
     if (!stored(db)) return false;
     Statement stale = db.prepare_plain(QStringLiteral("SELECT 1 FROM quotes WHERE keys_stale = 1 LIMIT 1"));

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class Database;
 
@@ -38,6 +39,11 @@ bool usable(Database& db);
 // What a connection that may not write the file lists with instead of the authors' table: a
 // temporary saved query computing the same rows.
 void use_computed_authors(Database& db);
+
+// Whether an author bears the name (as "=" compares names), looked up in the authors' keys;
+// nothing when the file cannot tell that way (no keys, or keys it may not bring up to date), and
+// the caller reads the authors' table.
+std::optional<bool> has_author(Database& db, const QString& name);
 
 // The indexes the program keeps on the quotations for the grid, by name.
 QStringList index_names();

@@ -216,6 +216,23 @@ private slots:
         QCOMPARE(f.scalar("select count(*) from quotes").toInt(), 10);
     }
 
+    // Save knows an author in any letter case, also one added a moment ago by another window or
+    // program; accents still make another name.
+    void save_knows_an_author_as_names_compare() {
+        MainWindowFixture f;
+        f.ctx->database->execute("insert into authors values ('Anders Ångström', null, null, 0)");
+        f.w().edit->b_add_new->click();
+        fill(f.w(), "Light is measured.", "ANDERS ÅNGSTRÖM", "Wisdom");
+        f.w().edit->b_save->click();
+        QVERIFY2(f.ui.messages().isEmpty(), qPrintable(f.ui.messages().join(" | ")));
+        QCOMPARE(f.scalar("select count(*) from quotes where author = 'ANDERS ÅNGSTRÖM'").toInt(), 1);
+        f.w().edit->b_add_new->click();
+        fill(f.w(), "Light is measured again.", "Anders Angstrom", "Wisdom");
+        f.ui.expect_message("Author \"Anders Angstrom\" not found", Ui::cancel);
+        f.w().edit->b_save->click();
+        QCOMPARE(f.scalar("select count(*) from authors").toInt(), 9);
+    }
+
     // Save refused: the message, and nothing stored, every field kept as typed.
     void save_refusals_data() {
         QTest::addColumn<QStringList>("fields");  // text, author, subject, language
