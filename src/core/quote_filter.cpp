@@ -1,6 +1,7 @@
 #include "quote_filter.h"
 
 #include "database/database.h"
+#include "database/grid_keys.h"
 
 #include <QRegularExpression>
 
@@ -16,7 +17,11 @@ GridQuery::Filter QuoteFilter::filter(Database& db) const {
         st.bind(1, typed);
         return GridQuery::Name{typed, st.step()};
     };
-    if (!author.isEmpty()) f.author = name(author, "SELECT 1 FROM authors WHERE name = ?");
+    if (!author.isEmpty()) {
+        // The authors' keys answer at once where the authors' table is read through.
+        const std::optional<bool> known = grid_keys::has_author(db, author);
+        f.author = known ? GridQuery::Name{author, *known} : name(author, "SELECT 1 FROM authors WHERE name = ?");
+    }
     if (!subject.isEmpty()) f.subject = name(subject, "SELECT 1 FROM subjects WHERE subject = ?");
     f.language_contains = language;
     f.text_contains = text;

@@ -196,8 +196,7 @@ bool refill(Database& db) {
 }
 
 std::optional<bool> has_author(Database& db, const QString& name) {
-    if (db.read_only() || !stored(db)) return std::nullopt;
-    refill(db);
+    if (!stored(db) || state(db, "authors_changed") != state(db, "author_keys_of")) return std::nullopt;
     Statement st = db.prepare_plain(QStringLiteral("SELECT 1 FROM main.author_keys WHERE name_key = ?1"));
     st.bind(1, jet::name_key(name));
     return st.step();

@@ -41,8 +41,8 @@ bool usable(Database& db);
 void use_computed_authors(Database& db);
 
 // Whether an author bears the name (as "=" compares names), looked up in the authors' keys;
-// nothing when the file cannot tell that way (no keys, or keys it may not bring up to date), and
-// the caller reads the authors' table.
+// nothing when the file cannot tell that way (no keys, or the authors changed since they were
+// made: refill first where the connection may write), and the caller reads the authors' table.
 std::optional<bool> has_author(Database& db, const QString& name);
 
 // The indexes the program keeps on the quotations for the grid, by name.
