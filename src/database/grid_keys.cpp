@@ -50,7 +50,7 @@ bool has_column(Database& db, const char* table, const char* column) {
 
 // The keys' make: the way they are built, and the letters' case and accents as the Unicode
 // tables of this Qt know them. A file keyed under another make is keyed again.
-qint64 keys_make() { return 3 * 1000 + qint64(QChar::currentUnicodeVersion()); }
+qint64 keys_make() { return 4 * 1000 + qint64(QChar::currentUnicodeVersion()); }
 
 qint64 state(Database& db, const char* name) {
     Statement st = db.prepare_plain(QStringLiteral("SELECT value FROM sentara_state WHERE name = ?"));

@@ -559,13 +559,49 @@ void text_key_function(sqlite3_context* ctx, int, sqlite3_value** argv) { key_fu
 // Two names with the same base letters are ordered by their folded letters at the first place
 // they differ. An entry keeps that order in bytes: a folded letter above its base letter is a
 // "high" entry (3), below it a "low" one (1), and the end byte (2) lies between, standing for
-// "the rest as the base letters". A high entry's place is written counted down from the end of
-// its range, a low one's counted up, so that an entry at an earlier place weighs more in its
-// direction. Names of plain letters, most of them, thus need two bytes beyond their base letters
-// instead of their whole length again.
+// "the rest as the base letters". Then the entry's place, counted from the place after the entry
+// before it: counted down for a high entry and up for a low one, so that an entry at an earlier
+// place weighs more in its direction. Then the folded letter. Names of plain letters, most of
+// them, thus need two bytes beyond their base letters instead of their whole length again.
 namespace {
+
 constexpr char low_entry = 1, end_of_entries = 2, high_entry = 3;
-constexpr int last_place = 0xFFFFFF;
+
+// A distance as bytes whose order is the distances' order (upwards), or its reverse: one byte
+// below 240, else a byte that says how many follow. Distances beyond 2^24 + 2^16 are taken as
+// that (no name is so long).
+constexpr int one_byte = 0xF0, two_bytes = one_byte + 0x10000, three_bytes = two_bytes + 0x1000000;
+
+void append_distance(QByteArray& out, int d, bool downwards) {
+    d = std::min(d, three_bytes - 1);
+    const auto put = [&](int value, int bytes) {
+        for (int b = bytes - 1; b >= 0; --b) {
+            const int byte = (value >> (8 * b)) & 0xFF;
+            out += char(downwards ? 0xFF - byte : byte);
+        }
+    };
+    if (d < one_byte) {
+        out += char(downwards ? 0xFF - d : d);
+    } else if (d < two_bytes) {
+        out += char(downwards ? 0x0F : 0xF0);
+        put(d - one_byte, 2);
+    } else {
+        out += char(downwards ? 0x0E : 0xF1);
+        put(d - two_bytes, 3);
+    }
+}
+
+int read_distance(const unsigned char* s, int n, int& i, bool downwards) {
+    if (i >= n) return 0;
+    const int first = downwards ? 0xFF - s[i] : s[i];
+    ++i;
+    if (first < one_byte) return first;
+    const int bytes = first == 0xF0 ? 2 : 3;
+    int value = 0;
+    for (int b = 0; b < bytes && i < n; ++b, ++i) value = (value << 8) | (downwards ? 0xFF - s[i] : s[i]);
+    return value + (bytes == 2 ? one_byte : two_bytes);
+}
+
 }  // namespace
 
 QByteArray name_key(const char* utf8, int n) {
@@ -573,20 +609,17 @@ QByteArray name_key(const char* utf8, int n) {
     const auto* s = reinterpret_cast<const unsigned char*>(utf8);
     QByteArray key, entries;
     key.reserve(n + 2);
-    int place = 0;
+    int place = 0, next_place = 0;
     for (int i = 0; i < n; ++place) {
         const char32_t c = decode(s, n, i);
         const char32_t primary = primary_of(c, t), folded = fold_fast(c, t);
         append_utf8(key, primary);
         if (folded == primary) continue;
         const bool high = folded > primary;
-        const int at = std::min(place, last_place);
-        const int written = high ? last_place - at : at;
         entries += high ? high_entry : low_entry;
-        entries += char(written >> 16);
-        entries += char((written >> 8) & 0xFF);
-        entries += char(written & 0xFF);
+        append_distance(entries, place - next_place, high);
         append_utf8(entries, folded);
+        next_place = place + 1;
     }
     key += '\0';
     key += entries;
@@ -601,13 +634,15 @@ QString folded_name_of_key(const QByteArray& key) {
     int i = 0;
     while (i < n && s[i] != 0) letters += decode(s, n, i);
     ++i;
-    while (i + 4 < n && (s[i] == low_entry || s[i] == high_entry)) {
+    size_t place = 0;
+    while (i + 2 < n && (s[i] == low_entry || s[i] == high_entry)) {
         const bool high = s[i] == high_entry;
-        const int written = (s[i + 1] << 16) | (s[i + 2] << 8) | s[i + 3];
-        const int at = high ? last_place - written : written;
-        i += 4;
+        ++i;
+        place += size_t(read_distance(s, n, i, high));
+        if (i >= n) break;
         const char32_t folded = decode(s, n, i);
-        if (at >= 0 && size_t(at) < letters.size()) letters[size_t(at)] = folded;
+        if (place < letters.size()) letters[place] = folded;
+        ++place;
     }
     return QString::fromUcs4(letters.data(), qsizetype(letters.size()));
 }

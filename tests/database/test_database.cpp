@@ -231,7 +231,14 @@ private slots:
                           "a b", "a\tb", "1", "10", "9", "😀", "😀a", "\u0301",
                           // Accents at other places, above and below their base letters.
                           "résumé", "resume", "résume", "resumé", "RÉSUMÉ", "éa", "eá", "ée", "άά", "αά", "άα", "Ωά", "ὰα",
-                          "ἀρχή", "αρχη", "Ἀρχή", "éά", "eα", "èa", "ëa"};
+                          "ἀρχή", "αρχη", "Ἀρχή", "éά", "eα", "èa", "ëa", "Nguyễn Văn Thành", "Nguyen Văn Thành", "Nguyễn Van Thanh"};
+        // Accents far into long names, where a place takes more than one byte.
+        for (int far : {239, 240, 241, 300}) {
+            const QString lead(far, u'a');
+            texts << lead + "é" << lead + "e" << lead + "ά" + "b" << lead + "α" + "b" << "é" + lead + "é" << "é" + lead + "e"
+                  << "e" + lead + "é";
+        }
+        texts << "é" + QString(70000, u'a') + "é" << "é" + QString(70000, u'a') + "ά";
         // Long texts alike in their first letters.
         for (const char* t : {"the only thing we have to fear is fear itself", "The only thing we have to fear",
                                  "the only thing we have to Fear", "The Only Thing We Have To Fëar is"})
