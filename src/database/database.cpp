@@ -486,6 +486,16 @@ std::unique_ptr<RecordSet> Database::open_recordset(const QString& sql) {
     return std::make_unique<RecordSet>(*this, sql);
 }
 
+Database::Function::Function(Database& db, const char* name, int arguments, void* data, Call call, Call step, Final final)
+    : db_(db), name_(name), arguments_(arguments) {
+    const int rc = sqlite3_create_function_v2(db.handle(), name, arguments, SQLITE_UTF8, data, call, step, final, nullptr);
+    if (rc != SQLITE_OK) db.raise(rc);
+}
+
+Database::Function::~Function() {
+    sqlite3_create_function_v2(db_.handle(), name_, arguments_, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
 QHash<QString, int> count_per_text(Database& db, const QString& table, const QString& column) {
     QHash<QString, int> counts;
     const QString keyed = column.toLower() + QStringLiteral("_key");

@@ -14,6 +14,8 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+struct sqlite3_context;
+struct sqlite3_value;
 class RecordSet;
 class Database;
 namespace search_index {
@@ -186,6 +188,23 @@ public:
     private:
         Database& db_;
         qint64 before_;
+    };
+
+    // A function of the program's, known to this connection while the value lives; with `step`
+    // and `final` instead of `call`, an aggregate. Throws DbError when the engine refuses it.
+    class Function {
+    public:
+        using Call = void (*)(sqlite3_context*, int, sqlite3_value**);
+        using Final = void (*)(sqlite3_context*);
+        Function(Database& db, const char* name, int arguments, void* data, Call call, Call step = nullptr, Final final = nullptr);
+        ~Function();
+        Function(const Function&) = delete;
+        Function& operator=(const Function&) = delete;
+
+    private:
+        Database& db_;
+        const char* name_;
+        int arguments_;
     };
 
 private:

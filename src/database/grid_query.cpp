@@ -244,6 +244,11 @@ namespace {
 // chance of one in 2^96 divided by the pairs of names.
 class BearerTable {
 public:
+    struct Fingerprint {
+        quint64 a;
+        quint32 b;
+    };
+
     explicit BearerTable(size_t keys) {
         size_t size = 16;
         while (size * 3 < keys * 4) size *= 2;
@@ -264,11 +269,6 @@ public:
             }
         }
     }
-
-    struct Fingerprint {
-        quint64 a;
-        quint32 b;
-    };
 
     static Fingerprint fingerprint(const char* p, int n) {
         quint64 a = 0x9E3779B97F4A7C15ull ^ quint64(n), b = 0xC2B2AE3D27D4EB4Full + quint64(n);
@@ -447,8 +447,8 @@ public:
                 sum.bearers.add(static_cast<const char*>(sqlite3_column_blob(authors.handle(), 0)), sqlite3_column_bytes(authors.handle(), 0),
                                 authors.column_int64(1));
         }
-        const int rc = sqlite3_create_function_v2(
-            db.handle(), "sentara_bearers", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, &sum, nullptr,
+        const Database::Function sum_of_bearers(
+            db, "sentara_bearers", 1, &sum, nullptr,
             [](sqlite3_context* c, int, sqlite3_value** argv) {
                 auto* s = static_cast<Sum*>(sqlite3_user_data(c));
                 const void* key = sqlite3_value_blob(argv[0]);
@@ -462,13 +462,7 @@ public:
                 auto* s = static_cast<Sum*>(sqlite3_user_data(c));
                 s->settle();
                 sqlite3_result_int64(c, s->n);
-            },
-            nullptr);
-        if (rc != SQLITE_OK) db.raise(rc);
-        struct Unregister {
-            sqlite3* h;
-            ~Unregister() { sqlite3_create_function_v2(h, "sentara_bearers", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, nullptr, nullptr, nullptr, nullptr); }
-        } unregister{db.handle()};
+            });
         Statement rows = db.prepare_plain(QStringLiteral("SELECT sentara_bearers(q.author_key) FROM quotes q NOT INDEXED") + where);
         return rows.step() ? rows.column_int64(0) : 0;
     }

@@ -62,19 +62,11 @@ void randomize_all(Database& db, Generator& rng, const std::function<void(qint64
         qint64 done = 0, total = 0;
     } draw{&rng, &progress};
     if (progress) draw.total = db.scalar(QStringLiteral("SELECT count(*) FROM quotes")).toLongLong();
-    const int rc = sqlite3_create_function_v2(
-        db.handle(), "sentara_fresh_random", 0, SQLITE_UTF8, &draw,
-        [](sqlite3_context* c, int, sqlite3_value**) {
-            auto* d = static_cast<Draw*>(sqlite3_user_data(c));
-            if (*d->progress && ++d->done % 4096 == 0) (*d->progress)(d->done, d->total);
-            sqlite3_result_double(c, double(fresh_nonzero(*d->rng)));
-        },
-        nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) db.raise(rc);
-    struct Unregister {
-        sqlite3* h;
-        ~Unregister() { sqlite3_create_function_v2(h, "sentara_fresh_random", 0, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr); }
-    } unregister{db.handle()};
+    const Database::Function fresh_random(db, "sentara_fresh_random", 0, &draw, [](sqlite3_context* c, int, sqlite3_value**) {
+        auto* d = static_cast<Draw*>(sqlite3_user_data(c));
+        if (*d->progress && ++d->done % 4096 == 0) (*d->progress)(d->done, d->total);
+        sqlite3_result_double(c, double(fresh_nonzero(*d->rng)));
+    });
     Database::Transaction t(db);
     // The indexes holding the number are taken off for the statement and made again after it:
     // each row's new number moves its entry to a random place in them, and at a million

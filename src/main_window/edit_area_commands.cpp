@@ -52,7 +52,6 @@ bool EditArea::save() {
         const QString author_sql = QStringLiteral("select * from authors where name = '") + sql_escape_text(author) + u'\'';
         // The authors' keys answer at once where the authors' table is read through (100,000
         // authors: 5 ms a save).
-        if (!db.read_only()) grid_keys::refill(db);
         const std::optional<bool> known = grid_keys::has_author(db, author);
         if (known ? !*known : db.open_recordset(author_sql)->eof()) {
             const int answer = ctx_.ui.message(tr("Author \"") + author +
